@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit statuses of korvalen-ctl.
+enum CtlExit {
+    CtlOk = 0,
+    CtlNoMouse = 1,
+    CtlUsage = 2,
+    CtlReportFailed = 3,
+};
+
+struct CtlContext
+{
+    QTextStream &out;
+    QTextStream &err;
+    // Progress lines are printed only when standard output is a terminal.
+    bool terminal = false;
+};
+
+// One sub-command: gets the arguments after its name, prints to the
+// context and returns an exit status. A usage error prints its message to
+// err and returns CtlUsage.
+using CtlCommandFunction = int (*)(const QStringList &args, CtlContext &ctx);
+
+struct CtlCommand
+{
+    const char *name;
+    const char *synopsis;
+    CtlCommandFunction run;
+};
+
+int runList(const QStringList &args, CtlContext &ctx);

@@ -1,0 +1,89 @@
+// korvalen-ctl: the command-line front end over the same data folder,
+// store, files and device code as the window.
+
+#include "cli/CtlCommands.h"
+
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceContext.h"
+#include "platform/Terminal.h"
+#include "store/DataFolder.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const CtlCommand kCommands[] = {
+    {"list", "list                the catalogue rows, and which mice are connected", runList},
+};
+
+void printUsage(QTextStream &stream)
+{
+    stream << "Usage: korvalen-ctl [--virtual NAME[,NAME...]] [--trace FILE] COMMAND [ARGS]\n"
+              "\n"
+              "Options:\n"
+              "  --virtual NAMES   use simulated mice of these models instead of real ones\n"
+              "  --trace FILE      append every HID report to FILE\n"
+              "  --help            show this help\n"
+              "\n"
+              "Commands:\n";
+    for (const CtlCommand &c : kCommands)
+        stream << "  " << c.synopsis << '\n';
+    stream.flush();
+}
+
+int usageError(QTextStream &err, const QString &message)
+{
+    err << "korvalen-ctl: " << message << '\n';
+    err << "Try 'korvalen-ctl --help'." << Qt::endl;
+    return CtlUsage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvalen-ctl"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = app.arguments().mid(1);
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--help")) {
+            printUsage(out);
+            return CtlOk;
+        }
+        if (option != QLatin1String("--virtual") && option != QLatin1String("--trace"))
+            return usageError(err, QStringLiteral("unknown option ") + option);
+        if (args.isEmpty() || args.first().isEmpty())
+            return usageError(err, option + QStringLiteral(" needs a value"));
+        const QString value = args.takeFirst();
+        qputenv(option == QLatin1String("--virtual") ? "KORVALEN_VIRTUAL_MOUSE"
+                                                     : "KORVALEN_HID_TRACE",
+                value.toLocal8Bit());
+    }
+    if (args.isEmpty())
+        return usageError(err, QStringLiteral("no command given"));
+
+    const QString name = args.takeFirst();
+    const CtlCommand *command = nullptr;
+    for (const CtlCommand &c : kCommands) {
+        if (name == QLatin1String(c.name))
+            command = &c;
+    }
+    if (!command)
+        return usageError(err, QStringLiteral("unknown command ") + name);
+
+    seedDataFolder(QCoreApplication::applicationDirPath());
+    loadDeviceCatalogue();
+
+    CtlContext ctx{out, err, isStandardOutputTerminal()};
+    const int status = command->run(args, ctx);
+    out.flush();
+    err.flush();
+    closeDevice();
+    exitDevice();
+    DeviceContext::reset();
+    return status;
+}

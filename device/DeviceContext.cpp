@@ -1,0 +1,86 @@
+#include "device/DeviceContext.h"
+
+#include "device/DeviceCatalogue.h"
+#include "device/hid/HidApi.h"
+#include "device/hid/HidBackends.h"
+
+#include <atomic>
+#include <cstring>
+
+namespace {
+
+struct State
+{
+    DeviceCatalogue catalogue;
+    std::unique_ptr<HidApi> hid;
+    VirtualMouseBackend *virtualMice = nullptr;
+    std::atomic<HidDevice *> interface0{nullptr};
+    std::atomic<HidDevice *> interface1{nullptr};
+
+    State() { catalogue.clear(); }
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+} // namespace
+
+namespace DeviceContext {
+
+DeviceCatalogue &catalogue()
+{
+    return state().catalogue;
+}
+
+HidApi &hid()
+{
+    State &s = state();
+    if (!s.hid) {
+        HidBackendSelection selection = createHidApiFromEnvironment();
+        s.hid = std::move(selection.api);
+        s.virtualMice = selection.virtualMice;
+    }
+    return *s.hid;
+}
+
+VirtualMouseBackend *virtualMice()
+{
+    hid();
+    return state().virtualMice;
+}
+
+HidDevice *interface0Handle()
+{
+    return state().interface0.load();
+}
+
+HidDevice *interface1Handle()
+{
+    return state().interface1.load();
+}
+
+void setHandles(HidDevice *interface0, HidDevice *interface1)
+{
+    state().interface0.store(interface0);
+    state().interface1.store(interface1);
+}
+
+void installHid(std::unique_ptr<HidApi> api, VirtualMouseBackend *virtualMice)
+{
+    State &s = state();
+    s.interface0.store(nullptr);
+    s.interface1.store(nullptr);
+    s.hid = std::move(api);
+    s.virtualMice = virtualMice;
+}
+
+void reset()
+{
+    installHid(nullptr);
+    state().catalogue.clear();
+}
+
+} // namespace DeviceContext

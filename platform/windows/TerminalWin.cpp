@@ -1,0 +1,9 @@
+#include "platform/Terminal.h"
+
+#include <io.h>
+#include <stdio.h>
+
+bool isStandardOutputTerminal()
+{
+    return _isatty(_fileno(stdout)) != 0;
+}

@@ -1,0 +1,73 @@
+#include "store/DataFolder.h"
+
+#include "store/StoreLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+QString dataFolder()
+{
+    QDir dir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    dir.cdUp();
+    return dir.path() + QStringLiteral("/KORVALEN Gaming Mouse");
+}
+
+QString globalConfigPath()
+{
+    return dataFolder() + QStringLiteral("/Config.ini");
+}
+
+QString defaultConfigPath(const QString &applicationDir)
+{
+    return applicationDir + QStringLiteral("/Config.ini");
+}
+
+namespace {
+
+// Copies every key of one group that the target lacks.
+void fillGroup(QSettings &target, const QSettings &source, const QString &group)
+{
+    const QStringList keys = source.allKeys();
+    const QString prefix = group + QLatin1Char('/');
+    for (const QString &key : keys) {
+        if (key.startsWith(prefix) && !target.contains(key))
+            target.setValue(key, source.value(key));
+    }
+}
+
+} // namespace
+
+bool seedDataFolder(const QString &applicationDir)
+{
+    const QString folder = dataFolder();
+    if (!QDir().mkpath(folder)) {
+        qCWarning(lcStore) << "cannot create the data folder" << folder;
+        return false;
+    }
+    const QString target = globalConfigPath();
+    const QString source = defaultConfigPath(applicationDir);
+    if (!QFile::exists(source)) {
+        qCWarning(lcStore) << "no default Config.ini at" << source;
+        return QFile::exists(target);
+    }
+    if (!QFile::exists(target)) {
+        if (!QFile::copy(source, target)) {
+            qCWarning(lcStore) << "cannot create" << target;
+            return false;
+        }
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                          | QFile::ReadOther);
+        return true;
+    }
+
+    QSettings defaults(source, QSettings::IniFormat);
+    QSettings settings(target, QSettings::IniFormat);
+    if (!settings.contains(QStringLiteral("Mouse_List/Count")))
+        fillGroup(settings, defaults, QStringLiteral("Mouse_List"));
+    if (!settings.contains(QStringLiteral("FONT_LIST/FONT_0")))
+        fillGroup(settings, defaults, QStringLiteral("FONT_LIST"));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

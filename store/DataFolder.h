@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The per-user data folder: the parent of the application-data location
+// plus "/KORVALEN Gaming Mouse". Built afresh on every call so that a test
+// that changes XDG_DATA_HOME sees its own folder.
+QString dataFolder();
+
+// "<data folder>/Config.ini", the global configuration file.
+QString globalConfigPath();
+
+// The default global Config.ini shipped beside the executable.
+QString defaultConfigPath(const QString &applicationDir);
+
+// Makes sure the data folder exists and holds a usable global Config.ini:
+// a missing file is copied from the shipped default, and a file whose
+// device catalogue or font list is missing gets those sections from it.
+// Returns false when the folder or file cannot be written.
+bool seedDataFolder(const QString &applicationDir);

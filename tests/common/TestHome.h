@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Moves XDG_DATA_HOME (and XDG_RUNTIME_DIR) to fresh temporary folders for
+// the life of the object, so that no test reads or writes a real home.
+class TestHome
+{
+public:
+    TestHome()
+        : m_dir(std::make_unique<QTemporaryDir>())
+    {
+        m_oldData = qgetenv("XDG_DATA_HOME");
+        m_oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        QDir(m_dir->path()).mkpath(QStringLiteral("data"));
+        QDir(m_dir->path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(m_dir->path() + QStringLiteral("/runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", runtimeDir().toLocal8Bit());
+    }
+
+    ~TestHome()
+    {
+        restore("XDG_DATA_HOME", m_oldData);
+        restore("XDG_RUNTIME_DIR", m_oldRuntime);
+    }
+
+    QString dataHome() const { return m_dir->path() + QStringLiteral("/data"); }
+    QString runtimeDir() const { return m_dir->path() + QStringLiteral("/runtime"); }
+    QString path() const { return m_dir->path(); }
+
+private:
+    static void restore(const char *name, const QByteArray &value)
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_oldData;
+    QByteArray m_oldRuntime;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+
+// Process-wide presentation state: the scale factor that every design-time
+// pixel size is multiplied by, and the language index that picks the
+// translation and the font.
+namespace UiScale {
+
+double factor();
+void setFactor(double factor);
+
+// A design-time size times the scale factor, truncated.
+int scaled(int designPixels);
+
+int languageIndex();
+void setLanguageIndex(int index);
+
+// The font of the current language, "FONT_LIST/FONT_%d" and
+// "FONT_LIST/FONT_SIZE_%d" of the global Config.ini, its pixel size scaled.
+QFont languageFont();
+
+// Back to 1.0 and language 0 (tests).
+void reset();
+
+} // namespace UiScale
