@@ -32,3 +32,4 @@ struct CtlCommand
 };
 
 int runList(const QStringList &args, CtlContext &ctx);
+int runDevices(const QStringList &args, CtlContext &ctx);

@@ -14,6 +14,8 @@ namespace {
 
 const CtlCommand kCommands[] = {
     {"list", "list                the catalogue rows, and which mice are connected", runList},
+    {"devices", "devices             every attached HID collection with its IDs and usages",
+     runDevices},
 };
 
 void printUsage(QTextStream &stream)

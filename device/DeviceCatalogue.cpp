@@ -97,7 +97,8 @@ void readCatalogue(QSettings &settings, DeviceCatalogue &catalogue)
             settings.value(QStringLiteral("Mouse_List/PRODUCT_NAME_") + i).toString().toUtf8();
         const QByteArray stored = cutUtf8(name, int(sizeof(e.productName)) - 1);
         if (stored.size() != name.size())
-            qCDebug(lcDevice) << "product name cut to 255 bytes:" << stored;
+            qCDebug(lcDevice).noquote()
+                << "product name cut to 255 bytes:" << QString::fromUtf8(stored);
         std::memcpy(e.productName, stored.constData(), size_t(stored.size()));
     }
 }

@@ -7,8 +7,7 @@
 #include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 
-DeviceConnection::DeviceConnection(QObject *parent)
-    : QObject(parent)
+DeviceConnection::DeviceConnection(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<DeviceNotice>();
     // Virtual mice raise their notices like the operating system does:

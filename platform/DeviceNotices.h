@@ -35,7 +35,5 @@ signals:
     void noticeReceived(const DeviceNotice &notice);
 
 protected:
-    explicit DeviceNoticeService(QObject *parent)
-        : QObject(parent)
-    {}
+    explicit DeviceNoticeService(QObject *parent) : QObject(parent) {}
 };

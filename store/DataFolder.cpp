@@ -9,9 +9,11 @@
 
 QString dataFolder()
 {
-    QDir dir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    dir.cdUp();
-    return dir.path() + QStringLiteral("/KORVALEN Gaming Mouse");
+    // The parent is taken by name: QDir::cdUp() refuses when the folder
+    // does not exist yet, as on a fresh account without ~/.local/share.
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir::cleanPath(appData + QStringLiteral("/..")) +
+           QStringLiteral("/KORVALEN Gaming Mouse");
 }
 
 QString globalConfigPath()
@@ -53,12 +55,13 @@ bool seedDataFolder(const QString &applicationDir)
         return QFile::exists(target);
     }
     if (!QFile::exists(target)) {
-        if (!QFile::copy(source, target)) {
+        // Another instance (the command-line tool, say) may win the race.
+        if (!QFile::copy(source, target) && !QFile::exists(target)) {
             qCWarning(lcStore) << "cannot create" << target;
             return false;
         }
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                          | QFile::ReadOther);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                          QFile::ReadOther);
         return true;
     }
 

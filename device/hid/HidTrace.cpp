@@ -3,8 +3,7 @@
 #include "device/DeviceLog.h"
 
 HidTrace::HidTrace(std::unique_ptr<HidApi> inner, const QString &fileName)
-    : m_inner(std::move(inner))
-    , m_file(fileName)
+    : m_inner(std::move(inner)), m_file(fileName)
 {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         qCWarning(lcHid) << "cannot open the HID trace" << fileName << ":" << m_file.errorString();

@@ -14,9 +14,7 @@
 class HidapiBackend::Handle final : public HidDevice
 {
 public:
-    explicit Handle(hid_device *device)
-        : m_device(device)
-    {}
+    explicit Handle(hid_device *device) : m_device(device) {}
 
     hid_device *m_device;
     QReadWriteLock m_lock; // read: a call in flight; write: closing

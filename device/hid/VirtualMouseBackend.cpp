@@ -454,8 +454,8 @@ void VirtualMouseBackend::queueLocked(Mouse &mouse, int interfaceIndex, const QB
     // Like an operating system, each open handle gets its own copy, and a
     // report nobody has open is lost.
     for (const auto &h : m_handles) {
-        if (h->mouse == &mouse && h->interfaceIndex == interfaceIndex && !h->closed
-            && h->generation == mouse.generation)
+        if (h->mouse == &mouse && h->interfaceIndex == interfaceIndex && !h->closed &&
+            h->generation == mouse.generation)
             h->queue.append(report);
     }
     m_inputArrived.wakeAll();

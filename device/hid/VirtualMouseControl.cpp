@@ -6,7 +6,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-
 namespace {
 
 bool parseNumber(const QString &text, int *value)
@@ -27,8 +26,7 @@ QString okOrError(bool ok, const QString &what)
 } // namespace
 
 VirtualMouseControl::VirtualMouseControl(VirtualMouseBackend *backend, QObject *parent)
-    : QObject(parent)
-    , m_backend(backend)
+    : QObject(parent), m_backend(backend)
 {}
 
 VirtualMouseControl::~VirtualMouseControl() = default;
@@ -78,8 +76,8 @@ QString VirtualMouseControl::execute(const QString &line)
         int numbers;
     };
     static const Command commands[] = {
-        {"plug", 0},  {"unplug", 0},    {"refreshes", 0}, {"profile", 1}, {"dpi", 1},
-        {"rate", 1},  {"host", 1},      {"fail", 1},      {"light", 2},   {"memory", 2},
+        {"plug", 0}, {"unplug", 0}, {"refreshes", 0}, {"profile", 1}, {"dpi", 1},
+        {"rate", 1}, {"host", 1},   {"fail", 1},      {"light", 2},   {"memory", 2},
     };
     int numberCount = -1;
     for (const Command &c : commands) {
@@ -124,8 +122,8 @@ QString VirtualMouseControl::execute(const QString &line)
         return okOrError(m_backend->failNthReport(name, numbers[0]),
                          QStringLiteral("count must not be negative"));
     if (command == QLatin1String("memory")) {
-        if (numbers[0] < 0 || numbers[1] < 0
-            || numbers[0] + numbers[1] > VirtualMouseBackend::kMemorySize)
+        if (numbers[0] < 0 || numbers[1] < 0 ||
+            numbers[0] + numbers[1] > VirtualMouseBackend::kMemorySize)
             return QStringLiteral("error: range outside the memory");
         return QString::fromLatin1(m_backend->memory(name, numbers[0], numbers[1]).toHex());
     }

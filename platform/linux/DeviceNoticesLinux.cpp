@@ -1,9 +1,7 @@
 #include "platform/DeviceNotices.h"
 
-#include "device/DeviceCatalogue.h"
-#include "device/DeviceContext.h"
 #include "device/DeviceLog.h"
-#include "device/hid/HidApi.h"
+#include "platform/HidNodeNotices.h"
 
 #include <QSocketNotifier>
 
@@ -11,14 +9,12 @@
 
 namespace {
 
-// udev reports hidraw nodes; enumeration through the HID seam tells what
-// collections a new node carries, exactly as at start-up.
+// udev reports hidraw nodes; on Linux both collections of the mouse share
+// one node, so an added node usually gives two notices.
 class UdevNoticeService final : public DeviceNoticeService
 {
 public:
-    explicit UdevNoticeService(QObject *parent)
-        : DeviceNoticeService(parent)
-    {}
+    explicit UdevNoticeService(QObject *parent) : DeviceNoticeService(parent) {}
 
     ~UdevNoticeService() override
     {
@@ -36,9 +32,9 @@ public:
         m_udev = udev_new();
         if (m_udev)
             m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
-        if (!m_monitor
-            || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
-            || udev_monitor_enable_receiving(m_monitor) < 0) {
+        if (!m_monitor ||
+            udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0 ||
+            udev_monitor_enable_receiving(m_monitor) < 0) {
             qCDebug(lcDevice) << "cannot watch hidraw devices; hot-plugging is not followed";
             return false;
         }
@@ -68,38 +64,14 @@ private:
 
     void announceArrival(const QByteArray &path)
     {
-        const QVector<HidDeviceInfo> devices = DeviceContext::hid().enumerate(0, 0);
-        for (const HidDeviceInfo &d : devices) {
-            if (d.path != path)
-                continue;
-            DeviceNotice notice;
-            notice.arrived = true;
-            notice.path = path;
-            notice.vendorId = d.vendorId;
-            notice.productId = d.productId;
-            notice.usagePage = d.usagePage;
-            notice.usage = d.usage;
+        const QVector<DeviceNotice> notices = noticesForAddedNode(path);
+        for (const DeviceNotice &notice : notices)
             emit noticeReceived(notice);
-        }
     }
 
     void announceRemoval(const QByteArray &path)
     {
-        // The node is gone and cannot be asked for its IDs; the catalogue
-        // remembers them with the path.
-        DeviceNotice notice;
-        notice.arrived = false;
-        notice.path = path;
-        const DeviceCatalogue &catalogue = DeviceContext::catalogue();
-        for (int n = 0; n < catalogue.usedCount(); ++n) {
-            const MouseListEntry &e = catalogue.entries[n];
-            if (path == e.path0 || path == e.path1) {
-                notice.vendorId = quint16(e.vendorId);
-                notice.productId = quint16(e.productId);
-                break;
-            }
-        }
-        emit noticeReceived(notice);
+        emit noticeReceived(noticeForRemovedNode(path));
     }
 
     udev *m_udev = nullptr;

@@ -9,8 +9,7 @@ namespace {
 class LockFileInstance final : public SingleInstance
 {
 public:
-    LockFileInstance()
-        : m_lock(lockPath())
+    LockFileInstance() : m_lock(lockPath())
     {
         // Only a lock whose process is gone counts as stale, however old.
         m_lock.setStaleLockTime(0);

@@ -16,9 +16,7 @@ const GUID kHidInterfaceClass = {
 class WindowMessageNoticeService final : public DeviceNoticeService
 {
 public:
-    explicit WindowMessageNoticeService(QObject *parent)
-        : DeviceNoticeService(parent)
-    {}
+    explicit WindowMessageNoticeService(QObject *parent) : DeviceNoticeService(parent) {}
 
     ~WindowMessageNoticeService() override
     {

@@ -14,8 +14,7 @@
 class TestHome
 {
 public:
-    TestHome()
-        : m_dir(std::make_unique<QTemporaryDir>())
+    TestHome() : m_dir(std::make_unique<QTemporaryDir>())
     {
         m_oldData = qgetenv("XDG_DATA_HOME");
         m_oldRuntime = qgetenv("XDG_RUNTIME_DIR");

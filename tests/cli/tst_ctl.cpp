@@ -1,0 +1,137 @@
+#include "common/TestHome.h"
+
+#include <QProcess>
+#include <QtTest>
+
+// Runs the built korvalen-ctl the way a user does.
+class TestCtl : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+
+    Run ctl(const QStringList &args, const QMap<QString, QString> &env = {})
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE"));
+        environment.remove(QStringLiteral("KORVALEN_HID_TRACE"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home->dataHome());
+        for (auto it = env.cbegin(); it != env.cend(); ++it)
+            environment.insert(it.key(), it.value());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"), args);
+        Run run;
+        if (!process.waitForFinished(20000))
+            return run;
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    // "NX-19" -> "connected" etc., from the list table.
+    static QMap<QString, QString> states(const QString &table)
+    {
+        QMap<QString, QString> result;
+        const QStringList lines = table.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        static const QRegularExpression row(QStringLiteral(
+            "^\\s*\\d+\\s+(.+?)\\s+[0-9a-f]{4}\\s+[0-9a-f]{4}\\s+\\S+\\s+\\S+\\s+\\S+\\s+(.+)$"));
+        for (const QString &line : lines) {
+            const QRegularExpressionMatch m = row.match(line);
+            if (m.hasMatch())
+                result.insert(m.captured(1), m.captured(2));
+        }
+        return result;
+    }
+
+    std::unique_ptr<TestHome> m_home;
+
+private slots:
+    void init() { m_home = std::make_unique<TestHome>(); }
+    void cleanup() { m_home.reset(); }
+
+    void listShowsTheVirtualMiceConnected()
+    {
+        const Run run =
+            ctl({QStringLiteral("list")},
+                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), QStringLiteral("NX-19,NX-05")}});
+        QCOMPARE(run.status, 0);
+        const QMap<QString, QString> rows = states(run.out);
+        QCOMPARE(rows.size(), 59);
+        for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
+            if (it.key() == QLatin1String("NX-19") || it.key() == QLatin1String("NX-05"))
+                QVERIFY2(it.value().startsWith(QLatin1String("connected")), qPrintable(it.key()));
+            else
+                QCOMPARE(it.value(), QStringLiteral("absent"));
+        }
+        QVERIFY(run.out.contains(QLatin1String("59 catalogue rows, 2 connected")));
+        // The first run created the data folder from the shipped default.
+        QVERIFY(QFile::exists(m_home->dataHome() +
+                              QStringLiteral("/KORVALEN Gaming Mouse/Config.ini")));
+    }
+
+    void listWithoutVirtualMiceShowsNoneConnected()
+    {
+        const Run run = ctl({QStringLiteral("list")});
+        QCOMPARE(run.status, 0);
+        const QMap<QString, QString> rows = states(run.out);
+        QCOMPARE(rows.size(), 59);
+        for (const QString &state : rows)
+            QCOMPARE(state, QStringLiteral("absent"));
+        QVERIFY(run.out.contains(QLatin1String("0 connected")));
+    }
+
+    void optionFormsMatchTheEnvironment()
+    {
+        const QString trace = m_home->path() + QStringLiteral("/t.txt");
+        const Run run = ctl({QStringLiteral("--virtual"), QStringLiteral("TEST xx"),
+                             QStringLiteral("--trace"), trace, QStringLiteral("list")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(states(run.out).value(QStringLiteral("TEST xx")), QStringLiteral("connected"));
+        QVERIFY(QFile::exists(trace));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("no command") << QStringList{} << "no command given";
+        QTest::addRow("unknown command")
+            << QStringList{"frobnicate"} << "unknown command frobnicate";
+        QTest::addRow("unknown option") << QStringList{"--loud", "list"} << "unknown option --loud";
+        QTest::addRow("option without value")
+            << QStringList{"--virtual"} << "--virtual needs a value";
+        QTest::addRow("empty option value")
+            << QStringList{"--trace", "", "list"} << "--trace needs a value";
+        QTest::addRow("list with an argument")
+            << QStringList{"list", "extra"} << "list takes no arguments";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run run = ctl(args);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void help()
+    {
+        const Run run = ctl({QStringLiteral("--help")});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains(QLatin1String("Usage: korvalen-ctl")));
+        QVERIFY(run.out.contains(QLatin1String("list")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtl)
+#include "tst_ctl.moc"

@@ -1,0 +1,281 @@
+#include "common/CatalogueFile.h"
+#include "common/FakeHid.h"
+#include "common/TestHome.h"
+
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceContext.h"
+
+#include <QtTest>
+
+#include <cstring>
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeHid *installFake()
+    {
+        auto fake = std::make_unique<FakeHid>();
+        FakeHid *raw = fake.get();
+        DeviceContext::installHid(std::move(fake));
+        return raw;
+    }
+
+    std::unique_ptr<TestHome> m_home;
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        DeviceContext::reset();
+    }
+    void cleanup()
+    {
+        DeviceContext::reset();
+        m_home.reset();
+    }
+
+    void readsEveryFieldOfEverySlot()
+    {
+        QList<CatalogueRow> rows;
+        CatalogueRow a = row(QStringLiteral("NX-19"), 0x1234, 0x100, 0x200);
+        a.vid = 0x2345;
+        a.usage0 = 2;
+        a.usagePage0 = 0xFF10;
+        a.usage1 = 3;
+        a.usagePage1 = 0xFF11;
+        rows << a;
+        writeCatalogue(rows, 1);
+        // A row beyond the count is still read into its slot.
+        QSettings(globalConfigPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Mouse_List/PRODUCT_NAME_199"), QStringLiteral("LAST"));
+
+        loadDeviceCatalogue();
+        const DeviceCatalogue &c = DeviceContext::catalogue();
+        QCOMPARE(c.count, 1u);
+        const MouseListEntry &e = c.entries[0];
+        QCOMPARE(e.vendorId, 0x2345u);
+        QCOMPARE(e.productId, 0x1234u);
+        QCOMPARE(e.versionMin, 0x100u);
+        QCOMPARE(e.versionMax, 0x200u);
+        QCOMPARE(e.usage0, 2u);
+        QCOMPARE(e.usagePage0, 0xFF10u);
+        QCOMPARE(e.usage1, 3u);
+        QCOMPARE(e.usagePage1, 0xFF11u);
+        QCOMPARE(QByteArray(e.productName), QByteArray("NX-19"));
+        QCOMPARE(QByteArray(c.entries[199].productName), QByteArray("LAST"));
+    }
+
+    void loadingClearsFoundFlagsAndPaths()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 1)});
+        DeviceCatalogue &c = DeviceContext::catalogue();
+        c.entries[0].found0 = 1;
+        std::strcpy(c.entries[0].path0, "/dev/hidraw3");
+        c.entries[5].found1 = 1;
+        loadDeviceCatalogue();
+        QCOMPARE(c.entries[0].found0, 0);
+        QCOMPARE(c.entries[0].path0[0], '\0');
+        QCOMPARE(c.entries[5].found1, 0);
+    }
+
+    void malformedNumbersReadAsZero()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 1)});
+        QSettings(globalConfigPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Mouse_List/VID_0"), QStringLiteral("0xFFFF"));
+        loadDeviceCatalogue();
+        QCOMPARE(DeviceContext::catalogue().entries[0].vendorId, 0u);
+    }
+
+    void countAboveTheTableIsCut()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 1)}, 250);
+        loadDeviceCatalogue();
+        QCOMPARE(DeviceContext::catalogue().count, 200u);
+    }
+
+    void longProductNameIsCutAtACharacterBoundary()
+    {
+        // 200 two-byte characters: 400 bytes, cut to at most 255 without
+        // splitting a character, so 254 bytes.
+        const QString name(200, QChar(0x00E9));
+        writeCatalogue({row(name, 1)});
+        loadDeviceCatalogue();
+        const QByteArray stored(DeviceContext::catalogue().entries[0].productName);
+        QCOMPARE(stored.size(), 254);
+        QCOMPARE(QString::fromUtf8(stored), name.left(127));
+    }
+
+    void releaseCheck_data()
+    {
+        QTest::addColumn<quint32>("versionMin");
+        QTest::addColumn<quint32>("versionMax");
+        QTest::addColumn<quint32>("release");
+        QTest::addColumn<bool>("accepted");
+        QTest::addRow("max 0 accepts anything") << 0x500u << 0u << 0x0001u << true;
+        QTest::addRow("max 0 accepts 0") << 0u << 0u << 0u << true;
+        QTest::addRow("lower end inclusive") << 0x100u << 0x200u << 0x100u << true;
+        QTest::addRow("upper end inclusive") << 0x100u << 0x200u << 0x200u << true;
+        QTest::addRow("inside") << 0x100u << 0x200u << 0x150u << true;
+        QTest::addRow("above") << 0x100u << 0x200u << 0x201u << false;
+        QTest::addRow("below") << 0x100u << 0x200u << 0x0FFu << false;
+    }
+
+    void releaseCheck()
+    {
+        QFETCH(quint32, versionMin);
+        QFETCH(quint32, versionMax);
+        QFETCH(quint32, release);
+        QFETCH(bool, accepted);
+
+        writeCatalogue({row(QStringLiteral("NX-19"), 7, versionMin, versionMax)});
+        loadDeviceCatalogue();
+        FakeHid *fake = installFake();
+        fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1, quint16(release))
+                      << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1, quint16(release));
+        QCOMPARE(enumerateDevices(), 0);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
+        QCOMPARE(e.isConnected(), accepted);
+        if (accepted) {
+            QCOMPARE(QByteArray(e.path0), QByteArray("/dev/a"));
+            QCOMPARE(QByteArray(e.path1), QByteArray("/dev/b"));
+        }
+    }
+
+    void matching_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<quint16>("vid");
+        QTest::addColumn<quint16>("pid");
+        QTest::addColumn<quint16>("usagePage");
+        QTest::addColumn<int>("found0");
+        QTest::addColumn<int>("found1");
+        QTest::addRow("interface 0")
+            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF01) << 1 << 0;
+        QTest::addRow("interface 1")
+            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF02) << 0 << 1;
+        QTest::addRow("other usage page")
+            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF03) << 0 << 0;
+        QTest::addRow("other vendor")
+            << 1 << quint16(0xFFFE) << quint16(7) << quint16(0xFF01) << 0 << 0;
+        QTest::addRow("other product")
+            << 1 << quint16(0xFFFF) << quint16(8) << quint16(0xFF01) << 0 << 0;
+        QTest::addRow("count 0 with entries present")
+            << 0 << quint16(0xFFFF) << quint16(7) << quint16(0xFF01) << 0 << 0;
+    }
+
+    void matching()
+    {
+        QFETCH(int, count);
+        QFETCH(quint16, vid);
+        QFETCH(quint16, pid);
+        QFETCH(quint16, usagePage);
+        QFETCH(int, found0);
+        QFETCH(int, found1);
+
+        writeCatalogue({row(QStringLiteral("NX-19"), 7)}, count);
+        loadDeviceCatalogue();
+        FakeHid *fake = installFake();
+        fake->devices << FakeHid::device("/dev/x", vid, pid, usagePage, 1);
+        QCOMPARE(enumerateDevices(), 0);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
+        QCOMPARE(e.found0, found0);
+        QCOMPARE(e.found1, found1);
+    }
+
+    void oneDeviceSatisfiesSeveralEntries()
+    {
+        writeCatalogue({row(QStringLiteral("OLD"), 7, 0x100, 0x1FF),
+                        row(QStringLiteral("ANY"), 7, 0, 0),
+                        row(QStringLiteral("NEW"), 7, 0x200, 0x2FF)});
+        loadDeviceCatalogue();
+        FakeHid *fake = installFake();
+        fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1, 0x250)
+                      << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1, 0x250);
+        QCOMPARE(enumerateDevices(), 0);
+        QCOMPARE(DeviceContext::catalogue().connectedNames(),
+                 QStringList({QStringLiteral("ANY"), QStringLiteral("NEW")}));
+    }
+
+    void pathTooLongLeavesTheInterfaceAbsent()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 7)});
+        loadDeviceCatalogue();
+        FakeHid *fake = installFake();
+        const QByteArray longest(254, 'p');
+        const QByteArray tooLong(255, 'q');
+        fake->devices << FakeHid::device(longest, 0xFFFF, 7, 0xFF01, 1)
+                      << FakeHid::device(tooLong, 0xFFFF, 7, 0xFF02, 1);
+        QCOMPARE(enumerateDevices(), 0);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
+        QCOMPARE(e.found0, 1);
+        QCOMPARE(QByteArray(e.path0), longest);
+        QCOMPARE(e.found1, 0);
+        QCOMPARE(e.path1[0], '\0');
+    }
+
+    void initFailureFindsNothingAndOpensNothing()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 7)});
+        loadDeviceCatalogue();
+        FakeHid *fake = installFake();
+        fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1)
+                      << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1);
+        fake->initResult = -1;
+        QCOMPARE(enumerateDevices(), -1);
+        QVERIFY(!DeviceContext::catalogue().entries[0].found0);
+        DeviceContext::catalogue().entries[0].found0 = 1;
+        DeviceContext::catalogue().entries[0].found1 = 1;
+        openDeviceByName("NX-19");
+        QVERIFY(fake->opened.isEmpty());
+        QVERIFY(!DeviceContext::interface0Handle());
+    }
+
+    void lastQualifyingEntrySuppliesTheHandles()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 7, 0x100, 0x2FF),
+                        row(QStringLiteral("NX-05"), 8),
+                        row(QStringLiteral("NX-19"), 7, 0x200, 0x2FF)});
+        loadDeviceCatalogue();
+        DeviceCatalogue &c = DeviceContext::catalogue();
+        const char *paths[3][2] = {{"/a0", "/a1"}, {"/b0", "/b1"}, {"/c0", "/c1"}};
+        for (int i = 0; i < 3; ++i) {
+            c.entries[i].storePath(0, paths[i][0]);
+            c.entries[i].storePath(1, paths[i][1]);
+            c.entries[i].found0 = c.entries[i].found1 = 1;
+        }
+        FakeHid *fake = installFake();
+        openDeviceByName("NX-19");
+        QCOMPARE(fake->opened, QList<QByteArray>({"/c0", "/c1"}));
+        auto *h0 = static_cast<FakeHid::Handle *>(DeviceContext::interface0Handle());
+        auto *h1 = static_cast<FakeHid::Handle *>(DeviceContext::interface1Handle());
+        QVERIFY(h0 && h1);
+        QCOMPARE(h0->path, QByteArray("/c0"));
+        QCOMPARE(h0->interfaceTag(), 0);
+        QCOMPARE(h1->interfaceTag(), 1);
+
+        closeDevice();
+        QCOMPARE(fake->closed, QList<QByteArray>({"/c0", "/c1"}));
+        QVERIFY(!DeviceContext::interface0Handle());
+        QVERIFY(!DeviceContext::interface1Handle());
+    }
+
+    void openingAHalfPresentOrUnknownModelKeepsTheHandles()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 7), row(QStringLiteral("NX-05"), 8)});
+        loadDeviceCatalogue();
+        DeviceCatalogue &c = DeviceContext::catalogue();
+        c.entries[0].storePath(0, "/a0");
+        c.entries[0].found0 = 1;
+        FakeHid *fake = installFake();
+        openDeviceByName("NX-19");
+        openDeviceByName("NX-99");
+        QVERIFY(fake->opened.isEmpty());
+        QVERIFY(!DeviceContext::interface0Handle());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"

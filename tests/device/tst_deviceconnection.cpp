@@ -1,0 +1,261 @@
+#include "common/CatalogueFile.h"
+#include "common/FakeHid.h"
+#include "common/TestHome.h"
+
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceConnection.h"
+#include "device/DeviceContext.h"
+#include "device/hid/VirtualMouseBackend.h"
+#include "platform/DeviceNameParser.h"
+#include "store/ConfigFile.h"
+
+#include <QtTest>
+
+class TestDeviceConnection : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+
+    VirtualMouseBackend *installVirtual(const QStringList &names)
+    {
+        auto backend = std::make_unique<VirtualMouseBackend>(names);
+        VirtualMouseBackend *raw = backend.get();
+        DeviceContext::installHid(std::move(backend), raw);
+        return raw;
+    }
+
+    static QString name(const QVariant &v) { return v.toString(); }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        DeviceContext::reset();
+        writeCatalogue({row(QStringLiteral("NX-19"), 1), row(QStringLiteral("NX-05"), 2),
+                        row(QStringLiteral("NX-33"), 3)});
+        loadDeviceCatalogue();
+    }
+    void cleanup()
+    {
+        DeviceContext::reset();
+        m_home.reset();
+    }
+
+    void refreshRule_data()
+    {
+        QTest::addColumn<QStringList>("mice");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("active");
+        const QString nx19 = QStringLiteral("NX-19");
+        const QString nx05 = QStringLiteral("NX-05");
+        QTest::addRow("two, the stored second stays active")
+            << QStringList{nx05, nx19} << nx05 << QStringList{nx19, nx05} << nx05;
+        QTest::addRow("two, a stored name not connected gives the first")
+            << QStringList{nx05, nx19} << QStringLiteral("NX-33") << QStringList{nx19, nx05}
+            << nx19;
+        QTest::addRow("one replaces the stored name")
+            << QStringList{nx05} << nx19 << QStringList{nx05} << nx05;
+        QTest::addRow("none empties the stored name")
+            << QStringList{} << nx19 << QStringList{} << QString();
+    }
+
+    void refreshRule()
+    {
+        QFETCH(QStringList, mice);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, names);
+        QFETCH(QString, active);
+
+        installVirtual(mice);
+        writeProductName(stored);
+        QCOMPARE(enumerateDevices(), 0);
+        DeviceConnection connection;
+        QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
+        if (names.size() == 1)
+            QTest::ignoreMessage(QtDebugMsg,
+                                 qPrintable(QStringLiteral("RefreshMouseList ") + names.first()));
+        QCOMPARE(connection.refreshDeviceList(), names);
+        QCOMPARE(connection.connectedCount(), names.size());
+        QCOMPARE(readProductName(), active);
+        QCOMPARE(refreshed.count(), 1);
+        QCOMPARE(refreshed.at(0).at(0).toStringList(), names);
+    }
+
+    void arrivalOfOneInterfaceThenTheOther()
+    {
+        VirtualMouseBackend *mice = installVirtual({});
+        QCOMPARE(enumerateDevices(), 0);
+        QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
+        QVERIFY(mice->plug(QStringLiteral("NX-19")));
+        QCOMPARE(notices.count(), 2);
+
+        // Created after the plug, so the notices are handed over by hand.
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
+        QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
+
+        QTest::ignoreMessage(QtDebugMsg, "vid = 65535, pid = 1");
+        connection.handleNotice(notices.at(0).at(0).value<DeviceNotice>());
+        QCOMPARE(arrived.count(), 0);
+        QCOMPARE(refreshed.count(), 0);
+        QCOMPARE(connection.connectedCount(), 0);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
+        QCOMPARE(e.found0, 1);
+        QCOMPARE(e.found1, 0);
+
+        connection.handleNotice(notices.at(1).at(0).value<DeviceNotice>());
+        QCOMPARE(arrived.count(), 1);
+        QCOMPARE(connection.connectedCount(), 1);
+        QCOMPARE(readProductName(), QStringLiteral("NX-19"));
+    }
+
+    void pluggingRaisesNoticesThroughTheEventLoop()
+    {
+        VirtualMouseBackend *mice = installVirtual({});
+        QCOMPARE(enumerateDevices(), 0);
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
+        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
+
+        QVERIFY(mice->plug(QStringLiteral("NX-05")));
+        QCOMPARE(arrived.count(), 0); // queued, like a system notice
+        QTRY_COMPARE(arrived.count(), 1);
+        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+
+        // A second model while one is connected only refreshes the list.
+        QVERIFY(mice->plug(QStringLiteral("NX-19")));
+        QTRY_COMPARE(connection.connectedCount(), 2);
+        QCOMPARE(arrived.count(), 1);
+        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+
+        QVERIFY(mice->unplug(QStringLiteral("NX-19")));
+        QVERIFY(mice->unplug(QStringLiteral("NX-05")));
+        QTRY_COMPARE(gone.count(), 1);
+        QCOMPARE(connection.connectedCount(), 0);
+        // Only recounted: the name stays for the mouse to come back.
+        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+    }
+
+    void removal_data()
+    {
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<int>("switched");
+        QTest::addColumn<QString>("active");
+        QTest::addRow("the active mouse")
+            << QStringLiteral("NX-19") << 1 << QStringLiteral("NX-05");
+        QTest::addRow("the inactive mouse")
+            << QStringLiteral("NX-05") << 0 << QStringLiteral("NX-19");
+    }
+
+    void removal()
+    {
+        QFETCH(QString, removed);
+        QFETCH(int, switched);
+        QFETCH(QString, active);
+
+        VirtualMouseBackend *mice =
+            installVirtual({QStringLiteral("NX-19"), QStringLiteral("NX-05")});
+        writeProductName(QStringLiteral("NX-19"));
+        QCOMPARE(enumerateDevices(), 0);
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy replaced(&connection, &DeviceConnection::activeMouseRemoved);
+        QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
+        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
+
+        QVERIFY(mice->unplug(removed));
+        QTRY_COMPARE(refreshed.count(), 1);
+        QCOMPARE(replaced.count(), switched);
+        if (switched)
+            QCOMPARE(replaced.at(0).at(0).toString(), active);
+        QCOMPARE(readProductName(), active);
+        QCOMPARE(connection.connectedNames(), QStringList{active});
+        QCOMPARE(gone.count(), 0);
+    }
+
+    void windowsNotices_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addRow("upper case")
+            << QStringLiteral("HID#VID_FFFF&PID_0002&MI_02&COL01#7&1A2B&0&0000#{4d1e55b2-f16f}")
+            << QStringLiteral("HID#VID_FFFF&PID_0002&MI_02&COL02#7&1A2B&0&0001#{4d1e55b2-f16f}");
+        QTest::addRow("lower case")
+            << QStringLiteral("hid#vid_ffff&pid_0002&mi_02&col01#7&1a2b&0&0000#{4d1e55b2-f16f}")
+            << QStringLiteral("hid#vid_ffff&pid_0002&mi_02&col02#7&1a2b&0&0001#{4d1e55b2-f16f}");
+        QTest::addRow("mixed case, interface 1 first")
+            << QStringLiteral("Hid#Vid_fFfF&Pid_0002&Mi_02&Col02#x")
+            << QStringLiteral("hId#vID_FFff&pID_0002&mI_02&cOL01#x");
+    }
+
+    void windowsNotices()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+
+        auto fake = std::make_unique<FakeHid>();
+        DeviceContext::installHid(std::move(fake));
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
+        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[1];
+
+        connection.handleNotice(parseDeviceInterfaceName(first, true));
+        QCOMPARE(e.found0 + e.found1, 1);
+        QCOMPARE(arrived.count(), 0);
+        connection.handleNotice(parseDeviceInterfaceName(second, true));
+        QVERIFY(e.isConnected());
+        QCOMPARE(arrived.count(), 1);
+        const QString col01 =
+            first.contains(QLatin1String("col01"), Qt::CaseInsensitive) ? first : second;
+        const QString col02 = col01 == first ? second : first;
+        QCOMPARE(QByteArray(e.path0), QByteArray("\\\\?\\") + col01.toLatin1());
+        QCOMPARE(QByteArray(e.path1), QByteArray("\\\\?\\") + col02.toLatin1());
+        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+
+        connection.handleNotice(parseDeviceInterfaceName(first, false));
+        QVERIFY(!e.isConnected());
+        QCOMPARE(gone.count(), 0);
+        connection.handleNotice(parseDeviceInterfaceName(second, false));
+        QCOMPARE(e.found0 + e.found1, 0);
+        QCOMPARE(gone.count(), 1);
+    }
+
+    void arrivalOutsideTheReleaseRangeIsIgnored()
+    {
+        writeCatalogue({row(QStringLiteral("NX-19"), 1, 0x100, 0x200)});
+        loadDeviceCatalogue();
+        auto fake = std::make_unique<FakeHid>();
+        const QString name = QStringLiteral("HID#VID_FFFF&PID_0001&MI_02&COL01#a");
+        fake->releases.insert(parseDeviceInterfaceName(name, true).path, 0x201);
+        DeviceContext::installHid(std::move(fake));
+        DeviceConnection connection;
+        connection.handleNotice(parseDeviceInterfaceName(name, true));
+        QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
+    }
+
+    void removingAHalfPresentModelWithNoneConnectedIsQuiet()
+    {
+        VirtualMouseBackend *mice = installVirtual({});
+        QCOMPARE(enumerateDevices(), 0);
+        QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
+        QVERIFY(mice->plug(QStringLiteral("NX-19")));
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
+        connection.handleNotice(notices.at(0).at(0).value<DeviceNotice>());
+        QVERIFY(mice->unplug(QStringLiteral("NX-19")));
+        connection.handleNotice(notices.at(2).at(0).value<DeviceNotice>());
+        QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
+        QCOMPARE(gone.count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeviceConnection)
+#include "tst_deviceconnection.moc"

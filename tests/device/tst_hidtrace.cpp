@@ -1,0 +1,110 @@
+#include "common/CatalogueFile.h"
+#include "common/TestHome.h"
+
+#include "device/hid/HidTrace.h"
+#include "device/hid/VirtualMouseBackend.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+class TestHidTrace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatCall_data()
+    {
+        QTest::addColumn<QByteArray>("op");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addRow("set") << QByteArray("set_feature") << 1
+                             << QByteArray("\x02\xF3\x2C\x00\x01\x00\x00\x00\x03", 9) << false
+                             << QByteArray("set_feature 1 02f32c000100000003");
+        QTest::addRow("failed set keeps the bytes")
+            << QByteArray("set_feature") << 1 << QByteArray("\x02\xF1", 2) << true
+            << QByteArray("set_feature 1 02f1 ERR");
+        QTest::addRow("failed get has no bytes") << QByteArray("get_feature") << 1 << QByteArray()
+                                                 << true << QByteArray("get_feature 1  ERR");
+        QTest::addRow("read on interface 0") << QByteArray("read") << 0 << QByteArray("\x01\xFF", 2)
+                                             << false << QByteArray("read 0 01ff");
+    }
+
+    void formatCall()
+    {
+        QFETCH(QByteArray, op);
+        QFETCH(int, tag);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, failed);
+        QFETCH(QByteArray, line);
+        QCOMPARE(HidTrace::formatCall(op.constData(), tag,
+                                      reinterpret_cast<const unsigned char *>(bytes.constData()),
+                                      std::size_t(bytes.size()), failed),
+                 line);
+    }
+
+    void tracesEveryReportOfARealSession()
+    {
+        TestHome home;
+        writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
+        const QString file = home.path() + QStringLiteral("/trace.txt");
+        auto mice = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
+        VirtualMouseBackend *virtualMice = mice.get();
+        {
+            HidTrace trace(std::move(mice), file);
+            QVERIFY(trace.isOpen());
+            QCOMPARE(trace.init(), 0);
+            HidDevice *h0 = trace.openPath(VirtualMouseBackend::pathOf(QStringLiteral("NX-19"), 0));
+            HidDevice *h1 = trace.openPath(VirtualMouseBackend::pathOf(QStringLiteral("NX-19"), 1));
+            h0->setInterfaceTag(0);
+            h1->setInterfaceTag(1);
+
+            unsigned char write[16] = {2, 0xF3, 0x2C, 0, 1, 0, 0, 0, 3};
+            QCOMPARE(trace.sendFeatureReport(h1, write, 16), 16);
+            QTest::qWait(2);
+            unsigned char arm[16] = {2, 0xF2, 0x2C, 0, 1};
+            QCOMPARE(trace.sendFeatureReport(h1, arm, 16), 16);
+            unsigned char get[16] = {2};
+            QCOMPARE(trace.getFeatureReport(h1, get, 16), 16);
+            unsigned char badLength[15] = {2, 0xF1, 2, 1};
+            QCOMPARE(trace.sendFeatureReport(h1, badLength, 15), -1);
+            QVERIFY(virtualMice->pressHostAction(QStringLiteral("NX-19"), 0x20));
+            unsigned char input[8];
+            QCOMPARE(trace.read(h0, input, 8, 100), 8);
+            QCOMPARE(trace.read(h0, input, 8, 0), 0); // nothing: no line
+            trace.close(h0);
+            QCOMPARE(trace.read(h0, input, 8, 0), -1);
+        }
+
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.size(), 7); // six lines and the final newline
+        QVERIFY(lines.last().isEmpty());
+        const QRegularExpression pattern(QStringLiteral(
+            "^(\\d+\\.\\d) (set_feature|get_feature|read) (0|1) ([0-9a-f]*)( ERR)?$"));
+        const QStringList expected{
+            QStringLiteral("set_feature 1 02f32c00010000000300000000000000"),
+            QStringLiteral("set_feature 1 02f22c00010000000000000000000000"),
+            QStringLiteral("get_feature 1 02f22c00010000000300000000000000"),
+            QStringLiteral("set_feature 1 02f10201%1 ERR").arg(QString(22, QLatin1Char('0'))),
+            QStringLiteral("read 0 01ff200000000000"),
+            QStringLiteral("read 0  ERR"),
+        };
+        double previous = -1;
+        for (int i = 0; i < expected.size(); ++i) {
+            const QString line = QString::fromLatin1(lines.at(i));
+            const QRegularExpressionMatch m = pattern.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            const double ms = m.captured(1).toDouble();
+            QVERIFY(ms >= previous);
+            previous = ms;
+            QCOMPARE(line.mid(line.indexOf(QLatin1Char(' ')) + 1), expected.at(i));
+        }
+        QVERIFY(previous >= 2.0); // the wait shows in the times
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHidTrace)
+#include "tst_hidtrace.moc"

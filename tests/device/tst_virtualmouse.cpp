@@ -1,0 +1,499 @@
+#include "common/CatalogueFile.h"
+#include "common/TestHome.h"
+
+#include "device/hid/VirtualMouseBackend.h"
+#include "device/hid/VirtualMouseControl.h"
+
+#include <QLocalSocket>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+const QString kMouse = QStringLiteral("NX-19");
+
+// A write frame: report ID, 0xF3, address, count, data from byte 8.
+QByteArray writeFrame(int reportId, int length, int address, const QByteArray &data)
+{
+    QByteArray f(length, '\0');
+    f[0] = char(reportId);
+    f[1] = char(0xF3);
+    f[2] = char(address & 0xFF);
+    f[3] = char(address >> 8);
+    f[4] = char(data.size());
+    f.replace(8, data.size(), data);
+    return f;
+}
+
+QByteArray commandFrame(int command, int b2, int b3, int b4 = 0)
+{
+    QByteArray f(16, '\0');
+    f[0] = 2;
+    f[1] = char(command);
+    f[2] = char(b2);
+    f[3] = char(b3);
+    f[4] = char(b4);
+    return f;
+}
+
+} // namespace
+
+class TestVirtualMouse : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<VirtualMouseBackend> m_mice;
+    HidDevice *m_if0 = nullptr;
+    HidDevice *m_if1 = nullptr;
+
+    int send(const QByteArray &frame, HidDevice *device = nullptr)
+    {
+        return m_mice->sendFeatureReport(device ? device : m_if1,
+                                         reinterpret_cast<const unsigned char *>(frame.constData()),
+                                         std::size_t(frame.size()));
+    }
+
+    // Arms a read and fetches it; returns the data bytes (from byte 8).
+    QByteArray readBack(int address, int count, int reportId = 3, int length = 64)
+    {
+        QByteArray arm = commandFrame(0xF2, address & 0xFF, address >> 8, count);
+        if (send(arm) < 0)
+            return QByteArray("send failed");
+        QByteArray buffer(length, '\0');
+        buffer[0] = char(reportId);
+        const int n = m_mice->getFeatureReport(
+            m_if1, reinterpret_cast<unsigned char *>(buffer.data()), std::size_t(length));
+        if (n != length)
+            return QByteArray("get failed");
+        return buffer.mid(8, count);
+    }
+
+    QByteArray readInput(HidDevice *device, int timeoutMs = 1000)
+    {
+        unsigned char buffer[8] = {};
+        const int n = m_mice->read(device, buffer, sizeof(buffer), timeoutMs);
+        if (n <= 0)
+            return QByteArray::number(n);
+        return QByteArray(reinterpret_cast<char *>(buffer), n);
+    }
+
+    void openBoth()
+    {
+        m_if0 = m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 0));
+        m_if1 = m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 1));
+        QVERIFY(m_if0 && m_if1);
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        CatalogueRow nx19 = row(kMouse, 0x0013, 0x0105, 0x0110);
+        nx19.usage0 = 6;
+        nx19.usagePage0 = 0xFF60;
+        nx19.usage1 = 7;
+        nx19.usagePage1 = 0xFF61;
+        // Only the first entry with the name gives the identity.
+        writeCatalogue({row(QStringLiteral("NX-05"), 5), nx19, row(kMouse, 0x0099)});
+        m_mice = std::make_unique<VirtualMouseBackend>(QStringList{kMouse});
+        QCOMPARE(m_mice->init(), 0);
+        openBoth();
+    }
+    void cleanup()
+    {
+        m_mice.reset();
+        m_home.reset();
+    }
+
+    void identityComesFromTheFirstCatalogueEntry()
+    {
+        const QVector<HidDeviceInfo> all = m_mice->enumerate(0, 0);
+        QCOMPARE(all.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(all[i].vendorId, quint16(0xFFFF));
+            QCOMPARE(all[i].productId, quint16(0x0013));
+            QCOMPARE(all[i].releaseNumber, quint16(0x0105));
+            QCOMPARE(all[i].path, VirtualMouseBackend::pathOf(kMouse, i));
+            QCOMPARE(m_mice->releaseNumber(all[i].path), quint16(0x0105));
+        }
+        QCOMPARE(all[0].usage, quint16(6));
+        QCOMPARE(all[0].usagePage, quint16(0xFF60));
+        QCOMPARE(all[1].usage, quint16(7));
+        QCOMPARE(all[1].usagePage, quint16(0xFF61));
+        QCOMPARE(m_mice->enumerate(0xFFFF, 0x0013).size(), 2);
+        QCOMPARE(m_mice->enumerate(0xFFFF, 0x0005).size(), 0);
+        QVERIFY(!m_mice->plug(QStringLiteral("NX-77"))); // no catalogue entry
+    }
+
+    void memoryStartsZeroed()
+    {
+        QCOMPARE(m_mice->memory(kMouse, 0, VirtualMouseBackend::kMemorySize),
+                 QByteArray(VirtualMouseBackend::kMemorySize, '\0'));
+    }
+
+    void reportLengths_data()
+    {
+        QTest::addColumn<int>("reportId");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("accepted");
+        QTest::addRow("2 of 16") << 2 << 16 << true;
+        QTest::addRow("2 of 64") << 2 << 64 << false;
+        QTest::addRow("2 of 15") << 2 << 15 << false;
+        QTest::addRow("3 of 64") << 3 << 64 << true;
+        QTest::addRow("3 of 16") << 3 << 16 << false;
+        QTest::addRow("4 of 1024") << 4 << 1024 << true;
+        QTest::addRow("4 of 64") << 4 << 64 << false;
+        QTest::addRow("5 of 16") << 5 << 16 << false;
+        QTest::addRow("1 of 16") << 1 << 16 << false;
+    }
+
+    void reportLengths()
+    {
+        QFETCH(int, reportId);
+        QFETCH(int, length);
+        QFETCH(bool, accepted);
+        const QByteArray frame = writeFrame(reportId, length, 0x100, QByteArray("\x05\x06", 2));
+        QCOMPARE(send(frame), accepted ? length : -1);
+        QCOMPARE(m_mice->memory(kMouse, 0x100, 2),
+                 accepted ? QByteArray("\x05\x06", 2) : QByteArray(2, '\0'));
+
+        QByteArray buffer(length, '\0');
+        buffer[0] = char(reportId);
+        QCOMPARE(m_mice->getFeatureReport(m_if1, reinterpret_cast<unsigned char *>(buffer.data()),
+                                          std::size_t(length)),
+                 accepted ? length : -1);
+    }
+
+    void writes_data()
+    {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<bool>("accepted");
+        QTest::addRow("16-byte write of 8 bytes")
+            << writeFrame(2, 16, 0x040, QByteArray(8, '\x11')) << true;
+        QTest::addRow("16-byte write of 9 bytes overruns the report")
+            << writeFrame(2, 16, 0x040, QByteArray(9, '\x11')) << false;
+        QTest::addRow("macro block of 200 bytes at the last macro")
+            << writeFrame(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')) << true;
+        QTest::addRow("last byte of the memory")
+            << writeFrame(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
+        QTest::addRow("past the end of the memory")
+            << writeFrame(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
+        QTest::addRow("unknown command") << commandFrame(0xF4, 0, 0) << false;
+    }
+
+    void writes()
+    {
+        QFETCH(QByteArray, frame);
+        QFETCH(bool, accepted);
+        QCOMPARE(send(frame) > 0, accepted);
+        const int address = uchar(frame[2]) | (uchar(frame[3]) << 8);
+        const int count = uchar(frame[4]);
+        if (uchar(frame[1]) == 0xF3 && address + count <= VirtualMouseBackend::kMemorySize)
+            QCOMPARE(m_mice->memory(kMouse, address, count),
+                     accepted ? frame.mid(8, count) : QByteArray(count, '\0'));
+    }
+
+    void readReturnsTheMemoryFromByte8()
+    {
+        QVERIFY(send(writeFrame(3, 64, 0x102, QByteArray("\x01\x02\x03\x04\x05", 5))) > 0);
+        QCOMPARE(readBack(0x102, 5), QByteArray("\x01\x02\x03\x04\x05", 5));
+        QCOMPARE(readBack(0x101, 3, 2, 16), QByteArray("\x00\x01\x02", 3));
+        // A read past the end is refused when armed.
+        QCOMPARE(send(commandFrame(0xF2, 0xFF, 0x1F, 2)), -1);
+    }
+
+    void refreshesAndModesAreRecorded()
+    {
+        QCOMPARE(send(commandFrame(0xF1, 2, 4)), 16);
+        QCOMPARE(send(commandFrame(0xF1, 2, 0x10)), 16);
+        QCOMPARE(send(commandFrame(0xF5, 0, 0)), 16);
+        QCOMPARE(m_mice->refreshes(kMouse), QByteArray("\x04\x10", 2));
+        QCOMPARE(m_mice->modes(kMouse), QByteArray(1, '\0'));
+    }
+
+    void featureReportsOnInterface0Fail()
+    {
+        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
+        QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
+    }
+
+    void nullHandleFailsCleanly()
+    {
+        const QByteArray frame = writeFrame(2, 16, 0x40, QByteArray(1, '\x01'));
+        QCOMPARE(m_mice->sendFeatureReport(
+                     nullptr, reinterpret_cast<const unsigned char *>(frame.constData()), 16),
+                 -1);
+        unsigned char buffer[8];
+        QCOMPARE(m_mice->read(nullptr, buffer, 8, 0), -1);
+        QCOMPARE(m_mice->setNonblocking(nullptr, 1), -1);
+        m_mice->close(nullptr);
+    }
+
+    void physicalActions_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("interfaceIndex");
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("value");
+        // Profile 3 (index 2) is active for the rows after the switch: its
+        // block starts at 0x1B0, its rate at 0x036, its lighting at 0x459.
+        QTest::addRow("profile") << "profile" << 1
+                                 << QByteArray("\x08\x01\x02\x00\x00\x00\x00\x00", 8) << 0x02C << 2;
+        QTest::addRow("dpi") << "dpi" << 1 << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
+                             << 0x1B2 << 4;
+        QTest::addRow("rate") << "rate" << 1 << QByteArray("\x08\x06\x03\x00\x00\x00\x00\x00", 8)
+                              << 0x036 << 3;
+        QTest::addRow("light code")
+            << "light" << 1 << QByteArray("\x08\x09\x00\x05\x00\x01\x00\x00", 8) << 0x45C << 5;
+        QTest::addRow("light variant")
+            << "light" << 1 << QByteArray("\x08\x09\x00\x05\x00\x01\x00\x00", 8) << 0x45E << 1;
+        QTest::addRow("host") << "host" << 0 << QByteArray("\x01\xFF\x24\x00\x00\x00\x00\x00", 8)
+                              << -1 << 0;
+    }
+
+    void physicalActions()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, interfaceIndex);
+        QFETCH(QByteArray, report);
+        QFETCH(int, address);
+        QFETCH(int, value);
+
+        if (action != QLatin1String("profile")) {
+            QVERIFY(m_mice->switchProfile(kMouse, 2));
+            QCOMPARE(readInput(m_if1).at(1), '\x01');
+        }
+        bool ok = false;
+        if (action == QLatin1String("profile"))
+            ok = m_mice->switchProfile(kMouse, 2);
+        else if (action == QLatin1String("dpi"))
+            ok = m_mice->switchDpiStage(kMouse, 4);
+        else if (action == QLatin1String("rate"))
+            ok = m_mice->switchReportRate(kMouse, 3);
+        else if (action == QLatin1String("light"))
+            ok = m_mice->switchLighting(kMouse, 5, 1);
+        else
+            ok = m_mice->pressHostAction(kMouse, 0x24);
+        QVERIFY(ok);
+        QCOMPARE(readInput(interfaceIndex ? m_if1 : m_if0), report);
+        // Nothing is delivered on the other interface.
+        QCOMPARE(readInput(interfaceIndex ? m_if0 : m_if1, 0), QByteArray("0"));
+        if (address >= 0)
+            QCOMPARE(int(uchar(m_mice->memory(kMouse, address, 1).at(0))), value);
+    }
+
+    void physicalActionsCheckTheirRanges()
+    {
+        QVERIFY(!m_mice->switchProfile(kMouse, 5));
+        QVERIFY(!m_mice->switchDpiStage(kMouse, -1));
+        QVERIFY(!m_mice->switchLighting(kMouse, 256, 0));
+        QVERIFY(!m_mice->switchProfile(QStringLiteral("NX-05"), 1));
+    }
+
+    void eachOpenHandleGetsItsOwnCopy()
+    {
+        HidDevice *second = m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 1));
+        QVERIFY(m_mice->switchDpiStage(kMouse, 1));
+        QCOMPARE(readInput(m_if1).at(2), '\x01');
+        QCOMPARE(readInput(second).at(2), '\x01');
+    }
+
+    void readTimesOutOrPollsEmpty()
+    {
+        QCOMPARE(readInput(m_if1, 30), QByteArray("0"));
+        QCOMPARE(m_mice->setNonblocking(m_if1, 1), 0);
+        QCOMPARE(readInput(m_if1, -1), QByteArray("0"));
+    }
+
+    void blockingRead_data()
+    {
+        QTest::addColumn<QString>("interruption");
+        QTest::addRow("report arrives") << "report";
+        QTest::addRow("handle closed") << "close";
+        QTest::addRow("mouse unplugged") << "unplug";
+    }
+
+    void blockingRead()
+    {
+        QFETCH(QString, interruption);
+        std::atomic<int> result{1000};
+        QThread *reader = QThread::create([&] {
+            unsigned char buffer[8];
+            result = m_mice->read(m_if1, buffer, sizeof(buffer), -1);
+        });
+        reader->start();
+        QTest::qWait(50);
+        QCOMPARE(result.load(), 1000); // still blocked
+        if (interruption == QLatin1String("report"))
+            m_mice->switchProfile(kMouse, 1);
+        else if (interruption == QLatin1String("close"))
+            m_mice->close(m_if1);
+        else
+            m_mice->unplug(kMouse);
+        QVERIFY(reader->wait(2000));
+        delete reader;
+        QCOMPARE(result.load(), interruption == QLatin1String("report") ? 8 : -1);
+    }
+
+    void unplugAndReplug()
+    {
+        QSignalSpy notices(m_mice.get(), &VirtualMouseBackend::deviceNotice);
+        QVERIFY(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
+        QVERIFY(m_mice->unplug(kMouse));
+        QVERIFY(!m_mice->unplug(kMouse));
+        QCOMPARE(m_mice->enumerate(0, 0).size(), 0);
+        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
+        QVERIFY(!m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 1)));
+
+        QVERIFY(m_mice->plug(kMouse));
+        QVERIFY(!m_mice->plug(kMouse));
+        // Old handles stay dead; the memory is fresh.
+        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
+        QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
+        openBoth();
+        QVERIFY(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
+
+        QCOMPARE(notices.count(), 4);
+        const QList<bool> arrived{false, false, true, true};
+        for (int i = 0; i < 4; ++i) {
+            const DeviceNotice n = notices.at(i).at(0).value<DeviceNotice>();
+            QCOMPARE(n.arrived, arrived.at(i));
+            QCOMPARE(n.path, VirtualMouseBackend::pathOf(kMouse, i % 2));
+            QCOMPARE(n.vendorId, quint16(0xFFFF));
+            QCOMPARE(n.productId, quint16(0x0013));
+            QVERIFY(!n.identifiedByName);
+        }
+        QCOMPARE(notices.at(2).at(0).value<DeviceNotice>().usagePage, quint16(0xFF60));
+        QCOMPARE(notices.at(3).at(0).value<DeviceNotice>().usagePage, quint16(0xFF61));
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QList<int>>("results"); // of five writes: 1 ok, 0 failed
+        QTest::addColumn<bool>("pluggedAfter");
+        QTest::addRow("fail the 1st") << "fail" << 1 << QList<int>{0, 1, 1, 1, 1} << true;
+        QTest::addRow("fail the 3rd") << "fail" << 3 << QList<int>{1, 1, 0, 1, 1} << true;
+        QTest::addRow("fail none") << "fail" << 0 << QList<int>{1, 1, 1, 1, 1} << true;
+        QTest::addRow("fail all") << "all" << 1 << QList<int>{0, 0, 0, 0, 0} << true;
+        QTest::addRow("unplug after the 2nd")
+            << "unplug" << 2 << QList<int>{1, 1, 0, 0, 0} << false;
+    }
+
+    void faults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, n);
+        QFETCH(QList<int>, results);
+        QFETCH(bool, pluggedAfter);
+        if (fault == QLatin1String("fail"))
+            QVERIFY(m_mice->failNthReport(kMouse, n));
+        else if (fault == QLatin1String("all"))
+            QVERIFY(m_mice->failAllReports(kMouse, true));
+        else
+            QVERIFY(m_mice->unplugAfterReport(kMouse, n));
+        QList<int> got;
+        for (int i = 0; i < 5; ++i)
+            got << (send(writeFrame(2, 16, 0x40 + i, QByteArray(1, char(i + 1)))) > 0 ? 1 : 0);
+        QCOMPARE(got, results);
+        QCOMPARE(m_mice->isPlugged(kMouse), pluggedAfter);
+        if (pluggedAfter) {
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(m_mice->memory(kMouse, 0x40 + i, 1),
+                         QByteArray(1, results.at(i) ? char(i + 1) : '\0'));
+        }
+    }
+
+    void getFeatureCountsAsAReportForFaults()
+    {
+        QVERIFY(m_mice->failNthReport(kMouse, 2));
+        QVERIFY(send(commandFrame(0xF2, 0x40, 0, 1)) > 0);
+        QByteArray buffer(16, '\0');
+        buffer[0] = 2;
+        QCOMPARE(
+            m_mice->getFeatureReport(m_if1, reinterpret_cast<unsigned char *>(buffer.data()), 16),
+            -1);
+    }
+
+    void control_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("answer");
+        QTest::addRow("profile") << "profile NX-19 3"
+                                 << "ok";
+        QTest::addRow("hex number") << "dpi NX-19 0x2"
+                                    << "ok";
+        QTest::addRow("rate") << "rate NX-19 2"
+                              << "ok";
+        QTest::addRow("light") << "light NX-19 1 4"
+                               << "ok";
+        QTest::addRow("host") << "host NX-19 0x1F"
+                              << "ok";
+        QTest::addRow("fail") << "fail NX-19 2"
+                              << "ok";
+        QTest::addRow("memory") << "memory NX-19 0x2C 1"
+                                << "03";
+        QTest::addRow("refreshes none") << "refreshes NX-19"
+                                        << "";
+        QTest::addRow("unknown mouse") << "profile NX-99 1"
+                                       << "error: no virtual mouse NX-99";
+        QTest::addRow("unknown command") << "jump NX-19"
+                                         << "error: unknown command jump";
+        QTest::addRow("not a number") << "profile NX-19 x"
+                                      << "error: not a number: x";
+        QTest::addRow("missing argument") << "light NX-19 1"
+                                          << "error: missing arguments";
+        QTest::addRow("out of range") << "profile NX-19 9"
+                                      << "error: profile must be 0-4 on a plugged mouse";
+        QTest::addRow("memory past the end") << "memory NX-19 8190 4"
+                                             << "error: range outside the memory";
+        QTest::addRow("unplug") << "unplug NX-19"
+                                << "ok";
+    }
+
+    void control()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        VirtualMouseControl control(m_mice.get());
+        if (command.startsWith(QLatin1String("memory NX-19 0x2C")))
+            QCOMPARE(control.execute(QStringLiteral("profile NX-19 3")), QStringLiteral("ok"));
+        QCOMPARE(control.execute(command), answer);
+    }
+
+    void controlNamesWithSpaces()
+    {
+        writeCatalogue({row(QStringLiteral("TEST xx"), 0x3B)});
+        VirtualMouseControl control(m_mice.get());
+        QCOMPARE(control.execute(QStringLiteral("plug TEST xx")), QStringLiteral("ok"));
+        QVERIFY(m_mice->isPlugged(QStringLiteral("TEST xx")));
+        QCOMPARE(control.execute(QStringLiteral("profile TEST xx 4")), QStringLiteral("ok"));
+        QCOMPARE(control.execute(QStringLiteral("memory TEST xx 44 1")), QStringLiteral("04"));
+    }
+
+    void controlSocket()
+    {
+        const QString socketPath = m_home->runtimeDir() + QStringLiteral("/control");
+        QVERIFY(m_mice->listen(socketPath));
+        QVERIFY(send(commandFrame(0xF1, 2, 8)) > 0);
+        QVERIFY(send(commandFrame(0xF1, 2, 1)) > 0);
+
+        QLocalSocket socket;
+        socket.connectToServer(socketPath);
+        QVERIFY(socket.waitForConnected(1000));
+        socket.write("refreshes NX-19\nbogus\n");
+        QTRY_VERIFY(socket.canReadLine());
+        QCOMPARE(socket.readLine(), QByteArray("8 1\n"));
+        QTRY_VERIFY(socket.canReadLine());
+        QCOMPARE(socket.readLine(), QByteArray("error: unknown command bogus\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVirtualMouse)
+#include "tst_virtualmouse.moc"
