@@ -3,6 +3,7 @@
 #include "device/DeviceCatalogue.h"
 #include "device/hid/HidApi.h"
 #include "device/hid/HidBackends.h"
+#include "store/ProfileData.h"
 
 #include <atomic>
 #include <cstring>
@@ -16,6 +17,9 @@ struct State
     VirtualMouseBackend *virtualMice = nullptr;
     std::atomic<HidDevice *> interface0{nullptr};
     std::atomic<HidDevice *> interface1{nullptr};
+    ProfileStore deviceStore;
+    MacroIndexMap macroIndexMap;
+    ProtocolDelayHook delayHook;
 
     State() { catalogue.clear(); }
 };
@@ -77,10 +81,34 @@ void installHid(std::unique_ptr<HidApi> api, VirtualMouseBackend *virtualMice)
     s.virtualMice = virtualMice;
 }
 
+ProfileStore &deviceStore()
+{
+    return state().deviceStore;
+}
+
+MacroIndexMap &macroIndexMap()
+{
+    return state().macroIndexMap;
+}
+
+void setProtocolDelayHook(ProtocolDelayHook hook)
+{
+    state().delayHook = std::move(hook);
+}
+
+const ProtocolDelayHook &protocolDelayHook()
+{
+    return state().delayHook;
+}
+
 void reset()
 {
     installHid(nullptr);
-    state().catalogue.clear();
+    State &s = state();
+    s.catalogue.clear();
+    s.deviceStore = ProfileStore();
+    s.macroIndexMap.clear();
+    s.delayHook = nullptr;
 }
 
 } // namespace DeviceContext

@@ -1,14 +1,26 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+#include <map>
 #include <memory>
 
 class HidApi;
 class HidDevice;
 class VirtualMouseBackend;
 struct DeviceCatalogue;
+struct ProfileStore;
 
-// The process-wide state of device access: the catalogue, the HID backend
-// and the two device handles. Written on the GUI thread only; the reader
+// Macro index -> macro name, in index order; rebuilt by every button-map
+// upload and consumed by the macro upload that follows it.
+using MacroIndexMap = std::map<quint8, QString>;
+
+// Receives each protocol delay instead of sleeping (tests).
+using ProtocolDelayHook = std::function<void(int ms)>;
+
+// The process-wide state of device access: the catalogue, the HID backend,
+// the two device handles, the device store and the macro index map. Written on the GUI thread only; the reader
 // threads read the handle values.
 namespace DeviceContext {
 
@@ -29,8 +41,19 @@ void setHandles(HidDevice *interface0, HidDevice *interface1);
 // inside it, if any. The previous backend is destroyed.
 void installHid(std::unique_ptr<HidApi> api, VirtualMouseBackend *virtualMice = nullptr);
 
-// Forgets everything: handles, catalogue and backend (tests, and the end
-// of the command-line tool).
+// The device layer's own copy of the profiles: every report sender reads
+// from it, and the whole-store upload refreshes it from the edited store.
+// All zero until the first upload.
+ProfileStore &deviceStore();
+
+MacroIndexMap &macroIndexMap();
+
+// Null (the default) makes the protocol delays real sleeps.
+void setProtocolDelayHook(ProtocolDelayHook hook);
+const ProtocolDelayHook &protocolDelayHook();
+
+// Forgets everything: handles, catalogue, backend, device store, macro
+// index map and delay hook (tests, and the end of the command-line tool).
 void reset();
 
 } // namespace DeviceContext
