@@ -20,8 +20,8 @@ using MacroIndexMap = std::map<quint8, QString>;
 using ProtocolDelayHook = std::function<void(int ms)>;
 
 // The process-wide state of device access: the catalogue, the HID backend,
-// the two device handles, the device store and the macro index map. Written on the GUI thread only; the reader
-// threads read the handle values.
+// the two device handles, the device store and the macro index map. Written on the GUI thread only;
+// the reader threads read the handle values.
 namespace DeviceContext {
 
 DeviceCatalogue &catalogue();

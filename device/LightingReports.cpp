@@ -17,8 +17,8 @@ struct EffectRow
 
 // Indexed by LedMode 0-8.
 constexpr EffectRow kEffects[kLedModeCount] = {
-    {{2, 1, true}, {1, 4, true}},  {{3, 1, true}, {1, 8, true}}, {{1, 1, false}, {1, 2, false}},
-    {{5, 1, true}, {2, 0, true}},  {{0, 0, false}, {6, 0, true}}, {{0, 0, false}, {7, 0, true}},
+    {{2, 1, true}, {1, 4, true}},  {{3, 1, true}, {1, 8, true}},   {{1, 1, false}, {1, 2, false}},
+    {{5, 1, true}, {2, 0, true}},  {{0, 0, false}, {6, 0, true}},  {{0, 0, false}, {7, 0, true}},
     {{4, 1, true}, {1, 16, true}}, {{0, 0, false}, {0, 0, false}}, {{2, 3, true}, {0, 0, false}},
 };
 
@@ -102,8 +102,8 @@ int ledModeFromEffect(quint32 lightingClass, quint8 code, quint8 variant)
     };
     static const Pair kClass0to2[] = {{2, 1, 0}, {3, 1, 1}, {1, 1, 2}, {5, 1, 3},
                                       {4, 1, 6}, {2, 3, 8}, {0, -1, 7}};
-    static const Pair kClass3[] = {{1, 4, 0},  {1, 8, 1},  {1, 2, 2},  {2, 0, 3}, {1, 16, 6},
-                                   {6, -1, 4}, {7, -1, 5}, {0, -1, 7}};
+    static const Pair kClass3[] = {{1, 4, 0},  {1, 8, 1},  {1, 2, 2},  {2, 0, 3},
+                                   {1, 16, 6}, {6, -1, 4}, {7, -1, 5}, {0, -1, 7}};
     static const Pair kClass4[] = {{1, 1, 2}, {3, -1, 1}, {4, 1, 6}, {0, -1, 7}};
     auto find = [&](const Pair *begin, const Pair *end) {
         for (const Pair *p = begin; p != end; ++p) {
@@ -190,9 +190,9 @@ QVector<LightingSlotWrite> lightingWrites(const ProfileStore &store, const QStri
             data.append(char(effect.speed ? ledSpeedByte(led.breath) : 0));
             data.append(char(effect.variant));
             data.append(char(led.bright & 0xFF));
-            writes.append({MemoryWrite{quint16(kStandardAddress + kStandardStride * p), data,
-                                       kShortReport},
-                           false, led.bright});
+            writes.append(
+                {MemoryWrite{quint16(kStandardAddress + kStandardStride * p), data, kShortReport},
+                 false, led.bright});
         }
         return writes;
     }

@@ -84,8 +84,8 @@ QByteArray readRequestFrame(quint8 reportId, quint16 address, quint8 count, int 
 bool sendFrame(const QByteArray &frame)
 {
     const int result = DeviceContext::hid().sendFeatureReport(
-        DeviceContext::interface1Handle(), reinterpret_cast<const unsigned char *>(frame.constData()),
-        std::size_t(frame.size()));
+        DeviceContext::interface1Handle(),
+        reinterpret_cast<const unsigned char *>(frame.constData()), std::size_t(frame.size()));
     return result >= 0;
 }
 

@@ -1,0 +1,465 @@
+#include "device/ButtonUpload.h"
+
+#include "device/DeviceLog.h"
+#include "device/DpiCodes.h"
+#include "device/ProtocolDelay.h"
+#include "store/ConfigFile.h"
+#include "store/KeyTables.h"
+#include "store/ModelTable.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kButtonOffset = 66;
+constexpr int kButtonPauseMs = 10;
+constexpr int kMacroPauseMs = 50;
+constexpr quint16 kMacroArea = 0x478;
+constexpr int kMacroBlockBytes = 200;
+constexpr int kEventsPerPause = 4;
+const MacroEvent kPause{kMacroDelay, 1, 0};
+
+enum FunctionCode {
+    kFunSingleKey = 6,
+    kFunKeyCombination = 7,
+    kFunFireKey = 12,
+    kFunLedSwitch = 54,
+    kFunSniper = 55,
+    kFunMacro = 200,
+    kFunGunFile = 510,
+};
+
+struct FunctionRow
+{
+    int code;
+    FunctionEntry entry;
+};
+
+// Program function code -> the bytes the mouse takes. Type 0x8F is a
+// keyboard key (modifier bits, HID usage), 0x8E a consumer-control usage;
+// 31-37 carry 0xFF and a host-action code that the mouse reports back on
+// interface 0 for the program to carry out.
+constexpr FunctionRow kFunctionTable[] = {
+    {1, {0x81, 0, 0, 0}},        {2, {0x82, 0, 0, 0}},        {3, {0x83, 0, 0, 0}},
+    {4, {0x85, 0, 0, 0}},        {5, {0x84, 0, 0, 0}},        {13, {0x30, 0, 0, 0}},
+    {49, {0x89, 0, 0, 0}},       {48, {0x8A, 0, 0, 0}},       {52, {0x8B, 0, 0, 0}},
+    {53, {0x8C, 0, 0, 0}},       {17, {0x8F, 1, 27, 0}},      {18, {0x8F, 1, 6, 0}},
+    {19, {0x8F, 1, 25, 0}},      {20, {0x8F, 1, 4, 0}},       {21, {0x8F, 1, 9, 0}},
+    {22, {0x8F, 1, 17, 0}},      {23, {0x8F, 1, 19, 0}},      {24, {0x8F, 1, 22, 0}},
+    {25, {0x8F, 4, 43, 0}},      {26, {0x8F, 4, 61, 0}},      {27, {0x8F, 8, 8, 0}},
+    {28, {0x8F, 8, 21, 0}},      {29, {0x8F, 8, 7, 0}},       {30, {0x8F, 8, 15, 0}},
+    {7, {0x8F, 0, 0, 0}},        {54, {0x9B, 4, 0, 0}},       {55, {0x9A, 1, 1, 1}},
+    {31, {0x8E, 1, 0xFF, 0x1F}}, {32, {0x8E, 1, 0xFF, 0x20}}, {33, {0x8E, 1, 0xFF, 0x21}},
+    {34, {0x8E, 1, 0xFF, 0x22}}, {35, {0x8E, 1, 0xFF, 0x23}}, {36, {0x8E, 1, 0xFF, 0x24}},
+    {37, {0x8E, 1, 0xFF, 0x25}}, {38, {0x8E, 1, 0x8A, 0x01}}, {40, {0x8E, 1, 0xB7, 0}},
+    {39, {0x8E, 1, 0xCD, 0}},    {41, {0x8E, 1, 0xB6, 0}},    {42, {0x8E, 1, 0xB5, 0}},
+    {43, {0x8E, 1, 0xE9, 0}},    {44, {0x8E, 1, 0xEA, 0}},    {45, {0x8E, 1, 0xE2, 0}},
+    {46, {0x8E, 1, 0x83, 0x01}}, {6, {0x90, 0, 0, 0}},        {200, {0x91, 0, 0, 0}},
+    {510, {0x9D, 0, 0, 0}},      {12, {0x99, 0, 0, 0}},       {16, {0x00, 0, 0, 0}},
+    {47, {0x88, 0, 0, 0}},       {50, {0x97, 0, 0, 0}},       {51, {0x98, 0, 0, 0}},
+    {59, {0x8D, 0, 0, 0}},       {57, {0x94, 0, 0, 0}},       {58, {0x95, 0, 0, 0}},
+};
+static_assert(std::size(kFunctionTable) == 54, "the function table has 54 rows");
+
+// A run of consecutive slots going to consecutive device indexes, or a
+// fixed function (fixedCode != 0) at one device button.
+struct Run
+{
+    int firstSlot;
+    int lastSlot;
+    int firstIndex;
+    int fixedCode;
+};
+
+struct ButtonMapRow
+{
+    const char *models[10];
+    Run runs[3];
+};
+
+constexpr Run kNone = {0, -1, 0, 0};
+
+constexpr ButtonMapRow kButtonMaps[] = {
+    {{"NX-01"}, {{0, 5, 0, 0}, {20, 31, 6, 0}, kNone}},
+    {{"NX-02", "NX-03", "NX-31", "NX-37", "NX-38", "NX-41", "NX-45", "NX-47"},
+     {{0, 7, 0, 0}, {40, 41, 22, 0}, kNone}},
+    // The fifth model gets a fixed profile-switch entry at button 8.
+    {{"NX-05"}, {{0, 7, 0, 0}, {0, 0, 8, 59}, {40, 41, 22, 0}}},
+    {{"NX-04", "NX-06", "NX-15", "NX-28", "NX-29", "NX-33", "NX-40"},
+     {{0, 6, 0, 0}, {40, 41, 10, 0}, kNone}},
+    {{"NX-07", "NX-13"}, {{0, 8, 0, 0}, {40, 41, 10, 0}, kNone}},
+    {{"NX-08", "NX-32", "NX-36", "NX-39"}, {{0, 7, 0, 0}, {40, 41, 10, 0}, kNone}},
+    {{"NX-09", "NX-10", "NX-11", "NX-16", "NX-42", "NX-43", "NX-44", "NX-46", "NX-48", "NX-52"},
+     {{0, 8, 0, 0}, {40, 41, 22, 0}, kNone}},
+    {{"NX-12", "NX-20", "NX-23", "NX-24"}, {{0, 5, 0, 0}, {40, 41, 10, 0}, kNone}},
+    {{"NX-14"}, {{0, 6, 0, 0}, {20, 31, 7, 0}, {40, 41, 22, 0}}},
+    {{"NX-17", "NX-18", "NX-19", "NX-25"}, {{0, 5, 0, 0}, {40, 41, 22, 0}, kNone}},
+    {{"NX-21"}, {{0, 6, 0, 0}, {20, 27, 8, 0}, {40, 41, 22, 0}}},
+    {{"NX-22"}, {{0, 6, 0, 0}, {40, 41, 22, 0}, kNone}},
+    {{"NX-30", "NX-49", "NX-50", "TEST xx"}, {{0, 5, 0, 0}, {20, 31, 6, 0}, {40, 41, 22, 0}}},
+    {{"NX-34", "NX-35"}, {{0, 6, 0, 0}, {20, 35, 7, 0}, {40, 41, 24, 0}}},
+    {{"NX-51"}, {{0, 9, 0, 0}, {40, 41, 20, 0}, kNone}},
+    {{"NX-53"}, {{0, 7, 0, 0}, {20, 24, 8, 0}, {40, 41, 22, 0}}},
+    {{"NX-54"}, {{0, 5, 0, 0}, {40, 41, 20, 0}, kNone}},
+    {{"NX-55", "NX-56", "NX-57"}, {{0, 9, 0, 0}, {40, 41, 22, 0}, kNone}},
+    {{"TEST"}, {{0, 6, 0, 0}, kNone, kNone}},
+};
+
+struct PositionRow
+{
+    const char *models[9];
+    int firstIndex;
+    int lastIndex;
+    int positions[16]; // position of firstIndex ... lastIndex
+};
+
+constexpr PositionRow kPositions[] = {
+    {{"NX-05", "NX-31", "NX-39"}, 3, 7, {7, 3, 4, 5, 6}},
+    {{"NX-07", "NX-08", "NX-11", "NX-16", "NX-32", "NX-42", "NX-43", "NX-44", "NX-52"},
+     3,
+     5,
+     {5, 3, 4}},
+    {{"NX-29"}, 6, 6, {7}},
+    {{"NX-34", "NX-35"}, 7, 22, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}},
+    {{"NX-54"}, 3, 5, {6, 7, 4}},
+};
+
+template<std::size_t N>
+bool listsModel(const char *const (&models)[N], const QString &productName)
+{
+    for (const char *m : models) {
+        if (m && productName == QLatin1String(m))
+            return true;
+    }
+    return false;
+}
+
+quint8 macroIndexFor(const QString &name, MacroIndexMap &macros)
+{
+    for (const auto &entry : macros) {
+        if (entry.second == name)
+            return entry.first;
+    }
+    const quint8 index = quint8(macros.size());
+    macros[index] = name;
+    return index;
+}
+
+bool isMacroFunction(int code)
+{
+    return code == kFunMacro || code == kFunGunFile;
+}
+
+// Modifier bits of the key-combination entry.
+int modifierBit(int keyCode)
+{
+    switch (keyCode) {
+    case 29:  // LCtr
+    case 238: // RCtr
+        return 1;
+    case 42: // LShift
+    case 54: // RShift
+        return 2;
+    case 56:  // LAlt
+    case 239: // RAlt
+        return 4;
+    case 91: // LWindows
+    case 92: // RWindows
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+bool sendEntry(int profile, int position, const FunctionEntry &entry)
+{
+    const QByteArray data(reinterpret_cast<const char *>(entry.data()), int(entry.size()));
+    const bool ok = sendWrite(MemoryWrite{buttonAddress(profile, position), data, kShortReport});
+    protocolSleep(kButtonPauseMs);
+    return ok;
+}
+
+MemoryWrite entryWrite(int profile, int position, const FunctionEntry &entry)
+{
+    return MemoryWrite{buttonAddress(profile, position),
+                       QByteArray(reinterpret_cast<const char *>(entry.data()), int(entry.size())),
+                       kShortReport};
+}
+
+FunctionEntry fixedEntry(int code)
+{
+    return functionTableRow(code).value_or(FunctionEntry{0, 0, 0, 0});
+}
+
+} // namespace
+
+std::optional<FunctionEntry> functionTableRow(int code)
+{
+    for (const FunctionRow &row : kFunctionTable) {
+        if (row.code == code)
+            return row.entry;
+    }
+    return std::nullopt;
+}
+
+QVector<ButtonMapStep> modelButtonMap(const QString &productName)
+{
+    QVector<ButtonMapStep> steps;
+    for (const ButtonMapRow &row : kButtonMaps) {
+        if (!listsModel(row.models, productName))
+            continue;
+        for (const Run &run : row.runs) {
+            if (run.fixedCode) {
+                steps.append({-1, run.firstIndex, run.fixedCode});
+                continue;
+            }
+            for (int slot = run.firstSlot; slot <= run.lastSlot; ++slot)
+                steps.append({slot, run.firstIndex + slot - run.firstSlot, 0});
+        }
+        break;
+    }
+    return steps;
+}
+
+int buttonPosition(const QString &productName, int index)
+{
+    for (const PositionRow &row : kPositions) {
+        if (listsModel(row.models, productName)) {
+            if (index >= row.firstIndex && index <= row.lastIndex)
+                return row.positions[index - row.firstIndex];
+            return index;
+        }
+    }
+    return index;
+}
+
+quint16 buttonAddress(int profile, int position)
+{
+    return quint16(profileBase(profile) + kButtonOffset + 4 * position);
+}
+
+FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIndexMap &macros)
+{
+    FunctionEntry e = fixedEntry(slot.Fun);
+    switch (slot.Fun) {
+    case kFunMacro:
+    case kFunGunFile: {
+        const quint8 index = macroIndexFor(slot.macroname, macros);
+        slot.Res4 = index;
+        const quint8 loopLow = quint8(slot.LoopNumber & 0xFF);
+        const quint8 loopHigh = quint8((slot.LoopNumber >> 8) & 0xFF);
+        switch (slot.Res1) {
+        case 0: // run LoopNumber times
+            e[1] = index;
+            e[2] = loopLow;
+            e[3] = loopHigh;
+            break;
+        case 1: // repeat while held
+            e[1] = quint8(index | 0x80);
+            e[2] = e[3] = 0xFF;
+            break;
+        case 2: // repeat until pressed again
+            e[1] = quint8(index | 0x40);
+            e[2] = e[3] = 0xFF;
+            break;
+        default:
+            e[1] = 0;
+            e[2] = loopLow;
+            e[3] = loopHigh;
+            break;
+        }
+        break;
+    }
+    case kFunSingleKey: {
+        // A key code without a HID usage (F13-F24, mouse buttons) is sent
+        // as usage 0, no key, rather than anything made up.
+        int usage = 0;
+        keyCodeToUsage(slot.Res1, usage);
+        e[1] = 0;
+        e[2] = quint8(usage);
+        e[3] = 0;
+        break;
+    }
+    case kFunKeyCombination: {
+        // Recorded as press and release of each key, so every modifier is
+        // counted twice; the sum is halved.
+        int modifiers = 0;
+        quint8 key = 0;
+        for (const KeyInfoEntry &k : slot.KeyInfo) {
+            if (k.map == 0)
+                continue;
+            int code = 0;
+            const int bit = usageToKeyCode(k.map, code) ? modifierBit(code) : 0;
+            if (bit)
+                modifiers += bit;
+            else
+                key = k.map;
+        }
+        e[1] = quint8(modifiers / 2);
+        e[2] = key;
+        e[3] = 0;
+        break;
+    }
+    case kFunFireKey:
+        if (slot.Res1 == 0) {
+            e[1] = 0x81;
+            e[2] = 3;
+            e[3] = 0;
+        } else {
+            e[1] = slot.Res1;
+            e[2] = quint8(slot.LoopNumber & 0xFF);
+            e[3] = quint8((slot.KeyNumber / 10) & 0xFF);
+        }
+        break;
+    case kFunSniper: {
+        const std::array<quint8, 2> codes = sniperDpiCodes(sensorType(productName), slot.Res1);
+        e[1] = 1;
+        e[2] = codes[0];
+        e[3] = codes[1];
+        break;
+    }
+    case kFunLedSwitch:
+        if (lightingClass(productName) == 4 || productName == QLatin1String("NX-13")) {
+            e[0] = 0x9B;
+            e[1] = 8;
+        }
+        break;
+    default:
+        break;
+    }
+    return e;
+}
+
+void forEachButtonEntry(ProfileStore &store, MacroIndexMap &macros, const QString &productName,
+                        const std::function<void(const MemoryWrite &)> &visit)
+{
+    macros.clear();
+    const QVector<ButtonMapStep> steps = modelButtonMap(productName);
+    for (int p = 0; p < kProfileCount; ++p) {
+        for (const ButtonMapStep &step : steps) {
+            if (step.fixedCode) {
+                visit(entryWrite(p, step.index, fixedEntry(step.fixedCode)));
+                continue;
+            }
+            ButtonInfo &slot = store.profiles[p].BUTTON_INFO[step.slot];
+            const FunctionEntry e = encodeButton(slot, productName, macros);
+            visit(entryWrite(p, buttonPosition(productName, step.index), e));
+        }
+    }
+}
+
+bool SendButton(int profile, int slot, int index)
+{
+    if (profile < 0 || profile >= kProfileCount || slot < 0 || slot >= kButtonSlotCount)
+        return true;
+    const QString product = readProductName();
+    ButtonInfo &info = DeviceContext::deviceStore().profiles[profile].BUTTON_INFO[slot];
+    const FunctionEntry e = encodeButton(info, product, DeviceContext::macroIndexMap());
+    sendEntry(profile, buttonPosition(product, index), e);
+    return true;
+}
+
+bool SendFixedButton(int profile, int button, int code)
+{
+    return sendEntry(profile, button, fixedEntry(code));
+}
+
+bool UploadButtonMaps()
+{
+    bool all = true;
+    forEachButtonEntry(DeviceContext::deviceStore(), DeviceContext::macroIndexMap(),
+                       readProductName(), [&all](const MemoryWrite &w) {
+                           if (!sendWrite(w))
+                               all = false;
+                           protocolSleep(kButtonPauseMs);
+                       });
+    return all;
+}
+
+QVector<MacroEvent> macroBlockEvents(const QVector<MacroEvent> &events)
+{
+    const bool ownDelays = std::any_of(events.cbegin(), events.cend(),
+                                       [](const MacroEvent &e) { return e.Map == kMacroDelay; });
+    QVector<MacroEvent> data;
+    if (ownDelays) {
+        data = events;
+    } else {
+        // The mouse plays a macro without delays too fast for some games
+        // to see every key; a 10 ms pause after each four events, and two
+        // at the end, keep it readable.
+        const int n = events.size();
+        const int groups = n / kEventsPerPause + 1;
+        for (int g = 0; g < groups; ++g) {
+            for (int i = 0; i < kEventsPerPause; ++i) {
+                const int at = g * kEventsPerPause + i;
+                data.append(at < n ? events.at(at) : MacroEvent{});
+            }
+            data.append(kPause);
+        }
+        data[n + n / kEventsPerPause] = kPause;
+        data.resize(n + n / kEventsPerPause + 2);
+    }
+    if (data.size() > kMacroBlockEvents)
+        data.resize(kMacroBlockEvents);
+    return data;
+}
+
+MemoryWrite macroBlockWrite(quint8 index, const QVector<MacroEvent> &events)
+{
+    QByteArray data(kMacroBlockBytes, '\0');
+    const QVector<MacroEvent> block = macroBlockEvents(events);
+    for (int i = 0; i < block.size(); ++i) {
+        data[3 * i] = char(block.at(i).Map);
+        data[3 * i + 1] = char(block.at(i).DataL);
+        data[3 * i + 2] = char(block.at(i).DataH);
+    }
+    return MemoryWrite{quint16(kMacroArea + kMacroBlockBytes * index), data, kBlockReport};
+}
+
+bool SendMacro(const ButtonInfo &slot, const QVector<MacroEvent> &events)
+{
+    if (!sendWrite(macroBlockWrite(slot.Res4, events))) {
+        qCDebug(lcDevice, "SendButtonRefesh Unable to send a feature report 3");
+        return false;
+    }
+    return true;
+}
+
+const char *
+forEachMacroBlock(const ProfileStore &store, MacroIndexMap &macros, const QString &productName,
+                  const std::function<void(const ButtonInfo &, const QVector<MacroEvent> &)> &visit)
+{
+    const int limit = macroLimit(productName);
+    for (int p = 0; p < kProfileCount; ++p) {
+        for (const ButtonInfo &slot : store.profiles[p].BUTTON_INFO) {
+            if (!isMacroFunction(slot.Fun) || macros.empty())
+                continue;
+            auto found = std::find_if(macros.begin(), macros.end(), [&](const auto &entry) {
+                return entry.second == slot.macroname;
+            });
+            if (found != macros.end() && found->first >= limit)
+                return limit <= 7 ? "iIndex>=MAX_MACRO_NUMBER_550" : "iIndex>=MAX_MACRO_NUMBER_560";
+            visit(slot, readMacroEventsForUpload(slot.macroname));
+            if (found != macros.end())
+                macros.erase(found);
+        }
+    }
+    return nullptr;
+}
+
+bool UploadMacros()
+{
+    bool all = true;
+    const char *stop = forEachMacroBlock(
+        DeviceContext::deviceStore(), DeviceContext::macroIndexMap(), readProductName(),
+        [&all](const ButtonInfo &slot, const QVector<MacroEvent> &events) {
+            if (!SendMacro(slot, events))
+                all = false;
+            protocolSleep(kMacroPauseMs);
+        });
+    if (stop) {
+        qCDebug(lcDevice, "%s", stop);
+        return false;
+    }
+    return all;
+}

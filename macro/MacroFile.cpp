@@ -1,0 +1,284 @@
+#include "macro/MacroFile.h"
+
+#include "store/DataFolder.h"
+#include "store/IniFile.h"
+#include "store/KeyTables.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QLatin1String kMacroFolder("/MacroDB/");
+const QLatin1String kMacroSuffix(".MSMACRO");
+
+const QLatin1String kKeyPath("Setting/MacroFilePath");
+const QLatin1String kKeyDefaultDelay("Setting/DefaultDelay");
+const QLatin1String kKeyDelayType("Setting/DelayType");
+const QLatin1String kKeyLoopType("Setting/LoopType");
+const QLatin1String kKeyLoopTime("Setting/LoopTime");
+const QLatin1String kKeyCount("Setting/Count");
+
+QString eventKey(const char *field, int index)
+{
+    return QStringLiteral("Setting/") + QLatin1String(field) + QLatin1Char('_') +
+           QString::number(index);
+}
+
+constexpr int kMaxMoveDistance = 120;
+constexpr int kMinDelayUnits = 1;
+constexpr int kMaxDelayUnits = 6553;
+
+struct MouseButton
+{
+    quint8 bit;
+    const char *name;
+};
+
+// In the order of the editor's mouse-command list.
+constexpr MouseButton kMouseButtons[] = {
+    {0x01, QT_TRANSLATE_NOOP("Macro", "LEFT CLICK")},
+    {0x04, QT_TRANSLATE_NOOP("Macro", "MIDDLE CLICK")},
+    {0x02, QT_TRANSLATE_NOOP("Macro", "RIGHT CLICK")},
+    {0x08, QT_TRANSLATE_NOOP("Macro", "FORWARD")},
+    {0x10, QT_TRANSLATE_NOOP("Macro", "BACKWARD")},
+};
+
+constexpr const char *kMoveNames[] = {
+    QT_TRANSLATE_NOOP("Macro", "MOVE LEFT"),
+    QT_TRANSLATE_NOOP("Macro", "MOVE RIGHT"),
+    QT_TRANSLATE_NOOP("Macro", "MOVE UP"),
+    QT_TRANSLATE_NOOP("Macro", "MOVE DOWN"),
+};
+
+enum MoveDirection { kLeft = 0, kRight = 1, kUp = 2, kDown = 3 };
+
+int mouseButtonIndex(quint8 bit)
+{
+    for (int i = 0; i < int(std::size(kMouseButtons)); ++i) {
+        if (kMouseButtons[i].bit == bit)
+            return i;
+    }
+    return -1;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Macro", text);
+}
+
+// Direction and distance of a move event, as the reader interprets it.
+void moveOf(const MacroEvent &e, int *direction, int *distance)
+{
+    if (e.DataH == 0) {
+        if (e.DataL <= kMaxMoveDistance) {
+            *direction = kRight;
+            *distance = e.DataL;
+        } else {
+            *direction = kLeft;
+            *distance = 256 - e.DataL;
+        }
+    } else if (e.DataL == 0) {
+        if (e.DataH <= kMaxMoveDistance) {
+            *direction = kDown;
+            *distance = e.DataH;
+        } else {
+            *direction = kUp;
+            *distance = 256 - e.DataH;
+        }
+    } else {
+        // Both axes at once is not a move the editor makes.
+        *direction = kLeft;
+        *distance = 0;
+    }
+}
+
+// The decoding rules of the reader; false when the event is dropped.
+bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out)
+{
+    if (raw.Map == kMacroButtonPress || raw.Map == kMacroButtonRelease) {
+        if (mouseButtonIndex(raw.DataL) < 0)
+            return false;
+        *out = MacroEvent{raw.Map, 0, raw.DataL};
+        return true;
+    }
+    const bool pressed = raw.Map & 0x80;
+    switch (raw.Map & 0x7F) {
+    case kMacroMove: {
+        int direction = 0;
+        int distance = 0;
+        moveOf(raw, &direction, &distance);
+        *out = mouseMoveEvent(direction, distance);
+        return true;
+    }
+    case kMacroDelay:
+        if (delayType != kRecordDelays && delayType != kDefaultDelays)
+            return false;
+        *out = MacroEvent{kMacroDelay, raw.DataH, raw.DataL};
+        return true;
+    case kMacroKeyRelease:
+        *out = keyEvent(raw.DataL, pressed);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int readCount(QSettings &s)
+{
+    return std::clamp(s.value(kKeyCount, 0).toInt(), 0, kMaxMacroEvents);
+}
+
+MacroEvent readRawEvent(QSettings &s, int i)
+{
+    return MacroEvent{quint8(s.value(eventKey("Map", i), 0).toInt()),
+                      quint8(s.value(eventKey("DataH", i), 0).toInt()),
+                      quint8(s.value(eventKey("DataL", i), 0).toInt())};
+}
+
+} // namespace
+
+bool operator==(const MacroEvent &a, const MacroEvent &b)
+{
+    return a.Map == b.Map && a.DataH == b.DataH && a.DataL == b.DataL;
+}
+
+QString macroFolder()
+{
+    return dataFolder() + kMacroFolder;
+}
+
+QString macroFilePath(const QString &name)
+{
+    return macroFolder() + name + kMacroSuffix;
+}
+
+bool writeMacroFile(const QString &name, const MacroFileData &macro)
+{
+    const QString path = macroFilePath(name);
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    const int count = std::min(int(macro.events.size()), kMaxMacroEvents);
+    IniFile file(path);
+    QSettings &s = file.settings();
+    s.setValue(kKeyPath, path);
+    s.setValue(kKeyDefaultDelay, macro.defaultDelay);
+    s.setValue(kKeyDelayType, macro.delayType);
+    s.setValue(kKeyLoopType, macro.loopType);
+    s.setValue(kKeyLoopTime, macro.loopTime);
+    s.setValue(kKeyCount, count);
+    for (int i = 0; i < count; ++i) {
+        const MacroEvent &e = macro.events.at(i);
+        s.setValue(eventKey("Map", i), int(e.Map));
+        s.setValue(eventKey("DataH", i), int(e.DataH));
+        s.setValue(eventKey("DataL", i), int(e.DataL));
+    }
+    return file.commit();
+}
+
+MacroFileData readMacroFile(const QString &name)
+{
+    MacroFileData macro;
+    IniFile file(macroFilePath(name));
+    QSettings &s = file.settings();
+    macro.delayType = s.value(kKeyDelayType, 0).toInt();
+    macro.defaultDelay = s.value(kKeyDefaultDelay, 0).toInt();
+    macro.loopTime = s.value(kKeyLoopTime, 0).toInt();
+    macro.loopType = s.value(kKeyLoopType, 0).toInt();
+    const int count = readCount(s);
+    for (int i = 0; i < count; ++i) {
+        MacroEvent decoded;
+        if (decodeEvent(readRawEvent(s, i), macro.delayType, &decoded))
+            macro.events.append(decoded);
+    }
+    return macro;
+}
+
+QVector<MacroEvent> readMacroEventsForUpload(const QString &name)
+{
+    IniFile file(macroFilePath(name));
+    QSettings &s = file.settings();
+    const int count = readCount(s);
+    QVector<MacroEvent> events;
+    events.reserve(count);
+    for (int i = 0; i < count; ++i)
+        events.append(readRawEvent(s, i));
+    return events;
+}
+
+bool appendMacroEvent(QVector<MacroEvent> &events, const MacroEvent &event)
+{
+    if (events.size() >= kMaxMacroEvents)
+        return false;
+    events.append(event);
+    return true;
+}
+
+MacroEvent keyEvent(quint8 usage, bool pressed)
+{
+    return MacroEvent{pressed ? quint8(kMacroKeyPress) : quint8(kMacroKeyRelease), 0, usage};
+}
+
+MacroEvent mouseButtonEvent(int index, bool pressed)
+{
+    const quint8 bit = kMouseButtons[std::clamp(index, 0, int(std::size(kMouseButtons)) - 1)].bit;
+    return MacroEvent{pressed ? quint8(kMacroButtonPress) : quint8(kMacroButtonRelease), 0, bit};
+}
+
+MacroEvent mouseMoveEvent(int direction, int distance)
+{
+    const quint8 d = quint8(std::clamp(distance, 0, kMaxMoveDistance));
+    const quint8 back = quint8(256 - d);
+    switch (direction) {
+    case kLeft:
+        return MacroEvent{kMacroMove, 0, back};
+    case kRight:
+        return MacroEvent{kMacroMove, 0, d};
+    case kUp:
+        return MacroEvent{kMacroMove, back, 0};
+    default:
+        return MacroEvent{kMacroMove, d, 0};
+    }
+}
+
+MacroEvent delayEventFromMs(int ms)
+{
+    const int units = std::clamp(ms / 10, kMinDelayUnits, kMaxDelayUnits);
+    return MacroEvent{kMacroDelay, quint8(units / 256), quint8(units % 256)};
+}
+
+int delayMsOf(const MacroEvent &event)
+{
+    return (event.DataH * 256 + event.DataL) * 10;
+}
+
+QString macroEventText(const MacroEvent &event)
+{
+    if (event.Map == kMacroButtonPress || event.Map == kMacroButtonRelease) {
+        const int index = mouseButtonIndex(event.DataL);
+        const QString name = index < 0 ? QString() : tr(kMouseButtons[index].name);
+        return name +
+               (event.Map == kMacroButtonPress ? QStringLiteral(" DOWN") : QStringLiteral(" UP"));
+    }
+    switch (event.Map & 0x7F) {
+    case kMacroMove: {
+        int direction = 0;
+        int distance = 0;
+        moveOf(event, &direction, &distance);
+        return tr(kMoveNames[direction]) + QStringLiteral(" : %1").arg(distance);
+    }
+    case kMacroDelay:
+        return QStringLiteral("%1 ms").arg(delayMsOf(event));
+    case kMacroKeyRelease: {
+        int code = 0;
+        if (!usageToKeyCode(event.DataL, code))
+            return QString();
+        return keyName(quint8(code));
+    }
+    default:
+        return QString();
+    }
+}

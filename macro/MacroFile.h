@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+// Macro files: one INI file per macro, "<data folder>/MacroDB/<name>.MSMACRO",
+// all keys in the group "Setting". The name is the file's base name and is
+// not stored inside. Gun files use the same format.
+
+// One event as the file and the mouse hold it.
+struct MacroEvent
+{
+    quint8 Map = 0;   // event type; bit 7 marks a press for keys and buttons
+    quint8 DataH = 0; // high data byte
+    quint8 DataL = 0; // low data byte
+};
+
+bool operator==(const MacroEvent &a, const MacroEvent &b);
+
+enum MacroEventMap : quint8 {
+    kMacroKeyPress = 0x84,
+    kMacroKeyRelease = 0x04,
+    kMacroButtonPress = 0x81,
+    kMacroButtonRelease = 0x01,
+    kMacroMove = 0x02,
+    kMacroDelay = 0x06,
+};
+
+// A button's KeyInfo array has 63 places, so no macro holds more events,
+// whichever way they arrive.
+constexpr int kMaxMacroEvents = 63;
+
+// DelayType of a macro file.
+enum MacroDelayType {
+    kNoDelays = 0,      // delays are not recorded, and dropped on reading
+    kRecordDelays = 1,  // the measured delays between actions
+    kDefaultDelays = 2, // the default delay after each action
+};
+
+struct MacroFileData
+{
+    int defaultDelay = 0; // ms
+    int delayType = kNoDelays;
+    int loopType = 0;
+    int loopTime = 0;
+    QVector<MacroEvent> events;
+};
+
+QString macroFolder();
+QString macroFilePath(const QString &name);
+
+// Writes the file: path, default delay, delay type, loop type, loop time,
+// count, then the events. At most 63 events are written. Keys of events
+// past the new count that an older file held stay in it unread.
+bool writeMacroFile(const QString &name, const MacroFileData &macro);
+
+// Reads and decodes the file: mouse buttons with a valid bit, moves, keys,
+// and delays when the delay type records them; any other event is
+// skipped and every kept event is rebuilt in its canonical form. A missing
+// file reads as an empty macro with every setting 0. Only the first 63
+// events of a file are read.
+MacroFileData readMacroFile(const QString &name);
+
+// The events as the macro upload reads them: Count and the three bytes of
+// each event, cut to a byte, without decoding; Count is held to 0-63.
+QVector<MacroEvent> readMacroEventsForUpload(const QString &name);
+
+// Appends unless the list is full; false when it is.
+bool appendMacroEvent(QVector<MacroEvent> &events, const MacroEvent &event);
+
+// Event constructors. Mouse buttons by their index in the editor's list
+// (0 left, 1 middle, 2 right, 3 forward, 4 backward); moves by direction
+// (0 left, 1 right, 2 up, 3 down) and a distance of 1-120.
+MacroEvent keyEvent(quint8 usage, bool pressed);
+MacroEvent mouseButtonEvent(int index, bool pressed);
+MacroEvent mouseMoveEvent(int direction, int distance);
+// A delay typed in milliseconds: units of 10 ms, held to 1-6553.
+MacroEvent delayEventFromMs(int ms);
+int delayMsOf(const MacroEvent &event);
+
+// The row text the macro editor shows for an event.
+QString macroEventText(const MacroEvent &event);

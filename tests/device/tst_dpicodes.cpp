@@ -1,0 +1,136 @@
+#include "device/DpiCodes.h"
+
+#include <QtTest>
+
+// Expected bytes are worked out from the per-sensor rules and the code
+// tables by hand; each row names the rule it exercises.
+class TestDpiCodes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stageBytes_data()
+    {
+        QTest::addColumn<uint>("sensor");
+        QTest::addColumn<uint>("x");
+        QTest::addColumn<uint>("y");
+        QTest::addColumn<QByteArray>("bytes");
+
+        // 3399: X switches to the upper range at 400, Y only at 401.
+        QTest::addRow("3399 400/400") << 3399u << 400u << 400u << QByteArray::fromHex("c8809001");
+        QTest::addRow("3399 399/399") << 3399u << 399u << 399u << QByteArray::fromHex("8f018f01");
+        QTest::addRow("3399 401/401") << 3399u << 401u << 401u << QByteArray::fromHex("c980c980");
+        QTest::addRow("3399 599/19") << 3399u << 599u << 19u << QByteArray::fromHex("8f811300");
+        // 3395: the same one-step offset at 520/521.
+        QTest::addRow("3395 520/520") << 3395u << 520u << 520u << QByteArray::fromHex("04810802");
+        QTest::addRow("3395 519/521") << 3395u << 519u << 521u << QByteArray::fromHex("07020581");
+        // 3389: plain up to 320 with the high bits in the range byte.
+        QTest::addRow("3389 320/321") << 3389u << 320u << 321u << QByteArray::fromHex("4001a180");
+        QTest::addRow("3389 20/480") << 3389u << 20u << 480u << QByteArray::fromHex("14004081");
+        // 3325 tables: T3325[50] = 115, T3325[26] = 59, T3325[5] = 11.
+        QTest::addRow("3325 50/51") << 3325u << 50u << 51u << QByteArray::fromHex("73003b01");
+        QTest::addRow("3325 75/5") << 3325u << 75u << 5u << QByteArray::fromHex("73010b00");
+        // Past the table's end the last code (115) stands.
+        QTest::addRow("3325 76/200") << 3325u << 76u << 200u << QByteArray::fromHex("73017301");
+        // 3327: T3327[61] = 140, [31] = 72, [41] = 95, [54] = 124.
+        QTest::addRow("3327 61/62") << 3327u << 61u << 62u << QByteArray::fromHex("8c004801");
+        QTest::addRow("3327 92/93") << 3327u << 92u << 93u << QByteArray::fromHex("8c015f04");
+        QTest::addRow("3327 106/114") << 3327u << 106u << 114u << QByteArray::fromHex("7c048c04");
+        // 3360: v - 1 up to 120, v - 61 above.
+        QTest::addRow("3360 1/120") << 3360u << 1u << 120u << QByteArray::fromHex("00007700");
+        QTest::addRow("3360 121/180") << 3360u << 121u << 180u << QByteArray::fromHex("3c017701");
+        // 3212: three ranges.
+        QTest::addRow("3212 63/64") << 3212u << 63u << 64u << QByteArray::fromHex("3f002001");
+        QTest::addRow("3212 94/95") << 3212u << 94u << 95u << QByteArray::fromHex("3e012002");
+        // 3104 sends Y first.
+        QTest::addRow("3104 106/107") << 3104u << 106u << 107u << QByteArray::fromHex("36016a00");
+        QTest::addRow("3104 14/159") << 3104u << 14u << 159u << QByteArray::fromHex("6a010e00");
+        // 3333: T3333[79] = 185, [40] = 93, [2] = 4; 120 runs past the table.
+        QTest::addRow("3333 79/80") << 3333u << 79u << 80u << QByteArray::fromHex("b9005d01");
+        QTest::addRow("3333 2/120") << 3333u << 2u << 120u << QByteArray::fromHex("0400b901");
+        // 3335 sends X only: T3335[160] = 188, T3335[121] = 144.
+        QTest::addRow("3335 160/9") << 3335u << 160u << 9u << QByteArray::fromHex("bc000000");
+        QTest::addRow("3335 161/161") << 3335u << 161u << 161u << QByteArray::fromHex("90010000");
+        QTest::addRow("3335 240 past the table")
+            << 3335u << 240u << 1u << QByteArray::fromHex("bc010000");
+        QTest::addRow("unknown sensor") << 1234u << 400u << 400u << QByteArray::fromHex("00000000");
+    }
+
+    void stageBytes()
+    {
+        QFETCH(uint, sensor);
+        QFETCH(uint, x);
+        QFETCH(uint, y);
+        QFETCH(QByteArray, bytes);
+        const std::array<quint8, 4> got = dpiStageBytes(sensor, x, y);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(got.data()), 4).toHex(), bytes.toHex());
+    }
+
+    void sniperCodes_data()
+    {
+        QTest::addColumn<uint>("sensor");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("code");
+        QTest::addRow("3325 table") << 3325u << 10 << 22;
+        QTest::addRow("3325 past the table") << 3325u << 60 << 115;
+        QTest::addRow("3327 table") << 3327u << 4 << 11;
+        QTest::addRow("3335 table") << 3335u << 100 << 119;
+        QTest::addRow("3360 minus one") << 3360u << 40 << 39;
+        QTest::addRow("3389 plain") << 3389u << 40 << 40;
+        QTest::addRow("3399 plain") << 3399u << 200 << 200;
+        QTest::addRow("3104 plain") << 3104u << 27 << 27;
+        QTest::addRow("3333 has no sniper rule") << 3333u << 10 << 4;
+        QTest::addRow("unknown sensor") << 1u << 10 << 4;
+    }
+
+    void sniperCodes()
+    {
+        QFETCH(uint, sensor);
+        QFETCH(int, value);
+        QFETCH(int, code);
+        const std::array<quint8, 2> got = sniperDpiCodes(sensor, quint8(value));
+        QCOMPARE(int(got[0]), code);
+        QCOMPARE(int(got[1]), code);
+    }
+
+    // Decoding finds the value back for every value of each sensor's slider
+    // range that the encoding keeps apart.
+    void decodingInvertsEncoding_data()
+    {
+        QTest::addColumn<uint>("sensor");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addRow("3325") << 3325u << 1 << 75;
+        QTest::addRow("3327") << 3327u << 1 << 106;
+        QTest::addRow("3333") << 3333u << 2 << 119;
+        QTest::addRow("3335") << 3335u << 2 << 200;
+        QTest::addRow("3360") << 3360u << 1 << 180;
+        QTest::addRow("3389") << 3389u << 2 << 480;
+        QTest::addRow("3395") << 3395u << 0 << 779;
+        QTest::addRow("3399") << 3399u << 0 << 599;
+        QTest::addRow("3104") << 3104u << 14 << 159;
+        QTest::addRow("3212") << 3212u << 16 << 111;
+    }
+
+    void decodingInvertsEncoding()
+    {
+        QFETCH(uint, sensor);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        for (bool y : {false, true}) {
+            for (int v = low; v <= high; ++v) {
+                const AxisCode code = *dpiAxisCode(sensor, y, quint32(v));
+                const std::optional<quint32> back = dpiValueFromCode(sensor, y, code);
+                QVERIFY(back.has_value());
+                // Tables repeat a code now and then (T3335 0/1, 187/188);
+                // the lowest value with the code is returned.
+                QCOMPARE(*dpiAxisCode(sensor, y, *back), code);
+                QVERIFY2(*back <= quint32(v), qPrintable(QString::number(v)));
+            }
+        }
+        QVERIFY(!dpiValueFromCode(1234, false, AxisCode{1, 0}).has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDpiCodes)
+#include "tst_dpicodes.moc"
