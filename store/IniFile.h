@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// Every INI file of the store is opened through this class, so that all of
+// them share one write guarantee.
+//
+// QSettings (Qt 5.15) writes an INI file through QSaveFile as long as
+// atomic sync is required, which is its default: the new text goes to an
+// unnamed temporary file in the same folder, is flushed with fdatasync and
+// only then linked and renamed over the old file. A crash or power loss
+// therefore leaves the old or the new file, never a truncated one. When no
+// temporary file can be made there it fails instead of overwriting in place;
+// we keep it that way by asking for atomic sync explicitly.
+class IniFile
+{
+public:
+    explicit IniFile(const QString &path);
+
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
+
+    QSettings &settings() { return m_settings; }
+
+    // Writes pending changes now. False when the file could not be written;
+    // the old file is then untouched. Writers call it; readers just let the
+    // object go.
+    bool commit();
+
+private:
+    QSettings m_settings;
+};

@@ -1,0 +1,244 @@
+#include "store/ModelTable.h"
+
+#include "store/ConfigFile.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
+namespace {
+
+bool listed(std::initializer_list<const char *> models, const QString &productName)
+{
+    return std::any_of(models.begin(), models.end(),
+                       [&](const char *model) { return productName == QLatin1String(model); });
+}
+
+struct SensorRow
+{
+    quint32 sensor;
+    std::initializer_list<const char *> models;
+};
+
+// 3325 is also the answer for every name not listed.
+const SensorRow kSensors[] = {
+    {3104, {"NX-07", "NX-12", "NX-13", "NX-44"}},
+    {3212, {"NX-29"}},
+    {3325,
+     {"NX-04", "NX-32", "NX-33", "NX-36", "NX-39", "NX-40", "NX-41", "NX-43", "NX-51", "NX-54",
+      "TEST xx"}},
+    {3327, {"NX-03", "NX-05", "NX-06", "NX-08", "NX-11", "NX-14", "NX-15",
+            "NX-20", "NX-21", "NX-22", "NX-23", "NX-24", "NX-28", "NX-30",
+            "NX-31", "NX-45", "NX-46", "NX-48", "NX-50", "NX-52", "NX-53"}},
+    {3333, {"NX-10", "NX-56"}},
+    {3335, {"NX-09", "NX-42"}},
+    {3360, {"NX-34", "NX-37", "NX-49", "NX-55"}},
+    {3389, {"NX-01", "NX-02", "NX-17", "NX-35", "NX-38", "NX-47", "NX-57", "TEST"}},
+    {3395, {"NX-18", "NX-25"}},
+    {3399, {"NX-16", "NX-19"}},
+};
+constexpr quint32 kFallbackSensor = 3325;
+
+struct LightingRow
+{
+    quint32 lightingClass;
+    std::initializer_list<const char *> models;
+};
+
+// Class 0 is also the answer for every name not listed.
+const LightingRow kLighting[] = {
+    {0, {"NX-12", "NX-13", "NX-25", "NX-48", "NX-49", "NX-50", "NX-54", "TEST"}},
+    {1, {"NX-01"}},
+    {2, {"NX-04", "NX-06", "NX-07", "NX-08", "NX-15", "NX-20", "NX-28", "NX-32"}},
+    {3, {"NX-02", "NX-03", "NX-05", "NX-09", "NX-10", "NX-11", "NX-14", "NX-16",  "NX-17", "NX-18",
+         "NX-19", "NX-21", "NX-22", "NX-29", "NX-30", "NX-31", "NX-33", "NX-34",  "NX-35", "NX-36",
+         "NX-37", "NX-38", "NX-39", "NX-40", "NX-41", "NX-42", "NX-43", "NX-44",  "NX-45", "NX-46",
+         "NX-47", "NX-51", "NX-52", "NX-53", "NX-55", "NX-56", "NX-57", "TEST xx"}},
+    {4, {"NX-23", "NX-24"}},
+};
+
+struct SliderRow
+{
+    quint32 sensor;
+    DpiSliderRange range;
+};
+
+const SliderRow kSliderRanges[] = {
+    {3325, {1, 75}},  {3327, {1, 92}},  {3333, {2, 120}}, {3335, {1, 240}},  {3360, {1, 180}},
+    {3389, {2, 480}}, {3395, {0, 779}}, {3399, {0, 599}}, {3104, {14, 159}}, {3212, {16, 111}},
+};
+
+// The wide 3327 scale, 200-16400 DPI.
+constexpr DpiSliderRange kWide3327Range = {1, 106};
+const std::initializer_list<const char *> kWide3327Models = {"NX-48"};
+
+const std::initializer_list<const char *> kSecondProfileModels = {"NX-14"};
+const std::initializer_list<const char *> kFirstProfileLightingModels = {"NX-13"};
+constexpr quint32 kFirstProfileLightingClass = 4;
+
+const std::initializer_list<const char *> kSmallMacroLimitModels = {
+    "NX-04", "NX-06", "NX-07", "NX-08", "NX-12", "NX-13",
+    "NX-15", "NX-20", "NX-23", "NX-24", "NX-32"};
+constexpr int kSmallMacroLimit = 7;
+constexpr int kMacroLimit = 20;
+
+const std::initializer_list<const char *> kLiftOffModels = {"NX-07", "NX-18", "NX-19", "NX-22",
+                                                            "NX-25"};
+const std::initializer_list<const char *> kTwoLiftOffDistanceModels = {"NX-18"};
+
+// The 3104 scale rounds to whole hundreds near them and keeps the values in
+// between; two values would round the wrong way and are kept as they are.
+int dpi3104(int value)
+{
+    const int t = (value < 107 ? value * 38 : (value - 53) * 76) / 10;
+    const int r = t * 10;
+    if (r == 530)
+        return 500;
+    if (r == 8050)
+        return 8000;
+    if (r == 2090 || r == 3990)
+        return r;
+    const int q = r % 100;
+    if (q < 21)
+        return (r / 100) * 100;
+    if (q < 81)
+        return r;
+    return (r / 100 + 1) * 100;
+}
+
+int dpi3212(int value)
+{
+    if (value >= 64 && value <= 94) {
+        const int r = ((value - 32) * 76 / 10) * 10;
+        switch (r) {
+        case 1630:
+            return 1600;
+        case 2390:
+            return 2400;
+        case 7290:
+            return 7200;
+        default:
+            return r;
+        }
+    }
+    const int r = value < 64 ? (value * 38 / 10) * 10 : ((value - 63) * 152 / 10) * 10;
+    switch (r) {
+    case 790:
+        return 800;
+    case 1210:
+        return 1200;
+    case 1630:
+        return 1600;
+    case 2390:
+        return 2400;
+    case 7290:
+        return 7200;
+    default:
+        return r;
+    }
+}
+
+} // namespace
+
+quint32 sensorType(const QString &productName)
+{
+    for (const SensorRow &row : kSensors) {
+        if (listed(row.models, productName))
+            return row.sensor;
+    }
+    return kFallbackSensor;
+}
+
+quint32 sensorType()
+{
+    return sensorType(readProductName());
+}
+
+int dpiFromSlider(int value, quint32 sensor)
+{
+    // Each scale steps faster above the sensor's native resolution.
+    switch (sensor) {
+    case 3325:
+        return value <= 50 ? value * 100 : 5000 + (value - 50) * 200;
+    case 3327:
+        if (value < 62)
+            return (value + 1) * 100;
+        if (value < 93)
+            return 6200 + (value - 61) * 200;
+        return value == 106 ? 16400 : 12300 + (value - 92) * 300;
+    case 3333:
+        return value <= 80 ? value * 100 : 8000 + (value - 80) * 200;
+    case 3335:
+        return value <= 160 ? value * 100 : 16000 + (value - 160) * 200;
+    case 3360:
+        return value <= 120 ? value * 100 : 12000 + (value - 120) * 200;
+    case 3389:
+        return value <= 320 ? value * 50 : 16000 + (value - 320) * 100;
+    case 3395:
+        return value <= 519 ? (value + 1) * 50 : 26000 + (value - 519) * 100;
+    case 3399:
+        return value <= 399 ? (value + 1) * 50 : 20000 + (value - 399) * 100;
+    case 3104:
+        return dpi3104(value);
+    case 3212:
+        return dpi3212(value);
+    default:
+        return 0;
+    }
+}
+
+DpiSliderRange dpiSliderRange(quint32 sensor, const QString &productName)
+{
+    if (sensor == 3327 && listed(kWide3327Models, productName))
+        return kWide3327Range;
+    for (const SliderRow &row : kSliderRanges) {
+        if (row.sensor == sensor)
+            return row.range;
+    }
+    return {};
+}
+
+quint32 lightingClass(const QString &productName)
+{
+    for (const LightingRow &row : kLighting) {
+        if (listed(row.models, productName))
+            return row.lightingClass;
+    }
+    return 0;
+}
+
+quint32 lightingClass()
+{
+    return lightingClass(readProductName());
+}
+
+bool lightingInFirstProfile(const QString &productName)
+{
+    return lightingClass(productName) == kFirstProfileLightingClass ||
+           listed(kFirstProfileLightingModels, productName);
+}
+
+bool startsOnSecondProfile(const QString &productName)
+{
+    return listed(kSecondProfileModels, productName);
+}
+
+int macroLimit(const QString &productName)
+{
+    return listed(kSmallMacroLimitModels, productName) ? kSmallMacroLimit : kMacroLimit;
+}
+
+bool sendsLiftOff(const QString &productName)
+{
+    return listed(kLiftOffModels, productName);
+}
+
+bool usesCompactDpiLayout(const QString &productName)
+{
+    return listed(kLiftOffModels, productName);
+}
+
+int liftOffDistanceCount(const QString &productName)
+{
+    return listed(kTwoLiftOffDistanceModels, productName) ? 2 : 3;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Model-dependent facts, keyed by the product name of the connected mouse
+// (exact, case-sensitive comparison). The forms without a product name read
+// it afresh from the global Config.ini on every call; nothing is cached, so a
+// model change is seen at once.
+
+// Optical sensor of the model; unknown models are taken for a 3325.
+quint32 sensorType(const QString &productName);
+quint32 sensorType();
+
+// DPI shown for a DPI slider value on the given sensor; 0 for an unknown
+// sensor type. Stage values in ProfileData are such slider values.
+int dpiFromSlider(int value, quint32 sensor);
+
+// Slider range of a sensor's DPI scale. "NX-48" has a longer 3327 scale, so
+// the product name takes part. An unknown sensor gives {0, 0}.
+struct DpiSliderRange
+{
+    int min = 0;
+    int max = 0;
+};
+DpiSliderRange dpiSliderRange(quint32 sensor, const QString &productName);
+
+// Lighting class 0-4 of the model; unknown models give 0.
+quint32 lightingClass(const QString &productName);
+quint32 lightingClass();
+
+// Whether the lighting settings of every profile live in profile 1's record
+// (lighting class 4 and "NX-13") instead of the active profile's.
+bool lightingInFirstProfile(const QString &productName);
+
+// The models whose store starts on profile 2 instead of profile 1.
+bool startsOnSecondProfile(const QString &productName);
+
+// Most distinct macros a model holds over all five profiles: 7 for a group
+// of older models, 20 for every other one.
+int macroLimit(const QString &productName);
+
+// One group of five models both takes the lift-off distance from the
+// program (nothing is sent to the others) and has the DPI panel's compact
+// layout.
+bool sendsLiftOff(const QString &productName);
+bool usesCompactDpiLayout(const QString &productName);
+
+// Number of lift-off distances the lift-off menu offers (2 or 3).
+int liftOffDistanceCount(const QString &productName);

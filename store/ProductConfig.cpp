@@ -1,0 +1,174 @@
+#include "store/ProductConfig.h"
+
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+#include "store/IniFile.h"
+#include "store/ProfileDefaults.h"
+#include "store/ProfileFile.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+const QString kProfileId = QStringLiteral("Config/ProfileID");
+const QString kAngleValue = QStringLiteral("Config/AngleValue");
+const QString kLiftHigh = QStringLiteral("Config/LiftHigh");
+const QString kCount = QStringLiteral("Config/Count");
+const QString kSavedCount = QStringLiteral("PROFILE_LIST/Count");
+const QString kSecondCount = QStringLiteral("PROFILE_LIST/SCount");
+
+// Profile names are numbered from 1 in the file, while ProfileID is 0-based.
+QString profileNameKey(int number)
+{
+    return QStringLiteral("Config/Profile") + QString::number(number);
+}
+
+QString savedNameKey(int number)
+{
+    return QStringLiteral("PROFILE_LIST/") + QString::number(number);
+}
+
+QString secondListKey(int number)
+{
+    return QStringLiteral("PROFILE_LIST/S") + QString::number(number);
+}
+
+quint8 readByte(QSettings &settings, const QString &key)
+{
+    return quint8(settings.value(key).toInt() & 0xFF);
+}
+
+bool allNamesSafe(const ProfileStore &store)
+{
+    return std::all_of(std::begin(store.profileNames), std::end(store.profileNames),
+                       isSafeProfileName);
+}
+
+void writeNames(QSettings &settings, const ProfileStore &store)
+{
+    for (int i = 0; i < kProfileCount; ++i)
+        settings.setValue(profileNameKey(i + 1), store.profileNames[i]);
+}
+
+} // namespace
+
+QString productFolder()
+{
+    return dataFolder() + QLatin1Char('/') + readProductName();
+}
+
+QString productConfigPath()
+{
+    return productFolder() + QStringLiteral("/Config.ini");
+}
+
+bool saveStore(const ProfileStore &store)
+{
+    if (!allNamesSafe(store))
+        return false;
+    bool ok;
+    {
+        IniFile ini(productConfigPath());
+        QSettings &settings = ini.settings();
+        settings.setValue(kProfileId, int(store.curProfile));
+        settings.setValue(kAngleValue, int(store.AngleValue));
+        settings.setValue(kLiftHigh, int(store.LiftHigh));
+        settings.setValue(kCount, int(store.Count));
+        writeNames(settings, store);
+        ok = ini.commit();
+    }
+    // The profile files follow only once Config.ini is written and closed.
+    for (int i = 0; i < kProfileCount; ++i)
+        ok = saveProfileFile(store.profiles[i], store.profileNames[i]) && ok;
+    return ok;
+}
+
+bool saveStoreNames(const ProfileStore &store)
+{
+    if (!allNamesSafe(store))
+        return false;
+    IniFile ini(productConfigPath());
+    QSettings &settings = ini.settings();
+    settings.setValue(kProfileId, int(store.curProfile));
+    settings.setValue(kCount, int(store.Count));
+    writeNames(settings, store);
+    return ini.commit();
+}
+
+bool saveProfileId(int index)
+{
+    IniFile ini(productConfigPath());
+    ini.settings().setValue(kProfileId, index);
+    return ini.commit();
+}
+
+bool loadStore(ProfileStore &store)
+{
+    // Filled aside so that a refused name leaves the caller's store whole.
+    ProfileStore loaded = store;
+    IniFile ini(productConfigPath());
+    QSettings &settings = ini.settings();
+    loaded.curProfile = readByte(settings, kProfileId);
+    loaded.AngleValue = readByte(settings, kAngleValue);
+    loaded.LiftHigh = readByte(settings, kLiftHigh);
+    loaded.Count = readByte(settings, kCount);
+    for (int i = 0; i < kProfileCount; ++i) {
+        loaded.profileNames[i] = settings.value(profileNameKey(i + 1)).toString();
+        if (!loadProfileFile(loaded.profiles[i], loaded.profileNames[i]))
+            return false;
+    }
+    store = loaded;
+    return true;
+}
+
+bool loadProductStore(ProfileStore &store)
+{
+    // Without a product name the product file would be the global one.
+    if (!readProductName().isEmpty() && !QFile::exists(productConfigPath())) {
+        ProfileStore defaults;
+        initProfileStore(defaults);
+        const QStringList names(std::begin(defaults.profileNames), std::end(defaults.profileNames));
+        saveStore(defaults);
+        writeSavedNames(names);
+    }
+    return loadStore(store);
+}
+
+bool writeSavedNames(const QStringList &names)
+{
+    if (!std::all_of(names.begin(), names.end(), isSafeProfileName))
+        return false;
+    IniFile ini(productConfigPath());
+    QSettings &settings = ini.settings();
+    settings.setValue(kSavedCount, names.size());
+    for (int i = 0; i < names.size(); ++i)
+        settings.setValue(savedNameKey(i + 1), names.at(i));
+    return ini.commit();
+}
+
+void readSavedNames(QStringList &names)
+{
+    names.clear();
+    IniFile ini(productConfigPath());
+    QSettings &settings = ini.settings();
+    const int count = settings.value(kSavedCount).toInt();
+    for (int i = 1; i <= count; ++i)
+        names.append(settings.value(savedNameKey(i)).toString());
+}
+
+bool isInSecondList(const QString &name)
+{
+    if (!isSafeProfileName(name))
+        return false;
+    IniFile ini(productConfigPath());
+    QSettings &settings = ini.settings();
+    const int count = settings.value(kSecondCount).toInt();
+    for (int i = 1; i <= count; ++i) {
+        if (settings.value(secondListKey(i)).toString() == name)
+            return true;
+    }
+    return false;
+}

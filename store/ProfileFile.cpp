@@ -1,0 +1,243 @@
+#include "store/ProfileFile.h"
+
+#include "store/IniFile.h"
+#include "store/ProductConfig.h"
+#include "store/StoreLog.h"
+
+#include <QVariant>
+
+namespace {
+
+const QString kGroup = QStringLiteral("PROFILE");
+const QString kPollRate = QStringLiteral("pollrate");
+const QString kDpi = QStringLiteral("dpi");
+const QString kLedMode = QStringLiteral("LedMode");
+const QString kProfileName = QStringLiteral("ProfileName");
+const QString kProfilePath = QStringLiteral("ProfilePath");
+const QString kMouseName = QStringLiteral("MouseName/Name");
+const QString kProfileExtension = QStringLiteral(".prof");
+const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
+
+// Key names inside the group. The per-mode keys sit below "LedMode", which
+// is itself a value.
+QString stageKey(int stage, QLatin1String field)
+{
+    return QLatin1String("DPI_INFO_") + QString::number(stage) + field;
+}
+
+QString buttonKey(int button, QLatin1String field)
+{
+    return QLatin1String("BUTTON_INFO_") + QString::number(button) + field;
+}
+
+QString keyInfoKey(const QString &buttonPrefix, int entry, QLatin1String field)
+{
+    return buttonPrefix + QString::number(entry) + field;
+}
+
+QString ledModeKey(int mode, QLatin1String field)
+{
+    return kLedMode + QLatin1String("/LED_MODE_") + QString::number(mode) + field;
+}
+
+template<typename Mode, typename Visitor>
+void walkLedMode(int m, Mode &mode, Visitor &visit)
+{
+    visit.colour(ledModeKey(m, QLatin1String("_RGB")), mode.RGB);
+    visit.uint32(ledModeKey(m, QLatin1String("_h")), mode.h);
+    visit.uint32(ledModeKey(m, QLatin1String("_s")), mode.s);
+    visit.uint32(ledModeKey(m, QLatin1String("_v")), mode.v);
+    visit.uint32(ledModeKey(m, QLatin1String("_bright")), mode.bright);
+    visit.uint32(ledModeKey(m, QLatin1String("_breath")), mode.breath);
+}
+
+// Writer and reader walk the same keys in the same order, so the file
+// layout is spelled out once, here. `Rec` is const for the writer.
+template<typename Rec, typename Visitor>
+void walkProfile(Rec &rec, Visitor &visit)
+{
+    visit.byte(kPollRate, rec.pollrate);
+    visit.byte(kDpi, rec.dpi);
+    for (int s = 0; s < kDpiStageCount; ++s) {
+        auto &stage = rec.DPI_INFO[s];
+        visit.byte(stageKey(s, QLatin1String("_used")), stage.used);
+        visit.byte(stageKey(s, QLatin1String("_link")), stage.link);
+        visit.uint32(stageKey(s, QLatin1String("_xy")), stage.xy);
+        visit.uint32(stageKey(s, QLatin1String("_x")), stage.x);
+        visit.uint32(stageKey(s, QLatin1String("_y")), stage.y);
+    }
+    visit.byte(QStringLiteral("mousespeed"), rec.mousespeed);
+    visit.byte(QStringLiteral("dbclickspeed"), rec.dbclickspeed);
+    visit.byte(QStringLiteral("scrollispage"), rec.scrollispage);
+    visit.byte(QStringLiteral("scrollspeed"), rec.scrollspeed);
+    visit.byte(QStringLiteral("accelenable"), rec.accelenable);
+    visit.byte(QStringLiteral("acee"), rec.acee);
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        auto &button = rec.BUTTON_INFO[b];
+        visit.int32(buttonKey(b, QLatin1String("_ID")), button.ID);
+        visit.int32(buttonKey(b, QLatin1String("_Fun")), button.Fun);
+        visit.int32(buttonKey(b, QLatin1String("_LoopNumber")), button.LoopNumber);
+        visit.int32(buttonKey(b, QLatin1String("_KeyNumber")), button.KeyNumber);
+        visit.byte(buttonKey(b, QLatin1String("_Res1")), button.Res1);
+        visit.byte(buttonKey(b, QLatin1String("_Res2")), button.Res2);
+        visit.byte(buttonKey(b, QLatin1String("_Res3")), button.Res3);
+        visit.byte(buttonKey(b, QLatin1String("_Res4")), button.Res4);
+        visit.string(buttonKey(b, QLatin1String("_macroname")), button.macroname);
+        const QString prefix = buttonKey(b, QLatin1String("_KeyInfo_"));
+        for (int k = 0; k < kKeyInfoCount; ++k) {
+            auto &entry = button.KeyInfo[k];
+            visit.byte(keyInfoKey(prefix, k, QLatin1String("_map")), entry.map);
+            // The middle byte's key really ends in a bare underscore.
+            visit.byte(keyInfoKey(prefix, k, QLatin1String("_")), entry.value);
+            visit.byte(keyInfoKey(prefix, k, QLatin1String("_H")), entry.H);
+        }
+    }
+    visit.string(kProfileName, rec.ProfileName);
+    visit.string(kProfilePath, rec.ProfilePath);
+    visit.byte(kLedMode, rec.LedMode);
+    for (int m = 0; m < kLedModeCount; ++m)
+        walkLedMode(m, rec.LED_MODE[m], visit);
+}
+
+// Bytes are written as their unsigned value; 32-bit fields as int or
+// unsigned int; the colour as a QColor variant, which QSettings stores in
+// its serialised @Variant form.
+struct Writer
+{
+    QSettings &settings;
+
+    void byte(const QString &key, quint8 value) { settings.setValue(key, int(value)); }
+    void int32(const QString &key, qint32 value) { settings.setValue(key, int(value)); }
+    void uint32(const QString &key, quint32 value) { settings.setValue(key, uint(value)); }
+    void string(const QString &key, const QString &value) { settings.setValue(key, value); }
+    void colour(const QString &key, const QColor &value)
+    {
+        settings.setValue(key, QVariant::fromValue(value));
+    }
+};
+
+// Every number is read with toInt(); bytes keep only their low byte. The
+// colour also converts from other forms (a "#rrggbb" text, say).
+struct Reader
+{
+    QSettings &settings;
+
+    void byte(const QString &key, quint8 &value)
+    {
+        value = quint8(settings.value(key).toInt() & 0xFF);
+    }
+    void int32(const QString &key, qint32 &value) { value = settings.value(key).toInt(); }
+    void uint32(const QString &key, quint32 &value)
+    {
+        value = quint32(settings.value(key).toInt());
+    }
+    void string(const QString &key, QString &value) { value = settings.value(key).toString(); }
+    void colour(const QString &key, QColor &value) { value = settings.value(key).value<QColor>(); }
+};
+
+} // namespace
+
+bool isSafeProfileName(const QString &name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar ch : name) {
+        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
+            ch.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QString profileFolder()
+{
+    return productFolder() + QStringLiteral("/Profile");
+}
+
+QString profileFilePath(const QString &name)
+{
+    if (!isSafeProfileName(name)) {
+        qCWarning(lcStore) << "refusing profile name" << name;
+        return QString();
+    }
+    return profileFolder() + QLatin1Char('/') + name + kProfileExtension;
+}
+
+QString defaultProfilePath()
+{
+    return profileFolder() + QLatin1Char('/') + kDefaultProfileName + kProfileExtension;
+}
+
+bool writeProfile(const ProfileData &rec, const QString &path)
+{
+    IniFile ini(path);
+    ini.settings().beginGroup(kGroup);
+    Writer writer{ini.settings()};
+    walkProfile(rec, writer);
+    ini.settings().endGroup();
+    return ini.commit();
+}
+
+void readProfile(ProfileData &rec, const QString &path)
+{
+    IniFile ini(path);
+    ini.settings().beginGroup(kGroup);
+    Reader reader{ini.settings()};
+    walkProfile(rec, reader);
+}
+
+bool saveProfileFile(const ProfileData &rec, const QString &name)
+{
+    const QString path = profileFilePath(name);
+    return !path.isEmpty() && writeProfile(rec, path);
+}
+
+bool loadProfileFile(ProfileData &rec, const QString &name)
+{
+    const QString path = profileFilePath(name);
+    if (path.isEmpty())
+        return false;
+    readProfile(rec, path);
+    return true;
+}
+
+bool writeLedModeToFile(const QString &name, quint8 mode, const QColor &rgb, quint32 h, quint32 s,
+                        quint32 v, quint32 bright, quint32 breath)
+{
+    const QString path = profileFilePath(name);
+    if (path.isEmpty())
+        return false;
+    IniFile ini(path);
+    ini.settings().beginGroup(kGroup);
+    Writer writer{ini.settings()};
+    writer.byte(kLedMode, mode);
+    const LedModeInfo info{rgb, h, s, v, bright, breath};
+    walkLedMode(mode, info, writer);
+    ini.settings().endGroup();
+    return ini.commit();
+}
+
+bool writeDpiStageToFile(const QString &name, int stage)
+{
+    const QString path = profileFilePath(name);
+    if (path.isEmpty())
+        return false;
+    IniFile ini(path);
+    ini.settings().beginGroup(kGroup);
+    ini.settings().setValue(kDpi, stage);
+    ini.settings().endGroup();
+    return ini.commit();
+}
+
+bool writeMouseName(const QString &productName, const QString &path)
+{
+    IniFile ini(path);
+    ini.settings().setValue(kMouseName, productName);
+    return ini.commit();
+}
+
+QString readMouseName(const QString &path)
+{
+    IniFile ini(path);
+    return ini.settings().value(kMouseName).toString();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "store/ProfileData.h"
+
+#include <QColor>
+#include <QString>
+
+// Profile files: one INI file per profile, every key under [PROFILE].
+// Readers never fail: a missing file or key reads as 0, an empty string or
+// an invalid colour. Writers return false when the file could not be
+// written; the file on disk then keeps its old content.
+
+// Whether `name` may be used as a profile file name: it must not lead out of
+// the Profile folder ("/", "\", "." or "..") nor hold control characters.
+// Every operation that takes a profile name checks it here and refuses an
+// unsafe name without touching the disk or the record.
+bool isSafeProfileName(const QString &name);
+
+// "<product folder>/Profile".
+QString profileFolder();
+
+// "<product folder>/Profile/<name>.prof"; an empty string for an unsafe name.
+QString profileFilePath(const QString &name);
+
+// "<product folder>/Profile/DefaultProfile.prof".
+QString defaultProfilePath();
+
+bool writeProfile(const ProfileData &rec, const QString &path);
+void readProfile(ProfileData &rec, const QString &path);
+
+bool saveProfileFile(const ProfileData &rec, const QString &name);
+// False (and `rec` untouched) only for an unsafe name.
+bool loadProfileFile(ProfileData &rec, const QString &name);
+
+// Partial writers: they update the named keys and leave the rest of the
+// file as it was.
+bool writeLedModeToFile(const QString &name, quint8 mode, const QColor &rgb, quint32 h, quint32 s,
+                        quint32 v, quint32 bright, quint32 breath);
+bool writeDpiStageToFile(const QString &name, int stage);
+
+// The model tag of exported files ("MouseName/Name").
+bool writeMouseName(const QString &productName, const QString &path);
+QString readMouseName(const QString &path);

@@ -1,0 +1,264 @@
+// Sensor, DPI scale and lighting class per model.
+
+#include "common/TestHome.h"
+#include "store/ConfigFile.h"
+#include "store/ModelTable.h"
+
+#include <QtTest>
+
+namespace {
+
+void addModels(const char *models, int value)
+{
+    for (const QString &model : QString::fromLatin1(models).split(QLatin1Char(',')))
+        QTest::addRow("%s", qPrintable(model.trimmed())) << model.trimmed() << value;
+}
+
+} // namespace
+
+class TestModelTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sensor_data();
+    void sensor();
+    void lighting_data();
+    void lighting();
+    void readsTheProductEachTime();
+    void dpi_data();
+    void dpi();
+    void scaleEnds_data();
+    void scaleEnds();
+    void defaultStagesAreRoundValues_data();
+    void defaultStagesAreRoundValues();
+    void decisions();
+};
+
+void TestModelTable::sensor_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("sensor");
+    addModels("NX-07, NX-12, NX-13, NX-44", 3104);
+    addModels("NX-29", 3212);
+    addModels("NX-04, NX-32, NX-33, NX-36, NX-39, NX-40, NX-41, NX-43, NX-51, NX-54, TEST xx",
+              3325);
+    addModels("NX-03, NX-05, NX-06, NX-08, NX-11, NX-14, NX-15, NX-20, NX-21, NX-22, NX-23, "
+              "NX-24, NX-28, NX-30, NX-31, NX-45, NX-46, NX-48, NX-50, NX-52, NX-53",
+              3327);
+    addModels("NX-10, NX-56", 3333);
+    addModels("NX-09, NX-42", 3335);
+    addModels("NX-34, NX-37, NX-49, NX-55", 3360);
+    addModels("NX-01, NX-02, NX-17, NX-35, NX-38, NX-47, NX-57, TEST", 3389);
+    addModels("NX-18, NX-25", 3395);
+    addModels("NX-16, NX-19", 3399);
+    QTest::addRow("unlisted NX-26") << QStringLiteral("NX-26") << 3325;
+    QTest::addRow("unlisted NX-27") << QStringLiteral("NX-27") << 3325;
+    QTest::addRow("empty") << QString() << 3325;
+    QTest::addRow("case differs") << QStringLiteral("test") << 3325;
+}
+
+void TestModelTable::sensor()
+{
+    QFETCH(QString, product);
+    QFETCH(int, sensor);
+    QCOMPARE(int(sensorType(product)), sensor);
+}
+
+void TestModelTable::lighting_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("lightingClass");
+    addModels("NX-12, NX-13, NX-25, NX-48, NX-49, NX-50, NX-54, TEST", 0);
+    addModels("NX-01", 1);
+    addModels("NX-04, NX-06, NX-07, NX-08, NX-15, NX-20, NX-28, NX-32", 2);
+    addModels("NX-02, NX-03, NX-05, NX-09, NX-10, NX-11, NX-14, NX-16, NX-17, NX-18, NX-19, "
+              "NX-21, NX-22, NX-29, NX-30, NX-31, NX-33, NX-34, NX-35, NX-36, NX-37, NX-38, "
+              "NX-39, NX-40, NX-41, NX-42, NX-43, NX-44, NX-45, NX-46, NX-47, NX-51, NX-52, "
+              "NX-53, NX-55, NX-56, NX-57, TEST xx",
+              3);
+    addModels("NX-23, NX-24", 4);
+    QTest::addRow("unlisted NX-26") << QStringLiteral("NX-26") << 0;
+    QTest::addRow("unlisted NX-27") << QStringLiteral("NX-27") << 0;
+    QTest::addRow("empty") << QString() << 0;
+}
+
+void TestModelTable::lighting()
+{
+    QFETCH(QString, product);
+    QFETCH(int, lightingClass);
+    QCOMPARE(int(::lightingClass(product)), lightingClass);
+    // Class 4 and NX-13 keep lighting in profile 1's record.
+    QCOMPARE(lightingInFirstProfile(product),
+             lightingClass == 4 || product == QLatin1String("NX-13"));
+}
+
+void TestModelTable::readsTheProductEachTime()
+{
+    TestHome home;
+    QCOMPARE(int(sensorType()), 3325); // no Config.ini at all
+    QCOMPARE(int(lightingClass()), 0);
+    writeProductName(QStringLiteral("NX-23"));
+    QCOMPARE(int(sensorType()), 3327);
+    QCOMPARE(int(lightingClass()), 4);
+    writeProductName(QStringLiteral("NX-18"));
+    QCOMPARE(int(sensorType()), 3395);
+    QCOMPARE(int(lightingClass()), 3);
+}
+
+void TestModelTable::dpi_data()
+{
+    QTest::addColumn<int>("sensor");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("dpi");
+
+    // The step doubles above the sensor's native maximum.
+    QTest::addRow("3325 v50") << 3325 << 50 << 5000;
+    QTest::addRow("3325 v51") << 3325 << 51 << 5200;
+    QTest::addRow("3327 v61") << 3327 << 61 << 6200;
+    QTest::addRow("3327 v62") << 3327 << 62 << 6400;
+    QTest::addRow("3327 v92") << 3327 << 92 << 12400;
+    QTest::addRow("3327 v93") << 3327 << 93 << 12600;
+    QTest::addRow("3327 v105") << 3327 << 105 << 16200;
+    QTest::addRow("3327 v106 exact top") << 3327 << 106 << 16400;
+    QTest::addRow("3333 v80") << 3333 << 80 << 8000;
+    QTest::addRow("3333 v81") << 3333 << 81 << 8200;
+    QTest::addRow("3335 v160") << 3335 << 160 << 16000;
+    QTest::addRow("3335 v161") << 3335 << 161 << 16200;
+    QTest::addRow("3360 v120") << 3360 << 120 << 12000;
+    QTest::addRow("3360 v121") << 3360 << 121 << 12200;
+    QTest::addRow("3389 v320") << 3389 << 320 << 16000;
+    QTest::addRow("3389 v321") << 3389 << 321 << 16100;
+    QTest::addRow("3395 v519") << 3395 << 519 << 26000;
+    QTest::addRow("3395 v520") << 3395 << 520 << 26100;
+    QTest::addRow("3399 v399") << 3399 << 399 << 20000;
+    QTest::addRow("3399 v400") << 3399 << 400 << 20100;
+
+    // 3104: rounded to whole hundreds near them.
+    QTest::addRow("3104 v14 (530)") << 3104 << 14 << 500;
+    QTest::addRow("3104 v15 (570 kept)") << 3104 << 15 << 570;
+    QTest::addRow("3104 v27 (1020 down)") << 3104 << 27 << 1000;
+    QTest::addRow("3104 v53") << 3104 << 53 << 2000;
+    QTest::addRow("3104 v55 (2090 kept)") << 3104 << 55 << 2090;
+    QTest::addRow("3104 v58 (2200 whole)") << 3104 << 58 << 2200;
+    QTest::addRow("3104 v68 (2580 kept)") << 3104 << 68 << 2580;
+    QTest::addRow("3104 v71 (2690 up)") << 3104 << 71 << 2700;
+    QTest::addRow("3104 v79") << 3104 << 79 << 3000;
+    QTest::addRow("3104 v105 (3990 kept)") << 3104 << 105 << 3990;
+    QTest::addRow("3104 v106") << 3104 << 106 << 4000;
+    QTest::addRow("3104 v107 upper formula") << 3104 << 107 << 4100;
+    QTest::addRow("3104 v108 (4180 kept)") << 3104 << 108 << 4180;
+    QTest::addRow("3104 v120 (5090 up)") << 3104 << 120 << 5100;
+    QTest::addRow("3104 v132") << 3104 << 132 << 6000;
+    QTest::addRow("3104 v159 (8050)") << 3104 << 159 << 8000;
+
+    // 3212: two formulas with their own fix-ups.
+    QTest::addRow("3212 v16") << 3212 << 16 << 600;
+    QTest::addRow("3212 v21 (790)") << 3212 << 21 << 800;
+    QTest::addRow("3212 v22 (830 kept)") << 3212 << 22 << 830;
+    QTest::addRow("3212 v32 (1210)") << 3212 << 32 << 1200;
+    QTest::addRow("3212 v43 (1630)") << 3212 << 43 << 1600;
+    QTest::addRow("3212 v63 (2390)") << 3212 << 63 << 2400;
+    QTest::addRow("3212 v64 middle scale") << 3212 << 64 << 2430;
+    QTest::addRow("3212 v94 middle top") << 3212 << 94 << 4710;
+    QTest::addRow("3212 v95 upper scale") << 3212 << 95 << 4860;
+    QTest::addRow("3212 v111 (7290)") << 3212 << 111 << 7200;
+
+    QTest::addRow("unknown sensor") << 3100 << 50 << 0;
+    QTest::addRow("sensor 0") << 0 << 10 << 0;
+}
+
+void TestModelTable::dpi()
+{
+    QFETCH(int, sensor);
+    QFETCH(int, value);
+    QFETCH(int, dpi);
+    QCOMPARE(dpiFromSlider(value, quint32(sensor)), dpi);
+}
+
+void TestModelTable::scaleEnds_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("minDpi");
+    QTest::addColumn<int>("maxDpi");
+
+    QTest::addRow("3325 NX-04") << QStringLiteral("NX-04") << 1 << 75 << 100 << 10000;
+    QTest::addRow("3325 unknown") << QStringLiteral("NX-26") << 1 << 75 << 100 << 10000;
+    QTest::addRow("3327 NX-03") << QStringLiteral("NX-03") << 1 << 92 << 200 << 12400;
+    QTest::addRow("3327 NX-48") << QStringLiteral("NX-48") << 1 << 106 << 200 << 16400;
+    QTest::addRow("3333 NX-10") << QStringLiteral("NX-10") << 2 << 120 << 200 << 16000;
+    QTest::addRow("3335 NX-09") << QStringLiteral("NX-09") << 1 << 240 << 100 << 32000;
+    QTest::addRow("3360 NX-34") << QStringLiteral("NX-34") << 1 << 180 << 100 << 24000;
+    QTest::addRow("3389 NX-01") << QStringLiteral("NX-01") << 2 << 480 << 100 << 32000;
+    QTest::addRow("3395 NX-18") << QStringLiteral("NX-18") << 0 << 779 << 50 << 52000;
+    QTest::addRow("3399 NX-19") << QStringLiteral("NX-19") << 0 << 599 << 50 << 40000;
+    QTest::addRow("3104 NX-07") << QStringLiteral("NX-07") << 14 << 159 << 500 << 8000;
+    QTest::addRow("3212 NX-29") << QStringLiteral("NX-29") << 16 << 111 << 600 << 7200;
+}
+
+void TestModelTable::scaleEnds()
+{
+    QFETCH(QString, product);
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, minDpi);
+    QFETCH(int, maxDpi);
+
+    const quint32 sensor = sensorType(product);
+    const DpiSliderRange range = dpiSliderRange(sensor, product);
+    QCOMPARE(range.min, min);
+    QCOMPARE(range.max, max);
+    QCOMPARE(dpiFromSlider(range.min, sensor), minDpi);
+    QCOMPARE(dpiFromSlider(range.max, sensor), maxDpi);
+}
+
+void TestModelTable::defaultStagesAreRoundValues_data()
+{
+    QTest::addColumn<int>("sensor");
+    QTest::addColumn<QString>("stages");
+    QTest::addColumn<QString>("dpis");
+    QTest::addRow("3327") << 3327 << "4 9 19 29 61"
+                          << "500 1000 2000 3000 6200";
+    QTest::addRow("3325") << 3325 << "5 10 20 30 50"
+                          << "500 1000 2000 3000 5000";
+    QTest::addRow("3389") << 3389 << "20 40 80 160 320"
+                          << "1000 2000 4000 8000 16000";
+    QTest::addRow("3395") << 3395 << "19 39 79 159 519"
+                          << "1000 2000 4000 8000 26000";
+    QTest::addRow("3104") << 3104 << "14 27 53 79 106"
+                          << "500 1000 2000 3000 4000";
+    QTest::addRow("3212") << 3212 << "21 32 43 63 111"
+                          << "800 1200 1600 2400 7200";
+}
+
+void TestModelTable::defaultStagesAreRoundValues()
+{
+    QFETCH(int, sensor);
+    QFETCH(QString, stages);
+    QFETCH(QString, dpis);
+    const QStringList values = stages.split(QLatin1Char(' '));
+    const QStringList expected = dpis.split(QLatin1Char(' '));
+    for (int i = 0; i < values.size(); ++i)
+        QCOMPARE(dpiFromSlider(values.at(i).toInt(), quint32(sensor)), expected.at(i).toInt());
+}
+
+void TestModelTable::decisions()
+{
+    const QStringList small = {"NX-04", "NX-06", "NX-07", "NX-08", "NX-12", "NX-13",
+                               "NX-15", "NX-20", "NX-23", "NX-24", "NX-32"};
+    const QStringList liftOff = {"NX-07", "NX-18", "NX-19", "NX-22", "NX-25"};
+    for (int n = 1; n <= 57; ++n) {
+        const QString model = QString::asprintf("NX-%02d", n);
+        QCOMPARE(macroLimit(model), small.contains(model) ? 7 : 20);
+        QCOMPARE(sendsLiftOff(model), liftOff.contains(model));
+        QCOMPARE(usesCompactDpiLayout(model), liftOff.contains(model));
+        QCOMPARE(liftOffDistanceCount(model), model == QLatin1String("NX-18") ? 2 : 3);
+        QCOMPARE(startsOnSecondProfile(model), model == QLatin1String("NX-14"));
+    }
+    QCOMPARE(macroLimit(QStringLiteral("TEST")), 20);
+}
+
+QTEST_GUILESS_MAIN(TestModelTable)
+#include "tst_modeltable.moc"

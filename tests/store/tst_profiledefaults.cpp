@@ -1,0 +1,351 @@
+// Defaults of a fresh record and of a fresh store, per model.
+
+#include "common/TestHome.h"
+#include "store/ConfigFile.h"
+#include "store/ProfileDefaults.h"
+
+#include <QtTest>
+
+namespace {
+
+// Expected Fun/Res1 per slot, from a list such as "1, 2, 6/56" (slot 0 on)
+// or "20:6/2, 23:4" (explicit slots). "6/k" is a single key k.
+struct Slot
+{
+    int fun = 0;
+    int key = 0;
+};
+
+void parseButton(const QString &text, Slot &slot)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char('/'));
+    slot.fun = parts.at(0).toInt();
+    slot.key = parts.size() > 1 ? parts.at(1).toInt() : 0;
+}
+
+QVector<Slot> expectedSlots(const QString &buttons, const QString &bank)
+{
+    QVector<Slot> table(kButtonSlotCount);
+    const QStringList list = buttons.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (int i = 0; i < list.size(); ++i)
+        parseButton(list.at(i), table[i]);
+    for (const QString &entry : bank.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int colon = entry.indexOf(QLatin1Char(':'));
+        parseButton(entry.mid(colon + 1), table[entry.left(colon).trimmed().toInt()]);
+    }
+    return table;
+}
+
+const QString kBankNx01 = QStringLiteral("20:6/2, 21:6/3, 22:6/4, 23:6/5, 24:6/6, 25:6/7, 26:6/8, "
+                                         "27:6/9, 28:6/10, 29:6/11, 30:6/78, 31:6/74");
+const QString kBankNx14 = kBankNx01 + QStringLiteral(", 32:6/13, 33:6/52, 34:6/227, 35:6/226");
+const QString kBankNx21 =
+    QStringLiteral("20:6/2, 21:6/3, 22:6/4, 23:6/5, 24:6/6, 25:6/7, 26:6/8, 27:6/9");
+const QString kBankNx53 = QStringLiteral("20:6/56, 21:6/29, 22:6/42, 23:4, 24:5");
+
+const QColor kRed(255, 0, 0);
+const QColor kProfileColour[5] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0),
+                                  QColor(255, 0, 255), QColor(255, 255, 0)};
+
+void checkCommonValues(const ProfileData &rec, int profileIndex)
+{
+    QCOMPARE(int(rec.pollrate), 2);
+    QCOMPARE(int(rec.dpi), profileIndex);
+    QCOMPARE(int(rec.mousespeed), 10);
+    QCOMPARE(int(rec.dbclickspeed), 5);
+    QCOMPARE(int(rec.scrollispage), 0);
+    QCOMPARE(int(rec.scrollspeed), 1);
+    QCOMPARE(int(rec.accelenable), 1);
+    QCOMPARE(int(rec.acee), 1);
+    QVERIFY(rec.ProfileName.isEmpty());
+    QVERIFY(rec.ProfilePath.isEmpty());
+}
+
+void checkSlots(const ProfileData &rec, const QVector<Slot> &table)
+{
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        const ButtonInfo &button = rec.BUTTON_INFO[b];
+        QVERIFY2(button.Fun == table[b].fun, qPrintable(QStringLiteral("slot %1").arg(b)));
+        QVERIFY2(button.Res1 == table[b].key, qPrintable(QStringLiteral("slot %1").arg(b)));
+        QCOMPARE(button.ID, 0);
+        QCOMPARE(button.LoopNumber, 0);
+        QCOMPARE(button.KeyNumber, 0);
+        QCOMPARE(int(button.Res2) + button.Res3 + button.Res4, 0);
+        QVERIFY(button.macroname.isEmpty());
+        for (const KeyInfoEntry &entry : button.KeyInfo)
+            QCOMPARE(int(entry.map) + entry.value + entry.H, 0);
+    }
+}
+
+} // namespace
+
+class TestProfileDefaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modelRow_data();
+    void modelRow();
+    void unknownModel_data();
+    void unknownModel();
+    void nx04FifthStageIsEnabledAtZero();
+    void storeStartsOnItsProfile_data();
+    void storeStartsOnItsProfile();
+    void storeKeepsCount();
+    void readsProductFromConfig();
+    void defaultProfileFile();
+    void colourTables();
+};
+
+void TestProfileDefaults::modelRow_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("stages");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("bank");
+    QTest::addColumn<int>("ledMode");
+    QTest::addColumn<QString>("lighting");
+
+    auto add = [](std::initializer_list<const char *> models, const char *stages,
+                  const char *buttons, const QString &bank, int ledMode, const char *lighting) {
+        for (const char *model : models) {
+            QTest::addRow("%s", model)
+                << QString::fromLatin1(model) << QString::fromLatin1(stages)
+                << QString::fromLatin1(buttons) << bank << ledMode << QString::fromLatin1(lighting);
+        }
+    };
+    const QString none;
+    add({"NX-01"}, "20 40 80 160 320", "1, 2, 3, 12, 48, 49", kBankNx01, 3, "standard");
+    add({"NX-02", "NX-38", "NX-47"}, "20 40 80 160 320", "1, 2, 3, 4, 5, 48, 49, 54", none, 3,
+        "standard");
+    add({"NX-03", "NX-45"}, "4 9 19 29 61", "1, 2, 3, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-04"}, "10 20 30 50 0", "1, 2, 3, 4, 5, 47, 54", none, 3, "standard");
+    add({"NX-05", "NX-08"}, "4 9 19 29 61", "1, 2, 3, 12, 4, 5, 47, 54", none, 3, "standard");
+    add({"NX-06", "NX-15", "NX-22", "NX-28"}, "4 9 19 29 61", "1, 2, 3, 4, 5, 48, 49", none, 3,
+        "standard");
+    add({"NX-07"}, "14 27 53 79 106", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-09"}, "10 20 40 80 160", "1, 2, 3, 12, 6/56, 6/29, 6/42, 48, 49", none, 3, "standard");
+    add({"NX-10"}, "10 20 40 80 120", "1, 2, 3, 12, 6/56, 6/29, 6/42, 48, 49", none, 3, "standard");
+    add({"NX-11", "NX-52"}, "4 9 19 29 61", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-12"}, "14 27 53 106 132", "1, 2, 3, 4, 5, 48, 49", none, 3, "standard");
+    add({"NX-13"}, "14 27 53 79 106", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "B");
+    add({"NX-14"}, "4 9 19 29 61", "1, 2, 3, 12, 48, 49, 54", kBankNx14, 3, "standard");
+    add({"NX-16"}, "19 39 79 159 399", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-17"}, "20 40 80 160 320", "1, 2, 3, 4, 5, 47", none, 3, "standard");
+    add({"NX-18"}, "19 39 79 159 519", "1, 2, 3, 4, 5, 47", none, 3, "standard");
+    add({"NX-19"}, "19 39 79 159 399", "1, 2, 3, 4, 5, 47", none, 3, "standard");
+    add({"NX-20"}, "4 9 19 29 61", "1, 2, 3, 4, 5, 47", none, 3, "standard");
+    add({"NX-21"}, "4 9 19 29 61", "1, 2, 3, 4, 5, 48, 49", kBankNx21, 3, "standard");
+    add({"NX-23", "NX-24"}, "4 9 19 29 61", "1, 2, 3, 4, 5, 47", none, 0, "B");
+    add({"NX-25"}, "19 39 79 159 519", "1, 2, 3, 4, 5, 47", none, 1, "standard");
+    add({"NX-29"}, "21 32 43 63 111", "1, 2, 3, 4, 5, 47, 54", none, 3, "standard");
+    add({"NX-30", "TEST xx"}, "4 9 19 29 61", "1, 2, 3, 12, 48, 49", kBankNx01, 3, "standard");
+    add({"NX-31"}, "4 9 19 29 61", "1, 2, 3, 12, 4, 5, 48, 49", none, 3, "standard");
+    add({"NX-32", "NX-39"}, "5 10 20 30 50", "1, 2, 3, 12, 4, 5, 47, 54", none, 3, "standard");
+    add({"NX-33"}, "5 10 20 30 50", "1, 2, 3, 4, 5, 47, 54", none, 3, "standard");
+    add({"NX-34"}, "10 20 40 80 120", "1, 2, 3, 12, 48, 49, 54", kBankNx14, 3, "standard");
+    add({"NX-35"}, "20 40 80 160 320", "1, 2, 3, 12, 48, 49, 54", kBankNx14, 3, "standard");
+    add({"NX-36"}, "5 10 20 30 50", "1, 2, 3, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-37"}, "10 20 40 80 120", "1, 2, 3, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-40"}, "5 10 20 30 50", "1, 2, 3, 4, 5, 48, 49", none, 3, "standard");
+    add({"NX-41"}, "5 10 20 30 50", "1, 2, 3, 4, 5, 6/42, 48, 49", none, 3, "standard");
+    add({"NX-42"}, "10 20 40 80 160", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-43"}, "5 10 20 30 50", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-44"}, "14 27 53 106 159", "1, 2, 3, 12, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-46"}, "4 9 19 29 61", "1, 2, 3, 12, 6/56, 6/29, 6/42, 48, 49", none, 3, "standard");
+    add({"NX-48"}, "9 19 39 71 106", "1, 2, 3, 6/56, 6/29, 6/42, 12, 48, 49", none, 1, "standard");
+    add({"NX-49"}, "10 20 40 80 120", "1, 2, 3, 12, 48, 49", kBankNx01, 0, "profile");
+    add({"NX-50"}, "4 9 19 29 61", "1, 2, 3, 12, 48, 49", kBankNx01, 0, "profile");
+    add({"NX-51"}, "5 10 20 30 50", "1, 2, 3, 4, 5, 4, 5, 48, 49, 54", none, 3, "standard");
+    add({"NX-53"}, "4 9 19 29 61", "1, 2, 3, 12, 43, 44, 48, 49", kBankNx53, 3, "standard");
+    add({"NX-54"}, "5 10 20 30 50", "1, 2, 3, 4, 5, 47", none, 0, "standard");
+    add({"NX-55", "NX-56"}, "10 20 40 80 120", "1, 2, 3, 6/56, 6/29, 6/42, 12, 48, 49, 54", none, 3,
+        "standard");
+    add({"NX-57"}, "20 40 80 160 320", "1, 2, 3, 6/56, 6/29, 6/42, 12, 48, 49, 54", none, 3,
+        "standard");
+    add({"TEST"}, "10 20 30 40 50", "1, 2, 3, 4, 5, 48, 49", none, 3, "standard");
+}
+
+void TestProfileDefaults::modelRow()
+{
+    QFETCH(QString, product);
+    QFETCH(QString, stages);
+    QFETCH(QString, buttons);
+    QFETCH(QString, bank);
+    QFETCH(int, ledMode);
+    QFETCH(QString, lighting);
+
+    const QStringList stageValues = stages.split(QLatin1Char(' '));
+    QVector<Slot> table = expectedSlots(buttons, bank);
+    table[40].fun = 52;
+    table[41].fun = 53;
+
+    for (int profile = 0; profile < kProfileCount; ++profile) {
+        ProfileData rec;
+        rec.BUTTON_INFO[7].macroname = QStringLiteral("stale"); // must be cleared
+        rec.DPI_INFO[0].used = 9;
+        makeDefaultProfile(rec, quint8(profile), product);
+
+        checkCommonValues(rec, profile);
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            const quint32 value = stageValues.at(s).toUInt();
+            const DpiInfo &stage = rec.DPI_INFO[s];
+            QCOMPARE(int(stage.used), 1);
+            QCOMPARE(int(stage.link), 1);
+            QCOMPARE(stage.xy, value);
+            QCOMPARE(stage.x, value);
+            QCOMPARE(stage.y, value);
+        }
+        checkSlots(rec, table);
+        QCOMPARE(int(rec.LedMode), ledMode);
+
+        for (int m = 0; m < kLedModeCount; ++m) {
+            const LedModeInfo &mode = rec.LED_MODE[m];
+            QCOMPARE(mode.h, 360u);
+            QCOMPARE(mode.s, 0u);
+            QCOMPARE(mode.v, 0u);
+            if (lighting == QLatin1String("B")) {
+                QCOMPARE(mode.RGB, kRed);
+                QCOMPARE(mode.bright, 3u);
+                QCOMPARE(mode.breath, (m == 1 || m == 2) ? 4u : 1u);
+            } else {
+                QCOMPARE(mode.RGB,
+                         lighting == QLatin1String("profile") ? kProfileColour[profile] : kRed);
+                QCOMPARE(mode.bright, 2u);
+                QCOMPARE(mode.breath, 5u);
+            }
+        }
+    }
+}
+
+void TestProfileDefaults::unknownModel_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addRow("NX-26") << QStringLiteral("NX-26");
+    QTest::addRow("NX-27") << QStringLiteral("NX-27");
+    QTest::addRow("empty") << QString();
+    QTest::addRow("lower case") << QStringLiteral("nx-19");
+    QTest::addRow("trailing space") << QStringLiteral("NX-19 ");
+    QTest::addRow("prefix of a name") << QStringLiteral("TEST x");
+}
+
+void TestProfileDefaults::unknownModel()
+{
+    QFETCH(QString, product);
+    for (int profile = 0; profile < kProfileCount; ++profile) {
+        ProfileData rec;
+        rec.BUTTON_INFO[40].Fun = 99;
+        makeDefaultProfile(rec, quint8(profile), product);
+        checkCommonValues(rec, profile);
+        QCOMPARE(int(rec.LedMode), 3);
+        for (const DpiInfo &stage : rec.DPI_INFO)
+            QVERIFY(stage == DpiInfo());
+        checkSlots(rec, QVector<Slot>(kButtonSlotCount)); // table 40 and 41 too
+        for (const LedModeInfo &mode : rec.LED_MODE) {
+            QCOMPARE(mode.RGB, kRed);
+            QCOMPARE(mode.bright, 2u);
+            QCOMPARE(mode.breath, 5u);
+            QCOMPARE(mode.h + mode.s + mode.v, 0u);
+        }
+    }
+}
+
+void TestProfileDefaults::nx04FifthStageIsEnabledAtZero()
+{
+    ProfileData rec;
+    makeDefaultProfile(rec, 0, QStringLiteral("NX-04"));
+    QCOMPARE(int(rec.DPI_INFO[4].used), 1);
+    QCOMPARE(rec.DPI_INFO[4].xy, 0u);
+}
+
+void TestProfileDefaults::storeStartsOnItsProfile_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("curProfile");
+    QTest::addRow("NX-14") << QStringLiteral("NX-14") << 1;
+    QTest::addRow("NX-34 shares its keypad, not its start") << QStringLiteral("NX-34") << 0;
+    QTest::addRow("NX-19") << QStringLiteral("NX-19") << 0;
+    QTest::addRow("unknown") << QStringLiteral("NX-26") << 0;
+}
+
+void TestProfileDefaults::storeStartsOnItsProfile()
+{
+    QFETCH(QString, product);
+    QFETCH(int, curProfile);
+
+    ProfileStore store;
+    store.curProfile = 4;
+    store.AngleValue = 1;
+    store.LiftHigh = 7;
+    initProfileStore(store, product);
+
+    QCOMPARE(int(store.curProfile), curProfile);
+    QCOMPARE(int(store.AngleValue), 0);
+    QCOMPARE(int(store.LiftHigh), 2);
+    for (int i = 0; i < kProfileCount; ++i) {
+        QCOMPARE(store.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+        // Profile i starts on stage i and is otherwise the model's default.
+        QCOMPARE(int(store.profiles[i].dpi), i);
+        ProfileData expected;
+        makeDefaultProfile(expected, quint8(i), product);
+        QVERIFY(store.profiles[i] == expected);
+    }
+}
+
+void TestProfileDefaults::storeKeepsCount()
+{
+    ProfileStore store;
+    store.Count = 42;
+    initProfileStore(store, QStringLiteral("NX-19"));
+    QCOMPARE(int(store.Count), 42);
+}
+
+void TestProfileDefaults::readsProductFromConfig()
+{
+    TestHome home;
+    writeProductName(QStringLiteral("NX-49"));
+    ProfileStore store;
+    initProfileStore(store);
+    QCOMPARE(store.profiles[1].DPI_INFO[0].xy, 10u);
+    QCOMPARE(store.profiles[1].LED_MODE[0].RGB, QColor(0, 0, 255));
+
+    // Every call reads the name afresh.
+    writeProductName(QStringLiteral("NX-14"));
+    ProfileData rec;
+    makeDefaultProfile(rec, 3);
+    QCOMPARE(rec.BUTTON_INFO[35].Res1, quint8(226));
+    QCOMPARE(int(rec.dpi), 3);
+}
+
+void TestProfileDefaults::defaultProfileFile()
+{
+    TestHome home;
+    writeProductName(QStringLiteral("NX-50"));
+    QVERIFY(writeDefaultProfileFile());
+
+    const QString path = home.dataHome() +
+                         QStringLiteral("/KORVALEN Gaming Mouse/NX-50/Profile/DefaultProfile.prof");
+    QVERIFY(QFile::exists(path));
+    QSettings file(path, QSettings::IniFormat);
+    // Built for profile 1: stage 1, red lighting even on a per-profile model.
+    QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 0);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_3_RGB")).value<QColor>(), kRed);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_20_Res1")).toInt(), 2);
+}
+
+void TestProfileDefaults::colourTables()
+{
+    const auto &profile = profileColours();
+    for (int i = 0; i < kProfileCount; ++i) {
+        QCOMPARE(profile[i], kProfileColour[i]);
+        QCOMPARE(profile[i].alpha(), 255);
+    }
+    const QColor base[7] = {QColor(255, 0, 0),    QColor(0, 255, 0),   QColor(0, 0, 255),
+                            QColor(0, 255, 255),  QColor(255, 255, 0), QColor(255, 0, 255),
+                            QColor(255, 255, 255)};
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(baseColours()[i], base[i]);
+}
+
+QTEST_GUILESS_MAIN(TestProfileDefaults)
+#include "tst_profiledefaults.moc"

@@ -1,0 +1,168 @@
+// Profile names become file names; names that would leave the Profile
+// folder are refused without touching the disk or the store.
+
+#include "RandomRecord.h"
+#include "common/TestHome.h"
+#include "store/ConfigFile.h"
+#include "store/ProductConfig.h"
+#include "store/ProfileFile.h"
+
+#include <QtTest>
+
+namespace {
+
+// Every file under `root` with its content.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        files.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
+    }
+    return files;
+}
+
+ProfileStore sampleStore(quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    ProfileStore store;
+    store.curProfile = 2;
+    store.LiftHigh = 1;
+    for (int i = 0; i < 5; ++i) {
+        store.profiles[i] = RandomRecord::profile(rng);
+        store.profileNames[i] = QStringLiteral("P%1").arg(i + 1);
+    }
+    return store;
+}
+
+} // namespace
+
+class TestProfileNames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decision_data();
+    void decision();
+    void unsafeNameTouchesNothing_data();
+    void unsafeNameTouchesNothing();
+    void safeOddNamesWork_data();
+    void safeOddNamesWork();
+};
+
+void TestProfileNames::decision_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("safe");
+
+    QTest::addRow("plain") << QStringLiteral("Profile 1") << true;
+    QTest::addRow("empty (the .prof file)") << QString() << true;
+    QTest::addRow("three dots") << QStringLiteral("...") << true;
+    QTest::addRow("leading dot") << QStringLiteral(".hidden") << true;
+    QTest::addRow("dots inside") << QStringLiteral("a..b") << true;
+    QTest::addRow("punctuation") << QStringLiteral("FPS: 800 <fast> | \"x\" ?*") << true;
+    QTest::addRow("non-Latin") << QStringLiteral("设置 ü") << true;
+    QTest::addRow("slash") << QStringLiteral("a/b") << false;
+    QTest::addRow("leading slash") << QStringLiteral("/etc/passwd") << false;
+    QTest::addRow("backslash") << QStringLiteral("a\\b") << false;
+    QTest::addRow("dot") << QStringLiteral(".") << false;
+    QTest::addRow("dot dot") << QStringLiteral("..") << false;
+    QTest::addRow("parent path") << QStringLiteral("../Config") << false;
+    QTest::addRow("newline") << QStringLiteral("a\nb") << false;
+    QTest::addRow("tab") << QStringLiteral("a\tb") << false;
+    QTest::addRow("NUL") << QString(QChar(0)) << false;
+    QTest::addRow("DEL") << QStringLiteral("a\x7f") << false;
+    QTest::addRow("C1 control") << (QStringLiteral("a") + QChar(0x85)) << false;
+}
+
+void TestProfileNames::decision()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, safe);
+    QCOMPARE(isSafeProfileName(name), safe);
+    QCOMPARE(profileFilePath(name).isEmpty(), !safe);
+}
+
+void TestProfileNames::unsafeNameTouchesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addRow("parent path") << QStringLiteral("../Config");
+    QTest::addRow("escape to data folder") << QStringLiteral("../../Config");
+    QTest::addRow("subfolder") << QStringLiteral("sub/name");
+    QTest::addRow("backslash") << QStringLiteral("..\\Config");
+    QTest::addRow("dot dot") << QStringLiteral("..");
+    QTest::addRow("control") << QStringLiteral("bad\rname");
+}
+
+void TestProfileNames::unsafeNameTouchesNothing()
+{
+    QFETCH(QString, name);
+    TestHome home;
+    writeProductName(QStringLiteral("NX-19"));
+    const ProfileStore original = sampleStore(1);
+    QVERIFY(saveStore(original));
+    QVERIFY(writeSavedNames({"P1", "P2"}));
+    const auto before = snapshot(home.path());
+
+    ProfileData rec;
+    QRandomGenerator rng(2);
+    const ProfileData other = RandomRecord::profile(rng);
+
+    QVERIFY(!saveProfileFile(other, name));
+    rec = other;
+    QVERIFY(!loadProfileFile(rec, name));
+    QVERIFY(rec == other);
+    QVERIFY(!writeLedModeToFile(name, 1, QColor(1, 2, 3), 1, 2, 3, 4, 5));
+    QVERIFY(!writeDpiStageToFile(name, 3));
+    QVERIFY(!isInSecondList(name));
+    QVERIFY(!writeSavedNames({"P1", name}));
+
+    ProfileStore bad = sampleStore(3);
+    bad.profileNames[3] = name;
+    QVERIFY(!saveStore(bad));
+    QVERIFY(!saveStoreNames(bad));
+    QCOMPARE(snapshot(home.path()), before);
+
+    // A hand-edited Config.ini holding the name: loading refuses it and
+    // leaves the store as it was.
+    {
+        QSettings file(productConfigPath(), QSettings::IniFormat);
+        file.setValue(QStringLiteral("Config/Profile4"), name);
+        file.setValue(QStringLiteral("Config/LiftHigh"), 3);
+    }
+    ProfileStore store = sampleStore(4);
+    const ProfileStore kept = store;
+    QVERIFY(!loadStore(store));
+    QVERIFY(store == kept);
+}
+
+void TestProfileNames::safeOddNamesWork_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addRow("punctuation") << QStringLiteral("FPS: 800 <fast> ?*");
+    QTest::addRow("ini syntax") << QStringLiteral("[PROFILE] a=b; c#d,e");
+    QTest::addRow("non-Latin") << QStringLiteral("设置 ü");
+    QTest::addRow("leading dot") << QStringLiteral(".hidden");
+}
+
+void TestProfileNames::safeOddNamesWork()
+{
+    QFETCH(QString, name);
+    TestHome home;
+    writeProductName(QStringLiteral("NX-19"));
+    ProfileStore store = sampleStore(5);
+    store.profileNames[0] = name;
+    QVERIFY(saveStore(store));
+    QVERIFY(QFile::exists(home.dataHome() +
+                          QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/") + name +
+                          QStringLiteral(".prof")));
+    ProfileStore back;
+    QVERIFY(loadStore(back));
+    QVERIFY(back == store);
+}
+
+QTEST_GUILESS_MAIN(TestProfileNames)
+#include "tst_profilenames.moc"
