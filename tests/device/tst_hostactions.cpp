@@ -1,0 +1,333 @@
+#include "device/HostActions.h"
+
+#include "FakePrograms.h"
+#include "common/ScopedEnvironment.h"
+#include "common/TestHome.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace FakePrograms;
+
+namespace {
+
+const QString kSchema = QStringLiteral("org.gnome.desktop.peripherals.mouse");
+const QByteArray kMemoryBackend =
+    "GLib-GIO-Message: 10:00:00.000: Using the 'memory' GSettings backend.  Your settings "
+    "will not be saved or shared with other applications.";
+
+} // namespace
+
+// The pointer speed over a stand-in gsettings, and the start page and mail
+// program over stand-in desktop programs; a search path holding only the
+// stand-ins keeps the real ones out of reach. Key pulses are tested under
+// an X server (tst_hostkeys).
+class TestHostActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_bin = m_home->path() + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(m_bin));
+        const QByteArray root = m_home->path().toLocal8Bit();
+        m_env = std::make_unique<ScopedEnvironment>(
+            std::initializer_list<std::pair<const char *, QByteArray>>{
+                {"PATH", QFile::encodeName(m_bin)},
+                {"KORVALEN_GSETTINGS", QFile::encodeName(m_bin + QStringLiteral("/absent"))},
+                {"XDG_CONFIG_HOME", root + "/config"},
+                {"XDG_CONFIG_DIRS", root + "/no-config"},
+                {"XDG_DATA_DIRS", root + "/no-data"},
+                {"XDG_CURRENT_DESKTOP", QByteArray()},
+                {"DISPLAY", QByteArray()},
+                {"WAYLAND_DISPLAY", QByteArray()}});
+        // A gsettings found through the search path must never be run.
+        QVERIFY(writeRecorder(m_bin + QStringLiteral("/gsettings"), QStringLiteral("decoy"),
+                              record(QStringLiteral("decoy"))));
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(!QFile::exists(record(QStringLiteral("decoy"))),
+                 "the gsettings of the search path was run");
+        m_env.reset();
+        m_home.reset();
+    }
+
+    void setPointerSpeed_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<double>("gnome");
+
+        QTest::addRow("slowest") << 1 << -1.0;
+        QTest::addRow("default") << 10 << 0.0;
+        QTest::addRow("fastest") << 20 << 1.0;
+        QTest::addRow("3") << 3 << -7.0 / 9;
+        QTest::addRow("16") << 16 << 0.6;
+    }
+
+    void setPointerSpeed()
+    {
+        QFETCH(int, speed);
+        QFETCH(double, gnome);
+        useGsettings("exit 0");
+
+        QVERIFY(SetPointerSpeed(speed));
+        const QStringList args = readRecord(record(QStringLiteral("gsettings")));
+        QCOMPARE(args.size(), 6);
+        QCOMPARE(args.mid(1, 4), (QStringList{QStringLiteral("4"), QStringLiteral("set"), kSchema,
+                                              QStringLiteral("speed")}));
+        bool ok = false;
+        const double written = args.at(5).toDouble(&ok);
+        QVERIFY2(ok && std::abs(written - gnome) < 1e-6, qPrintable(args.at(5)));
+    }
+
+    // Every failure writes the one message with the error code and leaves
+    // the setting alone: gsettings is tried once, nothing else is tried.
+    void setPointerSpeedFails_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QByteArray>("gsettings"); // body of the stand-in; empty: none there
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("runs");
+
+        QTest::addRow("gsettings absent")
+            << 10 << QByteArray() << QStringLiteral("Error in SystemParametersInfo :-1") << false;
+        QTest::addRow("schema missing")
+            << 10 << QByteArray("echo 'No such schema \"" + kSchema.toUtf8() + "\"' >&2\nexit 1")
+            << QStringLiteral("Error in SystemParametersInfo :1") << true;
+        QTest::addRow("no settings store")
+            << 12 << ("echo \"" + kMemoryBackend + "\" >&2\nexit 0")
+            << QStringLiteral("Error in SystemParametersInfo :0") << true;
+        QTest::addRow("killed") << 12 << QByteArray("kill -9 $$")
+                                << QStringLiteral("Error in SystemParametersInfo :-1") << true;
+        QTest::addRow("speed 0") << 0 << QByteArray("exit 0")
+                                 << QStringLiteral("Error in SystemParametersInfo :-1") << false;
+        QTest::addRow("speed 21") << 21 << QByteArray("exit 0")
+                                  << QStringLiteral("Error in SystemParametersInfo :-1") << false;
+    }
+
+    void setPointerSpeedFails()
+    {
+        QFETCH(int, speed);
+        QFETCH(QByteArray, gsettings);
+        QFETCH(QString, message);
+        QFETCH(bool, runs);
+        if (!gsettings.isEmpty())
+            useGsettings(gsettings);
+
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+        QVERIFY(!SetPointerSpeed(speed));
+        QCOMPARE(countRuns(), runs ? 1 : 0);
+    }
+
+    void getPointerSpeed_data()
+    {
+        QTest::addColumn<QByteArray>("gsettings");
+        QTest::addColumn<int>("speed");
+
+        QTest::addRow("slowest") << QByteArray("echo -1.0") << 1;
+        QTest::addRow("default") << QByteArray("echo 0.0") << 10;
+        QTest::addRow("fastest") << QByteArray("echo 1.0") << 20;
+        QTest::addRow("half above") << QByteArray("echo 0.5") << 15;
+        QTest::addRow("two ninths below") << QByteArray("echo -0.22222222222222221") << 8;
+        QTest::addRow("gsettings absent") << QByteArray() << 0;
+        QTest::addRow("schema missing") << QByteArray("echo 'No such schema' >&2\nexit 1") << 0;
+        QTest::addRow("no settings store")
+            << QByteArray("echo 0.0\necho \"" + kMemoryBackend + "\" >&2") << 0;
+        QTest::addRow("not a number") << QByteArray("echo speed") << 0;
+        QTest::addRow("no output") << QByteArray("exit 0") << 0;
+    }
+
+    void getPointerSpeed()
+    {
+        QFETCH(QByteArray, gsettings);
+        QFETCH(int, speed);
+        if (!gsettings.isEmpty())
+            useGsettings(gsettings);
+
+        QCOMPARE(GetPointerSpeed(), speed);
+        if (!gsettings.isEmpty()) {
+            QCOMPARE(readRecord(record(QStringLiteral("gsettings"))),
+                     (QStringList{QStringLiteral("gsettings"), QStringLiteral("3"),
+                                  QStringLiteral("get"), kSchema, QStringLiteral("speed")}));
+        }
+    }
+
+    // The default browser is started without a URL. Rows name what the
+    // desktop provides; "browser" is a desktop file whose program lies in
+    // a folder with a space in its name.
+    void startPage_data()
+    {
+        QTest::addColumn<QByteArray>("xdgSettings"); // body; empty: not installed
+        QTest::addColumn<QString>("mimeapps");       // x-scheme-handler/http list; empty: none
+        QTest::addColumn<bool>("wwwBrowser");
+        QTest::addColumn<QStringList>("started");
+
+        const QStringList browser{QStringLiteral("browser"), QStringLiteral("1"),
+                                  QStringLiteral("--new-window")};
+        const QStringList wwwBrowser{QStringLiteral("x-www-browser"), QStringLiteral("0")};
+        QTest::addRow("desktop setting")
+            << QByteArray("echo browser.desktop") << QString() << true << browser;
+        QTest::addRow("desktop setting before association list")
+            << QByteArray("echo browser.desktop") << QStringLiteral("other.desktop") << false
+            << browser;
+        QTest::addRow("association list")
+            << QByteArray() << QStringLiteral("gone.desktop;browser.desktop;") << true << browser;
+        QTest::addRow("setting names a file not installed")
+            << QByteArray("echo gone.desktop") << QStringLiteral("browser.desktop") << false
+            << browser;
+        QTest::addRow("setting fails") << QByteArray("echo unknown desktop >&2\nexit 3")
+                                       << QStringLiteral("browser.desktop") << false << browser;
+        QTest::addRow("desktop file whose program is missing")
+            << QByteArray("echo broken.desktop") << QString() << true << wwwBrowser;
+        QTest::addRow("Debian alternative") << QByteArray() << QString() << true << wwwBrowser;
+        QTest::addRow("nothing") << QByteArray() << QString() << false << QStringList();
+    }
+
+    void startPage()
+    {
+        QFETCH(QByteArray, xdgSettings);
+        QFETCH(QString, mimeapps);
+        QFETCH(bool, wwwBrowser);
+        QFETCH(QStringList, started);
+        installBrowsers(xdgSettings, mimeapps, wwwBrowser);
+
+        if (started.isEmpty())
+            QTest::ignoreMessage(QtDebugMsg, "no web browser found; the start page is not opened");
+        OpenStartPage();
+        expectStarted(started);
+    }
+
+    void mailProgram()
+    {
+        const QString mail = record(QStringLiteral("started"));
+        QVERIFY(
+            writeRecorder(m_bin + QStringLiteral("/xdg-email"), QStringLiteral("xdg-email"), mail));
+        OpenMail(true);
+        expectStarted({QStringLiteral("xdg-email"), QStringLiteral("0")});
+    }
+
+    // The two codes that start programs; the key codes are tested under
+    // an X server.
+    void tableStartsPrograms_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("program");
+
+        QTest::addRow("0x1F start page") << 0x1F << QStringLiteral("x-www-browser");
+        QTest::addRow("0x26 mail") << 0x26 << QStringLiteral("xdg-email");
+    }
+
+    void tableStartsPrograms()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, program);
+        const QString started = record(QStringLiteral("started"));
+        for (const QString &name : {QStringLiteral("x-www-browser"), QStringLiteral("xdg-email")})
+            QVERIFY(writeRecorder(m_bin + QLatin1Char('/') + name, name, started));
+
+        QVERIFY(performHostAction(quint8(code)));
+        expectStarted({program, QStringLiteral("0")});
+    }
+
+    void tableIgnoresOtherCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addRow("0x00") << 0x00;
+        QTest::addRow("0x1E") << 0x1E;
+        QTest::addRow("0x27") << 0x27;
+        QTest::addRow("0xFF") << 0xFF;
+    }
+
+    void tableIgnoresOtherCodes()
+    {
+        QFETCH(int, code);
+        const QString started = record(QStringLiteral("started"));
+        for (const QString &name : {QStringLiteral("x-www-browser"), QStringLiteral("xdg-email")})
+            QVERIFY(writeRecorder(m_bin + QLatin1Char('/') + name, name, started));
+
+        QVERIFY(!performHostAction(quint8(code)));
+        expectStarted({});
+    }
+
+private:
+    QString record(const QString &name) const
+    {
+        return m_home->path() + QStringLiteral("/") + name + QStringLiteral(".record");
+    }
+
+    // The stand-in gsettings counts its runs and records the last one.
+    void useGsettings(const QByteArray &body)
+    {
+        const QString program = m_home->path() + QStringLiteral("/stand-in/gsettings");
+        const QByteArray target = QFile::encodeName(record(QStringLiteral("gsettings")));
+        const QByteArray runs = QFile::encodeName(record(QStringLiteral("runs")));
+        QVERIFY(writeScript(program, "echo run >> '" + runs +
+                                         "'\nprintf '%s\\n' gsettings \"$#\" "
+                                         "\"$@\" > '" +
+                                         target + "'\n" + body));
+        qputenv("KORVALEN_GSETTINGS", QFile::encodeName(program));
+    }
+
+    int countRuns() const { return readRecord(record(QStringLiteral("runs"))).size(); }
+
+    void installBrowsers(const QByteArray &xdgSettings, const QString &mimeapps, bool wwwBrowser)
+    {
+        const QString started = record(QStringLiteral("started"));
+        const QString apps = m_home->dataHome() + QStringLiteral("/applications");
+        const QString program = m_home->path() + QStringLiteral("/opt/My Browser/browser");
+        QVERIFY(writeRecorder(program, QStringLiteral("browser"), started));
+        QVERIFY(writeRecorder(m_home->path() + QStringLiteral("/opt/other"),
+                              QStringLiteral("other"), started));
+        QVERIFY(QDir().mkpath(apps));
+        writeFile(apps + QStringLiteral("/browser.desktop"),
+                  "[Desktop Entry]\nType=Application\nName=Browser\nExec=\"" +
+                      QFile::encodeName(program) + "\" --new-window %u\n");
+        writeFile(apps + QStringLiteral("/other.desktop"),
+                  "[Desktop Entry]\nExec=" + QFile::encodeName(m_home->path()) + "/opt/other %U\n");
+        writeFile(apps + QStringLiteral("/broken.desktop"),
+                  "[Desktop Entry]\nExec=" + QFile::encodeName(m_home->path()) + "/opt/gone %U\n");
+        if (!xdgSettings.isEmpty())
+            QVERIFY(writeScript(m_bin + QStringLiteral("/xdg-settings"), xdgSettings));
+        if (!mimeapps.isEmpty()) {
+            writeFile(m_home->path() + QStringLiteral("/config/mimeapps.list"),
+                      "[Default Applications]\nx-scheme-handler/http=" + mimeapps.toUtf8() + "\n");
+        }
+        if (wwwBrowser)
+            QVERIFY(writeRecorder(m_bin + QStringLiteral("/x-www-browser"),
+                                  QStringLiteral("x-www-browser"), started));
+    }
+
+    static void writeFile(const QString &path, const QByteArray &contents)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+    // The programs run detached; an empty expectation waits a little to
+    // give a wrongly started one the chance to show up.
+    void expectStarted(const QStringList &expected)
+    {
+        const QString started = record(QStringLiteral("started"));
+        if (expected.isEmpty()) {
+            QTest::qWait(300);
+            QVERIFY(!QFile::exists(started));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 10000);
+        QCOMPARE(readRecord(started), expected);
+    }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<ScopedEnvironment> m_env;
+    QString m_bin;
+};
+
+QTEST_GUILESS_MAIN(TestHostActions)
+#include "tst_hostactions.moc"

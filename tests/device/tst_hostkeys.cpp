@@ -1,0 +1,178 @@
+#include "device/HostActions.h"
+
+#include "FakePrograms.h"
+#include "XKeyRecorder.h"
+#include "common/ScopedEnvironment.h"
+#include "common/TestHome.h"
+
+#include <QGuiApplication>
+#include <QtTest>
+
+#include <X11/XF86keysym.h>
+#include <X11/keysym.h>
+
+#include <cstdio>
+
+// The key pulses as an X client sees them, under Xvfb (the test runs
+// itself through xvfb-run): each key pressed and released, 50 ms apart,
+// find as Ctrl down, F down, F up, Ctrl up.
+namespace {
+
+using Action = bool (*)();
+using Keys = QVector<QPair<unsigned long, bool>>; // keysym, press
+
+Keys pulse(unsigned long keysym)
+{
+    return {{keysym, true}, {keysym, false}};
+}
+
+const Keys kFind = {{XK_Control_L, true}, {XK_f, true}, {XK_f, false}, {XK_Control_L, false}};
+
+// The gap asked for is 50 ms; the server stamps events to the
+// millisecond, and a busy machine may add to the wait but never take from it.
+constexpr unsigned long kMinGapMs = 45;
+constexpr unsigned long kMaxGapMs = 250;
+
+QStringList describe(const Keys &keys)
+{
+    QStringList list;
+    for (const auto &key : keys)
+        list << XKeyRecorder::describe(key.first, key.second);
+    return list;
+}
+
+QStringList describe(const QVector<RecordedKey> &recorded)
+{
+    QStringList list;
+    for (const RecordedKey &key : recorded)
+        list << XKeyRecorder::describe(key.keysym, key.press);
+    return list;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestHostKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(m_recorder.open(), "no X display"); }
+
+    void pulses_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<Keys>("keys");
+
+        QTest::addRow("back") << Action(BrowserBack) << pulse(XF86XK_Back);
+        QTest::addRow("forward") << Action(BrowserForward) << pulse(XF86XK_Forward);
+        QTest::addRow("stop") << Action(BrowserStop) << pulse(XF86XK_Stop);
+        QTest::addRow("refresh") << Action(BrowserRefresh) << pulse(XF86XK_Refresh);
+        QTest::addRow("favorites") << Action(BrowserFavorites) << pulse(XF86XK_Favorites);
+        QTest::addRow("mail key") << Action([] {
+            OpenMail(false);
+            return true;
+        }) << pulse(XF86XK_Mail);
+        QTest::addRow("find") << Action(FindKeys) << kFind;
+        // A keysym bound to a spare key code the first time stays usable.
+        QTest::addRow("stop again") << Action(BrowserStop) << pulse(XF86XK_Stop);
+    }
+
+    void pulses()
+    {
+        QFETCH(Action, action);
+        QFETCH(Keys, keys);
+
+        QVERIFY(action());
+        const QVector<RecordedKey> recorded = m_recorder.take();
+        QCOMPARE(describe(recorded), describe(keys));
+        for (int i = 1; i < recorded.size(); ++i) {
+            const unsigned long gap = recorded[i].time - recorded[i - 1].time;
+            QVERIFY2(gap >= kMinGapMs && gap <= kMaxGapMs,
+                     qPrintable(QStringLiteral("gap %1 of %2 ms").arg(i).arg(gap)));
+        }
+    }
+
+    void table_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<Keys>("keys");
+
+        QTest::addRow("0x20 back") << 0x20 << true << pulse(XF86XK_Back);
+        QTest::addRow("0x21 forward") << 0x21 << true << pulse(XF86XK_Forward);
+        QTest::addRow("0x22 stop") << 0x22 << true << pulse(XF86XK_Stop);
+        QTest::addRow("0x23 refresh") << 0x23 << true << pulse(XF86XK_Refresh);
+        QTest::addRow("0x24 find") << 0x24 << true << kFind;
+        QTest::addRow("0x25 favorites") << 0x25 << true << pulse(XF86XK_Favorites);
+        QTest::addRow("0x1E") << 0x1E << false << Keys();
+        QTest::addRow("0x27") << 0x27 << false << Keys();
+        QTest::addRow("0x00") << 0x00 << false << Keys();
+        QTest::addRow("0xFF") << 0xFF << false << Keys();
+    }
+
+    void table()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, known);
+        QFETCH(Keys, keys);
+
+        QCOMPARE(performHostAction(quint8(code)), known);
+        QCOMPARE(describe(m_recorder.take()), describe(keys));
+    }
+
+    void noDisplay()
+    {
+        {
+            ScopedEnvironment env({{"DISPLAY", QByteArray()}});
+            QTest::ignoreMessage(QtDebugMsg, "no X display; the key events are not sent");
+            QVERIFY(!BrowserBack());
+            QTest::ignoreMessage(QtDebugMsg, "no X display; the key events are not sent");
+            QVERIFY(!FindKeys());
+        }
+        QCOMPARE(describe(m_recorder.take()), QStringList());
+    }
+
+    // Without xdg-email the mail program is reached through a mailto: URL,
+    // which Qt hands to xdg-open here.
+    void mailWithoutXdgEmail()
+    {
+        TestHome home;
+        const QString bin = home.path() + QStringLiteral("/bin");
+        const QString started = home.path() + QStringLiteral("/started");
+        QVERIFY(FakePrograms::writeRecorder(bin + QStringLiteral("/xdg-open"),
+                                            QStringLiteral("xdg-open"), started));
+        ScopedEnvironment env({{"PATH", QFile::encodeName(bin)},
+                               {"XDG_CURRENT_DESKTOP", QByteArray()},
+                               {"DESKTOP_SESSION", QByteArray()},
+                               {"KDE_FULL_SESSION", QByteArray()}});
+
+        OpenMail(true);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 10000);
+        QCOMPARE(FakePrograms::readRecord(started),
+                 (QStringList{QStringLiteral("xdg-open"), QStringLiteral("1"),
+                              QStringLiteral("mailto:")}));
+        QCOMPARE(describe(m_recorder.take()), QStringList());
+    }
+
+private:
+    XKeyRecorder m_recorder;
+};
+
+// QTEST_MAIN would abort inside QGuiApplication without a display; say
+// how the test is meant to be run instead.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "tst_hostkeys needs an X server: run it under xvfb-run -a\n");
+        return 1;
+    }
+    TestHome home;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    TestHostKeys test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hostkeys.moc"

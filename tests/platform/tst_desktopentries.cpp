@@ -1,0 +1,190 @@
+#include "platform/linux/DesktopEntries.h"
+
+#include "common/ScopedEnvironment.h"
+#include "common/TestHome.h"
+
+#include <QtTest>
+
+// Finding the default browser and its command line in freedesktop.org
+// desktop files and association lists.
+class TestDesktopEntries : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void value_data()
+    {
+        QTest::addColumn<QString>("contents");
+        QTest::addColumn<QString>("value");
+
+        const QString other = QStringLiteral("[Desktop Action new]\nExec=other --new\n");
+        QTest::addRow("plain") << QStringLiteral("[Desktop Entry]\nName=B\nExec=browser %u\n")
+                               << QStringLiteral("browser %u");
+        QTest::addRow("same key in another group first")
+            << other + QStringLiteral("[Desktop Entry]\nExec=browser\n")
+            << QStringLiteral("browser");
+        QTest::addRow("same key in another group after")
+            << QStringLiteral("[Desktop Entry]\nExec=browser\n") + other
+            << QStringLiteral("browser");
+        QTest::addRow("spaces around the equals sign")
+            << QStringLiteral("[Desktop Entry]\nExec = browser\n") << QStringLiteral("browser");
+        QTest::addRow("longer key with the same start")
+            << QStringLiteral("[Desktop Entry]\nExecutable=no\nTryExec=no\nExec=yes\n")
+            << QStringLiteral("yes");
+        QTest::addRow("comment") << QStringLiteral("[Desktop Entry]\n# Exec=no\nExec=yes\n")
+                                 << QStringLiteral("yes");
+        QTest::addRow("escapes") << QStringLiteral("[Desktop Entry]\nExec=a\\sb\\\\c\\td\n")
+                                 << QStringLiteral("a b\\c\td");
+        QTest::addRow("quoting escape kept for the split")
+            << QStringLiteral("[Desktop Entry]\nExec=\"a\\\"b\"\n") << QStringLiteral("\"a\\\"b\"");
+        QTest::addRow("carriage returns")
+            << QStringLiteral("[Desktop Entry]\r\nExec=browser\r\n") << QStringLiteral("browser");
+        QTest::addRow("group missing") << other << QString();
+        QTest::addRow("key missing") << QStringLiteral("[Desktop Entry]\nName=B\n") << QString();
+    }
+
+    void value()
+    {
+        QFETCH(QString, contents);
+        QFETCH(QString, value);
+        const QString found =
+            desktopEntryValue(contents, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+        QCOMPARE(found, value);
+        QCOMPARE(found.isNull(), value.isNull());
+    }
+
+    void exec_data()
+    {
+        QTest::addColumn<QString>("exec");
+        QTest::addColumn<QStringList>("command");
+
+        QTest::addRow("URL field code")
+            << QStringLiteral("firefox-esr %u") << QStringList{QStringLiteral("firefox-esr")};
+        QTest::addRow("URL list field code") << QStringLiteral("/usr/bin/chromium %U")
+                                             << QStringList{QStringLiteral("/usr/bin/chromium")};
+        QTest::addRow("quoted path with a space")
+            << QStringLiteral("\"/opt/My Browser/browser\" --new-window %u")
+            << QStringList{QStringLiteral("/opt/My Browser/browser"),
+                           QStringLiteral("--new-window")};
+        QTest::addRow("environment wrapper")
+            << QStringLiteral("env MOZ_X=1  firefox\t%u")
+            << QStringList{QStringLiteral("env"), QStringLiteral("MOZ_X=1"),
+                           QStringLiteral("firefox")};
+        QTest::addRow("escapes in quotes")
+            << QStringLiteral("\"/a/b\\\"c\" \"d\\\\e\" \"\\$f\"")
+            << QStringList{QStringLiteral("/a/b\"c"), QStringLiteral("d\\e"), QStringLiteral("$f")};
+        QTest::addRow("literal percent")
+            << QStringLiteral("browser --title=50%% %U")
+            << QStringList{QStringLiteral("browser"), QStringLiteral("--title=50%")};
+        QTest::addRow("icon, name and file codes")
+            << QStringLiteral("browser %i %c %k") << QStringList{QStringLiteral("browser")};
+        QTest::addRow("field code inside a word")
+            << QStringLiteral("browser --url=%u")
+            << QStringList{QStringLiteral("browser"), QStringLiteral("--url=")};
+        QTest::addRow("empty quoted argument")
+            << QStringLiteral("browser \"\"") << QStringList{QStringLiteral("browser"), QString()};
+        QTest::addRow("empty") << QString() << QStringList();
+        QTest::addRow("unterminated quote") << QStringLiteral("\"/opt/browser %u") << QStringList();
+        QTest::addRow("percent at the end") << QStringLiteral("browser %") << QStringList();
+    }
+
+    void exec()
+    {
+        QFETCH(QString, exec);
+        QFETCH(QStringList, command);
+        QCOMPARE(splitDesktopExec(exec), command);
+    }
+
+    // The lists are read in XDG order, the desktop's own list first; an
+    // ID whose desktop file is not installed is passed over.
+    void defaultApplication_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("configList");
+        QTest::addColumn<QString>("desktopList");
+        QTest::addColumn<QString>("dataList");
+        QTest::addColumn<QString>("id");
+
+        const QString none;
+        QTest::addRow("user list")
+            << none << listing(QStringLiteral("b.desktop")) << none
+            << listing(QStringLiteral("c.desktop")) << QStringLiteral("b.desktop");
+        QTest::addRow("desktop list wins")
+            << QStringLiteral("X-Test:GNOME") << listing(QStringLiteral("b.desktop"))
+            << listing(QStringLiteral("c.desktop")) << none << QStringLiteral("c.desktop");
+        QTest::addRow("desktop list of another desktop")
+            << QStringLiteral("KDE") << listing(QStringLiteral("b.desktop"))
+            << listing(QStringLiteral("c.desktop")) << none << QStringLiteral("b.desktop");
+        QTest::addRow("uninstalled first entry")
+            << none << listing(QStringLiteral("gone.desktop;c.desktop;b.desktop")) << none << none
+            << QStringLiteral("c.desktop");
+        QTest::addRow("only uninstalled in user list")
+            << none << listing(QStringLiteral("gone.desktop")) << none
+            << listing(QStringLiteral("b.desktop")) << QStringLiteral("b.desktop");
+        QTest::addRow("other section only")
+            << none << QStringLiteral("[Added Associations]\nx-scheme-handler/http=b.desktop\n")
+            << none << none << QString();
+        QTest::addRow("nothing") << none << none << none << none << QString();
+    }
+
+    void defaultApplication()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, configList);
+        QFETCH(QString, desktopList);
+        QFETCH(QString, dataList);
+        QFETCH(QString, id);
+
+        TestHome home;
+        const QString config = home.path() + QStringLiteral("/config");
+        const QString apps = home.dataHome() + QStringLiteral("/applications");
+        ScopedEnvironment env({{"XDG_CONFIG_HOME", config.toLocal8Bit()},
+                               {"XDG_CONFIG_DIRS", home.path().toLocal8Bit() + "/no-config"},
+                               {"XDG_DATA_DIRS", home.path().toLocal8Bit() + "/no-data"},
+                               {"XDG_CURRENT_DESKTOP", desktop.toLocal8Bit()}});
+        QVERIFY(QDir().mkpath(config));
+        QVERIFY(QDir().mkpath(apps));
+        for (const char *name : {"b.desktop", "c.desktop"})
+            write(apps + QLatin1Char('/') + QLatin1String(name),
+                  QStringLiteral("[Desktop Entry]\nExec=b\n"));
+        write(config + QStringLiteral("/mimeapps.list"), configList);
+        write(config + QStringLiteral("/x-test-mimeapps.list"), desktopList);
+        write(apps + QStringLiteral("/mimeapps.list"), dataList);
+
+        QCOMPARE(defaultApplicationFor(QStringLiteral("x-scheme-handler/http")), id);
+    }
+
+    void command()
+    {
+        TestHome home;
+        const QString apps = home.dataHome() + QStringLiteral("/applications");
+        QVERIFY(QDir().mkpath(apps));
+        ScopedEnvironment env({{"XDG_DATA_DIRS", home.path().toLocal8Bit() + "/no-data"}});
+        write(apps + QStringLiteral("/b.desktop"),
+              QStringLiteral("[Desktop Entry]\nName=B\nExec=\"/opt/b b/b\" -x %U\n"
+                             "[Desktop Action private]\nExec=b --private %U\n"));
+        QCOMPARE(desktopFileCommand(QStringLiteral("b.desktop")),
+                 (QStringList{QStringLiteral("/opt/b b/b"), QStringLiteral("-x")}));
+        QCOMPARE(desktopFileCommand(QStringLiteral("missing.desktop")), QStringList());
+        QCOMPARE(desktopFileCommand(QStringLiteral("../applications/b.desktop")), QStringList());
+    }
+
+private:
+    static QString listing(const QString &ids)
+    {
+        return QStringLiteral("[Default Applications]\nx-scheme-handler/http=") + ids +
+               QLatin1Char('\n');
+    }
+
+    static void write(const QString &path, const QString &contents)
+    {
+        if (contents.isNull())
+            return;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents.toUtf8());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopEntries)
+#include "tst_desktopentries.moc"
