@@ -12,13 +12,14 @@ bool IniFile::commit()
     m_settings.sync();
     switch (m_settings.status()) {
     case QSettings::NoError:
-        return true;
+        break;
     case QSettings::AccessError:
         qCWarning(lcStore).noquote() << "cannot write" << m_settings.fileName();
-        break;
+        return false;
     case QSettings::FormatError:
-        qCWarning(lcStore).noquote() << "malformed INI file" << m_settings.fileName();
+        // QSettings still writes the file, with the lines it could parse.
+        qCWarning(lcStore).noquote() << "rewrote malformed file" << m_settings.fileName();
         break;
     }
-    return false;
+    return true;
 }

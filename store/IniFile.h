@@ -23,9 +23,9 @@ public:
 
     QSettings &settings() { return m_settings; }
 
-    // Writes pending changes now. False when the file could not be written
-    // (the old file is then untouched) or could not be parsed. Writers call
-    // it; readers let the object go.
+    // Writes pending changes now. False when the file could not be written;
+    // the old file is then untouched. Writers call it; readers just let the
+    // object go.
     bool commit();
 
 private:
