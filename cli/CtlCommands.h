@@ -33,3 +33,7 @@ struct CtlCommand
 
 int runList(const QStringList &args, CtlContext &ctx);
 int runDevices(const QStringList &args, CtlContext &ctx);
+int runApply(const QStringList &args, CtlContext &ctx);
+int runSwitch(const QStringList &args, CtlContext &ctx);
+int runDump(const QStringList &args, CtlContext &ctx);
+int runVerify(const QStringList &args, CtlContext &ctx);

@@ -9,6 +9,7 @@
 #include "store/DataFolder.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 namespace {
 
@@ -16,6 +17,17 @@ const CtlCommand kCommands[] = {
     {"list", "list                the catalogue rows, and which mice are connected", runList},
     {"devices", "devices             every attached HID collection with its IDs and usages",
      runDevices},
+    {"apply",
+     "apply [--mouse N]   upload the stored five profiles: the same sequence as the "
+     "window's Apply",
+     runApply},
+    {"switch", "switch P            make on-board profile P (1-5) active", runSwitch},
+    {"dump", "dump [--mouse N]    read the configuration memory back and print it decoded",
+     runDump},
+    {"verify",
+     "verify [--mouse N]  compare the memory with what apply writes; list every "
+     "difference",
+     runVerify},
 };
 
 void printUsage(QTextStream &stream)
@@ -46,6 +58,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvalen-ctl"));
+    // The protocol's debug messages would bury the tool's own error lines;
+    // QT_LOGGING_RULES="korvalen.*.debug=true" brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 

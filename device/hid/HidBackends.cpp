@@ -16,6 +16,14 @@ HidBackendSelection createHidApiFromEnvironment()
         for (const QString &part : parts)
             names << part.trimmed();
         auto backend = std::make_unique<VirtualMouseBackend>(names);
+        // Fault injection for scripted runs that cannot reach the control
+        // socket in time: the n-th feature report of the run fails.
+        bool failOk = false;
+        const int failing = qEnvironmentVariableIntValue("KORVALEN_VIRTUAL_MOUSE_FAIL", &failOk);
+        if (failOk && failing > 0) {
+            for (const QString &name : names)
+                backend->failNthReport(name, failing);
+        }
         const QString control = qEnvironmentVariable("KORVALEN_VIRTUAL_MOUSE_CONTROL");
         if (!control.isEmpty())
             backend->listen(control);

@@ -1,0 +1,64 @@
+#include "cli/MouseChoice.h"
+
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceConnection.h"
+#include "device/DeviceContext.h"
+#include "store/ConfigFile.h"
+
+MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, CtlContext &ctx)
+{
+    MouseChoice choice;
+    int row = -1;
+    if (allowMouse && args.size() >= 1 && args.first() == QLatin1String("--mouse")) {
+        bool ok = false;
+        row = args.value(1).toInt(&ok);
+        if (!ok || row < 0 || row >= DeviceContext::catalogue().usedCount()) {
+            ctx.err << "korvalen-ctl: --mouse needs a catalogue row (0-"
+                    << DeviceContext::catalogue().usedCount() - 1 << ") as 'list' shows it"
+                    << Qt::endl;
+            choice.status = CtlUsage;
+            return choice;
+        }
+        args = args.mid(2);
+    }
+    if (!args.isEmpty()) {
+        ctx.err << "korvalen-ctl: " << command << ": unexpected argument " << args.first()
+                << Qt::endl;
+        choice.status = CtlUsage;
+        return choice;
+    }
+
+    if (enumerateDevices() != 0) {
+        ctx.err << "korvalen-ctl: the HID library could not be initialised" << Qt::endl;
+        choice.status = CtlNoMouse;
+        return choice;
+    }
+    const DeviceCatalogue &catalogue = DeviceContext::catalogue();
+    if (row >= 0) {
+        const MouseListEntry &e = catalogue.entries[row];
+        if (!e.isConnected()) {
+            ctx.err << "korvalen-ctl: the mouse of row " << row << " ("
+                    << QString::fromUtf8(e.productName) << ") is not connected" << Qt::endl;
+            choice.status = CtlNoMouse;
+            return choice;
+        }
+        choice.productName = QString::fromUtf8(e.productName);
+        writeProductName(choice.productName);
+    } else {
+        DeviceConnection connection;
+        if (connection.refreshDeviceList().isEmpty()) {
+            ctx.err << "korvalen-ctl: no supported mouse is connected" << Qt::endl;
+            choice.status = CtlNoMouse;
+            return choice;
+        }
+        choice.productName = readProductName();
+    }
+    choice.row = catalogue.indexOfName(choice.productName);
+
+    openDeviceByName(choice.productName.toUtf8());
+    if (!DeviceContext::interface1Handle()) {
+        ctx.err << "korvalen-ctl: " << choice.productName << " cannot be opened" << Qt::endl;
+        choice.status = CtlNoMouse;
+    }
+    return choice;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/CtlCommands.h"
+
+#include <QString>
+#include <QStringList>
+
+// The mouse a command works on: catalogue row N of `--mouse N` (the ROW
+// column of `list`), or else the connected mouse the window would take
+// (the device-list rule). It becomes "Config/CurrentProductName", as the
+// window's mouse selector does, and both interfaces are opened.
+struct MouseChoice
+{
+    int status = CtlOk; // CtlOk, or the exit status to return
+    QString productName;
+    int row = -1;
+};
+
+// Takes "--mouse N" out of args when allowMouse is set; any other argument
+// left over is a usage error.
+MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, CtlContext &ctx);

@@ -1,0 +1,103 @@
+#include "cli/CtlCommands.h"
+#include "cli/MouseChoice.h"
+
+#include "device/StoreUpload.h"
+#include "store/ProductConfig.h"
+#include "store/StoreContext.h"
+
+namespace {
+
+// The store of the chosen model, as the window loads it: a model met for
+// the first time starts from its defaults.
+bool loadStore(const MouseChoice &mouse, CtlContext &ctx)
+{
+    ProfileStore &store = StoreContext::store();
+    if (loadProductStore(store))
+        return true;
+    ctx.err << "korvalen-ctl: the stored profiles of " << mouse.productName << " cannot be read"
+            << Qt::endl;
+    return false;
+}
+
+// One line per step on a terminal; a failed step always on stderr.
+UploadProgress progressPrinter(CtlContext &ctx)
+{
+    return [&ctx](const QString &step, bool ok) {
+        if (ctx.terminal) {
+            ctx.out << QStringLiteral("  %1 %2").arg(step, -26).arg(ok ? "ok" : "FAILED")
+                    << Qt::endl;
+        }
+        if (!ok)
+            ctx.err << "korvalen-ctl: " << step << ": a report to the mouse failed" << Qt::endl;
+    };
+}
+
+} // namespace
+
+int runApply(const QStringList &args, CtlContext &ctx)
+{
+    const MouseChoice mouse = chooseMouse(args, true, "apply", ctx);
+    if (mouse.status != CtlOk)
+        return mouse.status;
+    if (!loadStore(mouse, ctx))
+        return CtlReportFailed;
+    if (ctx.terminal)
+        ctx.out << "Uploading the stored profiles to " << mouse.productName << Qt::endl;
+    if (!ApplyStore(StoreContext::store(), progressPrinter(ctx)))
+        return CtlReportFailed;
+    if (ctx.terminal)
+        ctx.out << "Done." << Qt::endl;
+    return CtlOk;
+}
+
+int runSwitch(const QStringList &args, CtlContext &ctx)
+{
+    bool ok = false;
+    const int profile = args.value(0).toInt(&ok);
+    if (args.size() < 1 || !ok || profile < 1 || profile > kProfileCount) {
+        ctx.err << "korvalen-ctl: switch needs a profile number 1-5" << Qt::endl;
+        return CtlUsage;
+    }
+    const MouseChoice mouse = chooseMouse(args.mid(1), false, "switch", ctx);
+    if (mouse.status != CtlOk)
+        return mouse.status;
+    if (!loadStore(mouse, ctx))
+        return CtlReportFailed;
+    if (!SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx)))
+        return CtlReportFailed;
+    // The window and the next upload start from the profile now active.
+    StoreContext::store().curProfile = quint8(profile - 1);
+    saveProfileId(profile - 1);
+    if (ctx.terminal)
+        ctx.out << mouse.productName << " is on profile " << profile << Qt::endl;
+    return CtlOk;
+}
+
+int runVerify(const QStringList &args, CtlContext &ctx)
+{
+    const MouseChoice mouse = chooseMouse(args, true, "verify", ctx);
+    if (mouse.status != CtlOk)
+        return mouse.status;
+    if (!loadStore(mouse, ctx))
+        return CtlReportFailed;
+    QVector<UploadDifference> differences;
+    if (!verifyUpload(StoreContext::store(), mouse.productName, &differences)) {
+        ctx.err << "korvalen-ctl: reading the mouse's memory failed" << Qt::endl;
+        return CtlReportFailed;
+    }
+    for (const UploadDifference &d : differences) {
+        ctx.out << QStringLiteral("%1 at 0x%2: expected %3, read %4")
+                       .arg(d.what)
+                       .arg(d.address, 4, 16, QLatin1Char('0'))
+                       .arg(hexBytes(d.expected), hexBytes(d.actual))
+                << Qt::endl;
+    }
+    if (!differences.isEmpty()) {
+        ctx.err << "korvalen-ctl: " << mouse.productName << " differs from the stored profiles in "
+                << differences.size() << (differences.size() == 1 ? " place" : " places")
+                << Qt::endl;
+        return CtlReportFailed;
+    }
+    ctx.out << mouse.productName << " holds what apply writes for the stored profiles" << Qt::endl;
+    return CtlOk;
+}
