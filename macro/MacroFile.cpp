@@ -96,13 +96,37 @@ void moveOf(const MacroEvent &e, int *direction, int *distance)
     }
 }
 
+// A move rebuilt from direction and distance; a file may hold distances
+// the editor would not let one type, and they stay as they are.
+MacroEvent encodeMove(int direction, int distance)
+{
+    const quint8 d = quint8(distance);
+    const quint8 back = quint8(256 - distance);
+    switch (direction) {
+    case kLeft:
+        return MacroEvent{kMacroMove, 0, back};
+    case kRight:
+        return MacroEvent{kMacroMove, 0, d};
+    case kUp:
+        return MacroEvent{kMacroMove, back, 0};
+    default:
+        return MacroEvent{kMacroMove, d, 0};
+    }
+}
+
+QString moveText(int direction, int distance)
+{
+    return tr(kMoveNames[direction]) + QStringLiteral(" : %1").arg(distance);
+}
+
 // The decoding rules of the reader; false when the event is dropped.
-bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out)
+bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString *text)
 {
     if (raw.Map == kMacroButtonPress || raw.Map == kMacroButtonRelease) {
         if (mouseButtonIndex(raw.DataL) < 0)
             return false;
         *out = MacroEvent{raw.Map, 0, raw.DataL};
+        *text = macroEventText(*out);
         return true;
     }
     const bool pressed = raw.Map & 0x80;
@@ -111,16 +135,21 @@ bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out)
         int direction = 0;
         int distance = 0;
         moveOf(raw, &direction, &distance);
-        *out = mouseMoveEvent(direction, distance);
+        *out = encodeMove(direction, distance);
+        // Both axes at once shows as a move left by 0, even though it is
+        // stored back as 0/0, which reads as a move right.
+        *text = moveText(direction, distance);
         return true;
     }
     case kMacroDelay:
         if (delayType != kRecordDelays && delayType != kDefaultDelays)
             return false;
         *out = MacroEvent{kMacroDelay, raw.DataH, raw.DataL};
+        *text = macroEventText(*out);
         return true;
     case kMacroKeyRelease:
         *out = keyEvent(raw.DataL, pressed);
+        *text = macroEventText(*out);
         return true;
     default:
         return false;
@@ -191,8 +220,11 @@ MacroFileData readMacroFile(const QString &name)
     const int count = readCount(s);
     for (int i = 0; i < count; ++i) {
         MacroEvent decoded;
-        if (decodeEvent(readRawEvent(s, i), macro.delayType, &decoded))
+        QString text;
+        if (decodeEvent(readRawEvent(s, i), macro.delayType, &decoded, &text)) {
             macro.events.append(decoded);
+            macro.texts.append(text);
+        }
     }
     return macro;
 }
@@ -230,18 +262,7 @@ MacroEvent mouseButtonEvent(int index, bool pressed)
 
 MacroEvent mouseMoveEvent(int direction, int distance)
 {
-    const quint8 d = quint8(std::clamp(distance, 0, kMaxMoveDistance));
-    const quint8 back = quint8(256 - d);
-    switch (direction) {
-    case kLeft:
-        return MacroEvent{kMacroMove, 0, back};
-    case kRight:
-        return MacroEvent{kMacroMove, 0, d};
-    case kUp:
-        return MacroEvent{kMacroMove, back, 0};
-    default:
-        return MacroEvent{kMacroMove, d, 0};
-    }
+    return encodeMove(std::clamp(direction, 0, 3), std::clamp(distance, 0, kMaxMoveDistance));
 }
 
 MacroEvent delayEventFromMs(int ms)
@@ -268,7 +289,7 @@ QString macroEventText(const MacroEvent &event)
         int direction = 0;
         int distance = 0;
         moveOf(event, &direction, &distance);
-        return tr(kMoveNames[direction]) + QStringLiteral(" : %1").arg(distance);
+        return moveText(direction, distance);
     }
     case kMacroDelay:
         return QStringLiteral("%1 ms").arg(delayMsOf(event));

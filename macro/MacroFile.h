@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QtGlobal>
 
@@ -45,6 +46,9 @@ struct MacroFileData
     int loopType = 0;
     int loopTime = 0;
     QVector<MacroEvent> events;
+    // The row text of each event as the reader decoded it (only filled by
+    // readMacroFile).
+    QStringList texts;
 };
 
 QString macroFolder();

@@ -1,0 +1,295 @@
+#include "common/TestHome.h"
+
+#include "macro/MacroFile.h"
+#include "macro/MacroLibrary.h"
+#include "store/DataFolder.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(MacroEvent)
+
+namespace {
+
+constexpr int kCountOfEvents = -1000;
+
+QString filePath(const QString &name)
+{
+    return dataFolder() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
+}
+
+// A file as another program would write it.
+void writeRaw(const QString &name, int delayType, const QList<QList<int>> &events,
+              int count = kCountOfEvents)
+{
+    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
+    QSettings s(filePath(name), QSettings::IniFormat);
+    s.setValue(QStringLiteral("Setting/DelayType"), delayType);
+    s.setValue(QStringLiteral("Setting/Count"), count == kCountOfEvents ? events.size() : count);
+    for (int i = 0; i < events.size(); ++i) {
+        s.setValue(QStringLiteral("Setting/Map_%1").arg(i), events[i][0]);
+        s.setValue(QStringLiteral("Setting/DataH_%1").arg(i), events[i][1]);
+        s.setValue(QStringLiteral("Setting/DataL_%1").arg(i), events[i][2]);
+    }
+}
+
+} // namespace
+
+class TestMacroFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        QDir().mkpath(dataFolder());
+    }
+    void cleanup() { m_home.reset(); }
+
+    void emptyMacroHasSixKeys()
+    {
+        MacroFileData macro;
+        macro.defaultDelay = 10;
+        macro.delayType = kRecordDelays;
+        macro.loopType = 1;
+        macro.loopTime = 3;
+        QVERIFY(writeMacroFile(QStringLiteral("empty"), macro));
+        QSettings s(filePath(QStringLiteral("empty")), QSettings::IniFormat);
+        QStringList keys = s.allKeys();
+        keys.sort();
+        QCOMPARE(keys,
+                 (QStringList{"Setting/Count", "Setting/DefaultDelay", "Setting/DelayType",
+                              "Setting/LoopTime", "Setting/LoopType", "Setting/MacroFilePath"}));
+        QCOMPARE(s.value(QStringLiteral("Setting/MacroFilePath")).toString(),
+                 filePath(QStringLiteral("empty")));
+        const MacroFileData back = readMacroFile(QStringLiteral("empty"));
+        QVERIFY(back.events.isEmpty());
+        QCOMPARE(back.defaultDelay, 10);
+        QCOMPARE(back.delayType, 1);
+        QCOMPARE(back.loopType, 1);
+        QCOMPARE(back.loopTime, 3);
+    }
+
+    void eventsAreWrittenAsUnsignedBytes()
+    {
+        MacroFileData macro;
+        macro.delayType = kRecordDelays;
+        macro.events = {keyEvent(4, true), delayEventFromMs(65530), mouseMoveEvent(2, 120)};
+        QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
+        QSettings s(filePath(QStringLiteral("m")), QSettings::IniFormat);
+        QCOMPARE(s.value(QStringLiteral("Setting/Count")).toInt(), 3);
+        QCOMPARE(s.value(QStringLiteral("Setting/Map_0")).toString(), QStringLiteral("132"));
+        QCOMPARE(s.value(QStringLiteral("Setting/DataL_0")).toInt(), 4);
+        QCOMPARE(s.value(QStringLiteral("Setting/DataH_1")).toInt(), 25);
+        QCOMPARE(s.value(QStringLiteral("Setting/DataL_1")).toInt(), 153);
+        QCOMPARE(s.value(QStringLiteral("Setting/DataH_2")).toInt(), 136);
+        QCOMPARE(readMacroFile(QStringLiteral("m")).events, macro.events);
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<MacroEvent>("event");
+        QTest::addColumn<MacroEvent>("expected");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("key press A") << keyEvent(4, true) << MacroEvent{132, 0, 4} << "A";
+        QTest::addRow("key release LCtr")
+            << keyEvent(0xE0, false) << MacroEvent{4, 0, 0xE0} << "LCtr";
+        QTest::addRow("press RIGHT CLICK")
+            << mouseButtonEvent(2, true) << MacroEvent{129, 0, 2} << "RIGHT CLICK DOWN";
+        QTest::addRow("release RIGHT CLICK")
+            << mouseButtonEvent(2, false) << MacroEvent{1, 0, 2} << "RIGHT CLICK UP";
+        QTest::addRow("press MIDDLE CLICK")
+            << mouseButtonEvent(1, true) << MacroEvent{129, 0, 4} << "MIDDLE CLICK DOWN";
+        QTest::addRow("release BACKWARD")
+            << mouseButtonEvent(4, false) << MacroEvent{1, 0, 16} << "BACKWARD UP";
+        QTest::addRow("MOVE LEFT 10")
+            << mouseMoveEvent(0, 10) << MacroEvent{2, 0, 246} << "MOVE LEFT : 10";
+        QTest::addRow("MOVE RIGHT 120")
+            << mouseMoveEvent(1, 120) << MacroEvent{2, 0, 120} << "MOVE RIGHT : 120";
+        QTest::addRow("MOVE UP 120")
+            << mouseMoveEvent(2, 120) << MacroEvent{2, 136, 0} << "MOVE UP : 120";
+        QTest::addRow("MOVE DOWN 1")
+            << mouseMoveEvent(3, 1) << MacroEvent{2, 1, 0} << "MOVE DOWN : 1";
+        QTest::addRow("delay 65530 ms")
+            << delayEventFromMs(65530) << MacroEvent{6, 25, 153} << "65530 ms";
+        QTest::addRow("delay above the limit")
+            << delayEventFromMs(90000) << MacroEvent{6, 25, 153} << "65530 ms";
+        QTest::addRow("delay below 10 ms") << delayEventFromMs(4) << MacroEvent{6, 0, 1} << "10 ms";
+        QTest::addRow("delay 2567 ms")
+            << delayEventFromMs(2567) << MacroEvent{6, 1, 0} << "2560 ms";
+    }
+
+    void encodings()
+    {
+        QFETCH(MacroEvent, event);
+        QFETCH(MacroEvent, expected);
+        QFETCH(QString, text);
+        QCOMPARE(event, expected);
+        QCOMPARE(macroEventText(event), text);
+    }
+
+    // The reader's decoding rules, one raw event at a time.
+    void decoding_data()
+    {
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<QList<int>>("raw");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<MacroEvent>("event");
+        QTest::addColumn<QString>("text");
+        auto add = [](const char *name, int delayType, QList<int> raw, bool kept, MacroEvent e,
+                      const char *text) {
+            QTest::addRow("%s", name) << delayType << raw << kept << e << QString::fromUtf8(text);
+        };
+        add("button press", 0, {0x81, 9, 1}, true, {0x81, 0, 1}, "LEFT CLICK DOWN");
+        add("button release", 0, {0x01, 0, 8}, true, {0x01, 0, 8}, "FORWARD UP");
+        add("button with no valid bit", 0, {0x81, 0, 3}, false, {}, "");
+        add("move 0/0 reads as right by 0", 0, {2, 0, 0}, true, {2, 0, 0}, "MOVE RIGHT : 0");
+        add("move right 120", 0, {2, 0, 120}, true, {2, 0, 120}, "MOVE RIGHT : 120");
+        add("move left from 121", 0, {2, 0, 121}, true, {2, 0, 121}, "MOVE LEFT : 135");
+        add("move down", 0, {2, 5, 0}, true, {2, 5, 0}, "MOVE DOWN : 5");
+        add("move up", 0, {2, 200, 0}, true, {2, 200, 0}, "MOVE UP : 56");
+        add("both axes read as left by 0", 0, {2, 3, 4}, true, {2, 0, 0}, "MOVE LEFT : 0");
+        add("move with bit 7", 0, {0x82, 0, 5}, true, {2, 0, 5}, "MOVE RIGHT : 5");
+        add("key press 132", 0, {132, 7, 4}, true, {0x84, 0, 4}, "A");
+        add("key release 4", 0, {4, 0, 0xE5}, true, {0x04, 0, 0xE5}, "RShift");
+        add("key without a name", 0, {4, 0, 0x32}, true, {0x04, 0, 0x32}, "");
+        add("delay kept with type 1", 1, {6, 1, 0}, true, {6, 1, 0}, "2560 ms");
+        add("134 is a delay", 2, {134, 0, 1}, true, {6, 0, 1}, "10 ms");
+        add("delay dropped with type 0", 0, {6, 1, 0}, false, {}, "");
+        add("type 3 skipped", 1, {3, 0, 0}, false, {}, "");
+        add("empty event skipped", 1, {0, 0, 0}, false, {}, "");
+        add("values cut to a byte", 0, {0x184, 0, 0x104}, true, {0x84, 0, 4}, "A");
+    }
+
+    void decoding()
+    {
+        QFETCH(int, delayType);
+        QFETCH(QList<int>, raw);
+        QFETCH(bool, kept);
+        QFETCH(MacroEvent, event);
+        QFETCH(QString, text);
+        writeRaw(QStringLiteral("one"), delayType, {{0x84, 0, 5}, raw, {0x04, 0, 5}});
+        const MacroFileData macro = readMacroFile(QStringLiteral("one"));
+        const QVector<MacroEvent> &events = macro.events;
+        QCOMPARE(macro.texts.size(), events.size());
+        QCOMPARE(events.size(), kept ? 3 : 2);
+        QCOMPARE(events.first(), (MacroEvent{0x84, 0, 5}));
+        QCOMPARE(events.last(), (MacroEvent{0x04, 0, 5}));
+        if (kept) {
+            QCOMPARE(events.at(1), event);
+            QCOMPARE(macro.texts.at(1), text);
+        }
+    }
+
+    void missingFileReadsEmpty()
+    {
+        const MacroFileData macro = readMacroFile(QStringLiteral("nowhere"));
+        QVERIFY(macro.events.isEmpty());
+        QCOMPARE(macro.delayType + macro.defaultDelay + macro.loopTime + macro.loopType, 0);
+        QVERIFY(!QFile::exists(filePath(QStringLiteral("nowhere"))));
+    }
+
+    // No path puts more than 63 events into a macro.
+    void sixtyThreeEvents()
+    {
+        QList<QList<int>> many;
+        for (int i = 0; i < 70; ++i)
+            many << QList<int>{0x84, 0, 4 + i % 26};
+        writeRaw(QStringLiteral("many"), 0, many);
+        QCOMPARE(readMacroFile(QStringLiteral("many")).events.size(), 63);
+        writeRaw(QStringLiteral("huge"), 0, many, 2000000000);
+        QCOMPARE(readMacroFile(QStringLiteral("huge")).events.size(), 63);
+        writeRaw(QStringLiteral("negative"), 0, many, -5);
+        QCOMPARE(readMacroFile(QStringLiteral("negative")).events.size(), 0);
+
+        MacroFileData macro;
+        for (int i = 0; i < 70; ++i)
+            macro.events << keyEvent(4, true);
+        QVERIFY(writeMacroFile(QStringLiteral("written"), macro));
+        QSettings s(filePath(QStringLiteral("written")), QSettings::IniFormat);
+        QCOMPARE(s.value(QStringLiteral("Setting/Count")).toInt(), 63);
+        QVERIFY(!s.contains(QStringLiteral("Setting/Map_63")));
+
+        QVector<MacroEvent> list(62);
+        QVERIFY(appendMacroEvent(list, keyEvent(4, true)));
+        QVERIFY(!appendMacroEvent(list, keyEvent(4, false)));
+        QCOMPARE(list.size(), 63);
+    }
+
+    // A shorter macro saved over a longer one leaves the old keys unread.
+    void shorterRewriteKeepsOldKeys()
+    {
+        MacroFileData macro;
+        macro.events = {keyEvent(4, true), keyEvent(4, false), keyEvent(5, true)};
+        QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
+        macro.events.resize(1);
+        QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
+        QSettings s(filePath(QStringLiteral("m")), QSettings::IniFormat);
+        QVERIFY(s.contains(QStringLiteral("Setting/Map_2")));
+        QCOMPARE(readMacroFile(QStringLiteral("m")).events.size(), 1);
+    }
+
+    void library()
+    {
+        QCOMPARE(macroLibraryCount(), 0);
+        {
+            QSettings s(globalConfigPath(), QSettings::IniFormat);
+            s.setValue(QStringLiteral("MACRO_LIST/0"), QStringLiteral("first"));
+            s.setValue(QStringLiteral("MACRO_LIST/2"), QStringLiteral("third"));
+            s.setValue(QStringLiteral("MACRO_LIST/3"), QStringLiteral("first"));
+        }
+        QCOMPARE(macroLibrary(), (QStringList{"first", "third", "first"}));
+        QVERIFY(addToMacroLibrary(QStringLiteral("new")));
+        QCOMPARE(macroLibrary(), (QStringList{"first", "new", "third", "first"}));
+        QVERIFY(removeFromMacroLibrary(QStringLiteral("first")));
+        QCOMPARE(macroLibrary(), (QStringList{"new", "third", "first"}));
+        QVERIFY(!removeFromMacroLibrary(QStringLiteral("absent")));
+        renameInMacroLibrary(QStringLiteral("first"), QStringLiteral("renamed"));
+        QCOMPARE(macroLibrary(), (QStringList{"new", "third", "renamed"}));
+        QCOMPARE(macroLibraryCount(), 3);
+
+        for (int i = macroLibraryCount(); i < kMacroLibrarySlots; ++i)
+            QVERIFY(addToMacroLibrary(QStringLiteral("fill%1").arg(i)));
+        QVERIFY(!addToMacroLibrary(QStringLiteral("one too many")));
+        QCOMPARE(macroLibraryCount(), 50);
+        QVERIFY(!macroLibrary().contains(QStringLiteral("one too many")));
+    }
+
+    void names()
+    {
+        QCOMPARE(newMacroName(), QStringLiteral("name_1"));
+        QVERIFY(writeMacroFile(QStringLiteral("name_1"), {}));
+        QVERIFY(writeMacroFile(QStringLiteral("name_3"), {}));
+        QCOMPARE(newMacroName(), QStringLiteral("name_2"));
+        QCOMPARE(uniqueMacroName(QStringLiteral("gun")), QStringLiteral("gun"));
+        QVERIFY(writeMacroFile(QStringLiteral("gun"), {}));
+        QVERIFY(writeMacroFile(QStringLiteral("gun_2"), {}));
+        QCOMPARE(uniqueMacroName(QStringLiteral("gun")), QStringLiteral("gun_3"));
+    }
+
+    void renameAndDelete()
+    {
+        MacroFileData macro;
+        macro.events = {keyEvent(4, true)};
+        QVERIFY(writeMacroFile(QStringLiteral("a"), macro));
+        QVERIFY(writeMacroFile(QStringLiteral("b"), {}));
+        QVERIFY(addToMacroLibrary(QStringLiteral("a")));
+        QVERIFY(addToMacroLibrary(QStringLiteral("b")));
+        QVERIFY(addToMacroLibrary(QStringLiteral("a")));
+        QCOMPARE(renameMacro(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b_2"));
+        QVERIFY(!QFile::exists(filePath(QStringLiteral("a"))));
+        QCOMPARE(readMacroFile(QStringLiteral("b_2")).events, macro.events);
+        QCOMPARE(macroLibrary(), (QStringList{"b_2", "b", "b_2"}));
+
+        QVERIFY(!renameMacroFile(QStringLiteral("absent"), QStringLiteral("x")));
+        QVERIFY(deleteMacroFile(QStringLiteral("b_2")));
+        QVERIFY(!QFile::exists(filePath(QStringLiteral("b_2"))));
+        QVERIFY(deleteMacroFile(QStringLiteral("b_2")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMacroFile)
+#include "tst_macrofile.moc"
