@@ -2,6 +2,7 @@
 // store, files and device code as the window.
 
 #include "cli/CtlCommands.h"
+#include "cli/VirtualMemory.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
@@ -94,9 +95,11 @@ int main(int argc, char *argv[])
 
     seedDataFolder(QCoreApplication::applicationDirPath());
     loadDeviceCatalogue();
+    restoreVirtualMemory();
 
     CtlContext ctx{out, err, isStandardOutputTerminal()};
     const int status = command->run(args, ctx);
+    keepVirtualMemory();
     out.flush();
     err.flush();
     closeDevice();

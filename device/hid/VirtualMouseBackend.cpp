@@ -591,6 +591,16 @@ QByteArray VirtualMouseBackend::memory(const QString &name, int address, int len
     return m->memory.mid(address, length);
 }
 
+bool VirtualMouseBackend::setMemory(const QString &name, int address, const QByteArray &bytes)
+{
+    QMutexLocker locker(&m_mutex);
+    Mouse *m = find(name);
+    if (!m || !m->plugged || address < 0 || address + bytes.size() > kMemorySize)
+        return false;
+    m->memory.replace(address, bytes.size(), bytes);
+    return true;
+}
+
 QByteArray VirtualMouseBackend::refreshes(const QString &name) const
 {
     QMutexLocker locker(&m_mutex);

@@ -81,6 +81,9 @@ public:
     // What the mouse has received.
     QByteArray memory(const QString &name, int address, int length) const;
     QByteArray refreshes(const QString &name) const;
+    // Puts bytes into a plugged mouse's memory without a report, for a
+    // memory carried over from an earlier run (korvalen-ctl).
+    bool setMemory(const QString &name, int address, const QByteArray &bytes);
     QByteArray modes(const QString &name) const;
 
     static QByteArray pathOf(const QString &name, int interfaceIndex);

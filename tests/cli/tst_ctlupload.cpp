@@ -240,6 +240,31 @@ private slots:
         QVERIFY(!frames.join(QLatin1Char(',')).contains(QLatin1String("ERR")));
     }
 
+    // The virtual mouse of the tool keeps its memory between runs, as a
+    // real one does.
+    void applyThenVerifyAsTwoRuns()
+    {
+        const QStringList virt = {QStringLiteral("--virtual"), QStringLiteral("NX-19")};
+        const Run verifyBefore = ctl(virt + QStringList{QStringLiteral("verify")});
+        QCOMPARE(verifyBefore.status, 3);
+        QCOMPARE(ctl(virt + QStringList{QStringLiteral("apply")}).status, 0);
+        const Run verify = ctl(virt + QStringList{QStringLiteral("verify")});
+        QCOMPARE(verify.status, 0);
+        QCOMPARE(verify.out.trimmed(),
+                 QStringLiteral("NX-19 holds what apply writes for the stored profiles"));
+
+        // A failed upload leaves the mouse short of what verify expects.
+        const Run failed =
+            ctl(virt + QStringList{QStringLiteral("switch"), QStringLiteral("2")},
+                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE_FAIL"), QStringLiteral("1")}});
+        QCOMPARE(failed.status, 3);
+        QCOMPARE(failed.err.trimmed(),
+                 QStringLiteral("korvalen-ctl: profile: a report to the mouse failed"));
+        QCOMPARE(ctl(virt + QStringList{QStringLiteral("switch"), QStringLiteral("2")}).status, 0);
+        const Run after = ctl(virt + QStringList{QStringLiteral("verify")});
+        QCOMPARE(after.status, 0);
+    }
+
     void injectedFailureExitsThree()
     {
         const Run run =

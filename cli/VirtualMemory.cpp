@@ -1,0 +1,55 @@
+#include "cli/VirtualMemory.h"
+
+#include "device/DeviceContext.h"
+#include "device/hid/HidApi.h"
+#include "device/hid/VirtualMouseBackend.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString memoryFile(const QString &model)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/korvalen-ctl/") + model + QStringLiteral(".mem");
+}
+
+} // namespace
+
+void restoreVirtualMemory()
+{
+    VirtualMouseBackend *mice = DeviceContext::virtualMice();
+    if (!mice)
+        return;
+    // The mice are plugged in when the library starts.
+    DeviceContext::hid().init();
+    for (const QString &model : mice->names()) {
+        QFile file(memoryFile(model));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray memory = file.readAll();
+        if (memory.size() == VirtualMouseBackend::kMemorySize)
+            mice->setMemory(model, 0, memory);
+    }
+}
+
+void keepVirtualMemory()
+{
+    VirtualMouseBackend *mice = DeviceContext::virtualMice();
+    if (!mice)
+        return;
+    for (const QString &model : mice->names()) {
+        if (!mice->isPlugged(model))
+            continue;
+        const QString path = memoryFile(model);
+        QDir().mkpath(QFileInfo(path).path());
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(mice->memory(model, 0, VirtualMouseBackend::kMemorySize));
+            file.commit();
+        }
+    }
+}
