@@ -19,16 +19,22 @@ bool loadStore(const MouseChoice &mouse, CtlContext &ctx)
     return false;
 }
 
-// One line per step on a terminal; a failed step always on stderr.
-UploadProgress progressPrinter(CtlContext &ctx)
+// One line per step on a terminal; a failed step always on stderr. Only
+// what the mouse did not take makes the command fail: a desktop without a
+// pointer-speed setting is worth a warning, not exit status 3.
+UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed)
 {
-    return [&ctx](const QString &step, bool ok) {
+    return [&ctx, mouseFailed](const UploadStep &step) {
         if (ctx.terminal) {
-            ctx.out << QStringLiteral("  %1 %2").arg(step, -26).arg(ok ? "ok" : "FAILED")
+            ctx.out << QStringLiteral("  %1 %2").arg(step.name, -26).arg(step.ok ? "ok" : "FAILED")
                     << Qt::endl;
         }
-        if (!ok)
-            ctx.err << "korvalen-ctl: " << step << ": a report to the mouse failed" << Qt::endl;
+        if (step.ok)
+            return;
+        ctx.err << "korvalen-ctl: " << (step.hostSetting ? "warning: " : "") << step.name << ": "
+                << step.problem << Qt::endl;
+        if (!step.hostSetting)
+            *mouseFailed = true;
     };
 }
 
@@ -43,7 +49,9 @@ int runApply(const QStringList &args, CtlContext &ctx)
         return CtlReportFailed;
     if (ctx.terminal)
         ctx.out << "Uploading the stored profiles to " << mouse.productName << Qt::endl;
-    if (!ApplyStore(StoreContext::store(), progressPrinter(ctx)))
+    bool failed = false;
+    ApplyStore(StoreContext::store(), progressPrinter(ctx, &failed));
+    if (failed)
         return CtlReportFailed;
     if (ctx.terminal)
         ctx.out << "Done." << Qt::endl;
@@ -63,7 +71,9 @@ int runSwitch(const QStringList &args, CtlContext &ctx)
         return mouse.status;
     if (!loadStore(mouse, ctx))
         return CtlReportFailed;
-    if (!SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx)))
+    bool failed = false;
+    SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx, &failed));
+    if (failed)
         return CtlReportFailed;
     // The window and the next upload start from the profile now active.
     StoreContext::store().curProfile = quint8(profile - 1);

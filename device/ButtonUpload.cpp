@@ -447,7 +447,7 @@ forEachMacroBlock(const ProfileStore &store, MacroIndexMap &macros, const QStrin
     return nullptr;
 }
 
-bool UploadMacros()
+bool UploadMacros(bool *limitReached)
 {
     bool all = true;
     const char *stop = forEachMacroBlock(
@@ -457,6 +457,8 @@ bool UploadMacros()
                 all = false;
             protocolSleep(kMacroPauseMs);
         });
+    if (limitReached)
+        *limitReached = stop != nullptr;
     if (stop) {
         qCDebug(lcDevice, "%s", stop);
         return false;

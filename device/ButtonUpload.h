@@ -64,8 +64,8 @@ MemoryWrite macroBlockWrite(quint8 index, const QVector<MacroEvent> &events);
 bool SendMacro(const ButtonInfo &slot, const QVector<MacroEvent> &events);
 // Sends the macro of every macro button, as the index map of the last
 // button-map upload assigned them. Returns false when a block failed or
-// the model's macro limit stopped the upload.
-bool UploadMacros();
+// the model's macro limit stopped the upload (*limitReached tells which).
+bool UploadMacros(bool *limitReached = nullptr);
 
 // The walks behind UploadButtonMaps and UploadMacros, over any store and
 // map, so that a read-back check can see what an upload writes.

@@ -18,17 +18,29 @@ class StepRunner
 public:
     explicit StepRunner(const UploadProgress &progress) : m_progress(progress) {}
 
-    void run(const QString &name, bool ok)
+    void run(const QString &name, bool ok, const QString &problem = reportFailed())
     {
-        if (!ok)
-            m_allOk = false;
-        if (m_progress)
-            m_progress(name, ok);
+        report(UploadStep{name, ok, false, ok ? QString() : problem});
     }
+
+    void runHostSetting(const QString &name, bool ok, const QString &problem)
+    {
+        report(UploadStep{name, ok, true, ok ? QString() : problem});
+    }
+
+    static QString reportFailed() { return QStringLiteral("a report to the mouse failed"); }
 
     bool allOk() const { return m_allOk; }
 
 private:
+    void report(const UploadStep &step)
+    {
+        if (!step.ok)
+            m_allOk = false;
+        if (m_progress)
+            m_progress(step);
+    }
+
     const UploadProgress &m_progress;
     bool m_allOk = true;
 };
@@ -54,15 +66,21 @@ bool ApplyStore(const ProfileStore &source, const UploadProgress &progress)
     steps.run(QStringLiteral("report rates"), SendPollRate(false));
     steps.run(QStringLiteral("scroll speeds"), SendScrollSpeed());
     steps.run(QStringLiteral("DPI stage indexes"), SendDpiStageIndex(true));
-    steps.run(QStringLiteral("pointer speed"),
-              SetPointerSpeed(device.profiles[activeProfile(device)].mousespeed));
+    steps.runHostSetting(QStringLiteral("pointer speed"),
+                         SetPointerSpeed(device.profiles[activeProfile(device)].mousespeed),
+                         QStringLiteral("the desktop's pointer speed could not be set"));
     for (int p = 0; p < kProfileCount; ++p)
         steps.run(QStringLiteral("DPI stages of profile %1").arg(p + 1), SendDpi(p, false));
     steps.run(QStringLiteral("lift-off distance"), SendLiftOff(device.LiftHigh));
     steps.run(QStringLiteral("current profile"), SendCurrentProfile(false));
     steps.run(QStringLiteral("button maps"), UploadButtonMaps());
     steps.run(QStringLiteral("refresh"), SendButtonRefesh());
-    steps.run(QStringLiteral("macros"), UploadMacros());
+    bool limitReached = false;
+    const bool macros = UploadMacros(&limitReached);
+    steps.run(QStringLiteral("macros"), macros,
+              limitReached ? QStringLiteral("more macros than the model holds; the rest were not "
+                                            "uploaded")
+                           : StepRunner::reportFailed());
     return steps.allOk();
 }
 
@@ -75,7 +93,9 @@ bool SwitchProfile(const ProfileStore &source, quint8 profile, const UploadProgr
         DeviceContext::deviceStore().curProfile = quint8(p);
     steps.run(QStringLiteral("profile"), switched);
     steps.run(QStringLiteral("refresh"), SendButtonRefesh());
-    steps.run(QStringLiteral("pointer speed"), SetPointerSpeed(source.profiles[p].mousespeed));
+    steps.runHostSetting(QStringLiteral("pointer speed"),
+                         SetPointerSpeed(source.profiles[p].mousespeed),
+                         QStringLiteral("the desktop's pointer speed could not be set"));
     return steps.allOk();
 }
 

@@ -8,16 +8,24 @@
 
 #include <functional>
 
-// Told after each step of an upload: the step's name and whether all of
-// its reports went through.
-using UploadProgress = std::function<void(const QString &step, bool ok)>;
+// What the caller is told after each step of an upload.
+struct UploadStep
+{
+    QString name;
+    bool ok = true;
+    // The host's pointer speed, not a report to the mouse.
+    bool hostSetting = false;
+    // Why the step failed, for people.
+    QString problem;
+};
+using UploadProgress = std::function<void(const UploadStep &step)>;
 
 // The whole-store upload: copies the store into the device store, then
 // mode, key-map mode, lighting, report rates, scroll speeds, DPI stage
 // indexes, the host pointer speed, the five DPI tables, lift-off, current
 // profile, button maps, refresh of all areas, macros. Every step runs
 // whatever the previous one returned. Returns whether every step went
-// through.
+// through (a macro upload stopped by the model's macro limit did not).
 bool ApplyStore(const ProfileStore &source, const UploadProgress &progress = {});
 
 // The profile switch of the mode menu: makes profile p (0-4) active on

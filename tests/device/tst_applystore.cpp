@@ -143,8 +143,10 @@ private:
     QStringList progressOf(const ProfileStore &store, bool *all)
     {
         QStringList steps;
-        *all = ApplyStore(store, [&steps](const QString &step, bool ok) {
-            steps << (ok ? step : step + QStringLiteral(" FAILED"));
+        *all = ApplyStore(store, [&steps](const UploadStep &step) {
+            QVERIFY(step.ok == step.problem.isEmpty());
+            QCOMPARE(step.hostSetting, step.name == QLatin1String("pointer speed"));
+            steps << (step.ok ? step.name : step.name + QStringLiteral(" FAILED"));
         });
         return steps;
     }
@@ -253,15 +255,40 @@ private slots:
         QCOMPARE(mouse.log, nx19Upload());
     }
 
+    // Too many macros for the model: the macro step fails with its reason,
+    // although no report did.
+    void macroLimitFailsTheMacroStep()
+    {
+        LoggedMouse mouse(QStringLiteral("NX-04"));
+        ProfileStore store = nx19Store();
+        for (int m = 0; m < 8; ++m) {
+            ButtonInfo &b = store.profiles[m / 6].BUTTON_INFO[m % 6];
+            b.Fun = 200;
+            b.macroname = QStringLiteral("m%1").arg(m);
+        }
+        QList<UploadStep> steps;
+        QVERIFY(!ApplyStore(store, [&steps](const UploadStep &s) { steps << s; }));
+        QCOMPARE(steps.size(), kSteps.size());
+        for (const UploadStep &s : steps) {
+            if (s.name != QLatin1String("macros"))
+                QVERIFY2(s.ok, qPrintable(s.name));
+        }
+        QVERIFY(!steps.last().ok);
+        QCOMPARE(steps.last().problem,
+                 QStringLiteral("more macros than the model holds; the rest were not uploaded"));
+        QVERIFY(!mouse.log.join(QLatin1Char(',')).contains(QLatin1String("ERR")));
+    }
+
     void profileSwitch()
     {
         LoggedMouse mouse(QStringLiteral("NX-19"));
         ProfileStore store = nx19Store();
         store.profiles[3].mousespeed = 1;
         QStringList steps;
-        QVERIFY(SwitchProfile(store, 3, [&steps](const QString &step, bool ok) {
-            steps << (ok ? step : step + QStringLiteral(" FAILED"));
-        }));
+        auto record = [&steps](const UploadStep &step) {
+            steps << (step.ok ? step.name : step.name + QStringLiteral(" FAILED"));
+        };
+        QVERIFY(SwitchProfile(store, 3, record));
         QCOMPARE(steps, (QStringList{"profile", "refresh", "pointer speed"}));
         QCOMPARE(mouse.log,
                  (QStringList{W(0x02C, "03"), R(1), S(100), R(4), R(1), R(2), R(8), R(16)}));
@@ -271,9 +298,7 @@ private slots:
         mouse.log.clear();
         mouse.failReport(1);
         steps.clear();
-        QVERIFY(!SwitchProfile(store, 0, [&steps](const QString &step, bool ok) {
-            steps << (ok ? step : step + QStringLiteral(" FAILED"));
-        }));
+        QVERIFY(!SwitchProfile(store, 0, record));
         QCOMPARE(steps, (QStringList{"profile FAILED", "refresh", "pointer speed"}));
         QCOMPARE(DeviceContext::deviceStore().curProfile, quint8(3));
     }

@@ -366,7 +366,9 @@ private slots:
         QVERIFY(UploadButtonMaps());
         mouse.log.clear();
         MessageLog debug;
-        QCOMPARE(UploadMacros(), message.isEmpty());
+        bool limitReached = false;
+        QCOMPARE(UploadMacros(&limitReached), message.isEmpty());
+        QCOMPARE(limitReached, !message.isEmpty());
         QCOMPARE(mouse.log.size(), 2 * uploaded);
         for (int i = 0; i < uploaded; ++i) {
             const int address = 0x478 + 200 * i;
@@ -386,7 +388,9 @@ private slots:
         mouse.log.clear();
         mouse.failReport(1);
         MessageLog debug;
-        QVERIFY(!UploadMacros());
+        bool limitReached = true;
+        QVERIFY(!UploadMacros(&limitReached));
+        QVERIFY(!limitReached);
         QCOMPARE(mouse.log.size(), 4);
         QVERIFY(mouse.log.at(0).endsWith(QLatin1String(" ERR")));
         QCOMPARE(mouse.log.at(1), S(50));
