@@ -1,0 +1,248 @@
+#include "common/TestHome.h"
+
+#include "store/DataFolder.h"
+#include "widgets/ShellState.h"
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornMessageBox.h"
+#include "widgets/VornPushButton.h"
+#include "widgets/VornSlider.h"
+
+#include <QLabel>
+#include <QToolButton>
+#include <QtTest>
+
+class TestWidgetKit : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+
+    // Runs the box and clicks the named button once it is up.
+    int clickAndRun(VornMessageBox &box, const QString &buttonName)
+    {
+        QTimer::singleShot(0, &box, [&box, buttonName] {
+            auto *button = box.findChild<QToolButton *>(buttonName);
+            if (button)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                box.done(-1);
+        });
+        return box.exec();
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        UiScale::reset();
+        ShellState::reset();
+    }
+    void cleanup()
+    {
+        UiScale::reset();
+        ShellState::reset();
+        m_home.reset();
+    }
+
+    void sizeClass_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("sizeClass");
+        QTest::addRow("0.9") << 0.9 << 0;
+        QTest::addRow("1.0") << 1.0 << 0;
+        QTest::addRow("just below 1.1") << 1.0999 << 0;
+        QTest::addRow("exactly 1.1") << 1.1 << 1;
+        QTest::addRow("120 dpi") << 120.0 / 96 << 1;
+        QTest::addRow("144 dpi") << 144.0 / 96 << 2;
+        QTest::addRow("1.6") << 1.6 << 3;
+        QTest::addRow("192 dpi") << 2.0 << 4;
+        QTest::addRow("2.3") << 2.3 << 6;
+        QTest::addRow("3.3") << 3.3 << 10;
+        QTest::addRow("4.75") << 4.75 << 15;
+        QTest::addRow("exactly 4.8") << 4.8 << 16;
+        QTest::addRow("8.0") << 8.0 << 16;
+    }
+
+    void sizeClass()
+    {
+        QFETCH(double, ratio);
+        QFETCH(int, sizeClass);
+        QCOMPARE(Skin::sizeClassForRatio(ratio), sizeClass);
+        QCOMPARE(Skin::scaleForClass(sizeClass), 1.0 + 0.25 * sizeClass);
+    }
+
+    void scaledSizesTruncate()
+    {
+        UiScale::setFactor(1.25);
+        QCOMPARE(UiScale::scaled(999), 1248);
+        QCOMPARE(UiScale::scaled(640), 800);
+        UiScale::setFactor(1.5);
+        QCOMPARE(UiScale::scaled(309), 463);
+    }
+
+    void languageFontFollowsTheLanguageIndex()
+    {
+        QDir().mkpath(dataFolder());
+        {
+            QSettings s(globalConfigPath(), QSettings::IniFormat);
+            s.setValue(QStringLiteral("FONT_LIST/FONT_0"), QStringLiteral("Arial"));
+            s.setValue(QStringLiteral("FONT_LIST/FONT_SIZE_0"), 12);
+            s.setValue(QStringLiteral("FONT_LIST/FONT_1"), QStringLiteral("Noto Sans CJK SC"));
+            s.setValue(QStringLiteral("FONT_LIST/FONT_SIZE_1"), 14);
+        }
+        UiScale::setFactor(1.5);
+        QCOMPARE(UiScale::languageFont().family(), QStringLiteral("Arial"));
+        QCOMPARE(UiScale::languageFont().pixelSize(), 18);
+        UiScale::setLanguageIndex(1);
+        QCOMPARE(UiScale::languageFont().family(), QStringLiteral("Noto Sans CJK SC"));
+        QCOMPARE(UiScale::languageFont().pixelSize(), 21);
+        // An index without an entry: empty family, Qt's default size.
+        UiScale::setLanguageIndex(3);
+        QVERIFY(UiScale::languageFont().family().isEmpty());
+        QCOMPARE(UiScale::languageFont().pixelSize(), -1);
+    }
+
+    void messageBoxKinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<int>("result");
+        QTest::addRow("ok accepts") << 2 << "msgBoxYesBtn" << 1;
+        QTest::addRow("yes accepts") << 1 << "msgBoxYesBtn" << 1;
+        QTest::addRow("no rejects") << 1 << "msgBoxNoBtn" << 0;
+    }
+
+    void messageBoxKinds()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, click);
+        QFETCH(int, result);
+        VornMessageBox box(kind, QString(), QStringLiteral("Warning"), QStringLiteral("Text"));
+        QCOMPARE(box.findChildren<QToolButton *>().size(), kind == 1 ? 2 : 1);
+        QCOMPARE(box.findChild<QToolButton *>(QStringLiteral("msgBoxNoBtn")) != nullptr, kind == 1);
+        auto *yes = box.findChild<QToolButton *>(QStringLiteral("msgBoxYesBtn"));
+        QVERIFY(yes);
+        QCOMPARE(yes->text(), kind == 1 ? QStringLiteral("Yes") : QStringLiteral("Ok"));
+        QCOMPARE(yes->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!yes->icon().isNull()); // the compiled-in resource
+        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel1"))->text(),
+                 QStringLiteral("Warning"));
+        QVERIFY(box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->wordWrap());
+        QCOMPARE(clickAndRun(box, click), result);
+    }
+
+    void oneOkButtonIsCentred()
+    {
+        VornMessageBox box(2, QString(), QStringLiteral("Warning"), QStringLiteral("Text"));
+        box.show();
+        auto *ok = box.findChild<QToolButton *>(QStringLiteral("msgBoxYesBtn"));
+        QTRY_VERIFY(ok->isVisible());
+        QVERIFY(qAbs(ok->geometry().center().x() - box.width() / 2) <= 2);
+    }
+
+    void messageBoxScales()
+    {
+        UiScale::setFactor(1.5);
+        VornMessageBox box(2, QString(), QStringLiteral("Warning"), QStringLiteral("Text"));
+        QCOMPARE(box.size(), QSize(717, 463));
+        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->font().pixelSize(),
+                 21);
+        UiScale::setFactor(1.0);
+        VornMessageBox small(1, QString(), QStringLiteral("Warning"), QStringLiteral("Text"));
+        QCOMPARE(small.size(), QSize(478, 309));
+    }
+
+    void waitForDeviceBoxClosesWhenAMouseIsOpened()
+    {
+        VornMessageBox box(2, QString(), QStringLiteral("Warning"),
+                           QStringLiteral("NO MOUSE DETECTED!"), nullptr, true);
+        QElapsedTimer clock;
+        QTimer::singleShot(150, [] { ShellState::setDeviceOpen(true); });
+        clock.start();
+        QCOMPARE(box.exec(), 1);
+        QVERIFY(box.closedByDevice());
+        QVERIFY(clock.elapsed() >= 150);
+        QVERIFY2(clock.elapsed() < 150 + 100 + 80, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void boxWithoutWaitingIgnoresTheDevice()
+    {
+        ShellState::setDeviceOpen(true);
+        VornMessageBox box(2, QString(), QStringLiteral("Warning"), QStringLiteral("Text"));
+        QTimer::singleShot(300, &box, [&box] { box.done(7); });
+        QCOMPARE(box.exec(), 7);
+        QVERIFY(!box.closedByDevice());
+    }
+
+    void pushButtonStates()
+    {
+        const QStringList three = {QStringLiteral("/skin/button_1.png"),
+                                   QStringLiteral("/skin/button_2.png"),
+                                   QStringLiteral("/skin/button_3.png")};
+        VornPushButton button(three);
+        button.setIndex(7);
+        button.resize(100, 30);
+        button.show();
+        QSignalSpy entered(&button, &VornPushButton::EnterSignal);
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(&button, &enter);
+        QCOMPARE(button.state(), int(VornPushButton::Hover));
+        QTest::mousePress(&button, Qt::LeftButton);
+        QCOMPARE(button.state(), int(VornPushButton::Pressed));
+        QCOMPARE(entered.count(), 1);
+        QCOMPARE(entered.at(0).at(1).toInt(), 7);
+        QTest::mouseRelease(&button, Qt::LeftButton);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&button, &leave);
+        QCOMPARE(button.state(), int(VornPushButton::Normal));
+
+        // Selected freezes the pressed look.
+        button.setSelected(true);
+        QCoreApplication::sendEvent(&button, &leave);
+        QCOMPARE(button.state(), int(VornPushButton::Pressed));
+        button.setSelected(false);
+
+        // Inert: nothing changes, nothing is emitted.
+        button.setInert(true);
+        QTest::mousePress(&button, Qt::LeftButton);
+        QCOMPARE(button.state(), int(VornPushButton::Normal));
+        QCOMPARE(entered.count(), 1);
+
+        // One image: no hover look.
+        VornPushButton single({QStringLiteral("/skin/button_1.png")});
+        QCoreApplication::sendEvent(&single, &enter);
+        QCOMPARE(single.state(), int(VornPushButton::Normal));
+    }
+
+    void pushButtonTextColours()
+    {
+        QCOMPARE(VornPushButton::textColor(0, true), QColor(200, 200, 200));
+        QCOMPARE(VornPushButton::textColor(1, true), QColor(225, 225, 225));
+        QCOMPARE(VornPushButton::textColor(2, true), QColor(255, 255, 255));
+        QCOMPARE(VornPushButton::textColor(1, false), QColor(100, 100, 100));
+    }
+
+    void sliderShowsItsValueWhilePressed()
+    {
+        QWidget parent;
+        parent.resize(300, 100);
+        VornSlider slider(Qt::Horizontal, &parent);
+        slider.setGeometry(20, 50, 200, 20);
+        slider.setRange(1, 8);
+        parent.show();
+        QSignalSpy released(&slider, &VornSlider::MouseChange);
+        QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(190, 10));
+        QVERIFY(slider.valueLabel()->isVisible());
+        QCOMPARE(slider.valueLabel()->text(), QString::number(slider.value()));
+        QCOMPARE(slider.valueLabel()->size(), QSize(20, 20));
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(190, 10));
+        QVERIFY(!slider.valueLabel()->isVisible());
+        QCOMPARE(released.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestWidgetKit)
+#include "tst_widgetkit.moc"

@@ -1,0 +1,150 @@
+#include "widgets/VornMessageBox.h"
+
+#include "widgets/ShellState.h"
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+VornMessageBox::ExecHook &execHook()
+{
+    static VornMessageBox::ExecHook hook;
+    return hook;
+}
+
+const char kButtonStyle[] = "QToolButton{background-color:black;color:white;border-radius:3px;"
+                            "border:1px outset red;padding:2px 8px;}"
+                            "QToolButton:hover{border-color:rgb(255,80,80);}";
+
+} // namespace
+
+VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &heading,
+                               const QString &text, QWidget *parent, bool waitForDevice,
+                               Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , m_kind(kind)
+    , m_background(Skin::pixmap(QStringLiteral("/skin/dlg.png")))
+{
+    setWindowTitle(title);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setModal(true);
+    setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
+
+    QFont font(QStringLiteral("Consolas"));
+    font.setWeight(75);
+    font.setPixelSize(UiScale::scaled(14));
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::white);
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("msgBoxIconLabel"));
+    icon->setPixmap(Skin::pixmap(QStringLiteral("/skin/warn.png"))
+                        .scaled(UiScale::scaled(45), UiScale::scaled(45), Qt::KeepAspectRatio,
+                                Qt::SmoothTransformation));
+    auto *label1 = new QLabel(heading, this);
+    label1->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
+    auto *label2 = new QLabel(text, this);
+    label2->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
+    label2->setWordWrap(true);
+    QFont bold = font;
+    bold.setBold(true);
+    label1->setFont(bold);
+    label2->setFont(font);
+    label1->setPalette(palette);
+    label2->setPalette(palette);
+
+    auto *texts = new QVBoxLayout;
+    texts->addStretch();
+    texts->addWidget(label1);
+    texts->addSpacing(UiScale::scaled(8));
+    texts->addWidget(label2);
+    texts->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addSpacing(UiScale::scaled(30));
+    top->addWidget(icon);
+    top->addSpacing(UiScale::scaled(30));
+    top->addLayout(texts, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    if (kind == YesNo) {
+        QToolButton *yes =
+            makeButton(tr("Yes"), QStringLiteral(":/yes_Btn"), QStringLiteral("msgBoxYesBtn"));
+        QToolButton *no =
+            makeButton(tr("No"), QStringLiteral(":/no_Btn"), QStringLiteral("msgBoxNoBtn"));
+        connect(yes, &QToolButton::released, this, &QDialog::accept);
+        connect(no, &QToolButton::released, this, &QDialog::reject);
+        buttons->addWidget(yes);
+        buttons->addStretch();
+        buttons->addWidget(no);
+    } else {
+        QToolButton *ok =
+            makeButton(tr("Ok"), QStringLiteral(":/yes_Btn"), QStringLiteral("msgBoxYesBtn"));
+        connect(ok, &QToolButton::released, this, &QDialog::accept);
+        buttons->addWidget(ok);
+    }
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    layout->addSpacing(UiScale::scaled(30));
+
+    if (waitForDevice) {
+        m_waitTimer = new QTimer(this);
+        m_waitTimer->setInterval(100);
+        connect(m_waitTimer, &QTimer::timeout, this, &VornMessageBox::GetPlugInSignal);
+        m_waitTimer->start();
+    }
+}
+
+QToolButton *VornMessageBox::makeButton(const QString &text, const QString &icon,
+                                        const QString &name)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(UiScale::scaled(16), UiScale::scaled(16)));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QLatin1String(kButtonStyle));
+    button->setMinimumWidth(UiScale::scaled(80));
+    return button;
+}
+
+void VornMessageBox::setExecHook(ExecHook hook)
+{
+    execHook() = std::move(hook);
+}
+
+int VornMessageBox::exec()
+{
+    if (execHook())
+        return execHook()(this);
+    return QDialog::exec();
+}
+
+void VornMessageBox::GetPlugInSignal()
+{
+    if (!ShellState::deviceOpen())
+        return;
+    m_closedByDevice = true;
+    m_waitTimer->stop();
+    accept();
+}
+
+void VornMessageBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_background.isNull())
+        painter.drawPixmap(rect(), m_background);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QThread>
+
+#include <atomic>
+
+class QProgressBar;
+
+// Starts the write-everything sequence: its only job is to signal the
+// progress dialog from outside the dialog's own event loop.
+class VornProcessThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    VornProcessThread();
+    void stop() { m_stop = true; }
+
+signals:
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    std::atomic<bool> m_stop{false};
+};
+
+// The small progress box behind which the store is saved to its files and
+// sent to the mouse.
+class VornProcessDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit VornProcessDialog(QWidget *parent = nullptr);
+
+    QProgressBar *progressBar() const { return m_bar; }
+    // Progress values shown, in order (tests).
+    const QList<int> &shownValues() const { return m_shown; }
+
+public slots:
+    // Entry from the thread: shows 15 and runs the update at once.
+    void slotProcessDlg();
+    // Entry without a thread (loading a profile file): runs the update
+    // 100 ms later.
+    void startDelayed();
+
+private slots:
+    void updateProgress();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void show(int value);
+
+    QPixmap m_background;
+    QProgressBar *m_bar;
+    QList<int> m_shown;
+};

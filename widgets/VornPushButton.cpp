@@ -1,0 +1,125 @@
+#include "widgets/VornPushButton.h"
+
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+VornPushButton::VornPushButton(const QStringList &images, QWidget *parent, const QIcon &icon)
+    : QPushButton(parent)
+{
+    setImages(images);
+    if (!icon.isNull())
+        setIcon(icon);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(UiScale::languageFont());
+    setCursor(Qt::PointingHandCursor);
+}
+
+void VornPushButton::setImages(const QStringList &images)
+{
+    m_images.clear();
+    for (const QString &image : images)
+        m_images.append(Skin::pixmap(image));
+    update();
+}
+
+void VornPushButton::setInert(bool inert)
+{
+    m_inert = inert;
+    if (inert)
+        setState(Normal);
+}
+
+void VornPushButton::setSelected(bool selected)
+{
+    m_selected = selected;
+    m_state = selected ? Pressed : Normal;
+    update();
+}
+
+QColor VornPushButton::textColor(int state, bool enabled)
+{
+    if (!enabled)
+        return QColor(100, 100, 100);
+    switch (state) {
+    case Hover:
+        return QColor(225, 225, 225);
+    case Pressed:
+        return QColor(255, 255, 255);
+    default:
+        return QColor(200, 200, 200);
+    }
+}
+
+void VornPushButton::setState(int state)
+{
+    if (m_selected || m_state == state)
+        return;
+    m_state = state;
+    update();
+}
+
+void VornPushButton::enterEvent(QEvent *event)
+{
+    if (!m_inert && m_images.size() >= 2)
+        setState(Hover);
+    QPushButton::enterEvent(event);
+}
+
+void VornPushButton::leaveEvent(QEvent *event)
+{
+    if (!m_inert)
+        setState(Normal);
+    QPushButton::leaveEvent(event);
+}
+
+void VornPushButton::mousePressEvent(QMouseEvent *event)
+{
+    if (m_inert) {
+        event->ignore();
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        setState(Pressed);
+        emit EnterSignal(this, m_index);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void VornPushButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_inert) {
+        event->ignore();
+        return;
+    }
+    setState(rect().contains(event->pos()) && m_images.size() >= 2 ? Hover : Normal);
+    QPushButton::mouseReleaseEvent(event);
+}
+
+void VornPushButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int shown = isEnabled() ? qMin(m_state, m_images.size() - 1) : 0;
+    if (shown >= 0 && !m_images.at(shown).isNull()) {
+        painter.setOpacity(isEnabled() ? 1.0 : 0.4);
+        painter.drawPixmap(rect(), m_images.at(shown));
+        painter.setOpacity(1.0);
+    }
+
+    QRect textRect = rect();
+    if (!icon().isNull()) {
+        const QSize size = iconSize();
+        const int x = text().isEmpty() ? (width() - size.width()) / 2 : 4;
+        icon().paint(&painter, QRect(QPoint(x, (height() - size.height()) / 2), size));
+        if (!text().isEmpty())
+            textRect.setLeft(x + size.width() + 4);
+    }
+    if (!text().isEmpty()) {
+        painter.setFont(font());
+        painter.setPen(textColor(m_state, isEnabled()));
+        painter.drawText(textRect, Qt::AlignCenter, text());
+    }
+}

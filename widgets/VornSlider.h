@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSlider>
+
+class QLabel;
+
+// A slider whose value rides above the handle while the mouse holds it;
+// MouseChange tells the owner the user let go.
+class VornSlider : public QSlider
+{
+    Q_OBJECT
+
+public:
+    explicit VornSlider(Qt::Orientation orientation = Qt::Horizontal, QWidget *parent = nullptr);
+
+    // The label that follows the handle (hidden unless the mouse is down).
+    QLabel *valueLabel() const { return m_label; }
+
+signals:
+    void MouseChange();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void placeLabel();
+
+    QLabel *m_label;
+};
