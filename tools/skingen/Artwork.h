@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+// Every skin image of the program, drawn with QPainter.
+namespace Artwork {
+
+struct Image
+{
+    QString name; // path below the skin folder, e.g. "dlg.png" or "mouse/NX-19.png"
+    std::function<QImage()> draw;
+};
+
+QVector<Image> allImages();
+
+// The two icons compiled into the program (":/yes_Btn", ":/no_Btn").
+QImage resourceIcon(bool yes);
+
+} // namespace Artwork
