@@ -1,0 +1,183 @@
+#include "common/CatalogueFile.h"
+#include "common/TestHome.h"
+
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceContext.h"
+#include "device/VornHidReadThread.h"
+#include "device/hid/VirtualMouseBackend.h"
+
+#include <QtTest>
+
+// The two reader threads over a virtual mouse.
+class TestReaders : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    VirtualMouseBackend *m_mice = nullptr;
+
+    void open()
+    {
+        QCOMPARE(enumerateDevices(), 0);
+        openDeviceByName("NX-19");
+        QVERIFY(DeviceContext::interface0Handle());
+        QVERIFY(DeviceContext::interface1Handle());
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        DeviceContext::reset();
+        writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
+        loadDeviceCatalogue();
+        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
+        m_mice = backend.get();
+        DeviceContext::installHid(std::move(backend), m_mice);
+    }
+    void cleanup()
+    {
+        DeviceContext::reset();
+        m_home.reset();
+    }
+
+    void statusReports_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QString>("signal");
+        QTest::addColumn<QList<int>>("arguments");
+        QTest::addRow("profile") << QByteArray("\x08\x01\x03\x00\x00\x00\x00\x00", 8)
+                                 << "RefreshProfile" << QList<int>{3};
+        QTest::addRow("dpi stage") << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
+                                   << "RefreshDPIStage" << QList<int>{4};
+        QTest::addRow("report rate") << QByteArray("\x08\x06\x02\x00\x00\x00\x00\x00", 8)
+                                     << "RefreshPollRate" << QList<int>{2};
+        QTest::addRow("lighting: bytes 3 and 5")
+            << QByteArray("\x08\x09\x07\x02\x05\x03\x00\x00", 8) << "RefreshLightModeSignal"
+            << QList<int>{2, 3};
+        QTest::addRow("other kind")
+            << QByteArray("\x08\x05\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
+        QTest::addRow("other report id")
+            << QByteArray("\x07\x01\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
+    }
+
+    void statusReports()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QString, signal);
+        QFETCH(QList<int>, arguments);
+        VornHidReadThread2 reader;
+        QSignalSpy profile(&reader, &VornHidReadThread2::RefreshProfile);
+        QSignalSpy dpi(&reader, &VornHidReadThread2::RefreshDPIStage);
+        QSignalSpy rate(&reader, &VornHidReadThread2::RefreshPollRate);
+        QSignalSpy light(&reader, &VornHidReadThread2::RefreshLightModeSignal);
+        reader.decodeReport(reinterpret_cast<const unsigned char *>(report.constData()));
+        const QMap<QString, QSignalSpy *> spies = {{"RefreshProfile", &profile},
+                                                   {"RefreshDPIStage", &dpi},
+                                                   {"RefreshPollRate", &rate},
+                                                   {"RefreshLightModeSignal", &light}};
+        for (auto it = spies.cbegin(); it != spies.cend(); ++it) {
+            QCOMPARE(it.value()->count(), it.key() == signal ? 1 : 0);
+            if (it.key() != signal)
+                continue;
+            const QList<QVariant> got = it.value()->at(0);
+            QCOMPARE(got.size(), arguments.size());
+            for (int i = 0; i < got.size(); ++i)
+                QCOMPARE(got.at(i).toInt(), arguments.at(i));
+        }
+    }
+
+    void hostActionCodes_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<int>("code");
+        QTest::addRow("first") << QByteArray("\x01\xFF\x1F\x00", 4) << 0x1F;
+        QTest::addRow("find") << QByteArray("\x05\xFF\x24\x00", 4) << 0x24;
+        QTest::addRow("last") << QByteArray("\x01\xFF\x26\x00", 4) << 0x26;
+        QTest::addRow("past the table") << QByteArray("\x01\xFF\x27\x00", 4) << 0;
+        QTest::addRow("before the table") << QByteArray("\x01\xFF\x1E\x00", 4) << 0;
+        QTest::addRow("no 0xFF marker") << QByteArray("\x01\xFE\x20\x00", 4) << 0;
+    }
+
+    void hostActionCodes()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(int, code);
+        QCOMPARE(int(VornHidReadThread::hostActionCode(
+                     reinterpret_cast<const unsigned char *>(report.constData()))),
+                 code);
+    }
+
+    void withoutAMouseTheThreadsEndAtOnceAndSayNothing()
+    {
+        VornHidReadThread first;
+        VornHidReadThread2 second;
+        first.start();
+        second.start();
+        QVERIFY(first.wait(1000));
+        QVERIFY(second.wait(1000));
+    }
+
+    void aReportFromTheMouseArrivesAsASignal()
+    {
+        open();
+        VornHidReadThread2 reader;
+        QSignalSpy profile(&reader, &VornHidReadThread2::RefreshProfile);
+        QTest::ignoreMessage(QtDebugMsg, "VornHidReadThread2.");
+        reader.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->switchProfile(QStringLiteral("NX-19"), 4));
+        QTRY_COMPARE(profile.count(), 1);
+        QCOMPARE(profile.at(0).at(0).toInt(), 4);
+        reader.stop();
+        closeDevice();
+        QVERIFY(reader.wait(1000));
+    }
+
+    void closingTheDeviceEndsAStoppedReader()
+    {
+        open();
+        VornHidReadThread first;
+        VornHidReadThread2 second;
+        first.start();
+        second.start();
+        QTest::qWait(200); // both are blocked in their read now
+        QVERIFY(first.isRunning());
+        QVERIFY(second.isRunning());
+        first.isStop = true;
+        second.stop();
+        QVERIFY(!first.wait(150)); // still in the read
+        QTest::ignoreMessage(QtDebugMsg, "VornHidReadThread isStop.");
+        QTest::ignoreMessage(QtDebugMsg, "VornHidReadThread 2 isStop.");
+        closeDevice();
+        QVERIFY(first.wait(1000));
+        QVERIFY(second.wait(1000));
+    }
+
+    void oldReadersEndAfterAReplug()
+    {
+        open();
+        VornHidReadThread2 old;
+        old.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->unplug(QStringLiteral("NX-19")));
+        old.stop();
+        QVERIFY(old.wait(1000));
+        QVERIFY(m_mice->plug(QStringLiteral("NX-19")));
+        closeDevice();
+        open();
+        VornHidReadThread2 fresh;
+        QSignalSpy rate(&fresh, &VornHidReadThread2::RefreshPollRate);
+        fresh.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->switchReportRate(QStringLiteral("NX-19"), 8));
+        QTRY_COMPARE(rate.count(), 1);
+        fresh.stop();
+        closeDevice();
+        QVERIFY(fresh.wait(1000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReaders)
+#include "tst_readers.moc"
