@@ -37,11 +37,7 @@ public:
         filter.dbcc_name[0] = 0;
         m_notify = RegisterDeviceNotificationW(reinterpret_cast<HWND>(windowId), &filter,
                                                DEVICE_NOTIFY_WINDOW_HANDLE);
-        if (!m_notify) {
-            qCDebug(lcDevice) << "注册失败";
-            return false;
-        }
-        return true;
+        return m_notify != nullptr;
     }
 
     bool nativeEvent(const QByteArray &eventType, void *message) override

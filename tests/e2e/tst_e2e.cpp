@@ -1,0 +1,337 @@
+#include "common/TestHome.h"
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <csignal>
+
+// The real window under an X server (run by CTest through xvfb-run), on
+// virtual mice driven through their control socket, watched with xdotool.
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Window
+    {
+        QString id;
+        QRect geometry;
+    };
+
+    std::unique_ptr<TestHome> m_home;
+    QString m_socket;
+    QString m_trace;
+    QString m_output;
+
+    static QString tool(const QStringList &command, int *status = nullptr)
+    {
+        QProcess p;
+        p.start(command.first(), command.mid(1));
+        p.waitForFinished(15000);
+        if (status)
+            *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+
+    QProcessEnvironment environment(const QString &mice) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home->dataHome());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->runtimeDir());
+        env.insert(QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice);
+        env.insert(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"), m_socket);
+        env.insert(QStringLiteral("KORVALEN_HID_TRACE"), m_trace);
+        env.insert(QStringLiteral("KORVALEN_GSETTINGS"), QStringLiteral("/bin/false"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        return env;
+    }
+
+    bool start(QProcess &app, const QString &mice)
+    {
+        app.setProcessEnvironment(environment(mice));
+        app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        app.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"), {});
+        if (!app.waitForStarted(5000))
+            return false;
+        // Up once its control socket answers.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000) {
+            if (control(QStringLiteral("refreshes NX-19")) != QLatin1String("(no answer)"))
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    QString control(const QString &command) const
+    {
+        QLocalSocket socket;
+        socket.connectToServer(m_socket);
+        if (!socket.waitForConnected(500))
+            return QStringLiteral("(no answer)");
+        socket.write(command.toUtf8() + '\n');
+        socket.flush();
+        while (!socket.canReadLine()) {
+            if (!socket.waitForReadyRead(3000))
+                return QStringLiteral("(no answer)");
+        }
+        return QString::fromUtf8(socket.readLine()).trimmed();
+    }
+
+    static QList<Window> visibleWindows(qint64 pid)
+    {
+        QList<Window> windows;
+        const QStringList ids =
+            tool({QStringLiteral("xdotool"), QStringLiteral("search"),
+                  QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid)})
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &id : ids) {
+            const QString shell =
+                tool({QStringLiteral("xdotool"), QStringLiteral("getwindowgeometry"),
+                      QStringLiteral("--shell"), id});
+            QMap<QString, int> v;
+            for (const QString &line : shell.split(QLatin1Char('\n'))) {
+                const int eq = line.indexOf(QLatin1Char('='));
+                if (eq > 0)
+                    v.insert(line.left(eq), line.mid(eq + 1).toInt());
+            }
+            windows.append(
+                {id, QRect(v.value(QStringLiteral("X")), v.value(QStringLiteral("Y")),
+                           v.value(QStringLiteral("WIDTH")), v.value(QStringLiteral("HEIGHT")))});
+        }
+        return windows;
+    }
+
+    static bool hasWindow(qint64 pid, const QSize &size)
+    {
+        const QList<Window> windows = visibleWindows(pid);
+        for (const Window &w : windows) {
+            if (w.geometry.size() == size)
+                return true;
+        }
+        return false;
+    }
+
+    static QRect windowOfSize(qint64 pid, const QSize &size)
+    {
+        const QList<Window> windows = visibleWindows(pid);
+        for (const Window &w : windows) {
+            if (w.geometry.size() == size)
+                return w.geometry;
+        }
+        return QRect();
+    }
+
+    // The feature reports of a trace, without their times.
+    static QStringList reports(const QString &file, int fromLine = 0)
+    {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        const QStringList lines = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
+        QStringList result;
+        for (int i = fromLine; i < lines.size(); ++i) {
+            const QString rest = lines.at(i).section(QLatin1Char(' '), 1);
+            if (rest.startsWith(QLatin1String("set_feature")) ||
+                rest.startsWith(QLatin1String("get_feature")))
+                result << rest;
+        }
+        return result;
+    }
+
+    static int lineCount(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : 0;
+    }
+
+    void screenshot(const QString &name)
+    {
+        const QString file = m_output + QLatin1Char('/') + name + QStringLiteral(".png");
+        tool({QStringLiteral("import"), QStringLiteral("-window"), QStringLiteral("root"), file});
+        QVERIFY2(QFileInfo(file).size() > 1000, qPrintable(file));
+        qInfo("screenshot: %s", qPrintable(file));
+    }
+
+    static void click(const QPoint &at)
+    {
+        tool({QStringLiteral("xdotool"), QStringLiteral("mousemove"), QString::number(at.x()),
+              QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+    }
+
+    static QString productValue(const QString &dataHome, const QString &key)
+    {
+        QSettings s(dataHome + QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Config.ini"),
+                    QSettings::IniFormat);
+        return s.value(key).toString();
+    }
+
+    static void stop(QProcess &app)
+    {
+        if (app.state() == QProcess::NotRunning)
+            return;
+        app.terminate();
+        if (!app.waitForFinished(5000)) {
+            app.kill();
+            app.waitForFinished(5000);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X server (CTest runs this under xvfb-run)");
+        m_output = QStringLiteral(KORVALEN_APP_DIR "/tests/e2e-output");
+        QDir().mkpath(m_output);
+    }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_socket = m_home->runtimeDir() + QStringLiteral("/mice");
+        m_trace = m_home->path() + QStringLiteral("/trace.txt");
+    }
+
+    void cleanup() { m_home.reset(); }
+
+    void windowAppearsAndASecondInstanceExits()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QTRY_VERIFY_WITH_TIMEOUT(hasWindow(app.processId(), QSize(999, 640)), 10000);
+        QTest::qWait(300);
+        screenshot(QStringLiteral("main-window"));
+
+        QProcess second;
+        second.setProcessEnvironment(environment(QStringLiteral("NX-19")));
+        second.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"), {});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(app.state(), QProcess::Running);
+        QVERIFY(hasWindow(app.processId(), QSize(999, 640)));
+        stop(app);
+    }
+
+    void unpluggingWarnsAndPluggingBackReloads()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QTRY_VERIFY_WITH_TIMEOUT(hasWindow(app.processId(), QSize(999, 640)), 10000);
+        const QString defaults =
+            m_home->dataHome() +
+            QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/DefaultProfile.prof");
+        QVERIFY(QFile::exists(defaults));
+        QFile::remove(defaults);
+
+        QCOMPARE(control(QStringLiteral("unplug NX-19")), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(hasWindow(app.processId(), QSize(478, 309)), 5000);
+        screenshot(QStringLiteral("no-mouse-warning"));
+
+        QCOMPARE(control(QStringLiteral("plug NX-19")), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(!hasWindow(app.processId(), QSize(478, 309)), 5000);
+        QVERIFY(hasWindow(app.processId(), QSize(999, 640)));
+        // The reload wrote the model's default profile file again.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(defaults), 5000);
+        stop(app);
+    }
+
+    void aProfileSwitchOnTheMouseShowsAndSendsNothing()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QTRY_VERIFY_WITH_TIMEOUT(hasWindow(app.processId(), QSize(999, 640)), 10000);
+        QTest::qWait(500);
+        const int before = reports(m_trace).size();
+        QCOMPARE(control(QStringLiteral("profile NX-19 3")), QStringLiteral("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            productValue(m_home->dataHome(), QStringLiteral("Config/ProfileID")),
+            QStringLiteral("3"), 5000);
+        QTest::qWait(300);
+        QCOMPARE(reports(m_trace).size(), before);
+        QCOMPARE(control(QStringLiteral("refreshes NX-19")), QString());
+        screenshot(QStringLiteral("profile-4-from-the-mouse"));
+        stop(app);
+    }
+
+    void applySendsWhatTheToolSends()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QRect window;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(window = windowOfSize(app.processId(), QSize(999, 640))).isNull(), 10000);
+        QTest::qWait(500);
+        const int from = lineCount(m_trace);
+        // The Apply button, third in the footer (design place 835,556 110x26).
+        click(window.topLeft() + QPoint(835 + 55, 556 + 13));
+        // The upload ends with the macro step; wait until the trace is quiet.
+        int last = -1;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000) {
+            QTest::qWait(1500);
+            const int now = reports(m_trace, from).size();
+            if (now > 0 && now == last)
+                break;
+            last = now;
+        }
+        const QStringList fromWindow = reports(m_trace, from);
+        QVERIFY(fromWindow.size() > 50);
+        stop(app);
+
+        const QString toolTrace = m_home->path() + QStringLiteral("/tool.txt");
+        QProcess ctl;
+        QProcessEnvironment env = environment(QStringLiteral("NX-19"));
+        env.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"));
+        env.remove(QStringLiteral("KORVALEN_HID_TRACE"));
+        ctl.setProcessEnvironment(env);
+        ctl.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
+                  {QStringLiteral("--virtual"), QStringLiteral("NX-19"), QStringLiteral("--trace"),
+                   toolTrace, QStringLiteral("apply")});
+        QVERIFY(ctl.waitForFinished(60000));
+        QCOMPARE(ctl.exitCode(), 0);
+        QCOMPARE(reports(toolTrace), fromWindow);
+    }
+
+    void withoutAMouseOnlyTheTrayRemains()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty())
+            QSKIP("trayer is not installed");
+        QProcess tray;
+        tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top")});
+        QVERIFY(tray.waitForStarted(5000));
+        QTest::qWait(500);
+
+        QProcess app;
+        // A virtual backend with no mouse plugged in.
+        QVERIFY(start(app, QStringLiteral(",")));
+        QRect box;
+        QTRY_VERIFY_WITH_TIMEOUT(!(box = windowOfSize(app.processId(), QSize(478, 309))).isNull(),
+                                 5000);
+        screenshot(QStringLiteral("no-mouse-at-start"));
+        // The Ok button sits centred near the bottom of the box.
+        click(box.topLeft() + QPoint(239, 309 - 30 - 14));
+        QTRY_VERIFY_WITH_TIMEOUT(!hasWindow(app.processId(), QSize(478, 309)), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!hasWindow(app.processId(), QSize(999, 640)), 5000);
+        QCOMPARE(app.state(), QProcess::Running);
+        // What is left of the program is its icon in the notification area.
+        const QList<Window> left = visibleWindows(app.processId());
+        for (const Window &w : left)
+            QVERIFY2(w.geometry.width() <= 64 && w.geometry.height() <= 64,
+                     qPrintable(
+                         QStringLiteral("%1x%2").arg(w.geometry.width()).arg(w.geometry.height())));
+        QVERIFY(!left.isEmpty());
+        stop(app);
+        tray.kill();
+        tray.waitForFinished(3000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"

@@ -1,0 +1,428 @@
+#include "common/TestHome.h"
+
+#include "app/MousecfgWidget.h"
+#include "device/DeviceContext.h"
+#include "device/VornHidReadThread.h"
+#include "device/hid/VirtualMouseBackend.h"
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+#include "store/ProductConfig.h"
+#include "store/ProfileFile.h"
+#include "store/StoreContext.h"
+#include "widgets/ShellState.h"
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornLineEdit.h"
+#include "widgets/VornMenu.h"
+#include "widgets/VornMessageBox.h"
+#include "widgets/VornPushButton.h"
+
+#include <QLabel>
+#include <QtTest>
+
+// The main window on the offscreen platform, over virtual mice.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    QString m_lastText; // of the last box, which is gone when exec() returns
+    int m_boxes = 0;
+
+    VirtualMouseBackend *installMice(const QStringList &names)
+    {
+        auto backend = std::make_unique<VirtualMouseBackend>(names);
+        VirtualMouseBackend *raw = backend.get();
+        DeviceContext::installHid(std::move(backend), raw);
+        return raw;
+    }
+
+    std::unique_ptr<MousecfgWidget> makeWindow(const QStringList &mice)
+    {
+        installMice(mice);
+        return std::make_unique<MousecfgWidget>();
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        // Pointer-speed calls reach a stand-in that fails, never the desktop.
+        qputenv("KORVALEN_GSETTINGS", "/bin/false");
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        DeviceContext::reset();
+        DeviceContext::setProtocolDelayHook([](int) {});
+        StoreContext::reset();
+        ShellState::reset();
+        UiScale::reset();
+        m_boxes = 0;
+        VornMessageBox::setExecHook([this](VornMessageBox *box) {
+            ++m_boxes;
+            m_lastText = box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
+            return 1;
+        });
+    }
+
+    void cleanup()
+    {
+        VornMessageBox::setExecHook(nullptr);
+        DeviceContext::reset();
+        StoreContext::reset();
+        m_home.reset();
+    }
+
+    void resizeRule_data()
+    {
+        QTest::addColumn<int>("screenClass");
+        QTest::addColumn<int>("previousClass");
+        QTest::addColumn<QSize>("current");
+        QTest::addColumn<QSize>("designed");
+        QTest::addColumn<int>("result");
+        QTest::addRow("1240 is within 9 of 1248")
+            << 0 << 0 << QSize(1240, 800) << QSize(1240, 800) << 1;
+        QTest::addRow("1237 is not") << 0 << 0 << QSize(1237, 800) << QSize(1237, 800) << 0;
+        QTest::addRow("1757 is within 9 of 1748")
+            << 2 << 2 << QSize(1757, 1120) << QSize(1757, 1120) << 3;
+        QTest::addRow("999 exactly") << 1 << 1 << QSize(999, 640) << QSize(999, 640) << 0;
+        QTest::addRow("class changed: the screen decides")
+            << 2 << 1 << QSize(1248, 800) << QSize(1248, 800) << 2;
+        QTest::addRow("size not the designed one: the screen decides")
+            << 1 << 1 << QSize(1000, 640) << QSize(1248, 800) << 1;
+    }
+
+    void resizeRule()
+    {
+        QFETCH(int, screenClass);
+        QFETCH(int, previousClass);
+        QFETCH(QSize, current);
+        QFETCH(QSize, designed);
+        QFETCH(int, result);
+        QCOMPARE(MousecfgWidget::resizeClass(screenClass, previousClass, current, designed),
+                 result);
+    }
+
+    void backgroundsPerSizeClass()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        QCOMPARE(window->sizeClass(), 0); // offscreen screens are 96 dpi
+        QCOMPARE(window->size(), QSize(999, 640));
+        QCOMPARE(window->background(0).size(), QSize(999, 640));
+        QCOMPARE(window->background(1).size(), QSize(1248, 800));
+        QCOMPARE(window->background(2).size(), QSize(1498, 960));
+        // Classes without a file of their own are the first one scaled.
+        QCOMPARE(window->background(4).size(), QSize(1998, 1280));
+        QCOMPARE(window->background(16).size(), QSize(4995, 3200));
+    }
+
+    void switchTab_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("frontPicture");
+        QTest::addColumn<bool>("viewButtons");
+        QTest::addColumn<bool>("markers");
+        QTest::addRow("lighting") << 0 << true << false << false;
+        QTest::addRow("customize") << 1 << true << true << true;
+        QTest::addRow("dpi") << 2 << false << false << false;
+        QTest::addRow("macro") << 3 << false << false << false;
+    }
+
+    void switchTab()
+    {
+        QFETCH(int, tab);
+        QFETCH(bool, frontPicture);
+        QFETCH(bool, viewButtons);
+        QFETCH(bool, markers);
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        window->show();
+        window->switchTab(tab);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(window->tabButton(i)->isSelected(), i == tab);
+        QCOMPARE(window->frontPicture()->isVisible(), frontPicture);
+        QVERIFY(!window->sidePicture()->isVisible());
+        QCOMPARE(window->frontButton()->isVisible(), viewButtons);
+        QCOMPARE(window->sideButton()->isVisible(), viewButtons);
+        QCOMPARE(window->marker(0, 0)->isVisible(), markers);
+        QCOMPARE(window->marker(2, 1)->isVisible(), markers);
+        // The side markers only ever show in the side view.
+        QVERIFY(!window->marker(1, 0)->isVisible());
+    }
+
+    void markersFollowTheModelsButtons_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("front");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("scroll");
+        QTest::addRow("NX-19") << "NX-19" << 6 << 0 << 2;
+        QTest::addRow("NX-01 with its keypad") << "NX-01" << 6 << 12 << 0;
+        QTest::addRow("NX-55") << "NX-55" << 10 << 0 << 2;
+        QTest::addRow("TEST") << "TEST" << 7 << 0 << 0;
+    }
+
+    void markersFollowTheModelsButtons()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, front);
+        QFETCH(int, side);
+        QFETCH(int, scroll);
+        auto window = makeWindow({model});
+        window->show();
+        window->switchTab(MousecfgWidget::TabCustomize);
+        auto visible = [&](int group, int count) {
+            int n = 0;
+            for (int i = 0; i < count; ++i)
+                n += window->marker(group, i)->isVisible() ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(visible(0, 20), front);
+        QCOMPARE(visible(2, 2), scroll);
+        QTest::mouseClick(window->sideButton(), Qt::LeftButton);
+        QCOMPARE(visible(1, 20), side);
+        QCOMPARE(visible(0, 20), 0);
+        // Markers sit over the picture.
+        const QRect picture = window->frontPicture()->geometry();
+        QVERIFY(picture.contains(window->marker(0, 0)->geometry()));
+        QVERIFY(!window->frontPicture()->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(!window->sidePicture()->pixmap(Qt::ReturnByValue).isNull(), side > 0);
+    }
+
+    void frontAndSideViewsKeepTheGroup()
+    {
+        auto window = makeWindow({QStringLiteral("NX-30")});
+        window->show();
+        window->switchTab(MousecfgWidget::TabCustomize);
+        QTest::mouseClick(window->marker(2, 1), Qt::LeftButton);
+        QCOMPARE(window->currentGroup(), 2);
+        QCOMPARE(window->selectedMarker(2), 1);
+        QVERIFY(window->marker(2, 1)->isSelected());
+
+        QTest::mouseClick(window->sideButton(), Qt::LeftButton);
+        QVERIFY(!window->frontView());
+        QCOMPARE(window->currentGroup(), 1);
+        QCOMPARE(window->savedGroup(), 2);
+        QVERIFY(window->sidePicture()->isVisible());
+        QVERIFY(!window->frontPicture()->isVisible());
+        QVERIFY(window->sideButton()->isSelected());
+
+        QTest::mouseClick(window->frontButton(), Qt::LeftButton);
+        QVERIFY(window->frontView());
+        QCOMPARE(window->currentGroup(), 2);
+        QVERIFY(window->frontButton()->isSelected());
+
+        // Selecting a marker deselects every other.
+        window->selectButtonMarker(4, 0);
+        QVERIFY(window->marker(0, 4)->isSelected());
+        QVERIFY(!window->marker(2, 1)->isSelected());
+        QCOMPARE(window->selectedMarker(2), 1);
+    }
+
+    void selectMode()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        ProfileStore &store = StoreContext::store();
+        // Make the file of mode 3 differ from the record in memory.
+        ProfileData onDisk = store.profiles[2];
+        onDisk.pollrate = 8;
+        QVERIFY(saveProfileFile(onDisk, store.profileNames[2]));
+        store.profiles[2].pollrate = 1;
+
+        window->selectMode(2, false);
+        QCOMPARE(store.curProfile, quint8(2));
+        QCOMPARE(store.profiles[2].pollrate, quint8(1));
+        QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 3"));
+        QCOMPARE(window->nameEdit()->text(), store.profileNames[2]);
+        QSettings product(productConfigPath(), QSettings::IniFormat);
+        QCOMPARE(product.value(QStringLiteral("Config/ProfileID")).toInt(), 2);
+
+        window->selectMode(2, true);
+        QCOMPARE(store.profiles[2].pollrate, quint8(8));
+        QCOMPARE(store.profiles[2].ProfileName, store.profileNames[2]);
+    }
+
+    void modeMenuSize_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("modes");
+        QTest::addRow("NX-04 keeps three") << "NX-04" << 3;
+        QTest::addRow("NX-19") << "NX-19" << 5;
+        QTest::addRow("NX-05") << "NX-05" << 5;
+    }
+
+    void modeMenuSize()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, modes);
+        auto window = makeWindow({model});
+        QCOMPARE(window->modeActionCount(), modes);
+        QCOMPARE(window->modeMenu()->actions().size(), modes);
+        // A report of a mode the model lacks is ignored.
+        const quint8 before = StoreContext::store().curProfile;
+        window->slotRefreshProfile(quint8(modes));
+        QCOMPARE(StoreContext::store().curProfile, before);
+    }
+
+    void lightModeReportUsesTheModelsClass()
+    {
+        // NX-01 is class 1, NX-19 class 3: the same bytes mean different
+        // effects.
+        auto window = makeWindow({QStringLiteral("NX-01")});
+        QSignalSpy selected(window.get(), &MousecfgWidget::lightModeSelected);
+        window->slotRefreshLightMode(2, 3);
+        QCOMPARE(selected.at(0).at(0).toInt(), 8);
+        writeProductName(QStringLiteral("NX-19"));
+        window->slotRefreshLightMode(2, 3);
+        QCOMPARE(selected.at(1).at(0).toInt(), 0);
+    }
+
+    void readerSlotsUpdateTheStore()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        ProfileStore &store = StoreContext::store();
+        window->slotRefreshRate(3);
+        QCOMPARE(store.profiles[store.curProfile].pollrate, quint8(3));
+
+        window->slotRefreshProfile(3);
+        QCOMPARE(store.curProfile, quint8(3));
+        QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 4"));
+
+        window->slotRefreshDPIStage(2);
+        QCOMPARE(store.profiles[3].dpi, quint8(2));
+        QSettings file(profileFilePath(store.profileNames[3]), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 2);
+
+        window->slotRefreshLift(1);
+        QCOMPARE(store.LiftHigh, quint8(1));
+    }
+
+    void languageSwitch()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        QCOMPARE(window->tabButton(0)->text(), QStringLiteral("LIGHTING"));
+        window->setLanguage(1);
+        QCOMPARE(window->tabButton(0)->text(), QString::fromUtf8("灯光"));
+        QCOMPARE(window->modeButtonText().left(2), QString::fromUtf8("模式"));
+        QCOMPARE(readLangId(), 1);
+        QCOMPARE(UiScale::languageIndex(), 1);
+        window->setLanguage(2);
+        QCOMPARE(window->tabButton(0)->text(), QString::fromUtf8("燈光"));
+        window->setLanguage(0);
+        QCOMPARE(window->tabButton(0)->text(), QStringLiteral("LIGHTING"));
+        QCOMPARE(readLangId(), 0);
+    }
+
+    void startsWithTheStoredLanguage()
+    {
+        writeLangId(2);
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        QCOMPARE(window->languageIndex(), 2);
+        QCOMPARE(window->tabButton(3)->text(), QString::fromUtf8("巨集"));
+        QCoreApplication::removeTranslator(window->findChild<QTranslator *>());
+    }
+
+    void noMouseWarnsAndWaitsForOne()
+    {
+        VornMessageBox::setExecHook(nullptr);
+        auto window = makeWindow({});
+        QCOMPARE(window->connectedCount(), 0);
+        VirtualMouseBackend *mice = DeviceContext::virtualMice();
+        bool closedByDevice = false;
+        // Plug the mouse in while the warning is up.
+        QTimer::singleShot(400, [mice] { mice->plug(QStringLiteral("NX-19")); });
+        VornMessageBox::setExecHook([&](VornMessageBox *box) {
+            ++m_boxes;
+            const int result = box->QDialog::exec();
+            closedByDevice = box->closedByDevice();
+            return result;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(m_boxes == 1 && closedByDevice, 5000);
+        QVERIFY(ShellState::deviceOpen());
+        QCOMPARE(window->connectedCount(), 1);
+        QVERIFY(window->isVisible());
+        QVERIFY(window->readersRunning());
+        QVERIFY(!ShellState::warningOpen());
+    }
+
+    void removingTheLastMouseWarnsAgain()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        QVERIFY(window->readersRunning());
+        QTest::qWait(300); // past the start-up's own check for a mouse
+        QCOMPARE(m_boxes, 0);
+        DeviceContext::virtualMice()->unplug(QStringLiteral("NX-19"));
+        QTRY_COMPARE(m_boxes, 1);
+        QCOMPARE(window->connectedCount(), 0);
+        QVERIFY(!window->readersRunning());
+        QVERIFY(!DeviceContext::interface1Handle());
+        QCOMPARE(m_lastText, QStringLiteral("NO MOUSE DETECTED!"));
+    }
+
+    void stoppedReadersGoOnceTheyHaveEnded()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        QCOMPARE(VornHidReader::liveCount(), 2);
+        QTest::qWait(300);
+        DeviceContext::virtualMice()->unplug(QStringLiteral("NX-19"));
+        QTRY_COMPARE(m_boxes, 1);
+        QTRY_COMPARE(VornHidReader::liveCount(), 0);
+        DeviceContext::virtualMice()->plug(QStringLiteral("NX-19"));
+        QTRY_VERIFY(window->readersRunning());
+        QCOMPARE(VornHidReader::liveCount(), 2);
+        window.reset();
+        QCOMPARE(VornHidReader::liveCount(), 0);
+    }
+
+    void trayClicks()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        window->hide();
+        window->iconActivated(QSystemTrayIcon::Context);
+        QVERIFY(window->isHidden());
+        window->iconActivated(QSystemTrayIcon::Trigger);
+        QVERIFY(window->isVisible());
+        window->iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window->isHidden());
+        // While the warning is up a click does nothing.
+        window->show();
+        ShellState::setWarningOpen(true);
+        window->iconActivated(QSystemTrayIcon::Trigger);
+        QVERIFY(window->isVisible());
+    }
+
+    void draggingMovesPastFourPixels()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        window->show();
+        window->move(100, 100);
+        const QPoint start = window->pos();
+        const QPoint inside(500, 600); // on the background, away from any control
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, inside);
+        QMouseEvent small(QEvent::MouseMove, inside + QPoint(2, 2),
+                          window->mapToGlobal(inside + QPoint(2, 2)), Qt::NoButton, Qt::LeftButton,
+                          {});
+        QCoreApplication::sendEvent(window.get(), &small);
+        QCOMPARE(window->pos(), start);
+        QMouseEvent far(QEvent::MouseMove, inside + QPoint(30, 10),
+                        window->mapToGlobal(inside + QPoint(30, 10)), Qt::NoButton, Qt::LeftButton,
+                        {});
+        QCoreApplication::sendEvent(window.get(), &far);
+        QCOMPARE(window->pos(), start + QPoint(30, 10));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, inside);
+    }
+
+    void theMouseSwitchesProfileByItself()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        QTRY_VERIFY(window->readersRunning());
+        QTest::qWait(150); // the readers are in their read
+        QVERIFY(DeviceContext::virtualMice()->switchProfile(QStringLiteral("NX-19"), 2));
+        QTRY_COMPARE(StoreContext::store().curProfile, quint8(2));
+        QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 3"));
+        // Nothing went back to the mouse.
+        QCOMPARE(DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")), QByteArray());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
