@@ -303,8 +303,8 @@ void VirtualMouseBackend::finishReportLocked(Mouse &mouse, bool unplugAfter,
         unplugLocked(mouse, notices);
 }
 
-int VirtualMouseBackend::sendFeatureReport(HidDevice *device, const unsigned char *data,
-                                           std::size_t length)
+int VirtualMouseBackend::featureReport(HidDevice *device, const unsigned char *data,
+                                       std::size_t length, const std::function<int(Mouse &)> &body)
 {
     QVector<DeviceNotice> notices;
     int result = -1;
@@ -315,74 +315,62 @@ int VirtualMouseBackend::sendFeatureReport(HidDevice *device, const unsigned cha
             return -1;
         Mouse &m = *h->mouse;
         bool unplugAfter = false;
-        const bool ok = beginReportLocked(m, &unplugAfter);
-        if (ok && reportLength(data[0]) == int(length)) {
-            const int address = data[2] | (data[3] << 8);
-            const int count = data[4];
-            switch (data[1]) {
-            case 0xF3:
-                if (8 + count <= int(length) && address + count <= kMemorySize) {
-                    std::memcpy(m.memory.data() + address, data + 8, size_t(count));
-                    result = int(length);
-                }
-                break;
-            case 0xF2:
-                if (address + count <= kMemorySize) {
-                    m.readArmed = true;
-                    m.readAddress = address;
-                    m.readLength = count;
-                    result = int(length);
-                }
-                break;
-            case 0xF1:
-                m.refreshes.append(char(data[3]));
-                result = int(length);
-                break;
-            case 0xF5:
-                m.modes.append(char(data[2]));
-                result = int(length);
-                break;
-            default:
-                break;
-            }
-        }
+        if (beginReportLocked(m, &unplugAfter) && reportLength(data[0]) == int(length))
+            result = body(m);
         finishReportLocked(m, unplugAfter, &notices);
     }
     emitNotices(notices);
     return result;
 }
 
+int VirtualMouseBackend::sendFeatureReport(HidDevice *device, const unsigned char *data,
+                                           std::size_t length)
+{
+    return featureReport(device, data, length, [data, length](Mouse &m) {
+        const int address = data[2] | (data[3] << 8);
+        const int count = data[4];
+        switch (data[1]) {
+        case 0xF3:
+            if (8 + count > int(length) || address + count > kMemorySize)
+                return -1;
+            std::memcpy(m.memory.data() + address, data + 8, size_t(count));
+            return int(length);
+        case 0xF2:
+            if (address + count > kMemorySize)
+                return -1;
+            m.readArmed = true;
+            m.readAddress = address;
+            m.readLength = count;
+            return int(length);
+        case 0xF1:
+            m.refreshes.append(char(data[3]));
+            return int(length);
+        case 0xF5:
+            m.modes.append(char(data[2]));
+            return int(length);
+        default:
+            return -1;
+        }
+    });
+}
+
 int VirtualMouseBackend::getFeatureReport(HidDevice *device, unsigned char *data,
                                           std::size_t length)
 {
-    QVector<DeviceNotice> notices;
-    int result = -1;
-    {
-        QMutexLocker locker(&m_mutex);
-        Handle *h = liveHandle(device);
-        if (!h || h->interfaceIndex != 1 || !data || length == 0)
-            return -1;
-        Mouse &m = *h->mouse;
-        bool unplugAfter = false;
-        const bool ok = beginReportLocked(m, &unplugAfter);
-        if (ok && reportLength(data[0]) == int(length)) {
-            const unsigned char reportId = data[0];
-            std::memset(data, 0, length);
-            data[0] = reportId;
-            data[1] = 0xF2;
-            if (m.readArmed && 8 + m.readLength <= int(length)) {
-                data[2] = uchar(m.readAddress & 0xFF);
-                data[3] = uchar(m.readAddress >> 8);
-                data[4] = uchar(m.readLength);
-                std::memcpy(data + 8, m.memory.constData() + m.readAddress, size_t(m.readLength));
-            }
-            m.readArmed = false;
-            result = int(length);
+    return featureReport(device, data, length, [data, length](Mouse &m) {
+        const unsigned char reportId = data[0];
+        std::memset(data, 0, length);
+        data[0] = reportId;
+        data[1] = 0xF2;
+        if (m.readArmed && 8 + m.readLength <= int(length)) {
+            data[2] = uchar(m.readAddress & 0xFF);
+            data[3] = uchar(m.readAddress >> 8);
+            data[4] = uchar(m.readLength);
+            std::memcpy(data + 8, m.memory.constData() + m.readAddress, size_t(m.readLength));
         }
-        finishReportLocked(m, unplugAfter, &notices);
-    }
-    emitNotices(notices);
-    return result;
+        m.readArmed = false;
+        return int(length);
+    });
 }
 
 quint16 VirtualMouseBackend::releaseNumber(const QByteArray &path)
@@ -464,12 +452,12 @@ void VirtualMouseBackend::queueLocked(Mouse &mouse, int interfaceIndex, const QB
 bool VirtualMouseBackend::queueInputReport(const QString &name, int interfaceIndex,
                                            const QByteArray &report)
 {
-    QMutexLocker locker(&m_mutex);
-    Mouse *m = find(name);
-    if (!m || !m->plugged || interfaceIndex < 0 || interfaceIndex > 1)
-        return false;
-    queueLocked(*m, interfaceIndex, report);
-    return true;
+    return actOnPluggedMouse(name, [this, interfaceIndex, &report](Mouse &m) {
+        if (interfaceIndex < 0 || interfaceIndex > 1)
+            return false;
+        queueLocked(m, interfaceIndex, report);
+        return true;
+    });
 }
 
 namespace {
@@ -492,64 +480,72 @@ int reportRateAddress(int profile)
 
 } // namespace
 
-bool VirtualMouseBackend::switchProfile(const QString &name, int profile)
+bool VirtualMouseBackend::actOnPluggedMouse(const QString &name,
+                                            const std::function<bool(Mouse &)> &action)
 {
     QMutexLocker locker(&m_mutex);
     Mouse *m = find(name);
-    if (!m || !m->plugged || profile < 0 || profile > 4)
-        return false;
-    m->memory[0x02C] = char(profile);
-    queueLocked(*m, 1, statusReport(1, profile));
-    return true;
+    return m && m->plugged && action(*m);
+}
+
+bool VirtualMouseBackend::switchProfile(const QString &name, int profile)
+{
+    return actOnPluggedMouse(name, [this, profile](Mouse &m) {
+        if (profile < 0 || profile > 4)
+            return false;
+        m.memory[0x02C] = char(profile);
+        queueLocked(m, 1, statusReport(1, profile));
+        return true;
+    });
 }
 
 bool VirtualMouseBackend::switchDpiStage(const QString &name, int stage)
 {
-    QMutexLocker locker(&m_mutex);
-    Mouse *m = find(name);
-    if (!m || !m->plugged || stage < 0 || stage > 4)
-        return false;
-    m->memory[profileBase(m->memory.at(0x02C)) + 2] = char(stage);
-    queueLocked(*m, 1, statusReport(2, stage));
-    return true;
+    return actOnPluggedMouse(name, [this, stage](Mouse &m) {
+        if (stage < 0 || stage > 4)
+            return false;
+        m.memory[profileBase(m.memory.at(0x02C)) + 2] = char(stage);
+        queueLocked(m, 1, statusReport(2, stage));
+        return true;
+    });
 }
 
 bool VirtualMouseBackend::switchReportRate(const QString &name, int code)
 {
-    QMutexLocker locker(&m_mutex);
-    Mouse *m = find(name);
-    if (!m || !m->plugged || code < 0 || code > 255)
-        return false;
-    m->memory[reportRateAddress(std::clamp(int(m->memory.at(0x02C)), 0, 4))] = char(code);
-    queueLocked(*m, 1, statusReport(6, code));
-    return true;
+    return actOnPluggedMouse(name, [this, code](Mouse &m) {
+        if (code < 0 || code > 255)
+            return false;
+        m.memory[reportRateAddress(std::clamp(int(m.memory.at(0x02C)), 0, 4))] = char(code);
+        queueLocked(m, 1, statusReport(6, code));
+        return true;
+    });
 }
 
 bool VirtualMouseBackend::switchLighting(const QString &name, int code, int variant)
 {
-    QMutexLocker locker(&m_mutex);
-    Mouse *m = find(name);
-    if (!m || !m->plugged || code < 0 || code > 255 || variant < 0 || variant > 255)
-        return false;
-    const int address = 0x449 + 8 * std::clamp(int(m->memory.at(0x02C)), 0, 4);
-    m->memory[address + 3] = char(code);
-    m->memory[address + 5] = char(variant);
-    queueLocked(*m, 1, statusReport(9, 0, code, variant));
-    return true;
+    return actOnPluggedMouse(name, [this, code, variant](Mouse &m) {
+        if (code < 0 || code > 255 || variant < 0 || variant > 255)
+            return false;
+        const int address = 0x449 + 8 * std::clamp(int(m.memory.at(0x02C)), 0, 4);
+        m.memory[address + 3] = char(code);
+        m.memory[address + 5] = char(variant);
+        queueLocked(m, 1, statusReport(9, 0, code, variant));
+        return true;
+    });
 }
 
 bool VirtualMouseBackend::pressHostAction(const QString &name, int code)
 {
-    QMutexLocker locker(&m_mutex);
-    Mouse *m = find(name);
-    if (!m || !m->plugged || code < 0 || code > 255)
-        return false;
-    QByteArray report(kInputReportSize, '\0');
-    report[0] = char(1);
-    report[1] = char(0xFF);
-    report[2] = char(code);
-    queueLocked(*m, 0, report);
-    return true;
+    return actOnPluggedMouse(name, [this, code](Mouse &m) {
+        if (code < 0 || code > 255)
+            return false;
+        QByteArray report(kInputReportSize, '\0');
+        report[0] = char(1);
+        report[1] = char(0xFF);
+        report[2] = char(code);
+        queueLocked(m, 0, report);
+        return true;
+    });
 }
 
 bool VirtualMouseBackend::failNthReport(const QString &name, int n)

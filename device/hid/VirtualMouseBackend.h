@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWaitCondition>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -105,6 +106,12 @@ private:
     bool beginReportLocked(Mouse &mouse, bool *unplugAfter);
     void finishReportLocked(Mouse &mouse, bool unplugAfter, QVector<DeviceNotice> *notices);
     void emitNotices(const QVector<DeviceNotice> &notices);
+    // Runs action under the lock on the named mouse if it is plugged in.
+    bool actOnPluggedMouse(const QString &name, const std::function<bool(Mouse &)> &action);
+    // The path every feature report takes: handle and interface checks,
+    // fault injection, the report-length check, then body.
+    int featureReport(HidDevice *device, const unsigned char *data, std::size_t length,
+                      const std::function<int(Mouse &)> &body);
     Handle *liveHandle(HidDevice *device) const;
 
     mutable QMutex m_mutex;

@@ -1,3 +1,4 @@
+#include "common/CtlProcess.h"
 #include "common/TestHome.h"
 
 #include <QProcess>
@@ -9,31 +10,11 @@ class TestCtl : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Run = CtlResult;
 
     Run ctl(const QStringList &args, const QMap<QString, QString> &env = {})
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE"));
-        environment.remove(QStringLiteral("KORVALEN_HID_TRACE"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home->dataHome());
-        for (auto it = env.cbegin(); it != env.cend(); ++it)
-            environment.insert(it.key(), it.value());
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"), args);
-        Run run;
-        if (!process.waitForFinished(20000))
-            return run;
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runCtl(*m_home, args, env);
     }
 
     // "NX-19" -> "connected" etc., from the list table.

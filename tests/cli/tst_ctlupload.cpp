@@ -1,3 +1,4 @@
+#include "common/CtlProcess.h"
 #include "common/TestHome.h"
 
 #include "cli/CtlCommands.h"
@@ -20,12 +21,7 @@ class TestCtlUpload : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Run = CtlResult;
 
     std::unique_ptr<TestHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
@@ -59,25 +55,7 @@ private:
 
     Run ctl(const QStringList &args, const QMap<QString, QString> &env = {})
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE"));
-        environment.remove(QStringLiteral("KORVALEN_HID_TRACE"));
-        environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_FAIL"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home->dataHome());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->runtimeDir());
-        environment.insert(QStringLiteral("KORVALEN_GSETTINGS"), QStringLiteral("/bin/true"));
-        for (auto it = env.cbegin(); it != env.cend(); ++it)
-            environment.insert(it.key(), it.value());
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"), args);
-        Run run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runCtl(*m_home, args, env);
     }
 
     QByteArray memory(const QString &model, int address, int length)
