@@ -292,7 +292,6 @@ void MousecfgWidget::buildChrome()
         m_scrollMarkers[size_t(i)]->setIndex(i);
         m_scrollMarkers[size_t(i)]->setObjectName(QStringLiteral("marker2_%1").arg(i));
     }
-    loadMousePictures();
     selectButtonMarker(0, 0);
 
     m_modeMenu = new VornMenu(this);
@@ -398,12 +397,6 @@ void MousecfgWidget::layoutChildren()
     place(m_okButton, footer(0));
     place(m_cancelButton, footer(1));
     place(m_applyButton, footer(2));
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        place(m_frontMarkers[size_t(i)], m_markerRects[size_t(i)]);
-        place(m_sideMarkers[size_t(i)], m_markerRects[size_t(20 + i)]);
-    }
-    for (int i = 0; i < kScrollMarkers; ++i)
-        place(m_scrollMarkers[size_t(i)], m_markerRects[size_t(40 + i)]);
     m_modeMenu->setFixedWidth(int(152 * m_scale));
     m_profileMenu->setFixedWidth(int(152 * m_scale));
 
@@ -419,6 +412,7 @@ void MousecfgWidget::layoutChildren()
     m_modeMenu->setFont(font);
     m_profileMenu->setFont(font);
     m_mouseMenu->setFont(font);
+    // Pictures and markers depend on the scale and the model.
     loadMousePictures();
 }
 
@@ -908,8 +902,7 @@ bool MousecfgWidget::readersRunning() const
 
 void MousecfgWidget::reloadAfterOpen()
 {
-    loadMousePictures();
-    layoutChildren();
+    layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
     showCurrentMode();
     readSavedNames(m_profileList);
