@@ -159,6 +159,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     m_dragging = false;
     m_frontView = true;
+    m_panelSet.create(this);
     clearMarkerState();
     switchTab(TabLighting);
     loadPanels();
@@ -412,6 +413,7 @@ void MousecfgWidget::layoutChildren()
     m_modeMenu->setFont(font);
     m_profileMenu->setFont(font);
     m_mouseMenu->setFont(font);
+    m_panelSet.place(m_scale);
     // Pictures and markers depend on the scale and the model.
     loadMousePictures();
 }
@@ -618,14 +620,12 @@ void MousecfgWidget::onModeAction()
 
 void MousecfgWidget::loadPanels()
 {
-    // The settings panels take the current record here as each of them
-    // joins the window.
+    m_panelSet.load(StoreContext::store());
 }
 
 void MousecfgWidget::collectPanels()
 {
-    // Copies the DPI, pointer-speed, report-rate and lift-off panels'
-    // values back into the store as each of them joins the window.
+    m_panelSet.collect(StoreContext::store());
 }
 
 void MousecfgWidget::switchTab(int index)
@@ -635,6 +635,7 @@ void MousecfgWidget::switchTab(int index)
     m_currentTab = index;
     for (int i = 0; i < 4; ++i)
         m_tabs[size_t(i)]->setSelected(i == index);
+    m_panelSet.showTab(index);
     m_frontButton->setVisible(index == TabCustomize);
     m_sideButton->setVisible(index == TabCustomize);
     if (index == TabCustomize) {
@@ -659,6 +660,7 @@ void MousecfgWidget::setFrontView(bool front)
     }
     for (int i = 0; i < kScrollMarkers; ++i)
         m_scrollMarkers[size_t(i)]->setVisible(front && m_markerPresent[size_t(40 + i)]);
+    emit viewChanged(front, m_selectedMarker[size_t(m_currentGroup)], m_currentGroup);
 }
 
 void MousecfgWidget::selectButtonMarker(int iBtn, int iType)
@@ -721,12 +723,14 @@ void MousecfgWidget::slotButtonClicked()
     for (int i = 0; i < kMarkersPerGroup; ++i) {
         if (s == m_frontMarkers[size_t(i)]) {
             selectButtonMarker(i, 0);
+            emit markerClicked(i, 0);
             return;
         }
     }
     for (int i = 0; i < kScrollMarkers; ++i) {
         if (s == m_scrollMarkers[size_t(i)]) {
             selectButtonMarker(i, 2);
+            emit markerClicked(i, 2);
             return;
         }
     }
@@ -801,6 +805,7 @@ void MousecfgWidget::retranslate()
         m_modeButton->setText(m_modeActions[size_t(current)]->text());
     m_loadConfigAction->setText(tr("&Load Config"));
     m_quitAction->setText(tr("&Quit"));
+    m_panelSet.retranslate();
     layoutChildren();
 }
 
@@ -1077,6 +1082,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     const int mode = store.curProfile % kModeCount;
     store.profiles[mode].dpi = iDPI;
     writeDpiStageToFile(store.profileNames[mode], iDPI);
+    emit dpiStageRefreshed(iDPI);
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1, quint8 iBuff2)
@@ -1088,11 +1094,13 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     ProfileStore &store = StoreContext::store();
     store.profiles[store.curProfile % kModeCount].pollrate = iRate;
+    emit pollRateRefreshed(iRate);
 }
 
 void MousecfgWidget::slotRefreshLift(quint8 iLift)
 {
     StoreContext::store().LiftHigh = iLift;
+    emit liftRefreshed(iLift);
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent *event)

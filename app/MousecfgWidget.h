@@ -6,6 +6,8 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include "app/PanelSet.h"
+
 #include <array>
 #include <vector>
 
@@ -83,6 +85,7 @@ public:
     VornPushButton *mouseSelector() const { return m_mouseSelector; }
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
+    const PanelSet &panelSet() const { return m_panelSet; }
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -106,6 +109,17 @@ signals:
     // The lighting panel selects this effect (issued by the mouse's own
     // lighting button).
     void lightModeSelected(int index);
+    // The mouse switched DPI stage, report rate or lift-off by itself; the
+    // store already holds the new value.
+    void dpiStageRefreshed(quint8 stage);
+    void pollRateRefreshed(quint8 rate);
+    void liftRefreshed(quint8 lift);
+    // A front or scroll marker was clicked: the button panel shows that
+    // button (group 0 front, 2 scroll).
+    void markerClicked(int index, int group);
+    // The view changed: the button panel follows with the selected button
+    // of the current group.
+    void viewChanged(bool front, int index, int group);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -210,6 +224,8 @@ private:
     VornHidReadThread2 *m_reader2 = nullptr;
     // Stopped readers still finishing their last read; deleted once done.
     std::vector<QPointer<VornHidReader>> m_retiredReaders;
+
+    PanelSet m_panelSet;
 
     // tray and language
     QSystemTrayIcon *m_tray = nullptr;

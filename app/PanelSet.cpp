@@ -1,0 +1,55 @@
+#include "app/PanelSet.h"
+
+#include "app/MousecfgWidget.h"
+#include "panels/SettingsPanel.h"
+
+void PanelSet::create(MousecfgWidget *window)
+{
+    Q_UNUSED(window)
+    // The panels join here in the window's order: buttons, DPI, pointer
+    // speed, report rate, lift-off, macros, lighting. Each is built with
+    // the window as parent, then add()ed and wired, e.g.
+    //   auto *buttons = new VornBtnWindow(window);
+    //   add(buttons);
+    //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
+    //                    &MousecfgWidget::slotPopOneClickBox);
+}
+
+void PanelSet::add(SettingsPanel *panel)
+{
+    m_panels.push_back(panel);
+}
+
+void PanelSet::load(ProfileStore &store) const
+{
+    for (SettingsPanel *p : m_panels)
+        p->loadRecord(store);
+}
+
+void PanelSet::collect(ProfileStore &store) const
+{
+    for (SettingsPanel *p : m_panels)
+        p->collectRecord(store);
+}
+
+void PanelSet::retranslate() const
+{
+    for (SettingsPanel *p : m_panels)
+        p->retranslate();
+}
+
+void PanelSet::place(double scale) const
+{
+    for (SettingsPanel *p : m_panels) {
+        const QRect r = p->designRect();
+        p->setGeometry(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale),
+                       int(r.height() * scale));
+        p->rescale();
+    }
+}
+
+void PanelSet::showTab(int tab) const
+{
+    for (SettingsPanel *p : m_panels)
+        p->setVisible(p->tab() == tab);
+}

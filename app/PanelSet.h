@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+#include <vector>
+
+class MousecfgWidget;
+class SettingsPanel;
+struct ProfileStore;
+
+// The settings panels of the main window, built in the window's order and
+// wired to it. This is the one place that knows the concrete panel
+// classes; the window talks to them only through SettingsPanel.
+class PanelSet
+{
+public:
+    // Builds every panel as a child of the window and connects the panels'
+    // signals to the window's slots and the window's signals to them.
+    void create(MousecfgWidget *window);
+
+    void load(ProfileStore &store) const;
+    void collect(ProfileStore &store) const;
+    void retranslate() const;
+    // Places every panel at its design rectangle times the scale.
+    void place(double scale) const;
+    // Shows the panels of this tab and hides the others.
+    void showTab(int tab) const;
+
+    const std::vector<SettingsPanel *> &panels() const { return m_panels; }
+
+    // The first panel of this type, or null.
+    template<class T>
+    T *find() const
+    {
+        for (SettingsPanel *p : m_panels) {
+            if (auto *t = qobject_cast<T *>(p))
+                return t;
+        }
+        return nullptr;
+    }
+
+private:
+    void add(SettingsPanel *panel);
+
+    std::vector<SettingsPanel *> m_panels;
+};
