@@ -1,14 +1,14 @@
 #include "app/MousecfgWidget.h"
 
 #include "app/MouseLayout.h"
+#include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
+#include "device/DeviceSession.h"
 #include "device/HostActions.h"
 #include "device/LightingReports.h"
 #include "device/StoreUpload.h"
-#include "device/VornHidReadThread.h"
-#include "platform/DeviceNotices.h"
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
 #include "store/ProductConfig.h"
@@ -41,12 +41,6 @@
 #include <QTranslator>
 
 namespace {
-
-MousecfgWidget *&instancePointer()
-{
-    static MousecfgWidget *window = nullptr;
-    return window;
-}
 
 const char *const kLanguageFiles[] = {"/lang/en.qm", "/lang/sc.qm", "/lang/tc.qm"};
 
@@ -81,11 +75,6 @@ QStringList images(const char *stem)
 
 } // namespace
 
-MousecfgWidget *MousecfgWidget::instance()
-{
-    return instancePointer();
-}
-
 MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
@@ -113,13 +102,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (!background.isNull())
         setMask(background.mask());
 
-    m_connection = new DeviceConnection(this);
-    m_notices = DeviceNoticeService::create(this);
-    connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
-            &DeviceConnection::handleNotice);
-    if (!m_notices->start(quintptr(winId())))
-        qDebug() << "注册失败";
-    instancePointer() = this;
+    m_session = new DeviceSession(this);
+    DeviceConnection *connection = m_session->connection();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -128,27 +112,32 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_mouseMenu = new VornMenu(this);
     connect(m_mouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     connect(m_mouseSelector, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
-    connect(m_connection, &DeviceConnection::deviceListRefreshed, this,
+    connect(connection, &DeviceConnection::deviceListRefreshed, this,
             &MousecfgWidget::onDeviceListRefreshed);
-    connect(m_connection, &DeviceConnection::firstMouseArrived, this,
+    connect(connection, &DeviceConnection::firstMouseArrived, this,
             [this] { QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose); });
-    connect(m_connection, &DeviceConnection::lastMouseRemoved, this,
+    connect(connection, &DeviceConnection::lastMouseRemoved, this,
             &MousecfgWidget::onLastMouseRemoved);
-    connect(m_connection, &DeviceConnection::activeMouseRemoved, this,
+    connect(connection, &DeviceConnection::activeMouseRemoved, this,
             &MousecfgWidget::onActiveMouseRemoved);
 
-    m_connectedCount = 0;
-    loadDeviceCatalogue();
-    enumerateDevices();
-    m_connection->refreshDeviceList();
+    connect(m_session, &DeviceSession::RefreshProfile, this, &MousecfgWidget::slotRefreshProfile);
+    connect(m_session, &DeviceSession::RefreshLightModeSignal, this,
+            &MousecfgWidget::slotRefreshLightMode);
+    connect(m_session, &DeviceSession::RefreshDPIStage, this, &MousecfgWidget::slotRefreshDPIStage);
+    connect(m_session, &DeviceSession::RefreshPollRate, this, &MousecfgWidget::slotRefreshRate);
 
-    buildTray();
+    m_connectedCount = 0;
+    m_session->begin(quintptr(winId()));
+
+    m_tray = new WindowTray(this);
+    connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &WindowTray::loadConfigRequested, this, &MousecfgWidget::slotWarning);
     loadTranslator();
     buildChrome();
 
     readSavedNames(m_profileList);
-    openDeviceByName(readProductName().toUtf8());
-    startReaders();
+    m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
@@ -173,18 +162,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
 MousecfgWidget::~MousecfgWidget()
 {
-    stopReaders();
-    closeDevice();
-    exitDevice();
-    // A stopped reader ends once its read fails, which closing ensures.
-    for (const QPointer<VornHidReader> &reader : m_retiredReaders) {
-        if (reader) {
-            reader->wait(2000);
-            delete reader.data();
-        }
-    }
-    if (instancePointer() == this)
-        instancePointer() = nullptr;
+    // Readers stop and the device closes before any widget goes.
+    delete m_session;
 }
 
 QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
@@ -197,25 +176,6 @@ QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
                                          Qt::FastTransformation);
     }
     return pixmap;
-}
-
-void MousecfgWidget::buildTray()
-{
-    const QIcon icon(Skin::path(QStringLiteral("/skin/icon.ico")));
-    m_loadConfigAction = new QAction(tr("&Load Config"), this);
-    connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    m_quitAction = new QAction(tr("&Quit"), this);
-    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->addAction(m_loadConfigAction);
-    m_trayMenu->addAction(m_quitAction);
-    m_tray = new QSystemTrayIcon(this);
-    m_tray->setContextMenu(m_trayMenu);
-    connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    setWindowIcon(icon);
-    m_tray->setIcon(icon);
-    m_tray->setToolTip(QStringLiteral("KORVALEN Gaming Mouse"));
-    m_tray->setVisible(true);
 }
 
 void MousecfgWidget::loadTranslator()
@@ -333,25 +293,58 @@ void MousecfgWidget::buildChrome()
 
     setProfileFileCommandsEnabled(true);
 
-    // Every chrome button goes through the one click handler.
-    QList<VornPushButton *> buttons = {m_closeButton,    m_minButton,    m_languageButton,
-                                       m_modeButton,     m_frontButton,  m_sideButton,
-                                       m_resetAllButton, m_okButton,     m_cancelButton,
-                                       m_applyButton,    m_profileButton};
-    for (auto *b : m_modeButtons)
-        buttons << b;
-    for (auto *b : m_tabs)
-        buttons << b;
+    // Every chrome button goes through the one click handler; those
+    // without an action only open their menus.
+    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton,
+                                       m_resetAllButton};
     for (auto *b : m_profileCommands)
         buttons << b;
-    for (auto *b : m_frontMarkers)
-        buttons << b;
     for (auto *b : m_sideMarkers)
-        buttons << b;
-    for (auto *b : m_scrollMarkers)
-        buttons << b;
+        buttons << b; // the button panel's own side view handles these
     for (VornPushButton *b : buttons)
-        connect(b, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
+        onClick(b, nullptr);
+    onClick(m_closeButton, [this] { m_tray->closeWindow(); });
+    onClick(m_minButton, [this] { showMinimized(); });
+    for (int i = 0; i < kModeCount; ++i) {
+        onClick(m_modeButtons[size_t(i)], [this, i] {
+            StoreContext::store().curProfile = quint8(i);
+            selectMode(i, true);
+        });
+    }
+    for (int i = 0; i < 4; ++i)
+        onClick(m_tabs[size_t(i)], [this, i] { switchTab(i); });
+    onClick(m_frontButton, [this] {
+        m_frontView = true;
+        m_currentGroup = m_savedGroup;
+        setFrontView(true);
+    });
+    onClick(m_sideButton, [this] {
+        m_frontView = false;
+        m_savedGroup = m_currentGroup;
+        m_currentGroup = 1;
+        setFrontView(false);
+    });
+    for (int i = 0; i < kMarkersPerGroup; ++i) {
+        onClick(m_frontMarkers[size_t(i)], [this, i] {
+            selectButtonMarker(i, 0);
+            emit markerClicked(i, 0);
+        });
+    }
+    for (int i = 0; i < kScrollMarkers; ++i) {
+        onClick(m_scrollMarkers[size_t(i)], [this, i] {
+            selectButtonMarker(i, 2);
+            emit markerClicked(i, 2);
+        });
+    }
+    onClick(m_cancelButton, [this] {
+        m_tray->putAway();
+        selectMode(StoreContext::store().curProfile, true);
+    });
+    onClick(m_applyButton, [this] {
+        collectPanels();
+        uploadWithProgress();
+    });
+    onClick(m_okButton, [this] { uploadWithProgress(); });
     layoutChildren();
 }
 
@@ -680,74 +673,17 @@ void MousecfgWidget::selectButtonMarker(int iBtn, int iType)
     marker(iType, iBtn)->setSelected(true);
 }
 
+void MousecfgWidget::onClick(VornPushButton *button, std::function<void()> action)
+{
+    m_clickActions.insert(button, std::move(action));
+    connect(button, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
+}
+
 void MousecfgWidget::slotButtonClicked()
 {
-    QObject *s = sender();
-    if (s == m_closeButton) {
-        if (QSystemTrayIcon::isSystemTrayAvailable())
-            hide();
-        else
-            QCoreApplication::quit(); // nowhere to hide to
-        return;
-    }
-    if (s == m_minButton) {
-        showMinimized();
-        return;
-    }
-    for (int i = 0; i < kModeCount; ++i) {
-        if (s == m_modeButtons[size_t(i)]) {
-            StoreContext::store().curProfile = quint8(i);
-            selectMode(i, true);
-            return;
-        }
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (s == m_tabs[size_t(i)]) {
-            switchTab(i);
-            return;
-        }
-    }
-    if (s == m_frontButton) {
-        m_frontView = true;
-        m_currentGroup = m_savedGroup;
-        setFrontView(true);
-        return;
-    }
-    if (s == m_sideButton) {
-        m_frontView = false;
-        m_savedGroup = m_currentGroup;
-        m_currentGroup = 1;
-        setFrontView(false);
-        return;
-    }
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        if (s == m_frontMarkers[size_t(i)]) {
-            selectButtonMarker(i, 0);
-            emit markerClicked(i, 0);
-            return;
-        }
-    }
-    for (int i = 0; i < kScrollMarkers; ++i) {
-        if (s == m_scrollMarkers[size_t(i)]) {
-            selectButtonMarker(i, 2);
-            emit markerClicked(i, 2);
-            return;
-        }
-    }
-    if (s == m_cancelButton) {
-        hideToTray();
-        selectMode(StoreContext::store().curProfile, true);
-        return;
-    }
-    if (s == m_applyButton) {
-        collectPanels();
-        uploadWithProgress();
-        return;
-    }
-    if (s == m_okButton) {
-        uploadWithProgress();
-        return;
-    }
+    const auto it = m_clickActions.constFind(sender());
+    if (it != m_clickActions.constEnd() && *it)
+        (*it)();
 }
 
 void MousecfgWidget::uploadWithProgress()
@@ -758,14 +694,6 @@ void MousecfgWidget::uploadWithProgress()
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start(QThread::InheritPriority);
     dialog.exec();
-}
-
-void MousecfgWidget::hideToTray()
-{
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        hide();
-    else
-        showMinimized();
 }
 
 void MousecfgWidget::retranslate()
@@ -803,8 +731,7 @@ void MousecfgWidget::retranslate()
     const int current = StoreContext::store().curProfile % kModeCount;
     if (m_modeActions[size_t(current)])
         m_modeButton->setText(m_modeActions[size_t(current)]->text());
-    m_loadConfigAction->setText(tr("&Load Config"));
-    m_quitAction->setText(tr("&Quit"));
+    m_tray->retranslate();
     m_panelSet.retranslate();
     layoutChildren();
 }
@@ -857,52 +784,9 @@ void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
     }
 }
 
-void MousecfgWidget::startReaders()
-{
-    // Readers started while no mouse was open have ended by themselves;
-    // they are retired like any other before new ones take their place.
-    if (m_reader1 || m_reader2)
-        stopReaders();
-    m_reader1 = new VornHidReadThread;
-    m_reader1->start(QThread::InheritPriority);
-    m_reader2 = new VornHidReadThread2;
-    m_reader2->start(QThread::InheritPriority);
-    connect(m_reader2, &VornHidReadThread2::RefreshProfile, this,
-            &MousecfgWidget::slotRefreshProfile);
-    connect(m_reader2, &VornHidReadThread2::RefreshLightModeSignal, this,
-            &MousecfgWidget::slotRefreshLightMode);
-    connect(m_reader2, &VornHidReadThread2::RefreshDPIStage, this,
-            &MousecfgWidget::slotRefreshDPIStage);
-    connect(m_reader2, &VornHidReadThread2::RefreshPollRate, this,
-            &MousecfgWidget::slotRefreshRate);
-}
-
-void MousecfgWidget::stopReaders()
-{
-    VornHidReader *readers[] = {m_reader1, m_reader2};
-    for (VornHidReader *reader : readers) {
-        if (!reader)
-            continue;
-        reader->isStop = true;
-        QThread::msleep(10);
-        reader->stop();
-        // The thread object goes once its loop has ended: never while it
-        // runs, and never left behind.
-        connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-        if (reader->isFinished())
-            reader->deleteLater();
-        m_retiredReaders.emplace_back(reader);
-    }
-    m_reader1 = nullptr;
-    m_reader2 = nullptr;
-    m_retiredReaders.erase(std::remove_if(m_retiredReaders.begin(), m_retiredReaders.end(),
-                                          [](const QPointer<VornHidReader> &r) { return !r; }),
-                           m_retiredReaders.end());
-}
-
 bool MousecfgWidget::readersRunning() const
 {
-    return m_reader1 && m_reader2;
+    return m_session->readersRunning();
 }
 
 void MousecfgWidget::reloadAfterOpen()
@@ -920,8 +804,7 @@ void MousecfgWidget::reloadAfterOpen()
 
 void MousecfgWidget::slotWarnClose()
 {
-    openDeviceByName(readProductName().toUtf8());
-    startReaders();
+    m_session->openCurrent();
     clearMarkerState();
     reloadAfterOpen();
     ShellState::setDeviceOpen(true);
@@ -931,8 +814,7 @@ void MousecfgWidget::slotWarnClose()
 
 void MousecfgWidget::onLastMouseRemoved()
 {
-    stopReaders();
-    closeDevice();
+    m_session->closeAll();
     m_connectedCount = 0;
     ShellState::setDeviceOpen(false);
     ShellState::setWarningOpen(true);
@@ -941,31 +823,24 @@ void MousecfgWidget::onLastMouseRemoved()
 
 void MousecfgWidget::onActiveMouseRemoved(const QString &productName)
 {
-    stopReaders();
-    closeDevice();
-    openDeviceByName(productName.toUtf8());
-    startReaders();
-    clearMarkerState();
-    buildModeMenu();
-    reloadAfterOpen();
+    m_session->reopen(productName, [this] {
+        clearMarkerState();
+        buildModeMenu();
+        reloadAfterOpen();
+    });
 }
 
 void MousecfgWidget::slot_show_mousename(QAction *action)
 {
     if (!action)
         return;
-    stopReaders();
-    QThread::msleep(50);
-    closeDevice();
-    QThread::msleep(50);
-    clearMarkerState();
-    m_mouseSelector->setText(action->text());
-    writeProductName(action->text());
-    buildModeMenu();
-    openDeviceByName(action->text().toUtf8());
-    QThread::msleep(50);
-    reloadAfterOpen();
-    startReaders();
+    const QString name = action->text();
+    m_session->switchTo(name, [this, name] {
+        clearMarkerState();
+        m_mouseSelector->setText(name);
+        buildModeMenu();
+        reloadAfterOpen();
+    });
 }
 
 void MousecfgWidget::slotWarning()
@@ -988,7 +863,7 @@ void MousecfgWidget::slotWarning()
     // Closing the box any way (Esc included) counts as accepting it, so
     // that the tray does not stay locked.
     if (m_connectedCount == 0)
-        hideToTray();
+        m_tray->putAway();
     ShellState::setWarningOpen(false);
 }
 
@@ -1132,21 +1007,13 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
 
 void MousecfgWidget::closeEvent(QCloseEvent *event)
 {
-    // Closing hides into the tray; with no notification area there is
-    // nowhere to hide, so it ends the program as "&Quit" would.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        event->ignore();
-        hide();
-    } else {
-        event->accept();
-        QCoreApplication::quit();
-    }
+    m_tray->handleCloseEvent(event);
 }
 
 bool MousecfgWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
     Q_UNUSED(result)
-    if (m_notices)
-        m_notices->nativeEvent(eventType, message);
+    if (m_session)
+        m_session->nativeEvent(eventType, message);
     return false;
 }

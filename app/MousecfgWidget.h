@@ -8,21 +8,20 @@
 
 #include "app/PanelSet.h"
 
-#include <array>
-#include <vector>
+#include <QHash>
 
-class DeviceConnection;
-class DeviceNoticeService;
+#include <array>
+#include <functional>
+
+class DeviceSession;
 class QLabel;
 class QTranslator;
 class VornAction;
-class VornHidReader;
-class VornHidReadThread;
-class VornHidReadThread2;
 class VornLabel;
 class VornLineEdit;
 class VornMenu;
 class VornPushButton;
+class WindowTray;
 
 // The one top-level window: the mouse picture with its button markers, the
 // mode (on-board profile) selector, the tabs that host the settings panels,
@@ -41,9 +40,6 @@ public:
 
     explicit MousecfgWidget(QWidget *parent = nullptr);
     ~MousecfgWidget() override;
-
-    // The window that is running, for the hot-plug and tray paths.
-    static MousecfgWidget *instance();
 
     int connectedCount() const { return m_connectedCount; }
     int sizeClass() const { return m_iDpiVal; }
@@ -140,7 +136,6 @@ private slots:
 
 private:
     void buildChrome();
-    void buildTray();
     void loadTranslator();
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
@@ -150,11 +145,11 @@ private:
     void applyMarkerSkin();
     void clearMarkerState();
     void showCurrentMode();
-    void startReaders();
-    void stopReaders();
+    // Registers the action of a chrome button (none: it only opens its
+    // menu) and routes its clicks through slotButtonClicked.
+    void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
     void uploadWithProgress();
-    void hideToTray();
     void setProfileFileCommandsEnabled(bool enable);
     static constexpr bool kProfileFileCommandsOffered = false;
     int modeIndexOf(QObject *action) const;
@@ -218,23 +213,17 @@ private:
     VornMenu *m_mouseMenu = nullptr;
     QStringList m_mouseNames;
     int m_connectedCount = 0;
-    DeviceConnection *m_connection = nullptr;
-    DeviceNoticeService *m_notices = nullptr;
-    VornHidReadThread *m_reader1 = nullptr;
-    VornHidReadThread2 *m_reader2 = nullptr;
-    // Stopped readers still finishing their last read; deleted once done.
-    std::vector<QPointer<VornHidReader>> m_retiredReaders;
+    DeviceSession *m_session = nullptr;
 
     PanelSet m_panelSet;
 
     // tray and language
-    QSystemTrayIcon *m_tray = nullptr;
-    QMenu *m_trayMenu = nullptr;
-    QAction *m_loadConfigAction = nullptr;
-    QAction *m_quitAction = nullptr;
+    WindowTray *m_tray = nullptr;
     QTranslator *m_translator = nullptr;
 
     bool m_warningShowing = false;
+
+    QHash<QObject *, std::function<void()>> m_clickActions;
 
     // dragging
     bool m_dragging = false;
