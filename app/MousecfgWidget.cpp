@@ -1,6 +1,6 @@
 #include "app/MousecfgWidget.h"
 
-#include "app/MouseLayout.h"
+#include "app/MouseView.h"
 #include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
@@ -44,33 +44,9 @@ namespace {
 
 const char *const kLanguageFiles[] = {"/lang/en.qm", "/lang/sc.qm", "/lang/tc.qm"};
 
-// Models whose scroll markers are drawn as a wheel.
-bool usesWheelScrollMarkers(const QString &product)
-{
-    static const QStringList models = {
-        QStringLiteral("NX-55"), QStringLiteral("NX-56"), QStringLiteral("NX-57"),
-        QStringLiteral("NX-34"), QStringLiteral("NX-35"), QStringLiteral("NX-30"),
-        QStringLiteral("NX-27"), QStringLiteral("NX-26"), QStringLiteral("NX-49"),
-        QStringLiteral("NX-50"), QStringLiteral("NX-52"), QStringLiteral("NX-07"),
-        QStringLiteral("NX-09"), QStringLiteral("NX-46"), QStringLiteral("NX-10"),
-        QStringLiteral("NX-33"), QStringLiteral("NX-39"), QStringLiteral("NX-40"),
-        QStringLiteral("NX-41"), QStringLiteral("NX-51"), QStringLiteral("NX-42"),
-        QStringLiteral("NX-43"), QStringLiteral("NX-44"), QStringLiteral("NX-53"),
-        QStringLiteral("NX-31"), QStringLiteral("NX-28"), QStringLiteral("NX-08"),
-        QStringLiteral("NX-05"), QStringLiteral("NX-15"), QStringLiteral("NX-20"),
-        QStringLiteral("NX-17"), QStringLiteral("NX-19"), QStringLiteral("NX-18"),
-        QStringLiteral("NX-25"), QStringLiteral("NX-16"), QStringLiteral("NX-11"),
-        QStringLiteral("NX-04"), QStringLiteral("NX-06"), QStringLiteral("NX-24"),
-        QStringLiteral("NX-23"), QStringLiteral("NX-21"), QStringLiteral("NX-22"),
-    };
-    return models.contains(product);
-}
-
 QStringList images(const char *stem)
 {
-    return {QStringLiteral("/skin/%1_1.png").arg(QLatin1String(stem)),
-            QStringLiteral("/skin/%1_2.png").arg(QLatin1String(stem)),
-            QStringLiteral("/skin/%1_3.png").arg(QLatin1String(stem))};
+    return Skin::buttonImages(stem);
 }
 
 } // namespace
@@ -147,7 +123,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
         store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
 
     m_dragging = false;
-    m_frontView = true;
     m_panelSet.create(this);
     clearMarkerState();
     switchTab(TabLighting);
@@ -220,40 +195,8 @@ void MousecfgWidget::buildChrome()
         m_tabs[size_t(i)] = new VornPushButton(images("tab"), this);
         m_tabs[size_t(i)]->setObjectName(QStringLiteral("tab%1").arg(i));
     }
-    m_frontButton = new VornPushButton(images("view"), this);
-    m_frontButton->setObjectName(QStringLiteral("frontButton"));
-    m_sideButton = new VornPushButton(images("view"), this);
-    m_sideButton->setObjectName(QStringLiteral("sideButton"));
-
-    m_frontPicture = new QLabel(this);
-    m_frontPicture->setObjectName(QStringLiteral("frontPicture"));
-    m_frontPicture->setAlignment(Qt::AlignCenter);
-    m_sidePicture = new QLabel(this);
-    m_sidePicture->setObjectName(QStringLiteral("sidePicture"));
-    m_sidePicture->setAlignment(Qt::AlignCenter);
-    m_sidePicture->hide();
-    m_thirdPicture = new QLabel(this);
-    m_thirdPicture->setAlignment(Qt::AlignCenter);
-    m_thirdPicture->hide();
-
-    const QStringList markerImages = {QStringLiteral("/skin/btn_2.png"),
-                                      QStringLiteral("/skin/btn_1.png"),
-                                      QStringLiteral("/skin/btn_1.png")};
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        for (int group = 0; group < 2; ++group) {
-            auto *m = new VornPushButton(markerImages, this);
-            m->setText(QString::number(i + 1));
-            m->setIndex(i);
-            m->setObjectName(QStringLiteral("marker%1_%2").arg(group).arg(i));
-            (group == 0 ? m_frontMarkers : m_sideMarkers)[size_t(i)] = m;
-        }
-    }
-    for (int i = 0; i < kScrollMarkers; ++i) {
-        m_scrollMarkers[size_t(i)] = new VornPushButton({}, this);
-        m_scrollMarkers[size_t(i)]->setIndex(i);
-        m_scrollMarkers[size_t(i)]->setObjectName(QStringLiteral("marker2_%1").arg(i));
-    }
-    selectButtonMarker(0, 0);
+    m_view = new MouseView(this);
+    connect(m_view, &MouseView::viewChanged, this, &MousecfgWidget::viewChanged);
 
     m_modeMenu = new VornMenu(this);
     m_modeMenu->setFixedWidth(int(152 * m_scale));
@@ -299,8 +242,8 @@ void MousecfgWidget::buildChrome()
                                        m_resetAllButton};
     for (auto *b : m_profileCommands)
         buttons << b;
-    for (auto *b : m_sideMarkers)
-        buttons << b; // the button panel's own side view handles these
+    for (int i = 0; i < MouseView::kMarkersPerGroup; ++i)
+        buttons << m_view->marker(1, i); // the button panel's own side view handles these
     for (VornPushButton *b : buttons)
         onClick(b, nullptr);
     onClick(m_closeButton, [this] { m_tray->closeWindow(); });
@@ -313,28 +256,18 @@ void MousecfgWidget::buildChrome()
     }
     for (int i = 0; i < 4; ++i)
         onClick(m_tabs[size_t(i)], [this, i] { switchTab(i); });
-    onClick(m_frontButton, [this] {
-        m_frontView = true;
-        m_currentGroup = m_savedGroup;
-        setFrontView(true);
-    });
-    onClick(m_sideButton, [this] {
-        m_frontView = false;
-        m_savedGroup = m_currentGroup;
-        m_currentGroup = 1;
-        setFrontView(false);
-    });
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        onClick(m_frontMarkers[size_t(i)], [this, i] {
-            selectButtonMarker(i, 0);
-            emit markerClicked(i, 0);
-        });
-    }
-    for (int i = 0; i < kScrollMarkers; ++i) {
-        onClick(m_scrollMarkers[size_t(i)], [this, i] {
-            selectButtonMarker(i, 2);
-            emit markerClicked(i, 2);
-        });
+    onClick(m_view->frontButton(), [this] { m_view->showFront(); });
+    onClick(m_view->sideButton(), [this] { m_view->showSide(); });
+    // Front (group 0) and scroll (group 2) markers; the button panel's
+    // own side view handles the side markers.
+    for (int group : {0, 2}) {
+        const int count = group == 2 ? kScrollMarkers : kMarkersPerGroup;
+        for (int i = 0; i < count; ++i) {
+            onClick(m_view->marker(group, i), [this, i, group] {
+                selectButtonMarker(i, group);
+                emit markerClicked(i, group);
+            });
+        }
     }
     onClick(m_cancelButton, [this] {
         m_tray->putAway();
@@ -377,11 +310,6 @@ void MousecfgWidget::layoutChildren()
     place(m_modeButton, kModeButton);
     for (int i = 0; i < 4; ++i)
         place(m_tabs[size_t(i)], tab(i));
-    place(m_frontButton, kFrontButton);
-    place(m_sideButton, kSideButton);
-    place(m_frontPicture, kPicture);
-    place(m_sidePicture, kPicture);
-    place(m_thirdPicture, kThirdPicture);
     place(m_nameEdit, kNameEdit);
     place(m_profileButton, kProfileButton);
     place(m_nameLabel, kNameLabel);
@@ -464,71 +392,21 @@ void MousecfgWidget::paintEvent(QPaintEvent *event)
 
 void MousecfgWidget::loadMousePictures()
 {
-    if (!m_frontPicture)
+    if (!m_view)
         return;
-    const QString product = readProductName();
-    const int side = int(300 * m_scale);
-    // Another model's picture would be wrong, so a missing one leaves the
-    // view empty.
-    const QPixmap front =
-        Skin::pixmap(QStringLiteral("/skin/mouse/") + product + QStringLiteral(".png"));
-    m_frontPicture->setPixmap(
-        front.isNull() ? QPixmap()
-                       : front.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    const QPixmap sidePicture =
-        Skin::pixmap(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png"));
-    m_sidePicture->setPixmap(
-        sidePicture.isNull()
-            ? QPixmap()
-            : sidePicture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-
-    const MouseLayout layout = mouseLayout(product);
-    for (int i = 0; i < 42; ++i) {
-        m_markerPresent[size_t(i)] = layout.markers[size_t(i)].present;
-        m_markerRects[size_t(i)] = layout.markers[size_t(i)].rect;
-    }
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        place(m_frontMarkers[size_t(i)], m_markerRects[size_t(i)]);
-        place(m_sideMarkers[size_t(i)], m_markerRects[size_t(20 + i)]);
-    }
-    for (int i = 0; i < kScrollMarkers; ++i)
-        place(m_scrollMarkers[size_t(i)], m_markerRects[size_t(40 + i)]);
-    applyMarkerSkin();
+    m_view->layout(m_scale, readProductName());
     if (m_tabs[0])
         switchTab(m_currentTab);
 }
 
-void MousecfgWidget::applyMarkerSkin()
-{
-    const bool wheel = usesWheelScrollMarkers(readProductName());
-    const QString up = wheel ? QStringLiteral("4") : QStringLiteral("2");
-    const QString upLit = wheel ? QStringLiteral("3") : QStringLiteral("1");
-    m_scrollMarkers[0]->setImages({QStringLiteral("/skin/btn_up%1.png").arg(up),
-                                   QStringLiteral("/skin/btn_up%1.png").arg(upLit),
-                                   QStringLiteral("/skin/btn_up%1.png").arg(upLit)});
-    m_scrollMarkers[1]->setImages({QStringLiteral("/skin/btn_down%1.png").arg(up),
-                                   QStringLiteral("/skin/btn_down%1.png").arg(upLit),
-                                   QStringLiteral("/skin/btn_down%1.png").arg(upLit)});
-}
-
 VornPushButton *MousecfgWidget::marker(int group, int i) const
 {
-    switch (group) {
-    case 0:
-        return m_frontMarkers[size_t(i)];
-    case 1:
-        return m_sideMarkers[size_t(i)];
-    default:
-        return m_scrollMarkers[size_t(i)];
-    }
+    return m_view->marker(group, i);
 }
 
 void MousecfgWidget::clearMarkerState()
 {
-    m_selectedMarker = {0, 0, 0};
-    m_currentGroup = 0;
-    m_savedGroup = 0;
-    m_frontView = true;
+    m_view->clearState();
 }
 
 void MousecfgWidget::buildModeMenu()
@@ -629,48 +507,17 @@ void MousecfgWidget::switchTab(int index)
     for (int i = 0; i < 4; ++i)
         m_tabs[size_t(i)]->setSelected(i == index);
     m_panelSet.showTab(index);
-    m_frontButton->setVisible(index == TabCustomize);
-    m_sideButton->setVisible(index == TabCustomize);
-    if (index == TabCustomize) {
-        setFrontView(m_frontView);
-    } else {
-        m_frontPicture->setVisible(index == TabLighting);
-        m_sidePicture->hide();
-        for (int i = 0; i < 42; ++i)
-            marker(i / 20, i % 20)->hide();
-    }
+    m_view->showForTab(index);
 }
 
 void MousecfgWidget::setFrontView(bool front)
 {
-    m_frontPicture->setVisible(front);
-    m_sidePicture->setVisible(!front);
-    m_frontButton->setSelected(front);
-    m_sideButton->setSelected(!front);
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        m_frontMarkers[size_t(i)]->setVisible(front && m_markerPresent[size_t(i)]);
-        m_sideMarkers[size_t(i)]->setVisible(!front && m_markerPresent[size_t(20 + i)]);
-    }
-    for (int i = 0; i < kScrollMarkers; ++i)
-        m_scrollMarkers[size_t(i)]->setVisible(front && m_markerPresent[size_t(40 + i)]);
-    emit viewChanged(front, m_selectedMarker[size_t(m_currentGroup)], m_currentGroup);
+    m_view->setFrontView(front);
 }
 
 void MousecfgWidget::selectButtonMarker(int iBtn, int iType)
 {
-    if (iType < 0 || iType > 2)
-        return;
-    const int count = iType == 2 ? kScrollMarkers : kMarkersPerGroup;
-    if (iBtn < 0 || iBtn >= count)
-        return;
-    m_currentGroup = iType;
-    m_selectedMarker[size_t(iType)] = iBtn;
-    for (int group = 0; group < 3; ++group) {
-        const int n = group == 2 ? kScrollMarkers : kMarkersPerGroup;
-        for (int i = 0; i < n; ++i)
-            marker(group, i)->setSelected(false);
-    }
-    marker(iType, iBtn)->setSelected(true);
+    m_view->selectButtonMarker(iBtn, iType);
 }
 
 void MousecfgWidget::onClick(VornPushButton *button, std::function<void()> action)
@@ -722,8 +569,7 @@ void MousecfgWidget::retranslate()
         m_languageActions[size_t(i)]->setText(QString::fromUtf8(languageNames[i]));
     if (m_languageIndex >= 0 && m_languageIndex < 3)
         m_languageButton->setText(m_languageActions[size_t(m_languageIndex)]->text());
-    m_frontButton->setText(tr("Front"));
-    m_sideButton->setText(tr("Side"));
+    m_view->retranslate();
     for (int i = 0; i < kModeCount; ++i) {
         if (m_modeActions[size_t(i)])
             m_modeActions[size_t(i)]->setText(mode + QStringLiteral(" %1").arg(i + 1));
@@ -798,7 +644,7 @@ void MousecfgWidget::reloadAfterOpen()
     writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
-    applyMarkerSkin();
+    m_view->applyMarkerSkin(readProductName());
     loadPanels();
 }
 
@@ -1016,4 +862,44 @@ bool MousecfgWidget::nativeEvent(const QByteArray &eventType, void *message, lon
     if (m_session)
         m_session->nativeEvent(eventType, message);
     return false;
+}
+
+bool MousecfgWidget::frontView() const
+{
+    return m_view->frontView();
+}
+
+int MousecfgWidget::currentGroup() const
+{
+    return m_view->currentGroup();
+}
+
+int MousecfgWidget::savedGroup() const
+{
+    return m_view->savedGroup();
+}
+
+int MousecfgWidget::selectedMarker(int group) const
+{
+    return m_view->selectedMarker(group);
+}
+
+QLabel *MousecfgWidget::frontPicture() const
+{
+    return m_view->frontPicture();
+}
+
+QLabel *MousecfgWidget::sidePicture() const
+{
+    return m_view->sidePicture();
+}
+
+VornPushButton *MousecfgWidget::frontButton() const
+{
+    return m_view->frontButton();
+}
+
+VornPushButton *MousecfgWidget::sideButton() const
+{
+    return m_view->sideButton();
 }

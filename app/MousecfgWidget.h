@@ -14,6 +14,7 @@
 #include <functional>
 
 class DeviceSession;
+class MouseView;
 class QLabel;
 class QTranslator;
 class VornAction;
@@ -45,10 +46,10 @@ public:
     int sizeClass() const { return m_iDpiVal; }
     double scaleFactor() const { return m_scale; }
     int currentTab() const { return m_currentTab; }
-    bool frontView() const { return m_frontView; }
-    int currentGroup() const { return m_currentGroup; }
-    int savedGroup() const { return m_savedGroup; }
-    int selectedMarker(int group) const { return m_selectedMarker[size_t(group)]; }
+    bool frontView() const;
+    int currentGroup() const;
+    int savedGroup() const;
+    int selectedMarker(int group) const;
     int languageIndex() const { return m_languageIndex; }
     int modeActionCount() const;
     QString modeButtonText() const;
@@ -74,10 +75,10 @@ public:
     // The widgets by role, for tests and the panels.
     VornPushButton *tabButton(int i) const { return m_tabs[size_t(i)]; }
     VornPushButton *marker(int group, int i) const;
-    QLabel *frontPicture() const { return m_frontPicture; }
-    QLabel *sidePicture() const { return m_sidePicture; }
-    VornPushButton *frontButton() const { return m_frontButton; }
-    VornPushButton *sideButton() const { return m_sideButton; }
+    QLabel *frontPicture() const;
+    QLabel *sidePicture() const;
+    VornPushButton *frontButton() const;
+    VornPushButton *sideButton() const;
     VornPushButton *mouseSelector() const { return m_mouseSelector; }
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
@@ -142,7 +143,6 @@ private:
     QPixmap &backgroundFor(int sizeClass);
     void applySizeClass(int sizeClass);
     void loadMousePictures();
-    void applyMarkerSkin();
     void clearMarkerState();
     void showCurrentMode();
     // Registers the action of a chrome button (none: it only opens its
@@ -193,20 +193,7 @@ private:
     VornPushButton *m_applyButton = nullptr;
 
     // mouse picture and markers
-    QLabel *m_frontPicture = nullptr;
-    QLabel *m_sidePicture = nullptr;
-    QLabel *m_thirdPicture = nullptr;
-    VornPushButton *m_frontButton = nullptr;
-    VornPushButton *m_sideButton = nullptr;
-    bool m_frontView = true;
-    std::array<VornPushButton *, kMarkersPerGroup> m_frontMarkers{};
-    std::array<VornPushButton *, kMarkersPerGroup> m_sideMarkers{};
-    std::array<VornPushButton *, kScrollMarkers> m_scrollMarkers{};
-    std::array<QRect, 42> m_markerRects{};
-    std::array<bool, 42> m_markerPresent{};
-    std::array<int, 3> m_selectedMarker{};
-    int m_currentGroup = 0;
-    int m_savedGroup = 0;
+    MouseView *m_view = nullptr;
 
     // device connection
     VornPushButton *m_mouseSelector = nullptr;
