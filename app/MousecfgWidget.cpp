@@ -1,5 +1,7 @@
 #include "app/MousecfgWidget.h"
 
+#include "app/LanguageMenu.h"
+#include "app/ModeMenu.h"
 #include "app/MouseView.h"
 #include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
@@ -41,8 +43,6 @@
 #include <QTranslator>
 
 namespace {
-
-const char *const kLanguageFiles[] = {"/lang/en.qm", "/lang/sc.qm", "/lang/tc.qm"};
 
 QStringList images(const char *stem)
 {
@@ -109,7 +109,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_tray = new WindowTray(this);
     connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
     connect(m_tray, &WindowTray::loadConfigRequested, this, &MousecfgWidget::slotWarning);
-    loadTranslator();
+    m_language = new LanguageMenu(this);
+    connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
     buildChrome();
 
     readSavedNames(m_profileList);
@@ -153,16 +154,6 @@ QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
     return pixmap;
 }
 
-void MousecfgWidget::loadTranslator()
-{
-    m_languageIndex = readLangId();
-    UiScale::setLanguageIndex(m_languageIndex);
-    m_translator = new QTranslator(this);
-    if (m_languageIndex >= 0 && m_languageIndex < 3 &&
-        m_translator->load(Skin::path(QLatin1String(kLanguageFiles[m_languageIndex]))))
-        QCoreApplication::installTranslator(m_translator);
-}
-
 void MousecfgWidget::buildChrome()
 {
     m_versionLabel = new VornLabel(QString(), this);
@@ -172,21 +163,11 @@ void MousecfgWidget::buildChrome()
     m_minButton = new VornPushButton(images("min"), this);
     m_minButton->setObjectName(QStringLiteral("minimizeButton"));
 
-    m_languageMenu = new VornMenu(this);
-    const char *languageNames[] = {"English", "简体中文", "繁體中文"};
-    for (int i = 0; i < 3; ++i) {
-        m_languageActions[size_t(i)] =
-            new VornAction(QString::fromUtf8(languageNames[i]), m_languageMenu);
-        m_languageMenu->addAction(m_languageActions[size_t(i)]);
-        connect(m_languageActions[size_t(i)], &QAction::triggered, this,
-                &MousecfgWidget::onLanguageAction);
-    }
-    m_languageButton = new VornPushButton(images("dropdown"), this);
-    m_languageButton->setObjectName(QStringLiteral("languageButton"));
-    m_languageButton->setMenu(m_languageMenu);
-
-    m_modeButton = new VornPushButton(images("dropdown"), this);
-    m_modeButton->setObjectName(QStringLiteral("modeButton"));
+    m_language->createButton(this);
+    m_languageButton = m_language->button();
+    m_modes = new ModeMenu(this);
+    m_modeButton = m_modes->button();
+    connect(m_modes, &ModeMenu::modeTriggered, this, &MousecfgWidget::onModeAction);
     for (int i = 0; i < kModeCount; ++i) {
         m_modeButtons[size_t(i)] = new VornPushButton({}, this);
         m_modeButtons[size_t(i)]->setFixedSize(0, 0);
@@ -198,7 +179,7 @@ void MousecfgWidget::buildChrome()
     m_view = new MouseView(this);
     connect(m_view, &MouseView::viewChanged, this, &MousecfgWidget::viewChanged);
 
-    m_modeMenu = new VornMenu(this);
+    m_modeMenu = m_modes->menu();
     m_modeMenu->setFixedWidth(int(152 * m_scale));
     buildModeMenu();
     m_modeButton->setMenu(m_modeMenu);
@@ -330,7 +311,7 @@ void MousecfgWidget::layoutChildren()
     m_versionLabel->setFont(font);
     m_nameLabel->setFont(font);
     m_nameEdit->setFont(font);
-    m_languageMenu->setFont(font);
+    m_language->menu()->setFont(font);
     m_modeMenu->setFont(font);
     m_profileMenu->setFont(font);
     m_mouseMenu->setFont(font);
@@ -411,30 +392,12 @@ void MousecfgWidget::clearMarkerState()
 
 void MousecfgWidget::buildModeMenu()
 {
-    // Our actions go first: clearing the menu deletes the actions it owns.
-    for (VornAction *&action : m_modeActions) {
-        delete action;
-        action = nullptr;
-    }
-    m_modeMenu->clear();
-    const bool threeModes = readProductName() == QLatin1String("NX-04");
-    for (int i = 0; i < kModeCount; ++i) {
-        // This model keeps three on-board profiles.
-        if (threeModes && i >= 3)
-            continue;
-        auto *action = new VornAction(tr("Mode") + QStringLiteral(" %1").arg(i + 1), m_modeMenu);
-        m_modeMenu->addAction(action);
-        connect(action, &QAction::triggered, this, &MousecfgWidget::onModeAction);
-        m_modeActions[size_t(i)] = action;
-    }
+    m_modes->rebuild(readProductName());
 }
 
 int MousecfgWidget::modeActionCount() const
 {
-    int count = 0;
-    for (VornAction *a : m_modeActions)
-        count += a ? 1 : 0;
-    return count;
+    return m_modes->actionCount();
 }
 
 QString MousecfgWidget::modeButtonText() const
@@ -442,21 +405,11 @@ QString MousecfgWidget::modeButtonText() const
     return m_modeButton ? m_modeButton->text() : QString();
 }
 
-int MousecfgWidget::modeIndexOf(QObject *action) const
-{
-    for (int i = 0; i < kModeCount; ++i) {
-        if (m_modeActions[size_t(i)] && m_modeActions[size_t(i)] == action)
-            return i;
-    }
-    return -1;
-}
-
 void MousecfgWidget::showCurrentMode()
 {
     const ProfileStore &store = StoreContext::store();
     const int mode = store.curProfile % kModeCount;
-    if (VornAction *action = m_modeActions[size_t(mode)])
-        m_modeButton->setText(action->text());
+    m_modes->showMode(mode);
     m_nameEdit->setText(store.profileNames[mode]);
 }
 
@@ -464,9 +417,7 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
 {
     if (index < 0 || index >= kModeCount)
         return;
-    if (VornAction *action = m_modeActions[size_t(index)])
-        m_modeButton->setText(action->text());
-    m_modeButton->update();
+    m_modes->showMode(index);
     ProfileStore &store = StoreContext::store();
     store.curProfile = quint8(index);
     if (loadFile) {
@@ -478,11 +429,8 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
     saveProfileId(index);
 }
 
-void MousecfgWidget::onModeAction()
+void MousecfgWidget::onModeAction(int index)
 {
-    const int index = modeIndexOf(sender());
-    if (index < 0)
-        return;
     selectMode(index, false);
     // The mouse holds all five modes already: switch, nothing else.
     SwitchProfile(StoreContext::store(), quint8(index));
@@ -546,7 +494,6 @@ void MousecfgWidget::uploadWithProgress()
 void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
-    const QString mode = tr("Mode");
     m_versionLabel->setText(tr("Version") + QStringLiteral(" : 1.0.58"));
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
     m_nameLabel->setText(tr("NAME"));
@@ -564,53 +511,23 @@ void MousecfgWidget::retranslate()
     m_tabs[3]->setText(tr("MACRO"));
     for (int i = 0; i < kModeCount; ++i)
         m_modeButtons[size_t(i)]->setText(profile + QStringLiteral(" %1").arg(i + 1));
-    const char *languageNames[] = {"English", "简体中文", "繁體中文"};
-    for (int i = 0; i < 3; ++i)
-        m_languageActions[size_t(i)]->setText(QString::fromUtf8(languageNames[i]));
-    if (m_languageIndex >= 0 && m_languageIndex < 3)
-        m_languageButton->setText(m_languageActions[size_t(m_languageIndex)]->text());
+    m_language->refreshButton();
     m_view->retranslate();
-    for (int i = 0; i < kModeCount; ++i) {
-        if (m_modeActions[size_t(i)])
-            m_modeActions[size_t(i)]->setText(mode + QStringLiteral(" %1").arg(i + 1));
-    }
-    const int current = StoreContext::store().curProfile % kModeCount;
-    if (m_modeActions[size_t(current)])
-        m_modeButton->setText(m_modeActions[size_t(current)]->text());
+    m_modes->retranslate();
+    m_modes->showMode(StoreContext::store().curProfile % kModeCount);
     m_tray->retranslate();
     m_panelSet.retranslate();
     layoutChildren();
 }
 
-void MousecfgWidget::onLanguageAction()
-{
-    int index = -1;
-    for (int i = 0; i < 3; ++i) {
-        if (sender() == m_languageActions[size_t(i)])
-            index = i;
-    }
-    if (index < 0) {
-        if (m_languageIndex >= 0 && m_languageIndex < 3)
-            m_languageButton->setText(m_languageActions[size_t(m_languageIndex)]->text());
-        writeLangId(m_languageIndex);
-        return;
-    }
-    setLanguage(index);
-}
-
 void MousecfgWidget::setLanguage(int index)
 {
-    const bool loaded = index >= 0 && index < 3 &&
-                        m_translator->load(Skin::path(QLatin1String(kLanguageFiles[index])));
-    m_languageIndex = index;
-    UiScale::setLanguageIndex(index);
-    if (index >= 0 && index < 3)
-        m_languageButton->setText(m_languageActions[size_t(index)]->text());
-    writeLangId(index);
-    if (loaded) {
-        QCoreApplication::installTranslator(m_translator);
-        retranslate();
-    }
+    m_language->setLanguage(index);
+}
+
+int MousecfgWidget::languageIndex() const
+{
+    return m_language->index();
 }
 
 void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
@@ -789,7 +706,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 {
     // A mode this model has no action for (modes 4 and 5 of a three-mode
     // model) cannot be shown; the report is ignored.
-    if (iProfile >= kModeCount || !m_modeActions[iProfile]) {
+    if (!m_modes->hasMode(iProfile)) {
         qDebug() << "slotRefreshProfile: no mode" << iProfile;
         return;
     }

@@ -14,6 +14,8 @@
 #include <functional>
 
 class DeviceSession;
+class LanguageMenu;
+class ModeMenu;
 class MouseView;
 class QLabel;
 class QTranslator;
@@ -50,7 +52,7 @@ public:
     int currentGroup() const;
     int savedGroup() const;
     int selectedMarker(int group) const;
-    int languageIndex() const { return m_languageIndex; }
+    int languageIndex() const;
     int modeActionCount() const;
     QString modeButtonText() const;
     bool readersRunning() const;
@@ -129,15 +131,13 @@ protected:
 
 private slots:
     void slotButtonClicked();
-    void onModeAction();
-    void onLanguageAction();
+    void onModeAction(int index);
     void onLastMouseRemoved();
     void onActiveMouseRemoved(const QString &productName);
     void onDeviceListRefreshed(const QStringList &names);
 
 private:
     void buildChrome();
-    void loadTranslator();
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
     QPixmap &backgroundFor(int sizeClass);
@@ -152,7 +152,6 @@ private:
     void uploadWithProgress();
     void setProfileFileCommandsEnabled(bool enable);
     static constexpr bool kProfileFileCommandsOffered = false;
-    int modeIndexOf(QObject *action) const;
 
     // scaling
     int m_iDpiVal = 0;
@@ -166,14 +165,12 @@ private:
     VornPushButton *m_minButton = nullptr;
     VornLabel *m_versionLabel = nullptr;
     VornPushButton *m_languageButton = nullptr;
-    VornMenu *m_languageMenu = nullptr;
-    std::array<VornAction *, 3> m_languageActions{};
-    int m_languageIndex = 0;
+    LanguageMenu *m_language = nullptr;
 
     // modes
     VornPushButton *m_modeButton = nullptr;
     VornMenu *m_modeMenu = nullptr;
-    std::array<VornAction *, kModeCount> m_modeActions{};
+    ModeMenu *m_modes = nullptr;
     std::array<VornPushButton *, kModeCount> m_modeButtons{};
 
     // profile files
@@ -206,7 +203,6 @@ private:
 
     // tray and language
     WindowTray *m_tray = nullptr;
-    QTranslator *m_translator = nullptr;
 
     bool m_warningShowing = false;
 
