@@ -57,10 +57,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     resize(400, 300);
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
 
-    m_backgrounds[0] = Skin::pixmap(QStringLiteral("/skin/cfgMainback.png"));
-    m_backgrounds[1] = Skin::pixmap(QStringLiteral("/skin/cfgMainback_2.png"));
-    m_backgrounds[2] = Skin::pixmap(QStringLiteral("/skin/cfgMainback_3.png"));
-
     QScreen *screen = QGuiApplication::primaryScreen();
     m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
     m_scale = Skin::scaleForClass(m_iDpiVal);
@@ -74,7 +70,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (screen)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
-    const QPixmap &background = backgroundFor(m_iDpiVal);
+    const QPixmap &background = m_background.pixmap(m_iDpiVal);
     if (!background.isNull())
         setMask(background.mask());
 
@@ -140,18 +136,6 @@ MousecfgWidget::~MousecfgWidget()
 {
     // Readers stop and the device closes before any widget goes.
     delete m_session;
-}
-
-QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
-{
-    QPixmap &pixmap = m_backgrounds[size_t(qBound(0, sizeClass, kSizeClasses - 1))];
-    if (pixmap.isNull() && !m_backgrounds[0].isNull()) {
-        const double scale = Skin::scaleForClass(sizeClass);
-        pixmap = m_backgrounds[0].scaled(int(DesignLayout::kWidth * scale),
-                                         int(DesignLayout::kHeight * scale), Qt::IgnoreAspectRatio,
-                                         Qt::FastTransformation);
-    }
-    return pixmap;
 }
 
 void MousecfgWidget::buildChrome()
@@ -325,26 +309,10 @@ void MousecfgWidget::applySizeClass(int sizeClass)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);
-    const QPixmap &background = backgroundFor(sizeClass);
+    const QPixmap &background = m_background.pixmap(sizeClass);
     if (!background.isNull())
         setMask(background.mask());
     layoutChildren();
-}
-
-int MousecfgWidget::resizeClass(int screenClass, int previousClass, const QSize &current,
-                                const QSize &designed)
-{
-    if (screenClass != previousClass || current != designed)
-        return screenClass;
-    qDebug() << "singleShot";
-    // The window was resized to a designed size (by the system moving it
-    // between screens): take the class whose width that is, within 9 px.
-    static const int widths[] = {999, 1248, 1498, 1748};
-    for (int c = 0; c < 4; ++c) {
-        if (qAbs(current.width() - widths[c]) <= 9)
-            return c;
-    }
-    return screenClass;
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
@@ -355,8 +323,9 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
         screen = QGuiApplication::primaryScreen();
     const int screenClass =
         Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
-    backgroundFor(screenClass);
-    const int sizeClass = resizeClass(screenClass, m_previousClass, size(), m_designedSize);
+    m_background.pixmap(screenClass);
+    const int sizeClass =
+        WindowBackground::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
@@ -365,7 +334,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
 void MousecfgWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QPixmap &background = backgroundFor(m_iDpiVal);
+    const QPixmap &background = m_background.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
     event->ignore();

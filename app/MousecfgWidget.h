@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/PanelSet.h"
+#include "app/WindowBackground.h"
 
 #include <QHash>
 
@@ -67,12 +68,12 @@ public:
     void retranslate();
     void setLanguage(int index);
 
-    // The size class a resize settles on: the screen's class, except that
-    // a window at its designed size whose class did not change takes the
-    // class of its width.
     static int resizeClass(int screenClass, int previousClass, const QSize &current,
-                           const QSize &designed);
-    const QPixmap &background(int sizeClass) { return backgroundFor(sizeClass); }
+                           const QSize &designed)
+    {
+        return WindowBackground::resizeClass(screenClass, previousClass, current, designed);
+    }
+    const QPixmap &background(int sizeClass) { return m_background.pixmap(sizeClass); }
 
     // The widgets by role, for tests and the panels.
     VornPushButton *tabButton(int i) const { return m_tabs[size_t(i)]; }
@@ -140,7 +141,6 @@ private:
     void buildChrome();
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
-    QPixmap &backgroundFor(int sizeClass);
     void applySizeClass(int sizeClass);
     void loadMousePictures();
     void clearMarkerState();
@@ -158,7 +158,7 @@ private:
     double m_scale = 1.0;
     int m_previousClass = 0;
     QSize m_designedSize;
-    std::array<QPixmap, kSizeClasses> m_backgrounds;
+    WindowBackground m_background;
 
     // chrome
     VornPushButton *m_closeButton = nullptr;
