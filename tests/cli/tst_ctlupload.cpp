@@ -1,5 +1,5 @@
+#include "common/CleanHome.h"
 #include "common/CtlProcess.h"
-#include "common/TestHome.h"
 
 #include "cli/CtlCommands.h"
 #include "device/DeviceCatalogue.h"
@@ -23,7 +23,7 @@ class TestCtlUpload : public QObject
 private:
     using Run = CtlResult;
 
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
     QList<int> m_delays;
 
@@ -66,18 +66,13 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
-        StoreContext::reset();
+        m_home = std::make_unique<CleanHome>();
         m_delays.clear();
         // The pointer-speed step must never reach the desktop.
         qputenv("KORVALEN_GSETTINGS", "/bin/true");
     }
     void cleanup()
     {
-        closeDevice();
-        DeviceContext::reset();
-        StoreContext::reset();
         qunsetenv("KORVALEN_GSETTINGS");
         m_home.reset();
     }

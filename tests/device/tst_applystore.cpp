@@ -1,3 +1,4 @@
+#include "common/CleanHome.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 #include "common/ScopedEnvironment.h"
@@ -124,7 +125,7 @@ class TestApplyStore : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     std::unique_ptr<ScopedEnvironment> m_env;
     QString m_speedRecord;
 
@@ -154,7 +155,7 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
+        m_home = std::make_unique<CleanHome>();
         m_speedRecord = m_home->path() + QStringLiteral("/speed");
         QVERIFY(FakePrograms::writeRecorder(m_home->path() + QStringLiteral("/bin/gsettings-rec"),
                                             QStringLiteral("gsettings"), m_speedRecord));
@@ -165,7 +166,6 @@ private slots:
     }
     void cleanup()
     {
-        DeviceContext::reset();
         m_env.reset();
         m_home.reset();
     }

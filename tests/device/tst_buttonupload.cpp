@@ -1,3 +1,4 @@
+#include "common/CleanHome.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 
@@ -44,15 +45,11 @@ class TestButtonUpload : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
 
 private slots:
-    void init() { m_home = std::make_unique<TestHome>(); }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void init() { m_home = std::make_unique<CleanHome>(); }
+    void cleanup() { m_home.reset(); }
 
     void encoding_data()
     {

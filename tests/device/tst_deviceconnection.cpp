@@ -1,6 +1,6 @@
 #include "common/CatalogueFile.h"
+#include "common/CleanHome.h"
 #include "common/FakeHid.h"
-#include "common/TestHome.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
@@ -16,7 +16,7 @@ class TestDeviceConnection : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
 
     VirtualMouseBackend *installVirtual(const QStringList &names)
     {
@@ -31,17 +31,12 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
+        m_home = std::make_unique<CleanHome>();
         writeCatalogue({row(QStringLiteral("NX-19"), 1), row(QStringLiteral("NX-05"), 2),
                         row(QStringLiteral("NX-33"), 3)});
         loadDeviceCatalogue();
     }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void refreshRule_data()
     {

@@ -1,3 +1,4 @@
+#include "common/CleanHome.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 
@@ -104,14 +105,31 @@ bool run(Sender sender)
     return false;
 }
 
+// Lighting writes, each followed by its 10 ms pause.
+QStringList paced(const QStringList &writes)
+{
+    QStringList lines;
+    for (const QString &write : writes)
+        lines << write << S(10);
+    return lines;
+}
+
 // The standard lighting writes of fillDeviceStore() on a class-3 model:
 // mode 0 -> (1, 4, speed), 8 -> (0, 0), 2 -> (1, 2), 4 -> (6, 0, speed),
 // 6 -> (1, 16, speed); speed byte 9 - breath.
 QStringList class3Lighting()
 {
-    return {W(0x446, "0000"),           S(10), W(0x449, "11223301040402"), S(10),
-            W(0x451, "ff000000000003"), S(10), W(0x459, "00ff0001000201"), S(10),
-            W(0x461, "0000ff06000004"), S(10), W(0x469, "01020301081000"), S(10)};
+    return paced({W(0x446, "0000"), W(0x449, "11223301040402"), W(0x451, "ff000000000003"),
+                  W(0x459, "00ff0001000201"), W(0x461, "0000ff06000004"),
+                  W(0x469, "01020301081000")});
+}
+
+// NX-13's five lighting slots, written alike by SendLedState and the preview.
+QStringList nx13Slots()
+{
+    return {W(0x458, "8111223302040102"), W(0x448, "8000000005090100"),
+            W(0x450, "8100000002090300"), W(0x468, "8100000001090100"),
+            W(0x460, "8100000004090100")};
 }
 
 } // namespace
@@ -121,15 +139,11 @@ class TestFeatureCommands : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
 
 private slots:
-    void init() { m_home = std::make_unique<TestHome>(); }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void init() { m_home = std::make_unique<CleanHome>(); }
+    void cleanup() { m_home.reset(); }
 
     void frames_data()
     {
@@ -189,57 +203,25 @@ private slots:
         // 4 -> (0, 0), 6 -> (4, 1, speed).
         QTest::addRow("SendLedState, class 2")
             << QStringLiteral("NX-06") << int(LedState)
-            << QStringList{W(0x446, "0000"),           S(10), W(0x449, "11223302040102"), S(10),
-                           W(0x451, "ff000002040303"), S(10), W(0x459, "00ff0001000101"), S(10),
-                           W(0x461, "0000ff00000004"), S(10), W(0x469, "01020304080100"), S(10)};
+            << paced({W(0x446, "0000"), W(0x449, "11223302040102"), W(0x451, "ff000002040303"),
+                      W(0x459, "00ff0001000101"), W(0x461, "0000ff00000004"),
+                      W(0x469, "01020304080100")});
         // Profile 1's mode 0 is active: header bit 0x04 on NX-13, 0x01 on
         // class 4. Slots of unset modes carry zero colour and 9 - 0.
         QTest::addRow("SendLedState, NX-13") << QStringLiteral("NX-13") << int(LedState)
-                                             << QStringList{W(0x446, "0400"),
-                                                            S(10),
-                                                            W(0x458, "8111223302040102"),
-                                                            S(10),
-                                                            W(0x448, "8000000005090100"),
-                                                            S(10),
-                                                            W(0x450, "8100000002090300"),
-                                                            S(10),
-                                                            W(0x468, "8100000001090100"),
-                                                            S(10),
-                                                            W(0x460, "8100000004090100"),
-                                                            S(10)};
-        QTest::addRow("SendLedState, class 4") << QStringLiteral("NX-23") << int(LedState)
-                                               << QStringList{W(0x446, "0100"),
-                                                              S(10),
-                                                              W(0x448, "8111223302040102"),
-                                                              S(10),
-                                                              W(0x450, "8100000003090000"),
-                                                              S(10),
-                                                              W(0x458, "8100000001090100"),
-                                                              S(10),
-                                                              W(0x460, "8100000004090100"),
-                                                              S(10),
-                                                              W(0x468, "8000000000000000"),
-                                                              S(10)};
+                                             << paced(QStringList{W(0x446, "0400")} + nx13Slots());
+        QTest::addRow("SendLedState, class 4")
+            << QStringLiteral("NX-23") << int(LedState)
+            << paced({W(0x446, "0100"), W(0x448, "8111223302040102"), W(0x450, "8100000003090000"),
+                      W(0x458, "8100000001090100"), W(0x460, "8100000004090100"),
+                      W(0x468, "8000000000000000")});
         QTest::addRow("lighting preview, class 3")
             << nx19 << int(LedPreview)
             << (class3Lighting() + QStringList{R(4), W(0x02C, "02"), S(100)});
         QTest::addRow("lighting preview, NX-13: header 0, slot of mode 7, no profile write")
             << QStringLiteral("NX-13") << int(LedPreview)
-            << QStringList{W(0x446, "0000"),
-                           S(10),
-                           W(0x458, "8111223302040102"),
-                           S(10),
-                           W(0x448, "8000000005090100"),
-                           S(10),
-                           W(0x450, "8100000002090300"),
-                           S(10),
-                           W(0x468, "8100000001090100"),
-                           S(10),
-                           W(0x460, "8100000004090100"),
-                           S(10),
-                           W(0x470, "8000000000000000"),
-                           S(10),
-                           R(4)};
+            << (paced(QStringList{W(0x446, "0000")} + nx13Slots() << W(0x470, "8000000000000000"))
+                << R(4));
     }
 
     void frames()

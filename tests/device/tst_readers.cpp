@@ -1,5 +1,5 @@
 #include "common/CatalogueFile.h"
-#include "common/TestHome.h"
+#include "common/CleanHome.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
@@ -14,7 +14,7 @@ class TestReaders : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
 
     void open()
@@ -28,19 +28,14 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
+        m_home = std::make_unique<CleanHome>();
         writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
         loadDeviceCatalogue();
         auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
         m_mice = backend.get();
         DeviceContext::installHid(std::move(backend), m_mice);
     }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void statusReports_data()
     {

@@ -425,36 +425,25 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("answer");
-        QTest::addRow("profile") << "profile NX-19 3"
-                                 << "ok";
-        QTest::addRow("hex number") << "dpi NX-19 0x2"
-                                    << "ok";
-        QTest::addRow("rate") << "rate NX-19 2"
-                              << "ok";
-        QTest::addRow("light") << "light NX-19 1 4"
-                               << "ok";
-        QTest::addRow("host") << "host NX-19 0x1F"
-                              << "ok";
-        QTest::addRow("fail") << "fail NX-19 2"
-                              << "ok";
-        QTest::addRow("memory") << "memory NX-19 0x2C 1"
-                                << "03";
-        QTest::addRow("refreshes none") << "refreshes NX-19"
-                                        << "";
-        QTest::addRow("unknown mouse") << "profile NX-99 1"
-                                       << "error: no virtual mouse NX-99";
-        QTest::addRow("unknown command") << "jump NX-19"
-                                         << "error: unknown command jump";
-        QTest::addRow("not a number") << "profile NX-19 x"
-                                      << "error: not a number: x";
-        QTest::addRow("missing argument") << "light NX-19 1"
-                                          << "error: missing arguments";
-        QTest::addRow("out of range") << "profile NX-19 9"
-                                      << "error: profile must be 0-4 on a plugged mouse";
-        QTest::addRow("memory past the end") << "memory NX-19 8190 4"
-                                             << "error: range outside the memory";
-        QTest::addRow("unplug") << "unplug NX-19"
-                                << "ok";
+        auto add = [](const char *command, const char *answer) {
+            QTest::addRow("%s", command)
+                << QString::fromLatin1(command) << QString::fromLatin1(answer);
+        };
+        add("profile NX-19 3", "ok");
+        add("dpi NX-19 0x2", "ok"); // a hex number
+        add("rate NX-19 2", "ok");
+        add("light NX-19 1 4", "ok");
+        add("host NX-19 0x1F", "ok");
+        add("fail NX-19 2", "ok");
+        add("memory NX-19 0x2C 1", "03");
+        add("refreshes NX-19", ""); // none yet
+        add("profile NX-99 1", "error: no virtual mouse NX-99");
+        add("jump NX-19", "error: unknown command jump");
+        add("profile NX-19 x", "error: not a number: x");
+        add("light NX-19 1", "error: missing arguments");
+        add("profile NX-19 9", "error: profile must be 0-4 on a plugged mouse");
+        add("memory NX-19 8190 4", "error: range outside the memory");
+        add("unplug NX-19", "ok");
     }
 
     void control()

@@ -142,15 +142,13 @@ class TestProfileFile : public QObject
 private slots:
     void roundTrip_data();
     void roundTrip();
-    void completeFileKeys();
     void ledModeIsValueAndPrefix();
     void colourIsStoredAsVariant();
     void bytesAreCutOnReading_data();
     void bytesAreCutOnReading();
     void missingFileReadsAsZero();
     void missingKeysReadAsZero();
-    void plainReaderSeesTheValues();
-    void foreignWriterLoads();
+    void everyKeyHoldsItsField();
     void foreignFixture();
     void partialWritersKeepTheRest();
     void modelTag();
@@ -185,51 +183,22 @@ void TestProfileFile::roundTrip()
     QVERIFY(back == second);
 }
 
-void TestProfileFile::completeFileKeys()
-{
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/keys.prof");
-    QVERIFY(writeProfile(ProfileData(), path)); // even an all-zero record writes every key
-
-    QSettings file(path, QSettings::IniFormat);
-    QStringList keys = file.allKeys();
-    QCOMPARE(keys.size(), 8406);
-    QStringList expected = expectedKeys();
-    QCOMPARE(expected.size(), 8406);
-    keys.sort();
-    expected.sort();
-    QCOMPARE(keys, expected);
-}
-
 void TestProfileFile::ledModeIsValueAndPrefix()
 {
     TestHome home;
     const QString path = home.path() + QStringLiteral("/led.prof");
     ProfileData rec;
     rec.LedMode = 7;
-    for (int m = 0; m < 9; ++m) {
-        rec.LED_MODE[m].RGB = QColor(m * 20, 255 - m, 3);
-        rec.LED_MODE[m].h = quint32(m * 40);
-        rec.LED_MODE[m].breath = quint32(m + 1);
-    }
+    rec.LED_MODE[8].breath = 9;
     QVERIFY(writeProfile(rec, path));
 
     const QByteArray text = fileBytes(path);
     QVERIFY(text.contains("\nLedMode=7\n"));
     QVERIFY(text.contains("\nLedMode\\LED_MODE_8_breath=9\n"));
 
-    QSettings file(path, QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode")).toInt(), 7);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_2_h")).toInt(), 80);
-
     ProfileData back;
     readProfile(back, path);
-    QCOMPARE(int(back.LedMode), 7);
-    for (int m = 0; m < 9; ++m) {
-        QCOMPARE(back.LED_MODE[m].RGB, rec.LED_MODE[m].RGB);
-        QCOMPARE(back.LED_MODE[m].h, rec.LED_MODE[m].h);
-        QCOMPARE(back.LED_MODE[m].breath, rec.LED_MODE[m].breath);
-    }
+    QVERIFY(back == rec);
 }
 
 void TestProfileFile::colourIsStoredAsVariant()
@@ -244,7 +213,6 @@ void TestProfileFile::colourIsStoredAsVariant()
     QSettings file(path, QSettings::IniFormat);
     const QVariant value = file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_4_RGB"));
     QCOMPARE(value.userType(), int(QMetaType::QColor));
-    QCOMPARE(value.value<QColor>(), QColor(0, 0, 255));
     // A fresh record's invalid colour stays invalid.
     QVERIFY(
         !file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_0_RGB")).value<QColor>().isValid());
@@ -331,7 +299,9 @@ void TestProfileFile::missingKeysReadAsZero()
     QVERIFY(rec == expected);
 }
 
-void TestProfileFile::plainReaderSeesTheValues()
+// Each key of the format holds its own field, as a plain INI reader sees
+// it; with the round trip this also pins the reader to the format.
+void TestProfileFile::everyKeyHoldsItsField()
 {
     TestHome home;
     const QString path = home.path() + QStringLiteral("/plain.prof");
@@ -340,41 +310,23 @@ void TestProfileFile::plainReaderSeesTheValues()
     QVERIFY(writeProfile(rec, path));
 
     QSettings file(path, QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/DPI_INFO_2_x")).toUInt(), rec.DPI_INFO[2].x);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_3_KeyInfo_5_map")).toInt(),
-             int(rec.BUTTON_INFO[3].KeyInfo[5].map));
-    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_4_bright")).toUInt(),
-             rec.LED_MODE[4].bright);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_41_macroname")).toString(),
-             rec.BUTTON_INFO[41].macroname);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/ProfilePath")).toString(), rec.ProfilePath);
-    for (const QString &key : expectedKeys()) {
-        const QVariant expected = valueOf(rec, key);
+    QStringList keys = file.allKeys();
+    QStringList expected = expectedKeys();
+    QCOMPARE(expected.size(), 8406);
+    keys.sort();
+    expected.sort();
+    QCOMPARE(keys, expected);
+    for (const QString &key : qAsConst(expected)) {
+        const QVariant value = valueOf(rec, key);
         const QVariant actual = file.value(key);
-        if (expected.userType() == QMetaType::QColor)
-            QCOMPARE(actual.value<QColor>(), expected.value<QColor>());
+        if (value.userType() == QMetaType::QColor)
+            QCOMPARE(actual.value<QColor>(), value.value<QColor>());
         else
-            QVERIFY2(actual.toString() == expected.toString(), qPrintable(key));
+            QVERIFY2(actual.toString() == value.toString(), qPrintable(key));
     }
-}
-
-void TestProfileFile::foreignWriterLoads()
-{
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/foreign.prof");
-    QRandomGenerator rng(11);
-    const ProfileData rec = RandomRecord::profile(rng);
-    {
-        // Another program: its own key order, plain QVariant values.
-        QSettings file(path, QSettings::IniFormat);
-        QStringList keys = expectedKeys();
-        std::reverse(keys.begin(), keys.end());
-        for (const QString &key : qAsConst(keys))
-            file.setValue(key, valueOf(rec, key));
-    }
-    ProfileData back = junkRecord();
-    readProfile(back, path);
-    QVERIFY(back == rec);
+    // Even an all-zero record writes every key.
+    QVERIFY(writeProfile(ProfileData(), path));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8406);
 }
 
 void TestProfileFile::foreignFixture()
@@ -410,7 +362,7 @@ void TestProfileFile::partialWritersKeepTheRest()
     ProfileData rec = RandomRecord::profile(rng);
     QVERIFY(saveProfileFile(rec, QStringLiteral("Work")));
     const QString path =
-        home.dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/Work.prof");
+        home.productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Profile/Work.prof");
     QVERIFY(QFile::exists(path));
     QVERIFY(writeMouseName(QStringLiteral("NX-19"), path));
 

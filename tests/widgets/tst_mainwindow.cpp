@@ -1,4 +1,4 @@
-#include "common/TestHome.h"
+#include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
 #include "device/DeviceContext.h"
@@ -26,7 +26,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<UiHome> m_home;
     QString m_lastText; // of the last box, which is gone when exec() returns
     int m_boxes = 0;
 
@@ -47,16 +47,11 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
+        m_home = std::make_unique<UiHome>();
         // Pointer-speed calls reach a stand-in that fails, never the desktop.
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        DeviceContext::reset();
         DeviceContext::setProtocolDelayHook([](int) {});
-        StoreContext::reset();
-        ShellState::reset();
-        UiScale::reset();
         m_boxes = 0;
         VornMessageBox::setExecHook([this](VornMessageBox *box) {
             ++m_boxes;
@@ -68,8 +63,6 @@ private slots:
     void cleanup()
     {
         VornMessageBox::setExecHook(nullptr);
-        DeviceContext::reset();
-        StoreContext::reset();
         m_home.reset();
     }
 
