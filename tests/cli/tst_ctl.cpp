@@ -67,16 +67,6 @@ private slots:
         QVERIFY(QFile::exists(m_home->dataFolder() + QStringLiteral("/Config.ini")));
     }
 
-    void optionFormsMatchTheEnvironment()
-    {
-        const QString trace = m_home->path() + QStringLiteral("/t.txt");
-        const Run run = ctl({QStringLiteral("--virtual"), QStringLiteral("TEST xx"),
-                             QStringLiteral("--trace"), trace, QStringLiteral("list")});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(states(run.out).value(QStringLiteral("TEST xx")), QStringLiteral("connected"));
-        QVERIFY(QFile::exists(trace));
-    }
-
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");

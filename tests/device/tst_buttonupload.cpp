@@ -69,6 +69,9 @@ private slots:
         };
         add("left click", nx19, 1, 0, 0, 0, "", "81000000");
         add("forward", nx19, 4, 0, 0, 0, "", "85000000");
+        add("function 5", nx19, 5, 0, 0, 0, "", "84000000");
+        add("function 48", nx19, 48, 0, 0, 0, "", "8a000000");
+        add("scroll up", nx19, 52, 0, 0, 0, "", "8b000000");
         add("code missing from the table", nx19, 999, 0, 0, 0, "", "00000000");
         add("nothing assigned", nx19, 0, 0, 0, 0, "", "00000000");
         add("browser back reports host action 0x20", nx19, 32, 0, 0, 0, "", "8e01ff20");
@@ -131,6 +134,9 @@ private slots:
         QTest::addRow("NX-19: 0-5, 40-41 -> 22-23")
             << QStringLiteral("NX-19")
             << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xDA, 0xDE};
+        QTest::addRow("NX-12: 0-5, 40-41 -> 10-11")
+            << QStringLiteral("NX-12")
+            << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xAA, 0xAE};
         QTest::addRow("NX-05: remapped positions, the fixed button 8")
             << QStringLiteral("NX-05")
             << QList<int>{0x82, 0x86, 0x8A, 0x9E, 0x8E, 0x92, 0x96, 0x9A, 0xA2, 0xDA, 0xDE};
@@ -172,28 +178,6 @@ private slots:
                          .arg(last & 0xFF, 2, 16, QLatin1Char('0'))
                          .arg(last >> 8, 2, 16, QLatin1Char('0')));
         }
-    }
-
-    void fullButtonUploadOfOneModel()
-    {
-        LoggedMouse mouse(QStringLiteral("NX-12")); // 0-5, 40-41 -> 10-11
-        const int funs[6] = {1, 2, 3, 4, 5, 48};
-        for (ProfileData &p : DeviceContext::deviceStore().profiles) {
-            for (int i = 0; i < 6; ++i)
-                p.BUTTON_INFO[i].Fun = funs[i];
-            p.BUTTON_INFO[40].Fun = 52;
-            p.BUTTON_INFO[41].Fun = 53;
-        }
-        QVERIFY(UploadButtonMaps());
-        QStringList expected;
-        for (int base : {0x040, 0x100, 0x1B0, 0x260, 0x310}) {
-            const int a = base + 66;
-            expected << W(a, "81000000") << S(10) << W(a + 4, "82000000") << S(10)
-                     << W(a + 8, "83000000") << S(10) << W(a + 12, "85000000") << S(10)
-                     << W(a + 16, "84000000") << S(10) << W(a + 20, "8a000000") << S(10)
-                     << W(a + 40, "8b000000") << S(10) << W(a + 44, "8c000000") << S(10);
-        }
-        QCOMPARE(mouse.log, expected);
     }
 
     void sendersOfOneEntry()

@@ -145,18 +145,17 @@ private slots:
         QTest::addColumn<quint16>("usagePage");
         QTest::addColumn<int>("found0");
         QTest::addColumn<int>("found1");
-        QTest::addRow("interface 0")
-            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF01) << 1 << 0;
-        QTest::addRow("interface 1")
-            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF02) << 0 << 1;
-        QTest::addRow("other usage page")
-            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF03) << 0 << 0;
-        QTest::addRow("other vendor")
-            << 1 << quint16(0xFFFE) << quint16(7) << quint16(0xFF01) << 0 << 0;
-        QTest::addRow("other product")
-            << 1 << quint16(0xFFFF) << quint16(8) << quint16(0xFF01) << 0 << 0;
-        QTest::addRow("count 0 with entries present")
-            << 0 << quint16(0xFFFF) << quint16(7) << quint16(0xFF01) << 0 << 0;
+        auto add = [](const char *name, int count, int vid, int pid, int usagePage, int found0,
+                      int found1) {
+            QTest::addRow("%s", name)
+                << count << quint16(vid) << quint16(pid) << quint16(usagePage) << found0 << found1;
+        };
+        add("interface 0", 1, 0xFFFF, 7, 0xFF01, 1, 0);
+        add("interface 1", 1, 0xFFFF, 7, 0xFF02, 0, 1);
+        add("other usage page", 1, 0xFFFF, 7, 0xFF03, 0, 0);
+        add("other vendor", 1, 0xFFFE, 7, 0xFF01, 0, 0);
+        add("other product", 1, 0xFFFF, 8, 0xFF01, 0, 0);
+        add("count 0 with entries present", 0, 0xFFFF, 7, 0xFF01, 0, 0);
     }
 
     void matching()

@@ -180,9 +180,6 @@ private slots:
         QTest::addRow("upper case")
             << QStringLiteral("HID#VID_FFFF&PID_0002&MI_02&COL01#7&1A2B&0&0000#{4d1e55b2-f16f}")
             << QStringLiteral("HID#VID_FFFF&PID_0002&MI_02&COL02#7&1A2B&0&0001#{4d1e55b2-f16f}");
-        QTest::addRow("lower case")
-            << QStringLiteral("hid#vid_ffff&pid_0002&mi_02&col01#7&1a2b&0&0000#{4d1e55b2-f16f}")
-            << QStringLiteral("hid#vid_ffff&pid_0002&mi_02&col02#7&1a2b&0&0001#{4d1e55b2-f16f}");
         QTest::addRow("mixed case, interface 1 first")
             << QStringLiteral("Hid#Vid_fFfF&Pid_0002&Mi_02&Col02#x")
             << QStringLiteral("hId#vID_FFff&pID_0002&mI_02&cOL01#x");

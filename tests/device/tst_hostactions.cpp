@@ -57,6 +57,8 @@ private slots:
         m_home.reset();
     }
 
+    // The scale itself is tst_pointerspeedscale's; these rows check what
+    // reaches gsettings.
     void setPointerSpeed_data()
     {
         QTest::addColumn<int>("speed");
@@ -65,8 +67,6 @@ private slots:
         QTest::addRow("slowest") << 1 << -1.0;
         QTest::addRow("default") << 10 << 0.0;
         QTest::addRow("fastest") << 20 << 1.0;
-        QTest::addRow("3") << 3 << -7.0 / 9;
-        QTest::addRow("16") << 16 << 0.6;
     }
 
     void setPointerSpeed()
@@ -131,8 +131,6 @@ private slots:
 
         QTest::addRow("slowest") << QByteArray("echo -1.0") << 1;
         QTest::addRow("default") << QByteArray("echo 0.0") << 10;
-        QTest::addRow("fastest") << QByteArray("echo 1.0") << 20;
-        QTest::addRow("half above") << QByteArray("echo 0.5") << 15;
         QTest::addRow("two ninths below") << QByteArray("echo -0.22222222222222221") << 8;
         QTest::addRow("gsettings absent") << QByteArray() << 0;
         QTest::addRow("schema missing") << QByteArray("echo 'No such schema' >&2\nexit 1") << 0;

@@ -42,19 +42,16 @@ private slots:
         QTest::addColumn<QByteArray>("report");
         QTest::addColumn<QString>("signal");
         QTest::addColumn<QList<int>>("arguments");
-        QTest::addRow("profile") << QByteArray("\x08\x01\x03\x00\x00\x00\x00\x00", 8)
-                                 << "RefreshProfile" << QList<int>{3};
-        QTest::addRow("dpi stage") << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
-                                   << "RefreshDPIStage" << QList<int>{4};
-        QTest::addRow("report rate") << QByteArray("\x08\x06\x02\x00\x00\x00\x00\x00", 8)
-                                     << "RefreshPollRate" << QList<int>{2};
-        QTest::addRow("lighting: bytes 3 and 5")
-            << QByteArray("\x08\x09\x07\x02\x05\x03\x00\x00", 8) << "RefreshLightModeSignal"
-            << QList<int>{2, 3};
-        QTest::addRow("other kind")
-            << QByteArray("\x08\x05\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
-        QTest::addRow("other report id")
-            << QByteArray("\x07\x01\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
+        auto add = [](const char *name, const char *hex, const char *signal, QList<int> args) {
+            QTest::addRow("%s", name)
+                << QByteArray::fromHex(hex) << QString::fromLatin1(signal) << args;
+        };
+        add("profile", "0801030000000000", "RefreshProfile", {3});
+        add("dpi stage", "0802040000000000", "RefreshDPIStage", {4});
+        add("report rate", "0806020000000000", "RefreshPollRate", {2});
+        add("lighting: bytes 3 and 5", "0809070205030000", "RefreshLightModeSignal", {2, 3});
+        add("other kind", "0805010000000000", "", {});
+        add("other report id", "0701010000000000", "", {});
     }
 
     void statusReports()

@@ -242,18 +242,17 @@ private slots:
         QTest::addColumn<int>("value");
         // Profile 3 (index 2) is active for the rows after the switch: its
         // block starts at 0x1B0, its rate at 0x036, its lighting at 0x459.
-        QTest::addRow("profile") << "profile" << 1
-                                 << QByteArray("\x08\x01\x02\x00\x00\x00\x00\x00", 8) << 0x02C << 2;
-        QTest::addRow("dpi") << "dpi" << 1 << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
-                             << 0x1B2 << 4;
-        QTest::addRow("rate") << "rate" << 1 << QByteArray("\x08\x06\x03\x00\x00\x00\x00\x00", 8)
-                              << 0x036 << 3;
-        QTest::addRow("light code")
-            << "light" << 1 << QByteArray("\x08\x09\x00\x05\x00\x01\x00\x00", 8) << 0x45C << 5;
-        QTest::addRow("light variant")
-            << "light" << 1 << QByteArray("\x08\x09\x00\x05\x00\x01\x00\x00", 8) << 0x45E << 1;
-        QTest::addRow("host") << "host" << 0 << QByteArray("\x01\xFF\x24\x00\x00\x00\x00\x00", 8)
-                              << -1 << 0;
+        auto add = [](const char *name, const char *action, int interfaceIndex, const char *report,
+                      int address, int value) {
+            QTest::addRow("%s", name) << QString::fromLatin1(action) << interfaceIndex
+                                      << QByteArray::fromHex(report) << address << value;
+        };
+        add("profile", "profile", 1, "0801020000000000", 0x02C, 2);
+        add("dpi", "dpi", 1, "0802040000000000", 0x1B2, 4);
+        add("rate", "rate", 1, "0806030000000000", 0x036, 3);
+        add("light code", "light", 1, "0809000500010000", 0x45C, 5);
+        add("light variant", "light", 1, "0809000500010000", 0x45E, 1);
+        add("host", "host", 0, "01ff240000000000", -1, 0);
     }
 
     void physicalActions()

@@ -94,32 +94,23 @@ private slots:
         QTest::addColumn<MacroEvent>("event");
         QTest::addColumn<MacroEvent>("expected");
         QTest::addColumn<QString>("text");
-        QTest::addRow("key press A") << keyEvent(4, true) << MacroEvent{132, 0, 4} << "A";
-        QTest::addRow("key release LCtr")
-            << keyEvent(0xE0, false) << MacroEvent{4, 0, 0xE0} << "LCtr";
-        QTest::addRow("press RIGHT CLICK")
-            << mouseButtonEvent(2, true) << MacroEvent{129, 0, 2} << "RIGHT CLICK DOWN";
-        QTest::addRow("release RIGHT CLICK")
-            << mouseButtonEvent(2, false) << MacroEvent{1, 0, 2} << "RIGHT CLICK UP";
-        QTest::addRow("press MIDDLE CLICK")
-            << mouseButtonEvent(1, true) << MacroEvent{129, 0, 4} << "MIDDLE CLICK DOWN";
-        QTest::addRow("release BACKWARD")
-            << mouseButtonEvent(4, false) << MacroEvent{1, 0, 16} << "BACKWARD UP";
-        QTest::addRow("MOVE LEFT 10")
-            << mouseMoveEvent(0, 10) << MacroEvent{2, 0, 246} << "MOVE LEFT : 10";
-        QTest::addRow("MOVE RIGHT 120")
-            << mouseMoveEvent(1, 120) << MacroEvent{2, 0, 120} << "MOVE RIGHT : 120";
-        QTest::addRow("MOVE UP 120")
-            << mouseMoveEvent(2, 120) << MacroEvent{2, 136, 0} << "MOVE UP : 120";
-        QTest::addRow("MOVE DOWN 1")
-            << mouseMoveEvent(3, 1) << MacroEvent{2, 1, 0} << "MOVE DOWN : 1";
-        QTest::addRow("delay 65530 ms")
-            << delayEventFromMs(65530) << MacroEvent{6, 25, 153} << "65530 ms";
-        QTest::addRow("delay above the limit")
-            << delayEventFromMs(90000) << MacroEvent{6, 25, 153} << "65530 ms";
-        QTest::addRow("delay below 10 ms") << delayEventFromMs(4) << MacroEvent{6, 0, 1} << "10 ms";
-        QTest::addRow("delay 2567 ms")
-            << delayEventFromMs(2567) << MacroEvent{6, 1, 0} << "2560 ms";
+        auto add = [](const char *name, MacroEvent e, MacroEvent expected, const char *text) {
+            QTest::addRow("%s", name) << e << expected << QString::fromLatin1(text);
+        };
+        add("key press A", keyEvent(4, true), {132, 0, 4}, "A");
+        add("key release LCtr", keyEvent(0xE0, false), {4, 0, 0xE0}, "LCtr");
+        add("press RIGHT CLICK", mouseButtonEvent(2, true), {129, 0, 2}, "RIGHT CLICK DOWN");
+        add("release RIGHT CLICK", mouseButtonEvent(2, false), {1, 0, 2}, "RIGHT CLICK UP");
+        add("press MIDDLE CLICK", mouseButtonEvent(1, true), {129, 0, 4}, "MIDDLE CLICK DOWN");
+        add("release BACKWARD", mouseButtonEvent(4, false), {1, 0, 16}, "BACKWARD UP");
+        add("MOVE LEFT 10", mouseMoveEvent(0, 10), {2, 0, 246}, "MOVE LEFT : 10");
+        add("MOVE RIGHT 120", mouseMoveEvent(1, 120), {2, 0, 120}, "MOVE RIGHT : 120");
+        add("MOVE UP 120", mouseMoveEvent(2, 120), {2, 136, 0}, "MOVE UP : 120");
+        add("MOVE DOWN 1", mouseMoveEvent(3, 1), {2, 1, 0}, "MOVE DOWN : 1");
+        add("delay 65530 ms", delayEventFromMs(65530), {6, 25, 153}, "65530 ms");
+        add("delay above the limit", delayEventFromMs(90000), {6, 25, 153}, "65530 ms");
+        add("delay below 10 ms", delayEventFromMs(4), {6, 0, 1}, "10 ms");
+        add("delay 2567 ms", delayEventFromMs(2567), {6, 1, 0}, "2560 ms");
     }
 
     void encodings()
