@@ -209,8 +209,8 @@ private slots:
         expectStarted({QStringLiteral("xdg-email"), QStringLiteral("0")});
     }
 
-    // The two codes that start programs; the key codes are tested under
-    // an X server.
+    // The two codes that start programs; the key codes, and the codes the
+    // table does not know, are tested under an X server (tst_hostkeys).
     void tableStartsPrograms_data()
     {
         QTest::addColumn<int>("code");
@@ -230,26 +230,6 @@ private slots:
 
         QVERIFY(performHostAction(quint8(code)));
         expectStarted({program, QStringLiteral("0")});
-    }
-
-    void tableIgnoresOtherCodes_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addRow("0x00") << 0x00;
-        QTest::addRow("0x1E") << 0x1E;
-        QTest::addRow("0x27") << 0x27;
-        QTest::addRow("0xFF") << 0xFF;
-    }
-
-    void tableIgnoresOtherCodes()
-    {
-        QFETCH(int, code);
-        const QString started = record(QStringLiteral("started"));
-        for (const QString &name : {QStringLiteral("x-www-browser"), QStringLiteral("xdg-email")})
-            QVERIFY(writeRecorder(m_bin + QLatin1Char('/') + name, name, started));
-
-        QVERIFY(!performHostAction(quint8(code)));
-        expectStarted({});
     }
 
 private:

@@ -129,12 +129,6 @@ private slots:
         QVERIFY(!m_mice->plug(QStringLiteral("NX-77"))); // no catalogue entry
     }
 
-    void memoryStartsZeroed()
-    {
-        QCOMPARE(m_mice->memory(kMouse, 0, VirtualMouseBackend::kMemorySize),
-                 QByteArray(VirtualMouseBackend::kMemorySize, '\0'));
-    }
-
     void reportLengths_data()
     {
         QTest::addColumn<int>("reportId");
@@ -204,15 +198,6 @@ private slots:
         QCOMPARE(readBack(0x101, 3, 2, 16), QByteArray("\x00\x01\x02", 3));
         // A read past the end is refused when armed.
         QCOMPARE(send(commandFrame(0xF2, 0xFF, 0x1F, 2)), -1);
-    }
-
-    void refreshesAndModesAreRecorded()
-    {
-        QCOMPARE(send(commandFrame(0xF1, 2, 4)), 16);
-        QCOMPARE(send(commandFrame(0xF1, 2, 0x10)), 16);
-        QCOMPARE(send(commandFrame(0xF5, 0, 0)), 16);
-        QCOMPARE(m_mice->refreshes(kMouse), QByteArray("\x04\x10", 2));
-        QCOMPARE(m_mice->modes(kMouse), QByteArray(1, '\0'));
     }
 
     void featureReportsOnInterface0Fail()
@@ -407,17 +392,6 @@ private slots:
                 QCOMPARE(m_mice->memory(kMouse, 0x40 + i, 1),
                          QByteArray(1, results.at(i) ? char(i + 1) : '\0'));
         }
-    }
-
-    void getFeatureCountsAsAReportForFaults()
-    {
-        QVERIFY(m_mice->failNthReport(kMouse, 2));
-        QVERIFY(send(commandFrame(0xF2, 0x40, 0, 1)) > 0);
-        QByteArray buffer(16, '\0');
-        buffer[0] = 2;
-        QCOMPARE(
-            m_mice->getFeatureReport(m_if1, reinterpret_cast<unsigned char *>(buffer.data()), 16),
-            -1);
     }
 
     void control_data()
