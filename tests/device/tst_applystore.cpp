@@ -1,4 +1,5 @@
 #include "common/CleanHome.h"
+#include "common/MacroFiles.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 #include "common/ScopedEnvironment.h"
@@ -71,13 +72,7 @@ ProfileStore nx19Store()
 
 void writeCombo()
 {
-    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-    QSettings f(dataFolder() + QStringLiteral("/MacroDB/combo.MSMACRO"), QSettings::IniFormat);
-    f.setValue(QStringLiteral("Setting/Count"), 2);
-    f.setValue(QStringLiteral("Setting/Map_0"), 0x84);
-    f.setValue(QStringLiteral("Setting/DataL_0"), 4);
-    f.setValue(QStringLiteral("Setting/Map_1"), 0x04);
-    f.setValue(QStringLiteral("Setting/DataL_1"), 4);
+    writeRawMacro(QStringLiteral("combo"), {{0x84, 0, 4}, {0x04, 0, 4}});
 }
 
 // Everything ApplyStore sends for nx19Store(), worked out by hand.

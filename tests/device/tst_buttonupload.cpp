@@ -1,4 +1,5 @@
 #include "common/CleanHome.h"
+#include "common/MacroFiles.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 
@@ -11,20 +12,6 @@
 using namespace Frames;
 
 namespace {
-
-// A macro file as another program would write it, through plain QSettings.
-void writeMacro(const QString &name, const QList<QList<int>> &events)
-{
-    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-    QSettings s(dataFolder() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO"),
-                QSettings::IniFormat);
-    s.setValue(QStringLiteral("Setting/Count"), events.size());
-    for (int i = 0; i < events.size(); ++i) {
-        s.setValue(QStringLiteral("Setting/Map_%1").arg(i), events[i][0]);
-        s.setValue(QStringLiteral("Setting/DataH_%1").arg(i), events[i][1]);
-        s.setValue(QStringLiteral("Setting/DataL_%1").arg(i), events[i][2]);
-    }
-}
 
 void setMacro(int profile, int slot, const QString &name, int fun = 200)
 {
@@ -288,8 +275,8 @@ private slots:
     void macroUpload()
     {
         LoggedMouse mouse(QStringLiteral("NX-19"));
-        writeMacro(QStringLiteral("a"), {{0x84, 0, 4}, {0x04, 0, 4}, {0x06, 0, 5}});
-        writeMacro(QStringLiteral("b"), {{0x81, 0, 1}});
+        writeRawMacro(QStringLiteral("a"), {{0x84, 0, 4}, {0x04, 0, 4}, {0x06, 0, 5}});
+        writeRawMacro(QStringLiteral("b"), {{0x81, 0, 1}});
         setMacro(0, 0, QStringLiteral("a"));
         setMacro(1, 2, QStringLiteral("a"));
         setMacro(1, 3, QStringLiteral("b"));
@@ -382,22 +369,14 @@ private slots:
     // The upload reads at most 63 events, whatever Count says.
     void macroFileCountIsHeld()
     {
-        QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-        {
-            QSettings s(dataFolder() + QStringLiteral("/MacroDB/big.MSMACRO"),
-                        QSettings::IniFormat);
-            s.setValue(QStringLiteral("Setting/Count"), 100000);
-            s.setValue(QStringLiteral("Setting/Map_62"), 0x184);
-            s.setValue(QStringLiteral("Setting/Map_63"), 6);
-        }
+        QList<QList<int>> raw;
+        for (int i = 0; i < 64; ++i)
+            raw.append(i == 62 ? QList<int>{0x184, 0, 0} : QList<int>{0x84, 0, 4});
+        writeRawMacro(QStringLiteral("big"), raw, 100000);
         const QVector<MacroEvent> events = readMacroEventsForUpload(QStringLiteral("big"));
         QCOMPARE(events.size(), 63);
         QCOMPARE(events.last(), (MacroEvent{0x84, 0, 0})); // cut to a byte
-        {
-            QSettings s(dataFolder() + QStringLiteral("/MacroDB/big.MSMACRO"),
-                        QSettings::IniFormat);
-            s.setValue(QStringLiteral("Setting/Count"), -4);
-        }
+        writeRawMacro(QStringLiteral("big"), raw, -4);
         QVERIFY(readMacroEventsForUpload(QStringLiteral("big")).isEmpty());
     }
 };

@@ -1,3 +1,4 @@
+#include "common/MacroFiles.h"
 #include "common/TestHome.h"
 
 #include "macro/MacroFile.h"
@@ -7,32 +8,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(MacroEvent)
-
-namespace {
-
-constexpr int kCountOfEvents = -1000;
-
-QString filePath(const QString &name)
-{
-    return dataFolder() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
-}
-
-// A file as another program would write it.
-void writeRaw(const QString &name, int delayType, const QList<QList<int>> &events,
-              int count = kCountOfEvents)
-{
-    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-    QSettings s(filePath(name), QSettings::IniFormat);
-    s.setValue(QStringLiteral("Setting/DelayType"), delayType);
-    s.setValue(QStringLiteral("Setting/Count"), count == kCountOfEvents ? events.size() : count);
-    for (int i = 0; i < events.size(); ++i) {
-        s.setValue(QStringLiteral("Setting/Map_%1").arg(i), events[i][0]);
-        s.setValue(QStringLiteral("Setting/DataH_%1").arg(i), events[i][1]);
-        s.setValue(QStringLiteral("Setting/DataL_%1").arg(i), events[i][2]);
-    }
-}
-
-} // namespace
 
 class TestMacroFile : public QObject
 {
@@ -57,14 +32,14 @@ private slots:
         macro.loopType = 1;
         macro.loopTime = 3;
         QVERIFY(writeMacroFile(QStringLiteral("empty"), macro));
-        QSettings s(filePath(QStringLiteral("empty")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("empty")), QSettings::IniFormat);
         QStringList keys = s.allKeys();
         keys.sort();
         QCOMPARE(keys,
                  (QStringList{"Setting/Count", "Setting/DefaultDelay", "Setting/DelayType",
                               "Setting/LoopTime", "Setting/LoopType", "Setting/MacroFilePath"}));
         QCOMPARE(s.value(QStringLiteral("Setting/MacroFilePath")).toString(),
-                 filePath(QStringLiteral("empty")));
+                 macroFilePath(QStringLiteral("empty")));
         const MacroFileData back = readMacroFile(QStringLiteral("empty"));
         QVERIFY(back.events.isEmpty());
         QCOMPARE(back.defaultDelay, 10);
@@ -79,7 +54,7 @@ private slots:
         macro.delayType = kRecordDelays;
         macro.events = {keyEvent(4, true), delayEventFromMs(65530), mouseMoveEvent(2, 120)};
         QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
-        QSettings s(filePath(QStringLiteral("m")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("m")), QSettings::IniFormat);
         QCOMPARE(s.value(QStringLiteral("Setting/Count")).toInt(), 3);
         QCOMPARE(s.value(QStringLiteral("Setting/Map_0")).toString(), QStringLiteral("132"));
         QCOMPARE(s.value(QStringLiteral("Setting/DataL_0")).toInt(), 4);
@@ -162,7 +137,7 @@ private slots:
         QFETCH(bool, kept);
         QFETCH(MacroEvent, event);
         QFETCH(QString, text);
-        writeRaw(QStringLiteral("one"), delayType, {{0x84, 0, 5}, raw, {0x04, 0, 5}});
+        writeRawMacro(QStringLiteral("one"), {{0x84, 0, 5}, raw, {0x04, 0, 5}}, {}, delayType);
         const MacroFileData macro = readMacroFile(QStringLiteral("one"));
         const QVector<MacroEvent> &events = macro.events;
         QCOMPARE(macro.texts.size(), events.size());
@@ -180,7 +155,7 @@ private slots:
         const MacroFileData macro = readMacroFile(QStringLiteral("nowhere"));
         QVERIFY(macro.events.isEmpty());
         QCOMPARE(macro.delayType + macro.defaultDelay + macro.loopTime + macro.loopType, 0);
-        QVERIFY(!QFile::exists(filePath(QStringLiteral("nowhere"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("nowhere"))));
     }
 
     // No path puts more than 63 events into a macro.
@@ -189,18 +164,18 @@ private slots:
         QList<QList<int>> many;
         for (int i = 0; i < 70; ++i)
             many << QList<int>{0x84, 0, 4 + i % 26};
-        writeRaw(QStringLiteral("many"), 0, many);
+        writeRawMacro(QStringLiteral("many"), many);
         QCOMPARE(readMacroFile(QStringLiteral("many")).events.size(), 63);
-        writeRaw(QStringLiteral("huge"), 0, many, 2000000000);
+        writeRawMacro(QStringLiteral("huge"), many, 2000000000);
         QCOMPARE(readMacroFile(QStringLiteral("huge")).events.size(), 63);
-        writeRaw(QStringLiteral("negative"), 0, many, -5);
+        writeRawMacro(QStringLiteral("negative"), many, -5);
         QCOMPARE(readMacroFile(QStringLiteral("negative")).events.size(), 0);
 
         MacroFileData macro;
         for (int i = 0; i < 70; ++i)
             macro.events << keyEvent(4, true);
         QVERIFY(writeMacroFile(QStringLiteral("written"), macro));
-        QSettings s(filePath(QStringLiteral("written")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("written")), QSettings::IniFormat);
         QCOMPARE(s.value(QStringLiteral("Setting/Count")).toInt(), 63);
         QVERIFY(!s.contains(QStringLiteral("Setting/Map_63")));
 
@@ -218,7 +193,7 @@ private slots:
         QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
         macro.events.resize(1);
         QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
-        QSettings s(filePath(QStringLiteral("m")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("m")), QSettings::IniFormat);
         QVERIFY(s.contains(QStringLiteral("Setting/Map_2")));
         QCOMPARE(readMacroFile(QStringLiteral("m")).events.size(), 1);
     }
@@ -271,13 +246,13 @@ private slots:
         QVERIFY(addToMacroLibrary(QStringLiteral("b")));
         QVERIFY(addToMacroLibrary(QStringLiteral("a")));
         QCOMPARE(renameMacro(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b_2"));
-        QVERIFY(!QFile::exists(filePath(QStringLiteral("a"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("a"))));
         QCOMPARE(readMacroFile(QStringLiteral("b_2")).events, macro.events);
         QCOMPARE(macroLibrary(), (QStringList{"b_2", "b", "b_2"}));
 
         QVERIFY(!renameMacroFile(QStringLiteral("absent"), QStringLiteral("x")));
         QVERIFY(deleteMacroFile(QStringLiteral("b_2")));
-        QVERIFY(!QFile::exists(filePath(QStringLiteral("b_2"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("b_2"))));
         QVERIFY(deleteMacroFile(QStringLiteral("b_2")));
     }
 };
