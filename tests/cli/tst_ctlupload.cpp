@@ -33,9 +33,7 @@ private:
     {
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
         loadDeviceCatalogue();
-        auto backend = std::make_unique<VirtualMouseBackend>(mice);
-        m_mice = backend.get();
-        DeviceContext::installHid(std::move(backend), m_mice);
+        m_mice = installVirtualMice(mice);
         DeviceContext::setProtocolDelayHook([this](int ms) { m_delays << ms; });
     }
 

@@ -4,6 +4,7 @@
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
+#include "device/hid/VirtualMouseBackend.h"
 #include "store/StoreContext.h"
 
 // A fresh temporary home with the process-wide state of the device and
@@ -29,3 +30,12 @@ private:
         StoreContext::reset();
     }
 };
+
+// Virtual mice of these models as the process's HID backend.
+inline VirtualMouseBackend *installVirtualMice(const QStringList &models)
+{
+    auto backend = std::make_unique<VirtualMouseBackend>(models);
+    VirtualMouseBackend *mice = backend.get();
+    DeviceContext::installHid(std::move(backend), mice);
+    return mice;
+}

@@ -18,14 +18,6 @@ class TestDeviceConnection : public QObject
 private:
     std::unique_ptr<CleanHome> m_home;
 
-    VirtualMouseBackend *installVirtual(const QStringList &names)
-    {
-        auto backend = std::make_unique<VirtualMouseBackend>(names);
-        VirtualMouseBackend *raw = backend.get();
-        DeviceContext::installHid(std::move(backend), raw);
-        return raw;
-    }
-
     static QString name(const QVariant &v) { return v.toString(); }
 
 private slots:
@@ -64,7 +56,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, active);
 
-        installVirtual(mice);
+        installVirtualMice(mice);
         writeProductName(stored);
         QCOMPARE(enumerateDevices(), 0);
         DeviceConnection connection;
@@ -81,7 +73,7 @@ private slots:
 
     void arrivalOfOneInterfaceThenTheOther()
     {
-        VirtualMouseBackend *mice = installVirtual({});
+        VirtualMouseBackend *mice = installVirtualMice({});
         QCOMPARE(enumerateDevices(), 0);
         QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
         QVERIFY(mice->plug(QStringLiteral("NX-19")));
@@ -110,7 +102,7 @@ private slots:
 
     void pluggingRaisesNoticesThroughTheEventLoop()
     {
-        VirtualMouseBackend *mice = installVirtual({});
+        VirtualMouseBackend *mice = installVirtualMice({});
         QCOMPARE(enumerateDevices(), 0);
         DeviceConnection connection;
         connection.refreshDeviceList();
@@ -154,7 +146,7 @@ private slots:
         QFETCH(QString, active);
 
         VirtualMouseBackend *mice =
-            installVirtual({QStringLiteral("NX-19"), QStringLiteral("NX-05")});
+            installVirtualMice({QStringLiteral("NX-19"), QStringLiteral("NX-05")});
         writeProductName(QStringLiteral("NX-19"));
         QCOMPARE(enumerateDevices(), 0);
         DeviceConnection connection;
@@ -234,7 +226,7 @@ private slots:
 
     void removingAHalfPresentModelWithNoneConnectedIsQuiet()
     {
-        VirtualMouseBackend *mice = installVirtual({});
+        VirtualMouseBackend *mice = installVirtualMice({});
         QCOMPARE(enumerateDevices(), 0);
         QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
         QVERIFY(mice->plug(QStringLiteral("NX-19")));

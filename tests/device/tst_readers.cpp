@@ -31,9 +31,7 @@ private slots:
         m_home = std::make_unique<CleanHome>();
         writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
         loadDeviceCatalogue();
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
-        m_mice = backend.get();
-        DeviceContext::installHid(std::move(backend), m_mice);
+        m_mice = installVirtualMice({QStringLiteral("NX-19")});
     }
     void cleanup() { m_home.reset(); }
 

@@ -30,17 +30,9 @@ private:
     QString m_lastText; // of the last box, which is gone when exec() returns
     int m_boxes = 0;
 
-    VirtualMouseBackend *installMice(const QStringList &names)
-    {
-        auto backend = std::make_unique<VirtualMouseBackend>(names);
-        VirtualMouseBackend *raw = backend.get();
-        DeviceContext::installHid(std::move(backend), raw);
-        return raw;
-    }
-
     std::unique_ptr<MousecfgWidget> makeWindow(const QStringList &mice)
     {
-        installMice(mice);
+        installVirtualMice(mice);
         return std::make_unique<MousecfgWidget>();
     }
 
