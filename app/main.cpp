@@ -3,6 +3,7 @@
 
 #include "app/MousecfgWidget.h"
 #include "device/HostActions.h"
+#include "device/hid/VirtualMouseControl.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
 #include "widgets/Skin.h"
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
     seedDataFolder(appDir);
     Q_INIT_RESOURCE(resources);
     installHostActions();
+    listenForVirtualMouseControl();
 
     auto *window = new MousecfgWidget;
     if (window->connectedCount() != 0) {
