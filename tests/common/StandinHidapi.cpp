@@ -174,7 +174,7 @@ int hid_send_feature_report(hid_device *dev, const unsigned char *, size_t lengt
 
 int hid_get_feature_report(hid_device *dev, unsigned char *data, size_t length)
 {
-    if (!dev)
+    if (!dev || length == 0)
         return -1;
     std::memset(data + 1, 0, length - 1);
     return int(length);
