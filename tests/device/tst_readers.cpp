@@ -168,7 +168,7 @@ private slots:
         clock.start();
         reader.stop();
         QVERIFY(reader.wait(1000));
-        QVERIFY(clock.elapsed() < 50);
+        QVERIFY(clock.elapsed() < 30);
         closeDevice();
     }
 
