@@ -2,6 +2,7 @@
 
 #include "device/FeatureCommands.h"
 #include "panels/PanelLog.h"
+#include "panels/PanelStyle.h"
 #include "panels/VornColorArea.h"
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
@@ -92,10 +93,6 @@ VornColorWindow::VornColorWindow(QWidget *parent)
         slider->setSingleStep(1);
         slider->setPageStep(1);
         slider->setTickPosition(QSlider::NoTicks);
-        slider->setStyleSheet(QStringLiteral(
-            "QSlider::groove:horizontal {border-image: url(./skin/rate.png); height: 6px;}"
-            "QSlider::handle:horizontal {image: url(./skin/slider-v.png); width: 18px;"
-            " margin: -6px 0;}"));
         connect(slider, &VornSlider::MouseChange, this, &VornColorWindow::slotSliderMouseChange);
     }
     connect(m_bright, &QSlider::valueChanged, this, [this](int value) {
@@ -110,7 +107,7 @@ VornColorWindow::VornColorWindow(QWidget *parent)
     connect(m_colorArea, &VornColorArea::ApplyColor, this, &VornColorWindow::slotApplyColor);
     rebuildMenu();
     retranslate();
-    layoutChildren();
+    rescale();
 }
 
 QRect VornColorWindow::designRect() const
@@ -120,7 +117,8 @@ QRect VornColorWindow::designRect() const
 
 void VornColorWindow::loadRecord(ProfileStore &store)
 {
-    setProfileData(store, lightingInFirstProfile(readProductName()) ? 0 : store.curProfile % 5);
+    setProfileData(
+        store, lightingInFirstProfile(readProductName()) ? 0 : store.curProfile % kProfileCount);
 }
 
 void VornColorWindow::setProfileData(ProfileStore &store, int profile)
@@ -214,6 +212,8 @@ void VornColorWindow::rescale()
     for (QWidget *w : std::initializer_list<QWidget *>{m_effectLabel, m_brightLabel, m_speedLabel,
                                                        m_effectButton})
         w->setFont(font);
+    for (VornSlider *slider : {m_bright, m_speed})
+        slider->setStyleSheet(levelSliderStyle(QStringLiteral("rate.png")));
     m_colorArea->rescale();
     layoutChildren();
 }

@@ -5,7 +5,6 @@
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
 #include "widgets/DesignLayout.h"
-#include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornSlider.h"
 
@@ -25,13 +24,15 @@ constexpr int kBarLineY = 32;
 
 QString checkStyle()
 {
+    // The stage buttons are lamps, so that the active stage does not read
+    // as one more check box.
     return QStringLiteral(
-               "QCheckBox, QRadioButton {color: white; spacing: 6px;}"
+               "QCheckBox, QRadioButton {spacing: 6px;}"
                "QCheckBox::indicator, QRadioButton::indicator {width: %1px; height: %1px;}"
-               "QCheckBox::indicator:unchecked, QRadioButton::indicator:unchecked "
-               "{border-image: url(./skin/checkbox1-1.png);}"
-               "QCheckBox::indicator:checked, QRadioButton::indicator:checked "
-               "{border-image: url(./skin/checkbox1-2.png);}")
+               "QCheckBox::indicator:unchecked {border-image: url(./skin/checkbox1-1.png);}"
+               "QCheckBox::indicator:checked {border-image: url(./skin/checkbox1-2.png);}"
+               "QRadioButton::indicator:unchecked {border-image: url(./skin/DPI-OFF.png);}"
+               "QRadioButton::indicator:checked {border-image: url(./skin/DPI-ON.png);}")
         .arg(UiScale::scaled(16));
 }
 
@@ -55,16 +56,12 @@ VornDPIWindow::VornDPIWindow(QWidget *parent)
     setObjectName(QStringLiteral("dpiPanel"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("VornDPIWindow {background-color: rgb(33,35,35);}"));
-    m_lampOn = Skin::pixmap(QStringLiteral("/skin/DPI-ON.png"));
-    m_lampOff = Skin::pixmap(QStringLiteral("/skin/DPI-OFF.png"));
     m_group->setExclusive(true);
     m_enableHeading->setObjectName(QStringLiteral("dpiEnableHeading"));
     setTextColour(m_enableHeading, QColor(160, 160, 160));
 
     for (int s = 0; s < kDpiStageCount; ++s) {
         Row &row = m_rows[size_t(s)];
-        row.lamp = new QLabel(this);
-        row.lamp->setScaledContents(true);
         row.radio = new QRadioButton(this);
         row.radio->setObjectName(QStringLiteral("dpiStage%1").arg(s));
         m_group->addButton(row.radio, s);
@@ -72,6 +69,7 @@ VornDPIWindow::VornDPIWindow(QWidget *parent)
         row.enable->setObjectName(QStringLiteral("dpiEnable%1").arg(s));
         row.link = new QCheckBox(this);
         row.link->setObjectName(QStringLiteral("dpiLink%1").arg(s));
+        setTextColour(row.link, Qt::white);
         row.slider = new VornTwoBarSlider(this);
         row.slider->setObjectName(QStringLiteral("dpiSlider%1").arg(s));
         row.xLabel = new QLabel(this);
@@ -199,7 +197,6 @@ void VornDPIWindow::setCurrentStage(quint8 stage)
         const QColor colour = s == stage ? QColor(Qt::red) : QColor(Qt::white);
         for (QWidget *w : std::initializer_list<QWidget *>{row.radio, row.xLabel, row.yLabel})
             setTextColour(w, colour);
-        row.lamp->setPixmap(s == stage ? m_lampOn : m_lampOff);
     }
     if (QAbstractButton *current = m_group->button(stage))
         current->setChecked(true);
@@ -269,8 +266,7 @@ void VornDPIWindow::layoutRows()
     for (int i = 0; i < kDpiStageCount; ++i) {
         Row &row = m_rows[size_t(i)];
         const int y = kFirstRowY + kRowPitch * i;
-        row.lamp->setGeometry(scaledRect(s, 12, y + 4, 16, 16));
-        row.radio->setGeometry(scaledRect(s, 36, y, 110, 24));
+        row.radio->setGeometry(scaledRect(s, 12, y, 130, 24));
         row.xLabel->setGeometry(scaledRect(s, 156, y, 90, 24));
         row.yLabel->setGeometry(scaledRect(s, 250, y, 90, 24));
         row.link->move(int(346 * s), int(y * s));

@@ -3,8 +3,6 @@
 #include "panels/SettingsPanel.h"
 #include "store/ProfileData.h"
 
-#include <QPixmap>
-
 #include <array>
 
 class QButtonGroup;
@@ -56,7 +54,6 @@ public slots:
 private:
     struct Row
     {
-        QLabel *lamp = nullptr;
         QRadioButton *radio = nullptr;
         QCheckBox *enable = nullptr;
         QCheckBox *link = nullptr;
@@ -78,6 +75,4 @@ private:
     std::array<Row, kDpiStageCount> m_rows;
     QButtonGroup *m_group;
     QLabel *m_enableHeading;
-    QPixmap m_lampOn;
-    QPixmap m_lampOff;
 };

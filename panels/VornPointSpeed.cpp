@@ -1,6 +1,7 @@
 #include "panels/VornPointSpeed.h"
 
 #include "panels/PanelLog.h"
+#include "panels/PanelStyle.h"
 #include "store/ProfileData.h"
 #include "widgets/DesignLayout.h"
 #include "widgets/UiScale.h"
@@ -35,10 +36,6 @@ VornPointSpeed::VornPointSpeed(QWidget *parent)
     m_slider->setRange(1, 20);
     m_slider->setSingleStep(1);
     m_slider->setPageStep(1);
-    m_slider->setStyleSheet(QStringLiteral(
-        "QSlider::groove:horizontal {border-image: url(./skin/pspeed.png); height: 6px;}"
-        "QSlider::handle:horizontal {image: url(./skin/slider-v.png); width: 18px;"
-        " margin: -6px 0;}"));
     m_scroll->setRange(1, 20);
     connect(m_slider, &QSlider::valueChanged, this, &VornPointSpeed::onSliderValue);
     connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -98,4 +95,5 @@ void VornPointSpeed::rescale()
     m_scrollLabel->setGeometry(scaledRect(320, 10, 120, 20));
     m_scroll->setGeometry(scaledRect(320, 38, 70, 24));
     m_scroll->setFont(UiScale::languageFont());
+    m_slider->setStyleSheet(levelSliderStyle(QStringLiteral("pspeed.png")));
 }
