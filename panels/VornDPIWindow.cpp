@@ -151,7 +151,7 @@ void VornDPIWindow::setSensor(quint32 sensor)
                                                            row.slider, row.xLabel, row.yLabel})
             w->setEnabled(present);
     }
-    layoutRows();
+    layoutRows(UiScale::factor());
 }
 
 void VornDPIWindow::setProfile(const ProfileData &rec, quint32 sensor)
@@ -254,12 +254,11 @@ void VornDPIWindow::setScale(double s)
         row.link->setFixedSize(int(100 * s), int(24 * s));
         row.enable->setFixedSize(int(24 * s), int(24 * s));
     }
-    layoutRows();
+    layoutRows(s);
 }
 
-void VornDPIWindow::layoutRows()
+void VornDPIWindow::layoutRows(double s)
 {
-    const double s = UiScale::factor();
     // The compact layout gives the enable column's room to the bar.
     const int barX = m_compact ? 66 : 96;
     m_enableHeading->setGeometry(scaledRect(s, 4, kHeadingY, 80, 20));

@@ -65,7 +65,7 @@ private:
     };
 
     void showValues(int stage);
-    void layoutRows();
+    void layoutRows(double s);
 
     ProfileData m_ProfileData;
     quint32 m_sensor = 0;

@@ -640,6 +640,54 @@ private slots:
         QVERIFY(store == before);
     }
 
+    // Every size class: the rows stay inside the panel and apart, and the
+    // bars take the handle of their class.
+    void dpiRowsAtEverySize_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("sizeClass");
+        QTest::addColumn<QString>("handle");
+        QTest::addRow("NX-03, class 0") << "NX-03" << 0 << "width:  18px;height: 9px;";
+        QTest::addRow("NX-19, class 1") << "NX-19" << 1 << "width:  22px;height: 11px;";
+        QTest::addRow("NX-03, class 2") << "NX-03" << 2 << "width:  26px;height: 13px;";
+        QTest::addRow("NX-19, class 8") << "NX-19" << 8 << "width:  54px;height: 27px;";
+        QTest::addRow("NX-03, class 16") << "NX-03" << 16 << "width:  90px;height: 45px;";
+    }
+
+    void dpiRowsAtEverySize()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, sizeClass);
+        QFETCH(QString, handle);
+        const double scale = 1.0 + 0.25 * sizeClass;
+        UiScale::setFactor(scale);
+        ProfileStore store = storeFor(model);
+        VornDPIWindow panel;
+        panel.resize(int(456 * scale), int(386 * scale));
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(panel.slider(0)->xSlider()->styleSheet().contains(handle));
+        QVERIFY(panel.slider(4)->ySlider()->styleSheet().contains(handle));
+        int previousBottom = -1;
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            QList<QWidget *> row{panel.stageButton(s), panel.xLabel(s),   panel.yLabel(s),
+                                 panel.linkBox(s),     panel.lowLabel(s), panel.slider(s),
+                                 panel.highLabel(s)};
+            if (panel.enableBox(s)->isVisible())
+                row << panel.enableBox(s);
+            QRect rowArea;
+            for (int i = 0; i < row.size(); ++i) {
+                const QRect g = row.at(i)->geometry();
+                QVERIFY2(panel.rect().contains(g), qPrintable(row.at(i)->objectName()));
+                for (int j = 0; j < i; ++j)
+                    QVERIFY(!g.intersects(row.at(j)->geometry()));
+                rowArea = rowArea.united(g);
+            }
+            QVERIFY(rowArea.top() > previousBottom);
+            previousBottom = rowArea.bottom();
+        }
+    }
+
     void smallPanels()
     {
         ProfileStore store = storeFor(QStringLiteral("NX-18"));
