@@ -4,39 +4,39 @@
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
-        <translation>左键单击</translation>
+        <translation>鼠标左键</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>中键单击</translation>
+        <translation>鼠标中键</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>右键单击</translation>
+        <translation>鼠标右键</translation>
     </message>
     <message>
         <source>FORWARD</source>
-        <translation>前进</translation>
+        <translation>前进键</translation>
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation>后退</translation>
+        <translation>后退键</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>左移</translation>
+        <translation>向左移动</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>右移</translation>
+        <translation>向右移动</translation>
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>上移</translation>
+        <translation>向上移动</translation>
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>下移</translation>
+        <translation>向下移动</translation>
     </message>
 </context>
 <context>

@@ -4,39 +4,39 @@
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
-        <translation>左鍵按一下</translation>
+        <translation>滑鼠左鍵</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>中鍵按一下</translation>
+        <translation>滑鼠中鍵</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>右鍵按一下</translation>
+        <translation>滑鼠右鍵</translation>
     </message>
     <message>
         <source>FORWARD</source>
-        <translation>前進</translation>
+        <translation>前進鍵</translation>
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation>後退</translation>
+        <translation>後退鍵</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>左移</translation>
+        <translation>向左移動</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>右移</translation>
+        <translation>向右移動</translation>
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>上移</translation>
+        <translation>向上移動</translation>
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>下移</translation>
+        <translation>向下移動</translation>
     </message>
 </context>
 <context>
