@@ -116,7 +116,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_connection = new DeviceConnection(this);
     m_notices = DeviceNoticeService::create(this);
     connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
-            &DeviceConnection::handleNotice);
+            &DeviceConnection::handleSystemNotice);
     if (!m_notices->start(quintptr(winId())))
         qDebug() << "注册失败";
     instancePointer() = this;
