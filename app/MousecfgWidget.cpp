@@ -18,6 +18,7 @@
 #include "widgets/DesignLayout.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
+#include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornLabel.h"
@@ -118,7 +119,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
             &DeviceConnection::handleSystemNotice);
     if (!m_notices->start(quintptr(winId())))
-        qDebug() << "注册失败";
+        qCDebug(lcUi) << "注册失败";
     instancePointer() = this;
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -432,7 +433,7 @@ int MousecfgWidget::resizeClass(int screenClass, int previousClass, const QSize 
 {
     if (screenClass != previousClass || current != designed)
         return screenClass;
-    qDebug() << "singleShot";
+    qCDebug(lcUi) << "singleShot";
     // The window was resized to a designed size (by the system moving it
     // between screens): take the class whose width that is, within 9 px.
     static const int widths[] = {999, 1248, 1498, 1748};
@@ -455,7 +456,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     const int sizeClass = resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *event)
@@ -748,7 +749,14 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress()
 {
-    VornProcessDialog dialog(this);
+    VornProcessDialog dialog(
+        [](const VornProcessDialog::Progress &progress) {
+            const ProfileStore copy = StoreContext::store();
+            saveStore(copy);
+            progress(50);
+            ApplyStore(copy);
+        },
+        this);
     auto *thread = new VornProcessThread;
     connect(thread, &VornProcessThread::DoProcessDlg, &dialog, &VornProcessDialog::slotProcessDlg);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -1064,7 +1072,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     // A mode this model has no action for (modes 4 and 5 of a three-mode
     // model) cannot be shown; the report is ignored.
     if (iProfile >= kModeCount || !m_modeActions[iProfile]) {
-        qDebug() << "slotRefreshProfile: no mode" << iProfile;
+        qCDebug(lcUi) << "slotRefreshProfile: no mode" << iProfile;
         return;
     }
     selectMode(iProfile, false);
