@@ -3,6 +3,7 @@
 #include "device/hid/HidTrace.h"
 #include "device/hid/HidapiBackend.h"
 #include "device/hid/VirtualMouseBackend.h"
+#include "device/hid/VirtualMouseControl.h"
 
 #include <QStringList>
 
@@ -26,7 +27,7 @@ HidBackendSelection createHidApiFromEnvironment()
         }
         const QString control = qEnvironmentVariable("KORVALEN_VIRTUAL_MOUSE_CONTROL");
         if (!control.isEmpty())
-            backend->listen(control);
+            (new VirtualMouseControl(backend.get(), backend.get()))->listen(control);
         selection.virtualMice = backend.get();
         selection.api = std::move(backend);
     } else {

@@ -8,6 +8,7 @@
 #include "SaveScenario.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/DataFolder.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
@@ -158,7 +159,7 @@ void TestAtomicSave::failedWriteIsReported()
     // QSettings refuses rather than writing in place, and we say so.
     TestHome home;
     writeProductName(SaveScenario::productName());
-    QVERIFY(QDir().mkpath(productFolder()));
+    QVERIFY(QDir().mkpath(productFolder(SaveScenario::productName())));
     QFile blocker(profileFolder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.write("not a folder");
