@@ -1,6 +1,5 @@
 #include "app/MousecfgWidget.h"
 
-#include "app/MouseLayout.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
@@ -16,6 +15,7 @@
 #include "store/ProfileFile.h"
 #include "store/StoreContext.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
 #include "widgets/UiLog.h"
