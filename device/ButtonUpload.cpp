@@ -17,8 +17,9 @@ constexpr int kButtonPauseMs = 10;
 constexpr int kMacroPauseMs = 50;
 constexpr quint16 kMacroArea = 0x478;
 constexpr int kMacroBlockBytes = 200;
-constexpr int kEventsPerPause = 4;
-const MacroEvent kPause{kMacroDelay, 1, 0};
+constexpr int kEventsPerDelay = 4;
+// DataH 1, DataL 0: 256 units of 10 ms, a delay of 2.56 s.
+const MacroEvent kInsertedDelay{kMacroDelay, 1, 0};
 
 struct FunctionRow
 {
@@ -411,20 +412,21 @@ QVector<MacroEvent> macroBlockEvents(const QVector<MacroEvent> &events)
     if (ownDelays) {
         data = events;
     } else {
-        // The mouse plays a macro without delays too fast for some games
-        // to see every key; a 10 ms pause after each four events, and two
-        // at the end, keep it readable.
+        // A macro without delays of its own gets a delay event after each
+        // four events and two at the end. Each is {Map 6, DataH 1, DataL 0}:
+        // 256 units of 10 ms, so 2.56 s, not a short breath. These are the
+        // bytes the mouse has always been sent, so they stay as they are.
         const int n = events.size();
-        const int groups = n / kEventsPerPause + 1;
+        const int groups = n / kEventsPerDelay + 1;
         for (int g = 0; g < groups; ++g) {
-            for (int i = 0; i < kEventsPerPause; ++i) {
-                const int at = g * kEventsPerPause + i;
+            for (int i = 0; i < kEventsPerDelay; ++i) {
+                const int at = g * kEventsPerDelay + i;
                 data.append(at < n ? events.at(at) : MacroEvent{});
             }
-            data.append(kPause);
+            data.append(kInsertedDelay);
         }
-        data[n + n / kEventsPerPause] = kPause;
-        data.resize(n + n / kEventsPerPause + 2);
+        data[n + n / kEventsPerDelay] = kInsertedDelay;
+        data.resize(n + n / kEventsPerDelay + 2);
     }
     if (data.size() > kMacroBlockEvents)
         data.resize(kMacroBlockEvents);
