@@ -29,7 +29,7 @@ QStringList DeviceConnection::refreshDeviceList()
         if (!m_names.contains(readProductName()))
             writeProductName(m_names.first());
     } else if (m_names.size() == 1) {
-        qCDebug(lcDevice).noquote() << "RefreshMouseList " + m_names.first();
+        qCDebug(lcDevice).noquote() << QStringLiteral("RefreshMouseList ") + m_names.first();
         writeProductName(m_names.first());
     } else {
         writeProductName(QString());

@@ -206,7 +206,8 @@ private slots:
         for (const QByteArray &line : file.readAll().split('\n')) {
             const QList<QByteArray> parts = line.split(' ');
             if (parts.size() >= 4 && parts.at(1) == "set_feature")
-                frames << QString::fromLatin1(parts.at(3)) + (parts.size() > 4 ? " ERR" : "");
+                frames << QString::fromLatin1(parts.at(3)) +
+                              (parts.size() > 4 ? QStringLiteral(" ERR") : QString());
         }
         // 2 + 2 + 6 lighting + 2 + 1 + 7 + 25 + 2 + 1 + 40 buttons + 5.
         QCOMPARE(frames.size(), 93 - 1);
@@ -271,21 +272,26 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::addRow("apply without a mouse")
-            << QStringList{"apply"} << 1 << "no supported mouse is connected";
+            << QStringList{QStringLiteral("apply")} << 1 << "no supported mouse is connected";
         QTest::addRow("verify without a mouse")
-            << QStringList{"verify"} << 1 << "no supported mouse is connected";
+            << QStringList{QStringLiteral("verify")} << 1 << "no supported mouse is connected";
         QTest::addRow("switch without a profile")
-            << QStringList{"switch"} << 2 << "switch needs a profile number 1-5";
-        QTest::addRow("switch 6") << QStringList{"switch", "6"} << 2
+            << QStringList{QStringLiteral("switch")} << 2 << "switch needs a profile number 1-5";
+        QTest::addRow("switch 6") << QStringList{QStringLiteral("switch"), QStringLiteral("6")} << 2
                                   << "switch needs a profile number 1-5";
-        QTest::addRow("switch with --mouse") << QStringList{"switch", "2", "--mouse", "1"} << 2
-                                             << "switch: unexpected argument --mouse";
+        QTest::addRow("switch with --mouse")
+            << QStringList{QStringLiteral("switch"), QStringLiteral("2"), QStringLiteral("--mouse"),
+                           QStringLiteral("1")}
+            << 2 << "switch: unexpected argument --mouse";
         QTest::addRow("dump --mouse without a row")
-            << QStringList{"dump", "--mouse"} << 2 << "--mouse needs a catalogue row";
+            << QStringList{QStringLiteral("dump"), QStringLiteral("--mouse")} << 2
+            << "--mouse needs a catalogue row";
         QTest::addRow("apply --mouse past the catalogue")
-            << QStringList{"apply", "--mouse", "59"} << 2 << "--mouse needs a catalogue row";
+            << QStringList{QStringLiteral("apply"), QStringLiteral("--mouse"), QStringLiteral("59")}
+            << 2 << "--mouse needs a catalogue row";
         QTest::addRow("verify with an extra argument")
-            << QStringList{"verify", "now"} << 2 << "verify: unexpected argument now";
+            << QStringList{QStringLiteral("verify"), QStringLiteral("now")} << 2
+            << "verify: unexpected argument now";
     }
 
     void errors()

@@ -397,7 +397,8 @@ private slots:
         QVERIFY(mouse.log.at(0).endsWith(QLatin1String(" ERR")));
         QCOMPARE(mouse.log.at(1), S(50));
         QVERIFY(!mouse.log.at(2).endsWith(QLatin1String(" ERR")));
-        QCOMPARE(debug.messages, QStringList{"SendButtonRefesh Unable to send a feature report 3"});
+        QCOMPARE(debug.messages,
+                 QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 3")});
     }
 
     // The upload reads at most 63 events, whatever Count says.

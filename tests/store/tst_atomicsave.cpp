@@ -126,7 +126,9 @@ void TestAtomicSave::killedWriter()
     // Nothing else that looks like a profile was left behind.
     QStringList profiles = QDir(profileFolder()).entryList({QStringLiteral("*.prof")}, QDir::Files);
     profiles.sort();
-    QCOMPARE(profiles, QStringList({"P1.prof", "P2.prof", "P3.prof", "P4.prof", "P5.prof"}));
+    QCOMPARE(profiles, QStringList({QStringLiteral("P1.prof"), QStringLiteral("P2.prof"),
+                                    QStringLiteral("P3.prof"), QStringLiteral("P4.prof"),
+                                    QStringLiteral("P5.prof")}));
 }
 
 void TestAtomicSave::openReaderKeepsOldContent()

@@ -246,9 +246,14 @@ void TestModelTable::defaultStagesAreRoundValues()
 
 void TestModelTable::decisions()
 {
-    const QStringList small = {"NX-04", "NX-06", "NX-07", "NX-08", "NX-12", "NX-13",
-                               "NX-15", "NX-20", "NX-23", "NX-24", "NX-32"};
-    const QStringList liftOff = {"NX-07", "NX-18", "NX-19", "NX-22", "NX-25"};
+    const QStringList small = {
+        QStringLiteral("NX-04"), QStringLiteral("NX-06"), QStringLiteral("NX-07"),
+        QStringLiteral("NX-08"), QStringLiteral("NX-12"), QStringLiteral("NX-13"),
+        QStringLiteral("NX-15"), QStringLiteral("NX-20"), QStringLiteral("NX-23"),
+        QStringLiteral("NX-24"), QStringLiteral("NX-32")};
+    const QStringList liftOff = {QStringLiteral("NX-07"), QStringLiteral("NX-18"),
+                                 QStringLiteral("NX-19"), QStringLiteral("NX-22"),
+                                 QStringLiteral("NX-25")};
     for (int n = 1; n <= 57; ++n) {
         const QString model = QString::asprintf("NX-%02d", n);
         QCOMPARE(macroLimit(model), small.contains(model) ? 7 : 20);
