@@ -26,6 +26,7 @@ HidBackendSelection createHidApiFromEnvironment()
                 backend->failNthReport(name, failing);
         }
         const QString control = qEnvironmentVariable("KORVALEN_VIRTUAL_MOUSE_CONTROL");
+        // The control socket belongs to the mice it drives and goes with them.
         if (!control.isEmpty())
             (new VirtualMouseControl(backend.get(), backend.get()))->listen(control);
         selection.virtualMice = backend.get();
