@@ -18,8 +18,10 @@
 #include "store/ProfileFile.h"
 #include "store/StoreContext.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
+#include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornLabel.h"
@@ -328,7 +330,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
         WindowBackground::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *event)
@@ -452,7 +454,14 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress()
 {
-    VornProcessDialog dialog(this);
+    VornProcessDialog dialog(
+        [](const VornProcessDialog::Progress &progress) {
+            const ProfileStore copy = StoreContext::store();
+            saveStore(copy);
+            progress(50);
+            ApplyStore(copy);
+        },
+        this);
     auto *thread = new VornProcessThread;
     connect(thread, &VornProcessThread::DoProcessDlg, &dialog, &VornProcessDialog::slotProcessDlg);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -676,7 +685,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     // A mode this model has no action for (modes 4 and 5 of a three-mode
     // model) cannot be shown; the report is ignored.
     if (!m_modes->hasMode(iProfile)) {
-        qDebug() << "slotRefreshProfile: no mode" << iProfile;
+        qCDebug(lcUi) << "slotRefreshProfile: no mode" << iProfile;
         return;
     }
     selectMode(iProfile, false);

@@ -26,7 +26,9 @@ UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed)
 {
     return [&ctx, mouseFailed](const UploadStep &step) {
         if (ctx.terminal) {
-            ctx.out << QStringLiteral("  %1 %2").arg(step.name, -26).arg(step.ok ? "ok" : "FAILED")
+            ctx.out << QStringLiteral("  %1 %2")
+                           .arg(step.name, -26)
+                           .arg(QLatin1String(step.ok ? "ok" : "FAILED"))
                     << Qt::endl;
         }
         if (step.ok)

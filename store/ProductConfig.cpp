@@ -55,14 +55,9 @@ void writeNames(QSettings &settings, const ProfileStore &store)
 
 } // namespace
 
-QString productFolder()
-{
-    return dataFolder() + QLatin1Char('/') + readProductName();
-}
-
 QString productConfigPath()
 {
-    return productFolder() + QStringLiteral("/Config.ini");
+    return productFolder(readProductName()) + QStringLiteral("/Config.ini");
 }
 
 bool saveStore(const ProfileStore &store)

@@ -11,8 +11,7 @@
 // before returning. Readers never fail on a missing file or key: numbers read
 // as 0 and strings as empty.
 
-// "<data folder>/<CurrentProductName>" and its Config.ini.
-QString productFolder();
+// The Config.ini in the folder of "Config/CurrentProductName".
 QString productConfigPath();
 
 // Writes the store's Config keys, then each record to the .prof file named

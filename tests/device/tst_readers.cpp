@@ -88,10 +88,11 @@ private slots:
         QSignalSpy rate(&reader, &VornHidReadThread2::RefreshPollRate);
         QSignalSpy light(&reader, &VornHidReadThread2::RefreshLightModeSignal);
         reader.decodeReport(reinterpret_cast<const unsigned char *>(report.constData()));
-        const QMap<QString, QSignalSpy *> spies = {{"RefreshProfile", &profile},
-                                                   {"RefreshDPIStage", &dpi},
-                                                   {"RefreshPollRate", &rate},
-                                                   {"RefreshLightModeSignal", &light}};
+        const QMap<QString, QSignalSpy *> spies = {
+            {QStringLiteral("RefreshProfile"), &profile},
+            {QStringLiteral("RefreshDPIStage"), &dpi},
+            {QStringLiteral("RefreshPollRate"), &rate},
+            {QStringLiteral("RefreshLightModeSignal"), &light}};
         for (auto it = spies.cbegin(); it != spies.cend(); ++it) {
             QCOMPARE(it.value()->count(), it.key() == signal ? 1 : 0);
             if (it.key() != signal)

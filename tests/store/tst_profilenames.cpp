@@ -104,7 +104,7 @@ void TestProfileNames::unsafeNameTouchesNothing()
     writeProductName(QStringLiteral("NX-19"));
     const ProfileStore original = sampleStore(1);
     QVERIFY(saveStore(original));
-    QVERIFY(writeSavedNames({"P1", "P2"}));
+    QVERIFY(writeSavedNames({QStringLiteral("P1"), QStringLiteral("P2")}));
     const auto before = snapshot(home.path());
 
     ProfileData rec;
@@ -118,7 +118,7 @@ void TestProfileNames::unsafeNameTouchesNothing()
     QVERIFY(!writeLedModeToFile(name, 1, QColor(1, 2, 3), 1, 2, 3, 4, 5));
     QVERIFY(!writeDpiStageToFile(name, 3));
     QVERIFY(!isInSecondList(name));
-    QVERIFY(!writeSavedNames({"P1", name}));
+    QVERIFY(!writeSavedNames({QStringLiteral("P1"), name}));
 
     ProfileStore bad = sampleStore(3);
     bad.profileNames[3] = name;

@@ -1,7 +1,7 @@
 #include "tools/skingen/Artwork.h"
 
-#include "app/MouseLayout.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
