@@ -1,6 +1,7 @@
 #include "app/MousecfgWidget.h"
 
 #include "app/MouseLayout.h"
+#include "app/ProfileFileCommands.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
@@ -146,7 +147,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     loadTranslator();
     buildChrome();
 
-    readSavedNames(m_profileList);
+    m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileButton, m_profileMenu);
     openDeviceByName(readProductName().toUtf8());
     startReaders();
 
@@ -157,6 +158,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (speed >= 1 && speed <= 20)
         store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
 
+    // Read once the store is loaded: meeting a new product writes the list.
+    m_profileFiles->reloadList();
+    m_profileFiles->rebuildMenu();
     m_dragging = false;
     m_frontView = true;
     m_panelSet.create(this);
@@ -613,6 +617,7 @@ void MousecfgWidget::onModeAction()
     if (index < 0)
         return;
     selectMode(index, false);
+    m_profileFiles->rebuildMenu();
     // The mouse holds all five modes already: switch, nothing else.
     SwitchProfile(StoreContext::store(), quint8(index));
     m_nameEdit->setText(StoreContext::store().profileNames[StoreContext::store().curProfile]);
@@ -734,6 +739,16 @@ void MousecfgWidget::slotButtonClicked()
             return;
         }
     }
+    for (int i = 0; i < DesignLayout::kProfileCommandCount; ++i) {
+        if (s == m_profileCommands[size_t(i)]) {
+            m_profileFiles->run(ProfileFileCommands::Command(i));
+            return;
+        }
+    }
+    if (s == m_resetAllButton) {
+        m_profileFiles->resetAllProfiles();
+        return;
+    }
     if (s == m_cancelButton) {
         hideToTray();
         selectMode(StoreContext::store().curProfile, true);
@@ -750,9 +765,14 @@ void MousecfgWidget::slotButtonClicked()
     }
 }
 
-void MousecfgWidget::uploadWithProgress()
+void MousecfgWidget::uploadWithProgress(bool threaded)
 {
     VornProcessDialog dialog(this);
+    if (!threaded) {
+        dialog.startDelayed();
+        dialog.exec();
+        return;
+    }
     auto *thread = new VornProcessThread;
     connect(thread, &VornProcessThread::DoProcessDlg, &dialog, &VornProcessDialog::slotProcessDlg);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -910,7 +930,8 @@ void MousecfgWidget::reloadAfterOpen()
     layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
     showCurrentMode();
-    readSavedNames(m_profileList);
+    m_profileFiles->reloadList();
+    m_profileFiles->rebuildMenu();
     writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
@@ -1048,20 +1069,15 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 
 void MousecfgWidget::setProfileFileCommandsEnabled(bool enable)
 {
-    // The profile-file commands (choose, add, delete, copy, rename, export,
-    // import, reset) are not offered yet: they are shown, but disabled, and
-    // the name can be read but not edited.
-    const bool offered = enable && kProfileFileCommandsOffered;
     for (VornPushButton *b : m_profileCommands)
-        b->setEnabled(offered);
-    m_resetAllButton->setEnabled(offered);
-    m_profileButton->setEnabled(offered);
-    m_nameEdit->setReadOnly(!kProfileFileCommandsOffered);
+        b->setEnabled(enable);
+    m_resetAllButton->setEnabled(enable);
+    m_profileButton->setEnabled(enable);
 }
 
 void MousecfgWidget::slotProfileNameChange()
 {
-    // Renaming profile files belongs to the profile management.
+    m_profileFiles->renameProfile();
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
@@ -1073,6 +1089,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
         return;
     }
     selectMode(iProfile, false);
+    m_profileFiles->rebuildMenu();
     SetPointerSpeed(StoreContext::store().profiles[iProfile].mousespeed);
 }
 

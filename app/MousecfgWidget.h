@@ -12,6 +12,7 @@
 #include <vector>
 
 class DeviceConnection;
+class ProfileFileCommands;
 class DeviceNoticeService;
 class QLabel;
 class QTranslator;
@@ -86,6 +87,11 @@ public:
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
     const PanelSet &panelSet() const { return m_panelSet; }
+    ProfileFileCommands *profileFiles() const { return m_profileFiles; }
+
+    // Saves the store and sends it to the mouse behind the progress dialog;
+    // without the thread the update starts 100 ms after the dialog is up.
+    void uploadWithProgress(bool threaded = true);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -153,10 +159,8 @@ private:
     void startReaders();
     void stopReaders();
     void reloadAfterOpen();
-    void uploadWithProgress();
     void hideToTray();
     void setProfileFileCommandsEnabled(bool enable);
-    static constexpr bool kProfileFileCommandsOffered = false;
     int modeIndexOf(QObject *action) const;
 
     // scaling
@@ -186,7 +190,7 @@ private:
     VornPushButton *m_profileButton = nullptr;
     VornMenu *m_profileMenu = nullptr;
     VornLabel *m_nameLabel = nullptr;
-    QStringList m_profileList;
+    ProfileFileCommands *m_profileFiles = nullptr;
     std::array<VornPushButton *, 6> m_profileCommands{}; // SAVE LOAD RESET ADD DELETE COPY
     VornPushButton *m_resetAllButton = nullptr;
 
