@@ -204,7 +204,7 @@ void ProfileFileCommands::choose(int index)
 
 void ProfileFileCommands::addProfile()
 {
-    const QString name = firstFreeProfileName();
+    const QString name = firstFreeProfileName(otherModesNames());
     QString error;
     if (!createProfileFromDefault(name, &error)) {
         warn(tr("The profile file could not be written.") + QLatin1Char('\n') + error);
@@ -277,7 +277,7 @@ void ProfileFileCommands::copyProfile()
     ProfileStore &store = StoreContext::store();
     const int mode = currentMode();
     const QString name = store.profileNames[mode];
-    const QString target = copyProfileName(name);
+    const QString target = copyProfileName(name, otherModesNames() + m_list);
     if (refuseName(target))
         return;
     QString error;

@@ -66,19 +66,19 @@ bool profileFileExists(const QString &name)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-QString firstFreeProfileName()
+QString firstFreeProfileName(const QStringList &taken)
 {
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("Profile %1").arg(n);
-        if (!profileFileExists(name))
+        if (!profileFileExists(name) && !taken.contains(name))
             return name;
     }
 }
 
-QString copyProfileName(const QString &name)
+QString copyProfileName(const QString &name, const QStringList &taken)
 {
     QString target = name + QStringLiteral(" copy");
-    for (int k = 2; profileFileExists(target); ++k)
+    for (int k = 2; profileFileExists(target) || taken.contains(target); ++k)
         target = name + QStringLiteral(" copy %1").arg(k);
     return target;
 }

@@ -35,12 +35,13 @@ bool isDefaultProfileName(const QString &name);
 bool profileFileExists(const QString &name);
 
 // The name of a new profile: "Profile n" for the first n from 1 whose file
-// does not exist.
-QString firstFreeProfileName();
+// does not exist and that is not in `taken` (the names of the other modes,
+// whose files may be missing).
+QString firstFreeProfileName(const QStringList &taken = {});
 
 // The name of a copy of `name`: name + " copy", else name + " copy 2",
-// " copy 3" ... the first whose file does not exist.
-QString copyProfileName(const QString &name);
+// " copy 3" ... the first whose file does not exist and not in `taken`.
+QString copyProfileName(const QString &name, const QStringList &taken = {});
 
 // The name that takes the place of the deleted entry at `position` of
 // `list` (-1 when the deleted name is not in the list). The search starts

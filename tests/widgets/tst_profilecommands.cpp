@@ -283,22 +283,30 @@ private slots:
 
     void addTakesTheFirstFreeNumber_data()
     {
+        QTest::addColumn<QStringList>("modes");
         QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QString>("added");
         QTest::addColumn<QStringList>("list");
         const QStringList five = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+        const QStringList three = {"Profile 1", "Profile 2", "Profile 3", "X", "Y"};
         QTest::addRow("Profile 1 to 3 present")
-            << QStringList{"Profile 4", "Profile 5"} << "Profile 4" << five;
+            << three << QStringList{"Profile 4", "Profile 5"} << "Profile 4"
+            << (three + QStringList{"Profile 4"});
         QTest::addRow("all five present")
-            << QStringList() << "Profile 6" << (five + QStringList{"Profile 6"});
+            << five << QStringList() << "Profile 6" << (five + QStringList{"Profile 6"});
+        // Mode 4 still names the file it lost: a new profile must not share it.
+        QTest::addRow("mode 4's file is missing")
+            << five << QStringList{"Profile 4"} << "Profile 6" << (five + QStringList{"Profile 6"});
     }
 
     void addTakesTheFirstFreeNumber()
     {
+        QFETCH(QStringList, modes);
         QFETCH(QStringList, removed);
         QFETCH(QString, added);
         QFETCH(QStringList, list);
         openWindow();
+        setUp(modes, modes);
         for (const QString &name : removed)
             QVERIFY(QFile::remove(profileDir() + name + QStringLiteral(".prof")));
         StoreContext::store().profiles[0].pollrate = 8;
