@@ -12,8 +12,8 @@
 #include <vector>
 
 class DeviceConnection;
-class ProfileFileCommands;
 class DeviceNoticeService;
+class ProfileFileCommands;
 class QLabel;
 class QTranslator;
 class VornAction;
