@@ -108,12 +108,7 @@ private:
 
     static bool hasWindow(qint64 pid, const QSize &size)
     {
-        const QList<Window> windows = visibleWindows(pid);
-        for (const Window &w : windows) {
-            if (w.geometry.size() == size)
-                return true;
-        }
-        return false;
+        return !windowOfSize(pid, size).isNull();
     }
 
     static QRect windowOfSize(qint64 pid, const QSize &size)
@@ -169,7 +164,7 @@ private:
     {
         QStringList names;
         const QString folder =
-            m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile");
+            m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Profile");
         for (const QString &file :
              QDir(folder).entryList({QStringLiteral("*.prof")}, QDir::Files)) {
             if (file != QLatin1String("DefaultProfile.prof"))
@@ -181,7 +176,7 @@ private:
 
     QStringList savedList() const
     {
-        QSettings s(m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Config.ini"),
+        QSettings s(m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini"),
                     QSettings::IniFormat);
         QStringList names;
         const int count = s.value(QStringLiteral("PROFILE_LIST/Count")).toInt();
@@ -230,9 +225,9 @@ private:
     // The Yes button of a question box at `box`.
     static QPoint yesButton(const QRect &box) { return box.topLeft() + QPoint(146, 254); }
 
-    static QString productValue(const QString &dataHome, const QString &key)
+    QString productValue(const QString &key) const
     {
-        QSettings s(dataHome + QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Config.ini"),
+        QSettings s(m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini"),
                     QSettings::IniFormat);
         return s.value(key).toString();
     }
@@ -290,9 +285,8 @@ private slots:
         QProcess app;
         QVERIFY(start(app, QStringLiteral("NX-19")));
         QTRY_VERIFY_WITH_TIMEOUT(hasWindow(app.processId(), QSize(999, 640)), 10000);
-        const QString defaults =
-            m_home->dataHome() +
-            QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/DefaultProfile.prof");
+        const QString defaults = m_home->productFolder(QStringLiteral("NX-19")) +
+                                 QStringLiteral("/Profile/DefaultProfile.prof");
         QVERIFY(QFile::exists(defaults));
         QFile::remove(defaults);
 
@@ -316,9 +310,8 @@ private slots:
         QTest::qWait(500);
         const int before = reports(m_trace).size();
         QCOMPARE(control(QStringLiteral("profile NX-19 3")), QStringLiteral("ok"));
-        QTRY_COMPARE_WITH_TIMEOUT(
-            productValue(m_home->dataHome(), QStringLiteral("Config/ProfileID")),
-            QStringLiteral("3"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(productValue(QStringLiteral("Config/ProfileID")),
+                                  QStringLiteral("3"), 5000);
         QTest::qWait(300);
         QCOMPARE(reports(m_trace).size(), before);
         QCOMPARE(control(QStringLiteral("refreshes NX-19")), QString());
@@ -416,8 +409,8 @@ private slots:
         // The mouse's own DPI button makes mode 1 differ from its defaults;
         // RESET brings back exactly the default store.
         QCOMPARE(control(QStringLiteral("dpi NX-19 3")), QStringLiteral("ok"));
-        QSettings sixth(m_home->dataHome() +
-                            QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/Profile 6.prof"),
+        QSettings sixth(m_home->productFolder(QStringLiteral("NX-19")) +
+                            QStringLiteral("/Profile/Profile 6.prof"),
                         QSettings::IniFormat);
         QTRY_COMPARE_WITH_TIMEOUT(
             (sixth.sync(), sixth.value(QStringLiteral("PROFILE/dpi")).toInt()), 3, 5000);

@@ -1,19 +1,16 @@
 #include "common/CtlProcess.h"
 #include "common/FileSnapshot.h"
+#include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
 #include "app/ProfileFileCommands.h"
 #include "device/DeviceContext.h"
-#include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/StoreContext.h"
-#include "widgets/ShellState.h"
-#include "widgets/Skin.h"
-#include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
@@ -98,16 +95,14 @@ class TestProfileCommands : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<UiHome> m_home;
     QList<Box> m_boxes;
     QList<int> m_answers; // for the next boxes in turn; "Yes"/"Ok" after them
     std::unique_ptr<MousecfgWidget> m_window;
 
     MousecfgWidget *openWindow(const QString &model = QStringLiteral("NX-19"))
     {
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{model});
-        VirtualMouseBackend *raw = backend.get();
-        DeviceContext::installHid(std::move(backend), raw);
+        installVirtualMice({model});
         m_window = std::make_unique<MousecfgWidget>();
         QCoreApplication::processEvents();
         return m_window.get();
@@ -170,15 +165,10 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
+        m_home = std::make_unique<UiHome>();
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        DeviceContext::reset();
         DeviceContext::setProtocolDelayHook([](int) {});
-        StoreContext::reset();
-        ShellState::reset();
-        UiScale::reset();
         m_boxes.clear();
         m_answers.clear();
         VornMessageBox::setExecHook([this](VornMessageBox *box) {
@@ -194,8 +184,6 @@ private slots:
     {
         m_window.reset();
         VornMessageBox::setExecHook(nullptr);
-        DeviceContext::reset();
-        StoreContext::reset();
         m_home.reset();
     }
 
