@@ -5,6 +5,7 @@
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
+#include "store/ProfileLibrary.h"
 #include "store/StoreContext.h"
 #include "widgets/Skin.h"
 #include "widgets/VornAction.h"
@@ -77,13 +78,11 @@ void ProfileFileCommands::reportUnsafeStoreNames()
 void ProfileFileCommands::rebuildMenu()
 {
     m_menu->clear(); // deletes the old actions
-    m_actions.clear();
     for (int i = 0; i < m_list.size(); ++i) {
         // "&" would otherwise mark a shortcut and vanish from the text.
         QString text = m_list.at(i);
         auto *action = new VornAction(text.replace(QLatin1Char('&'), QLatin1String("&&")), m_menu);
         m_menu->addAction(action);
-        m_actions.push_back(action);
         connect(action, &QAction::triggered, this, [this, i](bool) { choose(i); });
     }
     m_menu->setFixedWidth(int(152 * m_window->scaleFactor()));

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "store/ProfileLibrary.h"
-
 #include <QObject>
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 class MousecfgWidget;
-class VornAction;
 class VornLineEdit;
 class VornMenu;
 class VornPushButton;
@@ -37,7 +33,6 @@ public:
     // One action per list entry, in list order, with no upper limit; the
     // menu scrolls when it is taller than the screen.
     void rebuildMenu();
-    int menuActionCount() const { return int(m_actions.size()); }
 
     void run(Command command);
     void choose(int index);
@@ -68,7 +63,6 @@ private:
     VornPushButton *m_menuButton;
     VornMenu *m_menu;
     QStringList m_list;
-    std::vector<VornAction *> m_actions;
     FileDialog m_saveDialog;
     FileDialog m_openDialog;
 };

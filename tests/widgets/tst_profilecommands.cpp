@@ -10,6 +10,7 @@
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
+#include "store/ProfileLibrary.h"
 #include "store/StoreContext.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMessageBox.h"
