@@ -2,10 +2,14 @@
 
 #include "app/MousecfgWidget.h"
 #include "panels/SettingsPanel.h"
+#include "panels/VornColorWindow.h"
+#include "panels/VornDPIWindow.h"
+#include "panels/VornLiftOffDistance.h"
+#include "panels/VornPointSpeed.h"
+#include "panels/VornReportRate.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
-    Q_UNUSED(window)
     // The panels join here in the window's order: buttons, DPI, pointer
     // speed, report rate, lift-off, macros, lighting. Each is built with
     // the window as parent, then add()ed and wired, e.g.
@@ -13,6 +17,23 @@ void PanelSet::create(MousecfgWidget *window)
     //   add(buttons);
     //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
     //                    &MousecfgWidget::slotPopOneClickBox);
+    auto *dpi = new VornDPIWindow(window);
+    add(dpi);
+    QObject::connect(window, &MousecfgWidget::dpiStageRefreshed, dpi,
+                     &VornDPIWindow::setCurrentStage);
+    add(new VornPointSpeed(window));
+    auto *rate = new VornReportRate(window);
+    add(rate);
+    QObject::connect(window, &MousecfgWidget::pollRateRefreshed, rate,
+                     &VornReportRate::slotRefreshRate);
+    auto *lift = new VornLiftOffDistance(window);
+    add(lift);
+    QObject::connect(window, &MousecfgWidget::liftRefreshed, lift,
+                     &VornLiftOffDistance::slotRefreshLift);
+    auto *lighting = new VornColorWindow(window);
+    add(lighting);
+    QObject::connect(window, &MousecfgWidget::lightModeSelected, lighting,
+                     &VornColorWindow::slotRefreshLightMode);
 }
 
 void PanelSet::add(SettingsPanel *panel)
