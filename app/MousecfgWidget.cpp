@@ -3,6 +3,7 @@
 #include "app/LanguageMenu.h"
 #include "app/ModeMenu.h"
 #include "app/MouseView.h"
+#include "app/ProfileFileCommands.h"
 #include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
@@ -111,7 +112,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
     buildChrome();
 
-    readSavedNames(m_profileList);
+    m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileButton, m_profileMenu);
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
@@ -121,6 +122,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (speed >= 1 && speed <= 20)
         store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
 
+    // Read once the store is loaded: meeting a new product writes the list.
+    m_profileFiles->reloadList();
+    m_profileFiles->rebuildMenu();
     m_dragging = false;
     m_panelSet.create(this);
     clearMarkerState();
@@ -205,10 +209,7 @@ void MousecfgWidget::buildChrome()
 
     // Every chrome button goes through the one click handler; those
     // without an action only open their menus.
-    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton,
-                                       m_resetAllButton};
-    for (auto *b : m_profileCommands)
-        buttons << b;
+    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton};
     for (int i = 0; i < MouseView::kMarkersPerGroup; ++i)
         buttons << m_view->marker(1, i); // the button panel's own side view handles these
     for (VornPushButton *b : buttons)
@@ -245,6 +246,11 @@ void MousecfgWidget::buildChrome()
         uploadWithProgress();
     });
     onClick(m_okButton, [this] { uploadWithProgress(); });
+    for (int i = 0; i < DesignLayout::kProfileCommandCount; ++i) {
+        onClick(m_profileCommands[size_t(i)],
+                [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
+    }
+    onClick(m_resetAllButton, [this] { m_profileFiles->resetAllProfiles(); });
     layoutChildren();
 }
 
@@ -403,6 +409,7 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
 void MousecfgWidget::onModeAction(int index)
 {
     selectMode(index, false);
+    m_profileFiles->rebuildMenu();
     // The mouse holds all five modes already: switch, nothing else.
     SwitchProfile(StoreContext::store(), quint8(index));
     m_nameEdit->setText(StoreContext::store().profileNames[StoreContext::store().curProfile]);
@@ -452,7 +459,7 @@ void MousecfgWidget::slotButtonClicked()
         (*it)();
 }
 
-void MousecfgWidget::uploadWithProgress()
+void MousecfgWidget::uploadWithProgress(bool threaded)
 {
     VornProcessDialog dialog(
         [](const VornProcessDialog::Progress &progress) {
@@ -462,6 +469,11 @@ void MousecfgWidget::uploadWithProgress()
             ApplyStore(copy);
         },
         this);
+    if (!threaded) {
+        dialog.startDelayed();
+        dialog.exec();
+        return;
+    }
     auto *thread = new VornProcessThread;
     connect(thread, &VornProcessThread::DoProcessDlg, &dialog, &VornProcessDialog::slotProcessDlg);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -535,7 +547,8 @@ void MousecfgWidget::reloadAfterOpen()
     layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
     showCurrentMode();
-    readSavedNames(m_profileList);
+    m_profileFiles->reloadList();
+    m_profileFiles->rebuildMenu();
     writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
@@ -664,20 +677,15 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 
 void MousecfgWidget::setProfileFileCommandsEnabled(bool enable)
 {
-    // The profile-file commands (choose, add, delete, copy, rename, export,
-    // import, reset) are not offered yet: they are shown, but disabled, and
-    // the name can be read but not edited.
-    const bool offered = enable && kProfileFileCommandsOffered;
     for (VornPushButton *b : m_profileCommands)
-        b->setEnabled(offered);
-    m_resetAllButton->setEnabled(offered);
-    m_profileButton->setEnabled(offered);
-    m_nameEdit->setReadOnly(!kProfileFileCommandsOffered);
+        b->setEnabled(enable);
+    m_resetAllButton->setEnabled(enable);
+    m_profileButton->setEnabled(enable);
 }
 
 void MousecfgWidget::slotProfileNameChange()
 {
-    // Renaming profile files belongs to the profile management.
+    m_profileFiles->renameProfile();
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
@@ -689,6 +697,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
         return;
     }
     selectMode(iProfile, false);
+    m_profileFiles->rebuildMenu();
     SetPointerSpeed(StoreContext::store().profiles[iProfile].mousespeed);
 }
 

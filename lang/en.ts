@@ -151,6 +151,113 @@
     </message>
 </context>
 <context>
+    <name>ProfileFileCommands</name>
+    <message>
+        <source>Mode %1: "%2"</source>
+        <translation>Mode %1: "%2"</translation>
+    </message>
+    <message>
+        <source>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</source>
+        <translation>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>A profile name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain "/" or "\".</source>
+        <translation>A profile name cannot contain "/" or "\".</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>A profile name cannot contain control characters.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be "." or "..".</source>
+        <translation>A profile name cannot be "." or "..".</translation>
+    </message>
+    <message>
+        <source>A profile name cannot end with a dot or a space.</source>
+        <translation>A profile name cannot end with a dot or a space.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most 100 characters.</source>
+        <translation>A profile name can have at most 100 characters.</translation>
+    </message>
+    <message>
+        <source>The profile list could not be saved to %1.</source>
+        <translation>The profile list could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profile is Already Used!</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Are you sure you want delete this profile?</translation>
+    </message>
+    <message>
+        <source>The profile file could not be deleted.</source>
+        <translation>The profile file could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profile Exist!</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Save Profile File</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profile File(*.prof)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>The profile could not be exported.</source>
+        <translation>The profile could not be exported.</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Load Profile File</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>The file is not match current mouse!</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported.</source>
+        <translation>The profile could not be imported.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Are you sure you want reset this profile?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Are you sure you want reset all profiles?</translation>
+    </message>
+</context>
+<context>
     <name>VornColorArea</name>
     <message>
         <source>COLOR</source>

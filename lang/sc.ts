@@ -151,6 +151,113 @@
     </message>
 </context>
 <context>
+    <name>ProfileFileCommands</name>
+    <message>
+        <source>Mode %1: "%2"</source>
+        <translation>模式 %1：“%2”</translation>
+    </message>
+    <message>
+        <source>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</source>
+        <translation>以下配置名称不能用作文件名，因此这些配置既未加载也未保存。请重命名：</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>配置名称不能为空。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain "/" or "\".</source>
+        <translation>配置名称不能包含“/”或“\”。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>配置名称不能包含控制字符。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be "." or "..".</source>
+        <translation>配置名称不能是“.”或“..”。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot end with a dot or a space.</source>
+        <translation>配置名称不能以句点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most 100 characters.</source>
+        <translation>配置名称最多 100 个字符。</translation>
+    </message>
+    <message>
+        <source>The profile list could not be saved to %1.</source>
+        <translation>无法将配置列表保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>该配置已被使用！</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>无法写入配置文件。</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一个配置。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置吗？</translation>
+    </message>
+    <message>
+        <source>The profile file could not be deleted.</source>
+        <translation>无法删除配置文件。</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>配置已存在！</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>导出配置文件</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>配置文件(*.prof)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>The profile could not be exported.</source>
+        <translation>无法导出配置。</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>导入配置文件</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported.</source>
+        <translation>无法导入配置。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置全部配置吗？</translation>
+    </message>
+</context>
+<context>
     <name>VornColorArea</name>
     <message>
         <source>COLOR</source>

@@ -151,6 +151,113 @@
     </message>
 </context>
 <context>
+    <name>ProfileFileCommands</name>
+    <message>
+        <source>Mode %1: "%2"</source>
+        <translation>模式 %1：「%2」</translation>
+    </message>
+    <message>
+        <source>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</source>
+        <translation>以下設定檔名稱不能用作檔案名稱，因此這些設定檔既未載入也未儲存。請重新命名：</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>設定檔名稱不能為空。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain "/" or "\".</source>
+        <translation>設定檔名稱不能包含「/」或「\」。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>設定檔名稱不能包含控制字元。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be "." or "..".</source>
+        <translation>設定檔名稱不能是「.」或「..」。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot end with a dot or a space.</source>
+        <translation>設定檔名稱不能以句點或空格結尾。</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most 100 characters.</source>
+        <translation>設定檔名稱最多 100 個字元。</translation>
+    </message>
+    <message>
+        <source>The profile list could not be saved to %1.</source>
+        <translation>無法將設定檔清單儲存到 %1。</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>該設定檔已被使用！</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>無法寫入設定檔案。</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一個設定檔。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>預設設定檔不能刪除或重新命名。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>確定要刪除此設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>The profile file could not be deleted.</source>
+        <translation>無法刪除設定檔案。</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>設定檔已存在！</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>匯出設定檔案</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>設定檔案(*.prof)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要取代它嗎？</translation>
+    </message>
+    <message>
+        <source>The profile could not be exported.</source>
+        <translation>無法匯出設定檔。</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>匯入設定檔案</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>該檔案與目前滑鼠不符！</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported.</source>
+        <translation>無法匯入設定檔。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>確定要重設此設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>確定要重設全部設定檔嗎？</translation>
+    </message>
+</context>
+<context>
     <name>VornColorArea</name>
     <message>
         <source>COLOR</source>
