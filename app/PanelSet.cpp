@@ -1,11 +1,11 @@
 #include "app/PanelSet.h"
 
 #include "app/MousecfgWidget.h"
+#include "macro/MacroDialog.h"
 #include "panels/SettingsPanel.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
-    Q_UNUSED(window)
     // The panels join here in the window's order: buttons, DPI, pointer
     // speed, report rate, lift-off, macros, lighting. Each is built with
     // the window as parent, then add()ed and wired, e.g.
@@ -13,6 +13,10 @@ void PanelSet::create(MousecfgWidget *window)
     //   add(buttons);
     //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
     //                    &MousecfgWidget::slotPopOneClickBox);
+    auto *macros = new MacroDialog(window, nullptr);
+    add(macros);
+    QObject::connect(macros, &MacroDialog::EnableButtonsSignal, window,
+                     &MousecfgWidget::slotEnableButtons);
 }
 
 void PanelSet::add(SettingsPanel *panel)

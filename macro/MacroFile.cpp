@@ -310,6 +310,21 @@ int delayMsOf(const MacroEvent &event)
     return (event.DataH * 256 + event.DataL) * 10;
 }
 
+void macroMoveOf(const MacroEvent &event, int *direction, int *distance)
+{
+    moveOf(event, direction, distance);
+}
+
+QString mouseButtonName(int index)
+{
+    return tr(kMouseButtons[std::clamp(index, 0, int(std::size(kMouseButtons)) - 1)].name);
+}
+
+QString moveDirectionName(int direction)
+{
+    return tr(kMoveNames[std::clamp(direction, 0, int(std::size(kMoveNames)) - 1)]);
+}
+
 QString macroEventText(const MacroEvent &event)
 {
     if (event.Map == kMacroButtonPress || event.Map == kMacroButtonRelease) {

@@ -97,5 +97,14 @@ MacroEvent mouseMoveEvent(int direction, int distance);
 MacroEvent delayEventFromMs(int ms);
 int delayMsOf(const MacroEvent &event);
 
+// Translated names of the five mouse buttons and four move directions, in
+// the order of the editor's mouse-command list.
+constexpr int kMacroMouseButtons = 5;
+constexpr int kMacroMoveDirections = 4;
+QString mouseButtonName(int index);
+// Direction and distance of a move event, as the reader decodes it.
+void macroMoveOf(const MacroEvent &event, int *direction, int *distance);
+QString moveDirectionName(int direction);
+
 // The row text the macro editor shows for an event.
 QString macroEventText(const MacroEvent &event);

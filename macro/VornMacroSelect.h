@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class VornCheckButton;
+class VornMenu;
+
+// Picks a macro (or gun file) of the library for a button, with the loop
+// mode the mouse plays it in: 0 a number of runs, 1 while the button is
+// held, 2 until the button is pressed again.
+class VornMacroSelect : public QDialog
+{
+    Q_OBJECT
+
+public:
+    VornMacroSelect(const QString &title, const QString &name, int loopCount, int loopType,
+                    QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
+
+    QString macroName() const { return m_name; }
+    void setMacroName(const QString &name);
+    int loopType() const;
+    void setLoopType(int type);
+    int loopCount() const;
+
+    QPushButton *nameButton() const { return m_nameButton; }
+    VornMenu *nameMenu() const { return m_menu; }
+    VornCheckButton *loopButton(int type) const { return m_loops[type]; }
+    QLineEdit *loopCountEdit() const { return m_count; }
+    // The sentence under the name when the mouse would drop the macro's
+    // tail; empty otherwise.
+    QString warning() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_name;
+    QPixmap m_background;
+    QLabel *m_title;
+    QPushButton *m_nameButton;
+    VornMenu *m_menu;
+    VornCheckButton *m_loops[3] = {};
+    QLineEdit *m_count;
+    QLabel *m_warning;
+};
