@@ -2,10 +2,10 @@
 
 #include "app/MousecfgWidget.h"
 #include "panels/SettingsPanel.h"
+#include "panels/VornBtnWindow.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
-    Q_UNUSED(window)
     // The panels join here in the window's order: buttons, DPI, pointer
     // speed, report rate, lift-off, macros, lighting. Each is built with
     // the window as parent, then add()ed and wired, e.g.
@@ -13,6 +13,16 @@ void PanelSet::create(MousecfgWidget *window)
     //   add(buttons);
     //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
     //                    &MousecfgWidget::slotPopOneClickBox);
+    auto *buttons = new VornBtnWindow(window);
+    add(buttons);
+    QObject::connect(buttons, &VornBtnWindow::SelBtnControl, window,
+                     &MousecfgWidget::SelBtnChanged);
+    QObject::connect(buttons, &VornBtnWindow::GotoMacroTab, window, &MousecfgWidget::slotGotoMacro);
+    QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
+                     &MousecfgWidget::slotPopOneClickBox);
+    QObject::connect(window, &MousecfgWidget::markerClicked, buttons,
+                     [buttons](int index, int group) { buttons->selectButton(index, group); });
+    QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
 }
 
 void PanelSet::add(SettingsPanel *panel)
