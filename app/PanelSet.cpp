@@ -2,7 +2,10 @@
 
 #include "app/MousecfgWidget.h"
 #include "macro/MacroDialog.h"
+#include "macro/VornMacroSelect.h"
 #include "panels/SettingsPanel.h"
+#include "panels/VornBtnWindow.h"
+#include "platform/KeyboardCapture.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
@@ -13,7 +16,18 @@ void PanelSet::create(MousecfgWidget *window)
     //   add(buttons);
     //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
     //                    &MousecfgWidget::slotPopOneClickBox);
-    auto *macros = new MacroDialog(window, nullptr);
+    auto *buttons = new VornBtnWindow(window);
+    add(buttons);
+    QObject::connect(buttons, &VornBtnWindow::SelBtnControl, window,
+                     &MousecfgWidget::SelBtnChanged);
+    QObject::connect(buttons, &VornBtnWindow::GotoMacroTab, window, &MousecfgWidget::slotGotoMacro);
+    QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
+                     &MousecfgWidget::slotPopOneClickBox);
+    QObject::connect(window, &MousecfgWidget::markerClicked, buttons,
+                     [buttons](int index, int group) { buttons->selectButton(index, group); });
+    QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
+    buttons->setMacroChooser(&VornMacroSelect::choose);
+    auto *macros = new MacroDialog(window, KeyboardCapture::create(window));
     add(macros);
     QObject::connect(macros, &MacroDialog::EnableButtonsSignal, window,
                      &MousecfgWidget::slotEnableButtons);

@@ -160,7 +160,7 @@ private:
     void enableForRecording(bool enable);
     void enableForBatch(bool enable);
 
-    KeyboardCapture *m_capture;
+    QPointer<KeyboardCapture> m_capture; // may go before the page does
     QPixmap m_background;
     QAbstractButton *m_controls[ControlCount] = {};
     QHash<QObject *, Control> m_controlOf;

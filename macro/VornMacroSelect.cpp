@@ -109,6 +109,16 @@ VornMacroSelect::VornMacroSelect(const QString &title, const QString &name, int 
     setLoopType(loopType);
 }
 
+std::optional<MacroChoice> VornMacroSelect::choose(QWidget *parent, const QString &title,
+                                                   const MacroChoice &current, bool gunFile)
+{
+    Q_UNUSED(gunFile)
+    VornMacroSelect dialog(title, current.name, current.loopCount, current.loopMode, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return MacroChoice{dialog.macroName(), dialog.loopCount(), dialog.loopType()};
+}
+
 void VornMacroSelect::setMacroName(const QString &name)
 {
     m_name = name;
@@ -132,9 +142,10 @@ void VornMacroSelect::setLoopType(int type)
         m_loops[i]->setChecked(i == type);
 }
 
+// An emptied field counts as one run rather than none.
 int VornMacroSelect::loopCount() const
 {
-    return m_count->text().toInt();
+    return qBound(1, m_count->text().toInt(), 255);
 }
 
 QString VornMacroSelect::warning() const

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "panels/MacroChoice.h"
+
 #include <QDialog>
 #include <QPixmap>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -19,6 +23,12 @@ class VornMacroSelect : public QDialog
 public:
     VornMacroSelect(const QString &title, const QString &name, int loopCount, int loopType,
                     QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
+
+    // The button panel's chooser: runs the dialog for a button holding
+    // `current` and gives the choice, or nothing when it was declined. Gun
+    // files are macros of the same library, so both list all of it.
+    static std::optional<MacroChoice> choose(QWidget *parent, const QString &title,
+                                             const MacroChoice &current, bool gunFile);
 
     QString macroName() const { return m_name; }
     void setMacroName(const QString &name);

@@ -1,0 +1,3 @@
+#include "panels/PanelLog.h"
+
+Q_LOGGING_CATEGORY(lcPanels, "korvalen.panels")

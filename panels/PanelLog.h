@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Debug output of the settings panels.
+Q_DECLARE_LOGGING_CATEGORY(lcPanels)
