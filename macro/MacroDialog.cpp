@@ -761,8 +761,17 @@ void MacroDialog::onKeyEvent(KeyRecord &record)
             record.flags);
     if (!m_recording || m_macroList->count() == 0)
         return;
+    int retract = 0;
     const QVector<MacroRow> added = m_recorder.step(record, m_clock.elapsed(), m_eventList->count(),
-                                                    m_delayType, m_defaultDelay->text());
+                                                    m_delayType, m_defaultDelay->text(), &retract);
+    if (retract > 0) {
+        QVector<MacroRow> all = rows();
+        const int end = m_insertAt < 0 ? all.size() : qMin(m_insertAt, int(all.size()));
+        all.remove(end - retract, retract);
+        if (m_insertAt >= 0)
+            m_insertAt = end - retract;
+        setRows(all, end - retract - 1);
+    }
     // What the next hook sees: the renumbered key, and no flags on a press
     // made with Alt held.
     const quint8 code = recorderKeyCode(record);
@@ -770,16 +779,17 @@ void MacroDialog::onKeyEvent(KeyRecord &record)
         record.scanCode = code;
     if ((record.flags & kKeyAltDown) && !(record.flags & kKeyUp))
         record.flags = 0;
-    if (added.isEmpty())
-        return;
-    m_macroNameLabel->setFocus();
-    QVector<MacroRow> all = rows();
-    int at = m_insertAt < 0 ? all.size() : qMin(m_insertAt, int(all.size()));
-    for (const MacroRow &r : added)
-        all.insert(at++, r);
-    if (m_insertAt >= 0)
-        m_insertAt = at;
-    setRows(all, at - 1);
+    if (!added.isEmpty()) {
+        m_macroNameLabel->setFocus();
+        QVector<MacroRow> all = rows();
+        int at = m_insertAt < 0 ? all.size() : qMin(m_insertAt, int(all.size()));
+        for (const MacroRow &r : added)
+            all.insert(at++, r);
+        if (m_insertAt >= 0)
+            m_insertAt = at;
+        setRows(all, at - 1);
+    }
+    m_recorder.settled(m_clock.elapsed());
 }
 
 void MacroDialog::stopRecording()

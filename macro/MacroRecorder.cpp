@@ -44,18 +44,34 @@ quint8 recorderKeyCode(const KeyRecord &record)
 
 void MacroRecorder::restart()
 {
-    m_hasPrevious = false;
-    m_lastMs = 0;
-    m_hasLastKey = false;
+    m_state = State();
     m_droppedForRoom = false;
+    m_releasePending = false;
 }
 
 QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int rowCount,
-                                      int delayType, const QString &defaultDelayText)
+                                      int delayType, const QString &defaultDelayText, int *retract)
 {
+    if (retract)
+        *retract = 0;
     const quint8 code = recorderKeyCode(record);
+    const bool pressed = !(record.flags & kKeyUp);
+    const bool releasePending = m_releasePending;
+    m_releasePending = false;
+    if (releasePending && pressed && code == m_state.lastCode &&
+        nowMs - m_releaseMs <= kRepeatPairMs) {
+        // The release was the first half of a repeat: take it back and
+        // treat the key as still held.
+        m_state = m_beforeRelease;
+        m_state.hasLastKey = true;
+        m_state.lastCode = code;
+        m_state.lastFlags = record.flags;
+        if (retract)
+            *retract = m_releaseRows;
+        return {};
+    }
     // A held key repeats its press with the same code and flags.
-    if (m_hasLastKey && code == m_lastCode && record.flags == m_lastFlags)
+    if (m_state.hasLastKey && code == m_state.lastCode && record.flags == m_state.lastFlags)
         return {};
     int usage = 0;
     if (!keyCodeToUsage(code, usage))
@@ -67,13 +83,14 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
         m_droppedForRoom = true;
         return {};
     }
-    m_hasLastKey = true;
-    m_lastCode = code;
-    m_lastFlags = record.flags;
+    const State before = m_state;
+    m_state.hasLastKey = true;
+    m_state.lastCode = code;
+    m_state.lastFlags = record.flags;
 
     QVector<MacroRow> rows;
-    if (m_hasPrevious) {
-        const qint64 gap = std::max<qint64>((nowMs - m_lastMs) / 10 * 10, 10);
+    if (m_state.hasPrevious) {
+        const qint64 gap = std::max<qint64>((nowMs - m_state.lastMs) / 10 * 10, 10);
         if (delayType == kRecordDelays) {
             const MacroEvent delay = delayEventFromMs(int(std::min<qint64>(gap, 65530)));
             rows.append({delay, macroEventText(delay)});
@@ -84,11 +101,23 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
     }
     // Only the key-up bit tells a release: Windows also sets the Alt-down
     // flag on presses made while Alt is held, Alt's own press included.
-    const MacroEvent key = keyEvent(quint8(usage), !(record.flags & kKeyUp));
+    const MacroEvent key = keyEvent(quint8(usage), pressed);
     rows.append({key, keyName(code)});
-    m_hasPrevious = true;
-    m_lastMs = nowMs;
+    m_state.hasPrevious = true;
+    m_state.lastMs = nowMs;
+    if (!pressed) {
+        m_releasePending = true;
+        m_beforeRelease = before;
+        m_releaseMs = nowMs;
+        m_releaseRows = rows.size();
+    }
     return rows;
+}
+
+void MacroRecorder::settled(qint64 nowMs)
+{
+    if (m_releasePending)
+        m_releaseMs = std::max(m_releaseMs, nowMs);
 }
 
 bool releaseTestPasses(const QVector<MacroEvent> &events)

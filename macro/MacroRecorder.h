@@ -30,22 +30,45 @@ public:
     // The rows to add for one event when the list holds `rowCount` rows;
     // empty when the event is an auto-repeat, has no key the mouse can
     // hold, or no longer fits. `defaultDelayText` is the default-delay
-    // field (delay type 2).
+    // field (delay type 2). When `retract` is set to n > 0 the caller takes
+    // back the n rows the previous step added: that release was the first
+    // half of an auto-repeat.
     QVector<MacroRow> step(const KeyRecord &record, qint64 nowMs, int rowCount, int delayType,
-                           const QString &defaultDelayText);
+                           const QString &defaultDelayText, int *retract = nullptr);
+
+    // The caller has finished with the last event at `nowMs`: a repeat's
+    // press is measured from here, so that the time spent showing the
+    // release does not count.
+    void settled(qint64 nowMs);
 
     // True once an event was dropped because the list was full; restart()
     // clears it.
     bool droppedForRoom() const { return m_droppedForRoom; }
 
 private:
-    bool m_hasPrevious = false;
-    qint64 m_lastMs = 0;
-    bool m_hasLastKey = false;
-    quint8 m_lastCode = 0;
-    quint32 m_lastFlags = 0;
+    struct State
+    {
+        bool hasPrevious = false;
+        qint64 lastMs = 0;
+        bool hasLastKey = false;
+        quint8 lastCode = 0;
+        quint32 lastFlags = 0;
+    };
+
+    State m_state;
     bool m_droppedForRoom = false;
+    // The last step recorded a release: the state before it, and the rows
+    // it added, kept until the next event.
+    bool m_releasePending = false;
+    State m_beforeRelease;
+    qint64 m_releaseMs = 0;
+    int m_releaseRows = 0;
 };
+
+// X servers repeat a held key as a release and a press sent together;
+// toolkits do not always mark the pair. No hand releases and presses a key
+// again this fast.
+constexpr qint64 kRepeatPairMs = 10;
 
 // Without delays a recording stops at 40 rows (the mouse adds a pause after
 // every four such events); with delays at 63, as two rows arrive at a time.

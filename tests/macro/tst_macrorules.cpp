@@ -79,6 +79,20 @@ private slots:
                     {0x41, 0x1E, 0x00, 560},
                     {0x41, 0x1E, 0x80, 600}}
             << Events{{0x84, 0, 0x04}, {0x04, 0, 0x04}} << QStringList{"A", "A"};
+        QTest::addRow("repeat as release and press at one instant")
+            << 1 << Keys{{0x42, 0x30, 0x00, 0},   {0x42, 0x30, 0x80, 500}, {0x42, 0x30, 0x00, 501},
+                         {0x42, 0x30, 0x00, 530}, {0x42, 0x30, 0x80, 560}, {0x42, 0x30, 0x00, 560},
+                         {0x42, 0x30, 0x80, 1000}}
+            << Events{{0x84, 0, 0x05}, {6, 0, 100}, {0x04, 0, 0x05}}
+            << QStringList{"B", "1000 ms", "B"};
+        QTest::addRow("quick second press after 30 ms is kept")
+            << 0
+            << Keys{{0x42, 0x30, 0x00, 0},
+                    {0x42, 0x30, 0x80, 40},
+                    {0x42, 0x30, 0x00, 70},
+                    {0x42, 0x30, 0x80, 100}}
+            << Events{{0x84, 0, 0x05}, {0x04, 0, 0x05}, {0x84, 0, 0x05}, {0x04, 0, 0x05}}
+            << QStringList{"B", "B", "B", "B"};
         QTest::addRow("default delay 15 shows 15 and stores one unit")
             << 2 << Keys{{0x43, 0x2E, 0x00, 0}, {0x43, 0x2E, 0x80, 3000}}
             << Events{{0x84, 0, 0x06}, {6, 0, 1}, {0x04, 0, 0x06}}
@@ -124,8 +138,11 @@ private slots:
         QStringList shown;
         for (const QList<int> &k : keys) {
             const KeyRecord record{quint32(k[0]), quint32(k[1]), quint32(k[2])};
-            const QVector<MacroRow> rows =
-                recorder.step(record, k[3], events.size(), delayType, QStringLiteral("15"));
+            int retract = 0;
+            const QVector<MacroRow> rows = recorder.step(record, k[3], events.size(), delayType,
+                                                         QStringLiteral("15"), &retract);
+            events.resize(events.size() - retract);
+            shown = shown.mid(0, shown.size() - retract);
             for (const MacroRow &row : rows) {
                 events << row.event;
                 shown << row.text;
