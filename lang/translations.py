@@ -37,6 +37,78 @@ TABLE = {
     "Yes": ("是", "是"),
     "No": ("否", "否"),
     "Ok": ("确定", "確定"),
+    # Macros and gun files.
+    "LEFT CLICK": ("左键单击", "左鍵單擊"),
+    "MIDDLE CLICK": ("中键单击", "中鍵單擊"),
+    "RIGHT CLICK": ("右键单击", "右鍵單擊"),
+    "FORWARD": ("前进键", "前進鍵"),
+    "BACKWARD": ("后退键", "後退鍵"),
+    "MOVE LEFT": ("向左移动", "向左移動"),
+    "MOVE RIGHT": ("向右移动", "向右移動"),
+    "MOVE UP": ("向上移动", "向上移動"),
+    "MOVE DOWN": ("向下移动", "向下移動"),
+    "A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.":
+        ("一个宏最多包含 63 个事件，未再添加任何内容。", "一個巨集最多包含 63 個事件，未再新增任何內容。"),
+    "THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.":
+        ("对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。",
+         "對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。"),
+    'THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \\ : * ? " < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.':
+        ('无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字符，也不能以点或空格结尾。',
+         '無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字元，也不能以點或空格結尾。'),
+    "THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.":
+        ("该文件包含超过 63 个事件，只保留了前 63 个。", "該檔案包含超過 63 個事件，只保留了前 63 個。"),
+    "THIS IS NOT A MACRO FILE.": ("这不是宏文件。", "這不是巨集檔案。"),
+    "Macro Exist!": ("宏已存在！", "巨集已存在！"),
+    "TOO MANY MACROS TO BE CREATE!": ("宏数量过多，无法创建！", "巨集數量過多，無法建立！"),
+    "THE MACRO FILE COULD NOT BE WRITTEN.": ("无法写入宏文件。", "無法寫入巨集檔案。"),
+    "MACRO NAME": ("宏名称", "巨集名稱"),
+    "MOUSE ACTION": ("鼠标动作", "滑鼠動作"),
+    "START": ("开始录制", "開始錄製"),
+    "STOP": ("停止录制", "停止錄製"),
+    "NEW": ("新建", "新增"),
+    "CHANGE NAME": ("重命名", "重新命名"),
+    "CANCEL": ("取消", "取消"),
+    "IMPORT MACRO": ("导入宏", "匯入巨集"),
+    "EXPORT MACRO": ("导出宏", "匯出巨集"),
+    "BATCH": ("批量", "批次"),
+    "INSERT DELAY": ("插入延时", "插入延遲"),
+    "GUN SET": ("枪械设置", "槍械設定"),
+    "TOP": ("移至顶部", "移至頂端"),
+    "BOTTOM": ("移至底部", "移至底端"),
+    "CLEAR": ("清空", "清除"),
+    "CUT": ("剪切", "剪下"),
+    "PASTE": ("粘贴", "貼上"),
+    "RECORD AFTER": ("在此后录制", "在此後錄製"),
+    "RECORD DELAYS BETWEEN ACTION": ("录制动作间延时", "錄製動作間延遲"),
+    "INSERT DEFAULT DELAY": ("插入默认延时", "插入預設延遲"),
+    "LOOPS TIME(1-255)": ("循环次数(1-255)", "循環次數(1-255)"),
+    "REPEAT RUN WHEN KEY DOWN": ("按住按键时重复执行", "按住按鍵時重複執行"),
+    "REPEAT RUN UNTIL THE KEY DOWN": ("重复执行直到再次按下按键", "重複執行直到再次按下按鍵"),
+    "REPEAT RUN UNTILL THE KEY DOWN": ("重复执行直到再次按下按键", "重複執行直到再次按下按鍵"),
+    "Load Macro File": ("载入宏文件", "載入巨集檔案"),
+    "Save Macro File": ("保存宏文件", "儲存巨集檔案"),
+    "Macro File(*.MSMACRO)": ("宏文件(*.MSMACRO)", "巨集檔案(*.MSMACRO)"),
+    "ONE OR MORE KEYS HAS NOT BEEN RELEASED.": ("有一个或多个按键未释放。", "有一個或多個按鍵未放開。"),
+    "WARNING": ("警告", "警告"),
+    "MOUSE COMMAND": ("鼠标命令", "滑鼠命令"),
+    "PRESS DOWN": ("按下", "按下"),
+    "BOUNCE UP": ("弹起", "彈起"),
+    "Gun Edit": ("枪械编辑", "槍械編輯"),
+    "GUN EDIT": ("枪械编辑", "槍械編輯"),
+    "Distance": ("距离", "距離"),
+    "Gun Set": ("枪械设置", "槍械設定"),
+    "GUNFILE NAME": ("枪械文件名", "槍械檔名"),
+    "BULLETS": ("子弹数", "子彈數"),
+    "DELAY(MS)": ("延时(毫秒)", "延遲(毫秒)"),
+    "Y": ("Y", "Y"),
+    "X": ("X", "X"),
+    "Please input file name.": ("请输入文件名。", "請輸入檔名。"),
+}
+
+# Texts whose meaning depends on where they stand: (context, source text).
+CONTEXT_TABLE = {
+    ("MacroDialog", "SAVE"): ("保存", "儲存"),
+    ("MacroDialog", "DELETE"): ("删除", "刪除"),
 }
 
 
@@ -44,20 +116,28 @@ def fill(path, column, language):
     tree = ET.parse(path)
     tree.getroot().set("language", language)
     missing = []
-    for message in tree.iter("message"):
-        source = message.find("source").text
-        translation = message.find("translation")
-        if column is None:
-            text = source
-        elif source in TABLE:
-            text = TABLE[source][column]
-        else:
-            missing.append(source)
-            continue
-        translation.text = text
-        translation.attrib.pop("type", None)
+    for context in tree.iter("context"):
+        context_name = context.find("name").text
+        for message in context.iter("message"):
+            fill_message(message, context_name, column, missing)
     tree.write(path, encoding="utf-8", xml_declaration=True)
     return missing
+
+
+def fill_message(message, context_name, column, missing):
+    source = message.find("source").text
+    translation = message.find("translation")
+    if column is None:
+        text = source
+    elif (context_name, source) in CONTEXT_TABLE:
+        text = CONTEXT_TABLE[(context_name, source)][column]
+    elif source in TABLE:
+        text = TABLE[source][column]
+    else:
+        missing.append(source)
+        return
+    translation.text = text
+    translation.attrib.pop("type", None)
 
 
 if __name__ == "__main__":

@@ -65,22 +65,23 @@ VornGunsetDialog::VornGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
     title->setFont(big);
     title->setGeometry(px(20), px(14), px(579), px(26));
 
-    whiteLabel(tr("GUNFILE NAME"), this)->setGeometry(px(40), px(56), px(130), px(24));
+    whiteLabel(tr("GUNFILE NAME"), this)->setGeometry(px(20), px(56), px(154), px(24));
     m_name->setObjectName(QStringLiteral("gunName"));
     m_name->setMaxLength(100);
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setStyleSheet(
         QStringLiteral("border-width:2px;background-color:rgb(30,30,30);color:white;"
                        "QToolTip{background-color:black}"));
-    m_name->setGeometry(px(176), px(56), px(220), px(24));
+    m_name->setGeometry(px(178), px(56), px(204), px(24));
 
-    whiteLabel(tr("BULLETS"), this)->setGeometry(px(410), px(56), px(80), px(24));
+    whiteLabel(tr("BULLETS"), this)->setGeometry(px(388), px(56), px(100), px(24));
     m_bulletButton->setObjectName(QStringLiteral("bulletButton"));
     m_bulletButton->setGeometry(px(494), px(56), px(60), px(24));
     m_bulletButton->setFont(UiScale::languageFont());
-    m_bulletButton->setStyleSheet(QStringLiteral(
-        "QPushButton{border-image:url(./skin/bulletsel.png);color:white;text-align:left;"
-        "padding-left:8px}QPushButton::menu-indicator{image:none}"));
+    m_bulletButton->setStyleSheet(
+        QStringLiteral("QPushButton{border-image:url(%1);color:white;text-align:left;"
+                       "padding-left:8px}QPushButton::menu-indicator{image:none}")
+            .arg(Skin::path(QStringLiteral("/skin/bulletsel.png"))));
     for (int i = 1; i <= kMaxGunShots; ++i) {
         auto *action = new VornAction(QString::number(i), m_bulletMenu);
         m_bulletMenu->addAction(action);

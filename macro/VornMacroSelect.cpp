@@ -52,9 +52,10 @@ VornMacroSelect::VornMacroSelect(const QString &title, const QString &name, int 
 
     m_nameButton->setObjectName(QStringLiteral("macroSelectButton"));
     m_nameButton->setFont(font);
-    m_nameButton->setStyleSheet(QStringLiteral(
-        "QPushButton{border-image:url(./skin/profilesel.png);color:white;text-align:left;"
-        "padding-left:8px}QPushButton::menu-indicator{image:none}"));
+    m_nameButton->setStyleSheet(
+        QStringLiteral("QPushButton{border-image:url(%1);color:white;text-align:left;"
+                       "padding-left:8px}QPushButton::menu-indicator{image:none}")
+            .arg(Skin::path(QStringLiteral("/skin/profilesel.png"))));
     m_nameButton->setGeometry(px(164), px(56), px(150), px(24));
     for (const QString &macro : macroLibrary()) {
         auto *action = new VornAction(macro, m_menu);
