@@ -217,8 +217,6 @@ void MacroDialog::buildControls()
     m_controls[Stop]->hide();
     m_tree->hide();
     m_mouseActionLabel->hide();
-    // Gun files are offered in the Chinese interfaces only.
-    m_controls[GunSet]->setVisible(UiScale::languageIndex() == 1 || UiScale::languageIndex() == 2);
 
     connect(m_tree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
     for (int i = 0; i < VornTreeWidget::kMoveCount; ++i)
@@ -299,9 +297,15 @@ void MacroDialog::retranslate()
         else
             m_controls[t.control]->setText(tr(t.text));
     }
-    // Rows show their names in the current language.
-    if (!m_recording && !m_batch)
-        loadMacro(m_curMacroName);
+    // Gun files are offered in the Chinese interfaces only.
+    m_controls[GunSet]->setVisible(UiScale::languageIndex() == 1 || UiScale::languageIndex() == 2);
+    // Rows name buttons, moves and keys in the current language; delay rows
+    // keep their text, which may be the default-delay field's.
+    for (int i = 0; i < m_eventList->count(); ++i) {
+        VornListItem *r = row(i);
+        if ((r->Map & 0x7F) != kMacroDelay)
+            r->setEvent(r->event(), macroEventText(r->event()));
+    }
 }
 
 void MacroDialog::rescale()

@@ -16,6 +16,7 @@
 #include "widgets/VornMessageBox.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -287,6 +288,40 @@ private slots:
         QVERIFY(m_messages.at(1).contains(QStringLiteral("junk.MSMACRO: ")));
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
         QCOMPARE(folderListing(), folder);
+    }
+
+    void exportSingleAndBatch()
+    {
+        MacroDialog d;
+        click(d, MacroDialog::NewMacro);
+        click(d, MacroDialog::NewMacro);
+        const QString single = m_home->path() + QStringLiteral("/out.MSMACRO");
+        const QString folder = m_home->path() + QStringLiteral("/batch");
+        QDir().mkpath(folder);
+        MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
+            return QStringList{kind == MacroDialog::SaveOne ? single : folder};
+        });
+        click(d, MacroDialog::Export);
+        QSettings exported(single, QSettings::IniFormat);
+        QCOMPARE(exported.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
+        QVERIFY(exported.value(QStringLiteral("Setting/MacroFilePath"))
+                    .toString()
+                    .endsWith(QStringLiteral("/name_2.MSMACRO")));
+
+        click(d, MacroDialog::Batch);
+        QVERIFY(d.isBatchMode());
+        QVERIFY(!d.control(MacroDialog::Start)->isEnabled());
+        QVERIFY(!d.control(MacroDialog::Save)->isEnabled());
+        QVERIFY(d.control(MacroDialog::Import)->isEnabled());
+        QVERIFY(d.macroList()->isEnabled());
+        auto *box = qobject_cast<QCheckBox *>(d.macroList()->itemWidget(d.macroList()->item(0)));
+        QVERIFY(box);
+        box->setChecked(true);
+        click(d, MacroDialog::Export);
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 QStringList{QStringLiteral("name_1.MSMACRO")});
+        click(d, MacroDialog::Batch);
+        QVERIFY(d.control(MacroDialog::Start)->isEnabled());
     }
 
     void delayOptionsAndInPlaceEdit()
