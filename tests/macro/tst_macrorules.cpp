@@ -30,6 +30,12 @@ QVector<MacroEvent> fromBytes(const Events &events)
     return out;
 }
 
+// Row texts written as "A|10 ms|A".
+QStringList texts(const char *joined)
+{
+    return QString::fromUtf8(joined).split(QLatin1Char('|'));
+}
+
 QStringList folderListing()
 {
     return QDir(dataFolder() + QStringLiteral("/MacroDB")).entryList(QDir::Files);
@@ -61,16 +67,13 @@ private slots:
 
         QTest::addRow("A press and release 5 ms apart")
             << 1 << Keys{{0x41, 0x1E, 0x00, 1000}, {0x41, 0x1E, 0x80, 1005}}
-            << Events{{0x84, 0, 0x04}, {6, 0, 1}, {0x04, 0, 0x04}}
-            << QStringList{"A", "10 ms", "A"};
+            << Events{{0x84, 0, 0x04}, {6, 0, 1}, {0x04, 0, 0x04}} << texts("A|10 ms|A");
         QTest::addRow("1234 ms gives 1230")
             << 1 << Keys{{0x42, 0x30, 0x00, 50}, {0x42, 0x30, 0x80, 1284}}
-            << Events{{0x84, 0, 0x05}, {6, 0, 123}, {0x04, 0, 0x05}}
-            << QStringList{"B", "1230 ms", "B"};
+            << Events{{0x84, 0, 0x05}, {6, 0, 123}, {0x04, 0, 0x05}} << texts("B|1230 ms|B");
         QTest::addRow("gap beyond the field clamps to 65530 ms")
             << 1 << Keys{{0x41, 0x1E, 0x00, 0}, {0x41, 0x1E, 0x80, 900000}}
-            << Events{{0x84, 0, 0x04}, {6, 25, 153}, {0x04, 0, 0x04}}
-            << QStringList{"A", "65530 ms", "A"};
+            << Events{{0x84, 0, 0x04}, {6, 25, 153}, {0x04, 0, 0x04}} << texts("A|65530 ms|A");
         QTest::addRow("held key repeats its press")
             << 0
             << Keys{{0x41, 0x1E, 0x00, 0},
@@ -78,13 +81,12 @@ private slots:
                     {0x41, 0x1E, 0x00, 530},
                     {0x41, 0x1E, 0x00, 560},
                     {0x41, 0x1E, 0x80, 600}}
-            << Events{{0x84, 0, 0x04}, {0x04, 0, 0x04}} << QStringList{"A", "A"};
+            << Events{{0x84, 0, 0x04}, {0x04, 0, 0x04}} << texts("A|A");
         QTest::addRow("repeat as release and press at one instant")
             << 1 << Keys{{0x42, 0x30, 0x00, 0},   {0x42, 0x30, 0x80, 500}, {0x42, 0x30, 0x00, 501},
                          {0x42, 0x30, 0x00, 530}, {0x42, 0x30, 0x80, 560}, {0x42, 0x30, 0x00, 560},
                          {0x42, 0x30, 0x80, 1000}}
-            << Events{{0x84, 0, 0x05}, {6, 0, 100}, {0x04, 0, 0x05}}
-            << QStringList{"B", "1000 ms", "B"};
+            << Events{{0x84, 0, 0x05}, {6, 0, 100}, {0x04, 0, 0x05}} << texts("B|1000 ms|B");
         QTest::addRow("quick second press after 30 ms is kept")
             << 0
             << Keys{{0x42, 0x30, 0x00, 0},
@@ -92,37 +94,36 @@ private slots:
                     {0x42, 0x30, 0x00, 70},
                     {0x42, 0x30, 0x80, 100}}
             << Events{{0x84, 0, 0x05}, {0x04, 0, 0x05}, {0x84, 0, 0x05}, {0x04, 0, 0x05}}
-            << QStringList{"B", "B", "B", "B"};
+            << texts("B|B|B|B");
         QTest::addRow("default delay 15 shows 15 and stores one unit")
             << 2 << Keys{{0x43, 0x2E, 0x00, 0}, {0x43, 0x2E, 0x80, 3000}}
-            << Events{{0x84, 0, 0x06}, {6, 0, 1}, {0x04, 0, 0x06}}
-            << QStringList{"C", "15 ms", "C"};
+            << Events{{0x84, 0, 0x06}, {6, 0, 1}, {0x04, 0, 0x06}} << texts("C|15 ms|C");
         QTest::addRow("right Ctrl is extended")
             << 0 << Keys{{0xA3, 0x1D, 0x01, 0}, {0xA3, 0x1D, 0x81, 10}}
-            << Events{{0x84, 0, 0xE4}, {0x04, 0, 0xE4}} << QStringList{"RCtr", "RCtr"};
+            << Events{{0x84, 0, 0xE4}, {0x04, 0, 0xE4}} << texts("RCtr|RCtr");
         QTest::addRow("left Ctrl is not")
-            << 0 << Keys{{0xA2, 0x1D, 0x00, 0}} << Events{{0x84, 0, 0xE0}} << QStringList{"LCtr"};
+            << 0 << Keys{{0xA2, 0x1D, 0x00, 0}} << Events{{0x84, 0, 0xE0}} << texts("LCtr");
         QTest::addRow("keypad Enter and Enter")
             << 0 << Keys{{0x0D, 0x1C, 0x01, 0}, {0x0D, 0x1C, 0x00, 10}}
-            << Events{{0x84, 0, 0x58}, {0x84, 0, 0x28}} << QStringList{"Num Enter", "Enter"};
+            << Events{{0x84, 0, 0x58}, {0x84, 0, 0x28}} << texts("Num Enter|Enter");
         QTest::addRow("End is extended, keypad 1 is plain")
             << 0 << Keys{{0x23, 0x4F, 0x01, 0}, {0x61, 0x4F, 0x00, 10}, {0x61, 0x4F, 0x80, 20}}
             << Events{{0x84, 0, 0x4D}, {0x84, 0, 0x59}, {0x04, 0, 0x59}}
-            << QStringList{"End", "Num 1", "Num 1"};
+            << texts("End|Num 1|Num 1");
         QTest::addRow("Num Lock is extended, Pause is not")
             << 0 << Keys{{0x90, 0x45, 0x01, 0}, {0x13, 0x45, 0x00, 10}}
-            << Events{{0x84, 0, 0x53}, {0x84, 0, 0x48}} << QStringList{"Num Lock", "Pause Break"};
+            << Events{{0x84, 0, 0x53}, {0x84, 0, 0x48}} << texts("Num Lock|Pause Break");
         QTest::addRow("right Alt by its virtual key, whatever the flags")
             << 0 << Keys{{0xA5, 0x38, 0x21, 0}, {0xA5, 0x38, 0x81, 10}}
-            << Events{{0x84, 0, 0xE6}, {0x04, 0, 0xE6}} << QStringList{"RAlt", "RAlt"};
+            << Events{{0x84, 0, 0xE6}, {0x04, 0, 0xE6}} << texts("RAlt|RAlt");
         QTest::addRow("left Alt press carries the Alt-down flag")
             << 0 << Keys{{0xA4, 0x38, 0x20, 0}, {0xA4, 0x38, 0x80, 10}}
-            << Events{{0x84, 0, 0xE2}, {0x04, 0, 0xE2}} << QStringList{"LAlt", "LAlt"};
+            << Events{{0x84, 0, 0xE2}, {0x04, 0, 0xE2}} << texts("LAlt|LAlt");
         QTest::addRow("Alt-down keypad 1 keeps its scan code")
-            << 0 << Keys{{0x23, 0x4F, 0x20, 0}} << Events{{0x84, 0, 0x4D}} << QStringList{"End"};
+            << 0 << Keys{{0x23, 0x4F, 0x20, 0}} << Events{{0x84, 0, 0x4D}} << texts("End");
         QTest::addRow("F13 has no usage and is skipped")
             << 1 << Keys{{0x7C, 0x64, 0x00, 0}, {0x41, 0x1E, 0x00, 40}} << Events{{0x84, 0, 0x04}}
-            << QStringList{"A"};
+            << texts("A");
     }
 
     void recordStep()
@@ -322,24 +323,29 @@ private slots:
 
         const QByteArray two = "[Setting]\nCount=2\nMap_0=132\nDataH_0=0\nDataL_0=4\n"
                                "Map_1=4\nDataH_1=0\nDataL_1=5\n";
-        QTest::addRow("macro file") << "two.MSMACRO" << two << int(MacroImport::Imported) << 2;
-        QTest::addRow("no count") << "nocount.MSMACRO" << QByteArray("[Setting]\nMap_0=132\n")
+        QTest::addRow("macro file")
+            << QStringLiteral("two.MSMACRO") << two << int(MacroImport::Imported) << 2;
+        QTest::addRow("no count") << QStringLiteral("nocount.MSMACRO")
+                                  << QByteArray("[Setting]\nMap_0=132\n")
                                   << int(MacroImport::NotMacroFile) << -1;
-        QTest::addRow("garbage") << "junk.MSMACRO" << QByteArray("\x01\x02[[[\xff\xfe=\n\x00", 12)
+        QTest::addRow("garbage") << QStringLiteral("junk.MSMACRO")
+                                 << QByteArray("\x01\x02[[[\xff\xfe=\n\x00", 12)
                                  << int(MacroImport::NotMacroFile) << -1;
         QTest::addRow("count not a number")
-            << "word.MSMACRO" << QByteArray("[Setting]\nCount=many\n")
+            << QStringLiteral("word.MSMACRO") << QByteArray("[Setting]\nCount=many\n")
             << int(MacroImport::NotMacroFile) << -1;
         QTest::addRow("unsafe base name")
-            << "bad..MSMACRO" << two << int(MacroImport::UnsafeName) << -1;
-        QTest::addRow("already there") << "kept.MSMACRO" << two << int(MacroImport::Exists) << -1;
+            << QStringLiteral("bad..MSMACRO") << two << int(MacroImport::UnsafeName) << -1;
+        QTest::addRow("already there")
+            << QStringLiteral("kept.MSMACRO") << two << int(MacroImport::Exists) << -1;
         QByteArray many = "[Setting]\nCount=70\n";
         for (int i = 0; i < 70; ++i)
             many += QStringLiteral("Map_%1=132\nDataH_%1=0\nDataL_%1=%2\n")
                         .arg(i)
                         .arg(4 + i % 20)
                         .toLatin1();
-        QTest::addRow("70 events") << "long.MSMACRO" << many << int(MacroImport::Shortened) << 63;
+        QTest::addRow("70 events")
+            << QStringLiteral("long.MSMACRO") << many << int(MacroImport::Shortened) << 63;
     }
 
     void import()
