@@ -5,6 +5,11 @@
 #include "macro/VornMacroSelect.h"
 #include "panels/SettingsPanel.h"
 #include "panels/VornBtnWindow.h"
+#include "panels/VornColorWindow.h"
+#include "panels/VornDPIWindow.h"
+#include "panels/VornLiftOffDistance.h"
+#include "panels/VornPointSpeed.h"
+#include "panels/VornReportRate.h"
 #include "platform/KeyboardCapture.h"
 
 void PanelSet::create(MousecfgWidget *window)
@@ -27,10 +32,27 @@ void PanelSet::create(MousecfgWidget *window)
                      [buttons](int index, int group) { buttons->selectButton(index, group); });
     QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
     buttons->setMacroChooser(&VornMacroSelect::choose);
+    auto *dpi = new VornDPIWindow(window);
+    add(dpi);
+    QObject::connect(window, &MousecfgWidget::dpiStageRefreshed, dpi,
+                     &VornDPIWindow::setCurrentStage);
+    add(new VornPointSpeed(window));
+    auto *rate = new VornReportRate(window);
+    add(rate);
+    QObject::connect(window, &MousecfgWidget::pollRateRefreshed, rate,
+                     &VornReportRate::slotRefreshRate);
+    auto *lift = new VornLiftOffDistance(window);
+    add(lift);
+    QObject::connect(window, &MousecfgWidget::liftRefreshed, lift,
+                     &VornLiftOffDistance::slotRefreshLift);
     auto *macros = new MacroDialog(window, KeyboardCapture::create(window));
     add(macros);
     QObject::connect(macros, &MacroDialog::EnableButtonsSignal, window,
                      &MousecfgWidget::slotEnableButtons);
+    auto *lighting = new VornColorWindow(window);
+    add(lighting);
+    QObject::connect(window, &MousecfgWidget::lightModeSelected, lighting,
+                     &VornColorWindow::slotRefreshLightMode);
 }
 
 void PanelSet::add(SettingsPanel *panel)

@@ -1,5 +1,5 @@
+#include "common/CleanHome.h"
 #include "common/CtlProcess.h"
-#include "common/TestHome.h"
 
 #include "cli/CtlCommands.h"
 #include "device/DeviceCatalogue.h"
@@ -23,7 +23,7 @@ class TestCtlUpload : public QObject
 private:
     using Run = CtlResult;
 
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
     QList<int> m_delays;
 
@@ -33,9 +33,7 @@ private:
     {
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
         loadDeviceCatalogue();
-        auto backend = std::make_unique<VirtualMouseBackend>(mice);
-        m_mice = backend.get();
-        DeviceContext::installHid(std::move(backend), m_mice);
+        m_mice = installVirtualMice(mice);
         DeviceContext::setProtocolDelayHook([this](int ms) { m_delays << ms; });
     }
 
@@ -66,18 +64,13 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
-        StoreContext::reset();
+        m_home = std::make_unique<CleanHome>();
         m_delays.clear();
         // The pointer-speed step must never reach the desktop.
         qputenv("KORVALEN_GSETTINGS", "/bin/true");
     }
     void cleanup()
     {
-        closeDevice();
-        DeviceContext::reset();
-        StoreContext::reset();
         qunsetenv("KORVALEN_GSETTINGS");
         m_home.reset();
     }
@@ -200,14 +193,7 @@ private slots:
                              QStringLiteral("--trace"), trace, QStringLiteral("apply")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
-        QFile file(trace);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QStringList frames;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> parts = line.split(' ');
-            if (parts.size() >= 4 && parts.at(1) == "set_feature")
-                frames << QString::fromLatin1(parts.at(3)) + (parts.size() > 4 ? " ERR" : "");
-        }
+        const QStringList frames = tracedFeatureReports(trace);
         // 2 + 2 + 6 lighting + 2 + 1 + 7 + 25 + 2 + 1 + 40 buttons + 5.
         QCOMPARE(frames.size(), 93 - 1);
         QCOMPARE(frames.first(), QStringLiteral("02f50000000000000000000000000000"));
@@ -243,14 +229,50 @@ private slots:
         QCOMPARE(after.status, 0);
     }
 
-    void injectedFailureExitsThree()
+    // A run works on the mouse it chose and never makes that the window's
+    // current product; runs for two mice at once each send their own.
+    void eachRunKeepsItsOwnMouse()
     {
-        const Run run =
-            ctl({QStringLiteral("--virtual"), QStringLiteral("NX-19"), QStringLiteral("apply")},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE_FAIL"), QStringLiteral("11")}});
-        QCOMPARE(run.status, 3);
-        QCOMPARE(run.err.trimmed(),
-                 QStringLiteral("korvalen-ctl: report rates: a report to the mouse failed"));
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        loadDeviceCatalogue();
+        const QString nx19 = QStringLiteral("NX-19"), nx05 = QStringLiteral("NX-05");
+        const QString rows[] = {QString::number(DeviceContext::catalogue().indexOfName(nx19)),
+                                QString::number(DeviceContext::catalogue().indexOfName(nx05))};
+        QSettings(globalConfigPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Config/CurrentProductName"), nx19);
+
+        const QStringList both = {QStringLiteral("--virtual"), nx19 + QLatin1Char(',') + nx05};
+        const auto trace = [this](int run, int mouse) {
+            return m_home->path() + QStringLiteral("/trace-%1-%2.txt").arg(run).arg(mouse);
+        };
+        QStringList alone[2];
+        for (int m = 0; m < 2; ++m) {
+            QCOMPARE(
+                ctl(both + QStringList{QStringLiteral("--trace"), trace(0, m),
+                                       QStringLiteral("apply"), QStringLiteral("--mouse"), rows[m]})
+                    .status,
+                0);
+            alone[m] = tracedFeatureReports(trace(0, m));
+        }
+        QVERIFY(alone[0] != alone[1]);
+        for (int run = 1; run <= 3; ++run) {
+            std::unique_ptr<QProcess> processes[2];
+            for (int m = 0; m < 2; ++m) {
+                processes[m] =
+                    startCtl(*m_home, both + QStringList{QStringLiteral("--trace"), trace(run, m),
+                                                         QStringLiteral("apply"),
+                                                         QStringLiteral("--mouse"), rows[m]});
+            }
+            for (int m = 0; m < 2; ++m) {
+                QCOMPARE(finishCtl(*processes[m]).status, 0);
+                QCOMPARE(tracedFeatureReports(trace(run, m)), alone[m]);
+            }
+        }
+        QCOMPARE(ctl({QStringLiteral("--virtual"), nx05, QStringLiteral("apply")}).status, 0);
+        QCOMPARE(QSettings(globalConfigPath(), QSettings::IniFormat)
+                     .value(QStringLiteral("Config/CurrentProductName"))
+                     .toString(),
+                 nx19);
     }
 
     // A desktop without a pointer-speed setting is warned about; the mouse
@@ -270,22 +292,20 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::addRow("apply without a mouse")
-            << QStringList{"apply"} << 1 << "no supported mouse is connected";
-        QTest::addRow("verify without a mouse")
-            << QStringList{"verify"} << 1 << "no supported mouse is connected";
-        QTest::addRow("switch without a profile")
-            << QStringList{"switch"} << 2 << "switch needs a profile number 1-5";
-        QTest::addRow("switch 6") << QStringList{"switch", "6"} << 2
-                                  << "switch needs a profile number 1-5";
-        QTest::addRow("switch with --mouse") << QStringList{"switch", "2", "--mouse", "1"} << 2
-                                             << "switch: unexpected argument --mouse";
-        QTest::addRow("dump --mouse without a row")
-            << QStringList{"dump", "--mouse"} << 2 << "--mouse needs a catalogue row";
-        QTest::addRow("apply --mouse past the catalogue")
-            << QStringList{"apply", "--mouse", "59"} << 2 << "--mouse needs a catalogue row";
-        QTest::addRow("verify with an extra argument")
-            << QStringList{"verify", "now"} << 2 << "verify: unexpected argument now";
+        auto add = [](const char *name, const QStringList &args, int status, const char *message) {
+            QTest::addRow("%s", name) << args << status << QString::fromLatin1(message);
+        };
+        const char *needsRow = "--mouse needs a catalogue row";
+        add("apply without a mouse", {"apply"}, 1, "no supported mouse is connected");
+        add("verify without a mouse", {"verify"}, 1, "no supported mouse is connected");
+        add("switch without a profile", {"switch"}, 2, "switch needs a profile number 1-5");
+        add("switch 6", {"switch", "6"}, 2, "switch needs a profile number 1-5");
+        add("switch with --mouse", {"switch", "2", "--mouse", "1"}, 2,
+            "switch: unexpected argument --mouse");
+        add("dump --mouse without a row", {"dump", "--mouse"}, 2, needsRow);
+        add("apply --mouse past the catalogue", {"apply", "--mouse", "59"}, 2, needsRow);
+        add("verify with an extra argument", {"verify", "now"}, 2,
+            "verify: unexpected argument now");
     }
 
     void errors()

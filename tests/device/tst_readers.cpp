@@ -1,5 +1,5 @@
 #include "common/CatalogueFile.h"
-#include "common/TestHome.h"
+#include "common/CleanHome.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
@@ -8,13 +8,38 @@
 
 #include <QtTest>
 
+namespace {
+
+// The host actions the interface-0 reader asked for, in order.
+QList<int> &performedActions()
+{
+    static QList<int> codes;
+    return codes;
+}
+QMutex performedMutex;
+
+bool recordHostAction(quint8 code)
+{
+    QMutexLocker locker(&performedMutex);
+    performedActions() << code;
+    return true;
+}
+
+QList<int> performed()
+{
+    QMutexLocker locker(&performedMutex);
+    return performedActions();
+}
+
+} // namespace
+
 // The two reader threads over a virtual mouse.
 class TestReaders : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
 
     void open()
@@ -28,38 +53,28 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
+        m_home = std::make_unique<CleanHome>();
         writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
         loadDeviceCatalogue();
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
-        m_mice = backend.get();
-        DeviceContext::installHid(std::move(backend), m_mice);
+        m_mice = installVirtualMice({QStringLiteral("NX-19")});
     }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void statusReports_data()
     {
         QTest::addColumn<QByteArray>("report");
         QTest::addColumn<QString>("signal");
         QTest::addColumn<QList<int>>("arguments");
-        QTest::addRow("profile") << QByteArray("\x08\x01\x03\x00\x00\x00\x00\x00", 8)
-                                 << "RefreshProfile" << QList<int>{3};
-        QTest::addRow("dpi stage") << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
-                                   << "RefreshDPIStage" << QList<int>{4};
-        QTest::addRow("report rate") << QByteArray("\x08\x06\x02\x00\x00\x00\x00\x00", 8)
-                                     << "RefreshPollRate" << QList<int>{2};
-        QTest::addRow("lighting: bytes 3 and 5")
-            << QByteArray("\x08\x09\x07\x02\x05\x03\x00\x00", 8) << "RefreshLightModeSignal"
-            << QList<int>{2, 3};
-        QTest::addRow("other kind")
-            << QByteArray("\x08\x05\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
-        QTest::addRow("other report id")
-            << QByteArray("\x07\x01\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
+        auto add = [](const char *name, const char *hex, const char *signal, QList<int> args) {
+            QTest::addRow("%s", name)
+                << QByteArray::fromHex(hex) << QString::fromLatin1(signal) << args;
+        };
+        add("profile", "0801030000000000", "RefreshProfile", {3});
+        add("dpi stage", "0802040000000000", "RefreshDPIStage", {4});
+        add("report rate", "0806020000000000", "RefreshPollRate", {2});
+        add("lighting: bytes 3 and 5", "0809070205030000", "RefreshLightModeSignal", {2, 3});
+        add("other kind", "0805010000000000", "", {});
+        add("other report id", "0701010000000000", "", {});
     }
 
     void statusReports()
@@ -107,6 +122,44 @@ private slots:
         QCOMPARE(int(VornHidReadThread::hostActionCode(
                      reinterpret_cast<const unsigned char *>(report.constData()))),
                  code);
+    }
+
+    void hostActionButtonsReachTheInstalledActions()
+    {
+        open();
+        {
+            QMutexLocker locker(&performedMutex);
+            performedActions().clear();
+        }
+        DeviceContext::setHostActionHandler(&recordHostAction);
+        VornHidReadThread reader;
+        reader.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->pressHostAction(QStringLiteral("NX-19"), 0x24));
+        QVERIFY(m_mice->queueInputReport(QStringLiteral("NX-19"), 0,
+                                         QByteArray("\x01\xFF\x27\x00\x00\x00\x00\x00", 8)));
+        QVERIFY(m_mice->pressHostAction(QStringLiteral("NX-19"), 0x1F));
+        QTRY_COMPARE(performed(), (QList<int>{0x24, 0x1F}));
+        reader.stop();
+        closeDevice();
+        QVERIFY(reader.wait(1000));
+    }
+
+    void aStopEndsTheReaderInItsPause()
+    {
+        open();
+        VornHidReadThread2 reader;
+        QSignalSpy rate(&reader, &VornHidReadThread2::RefreshPollRate);
+        reader.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->switchReportRate(QStringLiteral("NX-19"), 8));
+        QTRY_COMPARE(rate.count(), 1); // now in the pause before the next read
+        QElapsedTimer clock;
+        clock.start();
+        reader.stop();
+        QVERIFY(reader.wait(1000));
+        QVERIFY(clock.elapsed() < 30);
+        closeDevice();
     }
 
     void withoutAMouseTheThreadsEndAtOnceAndSayNothing()

@@ -1,7 +1,6 @@
 #include "common/TestHome.h"
 
 #include <QDir>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QtTest>
 
