@@ -1,14 +1,16 @@
 #include "app/MousecfgWidget.h"
 
-#include "app/MouseLayout.h"
+#include "app/LanguageMenu.h"
+#include "app/ModeMenu.h"
+#include "app/MouseView.h"
+#include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
+#include "device/DeviceSession.h"
 #include "device/HostActions.h"
 #include "device/LightingReports.h"
 #include "device/StoreUpload.h"
-#include "device/VornHidReadThread.h"
-#include "platform/DeviceNotices.h"
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
 #include "store/ProductConfig.h"
@@ -42,59 +44,18 @@
 
 namespace {
 
-MousecfgWidget *&instancePointer()
-{
-    static MousecfgWidget *window = nullptr;
-    return window;
-}
-
-const char *const kLanguageFiles[] = {"/lang/en.qm", "/lang/sc.qm", "/lang/tc.qm"};
-
-// Models whose scroll markers are drawn as a wheel.
-bool usesWheelScrollMarkers(const QString &product)
-{
-    static const QStringList models = {
-        QStringLiteral("NX-55"), QStringLiteral("NX-56"), QStringLiteral("NX-57"),
-        QStringLiteral("NX-34"), QStringLiteral("NX-35"), QStringLiteral("NX-30"),
-        QStringLiteral("NX-27"), QStringLiteral("NX-26"), QStringLiteral("NX-49"),
-        QStringLiteral("NX-50"), QStringLiteral("NX-52"), QStringLiteral("NX-07"),
-        QStringLiteral("NX-09"), QStringLiteral("NX-46"), QStringLiteral("NX-10"),
-        QStringLiteral("NX-33"), QStringLiteral("NX-39"), QStringLiteral("NX-40"),
-        QStringLiteral("NX-41"), QStringLiteral("NX-51"), QStringLiteral("NX-42"),
-        QStringLiteral("NX-43"), QStringLiteral("NX-44"), QStringLiteral("NX-53"),
-        QStringLiteral("NX-31"), QStringLiteral("NX-28"), QStringLiteral("NX-08"),
-        QStringLiteral("NX-05"), QStringLiteral("NX-15"), QStringLiteral("NX-20"),
-        QStringLiteral("NX-17"), QStringLiteral("NX-19"), QStringLiteral("NX-18"),
-        QStringLiteral("NX-25"), QStringLiteral("NX-16"), QStringLiteral("NX-11"),
-        QStringLiteral("NX-04"), QStringLiteral("NX-06"), QStringLiteral("NX-24"),
-        QStringLiteral("NX-23"), QStringLiteral("NX-21"), QStringLiteral("NX-22"),
-    };
-    return models.contains(product);
-}
-
 QStringList images(const char *stem)
 {
-    return {QStringLiteral("/skin/%1_1.png").arg(QLatin1String(stem)),
-            QStringLiteral("/skin/%1_2.png").arg(QLatin1String(stem)),
-            QStringLiteral("/skin/%1_3.png").arg(QLatin1String(stem))};
+    return Skin::buttonImages(stem);
 }
 
 } // namespace
-
-MousecfgWidget *MousecfgWidget::instance()
-{
-    return instancePointer();
-}
 
 MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
-
-    m_backgrounds[0] = Skin::pixmap(QStringLiteral("/skin/cfgMainback.png"));
-    m_backgrounds[1] = Skin::pixmap(QStringLiteral("/skin/cfgMainback_2.png"));
-    m_backgrounds[2] = Skin::pixmap(QStringLiteral("/skin/cfgMainback_3.png"));
 
     QScreen *screen = QGuiApplication::primaryScreen();
     m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
@@ -109,17 +70,12 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (screen)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
-    const QPixmap &background = backgroundFor(m_iDpiVal);
+    const QPixmap &background = m_background.pixmap(m_iDpiVal);
     if (!background.isNull())
         setMask(background.mask());
 
-    m_connection = new DeviceConnection(this);
-    m_notices = DeviceNoticeService::create(this);
-    connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
-            &DeviceConnection::handleNotice);
-    if (!m_notices->start(quintptr(winId())))
-        qDebug() << "注册失败";
-    instancePointer() = this;
+    m_session = new DeviceSession(this);
+    DeviceConnection *connection = m_session->connection();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -128,27 +84,33 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_mouseMenu = new VornMenu(this);
     connect(m_mouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     connect(m_mouseSelector, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
-    connect(m_connection, &DeviceConnection::deviceListRefreshed, this,
+    connect(connection, &DeviceConnection::deviceListRefreshed, this,
             &MousecfgWidget::onDeviceListRefreshed);
-    connect(m_connection, &DeviceConnection::firstMouseArrived, this,
+    connect(connection, &DeviceConnection::firstMouseArrived, this,
             [this] { QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose); });
-    connect(m_connection, &DeviceConnection::lastMouseRemoved, this,
+    connect(connection, &DeviceConnection::lastMouseRemoved, this,
             &MousecfgWidget::onLastMouseRemoved);
-    connect(m_connection, &DeviceConnection::activeMouseRemoved, this,
+    connect(connection, &DeviceConnection::activeMouseRemoved, this,
             &MousecfgWidget::onActiveMouseRemoved);
 
-    m_connectedCount = 0;
-    loadDeviceCatalogue();
-    enumerateDevices();
-    m_connection->refreshDeviceList();
+    connect(m_session, &DeviceSession::RefreshProfile, this, &MousecfgWidget::slotRefreshProfile);
+    connect(m_session, &DeviceSession::RefreshLightModeSignal, this,
+            &MousecfgWidget::slotRefreshLightMode);
+    connect(m_session, &DeviceSession::RefreshDPIStage, this, &MousecfgWidget::slotRefreshDPIStage);
+    connect(m_session, &DeviceSession::RefreshPollRate, this, &MousecfgWidget::slotRefreshRate);
 
-    buildTray();
-    loadTranslator();
+    m_connectedCount = 0;
+    m_session->begin(quintptr(winId()));
+
+    m_tray = new WindowTray(this);
+    connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &WindowTray::loadConfigRequested, this, &MousecfgWidget::slotWarning);
+    m_language = new LanguageMenu(this);
+    connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
     buildChrome();
 
     readSavedNames(m_profileList);
-    openDeviceByName(readProductName().toUtf8());
-    startReaders();
+    m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
@@ -158,7 +120,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
         store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
 
     m_dragging = false;
-    m_frontView = true;
     m_panelSet.create(this);
     clearMarkerState();
     switchTab(TabLighting);
@@ -173,59 +134,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
 MousecfgWidget::~MousecfgWidget()
 {
-    stopReaders();
-    closeDevice();
-    exitDevice();
-    // A stopped reader ends once its read fails, which closing ensures.
-    for (const QPointer<VornHidReader> &reader : m_retiredReaders) {
-        if (reader) {
-            reader->wait(2000);
-            delete reader.data();
-        }
-    }
-    if (instancePointer() == this)
-        instancePointer() = nullptr;
-}
-
-QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
-{
-    QPixmap &pixmap = m_backgrounds[size_t(qBound(0, sizeClass, kSizeClasses - 1))];
-    if (pixmap.isNull() && !m_backgrounds[0].isNull()) {
-        const double scale = Skin::scaleForClass(sizeClass);
-        pixmap = m_backgrounds[0].scaled(int(DesignLayout::kWidth * scale),
-                                         int(DesignLayout::kHeight * scale), Qt::IgnoreAspectRatio,
-                                         Qt::FastTransformation);
-    }
-    return pixmap;
-}
-
-void MousecfgWidget::buildTray()
-{
-    const QIcon icon(Skin::path(QStringLiteral("/skin/icon.ico")));
-    m_loadConfigAction = new QAction(tr("&Load Config"), this);
-    connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    m_quitAction = new QAction(tr("&Quit"), this);
-    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->addAction(m_loadConfigAction);
-    m_trayMenu->addAction(m_quitAction);
-    m_tray = new QSystemTrayIcon(this);
-    m_tray->setContextMenu(m_trayMenu);
-    connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    setWindowIcon(icon);
-    m_tray->setIcon(icon);
-    m_tray->setToolTip(QStringLiteral("KORVALEN Gaming Mouse"));
-    m_tray->setVisible(true);
-}
-
-void MousecfgWidget::loadTranslator()
-{
-    m_languageIndex = readLangId();
-    UiScale::setLanguageIndex(m_languageIndex);
-    m_translator = new QTranslator(this);
-    if (m_languageIndex >= 0 && m_languageIndex < 3 &&
-        m_translator->load(Skin::path(QLatin1String(kLanguageFiles[m_languageIndex]))))
-        QCoreApplication::installTranslator(m_translator);
+    // Readers stop and the device closes before any widget goes.
+    delete m_session;
 }
 
 void MousecfgWidget::buildChrome()
@@ -237,21 +147,11 @@ void MousecfgWidget::buildChrome()
     m_minButton = new VornPushButton(images("min"), this);
     m_minButton->setObjectName(QStringLiteral("minimizeButton"));
 
-    m_languageMenu = new VornMenu(this);
-    const char *languageNames[] = {"English", "简体中文", "繁體中文"};
-    for (int i = 0; i < 3; ++i) {
-        m_languageActions[size_t(i)] =
-            new VornAction(QString::fromUtf8(languageNames[i]), m_languageMenu);
-        m_languageMenu->addAction(m_languageActions[size_t(i)]);
-        connect(m_languageActions[size_t(i)], &QAction::triggered, this,
-                &MousecfgWidget::onLanguageAction);
-    }
-    m_languageButton = new VornPushButton(images("dropdown"), this);
-    m_languageButton->setObjectName(QStringLiteral("languageButton"));
-    m_languageButton->setMenu(m_languageMenu);
-
-    m_modeButton = new VornPushButton(images("dropdown"), this);
-    m_modeButton->setObjectName(QStringLiteral("modeButton"));
+    m_language->createButton(this);
+    m_languageButton = m_language->button();
+    m_modes = new ModeMenu(this);
+    m_modeButton = m_modes->button();
+    connect(m_modes, &ModeMenu::modeTriggered, this, &MousecfgWidget::onModeAction);
     for (int i = 0; i < kModeCount; ++i) {
         m_modeButtons[size_t(i)] = new VornPushButton({}, this);
         m_modeButtons[size_t(i)]->setFixedSize(0, 0);
@@ -260,42 +160,10 @@ void MousecfgWidget::buildChrome()
         m_tabs[size_t(i)] = new VornPushButton(images("tab"), this);
         m_tabs[size_t(i)]->setObjectName(QStringLiteral("tab%1").arg(i));
     }
-    m_frontButton = new VornPushButton(images("view"), this);
-    m_frontButton->setObjectName(QStringLiteral("frontButton"));
-    m_sideButton = new VornPushButton(images("view"), this);
-    m_sideButton->setObjectName(QStringLiteral("sideButton"));
+    m_view = new MouseView(this);
+    connect(m_view, &MouseView::viewChanged, this, &MousecfgWidget::viewChanged);
 
-    m_frontPicture = new QLabel(this);
-    m_frontPicture->setObjectName(QStringLiteral("frontPicture"));
-    m_frontPicture->setAlignment(Qt::AlignCenter);
-    m_sidePicture = new QLabel(this);
-    m_sidePicture->setObjectName(QStringLiteral("sidePicture"));
-    m_sidePicture->setAlignment(Qt::AlignCenter);
-    m_sidePicture->hide();
-    m_thirdPicture = new QLabel(this);
-    m_thirdPicture->setAlignment(Qt::AlignCenter);
-    m_thirdPicture->hide();
-
-    const QStringList markerImages = {QStringLiteral("/skin/btn_2.png"),
-                                      QStringLiteral("/skin/btn_1.png"),
-                                      QStringLiteral("/skin/btn_1.png")};
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        for (int group = 0; group < 2; ++group) {
-            auto *m = new VornPushButton(markerImages, this);
-            m->setText(QString::number(i + 1));
-            m->setIndex(i);
-            m->setObjectName(QStringLiteral("marker%1_%2").arg(group).arg(i));
-            (group == 0 ? m_frontMarkers : m_sideMarkers)[size_t(i)] = m;
-        }
-    }
-    for (int i = 0; i < kScrollMarkers; ++i) {
-        m_scrollMarkers[size_t(i)] = new VornPushButton({}, this);
-        m_scrollMarkers[size_t(i)]->setIndex(i);
-        m_scrollMarkers[size_t(i)]->setObjectName(QStringLiteral("marker2_%1").arg(i));
-    }
-    selectButtonMarker(0, 0);
-
-    m_modeMenu = new VornMenu(this);
+    m_modeMenu = m_modes->menu();
     m_modeMenu->setFixedWidth(int(152 * m_scale));
     buildModeMenu();
     m_modeButton->setMenu(m_modeMenu);
@@ -333,25 +201,48 @@ void MousecfgWidget::buildChrome()
 
     setProfileFileCommandsEnabled(true);
 
-    // Every chrome button goes through the one click handler.
-    QList<VornPushButton *> buttons = {m_closeButton,    m_minButton,    m_languageButton,
-                                       m_modeButton,     m_frontButton,  m_sideButton,
-                                       m_resetAllButton, m_okButton,     m_cancelButton,
-                                       m_applyButton,    m_profileButton};
-    for (auto *b : m_modeButtons)
-        buttons << b;
-    for (auto *b : m_tabs)
-        buttons << b;
+    // Every chrome button goes through the one click handler; those
+    // without an action only open their menus.
+    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton,
+                                       m_resetAllButton};
     for (auto *b : m_profileCommands)
         buttons << b;
-    for (auto *b : m_frontMarkers)
-        buttons << b;
-    for (auto *b : m_sideMarkers)
-        buttons << b;
-    for (auto *b : m_scrollMarkers)
-        buttons << b;
+    for (int i = 0; i < MouseView::kMarkersPerGroup; ++i)
+        buttons << m_view->marker(1, i); // the button panel's own side view handles these
     for (VornPushButton *b : buttons)
-        connect(b, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
+        onClick(b, nullptr);
+    onClick(m_closeButton, [this] { m_tray->closeWindow(); });
+    onClick(m_minButton, [this] { showMinimized(); });
+    for (int i = 0; i < kModeCount; ++i) {
+        onClick(m_modeButtons[size_t(i)], [this, i] {
+            StoreContext::store().curProfile = quint8(i);
+            selectMode(i, true);
+        });
+    }
+    for (int i = 0; i < 4; ++i)
+        onClick(m_tabs[size_t(i)], [this, i] { switchTab(i); });
+    onClick(m_view->frontButton(), [this] { m_view->showFront(); });
+    onClick(m_view->sideButton(), [this] { m_view->showSide(); });
+    // Front (group 0) and scroll (group 2) markers; the button panel's
+    // own side view handles the side markers.
+    for (int group : {0, 2}) {
+        const int count = group == 2 ? kScrollMarkers : kMarkersPerGroup;
+        for (int i = 0; i < count; ++i) {
+            onClick(m_view->marker(group, i), [this, i, group] {
+                selectButtonMarker(i, group);
+                emit markerClicked(i, group);
+            });
+        }
+    }
+    onClick(m_cancelButton, [this] {
+        m_tray->putAway();
+        selectMode(StoreContext::store().curProfile, true);
+    });
+    onClick(m_applyButton, [this] {
+        collectPanels();
+        uploadWithProgress();
+    });
+    onClick(m_okButton, [this] { uploadWithProgress(); });
     layoutChildren();
 }
 
@@ -384,11 +275,6 @@ void MousecfgWidget::layoutChildren()
     place(m_modeButton, kModeButton);
     for (int i = 0; i < 4; ++i)
         place(m_tabs[size_t(i)], tab(i));
-    place(m_frontButton, kFrontButton);
-    place(m_sideButton, kSideButton);
-    place(m_frontPicture, kPicture);
-    place(m_sidePicture, kPicture);
-    place(m_thirdPicture, kThirdPicture);
     place(m_nameEdit, kNameEdit);
     place(m_profileButton, kProfileButton);
     place(m_nameLabel, kNameLabel);
@@ -409,7 +295,7 @@ void MousecfgWidget::layoutChildren()
     m_versionLabel->setFont(font);
     m_nameLabel->setFont(font);
     m_nameEdit->setFont(font);
-    m_languageMenu->setFont(font);
+    m_language->menu()->setFont(font);
     m_modeMenu->setFont(font);
     m_profileMenu->setFont(font);
     m_mouseMenu->setFont(font);
@@ -423,26 +309,10 @@ void MousecfgWidget::applySizeClass(int sizeClass)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);
-    const QPixmap &background = backgroundFor(sizeClass);
+    const QPixmap &background = m_background.pixmap(sizeClass);
     if (!background.isNull())
         setMask(background.mask());
     layoutChildren();
-}
-
-int MousecfgWidget::resizeClass(int screenClass, int previousClass, const QSize &current,
-                                const QSize &designed)
-{
-    if (screenClass != previousClass || current != designed)
-        return screenClass;
-    qDebug() << "singleShot";
-    // The window was resized to a designed size (by the system moving it
-    // between screens): take the class whose width that is, within 9 px.
-    static const int widths[] = {999, 1248, 1498, 1748};
-    for (int c = 0; c < 4; ++c) {
-        if (qAbs(current.width() - widths[c]) <= 9)
-            return c;
-    }
-    return screenClass;
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
@@ -453,8 +323,9 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
         screen = QGuiApplication::primaryScreen();
     const int screenClass =
         Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
-    backgroundFor(screenClass);
-    const int sizeClass = resizeClass(screenClass, m_previousClass, size(), m_designedSize);
+    m_background.pixmap(screenClass);
+    const int sizeClass =
+        WindowBackground::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
@@ -463,7 +334,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
 void MousecfgWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QPixmap &background = backgroundFor(m_iDpiVal);
+    const QPixmap &background = m_background.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
     event->ignore();
@@ -471,99 +342,31 @@ void MousecfgWidget::paintEvent(QPaintEvent *event)
 
 void MousecfgWidget::loadMousePictures()
 {
-    if (!m_frontPicture)
+    if (!m_view)
         return;
-    const QString product = readProductName();
-    const int side = int(300 * m_scale);
-    // Another model's picture would be wrong, so a missing one leaves the
-    // view empty.
-    const QPixmap front =
-        Skin::pixmap(QStringLiteral("/skin/mouse/") + product + QStringLiteral(".png"));
-    m_frontPicture->setPixmap(
-        front.isNull() ? QPixmap()
-                       : front.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    const QPixmap sidePicture =
-        Skin::pixmap(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png"));
-    m_sidePicture->setPixmap(
-        sidePicture.isNull()
-            ? QPixmap()
-            : sidePicture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-
-    const MouseLayout layout = mouseLayout(product);
-    for (int i = 0; i < 42; ++i) {
-        m_markerPresent[size_t(i)] = layout.markers[size_t(i)].present;
-        m_markerRects[size_t(i)] = layout.markers[size_t(i)].rect;
-    }
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        place(m_frontMarkers[size_t(i)], m_markerRects[size_t(i)]);
-        place(m_sideMarkers[size_t(i)], m_markerRects[size_t(20 + i)]);
-    }
-    for (int i = 0; i < kScrollMarkers; ++i)
-        place(m_scrollMarkers[size_t(i)], m_markerRects[size_t(40 + i)]);
-    applyMarkerSkin();
+    m_view->layout(m_scale, readProductName());
     if (m_tabs[0])
         switchTab(m_currentTab);
 }
 
-void MousecfgWidget::applyMarkerSkin()
-{
-    const bool wheel = usesWheelScrollMarkers(readProductName());
-    const QString up = wheel ? QStringLiteral("4") : QStringLiteral("2");
-    const QString upLit = wheel ? QStringLiteral("3") : QStringLiteral("1");
-    m_scrollMarkers[0]->setImages({QStringLiteral("/skin/btn_up%1.png").arg(up),
-                                   QStringLiteral("/skin/btn_up%1.png").arg(upLit),
-                                   QStringLiteral("/skin/btn_up%1.png").arg(upLit)});
-    m_scrollMarkers[1]->setImages({QStringLiteral("/skin/btn_down%1.png").arg(up),
-                                   QStringLiteral("/skin/btn_down%1.png").arg(upLit),
-                                   QStringLiteral("/skin/btn_down%1.png").arg(upLit)});
-}
-
 VornPushButton *MousecfgWidget::marker(int group, int i) const
 {
-    switch (group) {
-    case 0:
-        return m_frontMarkers[size_t(i)];
-    case 1:
-        return m_sideMarkers[size_t(i)];
-    default:
-        return m_scrollMarkers[size_t(i)];
-    }
+    return m_view->marker(group, i);
 }
 
 void MousecfgWidget::clearMarkerState()
 {
-    m_selectedMarker = {0, 0, 0};
-    m_currentGroup = 0;
-    m_savedGroup = 0;
-    m_frontView = true;
+    m_view->clearState();
 }
 
 void MousecfgWidget::buildModeMenu()
 {
-    // Our actions go first: clearing the menu deletes the actions it owns.
-    for (VornAction *&action : m_modeActions) {
-        delete action;
-        action = nullptr;
-    }
-    m_modeMenu->clear();
-    const bool threeModes = readProductName() == QLatin1String("NX-04");
-    for (int i = 0; i < kModeCount; ++i) {
-        // This model keeps three on-board profiles.
-        if (threeModes && i >= 3)
-            continue;
-        auto *action = new VornAction(tr("Mode") + QStringLiteral(" %1").arg(i + 1), m_modeMenu);
-        m_modeMenu->addAction(action);
-        connect(action, &QAction::triggered, this, &MousecfgWidget::onModeAction);
-        m_modeActions[size_t(i)] = action;
-    }
+    m_modes->rebuild(readProductName());
 }
 
 int MousecfgWidget::modeActionCount() const
 {
-    int count = 0;
-    for (VornAction *a : m_modeActions)
-        count += a ? 1 : 0;
-    return count;
+    return m_modes->actionCount();
 }
 
 QString MousecfgWidget::modeButtonText() const
@@ -571,21 +374,11 @@ QString MousecfgWidget::modeButtonText() const
     return m_modeButton ? m_modeButton->text() : QString();
 }
 
-int MousecfgWidget::modeIndexOf(QObject *action) const
-{
-    for (int i = 0; i < kModeCount; ++i) {
-        if (m_modeActions[size_t(i)] && m_modeActions[size_t(i)] == action)
-            return i;
-    }
-    return -1;
-}
-
 void MousecfgWidget::showCurrentMode()
 {
     const ProfileStore &store = StoreContext::store();
     const int mode = store.curProfile % kModeCount;
-    if (VornAction *action = m_modeActions[size_t(mode)])
-        m_modeButton->setText(action->text());
+    m_modes->showMode(mode);
     m_nameEdit->setText(store.profileNames[mode]);
 }
 
@@ -593,9 +386,7 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
 {
     if (index < 0 || index >= kModeCount)
         return;
-    if (VornAction *action = m_modeActions[size_t(index)])
-        m_modeButton->setText(action->text());
-    m_modeButton->update();
+    m_modes->showMode(index);
     ProfileStore &store = StoreContext::store();
     store.curProfile = quint8(index);
     if (loadFile) {
@@ -607,11 +398,8 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
     saveProfileId(index);
 }
 
-void MousecfgWidget::onModeAction()
+void MousecfgWidget::onModeAction(int index)
 {
-    const int index = modeIndexOf(sender());
-    if (index < 0)
-        return;
     selectMode(index, false);
     // The mouse holds all five modes already: switch, nothing else.
     SwitchProfile(StoreContext::store(), quint8(index));
@@ -636,118 +424,30 @@ void MousecfgWidget::switchTab(int index)
     for (int i = 0; i < 4; ++i)
         m_tabs[size_t(i)]->setSelected(i == index);
     m_panelSet.showTab(index);
-    m_frontButton->setVisible(index == TabCustomize);
-    m_sideButton->setVisible(index == TabCustomize);
-    if (index == TabCustomize) {
-        setFrontView(m_frontView);
-    } else {
-        m_frontPicture->setVisible(index == TabLighting);
-        m_sidePicture->hide();
-        for (int i = 0; i < 42; ++i)
-            marker(i / 20, i % 20)->hide();
-    }
+    m_view->showForTab(index);
 }
 
 void MousecfgWidget::setFrontView(bool front)
 {
-    m_frontPicture->setVisible(front);
-    m_sidePicture->setVisible(!front);
-    m_frontButton->setSelected(front);
-    m_sideButton->setSelected(!front);
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        m_frontMarkers[size_t(i)]->setVisible(front && m_markerPresent[size_t(i)]);
-        m_sideMarkers[size_t(i)]->setVisible(!front && m_markerPresent[size_t(20 + i)]);
-    }
-    for (int i = 0; i < kScrollMarkers; ++i)
-        m_scrollMarkers[size_t(i)]->setVisible(front && m_markerPresent[size_t(40 + i)]);
-    emit viewChanged(front, m_selectedMarker[size_t(m_currentGroup)], m_currentGroup);
+    m_view->setFrontView(front);
 }
 
 void MousecfgWidget::selectButtonMarker(int iBtn, int iType)
 {
-    if (iType < 0 || iType > 2)
-        return;
-    const int count = iType == 2 ? kScrollMarkers : kMarkersPerGroup;
-    if (iBtn < 0 || iBtn >= count)
-        return;
-    m_currentGroup = iType;
-    m_selectedMarker[size_t(iType)] = iBtn;
-    for (int group = 0; group < 3; ++group) {
-        const int n = group == 2 ? kScrollMarkers : kMarkersPerGroup;
-        for (int i = 0; i < n; ++i)
-            marker(group, i)->setSelected(false);
-    }
-    marker(iType, iBtn)->setSelected(true);
+    m_view->selectButtonMarker(iBtn, iType);
+}
+
+void MousecfgWidget::onClick(VornPushButton *button, std::function<void()> action)
+{
+    m_clickActions.insert(button, std::move(action));
+    connect(button, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
 }
 
 void MousecfgWidget::slotButtonClicked()
 {
-    QObject *s = sender();
-    if (s == m_closeButton) {
-        if (QSystemTrayIcon::isSystemTrayAvailable())
-            hide();
-        else
-            QCoreApplication::quit(); // nowhere to hide to
-        return;
-    }
-    if (s == m_minButton) {
-        showMinimized();
-        return;
-    }
-    for (int i = 0; i < kModeCount; ++i) {
-        if (s == m_modeButtons[size_t(i)]) {
-            StoreContext::store().curProfile = quint8(i);
-            selectMode(i, true);
-            return;
-        }
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (s == m_tabs[size_t(i)]) {
-            switchTab(i);
-            return;
-        }
-    }
-    if (s == m_frontButton) {
-        m_frontView = true;
-        m_currentGroup = m_savedGroup;
-        setFrontView(true);
-        return;
-    }
-    if (s == m_sideButton) {
-        m_frontView = false;
-        m_savedGroup = m_currentGroup;
-        m_currentGroup = 1;
-        setFrontView(false);
-        return;
-    }
-    for (int i = 0; i < kMarkersPerGroup; ++i) {
-        if (s == m_frontMarkers[size_t(i)]) {
-            selectButtonMarker(i, 0);
-            emit markerClicked(i, 0);
-            return;
-        }
-    }
-    for (int i = 0; i < kScrollMarkers; ++i) {
-        if (s == m_scrollMarkers[size_t(i)]) {
-            selectButtonMarker(i, 2);
-            emit markerClicked(i, 2);
-            return;
-        }
-    }
-    if (s == m_cancelButton) {
-        hideToTray();
-        selectMode(StoreContext::store().curProfile, true);
-        return;
-    }
-    if (s == m_applyButton) {
-        collectPanels();
-        uploadWithProgress();
-        return;
-    }
-    if (s == m_okButton) {
-        uploadWithProgress();
-        return;
-    }
+    const auto it = m_clickActions.constFind(sender());
+    if (it != m_clickActions.constEnd() && *it)
+        (*it)();
 }
 
 void MousecfgWidget::uploadWithProgress()
@@ -760,18 +460,9 @@ void MousecfgWidget::uploadWithProgress()
     dialog.exec();
 }
 
-void MousecfgWidget::hideToTray()
-{
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        hide();
-    else
-        showMinimized();
-}
-
 void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
-    const QString mode = tr("Mode");
     m_versionLabel->setText(tr("Version") + QStringLiteral(" : 1.0.58"));
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
     m_nameLabel->setText(tr("NAME"));
@@ -789,55 +480,23 @@ void MousecfgWidget::retranslate()
     m_tabs[3]->setText(tr("MACRO"));
     for (int i = 0; i < kModeCount; ++i)
         m_modeButtons[size_t(i)]->setText(profile + QStringLiteral(" %1").arg(i + 1));
-    const char *languageNames[] = {"English", "简体中文", "繁體中文"};
-    for (int i = 0; i < 3; ++i)
-        m_languageActions[size_t(i)]->setText(QString::fromUtf8(languageNames[i]));
-    if (m_languageIndex >= 0 && m_languageIndex < 3)
-        m_languageButton->setText(m_languageActions[size_t(m_languageIndex)]->text());
-    m_frontButton->setText(tr("Front"));
-    m_sideButton->setText(tr("Side"));
-    for (int i = 0; i < kModeCount; ++i) {
-        if (m_modeActions[size_t(i)])
-            m_modeActions[size_t(i)]->setText(mode + QStringLiteral(" %1").arg(i + 1));
-    }
-    const int current = StoreContext::store().curProfile % kModeCount;
-    if (m_modeActions[size_t(current)])
-        m_modeButton->setText(m_modeActions[size_t(current)]->text());
-    m_loadConfigAction->setText(tr("&Load Config"));
-    m_quitAction->setText(tr("&Quit"));
+    m_language->refreshButton();
+    m_view->retranslate();
+    m_modes->retranslate();
+    m_modes->showMode(StoreContext::store().curProfile % kModeCount);
+    m_tray->retranslate();
     m_panelSet.retranslate();
     layoutChildren();
 }
 
-void MousecfgWidget::onLanguageAction()
-{
-    int index = -1;
-    for (int i = 0; i < 3; ++i) {
-        if (sender() == m_languageActions[size_t(i)])
-            index = i;
-    }
-    if (index < 0) {
-        if (m_languageIndex >= 0 && m_languageIndex < 3)
-            m_languageButton->setText(m_languageActions[size_t(m_languageIndex)]->text());
-        writeLangId(m_languageIndex);
-        return;
-    }
-    setLanguage(index);
-}
-
 void MousecfgWidget::setLanguage(int index)
 {
-    const bool loaded = index >= 0 && index < 3 &&
-                        m_translator->load(Skin::path(QLatin1String(kLanguageFiles[index])));
-    m_languageIndex = index;
-    UiScale::setLanguageIndex(index);
-    if (index >= 0 && index < 3)
-        m_languageButton->setText(m_languageActions[size_t(index)]->text());
-    writeLangId(index);
-    if (loaded) {
-        QCoreApplication::installTranslator(m_translator);
-        retranslate();
-    }
+    m_language->setLanguage(index);
+}
+
+int MousecfgWidget::languageIndex() const
+{
+    return m_language->index();
 }
 
 void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
@@ -857,52 +516,9 @@ void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
     }
 }
 
-void MousecfgWidget::startReaders()
-{
-    // Readers started while no mouse was open have ended by themselves;
-    // they are retired like any other before new ones take their place.
-    if (m_reader1 || m_reader2)
-        stopReaders();
-    m_reader1 = new VornHidReadThread;
-    m_reader1->start(QThread::InheritPriority);
-    m_reader2 = new VornHidReadThread2;
-    m_reader2->start(QThread::InheritPriority);
-    connect(m_reader2, &VornHidReadThread2::RefreshProfile, this,
-            &MousecfgWidget::slotRefreshProfile);
-    connect(m_reader2, &VornHidReadThread2::RefreshLightModeSignal, this,
-            &MousecfgWidget::slotRefreshLightMode);
-    connect(m_reader2, &VornHidReadThread2::RefreshDPIStage, this,
-            &MousecfgWidget::slotRefreshDPIStage);
-    connect(m_reader2, &VornHidReadThread2::RefreshPollRate, this,
-            &MousecfgWidget::slotRefreshRate);
-}
-
-void MousecfgWidget::stopReaders()
-{
-    VornHidReader *readers[] = {m_reader1, m_reader2};
-    for (VornHidReader *reader : readers) {
-        if (!reader)
-            continue;
-        reader->isStop = true;
-        QThread::msleep(10);
-        reader->stop();
-        // The thread object goes once its loop has ended: never while it
-        // runs, and never left behind.
-        connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-        if (reader->isFinished())
-            reader->deleteLater();
-        m_retiredReaders.emplace_back(reader);
-    }
-    m_reader1 = nullptr;
-    m_reader2 = nullptr;
-    m_retiredReaders.erase(std::remove_if(m_retiredReaders.begin(), m_retiredReaders.end(),
-                                          [](const QPointer<VornHidReader> &r) { return !r; }),
-                           m_retiredReaders.end());
-}
-
 bool MousecfgWidget::readersRunning() const
 {
-    return m_reader1 && m_reader2;
+    return m_session->readersRunning();
 }
 
 void MousecfgWidget::reloadAfterOpen()
@@ -914,14 +530,13 @@ void MousecfgWidget::reloadAfterOpen()
     writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
-    applyMarkerSkin();
+    m_view->applyMarkerSkin(readProductName());
     loadPanels();
 }
 
 void MousecfgWidget::slotWarnClose()
 {
-    openDeviceByName(readProductName().toUtf8());
-    startReaders();
+    m_session->openCurrent();
     clearMarkerState();
     reloadAfterOpen();
     ShellState::setDeviceOpen(true);
@@ -931,8 +546,7 @@ void MousecfgWidget::slotWarnClose()
 
 void MousecfgWidget::onLastMouseRemoved()
 {
-    stopReaders();
-    closeDevice();
+    m_session->closeAll();
     m_connectedCount = 0;
     ShellState::setDeviceOpen(false);
     ShellState::setWarningOpen(true);
@@ -941,31 +555,24 @@ void MousecfgWidget::onLastMouseRemoved()
 
 void MousecfgWidget::onActiveMouseRemoved(const QString &productName)
 {
-    stopReaders();
-    closeDevice();
-    openDeviceByName(productName.toUtf8());
-    startReaders();
-    clearMarkerState();
-    buildModeMenu();
-    reloadAfterOpen();
+    m_session->reopen(productName, [this] {
+        clearMarkerState();
+        buildModeMenu();
+        reloadAfterOpen();
+    });
 }
 
 void MousecfgWidget::slot_show_mousename(QAction *action)
 {
     if (!action)
         return;
-    stopReaders();
-    QThread::msleep(50);
-    closeDevice();
-    QThread::msleep(50);
-    clearMarkerState();
-    m_mouseSelector->setText(action->text());
-    writeProductName(action->text());
-    buildModeMenu();
-    openDeviceByName(action->text().toUtf8());
-    QThread::msleep(50);
-    reloadAfterOpen();
-    startReaders();
+    const QString name = action->text();
+    m_session->switchTo(name, [this, name] {
+        clearMarkerState();
+        m_mouseSelector->setText(name);
+        buildModeMenu();
+        reloadAfterOpen();
+    });
 }
 
 void MousecfgWidget::slotWarning()
@@ -988,7 +595,7 @@ void MousecfgWidget::slotWarning()
     // Closing the box any way (Esc included) counts as accepting it, so
     // that the tray does not stay locked.
     if (m_connectedCount == 0)
-        hideToTray();
+        m_tray->putAway();
     ShellState::setWarningOpen(false);
 }
 
@@ -1068,7 +675,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 {
     // A mode this model has no action for (modes 4 and 5 of a three-mode
     // model) cannot be shown; the report is ignored.
-    if (iProfile >= kModeCount || !m_modeActions[iProfile]) {
+    if (!m_modes->hasMode(iProfile)) {
         qDebug() << "slotRefreshProfile: no mode" << iProfile;
         return;
     }
@@ -1132,21 +739,53 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
 
 void MousecfgWidget::closeEvent(QCloseEvent *event)
 {
-    // Closing hides into the tray; with no notification area there is
-    // nowhere to hide, so it ends the program as "&Quit" would.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        event->ignore();
-        hide();
-    } else {
-        event->accept();
-        QCoreApplication::quit();
-    }
+    m_tray->handleCloseEvent(event);
 }
 
 bool MousecfgWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
     Q_UNUSED(result)
-    if (m_notices)
-        m_notices->nativeEvent(eventType, message);
+    if (m_session)
+        m_session->nativeEvent(eventType, message);
     return false;
+}
+
+bool MousecfgWidget::frontView() const
+{
+    return m_view->frontView();
+}
+
+int MousecfgWidget::currentGroup() const
+{
+    return m_view->currentGroup();
+}
+
+int MousecfgWidget::savedGroup() const
+{
+    return m_view->savedGroup();
+}
+
+int MousecfgWidget::selectedMarker(int group) const
+{
+    return m_view->selectedMarker(group);
+}
+
+QLabel *MousecfgWidget::frontPicture() const
+{
+    return m_view->frontPicture();
+}
+
+QLabel *MousecfgWidget::sidePicture() const
+{
+    return m_view->sidePicture();
+}
+
+VornPushButton *MousecfgWidget::frontButton() const
+{
+    return m_view->frontButton();
+}
+
+VornPushButton *MousecfgWidget::sideButton() const
+{
+    return m_view->sideButton();
 }

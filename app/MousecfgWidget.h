@@ -7,22 +7,25 @@
 #include <QWidget>
 
 #include "app/PanelSet.h"
+#include "app/WindowBackground.h"
+
+#include <QHash>
 
 #include <array>
-#include <vector>
+#include <functional>
 
-class DeviceConnection;
-class DeviceNoticeService;
+class DeviceSession;
+class LanguageMenu;
+class ModeMenu;
+class MouseView;
 class QLabel;
 class QTranslator;
 class VornAction;
-class VornHidReader;
-class VornHidReadThread;
-class VornHidReadThread2;
 class VornLabel;
 class VornLineEdit;
 class VornMenu;
 class VornPushButton;
+class WindowTray;
 
 // The one top-level window: the mouse picture with its button markers, the
 // mode (on-board profile) selector, the tabs that host the settings panels,
@@ -42,18 +45,15 @@ public:
     explicit MousecfgWidget(QWidget *parent = nullptr);
     ~MousecfgWidget() override;
 
-    // The window that is running, for the hot-plug and tray paths.
-    static MousecfgWidget *instance();
-
     int connectedCount() const { return m_connectedCount; }
     int sizeClass() const { return m_iDpiVal; }
     double scaleFactor() const { return m_scale; }
     int currentTab() const { return m_currentTab; }
-    bool frontView() const { return m_frontView; }
-    int currentGroup() const { return m_currentGroup; }
-    int savedGroup() const { return m_savedGroup; }
-    int selectedMarker(int group) const { return m_selectedMarker[size_t(group)]; }
-    int languageIndex() const { return m_languageIndex; }
+    bool frontView() const;
+    int currentGroup() const;
+    int savedGroup() const;
+    int selectedMarker(int group) const;
+    int languageIndex() const;
     int modeActionCount() const;
     QString modeButtonText() const;
     bool readersRunning() const;
@@ -68,20 +68,20 @@ public:
     void retranslate();
     void setLanguage(int index);
 
-    // The size class a resize settles on: the screen's class, except that
-    // a window at its designed size whose class did not change takes the
-    // class of its width.
     static int resizeClass(int screenClass, int previousClass, const QSize &current,
-                           const QSize &designed);
-    const QPixmap &background(int sizeClass) { return backgroundFor(sizeClass); }
+                           const QSize &designed)
+    {
+        return WindowBackground::resizeClass(screenClass, previousClass, current, designed);
+    }
+    const QPixmap &background(int sizeClass) { return m_background.pixmap(sizeClass); }
 
     // The widgets by role, for tests and the panels.
     VornPushButton *tabButton(int i) const { return m_tabs[size_t(i)]; }
     VornPushButton *marker(int group, int i) const;
-    QLabel *frontPicture() const { return m_frontPicture; }
-    QLabel *sidePicture() const { return m_sidePicture; }
-    VornPushButton *frontButton() const { return m_frontButton; }
-    VornPushButton *sideButton() const { return m_sideButton; }
+    QLabel *frontPicture() const;
+    QLabel *sidePicture() const;
+    VornPushButton *frontButton() const;
+    VornPushButton *sideButton() const;
     VornPushButton *mouseSelector() const { return m_mouseSelector; }
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
@@ -132,53 +132,45 @@ protected:
 
 private slots:
     void slotButtonClicked();
-    void onModeAction();
-    void onLanguageAction();
+    void onModeAction(int index);
     void onLastMouseRemoved();
     void onActiveMouseRemoved(const QString &productName);
     void onDeviceListRefreshed(const QStringList &names);
 
 private:
     void buildChrome();
-    void buildTray();
-    void loadTranslator();
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
-    QPixmap &backgroundFor(int sizeClass);
     void applySizeClass(int sizeClass);
     void loadMousePictures();
-    void applyMarkerSkin();
     void clearMarkerState();
     void showCurrentMode();
-    void startReaders();
-    void stopReaders();
+    // Registers the action of a chrome button (none: it only opens its
+    // menu) and routes its clicks through slotButtonClicked.
+    void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
     void uploadWithProgress();
-    void hideToTray();
     void setProfileFileCommandsEnabled(bool enable);
     static constexpr bool kProfileFileCommandsOffered = false;
-    int modeIndexOf(QObject *action) const;
 
     // scaling
     int m_iDpiVal = 0;
     double m_scale = 1.0;
     int m_previousClass = 0;
     QSize m_designedSize;
-    std::array<QPixmap, kSizeClasses> m_backgrounds;
+    WindowBackground m_background;
 
     // chrome
     VornPushButton *m_closeButton = nullptr;
     VornPushButton *m_minButton = nullptr;
     VornLabel *m_versionLabel = nullptr;
     VornPushButton *m_languageButton = nullptr;
-    VornMenu *m_languageMenu = nullptr;
-    std::array<VornAction *, 3> m_languageActions{};
-    int m_languageIndex = 0;
+    LanguageMenu *m_language = nullptr;
 
     // modes
     VornPushButton *m_modeButton = nullptr;
     VornMenu *m_modeMenu = nullptr;
-    std::array<VornAction *, kModeCount> m_modeActions{};
+    ModeMenu *m_modes = nullptr;
     std::array<VornPushButton *, kModeCount> m_modeButtons{};
 
     // profile files
@@ -198,43 +190,23 @@ private:
     VornPushButton *m_applyButton = nullptr;
 
     // mouse picture and markers
-    QLabel *m_frontPicture = nullptr;
-    QLabel *m_sidePicture = nullptr;
-    QLabel *m_thirdPicture = nullptr;
-    VornPushButton *m_frontButton = nullptr;
-    VornPushButton *m_sideButton = nullptr;
-    bool m_frontView = true;
-    std::array<VornPushButton *, kMarkersPerGroup> m_frontMarkers{};
-    std::array<VornPushButton *, kMarkersPerGroup> m_sideMarkers{};
-    std::array<VornPushButton *, kScrollMarkers> m_scrollMarkers{};
-    std::array<QRect, 42> m_markerRects{};
-    std::array<bool, 42> m_markerPresent{};
-    std::array<int, 3> m_selectedMarker{};
-    int m_currentGroup = 0;
-    int m_savedGroup = 0;
+    MouseView *m_view = nullptr;
 
     // device connection
     VornPushButton *m_mouseSelector = nullptr;
     VornMenu *m_mouseMenu = nullptr;
     QStringList m_mouseNames;
     int m_connectedCount = 0;
-    DeviceConnection *m_connection = nullptr;
-    DeviceNoticeService *m_notices = nullptr;
-    VornHidReadThread *m_reader1 = nullptr;
-    VornHidReadThread2 *m_reader2 = nullptr;
-    // Stopped readers still finishing their last read; deleted once done.
-    std::vector<QPointer<VornHidReader>> m_retiredReaders;
+    DeviceSession *m_session = nullptr;
 
     PanelSet m_panelSet;
 
     // tray and language
-    QSystemTrayIcon *m_tray = nullptr;
-    QMenu *m_trayMenu = nullptr;
-    QAction *m_loadConfigAction = nullptr;
-    QAction *m_quitAction = nullptr;
-    QTranslator *m_translator = nullptr;
+    WindowTray *m_tray = nullptr;
 
     bool m_warningShowing = false;
+
+    QHash<QObject *, std::function<void()>> m_clickActions;
 
     // dragging
     bool m_dragging = false;

@@ -1,6 +1,45 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Macro</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进键</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退键</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>

@@ -1,6 +1,45 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>Macro</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>滑鼠左鍵</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>滑鼠中鍵</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>滑鼠右鍵</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前進鍵</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>後退鍵</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移動</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移動</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移動</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移動</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>

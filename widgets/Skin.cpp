@@ -60,6 +60,13 @@ double scaleForClass(int sizeClass)
     return 1.0 + 0.25 * sizeClass;
 }
 
+QStringList buttonImages(const char *stem)
+{
+    return {QStringLiteral("/skin/%1_1.png").arg(QLatin1String(stem)),
+            QStringLiteral("/skin/%1_2.png").arg(QLatin1String(stem)),
+            QStringLiteral("/skin/%1_3.png").arg(QLatin1String(stem))};
+}
+
 QString menuStyleSheet()
 {
     return QStringLiteral("QMenu{background-color:rgb(24,24,26);color:rgb(225,225,225);"

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 // Where the program's own files are and how its skin looks.
 namespace Skin {
@@ -18,6 +19,10 @@ QPixmap pixmap(const QString &relative);
 // scale factor (1.0 + 0.25 × class).
 int sizeClassForRatio(double ratio);
 double scaleForClass(int sizeClass);
+
+// The normal, highlighted and pressed images of a skinned button:
+// "/skin/<stem>_1.png" to "_3.png".
+QStringList buttonImages(const char *stem);
 
 // The dark-red style of every drop-down menu.
 QString menuStyleSheet();

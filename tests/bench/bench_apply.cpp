@@ -6,6 +6,7 @@
 //   bench_apply [repetitions] [model]
 
 #include "common/CatalogueFile.h"
+#include "common/ReportLog.h"
 #include "common/TestHome.h"
 
 #include "device/DeviceCatalogue.h"
@@ -32,42 +33,6 @@ struct Run
     int reports = 0;
 };
 
-// Counts the reports on the way to the virtual mouse.
-class CountingHid final : public HidApi
-{
-public:
-    CountingHid(std::unique_ptr<HidApi> inner, int *reports)
-        : m_inner(std::move(inner)), m_reports(reports)
-    {}
-    int init() override { return m_inner->init(); }
-    int exit() override { return m_inner->exit(); }
-    QVector<HidDeviceInfo> enumerate(quint16 v, quint16 p) override
-    {
-        return m_inner->enumerate(v, p);
-    }
-    HidDevice *openPath(const QByteArray &path) override { return m_inner->openPath(path); }
-    void close(HidDevice *d) override { m_inner->close(d); }
-    int setNonblocking(HidDevice *d, int n) override { return m_inner->setNonblocking(d, n); }
-    int read(HidDevice *d, unsigned char *data, std::size_t length, int timeoutMs) override
-    {
-        return m_inner->read(d, data, length, timeoutMs);
-    }
-    int sendFeatureReport(HidDevice *d, const unsigned char *data, std::size_t length) override
-    {
-        ++*m_reports;
-        return m_inner->sendFeatureReport(d, data, length);
-    }
-    int getFeatureReport(HidDevice *d, unsigned char *data, std::size_t length) override
-    {
-        return m_inner->getFeatureReport(d, data, length);
-    }
-    quint16 releaseNumber(const QByteArray &path) override { return m_inner->releaseNumber(path); }
-
-private:
-    std::unique_ptr<HidApi> m_inner;
-    int *m_reports;
-};
-
 Run applyOnce(const QString &model, const ProfileStore &store)
 {
     Run run;
@@ -75,7 +40,8 @@ Run applyOnce(const QString &model, const ProfileStore &store)
     loadDeviceCatalogue();
     auto mice = std::make_unique<VirtualMouseBackend>(QStringList{model});
     VirtualMouseBackend *raw = mice.get();
-    DeviceContext::installHid(std::make_unique<CountingHid>(std::move(mice), &run.reports), raw);
+    QStringList reports;
+    DeviceContext::installHid(std::make_unique<ReportLog>(std::move(mice), &reports), raw);
     enumerateDevices();
     openDeviceByName(model.toUtf8());
     // Sleeps for real, as the program does, and adds up what was asked.
@@ -87,6 +53,8 @@ Run applyOnce(const QString &model, const ProfileStore &store)
     timer.start();
     ApplyStore(store);
     run.wallMs = double(timer.nsecsElapsed()) / 1e6;
+    for (const QString &report : reports)
+        run.reports += report.startsWith(QLatin1String("set ")) ? 1 : 0;
     closeDevice();
     DeviceContext::reset();
     return run;

@@ -38,45 +38,33 @@ private slots:
     void init() { m_home = std::make_unique<TestHome>(); }
     void cleanup() { m_home.reset(); }
 
-    void listShowsTheVirtualMiceConnected()
+    void listShowsTheConnectedMice_data()
     {
+        QTest::addColumn<QString>("mice");
+        QTest::addColumn<QStringList>("connected");
+        QTest::addRow("two virtual mice") << "NX-19,NX-05" << QStringList{"NX-05", "NX-19"};
+        QTest::addRow("none") << QString() << QStringList{};
+    }
+
+    void listShowsTheConnectedMice()
+    {
+        QFETCH(QString, mice);
+        QFETCH(QStringList, connected);
         const Run run =
-            ctl({QStringLiteral("list")},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), QStringLiteral("NX-19,NX-05")}});
+            ctl({QStringLiteral("list")}, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice}});
         QCOMPARE(run.status, 0);
         const QMap<QString, QString> rows = states(run.out);
         QCOMPARE(rows.size(), 59);
         for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
-            if (it.key() == QLatin1String("NX-19") || it.key() == QLatin1String("NX-05"))
+            if (connected.contains(it.key()))
                 QVERIFY2(it.value().startsWith(QLatin1String("connected")), qPrintable(it.key()));
             else
                 QCOMPARE(it.value(), QStringLiteral("absent"));
         }
-        QVERIFY(run.out.contains(QLatin1String("59 catalogue rows, 2 connected")));
+        QVERIFY(run.out.contains(
+            QStringLiteral("59 catalogue rows, %1 connected").arg(connected.size())));
         // The first run created the data folder from the shipped default.
-        QVERIFY(QFile::exists(m_home->dataHome() +
-                              QStringLiteral("/KORVALEN Gaming Mouse/Config.ini")));
-    }
-
-    void listWithoutVirtualMiceShowsNoneConnected()
-    {
-        const Run run = ctl({QStringLiteral("list")});
-        QCOMPARE(run.status, 0);
-        const QMap<QString, QString> rows = states(run.out);
-        QCOMPARE(rows.size(), 59);
-        for (const QString &state : rows)
-            QCOMPARE(state, QStringLiteral("absent"));
-        QVERIFY(run.out.contains(QLatin1String("0 connected")));
-    }
-
-    void optionFormsMatchTheEnvironment()
-    {
-        const QString trace = m_home->path() + QStringLiteral("/t.txt");
-        const Run run = ctl({QStringLiteral("--virtual"), QStringLiteral("TEST xx"),
-                             QStringLiteral("--trace"), trace, QStringLiteral("list")});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(states(run.out).value(QStringLiteral("TEST xx")), QStringLiteral("connected"));
-        QVERIFY(QFile::exists(trace));
+        QVERIFY(QFile::exists(m_home->dataFolder() + QStringLiteral("/Config.ini")));
     }
 
     void usageErrors_data()

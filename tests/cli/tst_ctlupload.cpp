@@ -1,5 +1,5 @@
+#include "common/CleanHome.h"
 #include "common/CtlProcess.h"
-#include "common/TestHome.h"
 
 #include "cli/CtlCommands.h"
 #include "device/DeviceCatalogue.h"
@@ -23,7 +23,7 @@ class TestCtlUpload : public QObject
 private:
     using Run = CtlResult;
 
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
     QList<int> m_delays;
 
@@ -33,9 +33,7 @@ private:
     {
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
         loadDeviceCatalogue();
-        auto backend = std::make_unique<VirtualMouseBackend>(mice);
-        m_mice = backend.get();
-        DeviceContext::installHid(std::move(backend), m_mice);
+        m_mice = installVirtualMice(mice);
         DeviceContext::setProtocolDelayHook([this](int ms) { m_delays << ms; });
     }
 
@@ -66,18 +64,13 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
-        StoreContext::reset();
+        m_home = std::make_unique<CleanHome>();
         m_delays.clear();
         // The pointer-speed step must never reach the desktop.
         qputenv("KORVALEN_GSETTINGS", "/bin/true");
     }
     void cleanup()
     {
-        closeDevice();
-        DeviceContext::reset();
-        StoreContext::reset();
         qunsetenv("KORVALEN_GSETTINGS");
         m_home.reset();
     }
@@ -243,16 +236,6 @@ private slots:
         QCOMPARE(after.status, 0);
     }
 
-    void injectedFailureExitsThree()
-    {
-        const Run run =
-            ctl({QStringLiteral("--virtual"), QStringLiteral("NX-19"), QStringLiteral("apply")},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE_FAIL"), QStringLiteral("11")}});
-        QCOMPARE(run.status, 3);
-        QCOMPARE(run.err.trimmed(),
-                 QStringLiteral("korvalen-ctl: report rates: a report to the mouse failed"));
-    }
-
     // A desktop without a pointer-speed setting is warned about; the mouse
     // took everything, so the command succeeds.
     void pointerSpeedIsOnlyAWarning()
@@ -270,22 +253,20 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::addRow("apply without a mouse")
-            << QStringList{"apply"} << 1 << "no supported mouse is connected";
-        QTest::addRow("verify without a mouse")
-            << QStringList{"verify"} << 1 << "no supported mouse is connected";
-        QTest::addRow("switch without a profile")
-            << QStringList{"switch"} << 2 << "switch needs a profile number 1-5";
-        QTest::addRow("switch 6") << QStringList{"switch", "6"} << 2
-                                  << "switch needs a profile number 1-5";
-        QTest::addRow("switch with --mouse") << QStringList{"switch", "2", "--mouse", "1"} << 2
-                                             << "switch: unexpected argument --mouse";
-        QTest::addRow("dump --mouse without a row")
-            << QStringList{"dump", "--mouse"} << 2 << "--mouse needs a catalogue row";
-        QTest::addRow("apply --mouse past the catalogue")
-            << QStringList{"apply", "--mouse", "59"} << 2 << "--mouse needs a catalogue row";
-        QTest::addRow("verify with an extra argument")
-            << QStringList{"verify", "now"} << 2 << "verify: unexpected argument now";
+        auto add = [](const char *name, const QStringList &args, int status, const char *message) {
+            QTest::addRow("%s", name) << args << status << QString::fromLatin1(message);
+        };
+        const char *needsRow = "--mouse needs a catalogue row";
+        add("apply without a mouse", {"apply"}, 1, "no supported mouse is connected");
+        add("verify without a mouse", {"verify"}, 1, "no supported mouse is connected");
+        add("switch without a profile", {"switch"}, 2, "switch needs a profile number 1-5");
+        add("switch 6", {"switch", "6"}, 2, "switch needs a profile number 1-5");
+        add("switch with --mouse", {"switch", "2", "--mouse", "1"}, 2,
+            "switch: unexpected argument --mouse");
+        add("dump --mouse without a row", {"dump", "--mouse"}, 2, needsRow);
+        add("apply --mouse past the catalogue", {"apply", "--mouse", "59"}, 2, needsRow);
+        add("verify with an extra argument", {"verify", "now"}, 2,
+            "verify: unexpected argument now");
     }
 
     void errors()

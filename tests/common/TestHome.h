@@ -35,6 +35,17 @@ public:
     QString dataHome() const { return m_dir->path() + QStringLiteral("/data"); }
     QString runtimeDir() const { return m_dir->path() + QStringLiteral("/runtime"); }
     QString path() const { return m_dir->path(); }
+    // The program's data folder and a model's folder in it, spelled out
+    // here rather than asked of the code under test.
+    static QString dataFolderIn(const QString &dataHome)
+    {
+        return dataHome + QStringLiteral("/KORVALEN Gaming Mouse");
+    }
+    QString dataFolder() const { return dataFolderIn(dataHome()); }
+    QString productFolder(const QString &model) const
+    {
+        return dataFolder() + QLatin1Char('/') + model;
+    }
 
 private:
     static void restore(const char *name, const QByteArray &value)

@@ -1,3 +1,5 @@
+#include "common/CleanHome.h"
+#include "common/MacroFiles.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 #include "common/ScopedEnvironment.h"
@@ -70,13 +72,7 @@ ProfileStore nx19Store()
 
 void writeCombo()
 {
-    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-    QSettings f(dataFolder() + QStringLiteral("/MacroDB/combo.MSMACRO"), QSettings::IniFormat);
-    f.setValue(QStringLiteral("Setting/Count"), 2);
-    f.setValue(QStringLiteral("Setting/Map_0"), 0x84);
-    f.setValue(QStringLiteral("Setting/DataL_0"), 4);
-    f.setValue(QStringLiteral("Setting/Map_1"), 0x04);
-    f.setValue(QStringLiteral("Setting/DataL_1"), 4);
+    writeRawMacro(QStringLiteral("combo"), {{0x84, 0, 4}, {0x04, 0, 4}});
 }
 
 // Everything ApplyStore sends for nx19Store(), worked out by hand.
@@ -124,7 +120,7 @@ class TestApplyStore : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     std::unique_ptr<ScopedEnvironment> m_env;
     QString m_speedRecord;
 
@@ -154,7 +150,7 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
+        m_home = std::make_unique<CleanHome>();
         m_speedRecord = m_home->path() + QStringLiteral("/speed");
         QVERIFY(FakePrograms::writeRecorder(m_home->path() + QStringLiteral("/bin/gsettings-rec"),
                                             QStringLiteral("gsettings"), m_speedRecord));
@@ -165,7 +161,6 @@ private slots:
     }
     void cleanup()
     {
-        DeviceContext::reset();
         m_env.reset();
         m_home.reset();
     }

@@ -1,3 +1,5 @@
+#include "common/CleanHome.h"
+#include "common/MacroFiles.h"
 #include "common/MessageLog.h"
 #include "common/ReportLog.h"
 
@@ -10,20 +12,6 @@
 using namespace Frames;
 
 namespace {
-
-// A macro file as another program would write it, through plain QSettings.
-void writeMacro(const QString &name, const QList<QList<int>> &events)
-{
-    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-    QSettings s(dataFolder() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO"),
-                QSettings::IniFormat);
-    s.setValue(QStringLiteral("Setting/Count"), events.size());
-    for (int i = 0; i < events.size(); ++i) {
-        s.setValue(QStringLiteral("Setting/Map_%1").arg(i), events[i][0]);
-        s.setValue(QStringLiteral("Setting/DataH_%1").arg(i), events[i][1]);
-        s.setValue(QStringLiteral("Setting/DataL_%1").arg(i), events[i][2]);
-    }
-}
 
 void setMacro(int profile, int slot, const QString &name, int fun = 200)
 {
@@ -44,15 +32,11 @@ class TestButtonUpload : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
 
 private slots:
-    void init() { m_home = std::make_unique<TestHome>(); }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void init() { m_home = std::make_unique<CleanHome>(); }
+    void cleanup() { m_home.reset(); }
 
     void encoding_data()
     {
@@ -72,6 +56,9 @@ private slots:
         };
         add("left click", nx19, 1, 0, 0, 0, "", "81000000");
         add("forward", nx19, 4, 0, 0, 0, "", "85000000");
+        add("function 5", nx19, 5, 0, 0, 0, "", "84000000");
+        add("function 48", nx19, 48, 0, 0, 0, "", "8a000000");
+        add("scroll up", nx19, 52, 0, 0, 0, "", "8b000000");
         add("code missing from the table", nx19, 999, 0, 0, 0, "", "00000000");
         add("nothing assigned", nx19, 0, 0, 0, 0, "", "00000000");
         add("browser back reports host action 0x20", nx19, 32, 0, 0, 0, "", "8e01ff20");
@@ -134,6 +121,9 @@ private slots:
         QTest::addRow("NX-19: 0-5, 40-41 -> 22-23")
             << QStringLiteral("NX-19")
             << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xDA, 0xDE};
+        QTest::addRow("NX-12: 0-5, 40-41 -> 10-11")
+            << QStringLiteral("NX-12")
+            << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xAA, 0xAE};
         QTest::addRow("NX-05: remapped positions, the fixed button 8")
             << QStringLiteral("NX-05")
             << QList<int>{0x82, 0x86, 0x8A, 0x9E, 0x8E, 0x92, 0x96, 0x9A, 0xA2, 0xDA, 0xDE};
@@ -175,28 +165,6 @@ private slots:
                          .arg(last & 0xFF, 2, 16, QLatin1Char('0'))
                          .arg(last >> 8, 2, 16, QLatin1Char('0')));
         }
-    }
-
-    void fullButtonUploadOfOneModel()
-    {
-        LoggedMouse mouse(QStringLiteral("NX-12")); // 0-5, 40-41 -> 10-11
-        const int funs[6] = {1, 2, 3, 4, 5, 48};
-        for (ProfileData &p : DeviceContext::deviceStore().profiles) {
-            for (int i = 0; i < 6; ++i)
-                p.BUTTON_INFO[i].Fun = funs[i];
-            p.BUTTON_INFO[40].Fun = 52;
-            p.BUTTON_INFO[41].Fun = 53;
-        }
-        QVERIFY(UploadButtonMaps());
-        QStringList expected;
-        for (int base : {0x040, 0x100, 0x1B0, 0x260, 0x310}) {
-            const int a = base + 66;
-            expected << W(a, "81000000") << S(10) << W(a + 4, "82000000") << S(10)
-                     << W(a + 8, "83000000") << S(10) << W(a + 12, "85000000") << S(10)
-                     << W(a + 16, "84000000") << S(10) << W(a + 20, "8a000000") << S(10)
-                     << W(a + 40, "8b000000") << S(10) << W(a + 44, "8c000000") << S(10);
-        }
-        QCOMPARE(mouse.log, expected);
     }
 
     void sendersOfOneEntry()
@@ -307,8 +275,8 @@ private slots:
     void macroUpload()
     {
         LoggedMouse mouse(QStringLiteral("NX-19"));
-        writeMacro(QStringLiteral("a"), {{0x84, 0, 4}, {0x04, 0, 4}, {0x06, 0, 5}});
-        writeMacro(QStringLiteral("b"), {{0x81, 0, 1}});
+        writeRawMacro(QStringLiteral("a"), {{0x84, 0, 4}, {0x04, 0, 4}, {0x06, 0, 5}});
+        writeRawMacro(QStringLiteral("b"), {{0x81, 0, 1}});
         setMacro(0, 0, QStringLiteral("a"));
         setMacro(1, 2, QStringLiteral("a"));
         setMacro(1, 3, QStringLiteral("b"));
@@ -401,22 +369,14 @@ private slots:
     // The upload reads at most 63 events, whatever Count says.
     void macroFileCountIsHeld()
     {
-        QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-        {
-            QSettings s(dataFolder() + QStringLiteral("/MacroDB/big.MSMACRO"),
-                        QSettings::IniFormat);
-            s.setValue(QStringLiteral("Setting/Count"), 100000);
-            s.setValue(QStringLiteral("Setting/Map_62"), 0x184);
-            s.setValue(QStringLiteral("Setting/Map_63"), 6);
-        }
+        QList<QList<int>> raw;
+        for (int i = 0; i < 64; ++i)
+            raw.append(i == 62 ? QList<int>{0x184, 0, 0} : QList<int>{0x84, 0, 4});
+        writeRawMacro(QStringLiteral("big"), raw, 100000);
         const QVector<MacroEvent> events = readMacroEventsForUpload(QStringLiteral("big"));
         QCOMPARE(events.size(), 63);
         QCOMPARE(events.last(), (MacroEvent{0x84, 0, 0})); // cut to a byte
-        {
-            QSettings s(dataFolder() + QStringLiteral("/MacroDB/big.MSMACRO"),
-                        QSettings::IniFormat);
-            s.setValue(QStringLiteral("Setting/Count"), -4);
-        }
+        writeRawMacro(QStringLiteral("big"), raw, -4);
         QVERIFY(readMacroEventsForUpload(QStringLiteral("big")).isEmpty());
     }
 };

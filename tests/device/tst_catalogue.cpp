@@ -1,6 +1,6 @@
 #include "common/CatalogueFile.h"
+#include "common/CleanHome.h"
 #include "common/FakeHid.h"
-#include "common/TestHome.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
@@ -14,27 +14,22 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 private:
-    FakeHid *installFake()
+    // The catalogue of these rows, loaded, over a scripted backend.
+    FakeHid *catalogueOver(const QList<CatalogueRow> &rows, int count = -1)
     {
+        writeCatalogue(rows, count);
+        loadDeviceCatalogue();
         auto fake = std::make_unique<FakeHid>();
         FakeHid *raw = fake.get();
         DeviceContext::installHid(std::move(fake));
         return raw;
     }
 
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
-    }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void init() { m_home = std::make_unique<CleanHome>(); }
+    void cleanup() { m_home.reset(); }
 
     void readsEveryFieldOfEverySlot()
     {
@@ -130,9 +125,7 @@ private slots:
         QFETCH(quint32, release);
         QFETCH(bool, accepted);
 
-        writeCatalogue({row(QStringLiteral("NX-19"), 7, versionMin, versionMax)});
-        loadDeviceCatalogue();
-        FakeHid *fake = installFake();
+        FakeHid *fake = catalogueOver({row(QStringLiteral("NX-19"), 7, versionMin, versionMax)});
         fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1, quint16(release))
                       << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1, quint16(release));
         QCOMPARE(enumerateDevices(), 0);
@@ -152,18 +145,17 @@ private slots:
         QTest::addColumn<quint16>("usagePage");
         QTest::addColumn<int>("found0");
         QTest::addColumn<int>("found1");
-        QTest::addRow("interface 0")
-            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF01) << 1 << 0;
-        QTest::addRow("interface 1")
-            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF02) << 0 << 1;
-        QTest::addRow("other usage page")
-            << 1 << quint16(0xFFFF) << quint16(7) << quint16(0xFF03) << 0 << 0;
-        QTest::addRow("other vendor")
-            << 1 << quint16(0xFFFE) << quint16(7) << quint16(0xFF01) << 0 << 0;
-        QTest::addRow("other product")
-            << 1 << quint16(0xFFFF) << quint16(8) << quint16(0xFF01) << 0 << 0;
-        QTest::addRow("count 0 with entries present")
-            << 0 << quint16(0xFFFF) << quint16(7) << quint16(0xFF01) << 0 << 0;
+        auto add = [](const char *name, int count, int vid, int pid, int usagePage, int found0,
+                      int found1) {
+            QTest::addRow("%s", name)
+                << count << quint16(vid) << quint16(pid) << quint16(usagePage) << found0 << found1;
+        };
+        add("interface 0", 1, 0xFFFF, 7, 0xFF01, 1, 0);
+        add("interface 1", 1, 0xFFFF, 7, 0xFF02, 0, 1);
+        add("other usage page", 1, 0xFFFF, 7, 0xFF03, 0, 0);
+        add("other vendor", 1, 0xFFFE, 7, 0xFF01, 0, 0);
+        add("other product", 1, 0xFFFF, 8, 0xFF01, 0, 0);
+        add("count 0 with entries present", 0, 0xFFFF, 7, 0xFF01, 0, 0);
     }
 
     void matching()
@@ -175,9 +167,7 @@ private slots:
         QFETCH(int, found0);
         QFETCH(int, found1);
 
-        writeCatalogue({row(QStringLiteral("NX-19"), 7)}, count);
-        loadDeviceCatalogue();
-        FakeHid *fake = installFake();
+        FakeHid *fake = catalogueOver({row(QStringLiteral("NX-19"), 7)}, count);
         fake->devices << FakeHid::device("/dev/x", vid, pid, usagePage, 1);
         QCOMPARE(enumerateDevices(), 0);
         const MouseListEntry &e = DeviceContext::catalogue().entries[0];
@@ -187,11 +177,9 @@ private slots:
 
     void oneDeviceSatisfiesSeveralEntries()
     {
-        writeCatalogue({row(QStringLiteral("OLD"), 7, 0x100, 0x1FF),
-                        row(QStringLiteral("ANY"), 7, 0, 0),
-                        row(QStringLiteral("NEW"), 7, 0x200, 0x2FF)});
-        loadDeviceCatalogue();
-        FakeHid *fake = installFake();
+        FakeHid *fake = catalogueOver({row(QStringLiteral("OLD"), 7, 0x100, 0x1FF),
+                                       row(QStringLiteral("ANY"), 7, 0, 0),
+                                       row(QStringLiteral("NEW"), 7, 0x200, 0x2FF)});
         fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1, 0x250)
                       << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1, 0x250);
         QCOMPARE(enumerateDevices(), 0);
@@ -201,9 +189,7 @@ private slots:
 
     void pathTooLongLeavesTheInterfaceAbsent()
     {
-        writeCatalogue({row(QStringLiteral("NX-19"), 7)});
-        loadDeviceCatalogue();
-        FakeHid *fake = installFake();
+        FakeHid *fake = catalogueOver({row(QStringLiteral("NX-19"), 7)});
         const QByteArray longest(254, 'p');
         const QByteArray tooLong(255, 'q');
         fake->devices << FakeHid::device(longest, 0xFFFF, 7, 0xFF01, 1)
@@ -218,9 +204,7 @@ private slots:
 
     void initFailureFindsNothingAndOpensNothing()
     {
-        writeCatalogue({row(QStringLiteral("NX-19"), 7)});
-        loadDeviceCatalogue();
-        FakeHid *fake = installFake();
+        FakeHid *fake = catalogueOver({row(QStringLiteral("NX-19"), 7)});
         fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1)
                       << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1);
         fake->initResult = -1;
@@ -235,10 +219,9 @@ private slots:
 
     void lastQualifyingEntrySuppliesTheHandles()
     {
-        writeCatalogue({row(QStringLiteral("NX-19"), 7, 0x100, 0x2FF),
-                        row(QStringLiteral("NX-05"), 8),
-                        row(QStringLiteral("NX-19"), 7, 0x200, 0x2FF)});
-        loadDeviceCatalogue();
+        FakeHid *fake = catalogueOver({row(QStringLiteral("NX-19"), 7, 0x100, 0x2FF),
+                                       row(QStringLiteral("NX-05"), 8),
+                                       row(QStringLiteral("NX-19"), 7, 0x200, 0x2FF)});
         DeviceCatalogue &c = DeviceContext::catalogue();
         const char *paths[3][2] = {{"/a0", "/a1"}, {"/b0", "/b1"}, {"/c0", "/c1"}};
         for (int i = 0; i < 3; ++i) {
@@ -246,7 +229,6 @@ private slots:
             c.entries[i].storePath(1, paths[i][1]);
             c.entries[i].found0 = c.entries[i].found1 = 1;
         }
-        FakeHid *fake = installFake();
         openDeviceByName("NX-19");
         QCOMPARE(fake->opened, QList<QByteArray>({"/c0", "/c1"}));
         auto *h0 = static_cast<FakeHid::Handle *>(DeviceContext::interface0Handle());
@@ -264,12 +246,11 @@ private slots:
 
     void openingAHalfPresentOrUnknownModelKeepsTheHandles()
     {
-        writeCatalogue({row(QStringLiteral("NX-19"), 7), row(QStringLiteral("NX-05"), 8)});
-        loadDeviceCatalogue();
+        FakeHid *fake =
+            catalogueOver({row(QStringLiteral("NX-19"), 7), row(QStringLiteral("NX-05"), 8)});
         DeviceCatalogue &c = DeviceContext::catalogue();
         c.entries[0].storePath(0, "/a0");
         c.entries[0].found0 = 1;
-        FakeHid *fake = installFake();
         openDeviceByName("NX-19");
         openDeviceByName("NX-99");
         QVERIFY(fake->opened.isEmpty());

@@ -1,5 +1,5 @@
 #include "common/CatalogueFile.h"
-#include "common/TestHome.h"
+#include "common/CleanHome.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
@@ -14,7 +14,7 @@ class TestReaders : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
 
     void open()
@@ -28,38 +28,28 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
+        m_home = std::make_unique<CleanHome>();
         writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
         loadDeviceCatalogue();
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
-        m_mice = backend.get();
-        DeviceContext::installHid(std::move(backend), m_mice);
+        m_mice = installVirtualMice({QStringLiteral("NX-19")});
     }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void statusReports_data()
     {
         QTest::addColumn<QByteArray>("report");
         QTest::addColumn<QString>("signal");
         QTest::addColumn<QList<int>>("arguments");
-        QTest::addRow("profile") << QByteArray("\x08\x01\x03\x00\x00\x00\x00\x00", 8)
-                                 << "RefreshProfile" << QList<int>{3};
-        QTest::addRow("dpi stage") << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
-                                   << "RefreshDPIStage" << QList<int>{4};
-        QTest::addRow("report rate") << QByteArray("\x08\x06\x02\x00\x00\x00\x00\x00", 8)
-                                     << "RefreshPollRate" << QList<int>{2};
-        QTest::addRow("lighting: bytes 3 and 5")
-            << QByteArray("\x08\x09\x07\x02\x05\x03\x00\x00", 8) << "RefreshLightModeSignal"
-            << QList<int>{2, 3};
-        QTest::addRow("other kind")
-            << QByteArray("\x08\x05\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
-        QTest::addRow("other report id")
-            << QByteArray("\x07\x01\x01\x00\x00\x00\x00\x00", 8) << QString() << QList<int>{};
+        auto add = [](const char *name, const char *hex, const char *signal, QList<int> args) {
+            QTest::addRow("%s", name)
+                << QByteArray::fromHex(hex) << QString::fromLatin1(signal) << args;
+        };
+        add("profile", "0801030000000000", "RefreshProfile", {3});
+        add("dpi stage", "0802040000000000", "RefreshDPIStage", {4});
+        add("report rate", "0806020000000000", "RefreshPollRate", {2});
+        add("lighting: bytes 3 and 5", "0809070205030000", "RefreshLightModeSignal", {2, 3});
+        add("other kind", "0805010000000000", "", {});
+        add("other report id", "0701010000000000", "", {});
     }
 
     void statusReports()

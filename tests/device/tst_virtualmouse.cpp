@@ -129,12 +129,6 @@ private slots:
         QVERIFY(!m_mice->plug(QStringLiteral("NX-77"))); // no catalogue entry
     }
 
-    void memoryStartsZeroed()
-    {
-        QCOMPARE(m_mice->memory(kMouse, 0, VirtualMouseBackend::kMemorySize),
-                 QByteArray(VirtualMouseBackend::kMemorySize, '\0'));
-    }
-
     void reportLengths_data()
     {
         QTest::addColumn<int>("reportId");
@@ -206,15 +200,6 @@ private slots:
         QCOMPARE(send(commandFrame(0xF2, 0xFF, 0x1F, 2)), -1);
     }
 
-    void refreshesAndModesAreRecorded()
-    {
-        QCOMPARE(send(commandFrame(0xF1, 2, 4)), 16);
-        QCOMPARE(send(commandFrame(0xF1, 2, 0x10)), 16);
-        QCOMPARE(send(commandFrame(0xF5, 0, 0)), 16);
-        QCOMPARE(m_mice->refreshes(kMouse), QByteArray("\x04\x10", 2));
-        QCOMPARE(m_mice->modes(kMouse), QByteArray(1, '\0'));
-    }
-
     void featureReportsOnInterface0Fail()
     {
         QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
@@ -242,18 +227,17 @@ private slots:
         QTest::addColumn<int>("value");
         // Profile 3 (index 2) is active for the rows after the switch: its
         // block starts at 0x1B0, its rate at 0x036, its lighting at 0x459.
-        QTest::addRow("profile") << "profile" << 1
-                                 << QByteArray("\x08\x01\x02\x00\x00\x00\x00\x00", 8) << 0x02C << 2;
-        QTest::addRow("dpi") << "dpi" << 1 << QByteArray("\x08\x02\x04\x00\x00\x00\x00\x00", 8)
-                             << 0x1B2 << 4;
-        QTest::addRow("rate") << "rate" << 1 << QByteArray("\x08\x06\x03\x00\x00\x00\x00\x00", 8)
-                              << 0x036 << 3;
-        QTest::addRow("light code")
-            << "light" << 1 << QByteArray("\x08\x09\x00\x05\x00\x01\x00\x00", 8) << 0x45C << 5;
-        QTest::addRow("light variant")
-            << "light" << 1 << QByteArray("\x08\x09\x00\x05\x00\x01\x00\x00", 8) << 0x45E << 1;
-        QTest::addRow("host") << "host" << 0 << QByteArray("\x01\xFF\x24\x00\x00\x00\x00\x00", 8)
-                              << -1 << 0;
+        auto add = [](const char *name, const char *action, int interfaceIndex, const char *report,
+                      int address, int value) {
+            QTest::addRow("%s", name) << QString::fromLatin1(action) << interfaceIndex
+                                      << QByteArray::fromHex(report) << address << value;
+        };
+        add("profile", "profile", 1, "0801020000000000", 0x02C, 2);
+        add("dpi", "dpi", 1, "0802040000000000", 0x1B2, 4);
+        add("rate", "rate", 1, "0806030000000000", 0x036, 3);
+        add("light code", "light", 1, "0809000500010000", 0x45C, 5);
+        add("light variant", "light", 1, "0809000500010000", 0x45E, 1);
+        add("host", "host", 0, "01ff240000000000", -1, 0);
     }
 
     void physicalActions()
@@ -410,51 +394,29 @@ private slots:
         }
     }
 
-    void getFeatureCountsAsAReportForFaults()
-    {
-        QVERIFY(m_mice->failNthReport(kMouse, 2));
-        QVERIFY(send(commandFrame(0xF2, 0x40, 0, 1)) > 0);
-        QByteArray buffer(16, '\0');
-        buffer[0] = 2;
-        QCOMPARE(
-            m_mice->getFeatureReport(m_if1, reinterpret_cast<unsigned char *>(buffer.data()), 16),
-            -1);
-    }
-
     void control_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("answer");
-        QTest::addRow("profile") << "profile NX-19 3"
-                                 << "ok";
-        QTest::addRow("hex number") << "dpi NX-19 0x2"
-                                    << "ok";
-        QTest::addRow("rate") << "rate NX-19 2"
-                              << "ok";
-        QTest::addRow("light") << "light NX-19 1 4"
-                               << "ok";
-        QTest::addRow("host") << "host NX-19 0x1F"
-                              << "ok";
-        QTest::addRow("fail") << "fail NX-19 2"
-                              << "ok";
-        QTest::addRow("memory") << "memory NX-19 0x2C 1"
-                                << "03";
-        QTest::addRow("refreshes none") << "refreshes NX-19"
-                                        << "";
-        QTest::addRow("unknown mouse") << "profile NX-99 1"
-                                       << "error: no virtual mouse NX-99";
-        QTest::addRow("unknown command") << "jump NX-19"
-                                         << "error: unknown command jump";
-        QTest::addRow("not a number") << "profile NX-19 x"
-                                      << "error: not a number: x";
-        QTest::addRow("missing argument") << "light NX-19 1"
-                                          << "error: missing arguments";
-        QTest::addRow("out of range") << "profile NX-19 9"
-                                      << "error: profile must be 0-4 on a plugged mouse";
-        QTest::addRow("memory past the end") << "memory NX-19 8190 4"
-                                             << "error: range outside the memory";
-        QTest::addRow("unplug") << "unplug NX-19"
-                                << "ok";
+        auto add = [](const char *command, const char *answer) {
+            QTest::addRow("%s", command)
+                << QString::fromLatin1(command) << QString::fromLatin1(answer);
+        };
+        add("profile NX-19 3", "ok");
+        add("dpi NX-19 0x2", "ok"); // a hex number
+        add("rate NX-19 2", "ok");
+        add("light NX-19 1 4", "ok");
+        add("host NX-19 0x1F", "ok");
+        add("fail NX-19 2", "ok");
+        add("memory NX-19 0x2C 1", "03");
+        add("refreshes NX-19", ""); // none yet
+        add("profile NX-99 1", "error: no virtual mouse NX-99");
+        add("jump NX-19", "error: unknown command jump");
+        add("profile NX-19 x", "error: not a number: x");
+        add("light NX-19 1", "error: missing arguments");
+        add("profile NX-19 9", "error: profile must be 0-4 on a plugged mouse");
+        add("memory NX-19 8190 4", "error: range outside the memory");
+        add("unplug NX-19", "ok");
     }
 
     void control()

@@ -108,12 +108,7 @@ private:
 
     static bool hasWindow(qint64 pid, const QSize &size)
     {
-        const QList<Window> windows = visibleWindows(pid);
-        for (const Window &w : windows) {
-            if (w.geometry.size() == size)
-                return true;
-        }
-        return false;
+        return !windowOfSize(pid, size).isNull();
     }
 
     static QRect windowOfSize(qint64 pid, const QSize &size)
@@ -163,9 +158,9 @@ private:
               QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
     }
 
-    static QString productValue(const QString &dataHome, const QString &key)
+    QString productValue(const QString &key) const
     {
-        QSettings s(dataHome + QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Config.ini"),
+        QSettings s(m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini"),
                     QSettings::IniFormat);
         return s.value(key).toString();
     }
@@ -223,9 +218,8 @@ private slots:
         QProcess app;
         QVERIFY(start(app, QStringLiteral("NX-19")));
         QTRY_VERIFY_WITH_TIMEOUT(hasWindow(app.processId(), QSize(999, 640)), 10000);
-        const QString defaults =
-            m_home->dataHome() +
-            QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/DefaultProfile.prof");
+        const QString defaults = m_home->productFolder(QStringLiteral("NX-19")) +
+                                 QStringLiteral("/Profile/DefaultProfile.prof");
         QVERIFY(QFile::exists(defaults));
         QFile::remove(defaults);
 
@@ -249,9 +243,8 @@ private slots:
         QTest::qWait(500);
         const int before = reports(m_trace).size();
         QCOMPARE(control(QStringLiteral("profile NX-19 3")), QStringLiteral("ok"));
-        QTRY_COMPARE_WITH_TIMEOUT(
-            productValue(m_home->dataHome(), QStringLiteral("Config/ProfileID")),
-            QStringLiteral("3"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(productValue(QStringLiteral("Config/ProfileID")),
+                                  QStringLiteral("3"), 5000);
         QTest::qWait(300);
         QCOMPARE(reports(m_trace).size(), before);
         QCOMPARE(control(QStringLiteral("refreshes NX-19")), QString());

@@ -1,3 +1,4 @@
+#include "common/MacroFiles.h"
 #include "common/TestHome.h"
 
 #include "macro/MacroFile.h"
@@ -7,32 +8,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(MacroEvent)
-
-namespace {
-
-constexpr int kCountOfEvents = -1000;
-
-QString filePath(const QString &name)
-{
-    return dataFolder() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
-}
-
-// A file as another program would write it.
-void writeRaw(const QString &name, int delayType, const QList<QList<int>> &events,
-              int count = kCountOfEvents)
-{
-    QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-    QSettings s(filePath(name), QSettings::IniFormat);
-    s.setValue(QStringLiteral("Setting/DelayType"), delayType);
-    s.setValue(QStringLiteral("Setting/Count"), count == kCountOfEvents ? events.size() : count);
-    for (int i = 0; i < events.size(); ++i) {
-        s.setValue(QStringLiteral("Setting/Map_%1").arg(i), events[i][0]);
-        s.setValue(QStringLiteral("Setting/DataH_%1").arg(i), events[i][1]);
-        s.setValue(QStringLiteral("Setting/DataL_%1").arg(i), events[i][2]);
-    }
-}
-
-} // namespace
 
 class TestMacroFile : public QObject
 {
@@ -57,14 +32,14 @@ private slots:
         macro.loopType = 1;
         macro.loopTime = 3;
         QVERIFY(writeMacroFile(QStringLiteral("empty"), macro));
-        QSettings s(filePath(QStringLiteral("empty")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("empty")), QSettings::IniFormat);
         QStringList keys = s.allKeys();
         keys.sort();
         QCOMPARE(keys,
                  (QStringList{"Setting/Count", "Setting/DefaultDelay", "Setting/DelayType",
                               "Setting/LoopTime", "Setting/LoopType", "Setting/MacroFilePath"}));
         QCOMPARE(s.value(QStringLiteral("Setting/MacroFilePath")).toString(),
-                 filePath(QStringLiteral("empty")));
+                 macroFilePath(QStringLiteral("empty")));
         const MacroFileData back = readMacroFile(QStringLiteral("empty"));
         QVERIFY(back.events.isEmpty());
         QCOMPARE(back.defaultDelay, 10);
@@ -79,7 +54,7 @@ private slots:
         macro.delayType = kRecordDelays;
         macro.events = {keyEvent(4, true), delayEventFromMs(65530), mouseMoveEvent(2, 120)};
         QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
-        QSettings s(filePath(QStringLiteral("m")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("m")), QSettings::IniFormat);
         QCOMPARE(s.value(QStringLiteral("Setting/Count")).toInt(), 3);
         QCOMPARE(s.value(QStringLiteral("Setting/Map_0")).toString(), QStringLiteral("132"));
         QCOMPARE(s.value(QStringLiteral("Setting/DataL_0")).toInt(), 4);
@@ -94,32 +69,23 @@ private slots:
         QTest::addColumn<MacroEvent>("event");
         QTest::addColumn<MacroEvent>("expected");
         QTest::addColumn<QString>("text");
-        QTest::addRow("key press A") << keyEvent(4, true) << MacroEvent{132, 0, 4} << "A";
-        QTest::addRow("key release LCtr")
-            << keyEvent(0xE0, false) << MacroEvent{4, 0, 0xE0} << "LCtr";
-        QTest::addRow("press RIGHT CLICK")
-            << mouseButtonEvent(2, true) << MacroEvent{129, 0, 2} << "RIGHT CLICK DOWN";
-        QTest::addRow("release RIGHT CLICK")
-            << mouseButtonEvent(2, false) << MacroEvent{1, 0, 2} << "RIGHT CLICK UP";
-        QTest::addRow("press MIDDLE CLICK")
-            << mouseButtonEvent(1, true) << MacroEvent{129, 0, 4} << "MIDDLE CLICK DOWN";
-        QTest::addRow("release BACKWARD")
-            << mouseButtonEvent(4, false) << MacroEvent{1, 0, 16} << "BACKWARD UP";
-        QTest::addRow("MOVE LEFT 10")
-            << mouseMoveEvent(0, 10) << MacroEvent{2, 0, 246} << "MOVE LEFT : 10";
-        QTest::addRow("MOVE RIGHT 120")
-            << mouseMoveEvent(1, 120) << MacroEvent{2, 0, 120} << "MOVE RIGHT : 120";
-        QTest::addRow("MOVE UP 120")
-            << mouseMoveEvent(2, 120) << MacroEvent{2, 136, 0} << "MOVE UP : 120";
-        QTest::addRow("MOVE DOWN 1")
-            << mouseMoveEvent(3, 1) << MacroEvent{2, 1, 0} << "MOVE DOWN : 1";
-        QTest::addRow("delay 65530 ms")
-            << delayEventFromMs(65530) << MacroEvent{6, 25, 153} << "65530 ms";
-        QTest::addRow("delay above the limit")
-            << delayEventFromMs(90000) << MacroEvent{6, 25, 153} << "65530 ms";
-        QTest::addRow("delay below 10 ms") << delayEventFromMs(4) << MacroEvent{6, 0, 1} << "10 ms";
-        QTest::addRow("delay 2567 ms")
-            << delayEventFromMs(2567) << MacroEvent{6, 1, 0} << "2560 ms";
+        auto add = [](const char *name, MacroEvent e, MacroEvent expected, const char *text) {
+            QTest::addRow("%s", name) << e << expected << QString::fromLatin1(text);
+        };
+        add("key press A", keyEvent(4, true), {132, 0, 4}, "A");
+        add("key release LCtr", keyEvent(0xE0, false), {4, 0, 0xE0}, "LCtr");
+        add("press RIGHT CLICK", mouseButtonEvent(2, true), {129, 0, 2}, "RIGHT CLICK DOWN");
+        add("release RIGHT CLICK", mouseButtonEvent(2, false), {1, 0, 2}, "RIGHT CLICK UP");
+        add("press MIDDLE CLICK", mouseButtonEvent(1, true), {129, 0, 4}, "MIDDLE CLICK DOWN");
+        add("release BACKWARD", mouseButtonEvent(4, false), {1, 0, 16}, "BACKWARD UP");
+        add("MOVE LEFT 10", mouseMoveEvent(0, 10), {2, 0, 246}, "MOVE LEFT : 10");
+        add("MOVE RIGHT 120", mouseMoveEvent(1, 120), {2, 0, 120}, "MOVE RIGHT : 120");
+        add("MOVE UP 120", mouseMoveEvent(2, 120), {2, 136, 0}, "MOVE UP : 120");
+        add("MOVE DOWN 1", mouseMoveEvent(3, 1), {2, 1, 0}, "MOVE DOWN : 1");
+        add("delay 65530 ms", delayEventFromMs(65530), {6, 25, 153}, "65530 ms");
+        add("delay above the limit", delayEventFromMs(90000), {6, 25, 153}, "65530 ms");
+        add("delay below 10 ms", delayEventFromMs(4), {6, 0, 1}, "10 ms");
+        add("delay 2567 ms", delayEventFromMs(2567), {6, 1, 0}, "2560 ms");
     }
 
     void encodings()
@@ -171,7 +137,7 @@ private slots:
         QFETCH(bool, kept);
         QFETCH(MacroEvent, event);
         QFETCH(QString, text);
-        writeRaw(QStringLiteral("one"), delayType, {{0x84, 0, 5}, raw, {0x04, 0, 5}});
+        writeRawMacro(QStringLiteral("one"), {{0x84, 0, 5}, raw, {0x04, 0, 5}}, {}, delayType);
         const MacroFileData macro = readMacroFile(QStringLiteral("one"));
         const QVector<MacroEvent> &events = macro.events;
         QCOMPARE(macro.texts.size(), events.size());
@@ -189,7 +155,7 @@ private slots:
         const MacroFileData macro = readMacroFile(QStringLiteral("nowhere"));
         QVERIFY(macro.events.isEmpty());
         QCOMPARE(macro.delayType + macro.defaultDelay + macro.loopTime + macro.loopType, 0);
-        QVERIFY(!QFile::exists(filePath(QStringLiteral("nowhere"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("nowhere"))));
     }
 
     // No path puts more than 63 events into a macro.
@@ -198,18 +164,18 @@ private slots:
         QList<QList<int>> many;
         for (int i = 0; i < 70; ++i)
             many << QList<int>{0x84, 0, 4 + i % 26};
-        writeRaw(QStringLiteral("many"), 0, many);
+        writeRawMacro(QStringLiteral("many"), many);
         QCOMPARE(readMacroFile(QStringLiteral("many")).events.size(), 63);
-        writeRaw(QStringLiteral("huge"), 0, many, 2000000000);
+        writeRawMacro(QStringLiteral("huge"), many, 2000000000);
         QCOMPARE(readMacroFile(QStringLiteral("huge")).events.size(), 63);
-        writeRaw(QStringLiteral("negative"), 0, many, -5);
+        writeRawMacro(QStringLiteral("negative"), many, -5);
         QCOMPARE(readMacroFile(QStringLiteral("negative")).events.size(), 0);
 
         MacroFileData macro;
         for (int i = 0; i < 70; ++i)
             macro.events << keyEvent(4, true);
         QVERIFY(writeMacroFile(QStringLiteral("written"), macro));
-        QSettings s(filePath(QStringLiteral("written")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("written")), QSettings::IniFormat);
         QCOMPARE(s.value(QStringLiteral("Setting/Count")).toInt(), 63);
         QVERIFY(!s.contains(QStringLiteral("Setting/Map_63")));
 
@@ -227,7 +193,7 @@ private slots:
         QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
         macro.events.resize(1);
         QVERIFY(writeMacroFile(QStringLiteral("m"), macro));
-        QSettings s(filePath(QStringLiteral("m")), QSettings::IniFormat);
+        QSettings s(macroFilePath(QStringLiteral("m")), QSettings::IniFormat);
         QVERIFY(s.contains(QStringLiteral("Setting/Map_2")));
         QCOMPARE(readMacroFile(QStringLiteral("m")).events.size(), 1);
     }
@@ -280,13 +246,13 @@ private slots:
         QVERIFY(addToMacroLibrary(QStringLiteral("b")));
         QVERIFY(addToMacroLibrary(QStringLiteral("a")));
         QCOMPARE(renameMacro(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b_2"));
-        QVERIFY(!QFile::exists(filePath(QStringLiteral("a"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("a"))));
         QCOMPARE(readMacroFile(QStringLiteral("b_2")).events, macro.events);
         QCOMPARE(macroLibrary(), (QStringList{"b_2", "b", "b_2"}));
 
         QVERIFY(!renameMacroFile(QStringLiteral("absent"), QStringLiteral("x")));
         QVERIFY(deleteMacroFile(QStringLiteral("b_2")));
-        QVERIFY(!QFile::exists(filePath(QStringLiteral("b_2"))));
+        QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("b_2"))));
         QVERIFY(deleteMacroFile(QStringLiteral("b_2")));
     }
 };

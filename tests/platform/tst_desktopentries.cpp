@@ -17,30 +17,23 @@ private slots:
         QTest::addColumn<QString>("contents");
         QTest::addColumn<QString>("value");
 
+        auto add = [](const char *name, const QString &contents, const QString &value) {
+            QTest::addRow("%s", name) << contents << value;
+        };
+        const QString entry = QStringLiteral("[Desktop Entry]\n");
         const QString other = QStringLiteral("[Desktop Action new]\nExec=other --new\n");
-        QTest::addRow("plain") << QStringLiteral("[Desktop Entry]\nName=B\nExec=browser %u\n")
-                               << QStringLiteral("browser %u");
-        QTest::addRow("same key in another group first")
-            << other + QStringLiteral("[Desktop Entry]\nExec=browser\n")
-            << QStringLiteral("browser");
-        QTest::addRow("same key in another group after")
-            << QStringLiteral("[Desktop Entry]\nExec=browser\n") + other
-            << QStringLiteral("browser");
-        QTest::addRow("spaces around the equals sign")
-            << QStringLiteral("[Desktop Entry]\nExec = browser\n") << QStringLiteral("browser");
-        QTest::addRow("longer key with the same start")
-            << QStringLiteral("[Desktop Entry]\nExecutable=no\nTryExec=no\nExec=yes\n")
-            << QStringLiteral("yes");
-        QTest::addRow("comment") << QStringLiteral("[Desktop Entry]\n# Exec=no\nExec=yes\n")
-                                 << QStringLiteral("yes");
-        QTest::addRow("escapes") << QStringLiteral("[Desktop Entry]\nExec=a\\sb\\\\c\\td\n")
-                                 << QStringLiteral("a b\\c\td");
-        QTest::addRow("quoting escape kept for the split")
-            << QStringLiteral("[Desktop Entry]\nExec=\"a\\\"b\"\n") << QStringLiteral("\"a\\\"b\"");
-        QTest::addRow("carriage returns")
-            << QStringLiteral("[Desktop Entry]\r\nExec=browser\r\n") << QStringLiteral("browser");
-        QTest::addRow("group missing") << other << QString();
-        QTest::addRow("key missing") << QStringLiteral("[Desktop Entry]\nName=B\n") << QString();
+        add("plain", entry + "Name=B\nExec=browser %u\n", "browser %u");
+        add("same key in another group first", other + entry + "Exec=browser\n", "browser");
+        add("same key in another group after", entry + "Exec=browser\n" + other, "browser");
+        add("spaces around the equals sign", entry + "Exec = browser\n", "browser");
+        add("longer key with the same start", entry + "Executable=no\nTryExec=no\nExec=yes\n",
+            "yes");
+        add("comment", entry + "# Exec=no\nExec=yes\n", "yes");
+        add("escapes", entry + "Exec=a\\sb\\\\c\\td\n", "a b\\c\td");
+        add("quoting escape kept for the split", entry + "Exec=\"a\\\"b\"\n", "\"a\\\"b\"");
+        add("carriage returns", "[Desktop Entry]\r\nExec=browser\r\n", "browser");
+        add("group missing", other, QString());
+        add("key missing", entry + "Name=B\n", QString());
     }
 
     void value()

@@ -1,6 +1,6 @@
 #include "common/CatalogueFile.h"
+#include "common/CleanHome.h"
 #include "common/FakeHid.h"
-#include "common/TestHome.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
@@ -16,14 +16,13 @@ class TestNodeNotices : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<CleanHome> m_home;
     FakeHid *m_fake = nullptr;
 
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
-        DeviceContext::reset();
+        m_home = std::make_unique<CleanHome>();
         writeCatalogue({row(QStringLiteral("NX-19"), 0x13), row(QStringLiteral("NX-05"), 0x05)});
         loadDeviceCatalogue();
         auto fake = std::make_unique<FakeHid>();
@@ -33,11 +32,7 @@ private slots:
                         << FakeHid::device("/dev/hidraw4", 0xFFFF, 0x13, 0xFF02, 1)
                         << FakeHid::device("/dev/hidraw2", 0x046D, 0xC077, 0x0001, 2);
     }
-    void cleanup()
-    {
-        DeviceContext::reset();
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void anAddedNodeGivesOneNoticePerCollection()
     {

@@ -164,16 +164,9 @@ void TestAtomicSave::failedWriteIsReported()
     blocker.write("not a folder");
     blocker.close();
 
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("cannot write .*P1.prof")));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("cannot write .*P2.prof")));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("cannot write .*P3.prof")));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("cannot write .*P4.prof")));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("cannot write .*P5.prof")));
+    for (int i = 1; i <= kProfileCount; ++i)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("cannot write .*P%1.prof").arg(i)));
     QVERIFY(!saveStore(SaveScenario::newStore()));
     QCOMPARE(readAll(profileFolder()), QByteArray("not a folder"));
     // Config.ini, written first, went through.

@@ -14,19 +14,15 @@ namespace {
 
 const QString kProduct = QStringLiteral("NX-14");
 
-QString productDir(const TestHome &home)
-{
-    return home.dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/") + kProduct;
-}
-
 QString configPath(const TestHome &home)
 {
-    return productDir(home) + QStringLiteral("/Config.ini");
+    return home.productFolder(kProduct) + QStringLiteral("/Config.ini");
 }
 
 QString profilePath(const TestHome &home, const QString &name)
 {
-    return productDir(home) + QStringLiteral("/Profile/") + name + QStringLiteral(".prof");
+    return home.productFolder(kProduct) + QStringLiteral("/Profile/") + name +
+           QStringLiteral(".prof");
 }
 
 ProfileStore randomStore(quint32 seed)
@@ -66,7 +62,6 @@ private slots:
     void shorterSavedListLeavesOldKeysUnread();
     void secondList_data();
     void secondList();
-    void firstContactWritesDefaults_data();
     void firstContactWritesDefaults();
     void firstContactLeavesExistingFiles();
     void noProductNoDefaults();
@@ -168,7 +163,7 @@ void TestProductConfig::emptyNameReadsDotProf()
 {
     ProfileData rec;
     rec.pollrate = 4;
-    QVERIFY(writeProfile(rec, productDir(*m_home) + QStringLiteral("/Profile/.prof")));
+    QVERIFY(writeProfile(rec, profilePath(*m_home, QString())));
     ProfileStore store;
     QVERIFY(loadStore(store));
     for (const ProfileData &profile : store.profiles)
@@ -278,36 +273,33 @@ void TestProductConfig::secondList()
     QCOMPARE(isInSecondList(name), found);
 }
 
-void TestProductConfig::firstContactWritesDefaults_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("curProfile");
-    QTest::addRow("NX-14") << QStringLiteral("NX-14") << 1;
-    QTest::addRow("NX-19") << QStringLiteral("NX-19") << 0;
-    QTest::addRow("unknown model") << QStringLiteral("NX-26") << 0;
-}
-
+// A model met for the first time gets its defaults, on disk and in the
+// store: compared with its first profile written by hand.
 void TestProductConfig::firstContactWritesDefaults()
 {
-    QFETCH(QString, product);
-    QFETCH(int, curProfile);
+    const QString product = QStringLiteral("NX-19");
     writeProductName(product);
-
     ProfileStore store = randomStore(9);
     QVERIFY(loadProductStore(store));
 
-    ProfileStore expected;
-    initProfileStore(expected, product);
-    QVERIFY(store == expected);
-    QCOMPARE(int(store.curProfile), curProfile);
+    ProfileData expected;
+    readProfile(expected, QStringLiteral(KORVALEN_TEST_DATA "/store/nx19-default.prof"));
+    const QString folder = m_home->productFolder(product);
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString name = QStringLiteral("Profile %1").arg(i + 1);
+        expected.dpi = quint8(i);
+        QVERIFY(store.profiles[i] == expected);
+        QCOMPARE(store.profileNames[i], name);
+        ProfileData onDisk;
+        readProfile(onDisk, folder + QStringLiteral("/Profile/") + name + QStringLiteral(".prof"));
+        QVERIFY(onDisk == expected);
+    }
+    QCOMPARE(int(store.curProfile), 0);
     QCOMPARE(int(store.LiftHigh), 2);
-
     QStringList saved;
     readSavedNames(saved);
     QCOMPARE(saved, QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
-    const QString folder = m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/") + product;
     QVERIFY(QFile::exists(folder + QStringLiteral("/Config.ini")));
-    QVERIFY(QFile::exists(folder + QStringLiteral("/Profile/Profile 5.prof")));
 }
 
 void TestProductConfig::firstContactLeavesExistingFiles()
@@ -328,7 +320,7 @@ void TestProductConfig::noProductNoDefaults()
 {
     // Without a product name the "product file" would be the global one.
     writeProductName(QString());
-    const QString global = m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/Config.ini");
+    const QString global = m_home->dataFolder() + QStringLiteral("/Config.ini");
     QFile::remove(global);
     ProfileStore store;
     QVERIFY(loadProductStore(store));

@@ -156,9 +156,8 @@ void TestProfileNames::safeOddNamesWork()
     ProfileStore store = sampleStore(5);
     store.profileNames[0] = name;
     QVERIFY(saveStore(store));
-    QVERIFY(QFile::exists(home.dataHome() +
-                          QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/") + name +
-                          QStringLiteral(".prof")));
+    QVERIFY(QFile::exists(home.productFolder(QStringLiteral("NX-19")) +
+                          QStringLiteral("/Profile/") + name + QStringLiteral(".prof")));
     ProfileStore back;
     QVERIFY(loadStore(back));
     QVERIFY(back == store);

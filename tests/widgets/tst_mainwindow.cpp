@@ -1,4 +1,4 @@
-#include "common/TestHome.h"
+#include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
 #include "device/DeviceContext.h"
@@ -26,37 +26,24 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<UiHome> m_home;
     QString m_lastText; // of the last box, which is gone when exec() returns
     int m_boxes = 0;
 
-    VirtualMouseBackend *installMice(const QStringList &names)
-    {
-        auto backend = std::make_unique<VirtualMouseBackend>(names);
-        VirtualMouseBackend *raw = backend.get();
-        DeviceContext::installHid(std::move(backend), raw);
-        return raw;
-    }
-
     std::unique_ptr<MousecfgWidget> makeWindow(const QStringList &mice)
     {
-        installMice(mice);
+        installVirtualMice(mice);
         return std::make_unique<MousecfgWidget>();
     }
 
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
+        m_home = std::make_unique<UiHome>();
         // Pointer-speed calls reach a stand-in that fails, never the desktop.
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        DeviceContext::reset();
         DeviceContext::setProtocolDelayHook([](int) {});
-        StoreContext::reset();
-        ShellState::reset();
-        UiScale::reset();
         m_boxes = 0;
         VornMessageBox::setExecHook([this](VornMessageBox *box) {
             ++m_boxes;
@@ -68,8 +55,6 @@ private slots:
     void cleanup()
     {
         VornMessageBox::setExecHook(nullptr);
-        DeviceContext::reset();
-        StoreContext::reset();
         m_home.reset();
     }
 

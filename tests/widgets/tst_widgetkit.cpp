@@ -1,4 +1,4 @@
-#include "common/TestHome.h"
+#include "common/UiHome.h"
 
 #include "store/DataFolder.h"
 #include "widgets/ShellState.h"
@@ -17,7 +17,7 @@ class TestWidgetKit : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<UiHome> m_home;
 
     // Runs the box and clicks the named button once it is up.
     int clickAndRun(VornMessageBox &box, const QString &buttonName)
@@ -33,45 +33,35 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
-        UiScale::reset();
-        ShellState::reset();
-    }
-    void cleanup()
-    {
-        UiScale::reset();
-        ShellState::reset();
-        m_home.reset();
-    }
+    void init() { m_home = std::make_unique<UiHome>(); }
+    void cleanup() { m_home.reset(); }
 
     void sizeClass_data()
     {
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("sizeClass");
-        QTest::addRow("0.9") << 0.9 << 0;
-        QTest::addRow("1.0") << 1.0 << 0;
-        QTest::addRow("just below 1.1") << 1.0999 << 0;
-        QTest::addRow("exactly 1.1") << 1.1 << 1;
-        QTest::addRow("120 dpi") << 120.0 / 96 << 1;
-        QTest::addRow("144 dpi") << 144.0 / 96 << 2;
-        QTest::addRow("1.6") << 1.6 << 3;
-        QTest::addRow("192 dpi") << 2.0 << 4;
-        QTest::addRow("2.3") << 2.3 << 6;
-        QTest::addRow("3.3") << 3.3 << 10;
-        QTest::addRow("4.75") << 4.75 << 15;
-        QTest::addRow("exactly 4.8") << 4.8 << 16;
-        QTest::addRow("8.0") << 8.0 << 16;
+        QTest::addColumn<double>("scale");
+        QTest::addRow("0.9") << 0.9 << 0 << 1.0;
+        QTest::addRow("just below 1.1") << 1.0999 << 0 << 1.0;
+        QTest::addRow("exactly 1.1") << 1.1 << 1 << 1.25;
+        QTest::addRow("120 dpi") << 120.0 / 96 << 1 << 1.25;
+        QTest::addRow("144 dpi") << 144.0 / 96 << 2 << 1.5;
+        QTest::addRow("1.6") << 1.6 << 3 << 1.75;
+        QTest::addRow("192 dpi") << 2.0 << 4 << 2.0;
+        QTest::addRow("2.3") << 2.3 << 6 << 2.5;
+        QTest::addRow("3.3") << 3.3 << 10 << 3.5;
+        QTest::addRow("4.75") << 4.75 << 15 << 4.75;
+        QTest::addRow("exactly 4.8") << 4.8 << 16 << 5.0;
+        QTest::addRow("8.0") << 8.0 << 16 << 5.0;
     }
 
     void sizeClass()
     {
         QFETCH(double, ratio);
         QFETCH(int, sizeClass);
+        QFETCH(double, scale);
         QCOMPARE(Skin::sizeClassForRatio(ratio), sizeClass);
-        QCOMPARE(Skin::scaleForClass(sizeClass), 1.0 + 0.25 * sizeClass);
+        QCOMPARE(Skin::scaleForClass(sizeClass), scale);
     }
 
     void scaledSizesTruncate()
@@ -215,14 +205,6 @@ private slots:
         VornPushButton single({QStringLiteral("/skin/button_1.png")});
         QCoreApplication::sendEvent(&single, &enter);
         QCOMPARE(single.state(), int(VornPushButton::Normal));
-    }
-
-    void pushButtonTextColours()
-    {
-        QCOMPARE(VornPushButton::textColor(0, true), QColor(200, 200, 200));
-        QCOMPARE(VornPushButton::textColor(1, true), QColor(225, 225, 225));
-        QCOMPARE(VornPushButton::textColor(2, true), QColor(255, 255, 255));
-        QCOMPARE(VornPushButton::textColor(1, false), QColor(100, 100, 100));
     }
 
     void sliderShowsItsValueWhilePressed()
