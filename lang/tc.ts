@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>KeyCaptureEditor</name>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>編輯</translation>
+    </message>
+</context>
+<context>
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
@@ -151,6 +162,311 @@
     </message>
 </context>
 <context>
+    <name>VornBtnWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切換視窗</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>瀏覽器首頁</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>瀏覽器上一頁</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>瀏覽器下一頁</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>瀏覽器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>瀏覽器重新整理</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>瀏覽器搜尋</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>瀏覽器我的最愛</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>郵件</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>連發鍵</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙擊</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止播放</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量增大</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量減小</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒體播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切換</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>設定檔循環</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>設定檔 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>設定檔 -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回報率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回報率 -</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>巨集管理</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>壓槍檔案管理</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>燈光切換</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>停用按鍵</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上捲動</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下捲動</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>進階</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>設定檔切換</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>左鍵不能設為壓槍功能。</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>選擇壓槍檔案</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>選擇巨集</translation>
+    </message>
+    <message>
+        <source>You can only assign 7 different macros.</source>
+        <translation>最多只能指派 7 個不同的巨集。</translation>
+    </message>
+    <message>
+        <source>You can only assign 20 different macros.</source>
+        <translation>最多只能指派 20 個不同的巨集。</translation>
+    </message>
+</context>
+<context>
+    <name>VornComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>組合鍵</translation>
+    </message>
+</context>
+<context>
+    <name>VornFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>連發鍵設定</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>鍵盤按鍵</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次數：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延遲：</translation>
+    </message>
+</context>
+<context>
     <name>VornMessageBox</name>
     <message>
         <source>Yes</source>
@@ -163,6 +479,20 @@
     <message>
         <source>Ok</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>VornSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+</context>
+<context>
+    <name>VornSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙擊設定</translation>
     </message>
 </context>
 </TS>
