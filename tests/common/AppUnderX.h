@@ -51,13 +51,14 @@ public:
             return false;
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 30000) {
+        while (clock.elapsed() < 45000) {
             m_window = windowOfSize(QSize(999, 640));
             if (!m_window.isNull())
                 return true;
             QTest::qWait(200);
         }
-        qWarning("no window; the program said:\n%s",
+        qWarning("no window (running: %d); the program said:\n%s",
+                 int(m_app.state() == QProcess::Running),
                  qPrintable(logLines().join(QLatin1Char('\n'))));
         return false;
     }
