@@ -74,6 +74,15 @@ public:
         }
     }
 
+    int visibleWindows() const
+    {
+        return tool({QStringLiteral("xdotool"), QStringLiteral("search"),
+                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                     QString::number(m_app.processId())})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .size();
+    }
+
     QRect windowOfSize(const QSize &size) const
     {
         const QStringList ids = tool({QStringLiteral("xdotool"), QStringLiteral("search"),

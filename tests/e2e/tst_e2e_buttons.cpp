@@ -80,6 +80,15 @@ private slots:
                                  3000);
         QVERIFY(logHas(app, QStringLiteral("single key 77 shown as \"Right\"")));
         app.screenshot(m_output, QStringLiteral("buttons-single-key-right"));
+        // While the editor holds the keyboard a menu still takes Escape,
+        // and the editor has the keyboard again once the menu is gone.
+        app.click(kFunctionButton);
+        QCOMPARE(app.visibleWindows(), 2);
+        AppUnderX::keys({QStringLiteral("Escape")});
+        QTRY_COMPARE_WITH_TIMEOUT(app.visibleWindows(), 1, 3000);
+        AppUnderX::keys({QStringLiteral("Delete"), QStringLiteral("Right")});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("single key 83 shown as \"Delete\"")),
+                                 3000);
         app.click(kEditorStop);
 
         // Button 5 (entry 4): COMBO KEY with Ctrl+Shift+A.
