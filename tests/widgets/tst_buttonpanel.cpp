@@ -1,6 +1,8 @@
 #include "common/MacroFiles.h"
 #include "common/UiHome.h"
 
+#include "app/MousecfgWidget.h"
+#include "device/DeviceContext.h"
 #include "macro/MacroLibrary.h"
 #include "panels/VornBtnWindow.h"
 #include "panels/VornComboKeyWindow.h"
@@ -719,6 +721,48 @@ private slots:
         QVERIFY(m_panel->functionButton(entryNo)->isVisibleTo(m_panel.get()));
         QVERIFY(!m_panel->functionButton(0)->isVisibleTo(m_panel.get()) || entryNo == 0);
         QVERIFY(m_panel->marker(entryNo)->isSelected());
+    }
+
+    // The panel inside the window: both show the same button, and the
+    // window answers the panel's refusals and its request for macros.
+    void theWindowAndThePanelShowTheSameButton()
+    {
+        qputenv("KORVALEN_GSETTINGS", "/bin/false");
+        DeviceContext::setProtocolDelayHook([](int) {});
+        installVirtualMice({QStringLiteral("NX-14")});
+        MousecfgWidget window;
+        window.switchTab(MousecfgWidget::TabCustomize);
+        auto *panel = window.panelSet().find<VornBtnWindow>();
+        QVERIFY(panel && panel->isVisibleTo(&window));
+
+        QTest::mouseClick(window.marker(0, 3), Qt::LeftButton);
+        QCOMPARE(panel->selectedGroup(), 0);
+        QCOMPARE(panel->selectedIndex(), 3);
+        QVERIFY(panel->functionButton(3)->isVisibleTo(panel));
+
+        QTest::mouseClick(window.sideButton(), Qt::LeftButton);
+        QCOMPARE(panel->selectedGroup(), 1);
+        QVERIFY(panel->marker(20)->isVisibleTo(panel));
+        QVERIFY(!panel->marker(0)->isVisibleTo(panel));
+        panel->marker(22)->click();
+        QCOMPARE(window.selectedMarker(1), 2);
+        QVERIFY(window.marker(1, 2)->isSelected());
+
+        QTest::mouseClick(window.frontButton(), Qt::LeftButton);
+        QTest::mouseClick(window.marker(0, 0), Qt::LeftButton);
+        ProfileData &shown = store().profiles[store().curProfile];
+        for (int e = 1; e < 42; ++e) {
+            if (shown.BUTTON_INFO[e].Fun == 1)
+                shown.BUTTON_INFO[e].Fun = 2;
+        }
+        panel->action(2)->trigger();
+        QCOMPARE(m_boxTexts,
+                 QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
+        QCOMPARE(shown.BUTTON_INFO[0].Fun, 1);
+
+        QTest::mouseClick(window.marker(0, 1), Qt::LeftButton);
+        panel->action(200)->trigger(); // no macro yet
+        QCOMPARE(window.currentTab(), int(MousecfgWidget::TabMacro));
     }
 };
 
