@@ -4,26 +4,26 @@
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>
-        <translation>停止录制</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished" />
+        <translation>编辑</translation>
     </message>
 </context>
 <context>
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
-        <translation>左键单击</translation>
+        <translation>鼠标左键</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>中键单击</translation>
+        <translation>鼠标中键</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>右键单击</translation>
+        <translation>鼠标右键</translation>
     </message>
     <message>
         <source>FORWARD</source>
@@ -356,231 +356,231 @@
     <name>VornBtnWindow</name>
     <message>
         <source>Left</source>
-        <translation type="unfinished" />
+        <translation>左键</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished" />
+        <translation>右键</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished" />
+        <translation>中键</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished" />
+        <translation>前进</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished" />
+        <translation>后退</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished" />
+        <translation>剪切</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished" />
+        <translation>复制</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished" />
+        <translation>粘贴</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished" />
+        <translation>全选</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>查找</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished" />
+        <translation>新建</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished" />
+        <translation>打印</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>保存</translation>
     </message>
     <message>
         <source>Switch Window</source>
-        <translation type="unfinished" />
+        <translation>切换窗口</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation type="unfinished" />
+        <translation>关闭窗口</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished" />
+        <translation>我的电脑</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished" />
+        <translation>运行</translation>
     </message>
     <message>
         <source>Show Desktop</source>
-        <translation type="unfinished" />
+        <translation>显示桌面</translation>
     </message>
     <message>
         <source>Lock PC</source>
-        <translation type="unfinished" />
+        <translation>锁定电脑</translation>
     </message>
     <message>
         <source>Browser Home</source>
-        <translation type="unfinished" />
+        <translation>浏览器主页</translation>
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation type="unfinished" />
+        <translation>浏览器后退</translation>
     </message>
     <message>
         <source>Browser Forward</source>
-        <translation type="unfinished" />
+        <translation>浏览器前进</translation>
     </message>
     <message>
         <source>Browser Stop</source>
-        <translation type="unfinished" />
+        <translation>浏览器停止</translation>
     </message>
     <message>
         <source>Browser Refresh</source>
-        <translation type="unfinished" />
+        <translation>浏览器刷新</translation>
     </message>
     <message>
         <source>Browser Search</source>
-        <translation type="unfinished" />
+        <translation>浏览器搜索</translation>
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation type="unfinished" />
+        <translation>浏览器收藏夹</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished" />
+        <translation>邮件</translation>
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation type="unfinished" />
+        <translation>单键</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation type="unfinished" />
+        <translation>组合键</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation type="unfinished" />
+        <translation>连发键</translation>
     </message>
     <message>
         <source>SNIPER</source>
-        <translation type="unfinished" />
+        <translation>狙击</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished" />
+        <translation>播放/暂停</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>停止播放</translation>
     </message>
     <message>
         <source>Previous Track</source>
-        <translation type="unfinished" />
+        <translation>上一曲</translation>
     </message>
     <message>
         <source>Next Track</source>
-        <translation type="unfinished" />
+        <translation>下一曲</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished" />
+        <translation>音量增大</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished" />
+        <translation>音量减小</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished" />
+        <translation>静音</translation>
     </message>
     <message>
         <source>Media Player</source>
-        <translation type="unfinished" />
+        <translation>媒体播放器</translation>
     </message>
     <message>
         <source>DPI Switch</source>
-        <translation type="unfinished" />
+        <translation>DPI 切换</translation>
     </message>
     <message>
         <source>DPI +</source>
-        <translation type="unfinished" />
+        <translation>DPI +</translation>
     </message>
     <message>
         <source>DPI -</source>
-        <translation type="unfinished" />
+        <translation>DPI -</translation>
     </message>
     <message>
         <source>Profile Switch</source>
-        <translation type="unfinished" />
+        <translation>配置循环</translation>
     </message>
     <message>
         <source>Profile +</source>
-        <translation type="unfinished" />
+        <translation>配置 +</translation>
     </message>
     <message>
         <source>Profile -</source>
-        <translation type="unfinished" />
+        <translation>配置 -</translation>
     </message>
     <message>
         <source>Rate +</source>
-        <translation type="unfinished" />
+        <translation>回报率 +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation type="unfinished" />
+        <translation>回报率 -</translation>
     </message>
     <message>
         <source>Macro Manager</source>
-        <translation type="unfinished" />
+        <translation>宏管理</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation type="unfinished" />
+        <translation>压枪文件管理</translation>
     </message>
     <message>
         <source>Led Switch</source>
-        <translation type="unfinished" />
+        <translation>灯光切换</translation>
     </message>
     <message>
         <source>Button Off</source>
-        <translation type="unfinished" />
+        <translation>禁用按键</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished" />
+        <translation>向上滚动</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished" />
+        <translation>向下滚动</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished" />
+        <translation>基本</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished" />
+        <translation>系统</translation>
     </message>
     <message>
         <source>Advance</source>
-        <translation type="unfinished" />
+        <translation>高级</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished" />
+        <translation>多媒体</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -588,11 +588,11 @@
     </message>
     <message>
         <source>Profile Menu</source>
-        <translation type="unfinished" />
+        <translation>配置切换</translation>
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation type="unfinished" />
+        <translation>回报率</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -600,23 +600,23 @@
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished" />
+        <translation>左键不能设为压枪功能。</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished" />
+        <translation>选择压枪文件</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished" />
+        <translation>选择宏</translation>
     </message>
     <message>
         <source>You can only assign 7 different macros.</source>
-        <translation type="unfinished" />
+        <translation>最多只能分配 7 个不同的宏。</translation>
     </message>
     <message>
         <source>You can only assign 20 different macros.</source>
-        <translation type="unfinished" />
+        <translation>最多只能分配 20 个不同的宏。</translation>
     </message>
 </context>
 <context>
@@ -685,7 +685,7 @@
     <name>VornComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
-        <translation type="unfinished" />
+        <translation>组合键</translation>
     </message>
 </context>
 <context>
@@ -707,31 +707,31 @@
     <name>VornFireKeyWindow</name>
     <message>
         <source>FireKey Setting</source>
-        <translation type="unfinished" />
+        <translation>连发键设置</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished" />
+        <translation>左键</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished" />
+        <translation>右键</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished" />
+        <translation>中键</translation>
     </message>
     <message>
         <source>Keyboard Key</source>
-        <translation type="unfinished" />
+        <translation>键盘按键</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation type="unfinished" />
+        <translation>次数：</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation type="unfinished" />
+        <translation>延时：</translation>
     </message>
 </context>
 <context>
@@ -903,14 +903,14 @@
     <name>VornSingleKeyWindow</name>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished" />
+        <translation>单键</translation>
     </message>
 </context>
 <context>
     <name>VornSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
-        <translation type="unfinished" />
+        <translation>狙击设置</translation>
     </message>
 </context>
 </TS>

@@ -4,26 +4,26 @@
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>
-        <translation>停止錄製</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished" />
+        <translation>編輯</translation>
     </message>
 </context>
 <context>
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
-        <translation>左鍵單擊</translation>
+        <translation>滑鼠左鍵</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>中鍵單擊</translation>
+        <translation>滑鼠中鍵</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>右鍵單擊</translation>
+        <translation>滑鼠右鍵</translation>
     </message>
     <message>
         <source>FORWARD</source>
@@ -356,231 +356,231 @@
     <name>VornBtnWindow</name>
     <message>
         <source>Left</source>
-        <translation type="unfinished" />
+        <translation>左鍵</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished" />
+        <translation>右鍵</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished" />
+        <translation>中鍵</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished" />
+        <translation>前進</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished" />
+        <translation>後退</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished" />
+        <translation>剪下</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished" />
+        <translation>複製</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished" />
+        <translation>貼上</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished" />
+        <translation>全選</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>尋找</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished" />
+        <translation>新增</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished" />
+        <translation>列印</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>儲存</translation>
     </message>
     <message>
         <source>Switch Window</source>
-        <translation type="unfinished" />
+        <translation>切換視窗</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation type="unfinished" />
+        <translation>關閉視窗</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished" />
+        <translation>我的電腦</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished" />
+        <translation>執行</translation>
     </message>
     <message>
         <source>Show Desktop</source>
-        <translation type="unfinished" />
+        <translation>顯示桌面</translation>
     </message>
     <message>
         <source>Lock PC</source>
-        <translation type="unfinished" />
+        <translation>鎖定電腦</translation>
     </message>
     <message>
         <source>Browser Home</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器首頁</translation>
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器上一頁</translation>
     </message>
     <message>
         <source>Browser Forward</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器下一頁</translation>
     </message>
     <message>
         <source>Browser Stop</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器停止</translation>
     </message>
     <message>
         <source>Browser Refresh</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器重新整理</translation>
     </message>
     <message>
         <source>Browser Search</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器搜尋</translation>
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation type="unfinished" />
+        <translation>瀏覽器我的最愛</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation type="unfinished" />
+        <translation>郵件</translation>
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation type="unfinished" />
+        <translation>單鍵</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation type="unfinished" />
+        <translation>組合鍵</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation type="unfinished" />
+        <translation>連發鍵</translation>
     </message>
     <message>
         <source>SNIPER</source>
-        <translation type="unfinished" />
+        <translation>狙擊</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished" />
+        <translation>播放/暫停</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>停止播放</translation>
     </message>
     <message>
         <source>Previous Track</source>
-        <translation type="unfinished" />
+        <translation>上一首</translation>
     </message>
     <message>
         <source>Next Track</source>
-        <translation type="unfinished" />
+        <translation>下一首</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished" />
+        <translation>音量增大</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished" />
+        <translation>音量減小</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished" />
+        <translation>靜音</translation>
     </message>
     <message>
         <source>Media Player</source>
-        <translation type="unfinished" />
+        <translation>媒體播放器</translation>
     </message>
     <message>
         <source>DPI Switch</source>
-        <translation type="unfinished" />
+        <translation>DPI 切換</translation>
     </message>
     <message>
         <source>DPI +</source>
-        <translation type="unfinished" />
+        <translation>DPI +</translation>
     </message>
     <message>
         <source>DPI -</source>
-        <translation type="unfinished" />
+        <translation>DPI -</translation>
     </message>
     <message>
         <source>Profile Switch</source>
-        <translation type="unfinished" />
+        <translation>設定檔循環</translation>
     </message>
     <message>
         <source>Profile +</source>
-        <translation type="unfinished" />
+        <translation>設定檔 +</translation>
     </message>
     <message>
         <source>Profile -</source>
-        <translation type="unfinished" />
+        <translation>設定檔 -</translation>
     </message>
     <message>
         <source>Rate +</source>
-        <translation type="unfinished" />
+        <translation>回報率 +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation type="unfinished" />
+        <translation>回報率 -</translation>
     </message>
     <message>
         <source>Macro Manager</source>
-        <translation type="unfinished" />
+        <translation>巨集管理</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation type="unfinished" />
+        <translation>壓槍檔案管理</translation>
     </message>
     <message>
         <source>Led Switch</source>
-        <translation type="unfinished" />
+        <translation>燈光切換</translation>
     </message>
     <message>
         <source>Button Off</source>
-        <translation type="unfinished" />
+        <translation>停用按鍵</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished" />
+        <translation>向上捲動</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished" />
+        <translation>向下捲動</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished" />
+        <translation>基本</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished" />
+        <translation>系統</translation>
     </message>
     <message>
         <source>Advance</source>
-        <translation type="unfinished" />
+        <translation>進階</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished" />
+        <translation>多媒體</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -588,11 +588,11 @@
     </message>
     <message>
         <source>Profile Menu</source>
-        <translation type="unfinished" />
+        <translation>設定檔切換</translation>
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation type="unfinished" />
+        <translation>回報率</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -600,23 +600,23 @@
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished" />
+        <translation>左鍵不能設為壓槍功能。</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished" />
+        <translation>選擇壓槍檔案</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished" />
+        <translation>選擇巨集</translation>
     </message>
     <message>
         <source>You can only assign 7 different macros.</source>
-        <translation type="unfinished" />
+        <translation>最多只能指派 7 個不同的巨集。</translation>
     </message>
     <message>
         <source>You can only assign 20 different macros.</source>
-        <translation type="unfinished" />
+        <translation>最多只能指派 20 個不同的巨集。</translation>
     </message>
 </context>
 <context>
@@ -685,7 +685,7 @@
     <name>VornComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
-        <translation type="unfinished" />
+        <translation>組合鍵</translation>
     </message>
 </context>
 <context>
@@ -707,31 +707,31 @@
     <name>VornFireKeyWindow</name>
     <message>
         <source>FireKey Setting</source>
-        <translation type="unfinished" />
+        <translation>連發鍵設定</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished" />
+        <translation>左鍵</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished" />
+        <translation>右鍵</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished" />
+        <translation>中鍵</translation>
     </message>
     <message>
         <source>Keyboard Key</source>
-        <translation type="unfinished" />
+        <translation>鍵盤按鍵</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation type="unfinished" />
+        <translation>次數：</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation type="unfinished" />
+        <translation>延遲：</translation>
     </message>
 </context>
 <context>
@@ -903,14 +903,14 @@
     <name>VornSingleKeyWindow</name>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished" />
+        <translation>單鍵</translation>
     </message>
 </context>
 <context>
     <name>VornSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
-        <translation type="unfinished" />
+        <translation>狙擊設定</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,7 @@ void VornBtnWindow::retranslate()
     m_combo->retranslate();
     m_fire->retranslate();
     m_sniper->retranslate();
+    rescale(); // the language's font
     refreshButtonTexts();
 }
 

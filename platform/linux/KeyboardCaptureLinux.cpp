@@ -68,7 +68,7 @@ protected:
             break;
         case QEvent::Show:
         case QEvent::Hide:
-            if (watched == m_target)
+            if (watched == m_target || isPopup(watched))
                 updateGrab();
             break;
         default:
@@ -102,13 +102,20 @@ private:
         emit keyEvent(record);
     }
 
+    static bool isPopup(QObject *object)
+    {
+        return object->isWidgetType() && static_cast<QWidget *>(object)->windowType() == Qt::Popup;
+    }
+
     // Holds the grab exactly while capturing for a visible target whose
     // window has the focus; a grab is never taken from another program.
+    // An open menu lets go of it: Qt hands keys to the grabbing widget
+    // before any popup, so the menu would not see Escape or the arrows.
     void updateGrab()
     {
         QWidget *target = m_target;
         const bool want = m_active && target && target->isVisible() &&
-                          target->window()->windowHandle() &&
+                          !QApplication::activePopupWidget() && target->window()->windowHandle() &&
                           target->window()->windowHandle() == QGuiApplication::focusWindow() &&
                           QGuiApplication::platformName() == QLatin1String("xcb");
         if (want == m_grabbed)
