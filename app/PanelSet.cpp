@@ -1,12 +1,16 @@
 #include "app/PanelSet.h"
 
 #include "app/MousecfgWidget.h"
+#include "macro/MacroDialog.h"
+#include "macro/VornMacroSelect.h"
 #include "panels/SettingsPanel.h"
+#include "panels/VornBtnWindow.h"
 #include "panels/VornColorWindow.h"
 #include "panels/VornDPIWindow.h"
 #include "panels/VornLiftOffDistance.h"
 #include "panels/VornPointSpeed.h"
 #include "panels/VornReportRate.h"
+#include "platform/KeyboardCapture.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
@@ -17,6 +21,17 @@ void PanelSet::create(MousecfgWidget *window)
     //   add(buttons);
     //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
     //                    &MousecfgWidget::slotPopOneClickBox);
+    auto *buttons = new VornBtnWindow(window);
+    add(buttons);
+    QObject::connect(buttons, &VornBtnWindow::SelBtnControl, window,
+                     &MousecfgWidget::SelBtnChanged);
+    QObject::connect(buttons, &VornBtnWindow::GotoMacroTab, window, &MousecfgWidget::slotGotoMacro);
+    QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
+                     &MousecfgWidget::slotPopOneClickBox);
+    QObject::connect(window, &MousecfgWidget::markerClicked, buttons,
+                     [buttons](int index, int group) { buttons->selectButton(index, group); });
+    QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
+    buttons->setMacroChooser(&VornMacroSelect::choose);
     auto *dpi = new VornDPIWindow(window);
     add(dpi);
     QObject::connect(window, &MousecfgWidget::dpiStageRefreshed, dpi,
@@ -30,6 +45,10 @@ void PanelSet::create(MousecfgWidget *window)
     add(lift);
     QObject::connect(window, &MousecfgWidget::liftRefreshed, lift,
                      &VornLiftOffDistance::slotRefreshLift);
+    auto *macros = new MacroDialog(window, KeyboardCapture::create(window));
+    add(macros);
+    QObject::connect(macros, &MacroDialog::EnableButtonsSignal, window,
+                     &MousecfgWidget::slotEnableButtons);
     auto *lighting = new VornColorWindow(window);
     add(lighting);
     QObject::connect(window, &MousecfgWidget::lightModeSelected, lighting,

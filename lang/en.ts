@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>KeyCaptureEditor</name>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>EDIT</translation>
+    </message>
+</context>
+<context>
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
@@ -37,6 +48,197 @@
     <message>
         <source>MOVE DOWN</source>
         <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</source>
+        <translation>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</translation>
+    </message>
+    <message>
+        <source>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</source>
+        <translation>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
+        <translation>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</translation>
+    </message>
+    <message>
+        <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
+        <translation>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</translation>
+    </message>
+    <message>
+        <source>THIS IS NOT A MACRO FILE.</source>
+        <translation>THIS IS NOT A MACRO FILE.</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>THE MACRO FILE COULD NOT BE WRITTEN.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MACRO NAME</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEW</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>DELETE</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>CHANGE NAME</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>IMPORT MACRO</source>
+        <translation>IMPORT MACRO</translation>
+    </message>
+    <message>
+        <source>EXPORT MACRO</source>
+        <translation>EXPORT MACRO</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>BATCH</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSERT DELAY</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>TOP</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>BOTTOM</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPY</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>CUT</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>PASTE</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>RECORD AFTER</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSERT DEFAULT DELAY</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Load Macro File</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Macro File(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>THE MACRO FILE COULD NOT BE WRITTEN.</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MOUSE COMMAND</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
     </message>
 </context>
 <context>
@@ -258,6 +460,273 @@
     </message>
 </context>
 <context>
+    <name>VornBtnWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Switch Window</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>My Computer</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Show Desktop</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>Lock PC</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser Home</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser Backward</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser Forward</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser Stop</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser Refresh</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser Search</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser Favorite</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>SINGLE KEY</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>COMBO KEY</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>FIRE KEY</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Previous Track</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Next Track</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Media Player</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI Switch</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Profile Switch</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profile +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profile -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Macro Manager</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>GunFile Manager</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>Led Switch</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Button Off</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Advance</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profile Menu</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Polling Rate</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Left Button Can not be Gun Function.</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>GUNFILE SELECT</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>MACRO SELECT</translation>
+    </message>
+    <message>
+        <source>You can only assign 7 different macros.</source>
+        <translation>You can only assign 7 different macros.</translation>
+    </message>
+    <message>
+        <source>You can only assign 20 different macros.</source>
+        <translation>You can only assign 20 different macros.</translation>
+    </message>
+</context>
+<context>
     <name>VornColorArea</name>
     <message>
         <source>COLOR</source>
@@ -320,6 +789,13 @@
     </message>
 </context>
 <context>
+    <name>VornComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Combo Key</translation>
+    </message>
+</context>
+<context>
     <name>VornDPIWindow</name>
     <message>
         <source>Enable</source>
@@ -332,6 +808,111 @@
     <message>
         <source>Link XY</source>
         <translation>Link XY</translation>
+    </message>
+</context>
+<context>
+    <name>VornFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>FireKey Setting</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Keyboard Key</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Times:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Delay:</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunEditDialog</name>
+    <message>
+        <source>Gun Edit</source>
+        <translation>Gun Edit</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>GUN EDIT</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>Gun Set</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>
@@ -351,6 +932,29 @@
     <message>
         <source>Lift Off Distance</source>
         <translation>Lift Off Distance</translation>
+    </message>
+</context>
+<context>
+    <name>VornMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -400,6 +1004,20 @@
     <message>
         <source>REPORT RATE</source>
         <translation>REPORT RATE</translation>
+    </message>
+</context>
+<context>
+    <name>VornSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+</context>
+<context>
+    <name>VornSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper Setting</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>KeyCaptureEditor</name>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+</context>
+<context>
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
@@ -37,6 +48,197 @@
     <message>
         <source>MOVE DOWN</source>
         <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</source>
+        <translation>一个宏最多包含 63 个事件，未再添加任何内容。</translation>
+    </message>
+    <message>
+        <source>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</source>
+        <translation>对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
+        <translation>无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \ : * ? " &lt; &gt; | 或控制字符，也不能以点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
+        <translation>该文件包含超过 63 个事件，只保留了前 63 个。</translation>
+    </message>
+    <message>
+        <source>THIS IS NOT A MACRO FILE.</source>
+        <translation>这不是宏文件。</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量过多，无法创建！</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>无法写入宏文件。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IMPORT MACRO</source>
+        <translation>导入宏</translation>
+    </message>
+    <message>
+        <source>EXPORT MACRO</source>
+        <translation>导出宏</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>移至顶部</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>移至底部</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在此后录制</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>录制动作间延时</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延时</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复执行直到再次按下按键</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>载入宏文件</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>无法写入宏文件。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键未释放。</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量过多，无法创建！</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
     </message>
 </context>
 <context>
@@ -258,6 +460,273 @@
     </message>
 </context>
 <context>
+    <name>VornBtnWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>锁定电脑</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>浏览器主页</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>浏览器后退</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>浏览器前进</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>浏览器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>浏览器刷新</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>浏览器搜索</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>浏览器收藏夹</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>邮件</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>连发键</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙击</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止播放</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量增大</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量减小</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒体播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切换</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>配置循环</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>配置 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>配置 -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回报率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回报率 -</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>压枪文件管理</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>灯光切换</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>禁用按键</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下滚动</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>配置切换</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>左键不能设为压枪功能。</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>选择压枪文件</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>选择宏</translation>
+    </message>
+    <message>
+        <source>You can only assign 7 different macros.</source>
+        <translation>最多只能分配 7 个不同的宏。</translation>
+    </message>
+    <message>
+        <source>You can only assign 20 different macros.</source>
+        <translation>最多只能分配 20 个不同的宏。</translation>
+    </message>
+</context>
+<context>
     <name>VornColorArea</name>
     <message>
         <source>COLOR</source>
@@ -320,6 +789,13 @@
     </message>
 </context>
 <context>
+    <name>VornComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>组合键</translation>
+    </message>
+</context>
+<context>
     <name>VornDPIWindow</name>
     <message>
         <source>Enable</source>
@@ -332,6 +808,111 @@
     <message>
         <source>Link XY</source>
         <translation>XY 联动</translation>
+    </message>
+</context>
+<context>
+    <name>VornFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>连发键设置</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>键盘按键</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次数：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延时：</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunEditDialog</name>
+    <message>
+        <source>Gun Edit</source>
+        <translation>枪械编辑</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>枪械编辑</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>枪械文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -351,6 +932,29 @@
     <message>
         <source>Lift Off Distance</source>
         <translation>静默高度</translation>
+    </message>
+</context>
+<context>
+    <name>VornMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重复执行直到再次按下按键</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
@@ -400,6 +1004,20 @@
     <message>
         <source>REPORT RATE</source>
         <translation>回报率</translation>
+    </message>
+</context>
+<context>
+    <name>VornSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+</context>
+<context>
+    <name>VornSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙击设置</translation>
     </message>
 </context>
 </TS>

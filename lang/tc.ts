@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>KeyCaptureEditor</name>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>編輯</translation>
+    </message>
+</context>
+<context>
     <name>Macro</name>
     <message>
         <source>LEFT CLICK</source>
@@ -37,6 +48,197 @@
     <message>
         <source>MOVE DOWN</source>
         <translation>向下移動</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</source>
+        <translation>一個巨集最多包含 63 個事件，未再新增任何內容。</translation>
+    </message>
+    <message>
+        <source>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</source>
+        <translation>對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
+        <translation>無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \ : * ? " &lt; &gt; | 或控制字元，也不能以點或空格結尾。</translation>
+    </message>
+    <message>
+        <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
+        <translation>該檔案包含超過 63 個事件，只保留了前 63 個。</translation>
+    </message>
+    <message>
+        <source>THIS IS NOT A MACRO FILE.</source>
+        <translation>這不是巨集檔案。</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>巨集已存在！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量過多，無法建立！</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>無法寫入巨集檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>巨集名稱</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IMPORT MACRO</source>
+        <translation>匯入巨集</translation>
+    </message>
+    <message>
+        <source>EXPORT MACRO</source>
+        <translation>匯出巨集</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延遲</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>移至頂端</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>移至底端</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移動</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移動</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在此後錄製</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>錄製動作間延遲</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入預設延遲</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重複執行直到再次按下按鍵</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>載入巨集檔案</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>儲存巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>巨集檔案(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>無法寫入巨集檔案。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一個或多個按鍵未放開。</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量過多，無法建立！</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>彈起</translation>
     </message>
 </context>
 <context>
@@ -258,6 +460,273 @@
     </message>
 </context>
 <context>
+    <name>VornBtnWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切換視窗</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>瀏覽器首頁</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>瀏覽器上一頁</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>瀏覽器下一頁</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>瀏覽器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>瀏覽器重新整理</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>瀏覽器搜尋</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>瀏覽器我的最愛</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>郵件</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>連發鍵</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙擊</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止播放</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量增大</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量減小</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒體播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切換</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>設定檔循環</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>設定檔 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>設定檔 -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回報率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回報率 -</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>巨集管理</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>壓槍檔案管理</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>燈光切換</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>停用按鍵</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上捲動</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下捲動</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>進階</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>設定檔切換</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>左鍵不能設為壓槍功能。</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>選擇壓槍檔案</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>選擇巨集</translation>
+    </message>
+    <message>
+        <source>You can only assign 7 different macros.</source>
+        <translation>最多只能指派 7 個不同的巨集。</translation>
+    </message>
+    <message>
+        <source>You can only assign 20 different macros.</source>
+        <translation>最多只能指派 20 個不同的巨集。</translation>
+    </message>
+</context>
+<context>
     <name>VornColorArea</name>
     <message>
         <source>COLOR</source>
@@ -320,6 +789,13 @@
     </message>
 </context>
 <context>
+    <name>VornComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>組合鍵</translation>
+    </message>
+</context>
+<context>
     <name>VornDPIWindow</name>
     <message>
         <source>Enable</source>
@@ -332,6 +808,111 @@
     <message>
         <source>Link XY</source>
         <translation>XY 連動</translation>
+    </message>
+</context>
+<context>
+    <name>VornFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>連發鍵設定</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>鍵盤按鍵</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次數：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延遲：</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunEditDialog</name>
+    <message>
+        <source>Gun Edit</source>
+        <translation>槍械編輯</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>槍械編輯</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距離</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>槍械檔名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子彈數</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>請輸入檔名。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -351,6 +932,29 @@
     <message>
         <source>Lift Off Distance</source>
         <translation>靜默高度</translation>
+    </message>
+</context>
+<context>
+    <name>VornMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重複執行直到再次按下按鍵</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
@@ -400,6 +1004,20 @@
     <message>
         <source>REPORT RATE</source>
         <translation>回報率</translation>
+    </message>
+</context>
+<context>
+    <name>VornSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+</context>
+<context>
+    <name>VornSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙擊設定</translation>
     </message>
 </context>
 </TS>

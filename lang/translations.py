@@ -101,6 +101,144 @@ TABLE = {
     "3 mm": ("3 毫米", "3 公釐"),
     "2 mm": ("2 毫米", "2 公釐"),
     "1 mm": ("1 毫米", "1 公釐"),
+    # Macros and gun files (the mouse-command names are above).
+    "A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.":
+        ("一个宏最多包含 63 个事件，未再添加任何内容。", "一個巨集最多包含 63 個事件，未再新增任何內容。"),
+    "THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.":
+        ("对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。",
+         "對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。"),
+    'THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \\ : * ? " < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.':
+        ('无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字符，也不能以点或空格结尾。',
+         '無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字元，也不能以點或空格結尾。'),
+    "THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.":
+        ("该文件包含超过 63 个事件，只保留了前 63 个。", "該檔案包含超過 63 個事件，只保留了前 63 個。"),
+    "THIS IS NOT A MACRO FILE.": ("这不是宏文件。", "這不是巨集檔案。"),
+    "Macro Exist!": ("宏已存在！", "巨集已存在！"),
+    "TOO MANY MACROS TO BE CREATE!": ("宏数量过多，无法创建！", "巨集數量過多，無法建立！"),
+    "THE MACRO FILE COULD NOT BE WRITTEN.": ("无法写入宏文件。", "無法寫入巨集檔案。"),
+    "MACRO NAME": ("宏名称", "巨集名稱"),
+    "MOUSE ACTION": ("鼠标动作", "滑鼠動作"),
+    "START": ("开始录制", "開始錄製"),
+    "NEW": ("新建", "新增"),
+    "CHANGE NAME": ("重命名", "重新命名"),
+    "CANCEL": ("取消", "取消"),
+    "IMPORT MACRO": ("导入宏", "匯入巨集"),
+    "EXPORT MACRO": ("导出宏", "匯出巨集"),
+    "BATCH": ("批量", "批次"),
+    "INSERT DELAY": ("插入延时", "插入延遲"),
+    "GUN SET": ("枪械设置", "槍械設定"),
+    "TOP": ("移至顶部", "移至頂端"),
+    "BOTTOM": ("移至底部", "移至底端"),
+    "CLEAR": ("清空", "清除"),
+    "CUT": ("剪切", "剪下"),
+    "PASTE": ("粘贴", "貼上"),
+    "RECORD AFTER": ("在此后录制", "在此後錄製"),
+    "RECORD DELAYS BETWEEN ACTION": ("录制动作间延时", "錄製動作間延遲"),
+    "INSERT DEFAULT DELAY": ("插入默认延时", "插入預設延遲"),
+    "LOOPS TIME(1-255)": ("循环次数(1-255)", "循環次數(1-255)"),
+    "REPEAT RUN WHEN KEY DOWN": ("按住按键时重复执行", "按住按鍵時重複執行"),
+    "REPEAT RUN UNTIL THE KEY DOWN": ("重复执行直到再次按下按键", "重複執行直到再次按下按鍵"),
+    "REPEAT RUN UNTILL THE KEY DOWN": ("重复执行直到再次按下按键", "重複執行直到再次按下按鍵"),
+    "Load Macro File": ("载入宏文件", "載入巨集檔案"),
+    "Save Macro File": ("保存宏文件", "儲存巨集檔案"),
+    "Macro File(*.MSMACRO)": ("宏文件(*.MSMACRO)", "巨集檔案(*.MSMACRO)"),
+    "ONE OR MORE KEYS HAS NOT BEEN RELEASED.": ("有一个或多个按键未释放。", "有一個或多個按鍵未放開。"),
+    "WARNING": ("警告", "警告"),
+    "MOUSE COMMAND": ("鼠标命令", "滑鼠命令"),
+    "PRESS DOWN": ("按下", "按下"),
+    "BOUNCE UP": ("弹起", "彈起"),
+    "Gun Edit": ("枪械编辑", "槍械編輯"),
+    "GUN EDIT": ("枪械编辑", "槍械編輯"),
+    "Distance": ("距离", "距離"),
+    "Gun Set": ("枪械设置", "槍械設定"),
+    "GUNFILE NAME": ("枪械文件名", "槍械檔名"),
+    "BULLETS": ("子弹数", "子彈數"),
+    "DELAY(MS)": ("延时(毫秒)", "延遲(毫秒)"),
+    "Y": ("Y", "Y"),
+    "X": ("X", "X"),
+    "Please input file name.": ("请输入文件名。", "請輸入檔名。"),
+    # The CUSTOMIZE panel: functions, submenus and messages.
+    "Left": ("左键", "左鍵"),
+    "Right": ("右键", "右鍵"),
+    "Middle": ("中键", "中鍵"),
+    "Forward": ("前进", "前進"),
+    "Back": ("后退", "後退"),
+    "Basic": ("基本", "基本"),
+    "Cut": ("剪切", "剪下"),
+    "Copy": ("复制", "複製"),
+    "Paste": ("粘贴", "貼上"),
+    "All": ("全选", "全選"),
+    "Find": ("查找", "尋找"),
+    "New": ("新建", "新增"),
+    "Print": ("打印", "列印"),
+    "Save": ("保存", "儲存"),
+    "Windows": ("系统", "系統"),
+    "Switch Window": ("切换窗口", "切換視窗"),
+    "Close Window": ("关闭窗口", "關閉視窗"),
+    "My Computer": ("我的电脑", "我的電腦"),
+    "Run": ("运行", "執行"),
+    "Show Desktop": ("显示桌面", "顯示桌面"),
+    "Lock PC": ("锁定电脑", "鎖定電腦"),
+    "Browser Home": ("浏览器主页", "瀏覽器首頁"),
+    "Browser Backward": ("浏览器后退", "瀏覽器上一頁"),
+    "Browser Forward": ("浏览器前进", "瀏覽器下一頁"),
+    "Browser Stop": ("浏览器停止", "瀏覽器停止"),
+    "Browser Refresh": ("浏览器刷新", "瀏覽器重新整理"),
+    "Browser Search": ("浏览器搜索", "瀏覽器搜尋"),
+    "Browser Favorite": ("浏览器收藏夹", "瀏覽器我的最愛"),
+    "Mail": ("邮件", "郵件"),
+    "Advance": ("高级", "進階"),
+    "SINGLE KEY": ("单键", "單鍵"),
+    "COMBO KEY": ("组合键", "組合鍵"),
+    "FIRE KEY": ("连发键", "連發鍵"),
+    "SNIPER": ("狙击", "狙擊"),
+    "Media": ("多媒体", "多媒體"),
+    "Play/Pause": ("播放/暂停", "播放/暫停"),
+    "Stop": ("停止播放", "停止播放"),
+    "Previous Track": ("上一曲", "上一首"),
+    "Next Track": ("下一曲", "下一首"),
+    "Volume Up": ("音量增大", "音量增大"),
+    "Volume Down": ("音量减小", "音量減小"),
+    "Mute": ("静音", "靜音"),
+    "Media Player": ("媒体播放器", "媒體播放器"),
+    "DPI Switch": ("DPI 切换", "DPI 切換"),
+    "DPI +": ("DPI +", "DPI +"),
+    "DPI -": ("DPI -", "DPI -"),
+    "Profile Menu": ("配置切换", "設定檔切換"),
+    "Profile Switch": ("配置循环", "設定檔循環"),
+    "Profile +": ("配置 +", "設定檔 +"),
+    "Profile -": ("配置 -", "設定檔 -"),
+    "Polling Rate": ("回报率", "回報率"),
+    "Rate +": ("回报率 +", "回報率 +"),
+    "Rate -": ("回报率 -", "回報率 -"),
+    "Macro Manager": ("宏管理", "巨集管理"),
+    "GunFile Manager": ("压枪文件管理", "壓槍檔案管理"),
+    "Led Switch": ("灯光切换", "燈光切換"),
+    "Button Off": ("禁用按键", "停用按鍵"),
+    "Scroll Up": ("向上滚动", "向上捲動"),
+    "Scroll Down": ("向下滚动", "向下捲動"),
+    "MACRO SELECT": ("选择宏", "選擇巨集"),
+    "GUNFILE SELECT": ("选择压枪文件", "選擇壓槍檔案"),
+    "Left Button Can not be Gun Function.": ("左键不能设为压枪功能。", "左鍵不能設為壓槍功能。"),
+    "You can only assign 7 different macros.": ("最多只能分配 7 个不同的宏。", "最多只能指派 7 個不同的巨集。"),
+    "You can only assign 20 different macros.": ("最多只能分配 20 个不同的宏。", "最多只能指派 20 個不同的巨集。"),
+    # The key editors.
+    "STOP": ("停止", "停止"),
+    "EDIT": ("编辑", "編輯"),
+    "Single Key": ("单键", "單鍵"),
+    "Combo Key": ("组合键", "組合鍵"),
+    "FireKey Setting": ("连发键设置", "連發鍵設定"),
+    "Keyboard Key": ("键盘按键", "鍵盤按鍵"),
+    "Times:": ("次数：", "次數："),
+    "Delay:": ("延时：", "延遲："),
+    "Sniper Setting": ("狙击设置", "狙擊設定"),
+}
+
+# Texts whose meaning depends on where they stand: (context, source text).
+CONTEXT_TABLE = {
+    ("MacroDialog", "SAVE"): ("保存", "儲存"),
+    ("MacroDialog", "DELETE"): ("删除", "刪除"),
+    ("MacroDialog", "STOP"): ("停止录制", "停止錄製"),
 }
 
 
@@ -108,20 +246,28 @@ def fill(path, column, language):
     tree = ET.parse(path)
     tree.getroot().set("language", language)
     missing = []
-    for message in tree.iter("message"):
-        source = message.find("source").text
-        translation = message.find("translation")
-        if column is None:
-            text = source
-        elif source in TABLE:
-            text = TABLE[source][column]
-        else:
-            missing.append(source)
-            continue
-        translation.text = text
-        translation.attrib.pop("type", None)
+    for context in tree.iter("context"):
+        context_name = context.find("name").text
+        for message in context.iter("message"):
+            fill_message(message, context_name, column, missing)
     tree.write(path, encoding="utf-8", xml_declaration=True)
     return missing
+
+
+def fill_message(message, context_name, column, missing):
+    source = message.find("source").text
+    translation = message.find("translation")
+    if column is None:
+        text = source
+    elif (context_name, source) in CONTEXT_TABLE:
+        text = CONTEXT_TABLE[(context_name, source)][column]
+    elif source in TABLE:
+        text = TABLE[source][column]
+    else:
+        missing.append(source)
+        return
+    translation.text = text
+    translation.attrib.pop("type", None)
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -84,8 +85,20 @@ void VornPushButton::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton) {
         setState(Pressed);
         emit EnterSignal(this, m_index);
+        if (QMenu *popup = menu()) {
+            // The menu takes the mouse, so this button never sees the
+            // release: it looks normal again once the menu closes, by a
+            // pick or by Escape.
+            connect(popup, &QMenu::aboutToHide, this, &VornPushButton::menuClosed,
+                    Qt::UniqueConnection);
+        }
     }
     QPushButton::mousePressEvent(event);
+}
+
+void VornPushButton::menuClosed()
+{
+    setState(Normal);
 }
 
 void VornPushButton::mouseReleaseEvent(QMouseEvent *event)

@@ -48,6 +48,7 @@ protected:
 
 private:
     void setState(int state);
+    void menuClosed();
 
     QVector<QPixmap> m_images;
     int m_state = Normal;

@@ -1,0 +1,31 @@
+#include "panels/ScaledLayout.h"
+
+void ScaledLayout::add(QWidget *widget, const QRect &design)
+{
+    m_items.emplace_back(widget, design);
+}
+
+void ScaledLayout::move(QWidget *widget, const QRect &design)
+{
+    for (auto &item : m_items) {
+        if (item.first == widget) {
+            item.second = design;
+            return;
+        }
+    }
+    add(widget, design);
+}
+
+void ScaledLayout::apply(double scale) const
+{
+    for (const auto &item : m_items) {
+        if (item.first)
+            item.first->setGeometry(scaled(item.second, scale));
+    }
+}
+
+QRect ScaledLayout::scaled(const QRect &design, double scale)
+{
+    return QRect(int(design.x() * scale), int(design.y() * scale), int(design.width() * scale),
+                 int(design.height() * scale));
+}

@@ -1,0 +1,167 @@
+#include "common/AppUnderX.h"
+#include "common/TestHome.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QtTest>
+
+// The CUSTOMIZE panel on the real window under X: keys typed for real
+// reach the key editors, Apply sends what they stored, and a button that
+// opens a menu looks normal again after the menu closes.
+class TestButtonsEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Places in the window at scale 1.
+    static constexpr QPoint kCustomizeTab{146, 316};
+    static constexpr QPoint kFunctionButton{389, 414};
+    static constexpr QPoint kEditorStop{615, 469};
+    static constexpr QPoint kApply{890, 569};
+    static constexpr QPoint kSideView{679, 331};
+    static constexpr QRect kModeButton{68, 213, 150, 29};
+    static constexpr QPoint kAway{500, 600};
+    // Marker p of the panel's row.
+    static QPoint panelMarker(int p) { return QPoint(324 + 32 * p, 374); }
+
+    std::unique_ptr<TestHome> m_home;
+    QString m_output;
+
+    // The function menu is walked with the keyboard: the eighth entry is
+    // the "Advance" submenu, whose first two entries are the key editors.
+    static void chooseAdvanced(AppUnderX &app, int entry)
+    {
+        app.click(kFunctionButton);
+        QStringList keys;
+        for (int i = 0; i < 8; ++i)
+            keys << QStringLiteral("Down");
+        keys << QStringLiteral("Right");
+        for (int i = 0; i < entry; ++i)
+            keys << QStringLiteral("Down");
+        keys << QStringLiteral("Return");
+        AppUnderX::keys(keys);
+    }
+
+    static bool logHas(const AppUnderX &app, const QString &text)
+    {
+        const QStringList lines = app.logLines();
+        for (const QString &line : lines) {
+            if (line.contains(text))
+                return true;
+        }
+        return false;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X server (CTest runs this under xvfb-run)");
+        m_output = QStringLiteral(KORVALEN_APP_DIR "/tests/e2e-output");
+        QDir().mkpath(m_output);
+    }
+    void init() { m_home = std::make_unique<TestHome>(); }
+    void cleanup() { m_home.reset(); }
+
+    void realKeysReachTheEditorsAndApplySendsThem()
+    {
+        AppUnderX app(*m_home);
+        QVERIFY(app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.panels.debug=true")));
+        QTest::qWait(500);
+        app.click(kCustomizeTab);
+
+        // Button 4 (record entry 3): SINGLE KEY, then A and Right typed.
+        app.click(panelMarker(3));
+        chooseAdvanced(app, 0);
+        AppUnderX::keys({QStringLiteral("a")});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("single key 30 shown as \"A\"")), 3000);
+        AppUnderX::keys({QStringLiteral("Right")});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("l->vkCode 27 l->scanCode 4d 1")),
+                                 3000);
+        QVERIFY(logHas(app, QStringLiteral("single key 77 shown as \"Right\"")));
+        app.screenshot(m_output, QStringLiteral("buttons-single-key-right"));
+        // While the editor holds the keyboard a menu still takes Escape,
+        // and the editor has the keyboard again once the menu is gone.
+        app.click(kFunctionButton);
+        QCOMPARE(app.visibleWindows(), 2);
+        AppUnderX::keys({QStringLiteral("Escape")});
+        QTRY_COMPARE_WITH_TIMEOUT(app.visibleWindows(), 1, 3000);
+        AppUnderX::keys({QStringLiteral("Delete"), QStringLiteral("Right")});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("single key 83 shown as \"Delete\"")),
+                                 3000);
+        app.click(kEditorStop);
+
+        // Button 5 (entry 4): COMBO KEY with Ctrl+Shift+A.
+        app.click(panelMarker(4));
+        chooseAdvanced(app, 1);
+        AppUnderX::keys({QStringLiteral("ctrl+shift+a")});
+        app.screenshot(m_output, QStringLiteral("buttons-combo-ctrl-shift-a"));
+        app.click(kEditorStop);
+
+        const int from = app.traceLines();
+        app.click(kApply);
+        const QStringList sent = app.waitForUpload(from);
+        // Profile 1 starts at 0x40; button b's entry at +66 + 4b. SINGLE
+        // KEY is type 0x90 with the key's usage (Right 0x4F); the combo is
+        // a keyboard key 0x8F with Ctrl (1) + Shift (2) and the usage of A.
+        QVERIFY2(sent.contains(QStringLiteral("set_feature 1 02f38e000400000090004f0000000000")),
+                 qPrintable(sent.join(QLatin1Char('\n'))));
+        QVERIFY(sent.contains(QStringLiteral("set_feature 1 02f39200040000008f03040000000000")));
+        app.stop();
+
+        // Apply also saved the mode's profile file: Res1 holds the key
+        // code of Right (77), the combo its press and release events.
+        QSettings profile(
+            app.productFile(QStringLiteral("NX-19"), QStringLiteral("Profile/Profile 1.prof")),
+            QSettings::IniFormat);
+        QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Fun")).toInt(), 6);
+        QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Res1")).toInt(), 77);
+        QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_4_Fun")).toInt(), 7);
+    }
+
+    void aMenuButtonLooksNormalAfterItsMenuCloses()
+    {
+        AppUnderX app(*m_home);
+        QVERIFY(app.start(QStringLiteral("NX-19")));
+        QTest::qWait(500);
+        app.click(kAway); // activates the window: a popup of an inactive one closes at once
+        app.moveTo(kAway);
+        const QImage normal = app.grab(kModeButton);
+        app.moveTo(kModeButton.center());
+        const QImage hover = app.grab(kModeButton);
+
+        // Picked with the mouse: "Mode 1", the mode already shown.
+        app.click(kModeButton.center());
+        app.screenshot(m_output, QStringLiteral("mode-menu-open"));
+        app.click(QPoint(kModeButton.center().x(), kModeButton.bottom() + 12));
+        QTest::qWait(300);
+        QVERIFY(app.grab(kModeButton) == normal);
+        app.screenshot(m_output, QStringLiteral("mode-button-after-pick"));
+
+        // Closed with Escape, the pointer still on the button.
+        app.click(kModeButton.center());
+        AppUnderX::keys({QStringLiteral("Escape")});
+        const QImage afterEscape = app.grab(kModeButton);
+        QVERIFY(afterEscape == normal || afterEscape == hover);
+        app.screenshot(m_output, QStringLiteral("mode-button-after-escape"));
+    }
+
+    // Pictures for a person to look at: the panel on a model with side
+    // buttons, both views.
+    void panelOnASideButtonModel()
+    {
+        AppUnderX app(*m_home);
+        QVERIFY(app.start(QStringLiteral("NX-14")));
+        QTest::qWait(500);
+        app.click(kCustomizeTab);
+        app.screenshot(m_output, QStringLiteral("buttons-NX-14-front"));
+        app.click(kSideView);
+        app.click(panelMarker(2));
+        app.click(kFunctionButton);
+        app.screenshot(m_output, QStringLiteral("buttons-NX-14-side-menu"));
+        AppUnderX::keys({QStringLiteral("Escape")});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestButtonsEndToEnd)
+#include "tst_e2e_buttons.moc"

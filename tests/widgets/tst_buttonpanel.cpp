@@ -1,0 +1,770 @@
+#include "common/MacroFiles.h"
+#include "common/UiHome.h"
+
+#include "app/MousecfgWidget.h"
+#include "device/DeviceContext.h"
+#include "macro/MacroLibrary.h"
+#include "panels/VornBtnWindow.h"
+#include "panels/VornComboKeyWindow.h"
+#include "panels/VornFireKeyWindow.h"
+#include "panels/VornSingleKeyWindow.h"
+#include "panels/VornSniperWindow.h"
+#include "platform/KeyboardCapture.h"
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+#include "store/StoreContext.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornLineEdit.h"
+#include "widgets/VornMenu.h"
+#include "widgets/VornMessageBox.h"
+#include "widgets/VornPushButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QtTest>
+
+using Key = QPair<int, int>; // scan code, flags as the keyboard hook gives them
+using Usages = QList<int>;
+Q_DECLARE_METATYPE(QList<Key>)
+
+// The CUSTOMIZE panel offscreen: what each menu entry and editor writes
+// into the current mode's record, and the rules that refuse a change.
+class TestButtonPanel : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<UiHome> m_home;
+    std::unique_ptr<VornBtnWindow> m_panel;
+    QStringList m_boxTexts;
+    int m_chooserCalls = 0;
+
+    static ProfileStore &store() { return StoreContext::store(); }
+    static ButtonInfo &entry(int e) { return store().profiles[0].BUTTON_INFO[e]; }
+
+    void makePanel(const QString &product = QStringLiteral("NX-19"))
+    {
+        writeProductName(product);
+        m_panel = std::make_unique<VornBtnWindow>();
+        m_panel->loadRecord(store());
+    }
+
+    void select(int e) { m_panel->selectButton(e % 20, e / 20); }
+
+    // "Advance > SINGLE KEY": an entry of the selected button's own menu.
+    QAction *menuEntry(const QString &path) const
+    {
+        QMenu *menu =
+            m_panel->functionButton(m_panel->selectedIndex() + 20 * m_panel->selectedGroup())
+                ->menu();
+        QAction *found = nullptr;
+        for (const QString &text : path.split(QStringLiteral(" > "))) {
+            found = nullptr;
+            for (QAction *a : menu ? menu->actions() : QList<QAction *>()) {
+                if (a->text() == text)
+                    found = a;
+            }
+            if (!found)
+                return nullptr;
+            menu = found->menu();
+        }
+        return found;
+    }
+
+    void choose(const QString &path)
+    {
+        QAction *action = menuEntry(path);
+        QVERIFY2(action, qPrintable(path));
+        action->trigger();
+    }
+
+    // A key as the keyboard capture hands it to the editor.
+    static void typeKey(QWidget *editor, int scan, int flags)
+    {
+        auto *capture = editor->findChild<KeyboardCapture *>();
+        QVERIFY(capture && capture->isActive());
+        KeyRecord record{0, quint32(scan), quint32(flags)};
+        emit capture->keyEvent(record);
+    }
+
+    static void clickStop(QWidget *editor)
+    {
+        auto *stop = editor->findChild<VornPushButton *>(QStringLiteral("stop"));
+        QVERIFY(stop && stop->isVisibleTo(editor));
+        stop->click();
+    }
+
+    void useMacros(const QStringList &names)
+    {
+        for (const QString &name : names)
+            QVERIFY(addToMacroLibrary(name));
+        m_panel->setMacroChooser(
+            [this](QWidget *, const QString &title, const MacroChoice &current, bool gunFile) {
+                ++m_chooserCalls;
+                m_lastTitle = title;
+                m_lastCurrent = current;
+                m_lastGunFile = gunFile;
+                return m_answer;
+            });
+    }
+    std::optional<MacroChoice> m_answer;
+    QString m_lastTitle;
+    MacroChoice m_lastCurrent;
+    bool m_lastGunFile = false;
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<UiHome>();
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        // Every button a right click, the first a left click.
+        for (ProfileData &p : store().profiles) {
+            for (ButtonInfo &b : p.BUTTON_INFO)
+                b.Fun = 2;
+            p.BUTTON_INFO[0].Fun = 1;
+        }
+        m_boxTexts.clear();
+        m_chooserCalls = 0;
+        m_answer.reset();
+        VornMessageBox::setExecHook([this](VornMessageBox *box) {
+            m_boxTexts << box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
+            return 1;
+        });
+    }
+    void cleanup()
+    {
+        m_panel.reset();
+        VornMessageBox::setExecHook(nullptr);
+        m_home.reset();
+    }
+
+    void everyMenuEntryWritesItsCode_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("code");
+        const QList<QPair<const char *, int>> functionMenu = {
+            {"Left", 1},
+            {"Right", 2},
+            {"Middle", 3},
+            {"Forward", 4},
+            {"Back", 5},
+            {"Basic > Cut", 17},
+            {"Basic > Copy", 18},
+            {"Basic > Paste", 19},
+            {"Basic > All", 20},
+            {"Basic > Find", 21},
+            {"Basic > New", 22},
+            {"Basic > Print", 23},
+            {"Basic > Save", 24},
+            {"Windows > Switch Window", 25},
+            {"Windows > Close Window", 26},
+            {"Windows > My Computer", 27},
+            {"Windows > Run", 28},
+            {"Windows > Show Desktop", 29},
+            {"Windows > Lock PC", 30},
+            {"Windows > Browser Home", 31},
+            {"Windows > Browser Backward", 32},
+            {"Windows > Browser Forward", 33},
+            {"Windows > Browser Stop", 34},
+            {"Windows > Browser Refresh", 35},
+            {"Windows > Browser Search", 36},
+            {"Windows > Browser Favorite", 37},
+            {"Windows > Mail", 38},
+            {"Advance > SINGLE KEY", 6},
+            {"Advance > COMBO KEY", 7},
+            {"Advance > FIRE KEY", 12},
+            {"Advance > SNIPER", 55},
+            {"Media > Play/Pause", 39},
+            {"Media > Stop", 40},
+            {"Media > Previous Track", 41},
+            {"Media > Next Track", 42},
+            {"Media > Volume Up", 43},
+            {"Media > Volume Down", 44},
+            {"Media > Mute", 45},
+            {"Media > Media Player", 46},
+            {"DPI > DPI Switch", 47},
+            {"DPI > DPI +", 48},
+            {"DPI > DPI -", 49},
+            {"Profile Menu > Profile Switch", 59},
+            {"Profile Menu > Profile +", 57},
+            {"Profile Menu > Profile -", 58},
+            {"Polling Rate > Rate +", 50},
+            {"Polling Rate > Rate -", 51},
+            {"Led Switch", 54},
+            {"Button Off", 16},
+        };
+        const QList<QPair<const char *, int>> wheelMenu = {
+            {"Scroll Up", 52}, {"Scroll Down", 53}, {"Volume Up", 43}, {"Volume Down", 44},
+            {"Left", 1},       {"Right", 2},        {"Middle", 3},     {"Forward", 4},
+            {"Back", 5},       {"SINGLE KEY", 6},   {"COMBO KEY", 7},
+        };
+        for (int group = 0; group < 2; ++group) {
+            for (const auto &row : functionMenu)
+                QTest::addRow("group %d: %s", group, row.first)
+                    << group << QString::fromLatin1(row.first) << row.second;
+        }
+        for (const auto &row : wheelMenu)
+            QTest::addRow("group 2: %s", row.first)
+                << 2 << QString::fromLatin1(row.first) << row.second;
+    }
+
+    // Only the selected entry changes: its code, and for the four key
+    // editors the parameters of the function it replaces are cleared.
+    void everyMenuEntryWritesItsCode()
+    {
+        QFETCH(int, group);
+        QFETCH(QString, path);
+        QFETCH(int, code);
+        makePanel();
+        const int e = 1 + 20 * group;
+        entry(e).Res1 = 9;
+        entry(e).LoopNumber = 4;
+        entry(e).KeyNumber = 7;
+        ProfileData expected = store().profiles[0];
+        select(e);
+
+        choose(path);
+        const bool editor = code == 6 || code == 7 || code == 12 || code == 55;
+        expected.BUTTON_INFO[e].Fun = code;
+        expected.BUTTON_INFO[e].Res1 = editor ? 0 : 9;
+        expected.BUTTON_INFO[e].LoopNumber = editor ? 0 : 4;
+        expected.BUTTON_INFO[e].KeyNumber = editor ? 0 : 7;
+        QVERIFY(store().profiles[0] == expected);
+        QCOMPARE(m_panel->functionButton(e)->text(), path.section(QStringLiteral(" > "), -1));
+    }
+
+    void lastClickRule_data()
+    {
+        QTest::addColumn<QList<int>>("lefts");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("fun");
+        QTest::addColumn<bool>("refused");
+        QTest::addRow("the only left click cannot become Right")
+            << QList<int>{0} << 0 << QStringLiteral("Right") << 1 << true;
+        QTest::addRow("nor a macro")
+            << QList<int>{0} << 0 << QStringLiteral("Macro Manager") << 1 << true;
+        QTest::addRow("it can be given Left again")
+            << QList<int>{0} << 0 << QStringLiteral("Left") << 1 << false;
+        QTest::addRow("a second left click on scroll up frees it")
+            << QList<int>{0, 40} << 0 << QStringLiteral("Right") << 2 << false;
+        QTest::addRow("a side button among two left clicks")
+            << QList<int>{0, 20} << 20 << QStringLiteral("Back") << 5 << false;
+        QTest::addRow("no left click anywhere")
+            << QList<int>{} << 3 << QStringLiteral("Middle") << 3 << false;
+    }
+
+    void lastClickRule()
+    {
+        QFETCH(QList<int>, lefts);
+        QFETCH(int, selected);
+        QFETCH(QString, path);
+        QFETCH(int, fun);
+        QFETCH(bool, refused);
+        for (ButtonInfo &b : store().profiles[0].BUTTON_INFO)
+            b.Fun = 2;
+        for (int e : lefts)
+            entry(e).Fun = 1;
+        // Left clicks of the other modes do not count.
+        store().profiles[1].BUTTON_INFO[5].Fun = 1;
+        makePanel();
+        useMacros({QStringLiteral("m1")});
+        select(selected);
+        QSignalSpy pops(m_panel.get(), &VornBtnWindow::PopOneClickBox);
+        choose(path);
+        QCOMPARE(entry(selected).Fun, fun);
+        QCOMPARE(pops.count(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(m_chooserCalls, 0);
+    }
+
+    void changingFunctionClearsTheParameters_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("cleared");
+        QTest::addRow("single key to combo") << 6 << QStringLiteral("Advance > COMBO KEY") << true;
+        QTest::addRow("combo kept") << 7 << QStringLiteral("Advance > COMBO KEY") << false;
+        QTest::addRow("right to fire key") << 2 << QStringLiteral("Advance > FIRE KEY") << true;
+        QTest::addRow("fire key kept") << 12 << QStringLiteral("Advance > FIRE KEY") << false;
+        QTest::addRow("single key kept") << 6 << QStringLiteral("Advance > SINGLE KEY") << false;
+        QTest::addRow("a plain function keeps them") << 6 << QStringLiteral("Middle") << false;
+    }
+
+    void changingFunctionClearsTheParameters()
+    {
+        QFETCH(int, before);
+        QFETCH(QString, path);
+        QFETCH(bool, cleared);
+        ButtonInfo &b = entry(2);
+        b.Fun = before;
+        b.Res1 = 9;
+        b.LoopNumber = 4;
+        b.KeyNumber = 7;
+        b.KeyInfo[0] = KeyInfoEntry{0x04, 5, 0x80};
+        makePanel();
+        select(2);
+        choose(path);
+        QCOMPARE(int(b.Res1), cleared ? 0 : 9);
+        QCOMPARE(b.LoopNumber, cleared ? 0 : 4);
+        QCOMPARE(b.KeyNumber, cleared ? 0 : 7);
+        QVERIFY(b.KeyInfo[0] == (KeyInfoEntry{0x04, 5, 0x80}));
+    }
+
+    void singleKey_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("keyIndex");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("right Ctrl") << 0 << 0x1D << 1 << 0xEE << QStringLiteral("RCtr");
+        QTest::addRow("left Ctrl") << 1 << 0x1D << 0 << 0x1D << QStringLiteral("LCtr");
+        QTest::addRow("keypad 1") << 2 << 0x4F << 0 << 0xE6 << QStringLiteral("Num 1");
+        QTest::addRow("End") << 0 << 0x4F << 1 << 0x4F << QStringLiteral("End");
+        QTest::addRow("injected Delete") << 1 << 0x53 << 0x10 << 0x53 << QStringLiteral("Delete");
+        QTest::addRow("left Alt with its Alt-down flag")
+            << 2 << 0x38 << 0x20 << 0x38 << QStringLiteral("LAlt");
+        QTest::addRow("right Alt") << 0 << 0x38 << 0x21 << 0xEF << QStringLiteral("RAlt");
+    }
+
+    void singleKey()
+    {
+        QFETCH(int, group);
+        QFETCH(int, scan);
+        QFETCH(int, flags);
+        QFETCH(int, keyIndex);
+        QFETCH(QString, name);
+        makePanel();
+        const int e = 1 + 20 * group;
+        select(e);
+        choose(QStringLiteral("Advance > SINGLE KEY")
+                   .section(QStringLiteral(" > "), group == 2 ? 1 : 0));
+        VornSingleKeyWindow *editor = m_panel->singleKeyEditor();
+        QVERIFY(editor->isVisibleTo(m_panel.get()));
+        typeKey(editor, 0x1E, 0); // A, then the key of the row
+        typeKey(editor, scan, flags);
+        // Released, Alt is no longer down.
+        typeKey(editor, scan, (flags & ~0x20) | 0x80);
+        QCOMPARE(editor->displayedText(), name);
+        QCOMPARE(int(entry(e).Res1), 0); // nothing stored before STOP
+        clickStop(editor);
+        QCOMPARE(int(entry(e).Res1), keyIndex);
+        QCOMPARE(entry(e).Fun, 6);
+        QVERIFY(!editor->captureActive());
+    }
+
+    void comboInsertionOrder_data()
+    {
+        QTest::addColumn<QList<Key>>("presses");
+        QTest::addColumn<Usages>("usages");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << QStringLiteral("A");
+        QTest::addRow("A then Ctrl")
+            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << QStringLiteral("LCtr + A");
+        QTest::addRow("Ctrl, Shift, A")
+            << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}} << Usages{0xE1, 0xE0, 0x04}
+            << QStringLiteral("LShift + LCtr + A");
+        // Right modifiers are shown as such but stored as the left ones.
+        QTest::addRow("right Windows, Shift and Ctrl, B")
+            << QList<Key>{{0x5C, 1}, {0x36, 0}, {0x1D, 1}, {0x30, 0}}
+            << Usages{0xE1, 0xE0, 0xE3, 0x05} << QStringLiteral("RShift + RCtr + RWindows + B");
+        QTest::addRow("all five")
+            << QList<Key>{{0x38, 0}, {0x5B, 1}, {0x1D, 0}, {0x2A, 0}, {0x2C, 0}}
+            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D}
+            << QStringLiteral("LShift + LCtr + LWindows + LAlt + Z");
+    }
+
+    // Presses in slot order, then the releases in reverse, each with the
+    // value 5; everything after them is cleared.
+    void comboInsertionOrder()
+    {
+        QFETCH(QList<Key>, presses);
+        QFETCH(Usages, usages);
+        QFETCH(QString, shown);
+        for (KeyInfoEntry &k : entry(4).KeyInfo)
+            k = KeyInfoEntry{0x33, 1, 1};
+        makePanel();
+        select(4);
+        choose(QStringLiteral("Advance > COMBO KEY"));
+        VornComboKeyWindow *editor = m_panel->comboKeyEditor();
+        for (const Key &k : presses)
+            typeKey(editor, k.first, k.second);
+        QCOMPARE(editor->displayedText(), shown);
+        for (int i = presses.size() - 1; i >= 0; --i)
+            typeKey(editor, presses[i].first, presses[i].second | 0x80);
+        clickStop(editor);
+
+        KeyInfoEntry expected[kKeyInfoCount];
+        const int n = usages.size();
+        for (int i = 0; i < n; ++i) {
+            expected[i] = KeyInfoEntry{quint8(usages[i]), 5, 0x80};
+            expected[2 * n - 1 - i] = KeyInfoEntry{quint8(usages[i]), 5, 0};
+        }
+        for (int i = 0; i < kKeyInfoCount; ++i)
+            QVERIFY2(entry(4).KeyInfo[i] == expected[i], qPrintable(QString::number(i)));
+        QCOMPARE(m_panel->functionButton(4)->text(), QStringLiteral("COMBO KEY"));
+    }
+
+    void comboStopBeforeAnyKeyStoresNothing()
+    {
+        entry(4).Fun = 7;
+        entry(4).KeyInfo[0] = KeyInfoEntry{0x04, 5, 0x80};
+        entry(4).KeyInfo[1] = KeyInfoEntry{0x04, 5, 0};
+        makePanel();
+        select(4);
+        VornComboKeyWindow *editor = m_panel->comboKeyEditor();
+        QCOMPARE(editor->displayedText(), QStringLiteral("A"));
+        editor->findChild<VornPushButton *>(QStringLiteral("stop"))->click();
+        QVERIFY(editor->isCapturing());
+        QVERIFY(entry(4).KeyInfo[0] == (KeyInfoEntry{0x04, 5, 0x80}));
+    }
+
+    void fireKey_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<Key>>("keys");
+        QTest::addColumn<int>("res1");
+        QTest::addRow("left button") << 0 << QList<Key>{} << 0x81;
+        QTest::addRow("right button") << 1 << QList<Key>{} << 0x82;
+        QTest::addRow("middle button") << 2 << QList<Key>{} << 0x84;
+        QTest::addRow("key B") << 3 << QList<Key>{{0x30, 0}, {0x30, 0x80}} << 0x05;
+        QTest::addRow("Right arrow") << 3 << QList<Key>{{0x4D, 1}, {0x4D, 0x81}} << 0x4F;
+    }
+
+    void fireKey()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<Key>, keys);
+        QFETCH(int, res1);
+        makePanel();
+        select(21);
+        choose(QStringLiteral("Advance > FIRE KEY"));
+        VornFireKeyWindow *editor = m_panel->fireKeyEditor();
+        // A new fire key starts as the left button, 3 times, 10 ms apart.
+        QVERIFY(editor->typeButton(0)->isChecked());
+        QCOMPARE(editor->timesField()->text(), QStringLiteral("3"));
+        QCOMPARE(editor->delayField()->text(), QStringLiteral("10"));
+
+        editor->timesField()->clear();
+        QTest::keyClicks(editor->timesField(), QStringLiteral("5"));
+        editor->delayField()->clear();
+        QTest::keyClicks(editor->delayField(), QStringLiteral("120"));
+        editor->typeButton(type)->click();
+        for (const Key &k : keys)
+            typeKey(editor, k.first, k.second);
+        if (!keys.isEmpty())
+            clickStop(editor);
+        QCOMPARE(int(entry(21).Res1), res1);
+        QCOMPARE(entry(21).LoopNumber, 5);
+        QCOMPARE(entry(21).KeyNumber, 120);
+        QCOMPARE(entry(21).Fun, 12);
+        for (int t = 0; t < 4; ++t)
+            QCOMPARE(editor->typeButton(t)->isChecked(), t == type);
+    }
+
+    void sniperStep_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("dpi");
+        QTest::addRow("3389: 25 is out of range")
+            << QStringLiteral("NX-01") << 25 << 6 << QStringLiteral("300");
+        QTest::addRow("3212: 16 stays")
+            << QStringLiteral("NX-29") << 16 << 16 << QStringLiteral("600");
+        QTest::addRow("3212: 33 becomes 16")
+            << QStringLiteral("NX-29") << 33 << 16 << QStringLiteral("600");
+        QTest::addRow("3325: 3 stays")
+            << QStringLiteral("NX-04") << 3 << 3 << QStringLiteral("300");
+        QTest::addRow("3399: 0 stays") << QStringLiteral("NX-19") << 0 << 0 << QStringLiteral("50");
+        QTest::addRow("3104: 14 becomes 14")
+            << QStringLiteral("NX-12") << 14 << 14 << QStringLiteral("500");
+    }
+
+    void sniperStep()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, stored);
+        QFETCH(int, step);
+        QFETCH(QString, dpi);
+        entry(1).Fun = 55;
+        entry(1).Res1 = quint8(stored);
+        makePanel(product);
+        select(1);
+        QCOMPARE(int(m_panel->sniperEditor()->value()), step);
+        QCOMPARE(int(entry(1).Res1), step);
+        QCOMPARE(m_panel->sniperEditor()->dpiText(), dpi);
+    }
+
+    void macroLimit_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("assigned");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("refusal");
+        QTest::addRow("NX-32: an eighth macro")
+            << QStringLiteral("NX-32") << 7 << QStringLiteral("m8")
+            << QStringLiteral("You can only assign 7 different macros.");
+        QTest::addRow("NX-32: one of the seven")
+            << QStringLiteral("NX-32") << 7 << QStringLiteral("m3") << QString();
+        QTest::addRow("NX-19: an eighth macro")
+            << QStringLiteral("NX-19") << 7 << QStringLiteral("m8") << QString();
+        QTest::addRow("NX-19: a 21st macro")
+            << QStringLiteral("NX-19") << 20 << QStringLiteral("m21")
+            << QStringLiteral("You can only assign 20 different macros.");
+        QTest::addRow("NX-19: one of the twenty")
+            << QStringLiteral("NX-19") << 20 << QStringLiteral("m20") << QString();
+    }
+
+    // The distinct macros of all five modes count against the model's
+    // limit; an accepted macro brings its events from its file.
+    void macroLimit()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, assigned);
+        QFETCH(QString, chosen);
+        QFETCH(QString, refusal);
+        QStringList names;
+        for (int i = 1; i <= assigned + 1; ++i)
+            names << QStringLiteral("m%1").arg(i);
+        for (int i = 0; i < assigned; ++i) {
+            ButtonInfo &b = store().profiles[i % 5].BUTTON_INFO[5 + i / 5];
+            b.Fun = 200;
+            b.macroname = names[i];
+        }
+        writeRawMacro(chosen, {{0x84, 0x01, 0x04}, {0x06, 0x00, 0x0A}, {0x04, 0x01, 0x04}});
+        makePanel(product);
+        useMacros(names);
+        m_answer = MacroChoice{chosen, 7, 1};
+        const ProfileStore before = store();
+        select(3);
+        choose(QStringLiteral("Macro Manager"));
+
+        QCOMPARE(m_chooserCalls, 1);
+        QCOMPARE(m_lastTitle, QStringLiteral("MACRO SELECT"));
+        QVERIFY(!m_lastGunFile);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(m_boxTexts, QStringList{refusal});
+            QVERIFY(store() == before);
+            return;
+        }
+        QVERIFY(m_boxTexts.isEmpty());
+        const ButtonInfo &b = entry(3);
+        QCOMPARE(b.Fun, 200);
+        QCOMPARE(b.macroname, chosen);
+        QCOMPARE(b.LoopNumber, 7);
+        QCOMPARE(int(b.Res1), 1);
+        QCOMPARE(b.KeyNumber, 3);
+        QVERIFY(b.KeyInfo[0] == (KeyInfoEntry{0x84, 0x04, 0x01}));
+        QVERIFY(b.KeyInfo[1] == (KeyInfoEntry{0x06, 0x0A, 0x00}));
+        QVERIFY(b.KeyInfo[2] == (KeyInfoEntry{0x04, 0x04, 0x01}));
+        QCOMPARE(m_panel->functionButton(3)->text(), chosen);
+    }
+
+    void macroDialogSeesTheButtonsMacroAndMayBeCancelled()
+    {
+        entry(3).Fun = 200;
+        entry(3).macroname = QStringLiteral("m1");
+        entry(3).LoopNumber = 4;
+        entry(3).Res1 = 2;
+        makePanel();
+        useMacros({QStringLiteral("m1")});
+        const ProfileStore before = store();
+        select(3);
+        choose(QStringLiteral("Macro Manager"));
+        QCOMPARE(m_lastCurrent.name, QStringLiteral("m1"));
+        QCOMPARE(m_lastCurrent.loopCount, 4);
+        QCOMPARE(m_lastCurrent.loopMode, 2);
+        QVERIFY(store() == before);
+        QCOMPARE(m_panel->functionButton(3)->text(), QStringLiteral("m1"));
+
+        // A button without a macro offers an empty name, once, mode 0.
+        select(4);
+        choose(QStringLiteral("Macro Manager"));
+        QCOMPARE(m_lastCurrent.name, QString());
+        QCOMPARE(m_lastCurrent.loopCount, 1);
+        QCOMPARE(m_lastCurrent.loopMode, 0);
+    }
+
+    void withoutMacrosTheMacroTabOpens()
+    {
+        makePanel();
+        useMacros({});
+        const ProfileStore before = store();
+        QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
+        select(3);
+        choose(QStringLiteral("Macro Manager"));
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
+        QCOMPARE(m_chooserCalls, 0);
+        QVERIFY(store() == before);
+    }
+
+    void gunFile_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("refused");
+        QTest::addRow("left button, record index 0") << 0 << true;
+        QTest::addRow("first side button, record index 20") << 20 << false;
+    }
+
+    void gunFile()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, refused);
+        UiScale::setLanguageIndex(1);
+        entry(40).Fun = 1; // the rule of the last left click does not interfere
+        makePanel();
+        useMacros({QStringLiteral("recoil")});
+        m_answer = MacroChoice{QStringLiteral("recoil"), 1, 0};
+        const ProfileStore before = store();
+        select(selected);
+        m_panel->action(510)->trigger();
+        if (refused) {
+            QCOMPARE(m_boxTexts,
+                     QStringList{QStringLiteral("Left Button Can not be Gun Function.")});
+            QCOMPARE(m_chooserCalls, 0);
+            QVERIFY(store() == before);
+            return;
+        }
+        QCOMPARE(m_lastTitle, QStringLiteral("GUNFILE SELECT"));
+        QVERIFY(m_lastGunFile);
+        QCOMPARE(entry(selected).Fun, 510);
+        QCOMPARE(entry(selected).macroname, QStringLiteral("recoil"));
+    }
+
+    void gunFileEntryFollowsTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("offered");
+        QTest::addRow("English") << 0 << false;
+        QTest::addRow("Simplified Chinese") << 1 << true;
+        QTest::addRow("Traditional Chinese") << 2 << true;
+    }
+
+    void gunFileEntryFollowsTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, offered);
+        makePanel();
+        UiScale::setLanguageIndex(language);
+        m_panel->retranslate();
+        QStringList texts;
+        for (QAction *a : m_panel->functionMenu()->actions())
+            texts << a->text();
+        QStringList expected = {QStringLiteral("Left"),          QStringLiteral("Right"),
+                                QStringLiteral("Middle"),        QStringLiteral("Forward"),
+                                QStringLiteral("Back"),          QStringLiteral("Basic"),
+                                QStringLiteral("Windows"),       QStringLiteral("Advance"),
+                                QStringLiteral("Media"),         QStringLiteral("DPI"),
+                                QStringLiteral("Profile Menu"),  QStringLiteral("Polling Rate"),
+                                QStringLiteral("Macro Manager"), QStringLiteral("Led Switch"),
+                                QStringLiteral("Button Off")};
+        if (offered)
+            expected.insert(13, QStringLiteral("GunFile Manager"));
+        QCOMPARE(texts, expected);
+    }
+
+    void markersFollowTheModel_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QList<int>>("entries");
+        QTest::addColumn<QList<int>>("columns"); // -1: no marker
+        QTest::addRow("NX-19: six buttons and the wheel")
+            << QStringLiteral("NX-19") << QList<int>{0, 5, 6, 20, 40, 41}
+            << QList<int>{0, 5, -1, -1, 6, 7};
+        QTest::addRow("NX-14: seven buttons, twelve side keys and the wheel")
+            << QStringLiteral("NX-14") << QList<int>{0, 6, 7, 20, 31, 32, 40, 41}
+            << QList<int>{0, 6, -1, 0, 11, -1, 7, 8};
+        QTest::addRow("NX-05: eight buttons, its fixed entry has no marker")
+            << QStringLiteral("NX-05") << QList<int>{7, 8, 40} << QList<int>{7, -1, 8};
+    }
+
+    void markersFollowTheModel()
+    {
+        QFETCH(QString, product);
+        QFETCH(QList<int>, entries);
+        QFETCH(QList<int>, columns);
+        makePanel(product);
+        for (int i = 0; i < entries.size(); ++i) {
+            const QRect at = m_panel->marker(entries[i])->geometry();
+            if (columns[i] < 0)
+                QVERIFY2(at.isEmpty(), qPrintable(QString::number(entries[i])));
+            else
+                QCOMPARE(at, QRect(27 + 32 * columns[i], 20, 25, 25));
+        }
+    }
+
+    void clickingAMarkerSelectsItsButton_data()
+    {
+        QTest::addColumn<int>("entryNo");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("group");
+        QTest::addRow("front 3") << 2 << 2 << 0;
+        QTest::addRow("side 4") << 23 << 3 << 1;
+        QTest::addRow("scroll down") << 41 << 1 << 2;
+    }
+
+    void clickingAMarkerSelectsItsButton()
+    {
+        QFETCH(int, entryNo);
+        QFETCH(int, index);
+        QFETCH(int, group);
+        makePanel(QStringLiteral("NX-14"));
+        QSignalSpy selected(m_panel.get(), &VornBtnWindow::SelBtnControl);
+        m_panel->marker(entryNo)->click();
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(int(selected.at(0).at(0).value<quint8>()), index);
+        QCOMPARE(int(selected.at(0).at(1).value<quint8>()), group);
+        QVERIFY(m_panel->functionButton(entryNo)->isVisibleTo(m_panel.get()));
+        QVERIFY(!m_panel->functionButton(0)->isVisibleTo(m_panel.get()) || entryNo == 0);
+        QVERIFY(m_panel->marker(entryNo)->isSelected());
+    }
+
+    // The panel inside the window: both show the same button, and the
+    // window answers the panel's refusals and its request for macros.
+    void theWindowAndThePanelShowTheSameButton()
+    {
+        qputenv("KORVALEN_GSETTINGS", "/bin/false");
+        DeviceContext::setProtocolDelayHook([](int) {});
+        installVirtualMice({QStringLiteral("NX-14")});
+        MousecfgWidget window;
+        window.switchTab(MousecfgWidget::TabCustomize);
+        auto *panel = window.panelSet().find<VornBtnWindow>();
+        QVERIFY(panel && panel->isVisibleTo(&window));
+
+        QTest::mouseClick(window.marker(0, 3), Qt::LeftButton);
+        QCOMPARE(panel->selectedGroup(), 0);
+        QCOMPARE(panel->selectedIndex(), 3);
+        QVERIFY(panel->functionButton(3)->isVisibleTo(panel));
+
+        QTest::mouseClick(window.sideButton(), Qt::LeftButton);
+        QCOMPARE(panel->selectedGroup(), 1);
+        QVERIFY(panel->marker(20)->isVisibleTo(panel));
+        QVERIFY(!panel->marker(0)->isVisibleTo(panel));
+        panel->marker(22)->click();
+        QCOMPARE(window.selectedMarker(1), 2);
+        QVERIFY(window.marker(1, 2)->isSelected());
+
+        QTest::mouseClick(window.frontButton(), Qt::LeftButton);
+        QTest::mouseClick(window.marker(0, 0), Qt::LeftButton);
+        ProfileData &shown = store().profiles[store().curProfile];
+        for (int e = 1; e < 42; ++e) {
+            if (shown.BUTTON_INFO[e].Fun == 1)
+                shown.BUTTON_INFO[e].Fun = 2;
+        }
+        panel->action(2)->trigger();
+        QCOMPARE(m_boxTexts,
+                 QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
+        QCOMPARE(shown.BUTTON_INFO[0].Fun, 1);
+
+        QTest::mouseClick(window.marker(0, 1), Qt::LeftButton);
+        panel->action(200)->trigger(); // no macro yet
+        QCOMPARE(window.currentTab(), int(MousecfgWidget::TabMacro));
+    }
+};
+
+QTEST_MAIN(TestButtonPanel)
+#include "tst_buttonpanel.moc"
