@@ -3,16 +3,17 @@
 #include "app/MousecfgWidget.h"
 #include "panels/SettingsPanel.h"
 #include "panels/VornBtnWindow.h"
+#include "panels/VornColorWindow.h"
+#include "panels/VornDPIWindow.h"
+#include "panels/VornLiftOffDistance.h"
+#include "panels/VornPointSpeed.h"
+#include "panels/VornReportRate.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
     // The panels join here in the window's order: buttons, DPI, pointer
     // speed, report rate, lift-off, macros, lighting. Each is built with
-    // the window as parent, then add()ed and wired, e.g.
-    //   auto *buttons = new VornBtnWindow(window);
-    //   add(buttons);
-    //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
-    //                    &MousecfgWidget::slotPopOneClickBox);
+    // the window as parent, then add()ed and wired.
     auto *buttons = new VornBtnWindow(window);
     add(buttons);
     QObject::connect(buttons, &VornBtnWindow::SelBtnControl, window,
@@ -23,6 +24,23 @@ void PanelSet::create(MousecfgWidget *window)
     QObject::connect(window, &MousecfgWidget::markerClicked, buttons,
                      [buttons](int index, int group) { buttons->selectButton(index, group); });
     QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
+    auto *dpi = new VornDPIWindow(window);
+    add(dpi);
+    QObject::connect(window, &MousecfgWidget::dpiStageRefreshed, dpi,
+                     &VornDPIWindow::setCurrentStage);
+    add(new VornPointSpeed(window));
+    auto *rate = new VornReportRate(window);
+    add(rate);
+    QObject::connect(window, &MousecfgWidget::pollRateRefreshed, rate,
+                     &VornReportRate::slotRefreshRate);
+    auto *lift = new VornLiftOffDistance(window);
+    add(lift);
+    QObject::connect(window, &MousecfgWidget::liftRefreshed, lift,
+                     &VornLiftOffDistance::slotRefreshLift);
+    auto *lighting = new VornColorWindow(window);
+    add(lighting);
+    QObject::connect(window, &MousecfgWidget::lightModeSelected, lighting,
+                     &VornColorWindow::slotRefreshLightMode);
 }
 
 void PanelSet::add(SettingsPanel *panel)

@@ -2,6 +2,8 @@
 // window, the event loop.
 
 #include "app/MousecfgWidget.h"
+#include "device/HostActions.h"
+#include "device/hid/VirtualMouseControl.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
 #include "widgets/Skin.h"
@@ -28,6 +30,8 @@ int main(int argc, char *argv[])
     Skin::setApplicationDir(appDir);
     seedDataFolder(appDir);
     Q_INIT_RESOURCE(resources);
+    installHostActions();
+    listenForVirtualMouseControl();
 
     auto *window = new MousecfgWidget;
     if (window->connectedCount() != 0) {

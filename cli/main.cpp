@@ -8,6 +8,7 @@
 #include "device/DeviceContext.h"
 #include "platform/Terminal.h"
 #include "store/DataFolder.h"
+#include "store/StoreContext.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -93,6 +94,9 @@ int main(int argc, char *argv[])
     if (!command)
         return usageError(err, QStringLiteral("unknown command ") + name);
 
+    // The mouse a run works on is its own choice: it never becomes the
+    // window's current product.
+    StoreContext::setRecordsProductChoice(false);
     seedDataFolder(QCoreApplication::applicationDirPath());
     loadDeviceCatalogue();
     restoreVirtualMemory();

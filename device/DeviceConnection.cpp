@@ -24,8 +24,8 @@ QStringList DeviceConnection::refreshDeviceList()
     m_names = DeviceContext::catalogue().connectedNames();
     m_connectedCount = m_names.size();
     if (m_names.size() > 1) {
-        if (!m_names.contains(readProductName()))
-            writeProductName(m_names.first());
+        const QString current = readProductName();
+        writeProductName(m_names.contains(current) ? current : m_names.first());
     } else if (m_names.size() == 1) {
         qCDebug(lcDevice).noquote() << "RefreshMouseList " + m_names.first();
         writeProductName(m_names.first());

@@ -20,6 +20,7 @@ struct State
     ProfileStore deviceStore;
     MacroIndexMap macroIndexMap;
     ProtocolDelayHook delayHook;
+    std::atomic<HostActionHandler> hostActions{nullptr};
 
     State() { catalogue.clear(); }
 };
@@ -101,6 +102,16 @@ const ProtocolDelayHook &protocolDelayHook()
     return state().delayHook;
 }
 
+void setHostActionHandler(HostActionHandler handler)
+{
+    state().hostActions.store(handler);
+}
+
+HostActionHandler hostActionHandler()
+{
+    return state().hostActions.load();
+}
+
 void reset()
 {
     installHid(nullptr);
@@ -109,6 +120,7 @@ void reset()
     s.deviceStore = ProfileStore();
     s.macroIndexMap.clear();
     s.delayHook = nullptr;
+    s.hostActions.store(nullptr);
 }
 
 } // namespace DeviceContext

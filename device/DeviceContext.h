@@ -19,6 +19,10 @@ using MacroIndexMap = std::map<quint8, QString>;
 // Receives each protocol delay instead of sleeping (tests).
 using ProtocolDelayHook = std::function<void(int ms)>;
 
+// Carries out a host action the mouse asks for (codes 0x1F-0x26); false for
+// a code it does not know.
+using HostActionHandler = bool (*)(quint8 code);
+
 // The process-wide state of device access: the catalogue, the HID backend,
 // the two device handles, the device store and the macro index map. Written on the GUI thread only;
 // the reader threads read the handle values.
@@ -52,8 +56,16 @@ MacroIndexMap &macroIndexMap();
 void setProtocolDelayHook(ProtocolDelayHook hook);
 const ProtocolDelayHook &protocolDelayHook();
 
+// The host actions live with the window, the only program that performs
+// them, so that the command-line tool needs no display libraries; the
+// window installs them before it starts the readers. Null (the default):
+// the interface-0 reader decodes the requests and does nothing.
+void setHostActionHandler(HostActionHandler handler);
+HostActionHandler hostActionHandler();
+
 // Forgets everything: handles, catalogue, backend, device store, macro
-// index map and delay hook (tests, and the end of the command-line tool).
+// index map, delay hook and host-action handler (tests, and the end of the
+// command-line tool).
 void reset();
 
 } // namespace DeviceContext

@@ -128,8 +128,8 @@ MemoryWrite dpiStageWrite(const ProfileStore &store, int profile, int stage,
 {
     const DpiInfo &info = store.profiles[profile].DPI_INFO[stage];
     QByteArray data(kStageBytes, '\0');
-    // The fifth stage of this model does not exist on the mouse.
-    data[0] = char(productName == kNx04 && stage == 4 ? 0 : info.used);
+    // A stage the model lacks is always sent disabled.
+    data[0] = char(stage >= dpiStageCount(productName) ? 0 : info.used);
     const std::array<quint8, 4> codes = dpiStageBytes(sensorType(productName), info.x, info.y);
     for (int i = 0; i < 4; ++i)
         data[1 + i] = char(codes[size_t(i)]);

@@ -1,9 +1,8 @@
 #include "device/HostActions.h"
 
-#include "device/DeviceLog.h"
+#include "device/DeviceContext.h"
 #include "platform/HostShell.h"
 #include "platform/KeyPulses.h"
-#include "platform/PointerSpeed.h"
 
 namespace {
 
@@ -38,20 +37,6 @@ const HostAction kHostActions[] = {
 // clang-format on
 
 } // namespace
-
-bool SetPointerSpeed(int speed)
-{
-    int error = 0;
-    if (setSystemPointerSpeed(speed, &error))
-        return true;
-    qCDebug(lcDevice, "Error in SystemParametersInfo :%d", error);
-    return false;
-}
-
-int GetPointerSpeed()
-{
-    return systemPointerSpeed();
-}
 
 bool BrowserBack()
 {
@@ -109,4 +94,9 @@ bool performHostAction(quint8 code)
         }
     }
     return false;
+}
+
+void installHostActions()
+{
+    DeviceContext::setHostActionHandler(&performHostAction);
 }

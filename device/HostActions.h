@@ -1,17 +1,14 @@
 #pragma once
 
+#include "device/HostPointerSpeed.h"
+
 #include <QtGlobal>
 
-// Settings and button functions that take effect on the computer rather
-// than in the mouse. Free functions without state of their own; the
-// operating-system work is done by the platform services behind them.
-
-// Applies a pointer speed (1-20) to the system; the caller passes the
-// mousespeed of the device store's active profile. On failure writes
-// "Error in SystemParametersInfo :<code>" and returns false.
-bool SetPointerSpeed(int speed);
-// The system's pointer speed, 0 when it cannot be read.
-int GetPointerSpeed();
+// Button functions that take effect on the computer rather than in the
+// mouse. Free functions without state of their own; the operating-system
+// work is done by the platform services behind them. They live in the
+// window's library (korvalen_host), not in the core: only the window
+// performs them, and the command-line tool then loads no display library.
 
 // Key pulses: press, 50 ms, release. False when no key events could be
 // sent (the platform service says why in the debug output).
@@ -31,3 +28,6 @@ void OpenMail(bool startProgram);
 // 0x1F-0x26), synchronously on the calling thread. Returns false, doing
 // nothing, for a code outside the table.
 bool performHostAction(quint8 code);
+
+// Makes the interface-0 reader carry out the actions the mouse asks for.
+void installHostActions();

@@ -3,7 +3,7 @@
 #include "device/ButtonUpload.h"
 #include "device/DeviceContext.h"
 #include "device/FeatureCommands.h"
-#include "device/HostActions.h"
+#include "device/HostPointerSpeed.h"
 #include "device/LightingReports.h"
 #include "store/ModelTable.h"
 

@@ -2,10 +2,15 @@
 
 #include "device/DeviceContext.h"
 #include "device/DeviceLog.h"
-#include "device/HostActions.h"
 #include "device/hid/HidApi.h"
 
 std::atomic<int> VornHidReader::s_live{0};
+
+namespace {
+// The pause before every read; a stop request ends it early, so that a
+// reader between two reports never holds up a switch of mice.
+constexpr std::chrono::milliseconds kPause{100};
+} // namespace
 
 VornHidReader::VornHidReader(int interfaceIndex, const char *name, const char *traceWord,
                              const char *stopMessage)
@@ -23,6 +28,21 @@ VornHidReader::~VornHidReader()
     --s_live;
 }
 
+void VornHidReader::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_pauseMutex);
+        isStop = true;
+    }
+    m_pauseEnd.notify_all();
+}
+
+void VornHidReader::pause()
+{
+    std::unique_lock<std::mutex> lock(m_pauseMutex);
+    m_pauseEnd.wait_for(lock, kPause, [this] { return isStop.load(); });
+}
+
 HidDevice *VornHidReader::handle() const
 {
     return m_interfaceIndex == 0 ? DeviceContext::interface0Handle()
@@ -37,7 +57,9 @@ void VornHidReader::run()
     hid.setNonblocking(handle(), 0);
     qCDebug(lcDevice, "%s.", m_name);
     while (!isStop) {
-        msleep(100);
+        pause();
+        if (isStop)
+            break;
         HidDevice *h = handle();
         if (!h)
             continue;
@@ -67,8 +89,11 @@ quint8 VornHidReadThread::hostActionCode(const unsigned char *report)
 
 void VornHidReadThread::decode(const unsigned char *report)
 {
-    if (const quint8 code = hostActionCode(report))
-        performHostAction(code);
+    const quint8 code = hostActionCode(report);
+    if (!code)
+        return;
+    if (const HostActionHandler perform = DeviceContext::hostActionHandler())
+        perform(code);
 }
 
 VornHidReadThread2::VornHidReadThread2()

@@ -3,13 +3,16 @@
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class HidDevice;
 
 // The loop both reader threads share: wait 100 ms, read one input report
 // from the thread's interface (blocking), hand it to decode(). The handle
 // is read afresh from the process-wide value before every use, so a closed
-// handle makes the read fail and a stopped thread then ends.
+// handle makes the read fail and a stopped thread then ends. While the
+// mouse sends nothing the thread sleeps in the read and never wakes.
 class VornHidReader : public QThread
 {
     Q_OBJECT
@@ -23,8 +26,9 @@ public:
     // has ended, and never before.
     static int liveCount() { return s_live.load(); }
 
-    // Asks the loop to end; it does once its current read returns.
-    void stop() { isStop = true; }
+    // Asks the loop to end; it does once its current read returns, or at
+    // once when it is in the pause between reads.
+    void stop();
     bool stopRequested() const { return isStop; }
 
     std::atomic<bool> isStop{false};
@@ -37,8 +41,11 @@ protected:
 
 private:
     HidDevice *handle() const;
+    void pause();
 
     static std::atomic<int> s_live;
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseEnd;
     const int m_interfaceIndex;
     const char *m_name;
     const char *m_traceWord;

@@ -429,10 +429,87 @@
     </message>
 </context>
 <context>
+    <name>VornColorArea</name>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>APPLY</translation>
+    </message>
+</context>
+<context>
+    <name>VornColorWindow</name>
+    <message>
+        <source>BREATHING</source>
+        <translation>BREATHING</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>RAINBOW</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>FULL LIGHTED</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WAVE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>GO WITHOUT TRACE</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REACTIVE</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>FLASH</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7 COLOR BREATHING</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFECT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>BRIGHTNESS</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+</context>
+<context>
     <name>VornComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
         <translation>Combo Key</translation>
+    </message>
+</context>
+<context>
+    <name>VornDPIWindow</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>STAGE %1</source>
+        <translation>STAGE %1</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
     </message>
 </context>
 <context>
@@ -467,6 +544,25 @@
     </message>
 </context>
 <context>
+    <name>VornLiftOffDistance</name>
+    <message>
+        <source>3 mm</source>
+        <translation>3 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>Lift Off Distance</source>
+        <translation>Lift Off Distance</translation>
+    </message>
+</context>
+<context>
     <name>VornMessageBox</name>
     <message>
         <source>Yes</source>
@@ -479,6 +575,40 @@
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>VornPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>POINTER SPEED</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLL SPEED</translation>
+    </message>
+</context>
+<context>
+    <name>VornReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
     </message>
 </context>
 <context>

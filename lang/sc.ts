@@ -429,10 +429,87 @@
     </message>
 </context>
 <context>
+    <name>VornColorArea</name>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>应用</translation>
+    </message>
+</context>
+<context>
+    <name>VornColorWindow</name>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>踏雪无痕</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>按键反应</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>灯效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+</context>
+<context>
     <name>VornComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
         <translation>组合键</translation>
+    </message>
+</context>
+<context>
+    <name>VornDPIWindow</name>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>STAGE %1</source>
+        <translation>档位 %1</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
     </message>
 </context>
 <context>
@@ -467,6 +544,25 @@
     </message>
 </context>
 <context>
+    <name>VornLiftOffDistance</name>
+    <message>
+        <source>3 mm</source>
+        <translation>3 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>Lift Off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+</context>
+<context>
     <name>VornMessageBox</name>
     <message>
         <source>Yes</source>
@@ -479,6 +575,40 @@
     <message>
         <source>Ok</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>VornPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>指针速度</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+</context>
+<context>
+    <name>VornReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
     </message>
 </context>
 <context>

@@ -429,10 +429,87 @@
     </message>
 </context>
 <context>
+    <name>VornColorArea</name>
+    <message>
+        <source>COLOR</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>套用</translation>
+    </message>
+</context>
+<context>
+    <name>VornColorWindow</name>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>恆亮</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>踏雪無痕</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>按鍵反應</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>閃爍</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>燈效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+</context>
+<context>
     <name>VornComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
         <translation>組合鍵</translation>
+    </message>
+</context>
+<context>
+    <name>VornDPIWindow</name>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>STAGE %1</source>
+        <translation>檔位 %1</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 連動</translation>
     </message>
 </context>
 <context>
@@ -467,6 +544,25 @@
     </message>
 </context>
 <context>
+    <name>VornLiftOffDistance</name>
+    <message>
+        <source>3 mm</source>
+        <translation>3 公釐</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 公釐</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 公釐</translation>
+    </message>
+    <message>
+        <source>Lift Off Distance</source>
+        <translation>靜默高度</translation>
+    </message>
+</context>
+<context>
     <name>VornMessageBox</name>
     <message>
         <source>Yes</source>
@@ -479,6 +575,40 @@
     <message>
         <source>Ok</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>VornPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>指標速度</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滾輪速度</translation>
+    </message>
+</context>
+<context>
+    <name>VornReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回報率</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "store/ConfigFile.h"
 
 #include "store/DataFolder.h"
+#include "store/StoreContext.h"
 
 #include <QSettings>
 
@@ -23,12 +24,17 @@ int readLangId()
 
 void writeProductName(const QString &name)
 {
+    StoreContext::pinProduct(name);
+    if (!StoreContext::recordsProductChoice())
+        return;
     QSettings settings(globalConfigPath(), QSettings::IniFormat);
     settings.setValue(kProductName, name);
 }
 
 QString readProductName()
 {
+    if (StoreContext::hasPinnedProduct())
+        return StoreContext::pinnedProduct();
     QSettings settings(globalConfigPath(), QSettings::IniFormat);
     return settings.value(kProductName).toString();
 }

@@ -7,5 +7,9 @@
 // as 0 or an empty string.
 void writeLangId(int id);
 int readLangId();
+// The current product. Writing settles this process on it (see
+// StoreContext::pinProduct) and, where the process records its choice,
+// stores it as "Config/CurrentProductName"; reading gives the settled
+// product, or the stored one while the process has settled on none.
 void writeProductName(const QString &name);
 QString readProductName();

@@ -1,6 +1,7 @@
 #include "store/ModelTable.h"
 
 #include "store/ConfigFile.h"
+#include "store/ProfileData.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -85,6 +86,8 @@ constexpr int kMacroLimit = 20;
 const std::initializer_list<const char *> kLiftOffModels = {"NX-07", "NX-18", "NX-19", "NX-22",
                                                             "NX-25"};
 const std::initializer_list<const char *> kTwoLiftOffDistanceModels = {"NX-18"};
+
+const std::initializer_list<const char *> kFourStageModels = {"NX-04"};
 
 // The 3104 scale rounds to whole hundreds near them and keeps the values in
 // between; two values would round the wrong way and are kept as they are.
@@ -241,4 +244,9 @@ bool usesCompactDpiLayout(const QString &productName)
 int liftOffDistanceCount(const QString &productName)
 {
     return listed(kTwoLiftOffDistanceModels, productName) ? 2 : 3;
+}
+
+int dpiStageCount(const QString &productName)
+{
+    return listed(kFourStageModels, productName) ? kDpiStageCount - 1 : kDpiStageCount;
 }

@@ -46,5 +46,9 @@ int macroLimit(const QString &productName);
 bool sendsLiftOff(const QString &productName);
 bool usesCompactDpiLayout(const QString &productName);
 
+// DPI stages the mouse really has: "NX-04" lacks the fifth of the five
+// stages every record keeps (it is always sent disabled).
+int dpiStageCount(const QString &productName);
+
 // Number of lift-off distances the lift-off menu offers (2 or 3).
 int liftOffDistanceCount(const QString &productName);

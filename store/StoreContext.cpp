@@ -8,6 +8,19 @@ ProfileStore &editedStore()
     return store;
 }
 
+struct ProductChoice
+{
+    bool pinned = false;
+    QString name;
+    bool records = true;
+};
+
+ProductChoice &productChoice()
+{
+    static ProductChoice choice;
+    return choice;
+}
+
 } // namespace
 
 ProfileStore &StoreContext::store()
@@ -15,7 +28,34 @@ ProfileStore &StoreContext::store()
     return editedStore();
 }
 
+bool StoreContext::hasPinnedProduct()
+{
+    return productChoice().pinned;
+}
+
+QString StoreContext::pinnedProduct()
+{
+    return productChoice().name;
+}
+
+void StoreContext::pinProduct(const QString &productName)
+{
+    productChoice().pinned = true;
+    productChoice().name = productName;
+}
+
+bool StoreContext::recordsProductChoice()
+{
+    return productChoice().records;
+}
+
+void StoreContext::setRecordsProductChoice(bool records)
+{
+    productChoice().records = records;
+}
+
 void StoreContext::reset()
 {
     editedStore() = ProfileStore();
+    productChoice() = ProductChoice();
 }

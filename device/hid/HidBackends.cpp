@@ -24,9 +24,6 @@ HidBackendSelection createHidApiFromEnvironment()
             for (const QString &name : names)
                 backend->failNthReport(name, failing);
         }
-        const QString control = qEnvironmentVariable("KORVALEN_VIRTUAL_MOUSE_CONTROL");
-        if (!control.isEmpty())
-            backend->listen(control);
         selection.virtualMice = backend.get();
         selection.api = std::move(backend);
     } else {

@@ -13,7 +13,8 @@ struct HidBackendSelection
 
 // Chooses the backend from the environment:
 //   KORVALEN_VIRTUAL_MOUSE=NX-19[,NX-05...]  virtual mice instead of hidapi
-//   KORVALEN_VIRTUAL_MOUSE_CONTROL=PATH      their control socket
+//   KORVALEN_VIRTUAL_MOUSE_CONTROL=PATH      their control socket (opened by
+//                                            listenForVirtualMouseControl())
 //   KORVALEN_VIRTUAL_MOUSE_FAIL=N            their n-th feature report fails
 //   KORVALEN_HID_TRACE=FILE                  trace every report to FILE
 HidBackendSelection createHidApiFromEnvironment();

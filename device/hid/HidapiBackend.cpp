@@ -1,6 +1,7 @@
 #include "device/hid/HidapiBackend.h"
 
 #include "device/DeviceLog.h"
+#include "platform/InputReportNode.h"
 
 #include <QAtomicInt>
 #include <QReadWriteLock>
@@ -8,21 +9,29 @@
 #include <hidapi/hidapi.h>
 
 // hidapi does not wake a thread blocked in hid_read() when another thread
-// closes the device, and frees the device under it. A blocking read is
-// therefore done in short slices that watch the closing flag, and close()
-// waits for every call in flight before it lets hidapi free the device.
+// closes the device, and frees the device under it. Input reports are
+// therefore read from a node of our own whose wait close() can end (the
+// readers then sleep until the mouse sends something); where there is no
+// such node, a blocking read is done in short slices that watch the closing
+// flag. Either way close() waits for every call in flight before it lets
+// hidapi free the device.
 class HidapiBackend::Handle final : public HidDevice
 {
 public:
-    explicit Handle(hid_device *device) : m_device(device) {}
+    Handle(hid_device *device, std::unique_ptr<InputReportNode> node)
+        : m_device(device), m_node(std::move(node))
+    {}
 
     hid_device *m_device;
+    std::unique_ptr<InputReportNode> m_node;
     QReadWriteLock m_lock; // read: a call in flight; write: closing
     QAtomicInt m_closing = 0;
     QAtomicInt m_nonblocking = 0;
 };
 
 namespace {
+// Short enough that closing a handle without a node of its own still ends
+// a blocked read well within 100 ms.
 constexpr int kReadSliceMs = 50;
 } // namespace
 
@@ -77,10 +86,11 @@ QByteArray HidapiBackend::normalizePath(const QByteArray &path)
 
 HidDevice *HidapiBackend::openPath(const QByteArray &path)
 {
-    hid_device *device = hid_open_path(normalizePath(path).constData());
+    const QByteArray normalized = normalizePath(path);
+    hid_device *device = hid_open_path(normalized.constData());
     if (!device)
         return nullptr;
-    auto handle = std::make_unique<Handle>(device);
+    auto handle = std::make_unique<Handle>(device, InputReportNode::open(normalized));
     Handle *raw = handle.get();
     QMutexLocker locker(&m_handlesMutex);
     m_handles.push_back(std::move(handle));
@@ -97,10 +107,14 @@ void HidapiBackend::close(HidDevice *device)
     Handle *h = handle(device);
     if (!h || h->m_closing.fetchAndStoreOrdered(1))
         return;
-    // Waits at most one read slice for a blocked reader to notice.
+    if (h->m_node)
+        h->m_node->interrupt();
+    // Without a node, waits at most one read slice for a blocked reader to
+    // notice.
     QWriteLocker locker(&h->m_lock);
     hid_close(h->m_device);
     h->m_device = nullptr;
+    h->m_node.reset();
 }
 
 int HidapiBackend::setNonblocking(HidDevice *device, int nonblock)
@@ -125,6 +139,8 @@ int HidapiBackend::read(HidDevice *device, unsigned char *data, std::size_t leng
         return -1;
     if (timeoutMs < 0 && h->m_nonblocking.loadRelaxed())
         timeoutMs = 0;
+    if (h->m_node)
+        return h->m_node->read(data, length, timeoutMs);
     if (timeoutMs >= 0 && timeoutMs <= kReadSliceMs)
         return hid_read_timeout(h->m_device, data, length, timeoutMs);
 

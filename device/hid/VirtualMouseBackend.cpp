@@ -2,7 +2,6 @@
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceLog.h"
-#include "device/hid/VirtualMouseControl.h"
 #include "store/DataFolder.h"
 
 #include <QDeadlineTimer>
@@ -379,13 +378,6 @@ quint16 VirtualMouseBackend::releaseNumber(const QByteArray &path)
     int interfaceIndex = 0;
     const Mouse *mouse = findByPath(path, &interfaceIndex);
     return mouse && mouse->plugged ? mouse->release : 0;
-}
-
-bool VirtualMouseBackend::listen(const QString &socketPath)
-{
-    if (!m_control)
-        m_control = new VirtualMouseControl(this, this);
-    return m_control->listen(socketPath);
 }
 
 bool VirtualMouseBackend::plug(const QString &name)

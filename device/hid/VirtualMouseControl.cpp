@@ -1,5 +1,6 @@
 #include "device/hid/VirtualMouseControl.h"
 
+#include "device/DeviceContext.h"
 #include "device/DeviceLog.h"
 #include "device/hid/VirtualMouseBackend.h"
 
@@ -30,6 +31,22 @@ VirtualMouseControl::VirtualMouseControl(VirtualMouseBackend *backend, QObject *
 {}
 
 VirtualMouseControl::~VirtualMouseControl() = default;
+
+// Defined here rather than with the rest of the backend, so that only the
+// programs that offer the socket link Qt Network.
+bool VirtualMouseBackend::listen(const QString &socketPath)
+{
+    if (!m_control)
+        m_control = new VirtualMouseControl(this, this);
+    return m_control->listen(socketPath);
+}
+
+bool listenForVirtualMouseControl()
+{
+    const QString socketPath = qEnvironmentVariable("KORVALEN_VIRTUAL_MOUSE_CONTROL");
+    VirtualMouseBackend *mice = socketPath.isEmpty() ? nullptr : DeviceContext::virtualMice();
+    return mice && mice->listen(socketPath);
+}
 
 bool VirtualMouseControl::listen(const QString &socketPath)
 {

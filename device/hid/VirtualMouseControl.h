@@ -14,6 +14,9 @@ class VirtualMouseBackend;
 //   memory NAME ADDR LEN (answer: hex) | refreshes NAME (answer: area codes)
 //
 // NAME may contain spaces; numbers are decimal or 0x-prefixed hex.
+//
+// It lives in korvalen_vmcontrol, outside the core: only the window offers
+// the socket, and korvalen-ctl then needs no Qt Network.
 class VirtualMouseControl final : public QObject
 {
     Q_OBJECT
@@ -32,3 +35,8 @@ private:
     VirtualMouseBackend *m_backend;
     QLocalServer *m_server = nullptr;
 };
+
+// When KORVALEN_VIRTUAL_MOUSE_CONTROL names a socket and the process-wide
+// backend has virtual mice, they listen there. False otherwise, or when the
+// socket cannot be made.
+bool listenForVirtualMouseControl();

@@ -193,14 +193,7 @@ private slots:
                              QStringLiteral("--trace"), trace, QStringLiteral("apply")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
-        QFile file(trace);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QStringList frames;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> parts = line.split(' ');
-            if (parts.size() >= 4 && parts.at(1) == "set_feature")
-                frames << QString::fromLatin1(parts.at(3)) + (parts.size() > 4 ? " ERR" : "");
-        }
+        const QStringList frames = tracedFeatureReports(trace);
         // 2 + 2 + 6 lighting + 2 + 1 + 7 + 25 + 2 + 1 + 40 buttons + 5.
         QCOMPARE(frames.size(), 93 - 1);
         QCOMPARE(frames.first(), QStringLiteral("02f50000000000000000000000000000"));
@@ -234,6 +227,52 @@ private slots:
         QCOMPARE(ctl(virt + QStringList{QStringLiteral("switch"), QStringLiteral("2")}).status, 0);
         const Run after = ctl(virt + QStringList{QStringLiteral("verify")});
         QCOMPARE(after.status, 0);
+    }
+
+    // A run works on the mouse it chose and never makes that the window's
+    // current product; runs for two mice at once each send their own.
+    void eachRunKeepsItsOwnMouse()
+    {
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        loadDeviceCatalogue();
+        const QString nx19 = QStringLiteral("NX-19"), nx05 = QStringLiteral("NX-05");
+        const QString rows[] = {QString::number(DeviceContext::catalogue().indexOfName(nx19)),
+                                QString::number(DeviceContext::catalogue().indexOfName(nx05))};
+        QSettings(globalConfigPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Config/CurrentProductName"), nx19);
+
+        const QStringList both = {QStringLiteral("--virtual"), nx19 + QLatin1Char(',') + nx05};
+        const auto trace = [this](int run, int mouse) {
+            return m_home->path() + QStringLiteral("/trace-%1-%2.txt").arg(run).arg(mouse);
+        };
+        QStringList alone[2];
+        for (int m = 0; m < 2; ++m) {
+            QCOMPARE(
+                ctl(both + QStringList{QStringLiteral("--trace"), trace(0, m),
+                                       QStringLiteral("apply"), QStringLiteral("--mouse"), rows[m]})
+                    .status,
+                0);
+            alone[m] = tracedFeatureReports(trace(0, m));
+        }
+        QVERIFY(alone[0] != alone[1]);
+        for (int run = 1; run <= 3; ++run) {
+            std::unique_ptr<QProcess> processes[2];
+            for (int m = 0; m < 2; ++m) {
+                processes[m] =
+                    startCtl(*m_home, both + QStringList{QStringLiteral("--trace"), trace(run, m),
+                                                         QStringLiteral("apply"),
+                                                         QStringLiteral("--mouse"), rows[m]});
+            }
+            for (int m = 0; m < 2; ++m) {
+                QCOMPARE(finishCtl(*processes[m]).status, 0);
+                QCOMPARE(tracedFeatureReports(trace(run, m)), alone[m]);
+            }
+        }
+        QCOMPARE(ctl({QStringLiteral("--virtual"), nx05, QStringLiteral("apply")}).status, 0);
+        QCOMPARE(QSettings(globalConfigPath(), QSettings::IniFormat)
+                     .value(QStringLiteral("Config/CurrentProductName"))
+                     .toString(),
+                 nx19);
     }
 
     // A desktop without a pointer-speed setting is warned about; the mouse

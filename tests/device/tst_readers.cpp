@@ -8,6 +8,31 @@
 
 #include <QtTest>
 
+namespace {
+
+// The host actions the interface-0 reader asked for, in order.
+QList<int> &performedActions()
+{
+    static QList<int> codes;
+    return codes;
+}
+QMutex performedMutex;
+
+bool recordHostAction(quint8 code)
+{
+    QMutexLocker locker(&performedMutex);
+    performedActions() << code;
+    return true;
+}
+
+QList<int> performed()
+{
+    QMutexLocker locker(&performedMutex);
+    return performedActions();
+}
+
+} // namespace
+
 // The two reader threads over a virtual mouse.
 class TestReaders : public QObject
 {
@@ -97,6 +122,44 @@ private slots:
         QCOMPARE(int(VornHidReadThread::hostActionCode(
                      reinterpret_cast<const unsigned char *>(report.constData()))),
                  code);
+    }
+
+    void hostActionButtonsReachTheInstalledActions()
+    {
+        open();
+        {
+            QMutexLocker locker(&performedMutex);
+            performedActions().clear();
+        }
+        DeviceContext::setHostActionHandler(&recordHostAction);
+        VornHidReadThread reader;
+        reader.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->pressHostAction(QStringLiteral("NX-19"), 0x24));
+        QVERIFY(m_mice->queueInputReport(QStringLiteral("NX-19"), 0,
+                                         QByteArray("\x01\xFF\x27\x00\x00\x00\x00\x00", 8)));
+        QVERIFY(m_mice->pressHostAction(QStringLiteral("NX-19"), 0x1F));
+        QTRY_COMPARE(performed(), (QList<int>{0x24, 0x1F}));
+        reader.stop();
+        closeDevice();
+        QVERIFY(reader.wait(1000));
+    }
+
+    void aStopEndsTheReaderInItsPause()
+    {
+        open();
+        VornHidReadThread2 reader;
+        QSignalSpy rate(&reader, &VornHidReadThread2::RefreshPollRate);
+        reader.start();
+        QTest::qWait(150);
+        QVERIFY(m_mice->switchReportRate(QStringLiteral("NX-19"), 8));
+        QTRY_COMPARE(rate.count(), 1); // now in the pause before the next read
+        QElapsedTimer clock;
+        clock.start();
+        reader.stop();
+        QVERIFY(reader.wait(1000));
+        QVERIFY(clock.elapsed() < 30);
+        closeDevice();
     }
 
     void withoutAMouseTheThreadsEndAtOnceAndSayNothing()

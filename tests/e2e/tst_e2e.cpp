@@ -1,6 +1,7 @@
 #include "common/TestHome.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QRegularExpression>
@@ -152,6 +153,24 @@ private:
         qInfo("screenshot: %s", qPrintable(file));
     }
 
+    // The screen now, and the part of it at a design rectangle of the window.
+    QImage grabScreen(const QString &name)
+    {
+        screenshot(name);
+        return QImage(m_output + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
+    static QImage region(const QImage &screen, const QRect &window, const QRect &design)
+    {
+        return screen.copy(design.translated(window.topLeft()));
+    }
+
+    // The centre of tab i (LIGHTING, CUSTOMIZE, DPI, MACRO).
+    static QPoint tabCentre(const QRect &window, int i)
+    {
+        return window.topLeft() + QPoint(69 + 77, 268 + 34 * i + 14);
+    }
+
     static void click(const QPoint &at)
     {
         tool({QStringLiteral("xdotool"), QStringLiteral("mousemove"), QString::number(at.x()),
@@ -290,6 +309,116 @@ private slots:
         QVERIFY(ctl.waitForFinished(60000));
         QCOMPARE(ctl.exitCode(), 0);
         QCOMPARE(reports(toolTrace), fromWindow);
+    }
+
+    void theMouseButtonsShowInTheDpiAndLightingPanels()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QRect window;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(window = windowOfSize(app.processId(), QSize(999, 640))).isNull(), 10000);
+        QTest::qWait(500);
+        const QRect dpiPanel(286, 75, 456, 386);
+        const QRect lightingPanel(285, 342, 664, 199);
+
+        click(tabCentre(window, 2));
+        QTest::qWait(500);
+        const int sent = reports(m_trace).size();
+        const QImage stage1 = grabScreen(QStringLiteral("dpi-stage-1"));
+        QCOMPARE(control(QStringLiteral("dpi NX-19 3")), QStringLiteral("ok"));
+        QTest::qWait(800);
+        const QImage stage4 = grabScreen(QStringLiteral("dpi-stage-4-from-the-mouse"));
+        QVERIFY(region(stage1, window, dpiPanel) != region(stage4, window, dpiPanel));
+
+        click(tabCentre(window, 0));
+        QTest::qWait(500);
+        const QImage wave = grabScreen(QStringLiteral("lighting-wave"));
+        // Class 3: effect code 0 is OFF.
+        QCOMPARE(control(QStringLiteral("light NX-19 0 0")), QStringLiteral("ok"));
+        QTest::qWait(800);
+        const QImage off = grabScreen(QStringLiteral("lighting-off-from-the-mouse"));
+        QVERIFY(region(wave, window, lightingPanel) != region(off, window, lightingPanel));
+        QCOMPARE(reports(m_trace).size(), sent);
+        stop(app);
+    }
+
+    void applyAfterChangingAStageSendsWhatTheToolSends()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QRect window;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(window = windowOfSize(app.processId(), QSize(999, 640))).isNull(), 10000);
+        QTest::qWait(500);
+        click(tabCentre(window, 2));
+        QTest::qWait(300);
+        // The DPI panel is at 286,75: the stage-3 button's indicator, then
+        // the far end of stage 2's X bar (one step up per click).
+        click(window.topLeft() + QPoint(286 + 44, 75 + 30 + 71 * 2 + 12));
+        click(window.topLeft() + QPoint(286 + 66 + 320, 75 + 30 + 71 + 32 + 4));
+        QTest::qWait(300);
+        screenshot(QStringLiteral("dpi-stage-changed"));
+        const int from = lineCount(m_trace);
+        click(window.topLeft() + QPoint(835 + 55, 556 + 13));
+        int last = -1;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000) {
+            QTest::qWait(1500);
+            const int now = reports(m_trace, from).size();
+            if (now > 0 && now == last)
+                break;
+            last = now;
+        }
+        const QStringList fromWindow = reports(m_trace, from);
+        stop(app);
+        QSettings profile(m_home->dataHome() +
+                              QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/Profile 1.prof"),
+                          QSettings::IniFormat);
+        QCOMPARE(profile.value(QStringLiteral("PROFILE/dpi")).toInt(), 2);
+        // NX-19 starts stage 2 at 39 with X and Y linked.
+        const int x = profile.value(QStringLiteral("PROFILE/DPI_INFO_1_x")).toInt();
+        QVERIFY2(x > 39, qPrintable(QString::number(x)));
+        QCOMPARE(profile.value(QStringLiteral("PROFILE/DPI_INFO_1_y")).toInt(), x);
+
+        const QString toolTrace = m_home->path() + QStringLiteral("/tool.txt");
+        QProcess ctl;
+        QProcessEnvironment env = environment(QStringLiteral("NX-19"));
+        env.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"));
+        env.remove(QStringLiteral("KORVALEN_HID_TRACE"));
+        ctl.setProcessEnvironment(env);
+        ctl.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
+                  {QStringLiteral("--virtual"), QStringLiteral("NX-19"), QStringLiteral("--trace"),
+                   toolTrace, QStringLiteral("apply")});
+        QVERIFY(ctl.waitForFinished(60000));
+        QCOMPARE(ctl.exitCode(), 0);
+        QCOMPARE(reports(toolTrace), fromWindow);
+    }
+
+    void screenshotsOfTheTabs_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addRow("NX-19") << "NX-19";
+        QTest::addRow("NX-23, lighting class 4") << "NX-23";
+    }
+
+    void screenshotsOfTheTabs()
+    {
+        QFETCH(QString, model);
+        QProcess app;
+        QVERIFY(start(app, model));
+        QRect window;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(window = windowOfSize(app.processId(), QSize(999, 640))).isNull(), 10000);
+        QTest::qWait(500);
+        const char *tabs[] = {"lighting", "customize", "dpi"};
+        for (int i = 0; i < 3; ++i) {
+            click(tabCentre(window, i));
+            QTest::qWait(400);
+            screenshot(QStringLiteral("tab-%1-%2").arg(model, QLatin1String(tabs[i])));
+        }
+        stop(app);
     }
 
     void withoutAMouseOnlyTheTrayRemains()

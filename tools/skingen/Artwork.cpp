@@ -587,6 +587,7 @@ QVector<Image> allImages()
             add(QStringLiteral("mouse/%1_Side.png").arg(model),
                 [model] { return sidePicture(model); });
     }
+    images += settingsPanelImages();
     return images;
 }
 

@@ -16,6 +16,8 @@ struct Image
 };
 
 QVector<Image> allImages();
+// The settings panels' share of them.
+QVector<Image> settingsPanelImages();
 
 // The two icons compiled into the program (":/yes_Btn", ":/no_Btn").
 QImage resourceIcon(bool yes);

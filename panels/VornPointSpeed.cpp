@@ -1,0 +1,99 @@
+#include "panels/VornPointSpeed.h"
+
+#include "panels/PanelLog.h"
+#include "panels/PanelStyle.h"
+#include "store/ProfileData.h"
+#include "widgets/DesignLayout.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornLabel.h"
+#include "widgets/VornSlider.h"
+
+#include <QSpinBox>
+
+namespace {
+
+QRect scaledRect(int x, int y, int w, int h)
+{
+    return QRect(UiScale::scaled(x), UiScale::scaled(y), UiScale::scaled(w), UiScale::scaled(h));
+}
+
+} // namespace
+
+VornPointSpeed::VornPointSpeed(QWidget *parent)
+    : SettingsPanel(parent)
+    , m_pointerLabel(new VornLabel(QString(), this))
+    , m_scrollLabel(new VornLabel(QString(), this))
+    , m_slider(new VornSlider(Qt::Horizontal, this))
+    , m_scroll(new QSpinBox(this))
+{
+    setObjectName(QStringLiteral("pointSpeedPanel"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("VornPointSpeed {background-color: rgb(33,35,35);}"
+                                 "QSpinBox {background-color: rgb(20,20,20); color: white;"
+                                 " border: 1px solid rgb(70,70,70);}"));
+    m_slider->setObjectName(QStringLiteral("pointerSpeedSlider"));
+    m_scroll->setObjectName(QStringLiteral("scrollSpeedField"));
+    m_slider->setRange(1, 20);
+    m_slider->setSingleStep(1);
+    m_slider->setPageStep(1);
+    m_scroll->setRange(1, 20);
+    connect(m_slider, &QSlider::valueChanged, this, &VornPointSpeed::onSliderValue);
+    connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this,
+            &VornPointSpeed::sValueChangedSlot);
+    retranslate();
+    rescale();
+}
+
+QRect VornPointSpeed::designRect() const
+{
+    return DesignLayout::kPointSpeedPanel;
+}
+
+void VornPointSpeed::loadRecord(ProfileStore &store)
+{
+    setRecord(&store.profiles[store.curProfile % kProfileCount]);
+}
+
+void VornPointSpeed::setRecord(ProfileData *rec)
+{
+    // Showing the record is not an edit of it.
+    m_record = nullptr;
+    m_slider->setValue(rec->mousespeed);
+    m_scroll->setValue(rec->scrollspeed);
+    m_record = rec;
+    const QFont font = UiScale::languageFont();
+    m_pointerLabel->setFont(font);
+    m_scrollLabel->setFont(font);
+}
+
+void VornPointSpeed::onSliderValue(int value)
+{
+    if (sender() != m_slider || !m_record)
+        return;
+    qCDebug(lcPanels, "slider_clicked 1 = %d", value);
+    m_record->mousespeed = quint8(value);
+}
+
+void VornPointSpeed::sValueChangedSlot(int value)
+{
+    if (!m_record)
+        return;
+    qCDebug(lcPanels, "slider_clicked 1 = %d", value);
+    m_record->scrollspeed = quint8(value);
+}
+
+void VornPointSpeed::retranslate()
+{
+    m_pointerLabel->setText(tr("POINTER SPEED"));
+    m_scrollLabel->setText(tr("SCROLL SPEED"));
+}
+
+void VornPointSpeed::rescale()
+{
+    m_pointerLabel->setGeometry(scaledRect(16, 10, 200, 20));
+    m_slider->setGeometry(scaledRect(16, 40, 280, 22));
+    m_scrollLabel->setGeometry(scaledRect(320, 10, 120, 20));
+    m_scroll->setGeometry(scaledRect(320, 38, 70, 24));
+    m_scroll->setFont(UiScale::languageFont());
+    m_slider->setStyleSheet(levelSliderStyle(QStringLiteral("pspeed.png")));
+}

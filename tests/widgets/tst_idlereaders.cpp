@@ -1,0 +1,168 @@
+#include "common/CatalogueFile.h"
+#include "common/StandinMouse.h"
+#include "common/TestHome.h"
+#include "common/ThreadWakeups.h"
+
+#include "app/MousecfgWidget.h"
+#include "device/DeviceContext.h"
+#include "device/hid/HidapiBackend.h"
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+#include "store/StoreContext.h"
+#include "widgets/ShellState.h"
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornMessageBox.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+// The window's two readers over the real hidapi backend and a stand-in
+// hidapi library whose mouse never speaks unless told to: they must sleep
+// while it is silent, hand on a report as soon as it comes, and end at
+// once when the window goes.
+namespace {
+
+const QString kReaderThreads = QStringLiteral("VornHidReadThre"); // 15 characters kept
+constexpr int kReaderPauseMs = 100;
+
+quint8 activeRate()
+{
+    const ProfileStore &store = StoreContext::store();
+    return store.profiles[store.curProfile % kProfileCount].pollrate;
+}
+
+// Spins the event loop until the active profile's report rate is rate;
+// returns the milliseconds that took, or -1 after a second.
+qint64 msUntilRate(quint8 rate, const QElapsedTimer &since)
+{
+    while (since.elapsed() < 1000) {
+        if (activeRate() == rate)
+            return since.elapsed();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        QThread::usleep(200);
+    }
+    return -1;
+}
+
+QByteArray rateReport(quint8 rate)
+{
+    return QByteArray("\x08\x06", 2) + char(rate) + QByteArray(5, '\0');
+}
+
+} // namespace
+
+class TestIdleReaders : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<StandinMouse> m_mouse;
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        qputenv("KORVALEN_GSETTINGS", "/bin/false");
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        const CatalogueRow mouse = row(QStringLiteral("NX-19"), 0x13);
+        writeCatalogue({mouse});
+        writeProductName(mouse.name);
+        m_mouse = std::make_unique<StandinMouse>(m_home->path() + QStringLiteral("/hid"), mouse);
+        QVERIFY(m_mouse->isValid());
+        DeviceContext::reset();
+        DeviceContext::installHid(std::make_unique<HidapiBackend>());
+        DeviceContext::setProtocolDelayHook([](int) {});
+        StoreContext::reset();
+        ShellState::reset();
+        UiScale::reset();
+        VornMessageBox::setExecHook([](VornMessageBox *) { return 1; });
+    }
+
+    void cleanup()
+    {
+        VornMessageBox::setExecHook(nullptr);
+        DeviceContext::reset();
+        StoreContext::reset();
+        m_mouse.reset();
+        m_home.reset();
+    }
+
+    void silentMouseLeavesTheReadersAsleep()
+    {
+        MousecfgWidget window;
+        QCOMPARE(window.connectedCount(), 1);
+        QVERIFY(window.readersRunning());
+        QTRY_COMPARE(threadWakeups(kReaderThreads).size(), 2);
+        QTest::qWait(2 * kReaderPauseMs); // both past their first pause
+
+        const long callsBefore = StandinMouse::readCalls();
+        const auto before = threadWakeups(kReaderThreads);
+        QTest::qWait(10000);
+        const auto after = threadWakeups(kReaderThreads);
+        const long calls = StandinMouse::readCalls() - callsBefore;
+        const qint64 wakeups = wakeupsBetween(before, after);
+        qInfo("10 s idle: %ld hidapi read calls, %lld reader wake-ups", calls, wakeups);
+        QCOMPARE(after.size(), 2);
+        QVERIFY2(calls + wakeups <= 20, "the readers poll a silent mouse");
+    }
+
+    void reportsReachTheWindowWithinThePause()
+    {
+        MousecfgWidget window;
+        QVERIFY(window.readersRunning());
+        QTest::qWait(3 * kReaderPauseMs); // blocked in their reads now
+
+        // A report to a reader asleep in its read is handed on at once; one
+        // right behind it waits out the reader's pause first.
+        const quint8 firstRate = activeRate() == 3 ? 4 : 3;
+        const quint8 secondRate = firstRate + 2;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(m_mouse->queueReport(1, rateReport(firstRate)));
+        const qint64 first = msUntilRate(firstRate, clock);
+        clock.restart();
+        QVERIFY(m_mouse->queueReport(1, rateReport(secondRate)));
+        const qint64 second = msUntilRate(secondRate, clock);
+        qInfo("report to slot: %lld ms asleep in the read, %lld ms right behind another", first,
+              second);
+        QVERIFY(first >= 0 && first <= kReaderPauseMs + 20);
+        QVERIFY(second >= 0 && second <= kReaderPauseMs + 20);
+    }
+
+    void closingTheWindowEndsTheReadersAtOnce_data()
+    {
+        QTest::addColumn<bool>("inThePause");
+        QTest::addRow("asleep in the read") << false;
+        QTest::addRow("in the pause after a report") << true;
+    }
+
+    void closingTheWindowEndsTheReadersAtOnce()
+    {
+        QFETCH(bool, inThePause);
+        auto window = std::make_unique<MousecfgWidget>();
+        QVERIFY(window->readersRunning());
+        QTRY_COMPARE(threadWakeups(kReaderThreads).size(), 2);
+        QTest::qWait(3 * kReaderPauseMs);
+        if (inThePause) {
+            const quint8 rate = activeRate() == 3 ? 4 : 3;
+            QElapsedTimer sent;
+            sent.start();
+            QVERIFY(m_mouse->queueReport(1, rateReport(rate)));
+            QVERIFY(msUntilRate(rate, sent) >= 0);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        window.reset();
+        while (!threadWakeups(kReaderThreads).isEmpty() && clock.elapsed() < 1000)
+            QThread::usleep(500);
+        const qint64 ms = clock.elapsed();
+        qInfo("readers ended %lld ms after the window began to close", ms);
+        QVERIFY(ms < 100);
+    }
+};
+
+QTEST_MAIN(TestIdleReaders)
+#include "tst_idlereaders.moc"
