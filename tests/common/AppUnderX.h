@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
