@@ -1,38 +1,13 @@
 #include "app/MouseView.h"
 
-#include "app/MouseLayout.h"
+#include "store/ModelTable.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 #include "widgets/Skin.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-
-namespace {
-
-// Models whose scroll markers are drawn as a wheel.
-bool usesWheelScrollMarkers(const QString &product)
-{
-    static const QStringList models = {
-        QStringLiteral("NX-55"), QStringLiteral("NX-56"), QStringLiteral("NX-57"),
-        QStringLiteral("NX-34"), QStringLiteral("NX-35"), QStringLiteral("NX-30"),
-        QStringLiteral("NX-27"), QStringLiteral("NX-26"), QStringLiteral("NX-49"),
-        QStringLiteral("NX-50"), QStringLiteral("NX-52"), QStringLiteral("NX-07"),
-        QStringLiteral("NX-09"), QStringLiteral("NX-46"), QStringLiteral("NX-10"),
-        QStringLiteral("NX-33"), QStringLiteral("NX-39"), QStringLiteral("NX-40"),
-        QStringLiteral("NX-41"), QStringLiteral("NX-51"), QStringLiteral("NX-42"),
-        QStringLiteral("NX-43"), QStringLiteral("NX-44"), QStringLiteral("NX-53"),
-        QStringLiteral("NX-31"), QStringLiteral("NX-28"), QStringLiteral("NX-08"),
-        QStringLiteral("NX-05"), QStringLiteral("NX-15"), QStringLiteral("NX-20"),
-        QStringLiteral("NX-17"), QStringLiteral("NX-19"), QStringLiteral("NX-18"),
-        QStringLiteral("NX-25"), QStringLiteral("NX-16"), QStringLiteral("NX-11"),
-        QStringLiteral("NX-04"), QStringLiteral("NX-06"), QStringLiteral("NX-24"),
-        QStringLiteral("NX-23"), QStringLiteral("NX-21"), QStringLiteral("NX-22"),
-    };
-    return models.contains(product);
-}
-
-} // namespace
 
 MouseView::MouseView(QWidget *window) : QObject(window)
 {

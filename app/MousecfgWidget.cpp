@@ -3,6 +3,7 @@
 #include "app/LanguageMenu.h"
 #include "app/ModeMenu.h"
 #include "app/MouseView.h"
+#include "app/ProfileFileCommands.h"
 #include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
@@ -18,8 +19,10 @@
 #include "store/ProfileFile.h"
 #include "store/StoreContext.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
+#include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornLabel.h"
@@ -109,7 +112,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
     buildChrome();
 
-    readSavedNames(m_profileList);
+    m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileButton, m_profileMenu);
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
@@ -119,6 +122,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (speed >= 1 && speed <= 20)
         store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
 
+    // Read once the store is loaded: meeting a new product writes the list.
+    m_profileFiles->reloadList();
+    m_profileFiles->rebuildMenu();
     m_dragging = false;
     m_panelSet.create(this);
     clearMarkerState();
@@ -203,10 +209,7 @@ void MousecfgWidget::buildChrome()
 
     // Every chrome button goes through the one click handler; those
     // without an action only open their menus.
-    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton,
-                                       m_resetAllButton};
-    for (auto *b : m_profileCommands)
-        buttons << b;
+    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton};
     for (int i = 0; i < MouseView::kMarkersPerGroup; ++i)
         buttons << m_view->marker(1, i); // the button panel's own side view handles these
     for (VornPushButton *b : buttons)
@@ -243,6 +246,11 @@ void MousecfgWidget::buildChrome()
         uploadWithProgress();
     });
     onClick(m_okButton, [this] { uploadWithProgress(); });
+    for (int i = 0; i < DesignLayout::kProfileCommandCount; ++i) {
+        onClick(m_profileCommands[size_t(i)],
+                [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
+    }
+    onClick(m_resetAllButton, [this] { m_profileFiles->resetAllProfiles(); });
     layoutChildren();
 }
 
@@ -328,7 +336,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
         WindowBackground::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *event)
@@ -401,6 +409,7 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
 void MousecfgWidget::onModeAction(int index)
 {
     selectMode(index, false);
+    m_profileFiles->rebuildMenu();
     // The mouse holds all five modes already: switch, nothing else.
     SwitchProfile(StoreContext::store(), quint8(index));
     m_nameEdit->setText(StoreContext::store().profileNames[StoreContext::store().curProfile]);
@@ -450,9 +459,21 @@ void MousecfgWidget::slotButtonClicked()
         (*it)();
 }
 
-void MousecfgWidget::uploadWithProgress()
+void MousecfgWidget::uploadWithProgress(bool threaded)
 {
-    VornProcessDialog dialog(this);
+    VornProcessDialog dialog(
+        [](const VornProcessDialog::Progress &progress) {
+            const ProfileStore copy = StoreContext::store();
+            saveStore(copy);
+            progress(50);
+            ApplyStore(copy);
+        },
+        this);
+    if (!threaded) {
+        dialog.startDelayed();
+        dialog.exec();
+        return;
+    }
     auto *thread = new VornProcessThread;
     connect(thread, &VornProcessThread::DoProcessDlg, &dialog, &VornProcessDialog::slotProcessDlg);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -526,7 +547,8 @@ void MousecfgWidget::reloadAfterOpen()
     layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
     showCurrentMode();
-    readSavedNames(m_profileList);
+    m_profileFiles->reloadList();
+    m_profileFiles->rebuildMenu();
     writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
@@ -655,20 +677,15 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 
 void MousecfgWidget::setProfileFileCommandsEnabled(bool enable)
 {
-    // The profile-file commands (choose, add, delete, copy, rename, export,
-    // import, reset) are not offered yet: they are shown, but disabled, and
-    // the name can be read but not edited.
-    const bool offered = enable && kProfileFileCommandsOffered;
     for (VornPushButton *b : m_profileCommands)
-        b->setEnabled(offered);
-    m_resetAllButton->setEnabled(offered);
-    m_profileButton->setEnabled(offered);
-    m_nameEdit->setReadOnly(!kProfileFileCommandsOffered);
+        b->setEnabled(enable);
+    m_resetAllButton->setEnabled(enable);
+    m_profileButton->setEnabled(enable);
 }
 
 void MousecfgWidget::slotProfileNameChange()
 {
-    // Renaming profile files belongs to the profile management.
+    m_profileFiles->renameProfile();
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
@@ -676,10 +693,11 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     // A mode this model has no action for (modes 4 and 5 of a three-mode
     // model) cannot be shown; the report is ignored.
     if (!m_modes->hasMode(iProfile)) {
-        qDebug() << "slotRefreshProfile: no mode" << iProfile;
+        qCDebug(lcUi) << "slotRefreshProfile: no mode" << iProfile;
         return;
     }
     selectMode(iProfile, false);
+    m_profileFiles->rebuildMenu();
     SetPointerSpeed(StoreContext::store().profiles[iProfile].mousespeed);
 }
 

@@ -18,6 +18,7 @@ class DeviceSession;
 class LanguageMenu;
 class ModeMenu;
 class MouseView;
+class ProfileFileCommands;
 class QLabel;
 class QTranslator;
 class VornAction;
@@ -86,6 +87,11 @@ public:
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
     const PanelSet &panelSet() const { return m_panelSet; }
+    ProfileFileCommands *profileFiles() const { return m_profileFiles; }
+
+    // Saves the store and sends it to the mouse behind the progress dialog;
+    // without the thread the update starts 100 ms after the dialog is up.
+    void uploadWithProgress(bool threaded = true);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -149,9 +155,7 @@ private:
     // menu) and routes its clicks through slotButtonClicked.
     void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
-    void uploadWithProgress();
     void setProfileFileCommandsEnabled(bool enable);
-    static constexpr bool kProfileFileCommandsOffered = false;
 
     // scaling
     int m_iDpiVal = 0;
@@ -178,7 +182,7 @@ private:
     VornPushButton *m_profileButton = nullptr;
     VornMenu *m_profileMenu = nullptr;
     VornLabel *m_nameLabel = nullptr;
-    QStringList m_profileList;
+    ProfileFileCommands *m_profileFiles = nullptr;
     std::array<VornPushButton *, 6> m_profileCommands{}; // SAVE LOAD RESET ADD DELETE COPY
     VornPushButton *m_resetAllButton = nullptr;
 

@@ -1,6 +1,8 @@
 #include "app/PanelSet.h"
 
 #include "app/MousecfgWidget.h"
+#include "macro/MacroDialog.h"
+#include "macro/VornMacroSelect.h"
 #include "panels/SettingsPanel.h"
 #include "panels/VornBtnWindow.h"
 #include "panels/VornColorWindow.h"
@@ -8,6 +10,7 @@
 #include "panels/VornLiftOffDistance.h"
 #include "panels/VornPointSpeed.h"
 #include "panels/VornReportRate.h"
+#include "platform/KeyboardCapture.h"
 
 void PanelSet::create(MousecfgWidget *window)
 {
@@ -24,6 +27,7 @@ void PanelSet::create(MousecfgWidget *window)
     QObject::connect(window, &MousecfgWidget::markerClicked, buttons,
                      [buttons](int index, int group) { buttons->selectButton(index, group); });
     QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
+    buttons->setMacroChooser(&VornMacroSelect::choose);
     auto *dpi = new VornDPIWindow(window);
     add(dpi);
     QObject::connect(window, &MousecfgWidget::dpiStageRefreshed, dpi,
@@ -37,6 +41,10 @@ void PanelSet::create(MousecfgWidget *window)
     add(lift);
     QObject::connect(window, &MousecfgWidget::liftRefreshed, lift,
                      &VornLiftOffDistance::slotRefreshLift);
+    auto *macros = new MacroDialog(window, KeyboardCapture::create(window));
+    add(macros);
+    QObject::connect(macros, &MacroDialog::EnableButtonsSignal, window,
+                     &MousecfgWidget::slotEnableButtons);
     auto *lighting = new VornColorWindow(window);
     add(lighting);
     QObject::connect(window, &MousecfgWidget::lightModeSelected, lighting,

@@ -2,8 +2,7 @@
 
 #include "widgets/DesignLayout.h"
 #include "widgets/Skin.h"
-
-#include <QDebug>
+#include "widgets/UiLog.h"
 
 const QPixmap &WindowBackground::pixmap(int sizeClass)
 {
@@ -32,7 +31,7 @@ int WindowBackground::resizeClass(int screenClass, int previousClass, const QSiz
 {
     if (screenClass != previousClass || current != designed)
         return screenClass;
-    qDebug() << "singleShot";
+    qCDebug(lcUi) << "singleShot";
     // The window was resized to a designed size (by the system moving it
     // between screens): take the class whose width that is, within 9 px.
     static const int widths[] = {999, 1248, 1498, 1748};

@@ -9,11 +9,42 @@
 #include "widgets/Skin.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QTextStream>
+
+namespace {
+
+// -h and --help are answered before the window system is asked for, so they
+// work without a display. Everything else is left alone: Qt's own options
+// (-platform, -style...) are for QApplication, and an unknown argument is
+// ignored rather than refused.
+bool helpAsked(int argc, char *argv[])
+{
+    if (argc < 2)
+        return false;
+    QCoreApplication probe(argc, argv);
+    QCommandLineParser parser;
+    // "-stylesheet" is one word, not the letters s, t, y, ... and h.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral("KORVALEN Gaming Mouse Config"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
+    parser.parse(QCoreApplication::arguments());
+    if (!parser.isSet(help))
+        return false;
+    QTextStream(stdout) << parser.helpText();
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (helpAsked(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     // The window scales itself by its own size classes; Qt's high-DPI
     // scaling stays off (asking for it after the application object exists

@@ -56,7 +56,7 @@ bool dumpProfile(CtlContext &ctx, int p, const QString &product)
         const DpiInfo &st = rec.DPI_INFO[s];
         ctx.out << QStringLiteral("  stage %1: %2 X %3 Y %4 (%5 x %6 DPI) [%7]")
                        .arg(s + 1)
-                       .arg(st.used ? "on " : "off")
+                       .arg(QLatin1String(st.used ? "on " : "off"))
                        .arg(st.x)
                        .arg(st.y)
                        .arg(dpiFromSlider(int(st.x), sensor))

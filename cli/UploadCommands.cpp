@@ -12,8 +12,13 @@ namespace {
 bool loadStore(const MouseChoice &mouse, CtlContext &ctx)
 {
     ProfileStore &store = StoreContext::store();
-    if (loadProductStore(store))
+    QStringList refused;
+    if (loadProductStore(store, &refused))
         return true;
+    // A profile whose name cannot be a file name would go out empty.
+    for (const QString &name : refused)
+        ctx.err << "korvalen-ctl: the profile name \"" << name << "\" of " << mouse.productName
+                << " cannot be a file name; rename it in the window" << Qt::endl;
     ctx.err << "korvalen-ctl: the stored profiles of " << mouse.productName << " cannot be read"
             << Qt::endl;
     return false;
@@ -26,7 +31,9 @@ UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed)
 {
     return [&ctx, mouseFailed](const UploadStep &step) {
         if (ctx.terminal) {
-            ctx.out << QStringLiteral("  %1 %2").arg(step.name, -26).arg(step.ok ? "ok" : "FAILED")
+            ctx.out << QStringLiteral("  %1 %2")
+                           .arg(step.name, -26)
+                           .arg(QLatin1String(step.ok ? "ok" : "FAILED"))
                     << Qt::endl;
         }
         if (step.ok)

@@ -10,6 +10,7 @@
 #include "store/DataFolder.h"
 #include "store/StoreContext.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
@@ -39,7 +40,7 @@ void printUsage(QTextStream &stream)
               "Options:\n"
               "  --virtual NAMES   use simulated mice of these models instead of real ones\n"
               "  --trace FILE      append every HID report to FILE\n"
-              "  --help            show this help\n"
+              "  -h, --help        show this help\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
@@ -66,22 +67,47 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList args = app.arguments().mid(1);
-    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--help")) {
-            printUsage(out);
-            return CtlOk;
+    // Options stand before the command; what follows the command is its
+    // own (apply --mouse 2), so the parser stops at the first positional.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption virtualOption(QStringLiteral("virtual"), QString(),
+                                           QStringLiteral("NAMES"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"), QString(),
+                                         QStringLiteral("FILE"));
+    parser.addOptions({helpOption, virtualOption, traceOption});
+    if (!parser.parse(app.arguments())) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString dashes =
+                unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return usageError(err, QStringLiteral("unknown option ") + dashes + unknown.first());
         }
-        if (option != QLatin1String("--virtual") && option != QLatin1String("--trace"))
-            return usageError(err, QStringLiteral("unknown option ") + option);
-        if (args.isEmpty() || args.first().isEmpty())
-            return usageError(err, option + QStringLiteral(" needs a value"));
-        const QString value = args.takeFirst();
-        qputenv(option == QLatin1String("--virtual") ? "KORVALEN_VIRTUAL_MOUSE"
-                                                     : "KORVALEN_HID_TRACE",
-                value.toLocal8Bit());
+        // Otherwise an option came last, without its value.
+        return usageError(err, app.arguments().constLast() + QStringLiteral(" needs a value"));
     }
+    if (parser.isSet(helpOption)) {
+        printUsage(out);
+        return CtlOk;
+    }
+    const struct
+    {
+        const QCommandLineOption &option;
+        const char *variable;
+    } environment[] = {{virtualOption, "KORVALEN_VIRTUAL_MOUSE"},
+                       {traceOption, "KORVALEN_HID_TRACE"}};
+    for (const auto &e : environment) {
+        if (!parser.isSet(e.option))
+            continue;
+        const QString value = parser.value(e.option);
+        if (value.isEmpty())
+            return usageError(err, QStringLiteral("--") + e.option.names().constFirst() +
+                                       QStringLiteral(" needs a value"));
+        qputenv(e.variable, value.toLocal8Bit());
+    }
+    QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usageError(err, QStringLiteral("no command given"));
 

@@ -4,6 +4,7 @@
 #include "device/DpiCodes.h"
 #include "device/ProtocolDelay.h"
 #include "store/ConfigFile.h"
+#include "store/FunctionCodes.h"
 #include "store/KeyTables.h"
 #include "store/ModelTable.h"
 
@@ -16,18 +17,9 @@ constexpr int kButtonPauseMs = 10;
 constexpr int kMacroPauseMs = 50;
 constexpr quint16 kMacroArea = 0x478;
 constexpr int kMacroBlockBytes = 200;
-constexpr int kEventsPerPause = 4;
-const MacroEvent kPause{kMacroDelay, 1, 0};
-
-enum FunctionCode {
-    kFunSingleKey = 6,
-    kFunKeyCombination = 7,
-    kFunFireKey = 12,
-    kFunLedSwitch = 54,
-    kFunSniper = 55,
-    kFunMacro = 200,
-    kFunGunFile = 510,
-};
+constexpr int kEventsPerDelay = 4;
+// DataH 1, DataL 0: 256 units of 10 ms, a delay of 2.56 s.
+const MacroEvent kInsertedDelay{kMacroDelay, 1, 0};
 
 struct FunctionRow
 {
@@ -40,24 +32,60 @@ struct FunctionRow
 // 31-37 carry 0xFF and a host-action code that the mouse reports back on
 // interface 0 for the program to carry out.
 constexpr FunctionRow kFunctionTable[] = {
-    {1, {0x81, 0, 0, 0}},        {2, {0x82, 0, 0, 0}},        {3, {0x83, 0, 0, 0}},
-    {4, {0x85, 0, 0, 0}},        {5, {0x84, 0, 0, 0}},        {13, {0x30, 0, 0, 0}},
-    {49, {0x89, 0, 0, 0}},       {48, {0x8A, 0, 0, 0}},       {52, {0x8B, 0, 0, 0}},
-    {53, {0x8C, 0, 0, 0}},       {17, {0x8F, 1, 27, 0}},      {18, {0x8F, 1, 6, 0}},
-    {19, {0x8F, 1, 25, 0}},      {20, {0x8F, 1, 4, 0}},       {21, {0x8F, 1, 9, 0}},
-    {22, {0x8F, 1, 17, 0}},      {23, {0x8F, 1, 19, 0}},      {24, {0x8F, 1, 22, 0}},
-    {25, {0x8F, 4, 43, 0}},      {26, {0x8F, 4, 61, 0}},      {27, {0x8F, 8, 8, 0}},
-    {28, {0x8F, 8, 21, 0}},      {29, {0x8F, 8, 7, 0}},       {30, {0x8F, 8, 15, 0}},
-    {7, {0x8F, 0, 0, 0}},        {54, {0x9B, 4, 0, 0}},       {55, {0x9A, 1, 1, 1}},
-    {31, {0x8E, 1, 0xFF, 0x1F}}, {32, {0x8E, 1, 0xFF, 0x20}}, {33, {0x8E, 1, 0xFF, 0x21}},
-    {34, {0x8E, 1, 0xFF, 0x22}}, {35, {0x8E, 1, 0xFF, 0x23}}, {36, {0x8E, 1, 0xFF, 0x24}},
-    {37, {0x8E, 1, 0xFF, 0x25}}, {38, {0x8E, 1, 0x8A, 0x01}}, {40, {0x8E, 1, 0xB7, 0}},
-    {39, {0x8E, 1, 0xCD, 0}},    {41, {0x8E, 1, 0xB6, 0}},    {42, {0x8E, 1, 0xB5, 0}},
-    {43, {0x8E, 1, 0xE9, 0}},    {44, {0x8E, 1, 0xEA, 0}},    {45, {0x8E, 1, 0xE2, 0}},
-    {46, {0x8E, 1, 0x83, 0x01}}, {6, {0x90, 0, 0, 0}},        {200, {0x91, 0, 0, 0}},
-    {510, {0x9D, 0, 0, 0}},      {12, {0x99, 0, 0, 0}},       {16, {0x00, 0, 0, 0}},
-    {47, {0x88, 0, 0, 0}},       {50, {0x97, 0, 0, 0}},       {51, {0x98, 0, 0, 0}},
-    {59, {0x8D, 0, 0, 0}},       {57, {0x94, 0, 0, 0}},       {58, {0x95, 0, 0, 0}},
+    {FunctionCode::Left, {0x81, 0, 0, 0}},
+    {FunctionCode::Right, {0x82, 0, 0, 0}},
+    {FunctionCode::Middle, {0x83, 0, 0, 0}},
+    {FunctionCode::Forward, {0x85, 0, 0, 0}},
+    {FunctionCode::Back, {0x84, 0, 0, 0}},
+    {13, {0x30, 0, 0, 0}}, // offered by no menu, known to the mouse all the same
+    {FunctionCode::DpiDown, {0x89, 0, 0, 0}},
+    {FunctionCode::DpiUp, {0x8A, 0, 0, 0}},
+    {FunctionCode::ScrollUp, {0x8B, 0, 0, 0}},
+    {FunctionCode::ScrollDown, {0x8C, 0, 0, 0}},
+    {FunctionCode::Cut, {0x8F, 1, 27, 0}},
+    {FunctionCode::Copy, {0x8F, 1, 6, 0}},
+    {FunctionCode::Paste, {0x8F, 1, 25, 0}},
+    {FunctionCode::SelectAll, {0x8F, 1, 4, 0}},
+    {FunctionCode::Find, {0x8F, 1, 9, 0}},
+    {FunctionCode::New, {0x8F, 1, 17, 0}},
+    {FunctionCode::Print, {0x8F, 1, 19, 0}},
+    {FunctionCode::Save, {0x8F, 1, 22, 0}},
+    {FunctionCode::SwitchWindow, {0x8F, 4, 43, 0}},
+    {FunctionCode::CloseWindow, {0x8F, 4, 61, 0}},
+    {FunctionCode::MyComputer, {0x8F, 8, 8, 0}},
+    {FunctionCode::Run, {0x8F, 8, 21, 0}},
+    {FunctionCode::ShowDesktop, {0x8F, 8, 7, 0}},
+    {FunctionCode::LockPc, {0x8F, 8, 15, 0}},
+    {FunctionCode::ComboKey, {0x8F, 0, 0, 0}},
+    {FunctionCode::LedSwitch, {0x9B, 4, 0, 0}},
+    {FunctionCode::Sniper, {0x9A, 1, 1, 1}},
+    {FunctionCode::BrowserHome, {0x8E, 1, 0xFF, 0x1F}},
+    {FunctionCode::BrowserBackward, {0x8E, 1, 0xFF, 0x20}},
+    {FunctionCode::BrowserForward, {0x8E, 1, 0xFF, 0x21}},
+    {FunctionCode::BrowserStop, {0x8E, 1, 0xFF, 0x22}},
+    {FunctionCode::BrowserRefresh, {0x8E, 1, 0xFF, 0x23}},
+    {FunctionCode::BrowserSearch, {0x8E, 1, 0xFF, 0x24}},
+    {FunctionCode::BrowserFavorite, {0x8E, 1, 0xFF, 0x25}},
+    {FunctionCode::Mail, {0x8E, 1, 0x8A, 0x01}},
+    {FunctionCode::Stop, {0x8E, 1, 0xB7, 0}},
+    {FunctionCode::PlayPause, {0x8E, 1, 0xCD, 0}},
+    {FunctionCode::PreviousTrack, {0x8E, 1, 0xB6, 0}},
+    {FunctionCode::NextTrack, {0x8E, 1, 0xB5, 0}},
+    {FunctionCode::VolumeUp, {0x8E, 1, 0xE9, 0}},
+    {FunctionCode::VolumeDown, {0x8E, 1, 0xEA, 0}},
+    {FunctionCode::Mute, {0x8E, 1, 0xE2, 0}},
+    {FunctionCode::MediaPlayer, {0x8E, 1, 0x83, 0x01}},
+    {FunctionCode::SingleKey, {0x90, 0, 0, 0}},
+    {FunctionCode::Macro, {0x91, 0, 0, 0}},
+    {FunctionCode::GunFile, {0x9D, 0, 0, 0}},
+    {FunctionCode::FireKey, {0x99, 0, 0, 0}},
+    {FunctionCode::ButtonOff, {0x00, 0, 0, 0}},
+    {FunctionCode::DpiSwitch, {0x88, 0, 0, 0}},
+    {FunctionCode::RateUp, {0x97, 0, 0, 0}},
+    {FunctionCode::RateDown, {0x98, 0, 0, 0}},
+    {FunctionCode::ProfileSwitch, {0x8D, 0, 0, 0}},
+    {FunctionCode::ProfileUp, {0x94, 0, 0, 0}},
+    {FunctionCode::ProfileDown, {0x95, 0, 0, 0}},
 };
 static_assert(std::size(kFunctionTable) == 54, "the function table has 54 rows");
 
@@ -84,7 +112,7 @@ constexpr ButtonMapRow kButtonMaps[] = {
     {{"NX-02", "NX-03", "NX-31", "NX-37", "NX-38", "NX-41", "NX-45", "NX-47"},
      {{0, 7, 0, 0}, {40, 41, 22, 0}, kNone}},
     // The fifth model gets a fixed profile-switch entry at button 8.
-    {{"NX-05"}, {{0, 7, 0, 0}, {0, 0, 8, 59}, {40, 41, 22, 0}}},
+    {{"NX-05"}, {{0, 7, 0, 0}, {0, 0, 8, FunctionCode::ProfileSwitch}, {40, 41, 22, 0}}},
     {{"NX-04", "NX-06", "NX-15", "NX-28", "NX-29", "NX-33", "NX-40"},
      {{0, 6, 0, 0}, {40, 41, 10, 0}, kNone}},
     {{"NX-07", "NX-13"}, {{0, 8, 0, 0}, {40, 41, 10, 0}, kNone}},
@@ -147,7 +175,7 @@ quint8 macroIndexFor(const QString &name, MacroIndexMap &macros)
 
 bool isMacroFunction(int code)
 {
-    return code == kFunMacro || code == kFunGunFile;
+    return code == FunctionCode::Macro || code == FunctionCode::GunFile;
 }
 
 // Modifier bits of the key-combination entry.
@@ -242,8 +270,8 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
 {
     FunctionEntry e = fixedEntry(slot.Fun);
     switch (slot.Fun) {
-    case kFunMacro:
-    case kFunGunFile: {
+    case FunctionCode::Macro:
+    case FunctionCode::GunFile: {
         const quint8 index = macroIndexFor(slot.macroname, macros);
         slot.Res4 = index;
         const quint8 loopLow = quint8(slot.LoopNumber & 0xFF);
@@ -270,7 +298,7 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
         }
         break;
     }
-    case kFunSingleKey: {
+    case FunctionCode::SingleKey: {
         // A key code without a HID usage (F13-F24, mouse buttons) is sent
         // as usage 0, no key, rather than anything made up.
         int usage = 0;
@@ -280,7 +308,7 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
         e[3] = 0;
         break;
     }
-    case kFunKeyCombination: {
+    case FunctionCode::ComboKey: {
         // Recorded as press and release of each key, so every modifier is
         // counted twice; the sum is halved.
         int modifiers = 0;
@@ -300,7 +328,7 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
         e[3] = 0;
         break;
     }
-    case kFunFireKey:
+    case FunctionCode::FireKey:
         if (slot.Res1 == 0) {
             e[1] = 0x81;
             e[2] = 3;
@@ -311,14 +339,14 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
             e[3] = quint8((slot.KeyNumber / 10) & 0xFF);
         }
         break;
-    case kFunSniper: {
+    case FunctionCode::Sniper: {
         const std::array<quint8, 2> codes = sniperDpiCodes(sensorType(productName), slot.Res1);
         e[1] = 1;
         e[2] = codes[0];
         e[3] = codes[1];
         break;
     }
-    case kFunLedSwitch:
+    case FunctionCode::LedSwitch:
         if (lightingClass(productName) == 4 || productName == QLatin1String("NX-13")) {
             e[0] = 0x9B;
             e[1] = 8;
@@ -384,20 +412,21 @@ QVector<MacroEvent> macroBlockEvents(const QVector<MacroEvent> &events)
     if (ownDelays) {
         data = events;
     } else {
-        // The mouse plays a macro without delays too fast for some games
-        // to see every key; a 10 ms pause after each four events, and two
-        // at the end, keep it readable.
+        // A macro without delays of its own gets a delay event after each
+        // four events and two at the end. Each is {Map 6, DataH 1, DataL 0}:
+        // 256 units of 10 ms, so 2.56 s, not a short breath. These are the
+        // bytes the mouse has always been sent, so they stay as they are.
         const int n = events.size();
-        const int groups = n / kEventsPerPause + 1;
+        const int groups = n / kEventsPerDelay + 1;
         for (int g = 0; g < groups; ++g) {
-            for (int i = 0; i < kEventsPerPause; ++i) {
-                const int at = g * kEventsPerPause + i;
+            for (int i = 0; i < kEventsPerDelay; ++i) {
+                const int at = g * kEventsPerDelay + i;
                 data.append(at < n ? events.at(at) : MacroEvent{});
             }
-            data.append(kPause);
+            data.append(kInsertedDelay);
         }
-        data[n + n / kEventsPerPause] = kPause;
-        data.resize(n + n / kEventsPerPause + 2);
+        data[n + n / kEventsPerDelay] = kInsertedDelay;
+        data.resize(n + n / kEventsPerDelay + 2);
     }
     if (data.size() > kMacroBlockEvents)
         data.resize(kMacroBlockEvents);

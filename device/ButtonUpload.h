@@ -54,7 +54,8 @@ bool SendFixedButton(int profile, int button, int code);
 bool UploadButtonMaps();
 
 // The events of a macro block: unchanged when the macro has delays of its
-// own, else with a 10 ms pause after every four events and two at the end.
+// own, else with a 2.56 s delay event {Map 6, DataH 1, DataL 0} after every
+// four events and two at the end.
 // A block holds 66 events; a longer list is cut there.
 constexpr int kMacroBlockEvents = 66;
 QVector<MacroEvent> macroBlockEvents(const QVector<MacroEvent> &events);

@@ -3,9 +3,7 @@
 #include "device/DeviceContext.h"
 #include "device/DeviceLog.h"
 #include "device/hid/HidApi.h"
-#include "store/DataFolder.h"
-
-#include <QSettings>
+#include "store/ConfigFile.h"
 
 #include <cstring>
 
@@ -24,77 +22,30 @@ QByteArray cutUtf8(const QByteArray &text, int maxBytes)
     return text.left(end);
 }
 
-quint32 readUInt(QSettings &settings, const QString &key)
-{
-    return settings.value(key).toUInt();
-}
-
 } // namespace
 
-bool MouseListEntry::acceptsRelease(quint32 release) const
+void readCatalogue(DeviceCatalogue &catalogue)
 {
-    return versionMax == 0 || (versionMin <= release && release <= versionMax);
-}
-
-bool MouseListEntry::storePath(int interfaceIndex, const QByteArray &path)
-{
-    char *field = interfaceIndex == 0 ? path0 : path1;
-    if (path.size() >= int(sizeof(path0))) {
-        qCDebug(lcDevice) << "device path too long for the catalogue, ignored:" << path;
-        return false;
-    }
-    std::memset(field, 0, sizeof(path0));
-    std::memcpy(field, path.constData(), size_t(path.size()));
-    return true;
-}
-
-void DeviceCatalogue::clear()
-{
-    std::memset(static_cast<void *>(this), 0, sizeof(*this));
-}
-
-QStringList DeviceCatalogue::connectedNames() const
-{
-    QStringList names;
-    for (int i = 0; i < usedCount(); ++i) {
-        if (entries[i].isConnected())
-            names << QString::fromUtf8(entries[i].productName);
-    }
-    return names;
-}
-
-int DeviceCatalogue::indexOfName(const QString &productName) const
-{
-    const QByteArray name = productName.toUtf8();
-    for (int i = 0; i < usedCount(); ++i) {
-        if (name == entries[i].productName)
-            return i;
-    }
-    return -1;
-}
-
-void readCatalogue(QSettings &settings, DeviceCatalogue &catalogue)
-{
+    const MouseListSection section = readMouseListSection(DeviceCatalogue::kSlots);
     catalogue.clear();
-    catalogue.count = readUInt(settings, QStringLiteral("Mouse_List/Count"));
+    catalogue.count = section.count;
     if (catalogue.count > quint32(DeviceCatalogue::kSlots)) {
         qCDebug(lcDevice, "Mouse_List/Count %u is more than the %d slots; using %d",
                 catalogue.count, DeviceCatalogue::kSlots, DeviceCatalogue::kSlots);
         catalogue.count = DeviceCatalogue::kSlots;
     }
     for (int n = 0; n < DeviceCatalogue::kSlots; ++n) {
+        const MouseListRow &row = section.rows.at(n);
         MouseListEntry &e = catalogue.entries[n];
-        const QString i = QString::number(n);
-        e.vendorId = readUInt(settings, QStringLiteral("Mouse_List/VID_") + i);
-        e.productId = readUInt(settings, QStringLiteral("Mouse_List/PID_") + i);
-        e.usage0 = readUInt(settings, QStringLiteral("Mouse_List/USAGE_0_") + i);
-        e.usagePage0 = readUInt(settings, QStringLiteral("Mouse_List/USAGEPAGE_0_") + i);
-        e.usage1 = readUInt(settings, QStringLiteral("Mouse_List/USAGE_1_") + i);
-        e.usagePage1 = readUInt(settings, QStringLiteral("Mouse_List/USAGEPAGE_1_") + i);
-        e.versionMin = readUInt(settings, QStringLiteral("Mouse_List/VER_MIN_") + i);
-        e.versionMax = readUInt(settings, QStringLiteral("Mouse_List/VER_MAX_") + i);
-        const QByteArray name =
-            settings.value(QStringLiteral("Mouse_List/PRODUCT_NAME_") + i).toString().toUtf8();
+        e.vendorId = row.vendorId;
+        e.productId = row.productId;
+        e.usage0 = row.usage0;
+        e.usagePage0 = row.usagePage0;
+        e.usage1 = row.usage1;
+        e.usagePage1 = row.usagePage1;
+        e.versionMin = row.versionMin;
+        e.versionMax = row.versionMax;
+        const QByteArray name = row.productName.toUtf8();
         const QByteArray stored = cutUtf8(name, int(sizeof(e.productName)) - 1);
         if (stored.size() != name.size())
             qCDebug(lcDevice).noquote()
@@ -105,8 +56,7 @@ void readCatalogue(QSettings &settings, DeviceCatalogue &catalogue)
 
 void loadDeviceCatalogue()
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    readCatalogue(settings, DeviceContext::catalogue());
+    readCatalogue(DeviceContext::catalogue());
 }
 
 int enumerateDevices()

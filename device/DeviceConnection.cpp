@@ -3,8 +3,10 @@
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
 #include "device/DeviceLog.h"
+#include "device/HidNodeNotices.h"
 #include "device/hid/HidApi.h"
 #include "device/hid/VirtualMouseBackend.h"
+#include "platform/DeviceNotices.h"
 #include "store/ConfigFile.h"
 
 DeviceConnection::DeviceConnection(QObject *parent) : QObject(parent)
@@ -27,7 +29,7 @@ QStringList DeviceConnection::refreshDeviceList()
         const QString current = readProductName();
         writeProductName(m_names.contains(current) ? current : m_names.first());
     } else if (m_names.size() == 1) {
-        qCDebug(lcDevice).noquote() << "RefreshMouseList " + m_names.first();
+        qCDebug(lcDevice).noquote() << QStringLiteral("RefreshMouseList ") + m_names.first();
         writeProductName(m_names.first());
     } else {
         writeProductName(QString());
@@ -43,6 +45,13 @@ void DeviceConnection::handleNotice(const DeviceNotice &notice)
         handleArrival(notice);
     else
         handleRemoval(notice);
+}
+
+void DeviceConnection::handleSystemNotice(const RawDeviceNotice &notice)
+{
+    const QVector<DeviceNotice> notices = noticesFor(notice);
+    for (const DeviceNotice &n : notices)
+        handleNotice(n);
 }
 
 void DeviceConnection::handleArrival(const DeviceNotice &notice)

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+struct RawDeviceNotice;
+
 // Keeps the catalogue's found flags current as mice come and go, decides
 // which mouse is active, and tells the window what it has to do about it.
 // Lives on the GUI thread.
@@ -27,6 +29,9 @@ public:
 public slots:
     // The hot-plug handler.
     void handleNotice(const DeviceNotice &notice);
+    // A notice of the operating system (platform/DeviceNotices.h), handled
+    // as the notices it stands for.
+    void handleSystemNotice(const RawDeviceNotice &notice);
 
 signals:
     // After every device list refresh; the window shows its mouse selector

@@ -1,6 +1,6 @@
 #include "device/DeviceContext.h"
 
-#include "device/DeviceCatalogue.h"
+#include "device/MouseList.h"
 #include "device/hid/HidApi.h"
 #include "device/hid/HidBackends.h"
 #include "store/ProfileData.h"

@@ -2,11 +2,11 @@
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
+#include "device/DeviceLog.h"
 #include "device/VornHidReadThread.h"
 #include "platform/DeviceNotices.h"
 #include "store/ConfigFile.h"
 
-#include <QDebug>
 #include <QThread>
 
 #include <algorithm>
@@ -33,9 +33,9 @@ void DeviceSession::begin(quintptr windowId)
 {
     m_notices = DeviceNoticeService::create(this);
     connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
-            &DeviceConnection::handleNotice);
+            &DeviceConnection::handleSystemNotice);
     if (!m_notices->start(windowId))
-        qDebug() << "注册失败";
+        qCDebug(lcDevice) << "注册失败";
     loadDeviceCatalogue();
     enumerateDevices();
     m_connection->refreshDeviceList();

@@ -49,6 +49,197 @@
         <source>MOVE DOWN</source>
         <translation>MOVE DOWN</translation>
     </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</source>
+        <translation>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</translation>
+    </message>
+    <message>
+        <source>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</source>
+        <translation>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
+        <translation>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</translation>
+    </message>
+    <message>
+        <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
+        <translation>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</translation>
+    </message>
+    <message>
+        <source>THIS IS NOT A MACRO FILE.</source>
+        <translation>THIS IS NOT A MACRO FILE.</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>THE MACRO FILE COULD NOT BE WRITTEN.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MACRO NAME</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEW</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>DELETE</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>CHANGE NAME</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>IMPORT MACRO</source>
+        <translation>IMPORT MACRO</translation>
+    </message>
+    <message>
+        <source>EXPORT MACRO</source>
+        <translation>EXPORT MACRO</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>BATCH</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSERT DELAY</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>TOP</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>BOTTOM</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPY</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>CUT</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>PASTE</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>RECORD AFTER</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSERT DEFAULT DELAY</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Load Macro File</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Macro File(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>THE MACRO FILE COULD NOT BE WRITTEN.</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MOUSE COMMAND</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -159,6 +350,113 @@
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFileCommands</name>
+    <message>
+        <source>Mode %1: "%2"</source>
+        <translation>Mode %1: "%2"</translation>
+    </message>
+    <message>
+        <source>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</source>
+        <translation>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>A profile name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain "/" or "\".</source>
+        <translation>A profile name cannot contain "/" or "\".</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>A profile name cannot contain control characters.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be "." or "..".</source>
+        <translation>A profile name cannot be "." or "..".</translation>
+    </message>
+    <message>
+        <source>A profile name cannot end with a dot or a space.</source>
+        <translation>A profile name cannot end with a dot or a space.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most 100 characters.</source>
+        <translation>A profile name can have at most 100 characters.</translation>
+    </message>
+    <message>
+        <source>The profile list could not be saved to %1.</source>
+        <translation>The profile list could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profile is Already Used!</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Are you sure you want delete this profile?</translation>
+    </message>
+    <message>
+        <source>The profile file could not be deleted.</source>
+        <translation>The profile file could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profile Exist!</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Save Profile File</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profile File(*.prof)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>The profile could not be exported.</source>
+        <translation>The profile could not be exported.</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Load Profile File</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>The file is not match current mouse!</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported.</source>
+        <translation>The profile could not be imported.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Are you sure you want reset this profile?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Are you sure you want reset all profiles?</translation>
     </message>
 </context>
 <context>
@@ -544,6 +842,80 @@
     </message>
 </context>
 <context>
+    <name>VornGunEditDialog</name>
+    <message>
+        <source>Gun Edit</source>
+        <translation>Gun Edit</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>GUN EDIT</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>Gun Set</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>VornLiftOffDistance</name>
     <message>
         <source>3 mm</source>
@@ -560,6 +932,29 @@
     <message>
         <source>Lift Off Distance</source>
         <translation>Lift Off Distance</translation>
+    </message>
+</context>
+<context>
+    <name>VornMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,197 @@
         <source>MOVE DOWN</source>
         <translation>向下移动</translation>
     </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</source>
+        <translation>一个宏最多包含 63 个事件，未再添加任何内容。</translation>
+    </message>
+    <message>
+        <source>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</source>
+        <translation>对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
+        <translation>无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \ : * ? " &lt; &gt; | 或控制字符，也不能以点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
+        <translation>该文件包含超过 63 个事件，只保留了前 63 个。</translation>
+    </message>
+    <message>
+        <source>THIS IS NOT A MACRO FILE.</source>
+        <translation>这不是宏文件。</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量过多，无法创建！</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>无法写入宏文件。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IMPORT MACRO</source>
+        <translation>导入宏</translation>
+    </message>
+    <message>
+        <source>EXPORT MACRO</source>
+        <translation>导出宏</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>移至顶部</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>移至底部</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在此后录制</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>录制动作间延时</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延时</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复执行直到再次按下按键</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>载入宏文件</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>无法写入宏文件。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键未释放。</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量过多，无法创建！</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -159,6 +350,113 @@
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一个左键功能。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFileCommands</name>
+    <message>
+        <source>Mode %1: "%2"</source>
+        <translation>模式 %1：“%2”</translation>
+    </message>
+    <message>
+        <source>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</source>
+        <translation>以下配置名称不能用作文件名，因此这些配置既未加载也未保存。请重命名：</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>配置名称不能为空。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain "/" or "\".</source>
+        <translation>配置名称不能包含“/”或“\”。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>配置名称不能包含控制字符。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be "." or "..".</source>
+        <translation>配置名称不能是“.”或“..”。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot end with a dot or a space.</source>
+        <translation>配置名称不能以句点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most 100 characters.</source>
+        <translation>配置名称最多 100 个字符。</translation>
+    </message>
+    <message>
+        <source>The profile list could not be saved to %1.</source>
+        <translation>无法将配置列表保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>该配置已被使用！</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>无法写入配置文件。</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一个配置。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置吗？</translation>
+    </message>
+    <message>
+        <source>The profile file could not be deleted.</source>
+        <translation>无法删除配置文件。</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>配置已存在！</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>导出配置文件</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>配置文件(*.prof)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>The profile could not be exported.</source>
+        <translation>无法导出配置。</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>导入配置文件</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported.</source>
+        <translation>无法导入配置。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置全部配置吗？</translation>
     </message>
 </context>
 <context>
@@ -544,6 +842,80 @@
     </message>
 </context>
 <context>
+    <name>VornGunEditDialog</name>
+    <message>
+        <source>Gun Edit</source>
+        <translation>枪械编辑</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>枪械编辑</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>枪械文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>VornLiftOffDistance</name>
     <message>
         <source>3 mm</source>
@@ -560,6 +932,29 @@
     <message>
         <source>Lift Off Distance</source>
         <translation>静默高度</translation>
+    </message>
+</context>
+<context>
+    <name>VornMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重复执行直到再次按下按键</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,197 @@
         <source>MOVE DOWN</source>
         <translation>向下移動</translation>
     </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.</source>
+        <translation>一個巨集最多包含 63 個事件，未再新增任何內容。</translation>
+    </message>
+    <message>
+        <source>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</source>
+        <translation>對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
+        <translation>無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \ : * ? " &lt; &gt; | 或控制字元，也不能以點或空格結尾。</translation>
+    </message>
+    <message>
+        <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
+        <translation>該檔案包含超過 63 個事件，只保留了前 63 個。</translation>
+    </message>
+    <message>
+        <source>THIS IS NOT A MACRO FILE.</source>
+        <translation>這不是巨集檔案。</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>巨集已存在！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量過多，無法建立！</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>無法寫入巨集檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>巨集名稱</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IMPORT MACRO</source>
+        <translation>匯入巨集</translation>
+    </message>
+    <message>
+        <source>EXPORT MACRO</source>
+        <translation>匯出巨集</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延遲</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>移至頂端</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>移至底端</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移動</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移動</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在此後錄製</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>錄製動作間延遲</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入預設延遲</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重複執行直到再次按下按鍵</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>載入巨集檔案</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>儲存巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>巨集檔案(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
+        <translation>無法寫入巨集檔案。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一個或多個按鍵未放開。</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量過多，無法建立！</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>彈起</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -159,6 +350,113 @@
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一個左鍵功能。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFileCommands</name>
+    <message>
+        <source>Mode %1: "%2"</source>
+        <translation>模式 %1：「%2」</translation>
+    </message>
+    <message>
+        <source>These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:</source>
+        <translation>以下設定檔名稱不能用作檔案名稱，因此這些設定檔既未載入也未儲存。請重新命名：</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>設定檔名稱不能為空。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain "/" or "\".</source>
+        <translation>設定檔名稱不能包含「/」或「\」。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>設定檔名稱不能包含控制字元。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be "." or "..".</source>
+        <translation>設定檔名稱不能是「.」或「..」。</translation>
+    </message>
+    <message>
+        <source>A profile name cannot end with a dot or a space.</source>
+        <translation>設定檔名稱不能以句點或空格結尾。</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most 100 characters.</source>
+        <translation>設定檔名稱最多 100 個字元。</translation>
+    </message>
+    <message>
+        <source>The profile list could not be saved to %1.</source>
+        <translation>無法將設定檔清單儲存到 %1。</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>該設定檔已被使用！</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>無法寫入設定檔案。</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一個設定檔。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>預設設定檔不能刪除或重新命名。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>確定要刪除此設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>The profile file could not be deleted.</source>
+        <translation>無法刪除設定檔案。</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>設定檔已存在！</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>匯出設定檔案</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>設定檔案(*.prof)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要取代它嗎？</translation>
+    </message>
+    <message>
+        <source>The profile could not be exported.</source>
+        <translation>無法匯出設定檔。</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>匯入設定檔案</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>該檔案與目前滑鼠不符！</translation>
+    </message>
+    <message>
+        <source>The profile could not be imported.</source>
+        <translation>無法匯入設定檔。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>確定要重設此設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>確定要重設全部設定檔嗎？</translation>
     </message>
 </context>
 <context>
@@ -544,6 +842,80 @@
     </message>
 </context>
 <context>
+    <name>VornGunEditDialog</name>
+    <message>
+        <source>Gun Edit</source>
+        <translation>槍械編輯</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>槍械編輯</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距離</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>VornGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>槍械檔名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子彈數</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>請輸入檔名。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>VornLiftOffDistance</name>
     <message>
         <source>3 mm</source>
@@ -560,6 +932,29 @@
     <message>
         <source>Lift Off Distance</source>
         <translation>靜默高度</translation>
+    </message>
+</context>
+<context>
+    <name>VornMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重複執行直到再次按下按鍵</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

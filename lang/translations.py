@@ -46,6 +46,33 @@ TABLE = {
     "MOVE DOWN": ("向下移动", "向下移動"),
     "MOVE LEFT": ("向左移动", "向左移動"),
     "MOVE RIGHT": ("向右移动", "向右移動"),
+    "Mode %1: \"%2\"": ("模式 %1：“%2”", "模式 %1：「%2」"),
+    "These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:":
+        ("以下配置名称不能用作文件名，因此这些配置既未加载也未保存。请重命名：",
+         "以下設定檔名稱不能用作檔案名稱，因此這些設定檔既未載入也未儲存。請重新命名："),
+    "A profile name cannot be empty.": ("配置名称不能为空。", "設定檔名稱不能為空。"),
+    "A profile name cannot contain \"/\" or \"\\\".": ("配置名称不能包含“/”或“\\”。", "設定檔名稱不能包含「/」或「\\」。"),
+    "A profile name cannot contain control characters.": ("配置名称不能包含控制字符。", "設定檔名稱不能包含控制字元。"),
+    "A profile name cannot be \".\" or \"..\".": ("配置名称不能是“.”或“..”。", "設定檔名稱不能是「.」或「..」。"),
+    "A profile name cannot end with a dot or a space.": ("配置名称不能以句点或空格结尾。", "設定檔名稱不能以句點或空格結尾。"),
+    "A profile name can have at most 100 characters.": ("配置名称最多 100 个字符。", "設定檔名稱最多 100 個字元。"),
+    "The profile list could not be saved to %1.": ("无法将配置列表保存到 %1。", "無法將設定檔清單儲存到 %1。"),
+    "Profile is Already Used!": ("该配置已被使用！", "該設定檔已被使用！"),
+    "The profile file could not be written.": ("无法写入配置文件。", "無法寫入設定檔案。"),
+    "AT LEAST ONE PROFILE TO BE RETAINED.": ("至少保留一个配置。", "至少保留一個設定檔。"),
+    "The default Profile cannot be deleted or renamed.": ("默认配置不能删除或重命名。", "預設設定檔不能刪除或重新命名。"),
+    "Are you sure you want delete this profile?": ("确定要删除此配置吗？", "確定要刪除此設定檔嗎？"),
+    "The profile file could not be deleted.": ("无法删除配置文件。", "無法刪除設定檔案。"),
+    "Profile Exist!": ("配置已存在！", "設定檔已存在！"),
+    "Save Profile File": ("导出配置文件", "匯出設定檔案"),
+    "Profile File(*.prof)": ("配置文件(*.prof)", "設定檔案(*.prof)"),
+    "%1 already exists. Do you want to replace it?": ("%1 已存在。要替换它吗？", "%1 已存在。要取代它嗎？"),
+    "The profile could not be exported.": ("无法导出配置。", "無法匯出設定檔。"),
+    "Load Profile File": ("导入配置文件", "匯入設定檔案"),
+    "The file is not match current mouse!": ("该文件与当前鼠标不匹配！", "該檔案與目前滑鼠不符！"),
+    "The profile could not be imported.": ("无法导入配置。", "無法匯入設定檔。"),
+    "Are you sure you want reset this profile?": ("确定要重置此配置吗？", "確定要重設此設定檔嗎？"),
+    "Are you sure you want reset all profiles?": ("确定要重置全部配置吗？", "確定要重設全部設定檔嗎？"),
     "Enable": ("启用", "啟用"),
     "STAGE %1": ("档位 %1", "檔位 %1"),
     "Link XY": ("XY 联动", "XY 連動"),
@@ -74,6 +101,62 @@ TABLE = {
     "3 mm": ("3 毫米", "3 公釐"),
     "2 mm": ("2 毫米", "2 公釐"),
     "1 mm": ("1 毫米", "1 公釐"),
+    # Macros and gun files (the mouse-command names are above).
+    "A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.":
+        ("一个宏最多包含 63 个事件，未再添加任何内容。", "一個巨集最多包含 63 個事件，未再新增任何內容。"),
+    "THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.":
+        ("对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。",
+         "對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。"),
+    'THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \\ : * ? " < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.':
+        ('无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字符，也不能以点或空格结尾。',
+         '無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字元，也不能以點或空格結尾。'),
+    "THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.":
+        ("该文件包含超过 63 个事件，只保留了前 63 个。", "該檔案包含超過 63 個事件，只保留了前 63 個。"),
+    "THIS IS NOT A MACRO FILE.": ("这不是宏文件。", "這不是巨集檔案。"),
+    "Macro Exist!": ("宏已存在！", "巨集已存在！"),
+    "TOO MANY MACROS TO BE CREATE!": ("宏数量过多，无法创建！", "巨集數量過多，無法建立！"),
+    "THE MACRO FILE COULD NOT BE WRITTEN.": ("无法写入宏文件。", "無法寫入巨集檔案。"),
+    "MACRO NAME": ("宏名称", "巨集名稱"),
+    "MOUSE ACTION": ("鼠标动作", "滑鼠動作"),
+    "START": ("开始录制", "開始錄製"),
+    "NEW": ("新建", "新增"),
+    "CHANGE NAME": ("重命名", "重新命名"),
+    "CANCEL": ("取消", "取消"),
+    "IMPORT MACRO": ("导入宏", "匯入巨集"),
+    "EXPORT MACRO": ("导出宏", "匯出巨集"),
+    "BATCH": ("批量", "批次"),
+    "INSERT DELAY": ("插入延时", "插入延遲"),
+    "GUN SET": ("枪械设置", "槍械設定"),
+    "TOP": ("移至顶部", "移至頂端"),
+    "BOTTOM": ("移至底部", "移至底端"),
+    "CLEAR": ("清空", "清除"),
+    "CUT": ("剪切", "剪下"),
+    "PASTE": ("粘贴", "貼上"),
+    "RECORD AFTER": ("在此后录制", "在此後錄製"),
+    "RECORD DELAYS BETWEEN ACTION": ("录制动作间延时", "錄製動作間延遲"),
+    "INSERT DEFAULT DELAY": ("插入默认延时", "插入預設延遲"),
+    "LOOPS TIME(1-255)": ("循环次数(1-255)", "循環次數(1-255)"),
+    "REPEAT RUN WHEN KEY DOWN": ("按住按键时重复执行", "按住按鍵時重複執行"),
+    "REPEAT RUN UNTIL THE KEY DOWN": ("重复执行直到再次按下按键", "重複執行直到再次按下按鍵"),
+    "REPEAT RUN UNTILL THE KEY DOWN": ("重复执行直到再次按下按键", "重複執行直到再次按下按鍵"),
+    "Load Macro File": ("载入宏文件", "載入巨集檔案"),
+    "Save Macro File": ("保存宏文件", "儲存巨集檔案"),
+    "Macro File(*.MSMACRO)": ("宏文件(*.MSMACRO)", "巨集檔案(*.MSMACRO)"),
+    "ONE OR MORE KEYS HAS NOT BEEN RELEASED.": ("有一个或多个按键未释放。", "有一個或多個按鍵未放開。"),
+    "WARNING": ("警告", "警告"),
+    "MOUSE COMMAND": ("鼠标命令", "滑鼠命令"),
+    "PRESS DOWN": ("按下", "按下"),
+    "BOUNCE UP": ("弹起", "彈起"),
+    "Gun Edit": ("枪械编辑", "槍械編輯"),
+    "GUN EDIT": ("枪械编辑", "槍械編輯"),
+    "Distance": ("距离", "距離"),
+    "Gun Set": ("枪械设置", "槍械設定"),
+    "GUNFILE NAME": ("枪械文件名", "槍械檔名"),
+    "BULLETS": ("子弹数", "子彈數"),
+    "DELAY(MS)": ("延时(毫秒)", "延遲(毫秒)"),
+    "Y": ("Y", "Y"),
+    "X": ("X", "X"),
+    "Please input file name.": ("请输入文件名。", "請輸入檔名。"),
     # The CUSTOMIZE panel: functions, submenus and messages.
     "Left": ("左键", "左鍵"),
     "Right": ("右键", "右鍵"),
@@ -151,25 +234,40 @@ TABLE = {
     "Sniper Setting": ("狙击设置", "狙擊設定"),
 }
 
+# Texts whose meaning depends on where they stand: (context, source text).
+CONTEXT_TABLE = {
+    ("MacroDialog", "SAVE"): ("保存", "儲存"),
+    ("MacroDialog", "DELETE"): ("删除", "刪除"),
+    ("MacroDialog", "STOP"): ("停止录制", "停止錄製"),
+}
+
 
 def fill(path, column, language):
     tree = ET.parse(path)
     tree.getroot().set("language", language)
     missing = []
-    for message in tree.iter("message"):
-        source = message.find("source").text
-        translation = message.find("translation")
-        if column is None:
-            text = source
-        elif source in TABLE:
-            text = TABLE[source][column]
-        else:
-            missing.append(source)
-            continue
-        translation.text = text
-        translation.attrib.pop("type", None)
+    for context in tree.iter("context"):
+        context_name = context.find("name").text
+        for message in context.iter("message"):
+            fill_message(message, context_name, column, missing)
     tree.write(path, encoding="utf-8", xml_declaration=True)
     return missing
+
+
+def fill_message(message, context_name, column, missing):
+    source = message.find("source").text
+    translation = message.find("translation")
+    if column is None:
+        text = source
+    elif (context_name, source) in CONTEXT_TABLE:
+        text = CONTEXT_TABLE[(context_name, source)][column]
+    elif source in TABLE:
+        text = TABLE[source][column]
+    else:
+        missing.append(source)
+        return
+    translation.text = text
+    translation.attrib.pop("type", None)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,7 @@
 #include "macro/MacroFile.h"
 
+#include "macro/MacroLibrary.h"
+
 #include "store/DataFolder.h"
 #include "store/IniFile.h"
 #include "store/KeyTables.h"
@@ -187,6 +189,8 @@ QString macroFilePath(const QString &name)
 
 bool writeMacroFile(const QString &name, const MacroFileData &macro)
 {
+    if (!isSafeMacroName(name))
+        return false;
     const QString path = macroFilePath(name);
     if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
@@ -211,6 +215,8 @@ bool writeMacroFile(const QString &name, const MacroFileData &macro)
 MacroFileData readMacroFile(const QString &name)
 {
     MacroFileData macro;
+    if (!isSafeMacroName(name))
+        return macro;
     IniFile file(macroFilePath(name));
     QSettings &s = file.settings();
     macro.delayType = s.value(kKeyDelayType, 0).toInt();
@@ -231,6 +237,8 @@ MacroFileData readMacroFile(const QString &name)
 
 QVector<MacroEvent> readMacroEventsForUpload(const QString &name)
 {
+    if (!isSafeMacroName(name))
+        return {};
     IniFile file(macroFilePath(name));
     QSettings &s = file.settings();
     const int count = readCount(s);
@@ -247,6 +255,32 @@ bool appendMacroEvent(QVector<MacroEvent> &events, const MacroEvent &event)
         return false;
     events.append(event);
     return true;
+}
+
+bool macroHasRoom(int current, int adding)
+{
+    return adding >= 0 && current + adding <= kMaxMacroEvents;
+}
+
+QString macroFullMessage()
+{
+    return QCoreApplication::translate("Macro",
+                                       "A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.");
+}
+
+bool macroLosesTailInMouse(const QVector<MacroEvent> &events)
+{
+    if (events.size() <= kMaxEventsWithoutDelays)
+        return false;
+    return std::none_of(events.begin(), events.end(),
+                        [](const MacroEvent &e) { return e.Map == kMacroDelay; });
+}
+
+QString macroTailLostMessage()
+{
+    return QCoreApplication::translate(
+        "Macro", "THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; "
+                 "THE REST WILL NOT PLAY.");
 }
 
 MacroEvent keyEvent(quint8 usage, bool pressed)
@@ -274,6 +308,21 @@ MacroEvent delayEventFromMs(int ms)
 int delayMsOf(const MacroEvent &event)
 {
     return (event.DataH * 256 + event.DataL) * 10;
+}
+
+void macroMoveOf(const MacroEvent &event, int *direction, int *distance)
+{
+    moveOf(event, direction, distance);
+}
+
+QString mouseButtonName(int index)
+{
+    return tr(kMouseButtons[std::clamp(index, 0, int(std::size(kMouseButtons)) - 1)].name);
+}
+
+QString moveDirectionName(int direction)
+{
+    return tr(kMoveNames[std::clamp(direction, 0, int(std::size(kMoveNames)) - 1)]);
 }
 
 QString macroEventText(const MacroEvent &event)

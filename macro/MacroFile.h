@@ -54,7 +54,8 @@ struct MacroFileData
 QString macroFolder();
 QString macroFilePath(const QString &name);
 
-// Writes the file: path, default delay, delay type, loop type, loop time,
+// Writes the file (false, nothing written, for a name that is not safe):
+// path, default delay, delay type, loop type, loop time,
 // count, then the events. At most 63 events are written. Keys of events
 // past the new count that an older file held stay in it unread.
 bool writeMacroFile(const QString &name, const MacroFileData &macro);
@@ -62,8 +63,8 @@ bool writeMacroFile(const QString &name, const MacroFileData &macro);
 // Reads and decodes the file: mouse buttons with a valid bit, moves, keys,
 // and delays when the delay type records them; any other event is
 // skipped and every kept event is rebuilt in its canonical form. A missing
-// file reads as an empty macro with every setting 0. Only the first 63
-// events of a file are read.
+// file, or a name that is not safe, reads as an empty macro with every
+// setting 0. Only the first 63 events of a file are read.
 MacroFileData readMacroFile(const QString &name);
 
 // The events as the macro upload reads them: Count and the three bytes of
@@ -72,6 +73,19 @@ QVector<MacroEvent> readMacroEventsForUpload(const QString &name);
 
 // Appends unless the list is full; false when it is.
 bool appendMacroEvent(QVector<MacroEvent> &events, const MacroEvent &event);
+
+// Whether `adding` more events fit into a macro of `current` events. Every
+// way of adding events asks this first and adds all or nothing.
+bool macroHasRoom(int current, int adding);
+// The message shown when an addition is refused for want of room.
+QString macroFullMessage();
+
+// The mouse keeps 66 events of a macro. The upload puts a pause after every
+// four events of a macro that has no delay of its own, so such a macro of
+// more than 51 events loses its tail in the mouse.
+constexpr int kMaxEventsWithoutDelays = 51;
+bool macroLosesTailInMouse(const QVector<MacroEvent> &events);
+QString macroTailLostMessage();
 
 // Event constructors. Mouse buttons by their index in the editor's list
 // (0 left, 1 middle, 2 right, 3 forward, 4 backward); moves by direction
@@ -82,6 +96,15 @@ MacroEvent mouseMoveEvent(int direction, int distance);
 // A delay typed in milliseconds: units of 10 ms, held to 1-6553.
 MacroEvent delayEventFromMs(int ms);
 int delayMsOf(const MacroEvent &event);
+
+// Translated names of the five mouse buttons and four move directions, in
+// the order of the editor's mouse-command list.
+constexpr int kMacroMouseButtons = 5;
+constexpr int kMacroMoveDirections = 4;
+QString mouseButtonName(int index);
+// Direction and distance of a move event, as the reader decodes it.
+void macroMoveOf(const MacroEvent &event, int *direction, int *distance);
+QString moveDirectionName(int direction);
 
 // The row text the macro editor shows for an event.
 QString macroEventText(const MacroEvent &event);

@@ -3,8 +3,10 @@
 #include "store/DataFolder.h"
 #include "store/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -27,7 +29,46 @@ bool macroFileExists(const QString &name)
     return QFile::exists(macroFilePath(name));
 }
 
+// 255 bytes of a file name less the ".MSMACRO" suffix.
+constexpr int kMaxNameBytes = 255 - 8;
+
+// A file is taken for a macro file when it parses as INI and says how many
+// events it holds.
+bool readsAsMacroFile(const QString &path, int *count)
+{
+    QSettings s(path, QSettings::IniFormat);
+    if (s.status() != QSettings::NoError)
+        return false;
+    bool ok = false;
+    *count = s.value(QStringLiteral("Setting/Count")).toInt(&ok);
+    return ok && *count >= 0;
+}
+
 } // namespace
+
+bool isSafeMacroName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return false;
+    if (name.toUtf8().size() > kMaxNameBytes)
+        return false;
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString unsafeMacroNameMessage()
+{
+    return QCoreApplication::translate(
+        "Macro", "THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, \".\" OR \"..\", "
+                 "CONTAIN / \\ : * ? \" < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.");
+}
 
 int macroLibraryCount()
 {
@@ -46,6 +87,8 @@ QStringList macroLibrary()
 
 bool addToMacroLibrary(const QString &name)
 {
+    if (!isSafeMacroName(name))
+        return false;
     const int slot = readSlots().indexOf(QString());
     if (slot < 0)
         return false;
@@ -97,12 +140,16 @@ QString uniqueMacroName(const QString &wanted)
 
 bool deleteMacroFile(const QString &name)
 {
+    if (!isSafeMacroName(name))
+        return false;
     const QString path = macroFilePath(name);
     return !QFile::exists(path) || QFile::remove(path);
 }
 
 bool renameMacroFile(const QString &oldName, const QString &newName)
 {
+    if (!isSafeMacroName(oldName) || !isSafeMacroName(newName))
+        return false;
     const QString oldPath = macroFilePath(oldName);
     if (!QFile::exists(oldPath))
         return false;
@@ -111,8 +158,83 @@ bool renameMacroFile(const QString &oldName, const QString &newName)
 
 QString renameMacro(const QString &oldName, const QString &wanted)
 {
+    if (!isSafeMacroName(oldName) || !isSafeMacroName(wanted))
+        return QString();
     const QString name = uniqueMacroName(wanted);
     renameMacroFile(oldName, name);
     renameInMacroLibrary(oldName, name);
     return name;
+}
+
+MacroImport importMacroFile(const QString &sourcePath, QString *name)
+{
+    const QString base = QFileInfo(sourcePath).completeBaseName();
+    if (name)
+        *name = base;
+    int count = 0;
+    if (!QFileInfo(sourcePath).isFile() || !readsAsMacroFile(sourcePath, &count))
+        return MacroImport::NotMacroFile;
+    if (!isSafeMacroName(base))
+        return MacroImport::UnsafeName;
+    if (macroFileExists(base))
+        return MacroImport::Exists;
+    if (macroLibraryCount() >= kMacroLibrarySlots)
+        return MacroImport::LibraryFull;
+    if (!QDir().mkpath(macroFolder()))
+        return MacroImport::CopyFailed;
+
+    const QString target = macroFilePath(base);
+    bool copied = false;
+    if (count <= kMaxMacroEvents) {
+        copied = QFile::copy(sourcePath, target);
+    } else {
+        // Written anew with the first 63 events as they stand, the settings
+        // kept; the copy then reads and uploads like any other macro.
+        QSettings in(sourcePath, QSettings::IniFormat);
+        MacroFileData macro;
+        macro.defaultDelay = in.value(QStringLiteral("Setting/DefaultDelay"), 0).toInt();
+        macro.delayType = in.value(QStringLiteral("Setting/DelayType"), 0).toInt();
+        macro.loopType = in.value(QStringLiteral("Setting/LoopType"), 0).toInt();
+        macro.loopTime = in.value(QStringLiteral("Setting/LoopTime"), 0).toInt();
+        for (int i = 0; i < kMaxMacroEvents; ++i) {
+            const auto byte = [&in, i](const char *field) {
+                return quint8(
+                    in.value(QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(i), 0)
+                        .toInt());
+            };
+            macro.events.append(MacroEvent{byte("Map"), byte("DataH"), byte("DataL")});
+        }
+        copied = writeMacroFile(base, macro);
+    }
+    if (!copied) {
+        QFile::remove(target);
+        return MacroImport::CopyFailed;
+    }
+    if (!addToMacroLibrary(base)) {
+        QFile::remove(target);
+        return MacroImport::LibraryFull;
+    }
+    return count <= kMaxMacroEvents ? MacroImport::Imported : MacroImport::Shortened;
+}
+
+QString macroImportMessage(MacroImport result)
+{
+    switch (result) {
+    case MacroImport::Imported:
+        return QString();
+    case MacroImport::Shortened:
+        return QCoreApplication::translate(
+            "Macro", "THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.");
+    case MacroImport::NotMacroFile:
+        return QCoreApplication::translate("Macro", "THIS IS NOT A MACRO FILE.");
+    case MacroImport::UnsafeName:
+        return unsafeMacroNameMessage();
+    case MacroImport::Exists:
+        return QCoreApplication::translate("Macro", "Macro Exist!");
+    case MacroImport::LibraryFull:
+        return QCoreApplication::translate("Macro", "TOO MANY MACROS TO BE CREATE!");
+    case MacroImport::CopyFailed:
+        return QCoreApplication::translate("Macro", "THE MACRO FILE COULD NOT BE WRITTEN.");
+    }
+    return QString();
 }

@@ -12,6 +12,16 @@
 
 constexpr int kMacroLibrarySlots = 50;
 
+// A macro name is a file's base name in MacroDB, so it must stay a plain
+// file name on every system the files travel to: not empty, not "." or
+// "..", no path separator, none of : * ? " < > |, no control character,
+// no trailing dot or space (Windows drops those), and short enough that
+// the file name with its suffix fits 255 bytes. Every operation below that
+// takes a name refuses one that is not safe and changes nothing.
+bool isSafeMacroName(const QString &name);
+// The message shown when a name is refused.
+QString unsafeMacroNameMessage();
+
 int macroLibraryCount();
 QStringList macroLibrary();
 // Puts the name into the first empty slot; false (nothing stored) when
@@ -34,5 +44,23 @@ bool deleteMacroFile(const QString &name);
 // the old name, as nothing reads it.
 bool renameMacroFile(const QString &oldName, const QString &newName);
 // Rename as the editor does it: a free name from the wanted one, the file,
-// and every library slot. Returns the name used.
+// and every library slot. Returns the name used, or an empty string when
+// either name is not safe (nothing changed).
 QString renameMacro(const QString &oldName, const QString &wanted);
+
+enum class MacroImport {
+    Imported,     // copied and listed
+    Shortened,    // listed; the copy keeps only the first 63 events
+    NotMacroFile, // unreadable, or no "Setting/Count"
+    UnsafeName,   // the file's base name is not a safe macro name
+    Exists,       // MacroDB already has a file of that name
+    LibraryFull,  // all 50 slots are taken
+    CopyFailed,   // the file could not be written into MacroDB
+};
+
+// Imports a macro file under its own base name: checks it, copies it into
+// MacroDB and adds the name to the library. On any refusal neither the
+// folder nor the library changes.
+MacroImport importMacroFile(const QString &sourcePath, QString *name = nullptr);
+// The message for an import result; empty for Imported.
+QString macroImportMessage(MacroImport result);

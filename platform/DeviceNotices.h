@@ -1,13 +1,26 @@
 #pragma once
 
-#include "device/DeviceNotice.h"
-
+#include <QByteArray>
+#include <QMetaType>
 #include <QObject>
+#include <QString>
+
+// One arrival or removal exactly as the system names it; what the device
+// was is worked out by the device layer. Windows names the device
+// interface ("HID#VID_xxxx&PID_xxxx&..."), Linux the hidraw node.
+struct RawDeviceNotice
+{
+    bool arrived = false;
+    QString interfaceName; // Windows
+    QByteArray nodePath;   // Linux
+};
+
+Q_DECLARE_METATYPE(RawDeviceNotice)
 
 // Arrival and removal of HID devices, as the operating system reports
 // them. Windows: RegisterDeviceNotificationW and WM_DEVICECHANGE, which the
 // main window hands over from nativeEvent. Linux: a udev monitor on the
-// hidraw subsystem; an added node is resolved through HID enumeration.
+// hidraw subsystem.
 class DeviceNoticeService : public QObject
 {
     Q_OBJECT
@@ -32,7 +45,7 @@ public:
     }
 
 signals:
-    void noticeReceived(const DeviceNotice &notice);
+    void noticeReceived(const RawDeviceNotice &notice);
 
 protected:
     explicit DeviceNoticeService(QObject *parent) : QObject(parent) {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 
 // Operations on the global Config.ini. Each opens its own QSettings and
 // lets it go (which flushes the file) before returning; a missing key reads
@@ -13,3 +14,38 @@ int readLangId();
 // product, or the stored one while the process has settled on none.
 void writeProductName(const QString &name);
 QString readProductName();
+
+// Rows of the device catalogue ("Mouse_List") the program reads; a larger
+// count is cut to this.
+constexpr int kMouseListRows = 200;
+
+// One row of the device catalogue.
+struct MouseListRow
+{
+    quint32 vendorId = 0;
+    quint32 productId = 0;
+    quint32 usage0 = 0;
+    quint32 usagePage0 = 0;
+    quint32 usage1 = 0;
+    quint32 usagePage1 = 0;
+    quint32 versionMin = 0;
+    quint32 versionMax = 0;
+    QString productName;
+};
+
+// The catalogue as written: its count, which may be anything, and the
+// first `rows` rows whatever the count says.
+struct MouseListSection
+{
+    quint32 count = 0;
+    QVector<MouseListRow> rows;
+};
+MouseListSection readMouseListSection(int rows);
+
+// The font of a language index ("FONT_LIST"): family and pixel size.
+struct FontEntry
+{
+    QString family;
+    uint pixelSize = 0;
+};
+FontEntry readFontEntry(int languageIndex);

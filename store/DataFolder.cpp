@@ -1,5 +1,6 @@
 #include "store/DataFolder.h"
 
+#include "store/ConfigKeys.h"
 #include "store/StoreLog.h"
 
 #include <QDir>
@@ -14,6 +15,11 @@ QString dataFolder()
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return QDir::cleanPath(appData + QStringLiteral("/..")) +
            QStringLiteral("/KORVALEN Gaming Mouse");
+}
+
+QString productFolder(const QString &productName)
+{
+    return dataFolder() + QLatin1Char('/') + productName;
 }
 
 QString globalConfigPath()
@@ -67,10 +73,10 @@ bool seedDataFolder(const QString &applicationDir)
 
     QSettings defaults(source, QSettings::IniFormat);
     QSettings settings(target, QSettings::IniFormat);
-    if (!settings.contains(QStringLiteral("Mouse_List/Count")))
-        fillGroup(settings, defaults, QStringLiteral("Mouse_List"));
-    if (!settings.contains(QStringLiteral("FONT_LIST/FONT_0")))
-        fillGroup(settings, defaults, QStringLiteral("FONT_LIST"));
+    if (!settings.contains(ConfigKeys::catalogueCount()))
+        fillGroup(settings, defaults, ConfigKeys::catalogueGroup());
+    if (!settings.contains(ConfigKeys::fontFamily(0)))
+        fillGroup(settings, defaults, ConfigKeys::fontGroup());
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -7,6 +7,10 @@
 // that changes XDG_DATA_HOME sees its own folder.
 QString dataFolder();
 
+// "<data folder>/<product name>", the folder of one model's Config.ini and
+// profile files.
+QString productFolder(const QString &productName);
+
 // "<data folder>/Config.ini", the global configuration file.
 QString globalConfigPath();
 

@@ -88,6 +88,12 @@ const std::initializer_list<const char *> kLiftOffModels = {"NX-07", "NX-18", "N
 const std::initializer_list<const char *> kTwoLiftOffDistanceModels = {"NX-18"};
 
 const std::initializer_list<const char *> kFourStageModels = {"NX-04"};
+const std::initializer_list<const char *> kWheelMarkerModels = {
+    "NX-55", "NX-56", "NX-57", "NX-34", "NX-35", "NX-30", "NX-27", "NX-26", "NX-49",
+    "NX-50", "NX-52", "NX-07", "NX-09", "NX-46", "NX-10", "NX-33", "NX-39", "NX-40",
+    "NX-41", "NX-51", "NX-42", "NX-43", "NX-44", "NX-53", "NX-31", "NX-28", "NX-08",
+    "NX-05", "NX-15", "NX-20", "NX-17", "NX-19", "NX-18", "NX-25", "NX-16", "NX-11",
+    "NX-04", "NX-06", "NX-24", "NX-23", "NX-21", "NX-22"};
 
 // The 3104 scale rounds to whole hundreds near them and keeps the values in
 // between; two values would round the wrong way and are kept as they are.
@@ -109,36 +115,31 @@ int dpi3104(int value)
     return (r / 100 + 1) * 100;
 }
 
+// The 3212 scale's steps fall near round values; these are shown rounded.
+// One table serves all three bands: the middle band (64-94, 2430-4710)
+// meets none of them.
+struct Rounding
+{
+    int raw;
+    int shown;
+};
+constexpr Rounding k3212Rounding[] = {
+    {790, 800}, {1210, 1200}, {1630, 1600}, {2390, 2400}, {7290, 7200}};
+
 int dpi3212(int value)
 {
-    if (value >= 64 && value <= 94) {
-        const int r = ((value - 32) * 76 / 10) * 10;
-        switch (r) {
-        case 1630:
-            return 1600;
-        case 2390:
-            return 2400;
-        case 7290:
-            return 7200;
-        default:
-            return r;
-        }
+    int r;
+    if (value >= 64 && value <= 94)
+        r = ((value - 32) * 76 / 10) * 10;
+    else if (value < 64)
+        r = (value * 38 / 10) * 10;
+    else
+        r = ((value - 63) * 152 / 10) * 10;
+    for (const Rounding &rounding : k3212Rounding) {
+        if (rounding.raw == r)
+            return rounding.shown;
     }
-    const int r = value < 64 ? (value * 38 / 10) * 10 : ((value - 63) * 152 / 10) * 10;
-    switch (r) {
-    case 790:
-        return 800;
-    case 1210:
-        return 1200;
-    case 1630:
-        return 1600;
-    case 2390:
-        return 2400;
-    case 7290:
-        return 7200;
-    default:
-        return r;
-    }
+    return r;
 }
 
 } // namespace
@@ -249,4 +250,9 @@ int liftOffDistanceCount(const QString &productName)
 int dpiStageCount(const QString &productName)
 {
     return listed(kFourStageModels, productName) ? kDpiStageCount - 1 : kDpiStageCount;
+}
+
+bool usesWheelScrollMarkers(const QString &productName)
+{
+    return listed(kWheelMarkerModels, productName);
 }

@@ -52,3 +52,7 @@ int dpiStageCount(const QString &productName);
 
 // Number of lift-off distances the lift-off menu offers (2 or 3).
 int liftOffDistanceCount(const QString &productName);
+
+// Whether the picture's scroll markers are drawn as a wheel rather than as
+// arrows.
+bool usesWheelScrollMarkers(const QString &productName);

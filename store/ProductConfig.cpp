@@ -5,6 +5,7 @@
 #include "store/IniFile.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
+#include "store/ProfileLibrary.h"
 
 #include <QFile>
 
@@ -41,55 +42,51 @@ quint8 readByte(QSettings &settings, const QString &key)
     return quint8(settings.value(key).toInt() & 0xFF);
 }
 
-bool allNamesSafe(const ProfileStore &store)
-{
-    return std::all_of(std::begin(store.profileNames), std::end(store.profileNames),
-                       isSafeProfileName);
-}
-
 void writeNames(QSettings &settings, const ProfileStore &store)
 {
     for (int i = 0; i < kProfileCount; ++i)
         settings.setValue(profileNameKey(i + 1), store.profileNames[i]);
 }
 
-} // namespace
-
-QString productFolder()
+bool writeStoreConfig(const ProfileStore &store)
 {
-    return dataFolder() + QLatin1Char('/') + readProductName();
+    IniFile ini(productConfigPath());
+    QSettings &settings = ini.settings();
+    settings.setValue(kProfileId, int(store.curProfile));
+    settings.setValue(kAngleValue, int(store.AngleValue));
+    settings.setValue(kLiftHigh, int(store.LiftHigh));
+    settings.setValue(kCount, int(store.Count));
+    writeNames(settings, store);
+    return ini.commit();
 }
+
+} // namespace
 
 QString productConfigPath()
 {
-    return productFolder() + QStringLiteral("/Config.ini");
+    return productFolder(readProductName()) + QStringLiteral("/Config.ini");
 }
 
-bool saveStore(const ProfileStore &store)
+bool saveStore(const ProfileStore &store, QStringList *refusedNames)
 {
-    if (!allNamesSafe(store))
-        return false;
-    bool ok;
-    {
-        IniFile ini(productConfigPath());
-        QSettings &settings = ini.settings();
-        settings.setValue(kProfileId, int(store.curProfile));
-        settings.setValue(kAngleValue, int(store.AngleValue));
-        settings.setValue(kLiftHigh, int(store.LiftHigh));
-        settings.setValue(kCount, int(store.Count));
-        writeNames(settings, store);
-        ok = ini.commit();
-    }
+    bool ok = writeStoreConfig(store);
     // The profile files follow only once Config.ini is written and closed.
-    for (int i = 0; i < kProfileCount; ++i)
-        ok = saveProfileFile(store.profiles[i], store.profileNames[i]) && ok;
+    // An unsafe name costs only its own file.
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString &name = store.profileNames[i];
+        if (!isSafeProfileName(name)) {
+            if (refusedNames)
+                refusedNames->append(name);
+            ok = false;
+            continue;
+        }
+        ok = saveProfileFile(store.profiles[i], name) && ok;
+    }
     return ok;
 }
 
 bool saveStoreNames(const ProfileStore &store)
 {
-    if (!allNamesSafe(store))
-        return false;
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
     settings.setValue(kProfileId, int(store.curProfile));
@@ -105,36 +102,46 @@ bool saveProfileId(int index)
     return ini.commit();
 }
 
-bool loadStore(ProfileStore &store)
+bool loadStore(ProfileStore &store, QStringList *refusedNames)
 {
-    // Filled aside so that a refused name leaves the caller's store whole.
-    ProfileStore loaded = store;
+    bool ok = true;
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
-    loaded.curProfile = readByte(settings, kProfileId);
-    loaded.AngleValue = readByte(settings, kAngleValue);
-    loaded.LiftHigh = readByte(settings, kLiftHigh);
-    loaded.Count = readByte(settings, kCount);
+    store.curProfile = readByte(settings, kProfileId);
+    store.AngleValue = readByte(settings, kAngleValue);
+    store.LiftHigh = readByte(settings, kLiftHigh);
+    store.Count = readByte(settings, kCount);
     for (int i = 0; i < kProfileCount; ++i) {
-        loaded.profileNames[i] = settings.value(profileNameKey(i + 1)).toString();
-        if (!loadProfileFile(loaded.profiles[i], loaded.profileNames[i]))
-            return false;
+        store.profileNames[i] = settings.value(profileNameKey(i + 1)).toString();
+        // A name that may not be a file name keeps its place in the store
+        // (the user can rename it) with the record of a missing file.
+        if (!loadProfileFile(store.profiles[i], store.profileNames[i])) {
+            store.profiles[i] = ProfileData();
+            if (refusedNames)
+                refusedNames->append(store.profileNames[i]);
+            ok = false;
+        }
     }
-    store = loaded;
-    return true;
+    return ok;
 }
 
-bool loadProductStore(ProfileStore &store)
+bool loadProductStore(ProfileStore &store, QStringList *refusedNames)
 {
     // Without a product name the product file would be the global one.
     if (!readProductName().isEmpty() && !QFile::exists(productConfigPath())) {
         ProfileStore defaults;
         initProfileStore(defaults);
         const QStringList names(std::begin(defaults.profileNames), std::end(defaults.profileNames));
-        saveStore(defaults);
+        writeStoreConfig(defaults);
+        // Profile files the user already has (Config.ini alone was lost, or
+        // they were written by hand) are theirs: only missing ones are seeded.
+        for (int i = 0; i < kProfileCount; ++i) {
+            if (!profileFileExists(names.at(i)))
+                saveProfileFile(defaults.profiles[i], names.at(i));
+        }
         writeSavedNames(names);
     }
-    return loadStore(store);
+    return loadStore(store, refusedNames);
 }
 
 bool writeSavedNames(const QStringList &names)

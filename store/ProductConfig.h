@@ -11,26 +11,31 @@
 // before returning. Readers never fail on a missing file or key: numbers read
 // as 0 and strings as empty.
 
-// "<data folder>/<CurrentProductName>" and its Config.ini.
-QString productFolder();
+// The Config.ini in the folder of "Config/CurrentProductName".
 QString productConfigPath();
 
 // Writes the store's Config keys, then each record to the .prof file named
-// by its profile name. Refuses (writing nothing) when a name is unsafe.
-bool saveStore(const ProfileStore &store);
+// by its profile name. A name that may not be a file name (see
+// isSafeProfileName) skips only its own file and is listed in
+// `refusedNames`; the result is then false.
+bool saveStore(const ProfileStore &store, QStringList *refusedNames = nullptr);
 // Writes only the active profile, Count and the five names.
 bool saveStoreNames(const ProfileStore &store);
 bool saveProfileId(int index);
 
 // Reads the Config keys and, for each profile, its name and at once its
-// file. When a name is unsafe the store is left exactly as it was.
-bool loadStore(ProfileStore &store);
+// file. A name that may not be a file name keeps its place with the record
+// of a missing file (all zero) and is listed in `refusedNames`; the other
+// profiles load as usual and the result is false.
+bool loadStore(ProfileStore &store, QStringList *refusedNames = nullptr);
 
 // What the window does on meeting a product: when the product folder has no
-// Config.ini yet, the model's defaults are saved first (with the five names
-// as the saved-profile list), so a new user starts from the real defaults
-// rather than zeros; then the store is loaded as usual.
-bool loadProductStore(ProfileStore &store);
+// Config.ini yet, it is written from the model's defaults (with the five
+// names as the saved-profile list) and each default profile file that does
+// not exist yet is written, so a new user starts from the real defaults
+// rather than zeros while files already there are kept; then the store is
+// loaded as usual.
+bool loadProductStore(ProfileStore &store, QStringList *refusedNames = nullptr);
 
 // The saved-profile list of the profile management.
 bool writeSavedNames(const QStringList &names);

@@ -1,6 +1,7 @@
 #include "store/ProfileDefaults.h"
 
 #include "store/ConfigFile.h"
+#include "store/FunctionCodes.h"
 #include "store/ModelTable.h"
 #include "store/ProfileFile.h"
 
@@ -10,10 +11,6 @@
 
 namespace {
 
-// Function codes the defaults use.
-constexpr qint32 kFunSingleKey = 6;
-constexpr qint32 kFunScrollUp = 52;
-constexpr qint32 kFunScrollDown = 53;
 constexpr int kScrollUpSlot = 40;
 constexpr int kScrollDownSlot = 41;
 constexpr int kSecondBankFirstSlot = 20;
@@ -27,8 +24,21 @@ struct ButtonDefault
 
 constexpr ButtonDefault key(quint8 code)
 {
-    return {kFunSingleKey, code};
+    return {FunctionCode::SingleKey, code};
 }
+
+constexpr ButtonDefault kLeft{FunctionCode::Left};
+constexpr ButtonDefault kRight{FunctionCode::Right};
+constexpr ButtonDefault kMiddle{FunctionCode::Middle};
+constexpr ButtonDefault kForward{FunctionCode::Forward};
+constexpr ButtonDefault kBack{FunctionCode::Back};
+constexpr ButtonDefault kFireKey{FunctionCode::FireKey};
+constexpr ButtonDefault kVolumeUp{FunctionCode::VolumeUp};
+constexpr ButtonDefault kVolumeDown{FunctionCode::VolumeDown};
+constexpr ButtonDefault kDpiSwitch{FunctionCode::DpiSwitch};
+constexpr ButtonDefault kDpiUp{FunctionCode::DpiUp};
+constexpr ButtonDefault kDpiDown{FunctionCode::DpiDown};
+constexpr ButtonDefault kLedSwitch{FunctionCode::LedSwitch};
 
 // A run of second-bank defaults, from slot 20.
 struct Bank
@@ -46,7 +56,7 @@ constexpr Bank kKeypad8 = {kKeypad, 8};
 constexpr Bank kKeypad12 = {kKeypad, 12};
 constexpr Bank kKeypad16 = {kKeypad, 16};
 
-constexpr ButtonDefault kModifierBank[] = {key(56), key(29), key(42), {4}, {5}};
+constexpr ButtonDefault kModifierBank[] = {key(56), key(29), key(42), kForward, kBack};
 constexpr Bank kModifierBank5 = {kModifierBank, 5};
 
 enum class Lighting { Standard, PatternB, ProfileColour };
@@ -66,95 +76,121 @@ struct ModelDefaults
 // clang-format off
 const ModelDefaults kModels[] = {
     {{"NX-01"}, {20, 40, 80, 160, 320},
-     {{1}, {2}, {3}, {12}, {48}, {49}}, kKeypad12, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown}, kKeypad12, 3, Lighting::Standard},
     {{"NX-02", "NX-38", "NX-47"}, {20, 40, 80, 160, 320},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-03", "NX-45"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-04"}, {10, 20, 30, 50, 0},
-     {{1}, {2}, {3}, {4}, {5}, {47}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch, kLedSwitch}, {}, 3, Lighting::Standard},
     {{"NX-05", "NX-08"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {47}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiSwitch, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-06", "NX-15", "NX-22", "NX-28"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown}, {}, 3, Lighting::Standard},
     {{"NX-07"}, {14, 27, 53, 79, 106},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-09"}, {10, 20, 40, 80, 160},
-     {{1}, {2}, {3}, {12}, key(56), key(29), key(42), {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, key(56), key(29), key(42), kDpiUp, kDpiDown},
+     {}, 3, Lighting::Standard},
     {{"NX-10"}, {10, 20, 40, 80, 120},
-     {{1}, {2}, {3}, {12}, key(56), key(29), key(42), {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, key(56), key(29), key(42), kDpiUp, kDpiDown},
+     {}, 3, Lighting::Standard},
     {{"NX-11", "NX-52"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-12"}, {14, 27, 53, 106, 132},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown}, {}, 3, Lighting::Standard},
     {{"NX-13"}, {14, 27, 53, 79, 106},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::PatternB},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::PatternB},
     {{"NX-14"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {48}, {49}, {54}}, kKeypad16, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown, kLedSwitch},
+     kKeypad16, 3, Lighting::Standard},
     {{"NX-16"}, {19, 39, 79, 159, 399},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-17"}, {20, 40, 80, 160, 320},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 3, Lighting::Standard},
     {{"NX-18"}, {19, 39, 79, 159, 519},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 3, Lighting::Standard},
     {{"NX-19"}, {19, 39, 79, 159, 399},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 3, Lighting::Standard},
     {{"NX-20"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 3, Lighting::Standard},
     {{"NX-21"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}}, kKeypad8, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown}, kKeypad8, 3, Lighting::Standard},
     {{"NX-23", "NX-24"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 0, Lighting::PatternB},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 0, Lighting::PatternB},
     {{"NX-25"}, {19, 39, 79, 159, 519},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 1, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 1, Lighting::Standard},
     {{"NX-29"}, {21, 32, 43, 63, 111},
-     {{1}, {2}, {3}, {4}, {5}, {47}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch, kLedSwitch}, {}, 3, Lighting::Standard},
     {{"NX-30", "TEST xx"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {48}, {49}}, kKeypad12, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown}, kKeypad12, 3, Lighting::Standard},
     {{"NX-31"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown},
+     {}, 3, Lighting::Standard},
     {{"NX-32", "NX-39"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {47}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiSwitch, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-33"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {4}, {5}, {47}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch, kLedSwitch}, {}, 3, Lighting::Standard},
     {{"NX-34"}, {10, 20, 40, 80, 120},
-     {{1}, {2}, {3}, {12}, {48}, {49}, {54}}, kKeypad16, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown, kLedSwitch},
+     kKeypad16, 3, Lighting::Standard},
     {{"NX-35"}, {20, 40, 80, 160, 320},
-     {{1}, {2}, {3}, {12}, {48}, {49}, {54}}, kKeypad16, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown, kLedSwitch},
+     kKeypad16, 3, Lighting::Standard},
     {{"NX-36"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-37"}, {10, 20, 40, 80, 120},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-40"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown}, {}, 3, Lighting::Standard},
     {{"NX-41"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {4}, {5}, key(42), {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, key(42), kDpiUp, kDpiDown},
+     {}, 3, Lighting::Standard},
     {{"NX-42"}, {10, 20, 40, 80, 160},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-43"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-44"}, {14, 27, 53, 106, 159},
-     {{1}, {2}, {3}, {12}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-46"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, key(56), key(29), key(42), {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, key(56), key(29), key(42), kDpiUp, kDpiDown},
+     {}, 3, Lighting::Standard},
     {{"NX-48"}, {9, 19, 39, 71, 106},
-     {{1}, {2}, {3}, key(56), key(29), key(42), {12}, {48}, {49}}, {}, 1, Lighting::Standard},
+     {kLeft, kRight, kMiddle, key(56), key(29), key(42), kFireKey, kDpiUp, kDpiDown},
+     {}, 1, Lighting::Standard},
     {{"NX-49"}, {10, 20, 40, 80, 120},
-     {{1}, {2}, {3}, {12}, {48}, {49}}, kKeypad12, 0, Lighting::ProfileColour},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown}, kKeypad12, 0, Lighting::ProfileColour},
     {{"NX-50"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {48}, {49}}, kKeypad12, 0, Lighting::ProfileColour},
+     {kLeft, kRight, kMiddle, kFireKey, kDpiUp, kDpiDown}, kKeypad12, 0, Lighting::ProfileColour},
     {{"NX-51"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {4}, {5}, {4}, {5}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kForward, kBack, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-53"}, {4, 9, 19, 29, 61},
-     {{1}, {2}, {3}, {12}, {43}, {44}, {48}, {49}}, kModifierBank5, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kFireKey, kVolumeUp, kVolumeDown, kDpiUp, kDpiDown},
+     kModifierBank5, 3, Lighting::Standard},
     {{"NX-54"}, {5, 10, 20, 30, 50},
-     {{1}, {2}, {3}, {4}, {5}, {47}}, {}, 0, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiSwitch}, {}, 0, Lighting::Standard},
     {{"NX-55", "NX-56"}, {10, 20, 40, 80, 120},
-     {{1}, {2}, {3}, key(56), key(29), key(42), {12}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, key(56), key(29), key(42), kFireKey, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"NX-57"}, {20, 40, 80, 160, 320},
-     {{1}, {2}, {3}, key(56), key(29), key(42), {12}, {48}, {49}, {54}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, key(56), key(29), key(42), kFireKey, kDpiUp, kDpiDown, kLedSwitch},
+     {}, 3, Lighting::Standard},
     {{"TEST"}, {10, 20, 30, 40, 50},
-     {{1}, {2}, {3}, {4}, {5}, {48}, {49}}, {}, 3, Lighting::Standard},
+     {kLeft, kRight, kMiddle, kForward, kBack, kDpiUp, kDpiDown}, {}, 3, Lighting::Standard},
 };
 // clang-format on
 
@@ -263,8 +299,8 @@ void makeDefaultProfile(ProfileData &rec, quint8 profileIndex, const QString &pr
         setButton(rec.BUTTON_INFO[slot++], button);
     for (int i = 0; i < model->bank.count; ++i)
         setButton(rec.BUTTON_INFO[kSecondBankFirstSlot + i], model->bank.entries[i]);
-    rec.BUTTON_INFO[kScrollUpSlot].Fun = kFunScrollUp;
-    rec.BUTTON_INFO[kScrollDownSlot].Fun = kFunScrollDown;
+    rec.BUTTON_INFO[kScrollUpSlot].Fun = FunctionCode::ScrollUp;
+    rec.BUTTON_INFO[kScrollDownSlot].Fun = FunctionCode::ScrollDown;
     rec.LedMode = model->ledMode;
     setLighting(rec, model->lighting, profileIndex);
 }

@@ -1,7 +1,8 @@
 #include "store/ProfileFile.h"
 
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
 #include "store/IniFile.h"
-#include "store/ProductConfig.h"
 #include "store/StoreLog.h"
 
 #include <QVariant>
@@ -151,7 +152,7 @@ bool isSafeProfileName(const QString &name)
 
 QString profileFolder()
 {
-    return productFolder() + QStringLiteral("/Profile");
+    return productFolder(readProductName()) + QStringLiteral("/Profile");
 }
 
 QString profileFilePath(const QString &name)

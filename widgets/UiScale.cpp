@@ -1,8 +1,6 @@
 #include "widgets/UiScale.h"
 
-#include "store/DataFolder.h"
-
-#include <QSettings>
+#include "store/ConfigFile.h"
 
 namespace {
 
@@ -49,12 +47,9 @@ void setLanguageIndex(int index)
 
 QFont languageFont()
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    const QString n = QString::number(state().languageIndex);
-    const QString family = settings.value(QStringLiteral("FONT_LIST/FONT_") + n).toString();
-    const uint size = settings.value(QStringLiteral("FONT_LIST/FONT_SIZE_") + n).toUInt();
-    QFont font(family);
-    const int pixels = scaled(int(size));
+    const FontEntry entry = readFontEntry(state().languageIndex);
+    QFont font(entry.family);
+    const int pixels = scaled(int(entry.pixelSize));
     // Size 0 (a missing entry) keeps Qt's default size.
     if (pixels > 0)
         font.setPixelSize(pixels);

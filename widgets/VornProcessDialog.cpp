@@ -1,30 +1,30 @@
 #include "widgets/VornProcessDialog.h"
 
-#include "device/StoreUpload.h"
-#include "store/ProductConfig.h"
-#include "store/StoreContext.h"
 #include "widgets/Skin.h"
+#include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
 
 #include <QBitmap>
-#include <QDebug>
 #include <QPainter>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <utility>
 
 VornProcessThread::VornProcessThread() : QThread(nullptr) {}
 
 void VornProcessThread::run()
 {
     if (m_stop) {
-        qDebug() << "isStop.";
+        qCDebug(lcUi) << "isStop.";
         return;
     }
     emit DoProcessDlg();
 }
 
-VornProcessDialog::VornProcessDialog(QWidget *parent)
+VornProcessDialog::VornProcessDialog(Work work, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
+    , m_work(std::move(work))
     , m_background(Skin::pixmap(QStringLiteral("/skin/process.png")))
     , m_bar(new QProgressBar(this))
 {
@@ -67,10 +67,8 @@ void VornProcessDialog::startDelayed()
 void VornProcessDialog::updateProgress()
 {
     show(30);
-    const ProfileStore copy = StoreContext::store();
-    saveStore(copy);
-    show(50);
-    ApplyStore(copy);
+    if (m_work)
+        m_work([this](int value) { show(value); });
     show(80);
     QThread::msleep(10);
     show(100);

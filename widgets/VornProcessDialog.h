@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 
 class QProgressBar;
 
@@ -29,13 +30,19 @@ private:
 };
 
 // The small progress box behind which the store is saved to its files and
-// sent to the mouse.
+// sent to the mouse. The box only shows progress and keeps the pace; the
+// caller's work does the saving and sending.
 class VornProcessDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit VornProcessDialog(QWidget *parent = nullptr);
+    // Shows a value on the bar from inside the work.
+    using Progress = std::function<void(int value)>;
+    // Runs on the GUI thread between the values 30 and 80.
+    using Work = std::function<void(const Progress &progress)>;
+
+    explicit VornProcessDialog(Work work, QWidget *parent = nullptr);
 
     QProgressBar *progressBar() const { return m_bar; }
     // Progress values shown, in order (tests).
@@ -57,6 +64,7 @@ protected:
 private:
     void show(int value);
 
+    Work m_work;
     QPixmap m_background;
     QProgressBar *m_bar;
     QList<int> m_shown;

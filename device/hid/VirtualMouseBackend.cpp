@@ -1,11 +1,9 @@
 #include "device/hid/VirtualMouseBackend.h"
 
-#include "device/DeviceCatalogue.h"
 #include "device/DeviceLog.h"
-#include "store/DataFolder.h"
+#include "store/ConfigFile.h"
 
 #include <QDeadlineTimer>
-#include <QSettings>
 
 #include <algorithm>
 #include <cstring>
@@ -88,22 +86,24 @@ QByteArray VirtualMouseBackend::pathOf(const QString &name, int interfaceIndex)
 
 bool VirtualMouseBackend::resolveIdentity(Mouse &mouse) const
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    auto catalogue = std::make_unique<DeviceCatalogue>();
-    readCatalogue(settings, *catalogue);
-    const int index = catalogue->indexOfName(mouse.name);
-    if (index < 0) {
+    // The first row with the name among those the count admits, as the
+    // catalogue itself would find it.
+    const MouseListSection list = readMouseListSection(kMouseListRows);
+    const auto end = list.rows.cbegin() + int(qMin(list.count, quint32(kMouseListRows)));
+    const auto e = std::find_if(list.rows.cbegin(), end, [&](const MouseListRow &row) {
+        return row.productName == mouse.name;
+    });
+    if (e == end) {
         qCWarning(lcHid) << "virtual mouse" << mouse.name << "has no catalogue entry";
         return false;
     }
-    const MouseListEntry &e = catalogue->entries[index];
-    mouse.vendorId = quint16(e.vendorId);
-    mouse.productId = quint16(e.productId);
-    mouse.release = quint16(e.versionMax == 0 ? 0x0100 : e.versionMin);
-    mouse.usage[0] = quint16(e.usage0);
-    mouse.usagePage[0] = quint16(e.usagePage0);
-    mouse.usage[1] = quint16(e.usage1);
-    mouse.usagePage[1] = quint16(e.usagePage1);
+    mouse.vendorId = quint16(e->vendorId);
+    mouse.productId = quint16(e->productId);
+    mouse.release = quint16(e->versionMax == 0 ? 0x0100 : e->versionMin);
+    mouse.usage[0] = quint16(e->usage0);
+    mouse.usagePage[0] = quint16(e->usagePage0);
+    mouse.usage[1] = quint16(e->usage1);
+    mouse.usagePage[1] = quint16(e->usagePage1);
     return true;
 }
 

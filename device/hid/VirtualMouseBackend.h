@@ -12,8 +12,6 @@
 #include <memory>
 #include <vector>
 
-class VirtualMouseControl;
-
 // Simulated mice inside the process, for tests and demos on machines
 // without hardware. Each mouse takes its identity (IDs, release, usages)
 // from the first catalogue entry with its product name in the global
@@ -49,10 +47,6 @@ public:
                           std::size_t length) override;
     int getFeatureReport(HidDevice *device, unsigned char *data, std::size_t length) override;
     quint16 releaseNumber(const QByteArray &path) override;
-
-    // Listens for control commands on a local socket (see
-    // VirtualMouseControl). Returns false when the socket cannot be made.
-    bool listen(const QString &socketPath);
 
     // Plugging in and out raise the device notices the operating system
     // would: one per collection, interface 0 first.
@@ -119,5 +113,4 @@ private:
     std::vector<std::unique_ptr<Mouse>> m_mice;
     std::vector<std::unique_ptr<Handle>> m_handles;
     bool m_started = false;
-    VirtualMouseControl *m_control = nullptr;
 };

@@ -32,20 +32,14 @@ VirtualMouseControl::VirtualMouseControl(VirtualMouseBackend *backend, QObject *
 
 VirtualMouseControl::~VirtualMouseControl() = default;
 
-// Defined here rather than with the rest of the backend, so that only the
-// programs that offer the socket link Qt Network.
-bool VirtualMouseBackend::listen(const QString &socketPath)
-{
-    if (!m_control)
-        m_control = new VirtualMouseControl(this, this);
-    return m_control->listen(socketPath);
-}
-
 bool listenForVirtualMouseControl()
 {
     const QString socketPath = qEnvironmentVariable("KORVALEN_VIRTUAL_MOUSE_CONTROL");
     VirtualMouseBackend *mice = socketPath.isEmpty() ? nullptr : DeviceContext::virtualMice();
-    return mice && mice->listen(socketPath);
+    if (!mice)
+        return false;
+    // The control belongs to the mice it drives and goes with them.
+    return (new VirtualMouseControl(mice, mice))->listen(socketPath);
 }
 
 bool VirtualMouseControl::listen(const QString &socketPath)

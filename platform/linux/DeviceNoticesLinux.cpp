@@ -1,7 +1,6 @@
 #include "platform/DeviceNotices.h"
 
-#include "device/DeviceLog.h"
-#include "platform/HidNodeNotices.h"
+#include "platform/PlatformLog.h"
 
 #include <QSocketNotifier>
 
@@ -10,7 +9,7 @@
 namespace {
 
 // udev reports hidraw nodes; on Linux both collections of the mouse share
-// one node, so an added node usually gives two notices.
+// one node, so one notice stands for both.
 class UdevNoticeService final : public DeviceNoticeService
 {
 public:
@@ -35,7 +34,7 @@ public:
         if (!m_monitor ||
             udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0 ||
             udev_monitor_enable_receiving(m_monitor) < 0) {
-            qCDebug(lcDevice) << "cannot watch hidraw devices; hot-plugging is not followed";
+            qCDebug(lcPlatform) << "cannot watch hidraw devices; hot-plugging is not followed";
             return false;
         }
         auto *notifier =
@@ -56,22 +55,12 @@ private:
         udev_device_unref(device);
         if (path.isEmpty())
             return;
-        if (action == "add")
-            announceArrival(path);
-        else if (action == "remove")
-            announceRemoval(path);
-    }
-
-    void announceArrival(const QByteArray &path)
-    {
-        const QVector<DeviceNotice> notices = noticesForAddedNode(path);
-        for (const DeviceNotice &notice : notices)
-            emit noticeReceived(notice);
-    }
-
-    void announceRemoval(const QByteArray &path)
-    {
-        emit noticeReceived(noticeForRemovedNode(path));
+        if (action != "add" && action != "remove")
+            return;
+        RawDeviceNotice notice;
+        notice.arrived = action == "add";
+        notice.nodePath = path;
+        emit noticeReceived(notice);
     }
 
     udev *m_udev = nullptr;

@@ -1,6 +1,6 @@
 #include "platform/HostShell.h"
 
-#include "device/DeviceLog.h"
+#include "platform/PlatformLog.h"
 #include "platform/linux/DesktopEntries.h"
 
 #include <QDesktopServices>
@@ -51,19 +51,19 @@ void openBrowserStartPage()
     if (!id.isEmpty()) {
         if (startCommand(desktopFileCommand(id)))
             return;
-        qCDebug(lcDevice).noquote() << "the default web browser" << id << "cannot be started";
+        qCDebug(lcPlatform).noquote() << "the default web browser" << id << "cannot be started";
     }
     if (startCommand({QStringLiteral("x-www-browser")}))
         return;
-    qCDebug(lcDevice) << "no web browser found; the start page is not opened";
+    qCDebug(lcPlatform) << "no web browser found; the start page is not opened";
 }
 
 void startMailProgram()
 {
     const QString program = QStringLiteral("xdg-email");
-    qCDebug(lcDevice).noquote() << program;
+    qCDebug(lcPlatform).noquote() << program;
     if (QProcess::startDetached(program, QStringList()))
         return;
     if (!QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:"))))
-        qCDebug(lcDevice) << "no mail program found";
+        qCDebug(lcPlatform) << "no mail program found";
 }

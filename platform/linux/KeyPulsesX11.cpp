@@ -1,6 +1,6 @@
 #include "platform/KeyPulses.h"
 
-#include "device/DeviceLog.h"
+#include "platform/PlatformLog.h"
 
 #include <QThread>
 
@@ -83,7 +83,7 @@ bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs)
 {
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
-        qCDebug(lcDevice) << "no X display; the key events are not sent";
+        qCDebug(lcPlatform) << "no X display; the key events are not sent";
         return false;
     }
     int eventBase = 0;
@@ -91,7 +91,7 @@ bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs)
     int major = 0;
     int minor = 0;
     if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
-        qCDebug(lcDevice) << "the X server lacks XTEST; the key events are not sent";
+        qCDebug(lcPlatform) << "the X server lacks XTEST; the key events are not sent";
         XCloseDisplay(display);
         return false;
     }
@@ -100,7 +100,8 @@ bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs)
     for (const KeyStroke &stroke : strokes) {
         const KeyCode code = keyCodeFor(display, keysymOf(stroke.key));
         if (code == 0) {
-            qCDebug(lcDevice) << "no key code free for a browser key; the key events are not sent";
+            qCDebug(lcPlatform)
+                << "no key code free for a browser key; the key events are not sent";
             XCloseDisplay(display);
             return false;
         }

@@ -1,6 +1,6 @@
 #include "platform/PointerSpeed.h"
 
-#include "device/DeviceLog.h"
+#include "platform/PlatformLog.h"
 #include "platform/PointerSpeedScale.h"
 
 #include <QProcess>
@@ -38,28 +38,28 @@ GsettingsRun runGsettings(const QStringList &arguments)
     QProcess process;
     process.start(program, arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(kTimeoutMs)) {
-        qCDebug(lcDevice).noquote() << program << "cannot be started:" << process.errorString();
+        qCDebug(lcPlatform).noquote() << program << "cannot be started:" << process.errorString();
         return run;
     }
     if (!process.waitForFinished(kTimeoutMs)) {
-        qCDebug(lcDevice).noquote() << program << "did not answer";
+        qCDebug(lcPlatform).noquote() << program << "did not answer";
         process.kill();
         process.waitForFinished(kTimeoutMs);
         return run;
     }
     if (process.exitStatus() != QProcess::NormalExit) {
-        qCDebug(lcDevice).noquote() << program << "crashed";
+        qCDebug(lcPlatform).noquote() << program << "crashed";
         return run;
     }
     const QByteArray errors = process.readAllStandardError();
     run.error = process.exitCode();
     if (run.error != 0) {
-        qCDebug(lcDevice).noquote()
+        qCDebug(lcPlatform).noquote()
             << program << "failed:" << QString::fromLocal8Bit(errors).trimmed();
         return run;
     }
     if (errors.contains("'memory' GSettings backend")) {
-        qCDebug(lcDevice) << "no desktop settings store; the pointer speed is not kept";
+        qCDebug(lcPlatform) << "no desktop settings store; the pointer speed is not kept";
         return run;
     }
     run.ok = true;
@@ -78,7 +78,7 @@ bool setSystemPointerSpeed(int speed, int *error)
 {
     int code = -1;
     if (speed < kMinPointerSpeed || speed > kMaxPointerSpeed) {
-        qCDebug(lcDevice) << "pointer speed" << speed << "lies outside 1-20";
+        qCDebug(lcPlatform) << "pointer speed" << speed << "lies outside 1-20";
     } else {
         const QString value = QString::number(gnomeSpeedFromPointerSpeed(speed), 'f', 6);
         const GsettingsRun run = runGsettings(keyArguments("set") << value);

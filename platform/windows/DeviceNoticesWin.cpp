@@ -1,7 +1,6 @@
 #include "platform/DeviceNotices.h"
 
-#include "device/DeviceLog.h"
-#include "platform/DeviceNameParser.h"
+#include "platform/PlatformLog.h"
 
 #include <windows.h>
 
@@ -48,21 +47,29 @@ public:
             return false;
         const auto *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(msg->lParam);
         if (msg->wParam == DBT_DEVICEARRIVAL) {
-            qCDebug(lcDevice) << "DBT_DEVICEARRIVAL";
+            qCDebug(lcPlatform) << "DBT_DEVICEARRIVAL";
             if (header && header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
                 const QString name = deviceName(header);
-                emit noticeReceived(parseDeviceInterfaceName(name, true));
-                qCDebug(lcDevice).noquote() << QString::fromLocal8Bit(name.toLocal8Bit());
+                emit noticeReceived(notice(name, true));
+                qCDebug(lcPlatform).noquote() << QString::fromLocal8Bit(name.toLocal8Bit());
             }
         } else if (msg->wParam == DBT_DEVICEREMOVECOMPLETE) {
             if (header && header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE)
-                emit noticeReceived(parseDeviceInterfaceName(deviceName(header), false));
-            qCDebug(lcDevice) << "DBT_DEVICEREMOVECOMPLETE";
+                emit noticeReceived(notice(deviceName(header), false));
+            qCDebug(lcPlatform) << "DBT_DEVICEREMOVECOMPLETE";
         }
         return false;
     }
 
 private:
+    static RawDeviceNotice notice(const QString &name, bool arrived)
+    {
+        RawDeviceNotice n;
+        n.arrived = arrived;
+        n.interfaceName = name;
+        return n;
+    }
+
     static QString deviceName(const DEV_BROADCAST_HDR *header)
     {
         const auto *iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W *>(header);

@@ -1,7 +1,7 @@
 #include "platform/HostShell.h"
 
-#include "device/DeviceLog.h"
 #include "platform/MailCommandLine.h"
+#include "platform/PlatformLog.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -26,6 +26,6 @@ void startMailProgram()
                        QSettings::NativeFormat);
     const QString commandLine = settings.value(QStringLiteral("."), QVariant(true)).toString();
     const QString program = mailProgramFromCommandLine(commandLine);
-    qCDebug(lcDevice).noquote() << QString::fromLocal8Bit(program.toLocal8Bit());
+    qCDebug(lcPlatform).noquote() << QString::fromLocal8Bit(program.toLocal8Bit());
     QProcess::startDetached(program, QStringList());
 }

@@ -73,14 +73,18 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addRow("no command") << QStringList{} << "no command given";
         QTest::addRow("unknown command")
-            << QStringList{"frobnicate"} << "unknown command frobnicate";
-        QTest::addRow("unknown option") << QStringList{"--loud", "list"} << "unknown option --loud";
+            << QStringList{QStringLiteral("frobnicate")} << "unknown command frobnicate";
+        QTest::addRow("unknown option")
+            << QStringList{QStringLiteral("--loud"), QStringLiteral("list")}
+            << "unknown option --loud";
         QTest::addRow("option without value")
-            << QStringList{"--virtual"} << "--virtual needs a value";
+            << QStringList{QStringLiteral("--virtual")} << "--virtual needs a value";
         QTest::addRow("empty option value")
-            << QStringList{"--trace", "", "list"} << "--trace needs a value";
+            << QStringList{QStringLiteral("--trace"), QStringLiteral(""), QStringLiteral("list")}
+            << "--trace needs a value";
         QTest::addRow("list with an argument")
-            << QStringList{"list", "extra"} << "list takes no arguments";
+            << QStringList{QStringLiteral("list"), QStringLiteral("extra")}
+            << "list takes no arguments";
     }
 
     void usageErrors()

@@ -292,20 +292,27 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        auto add = [](const char *name, const QStringList &args, int status, const char *message) {
-            QTest::addRow("%s", name) << args << status << QString::fromLatin1(message);
-        };
-        const char *needsRow = "--mouse needs a catalogue row";
-        add("apply without a mouse", {"apply"}, 1, "no supported mouse is connected");
-        add("verify without a mouse", {"verify"}, 1, "no supported mouse is connected");
-        add("switch without a profile", {"switch"}, 2, "switch needs a profile number 1-5");
-        add("switch 6", {"switch", "6"}, 2, "switch needs a profile number 1-5");
-        add("switch with --mouse", {"switch", "2", "--mouse", "1"}, 2,
-            "switch: unexpected argument --mouse");
-        add("dump --mouse without a row", {"dump", "--mouse"}, 2, needsRow);
-        add("apply --mouse past the catalogue", {"apply", "--mouse", "59"}, 2, needsRow);
-        add("verify with an extra argument", {"verify", "now"}, 2,
-            "verify: unexpected argument now");
+        QTest::addRow("apply without a mouse")
+            << QStringList{QStringLiteral("apply")} << 1 << "no supported mouse is connected";
+        QTest::addRow("verify without a mouse")
+            << QStringList{QStringLiteral("verify")} << 1 << "no supported mouse is connected";
+        QTest::addRow("switch without a profile")
+            << QStringList{QStringLiteral("switch")} << 2 << "switch needs a profile number 1-5";
+        QTest::addRow("switch 6") << QStringList{QStringLiteral("switch"), QStringLiteral("6")} << 2
+                                  << "switch needs a profile number 1-5";
+        QTest::addRow("switch with --mouse")
+            << QStringList{QStringLiteral("switch"), QStringLiteral("2"), QStringLiteral("--mouse"),
+                           QStringLiteral("1")}
+            << 2 << "switch: unexpected argument --mouse";
+        QTest::addRow("dump --mouse without a row")
+            << QStringList{QStringLiteral("dump"), QStringLiteral("--mouse")} << 2
+            << "--mouse needs a catalogue row";
+        QTest::addRow("apply --mouse past the catalogue")
+            << QStringList{QStringLiteral("apply"), QStringLiteral("--mouse"), QStringLiteral("59")}
+            << 2 << "--mouse needs a catalogue row";
+        QTest::addRow("verify with an extra argument")
+            << QStringList{QStringLiteral("verify"), QStringLiteral("now")} << 2
+            << "verify: unexpected argument now";
     }
 
     void errors()

@@ -17,23 +17,23 @@ using namespace Frames;
 
 namespace {
 
-const QStringList kSteps = {"mode",
-                            "key-map mode",
-                            "lighting",
-                            "report rates",
-                            "scroll speeds",
-                            "DPI stage indexes",
-                            "pointer speed",
-                            "DPI stages of profile 1",
-                            "DPI stages of profile 2",
-                            "DPI stages of profile 3",
-                            "DPI stages of profile 4",
-                            "DPI stages of profile 5",
-                            "lift-off distance",
-                            "current profile",
-                            "button maps",
-                            "refresh",
-                            "macros"};
+const QStringList kSteps = {QStringLiteral("mode"),
+                            QStringLiteral("key-map mode"),
+                            QStringLiteral("lighting"),
+                            QStringLiteral("report rates"),
+                            QStringLiteral("scroll speeds"),
+                            QStringLiteral("DPI stage indexes"),
+                            QStringLiteral("pointer speed"),
+                            QStringLiteral("DPI stages of profile 1"),
+                            QStringLiteral("DPI stages of profile 2"),
+                            QStringLiteral("DPI stages of profile 3"),
+                            QStringLiteral("DPI stages of profile 4"),
+                            QStringLiteral("DPI stages of profile 5"),
+                            QStringLiteral("lift-off distance"),
+                            QStringLiteral("current profile"),
+                            QStringLiteral("button maps"),
+                            QStringLiteral("refresh"),
+                            QStringLiteral("macros")};
 
 const int kBases[5] = {0x040, 0x100, 0x1B0, 0x260, 0x310};
 
@@ -182,7 +182,9 @@ private slots:
         // Profile 2 is active: its speed 14 is (14 - 10) / 10 on GNOME's scale.
         const QStringList speed = FakePrograms::readRecord(m_speedRecord);
         QCOMPARE(speed.mid(2, 3),
-                 (QStringList{"set", "org.gnome.desktop.peripherals.mouse", "speed"}));
+                 (QStringList{QStringLiteral("set"),
+                              QStringLiteral("org.gnome.desktop.peripherals.mouse"),
+                              QStringLiteral("speed")}));
         QCOMPARE(speed.value(5).toDouble(), 0.4);
     }
 
@@ -284,7 +286,8 @@ private slots:
             steps << (step.ok ? step.name : step.name + QStringLiteral(" FAILED"));
         };
         QVERIFY(SwitchProfile(store, 3, record));
-        QCOMPARE(steps, (QStringList{"profile", "refresh", "pointer speed"}));
+        QCOMPARE(steps, (QStringList{QStringLiteral("profile"), QStringLiteral("refresh"),
+                                     QStringLiteral("pointer speed")}));
         QCOMPARE(mouse.log,
                  (QStringList{W(0x02C, "03"), R(1), S(100), R(4), R(1), R(2), R(8), R(16)}));
         QCOMPARE(DeviceContext::deviceStore().curProfile, quint8(3));
@@ -294,7 +297,8 @@ private slots:
         mouse.failReport(1);
         steps.clear();
         QVERIFY(!SwitchProfile(store, 0, record));
-        QCOMPARE(steps, (QStringList{"profile FAILED", "refresh", "pointer speed"}));
+        QCOMPARE(steps, (QStringList{QStringLiteral("profile FAILED"), QStringLiteral("refresh"),
+                                     QStringLiteral("pointer speed")}));
         QCOMPARE(DeviceContext::deviceStore().curProfile, quint8(3));
     }
 

@@ -20,9 +20,10 @@ void setMacro(int profile, int slot, const QString &name, int fun = 200)
     b.macroname = name;
 }
 
-QByteArray pause()
+// Map 6, DataL 0, DataH 1 as the block carries it: 256 units of 10 ms.
+QByteArray delay2560ms()
 {
-    return QByteArray::fromHex("060001"); // Map 6, DataL 0, DataH 1
+    return QByteArray::fromHex("060001");
 }
 
 } // namespace
@@ -212,7 +213,7 @@ private slots:
         QVERIFY(mouse.log.contains(W(0x310 + 66 + 4 * 23, "91020000")));
     }
 
-    void pauseInsertion_data()
+    void delayOf2560msAfterEveryFourEvents_data()
     {
         QTest::addColumn<QByteArray>("events"); // Map DataH DataL per event
         QTest::addColumn<QByteArray>("block");  // Map DataL DataH per event
@@ -224,20 +225,21 @@ private slots:
         auto swapped = [](const QByteArray &e) { return QByteArray(1, e[0]) + e[2] + e[1]; };
         const QByteArray none(3, '\0');
         QTest::addRow("3 events") << e0 + e1 + e2
-                                  << swapped(e0) + swapped(e1) + swapped(e2) + pause() + pause();
+                                  << swapped(e0) + swapped(e1) + swapped(e2) + delay2560ms() +
+                                         delay2560ms();
         QTest::addRow("4 events") << e0 + e1 + e2 + e3
                                   << swapped(e0) + swapped(e1) + swapped(e2) + swapped(e3) +
-                                         pause() + pause() + none;
+                                         delay2560ms() + delay2560ms() + none;
         QTest::addRow("5 events") << e0 + e1 + e2 + e3 + e4
                                   << swapped(e0) + swapped(e1) + swapped(e2) + swapped(e3) +
-                                         pause() + swapped(e4) + pause() + none;
-        QTest::addRow("no events") << QByteArray() << pause() + none;
+                                         delay2560ms() + swapped(e4) + delay2560ms() + none;
+        QTest::addRow("no events") << QByteArray() << delay2560ms() + none;
         const QByteArray delay = QByteArray::fromHex("060102");
         QTest::addRow("own delays: unchanged")
             << e0 + delay + e1 << swapped(e0) + swapped(delay) + swapped(e1);
     }
 
-    void pauseInsertion()
+    void delayOf2560msAfterEveryFourEvents()
     {
         QFETCH(QByteArray, events);
         QFETCH(QByteArray, block);
@@ -253,7 +255,7 @@ private slots:
         QCOMPARE(mouse.memory(0x478 + 400, 200), block + QByteArray(200 - block.size(), '\0'));
     }
 
-    // 63 events without delays grow to 80 with the pauses; the block keeps
+    // 63 events without delays grow to 80 with the inserted delays; the block keeps
     // the first 66 and nothing is written past its 200 bytes.
     void longMacroIsCutAtTheBlock()
     {
@@ -262,7 +264,7 @@ private slots:
             list.append(MacroEvent{0x84, 0, quint8(4 + i % 26)});
         const QVector<MacroEvent> block = macroBlockEvents(list);
         QCOMPARE(block.size(), 66);
-        // Groups of four events and a pause: event 52 sits at 52 + 13.
+        // Groups of four events and a delay: event 52 sits at 52 + 13.
         QCOMPARE(block.at(4), (MacroEvent{6, 1, 0}));
         QCOMPARE(block.at(65), list.at(52));
         LoggedMouse mouse(QStringLiteral("NX-19"));
@@ -289,14 +291,14 @@ private slots:
         MessageLog debug;
         QVERIFY(UploadMacros());
         const QByteArray a = QByteArray::fromHex("840400040400060500");
-        const QByteArray b = QByteArray::fromHex("810100") + pause() + QByteArray(3, '\0');
-        const QByteArray missing = pause() + QByteArray(3, '\0');
+        const QByteArray b = QByteArray::fromHex("810100") + delay2560ms() + QByteArray(3, '\0');
+        const QByteArray missing = delay2560ms() + QByteArray(3, '\0');
         // The buttons numbered a 0, b 1, missing 2. Profile 1: slot 0 "a"
         // (index 0, then taken out of the map); slot 10 "b" is still mapped,
         // so it passes the limit check, but goes to its own stale Res4 (5).
         // Profile 2: "a" and "b" are no longer mapped while "missing" still
         // is, so both go again to their slots' Res4 (0 and 1). Profile 3:
-        // "missing" (index 2) with only the pauses; the map is then empty.
+        // "missing" (index 2) with only the inserted delays; the map is then empty.
         QCOMPARE(mouse.log, (QStringList{block(0, a), S(50), block(5, b), S(50), block(0, a), S(50),
                                          block(1, b), S(50), block(2, missing), S(50)}));
         QVERIFY(DeviceContext::macroIndexMap().empty());
@@ -363,7 +365,8 @@ private slots:
         QVERIFY(mouse.log.at(0).endsWith(QLatin1String(" ERR")));
         QCOMPARE(mouse.log.at(1), S(50));
         QVERIFY(!mouse.log.at(2).endsWith(QLatin1String(" ERR")));
-        QCOMPARE(debug.messages, QStringList{"SendButtonRefesh Unable to send a feature report 3"});
+        QCOMPARE(debug.messages,
+                 QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 3")});
     }
 
     // The upload reads at most 63 events, whatever Count says.

@@ -5,8 +5,8 @@
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
+#include "device/DeviceNameParser.h"
 #include "device/hid/VirtualMouseBackend.h"
-#include "platform/DeviceNameParser.h"
 #include "store/ConfigFile.h"
 
 #include <QtTest>

@@ -228,29 +228,29 @@ private slots:
         const QString nx19 = QStringLiteral("NX-19");
         QTest::addRow("SendMode waits also after a failure")
             << nx19 << int(Mode5) << 1 << QStringList{failed(M(5)), S(10)}
-            << QStringList{"Unable to send a feature report."};
+            << QStringList{QStringLiteral("Unable to send a feature report.")};
         QTest::addRow("SendKeyMapMode")
             << nx19 << int(KeyMapMode) << 1 << QStringList{failed(W(0x03E, "0000"))}
-            << QStringList{"SendKeyMapMode Unable to send a feature report."};
+            << QStringList{QStringLiteral("SendKeyMapMode Unable to send a feature report.")};
         QTest::addRow("SendKeyMapMode second form")
             << nx19 << int(KeyMapModeByte) << 1 << QStringList{failed(W(0x03C, "1f"))}
-            << QStringList{"SendKeyMapMode Unable to send a feature report."};
+            << QStringList{QStringLiteral("SendKeyMapMode Unable to send a feature report.")};
         QTest::addRow("SendPollRate(true), first report")
             << nx19 << int(PollRateRefresh) << 1 << QStringList{failed(W(0x032, "010002000300"))}
-            << QStringList{"SendPollRate Unable to send a feature report 1."};
+            << QStringList{QStringLiteral("SendPollRate Unable to send a feature report 1.")};
         QTest::addRow("SendPollRate(true), second report")
             << nx19 << int(PollRateRefresh) << 2
             << QStringList{W(0x032, "010002000300"), S(50), failed(W(0x038, "04000500"))}
-            << QStringList{"SendPollRate Unable to send a feature report 2."};
+            << QStringList{QStringLiteral("SendPollRate Unable to send a feature report 2.")};
         QTest::addRow("SendPollRate(true), refresh")
             << nx19 << int(PollRateRefresh) << 3
             << QStringList{W(0x032, "010002000300"), S(50), W(0x038, "04000500"), S(50),
                            failed(R(8))}
-            << QStringList{"SendPollRate Unable to send a feature report 3."};
+            << QStringList{QStringLiteral("SendPollRate Unable to send a feature report 3.")};
         QTest::addRow("SendScrollSpeed")
             << nx19 << int(ScrollSpeed) << 1
             << QStringList{failed(W64(0x020, "0a000b000c000d000e00"))}
-            << QStringList{"SendScrollSpeed Unable to send a feature report"};
+            << QStringList{QStringLiteral("SendScrollSpeed Unable to send a feature report")};
         QTest::addRow("SendDpiStageIndex(true), first refresh")
             << nx19 << int(StageIndexRefresh) << 6
             << QStringList{W(0x042, "00"), W(0x102, "01"), W(0x1B2, "02"),
@@ -266,21 +266,22 @@ private slots:
             << nx19 << int(Profile3) << 1 << QStringList{failed(W(0x02C, "03"))} << QStringList{};
         QTest::addRow("SendButtonRefesh, third")
             << nx19 << int(ButtonRefresh) << 3 << QStringList{R(4), R(1), failed(R(2))}
-            << QStringList{"SendButtonRefesh Unable to send a feature report 3"};
+            << QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 3")};
         QTest::addRow("SendButtonRefesh, fifth shares the fourth message")
             << nx19 << int(ButtonRefresh) << 5 << QStringList{R(4), R(1), R(2), R(8), failed(R(16))}
-            << QStringList{"SendButtonRefesh Unable to send a feature report 4"};
+            << QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 4")};
         QTest::addRow("SendLedState, standard")
             << nx19 << int(LedState) << 2
             << QStringList{W(0x446, "0000"), S(10), failed(W(0x449, "11223301040402"))}
-            << QStringList{"SendLedState Unable to send a feature report."};
+            << QStringList{QStringLiteral("SendLedState Unable to send a feature report.")};
         QTest::addRow("SendLedState, class 4 uses the preview's message")
             << QStringLiteral("NX-23") << int(LedState) << 1
             << QStringList{failed(W(0x446, "0100"))}
-            << QStringList{"SendSingleLedStateWithData Unable to send a feature report."};
+            << QStringList{
+                   QStringLiteral("SendSingleLedStateWithData Unable to send a feature report.")};
         QTest::addRow("lighting preview, refresh")
             << nx19 << int(LedPreview) << 7 << (class3Lighting() + QStringList{failed(R(4))})
-            << QStringList{"SendButtonRefesh Unable to send a feature report 1"};
+            << QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 1")};
     }
 
     void failures()
@@ -306,15 +307,18 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("sender");
         QTest::addColumn<QStringList>("messages");
-        const QStringList class4 = {"bright = 2", "bright = 0", "bright = 0", "bright = 0",
-                                    "bright = 0"};
+        const QStringList class4 = {QStringLiteral("bright = 2"), QStringLiteral("bright = 0"),
+                                    QStringLiteral("bright = 0"), QStringLiteral("bright = 0"),
+                                    QStringLiteral("bright = 0")};
         QTest::addRow("class 4") << QStringLiteral("NX-23") << int(LedState) << class4;
         QTest::addRow("class 4 preview") << QStringLiteral("NX-23") << int(LedPreview) << class4;
         QTest::addRow("NX-13 SendLedState is quiet")
             << QStringLiteral("NX-13") << int(LedState) << QStringList{};
-        QTest::addRow("NX-13 preview") << QStringLiteral("NX-13") << int(LedPreview)
-                                       << QStringList{"bright = 2", "bright = 0", "bright = 0",
-                                                      "bright = 0", "bright = 0", "bright = 0"};
+        QTest::addRow("NX-13 preview")
+            << QStringLiteral("NX-13") << int(LedPreview)
+            << QStringList{QStringLiteral("bright = 2"), QStringLiteral("bright = 0"),
+                           QStringLiteral("bright = 0"), QStringLiteral("bright = 0"),
+                           QStringLiteral("bright = 0"), QStringLiteral("bright = 0")};
         QTest::addRow("standard layout is quiet")
             << QStringLiteral("NX-19") << int(LedPreview) << QStringList{};
     }
@@ -378,8 +382,10 @@ private slots:
 
         QVERIFY(QueryCurrentProfile());
         QCOMPARE(mouse.log,
-                 (QStringList{"set 02f22c0001000000" + QString(16, '0'), S(10),
-                              "get 02f22c0001000000" + QStringLiteral("02") + QString(14, '0')}));
+                 (QStringList{
+                     QStringLiteral("set 02f22c0001000000") + QString(16, QLatin1Char('0')), S(10),
+                     QStringLiteral("get 02f22c0001000000") + QStringLiteral("02") +
+                         QString(14, QLatin1Char('0'))}));
         QVERIFY(QueryPollRate());
         QVERIFY(QueryLedState());
         mouse.log.clear();
@@ -387,7 +393,8 @@ private slots:
         // The read request is a 64-byte report 3 asking for 32 bytes at
         // base + 2 = 0x042.
         QCOMPARE(mouse.log.size(), 3);
-        QCOMPARE(mouse.log.at(0), "set 03f2420020000000" + QString(112, '0'));
+        QCOMPARE(mouse.log.at(0),
+                 QStringLiteral("set 03f2420020000000") + QString(112, QLatin1Char('0')));
         QCOMPARE(mouse.log.at(1), S(10));
         QVERIFY(mouse.log.at(2).startsWith(QLatin1String("get 03f242002000000000")));
 
@@ -415,7 +422,8 @@ private slots:
         QByteArray entry;
         QVERIFY(QuerySingleButton(1, 2, &entry));
         // 0x100 + 66 + 8 = 0x14A.
-        QCOMPARE(mouse.log.at(0), "set 03f24a0104000000" + QString(112, '0'));
+        QCOMPARE(mouse.log.at(0),
+                 QStringLiteral("set 03f24a0104000000") + QString(112, QLatin1Char('0')));
         QCOMPARE(entry, QByteArray(4, '\0'));
     }
 

@@ -6,7 +6,10 @@
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
 
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <vector>
 
 namespace {
 
@@ -41,6 +44,19 @@ class TestReaders : public QObject
 private:
     std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
+
+    // A failed check returns early; the readers must still end before their
+    // objects go, or the test process aborts instead of reporting.
+    static auto joinAtExit(std::initializer_list<VornHidReader *> readers)
+    {
+        return qScopeGuard([list = std::vector<VornHidReader *>(readers)] {
+            for (VornHidReader *r : list)
+                r->stop();
+            closeDevice();
+            for (VornHidReader *r : list)
+                r->wait(2000);
+        });
+    }
 
     void open()
     {
@@ -83,15 +99,17 @@ private slots:
         QFETCH(QString, signal);
         QFETCH(QList<int>, arguments);
         VornHidReadThread2 reader;
+        const auto join = joinAtExit({&reader});
         QSignalSpy profile(&reader, &VornHidReadThread2::RefreshProfile);
         QSignalSpy dpi(&reader, &VornHidReadThread2::RefreshDPIStage);
         QSignalSpy rate(&reader, &VornHidReadThread2::RefreshPollRate);
         QSignalSpy light(&reader, &VornHidReadThread2::RefreshLightModeSignal);
         reader.decodeReport(reinterpret_cast<const unsigned char *>(report.constData()));
-        const QMap<QString, QSignalSpy *> spies = {{"RefreshProfile", &profile},
-                                                   {"RefreshDPIStage", &dpi},
-                                                   {"RefreshPollRate", &rate},
-                                                   {"RefreshLightModeSignal", &light}};
+        const QMap<QString, QSignalSpy *> spies = {
+            {QStringLiteral("RefreshProfile"), &profile},
+            {QStringLiteral("RefreshDPIStage"), &dpi},
+            {QStringLiteral("RefreshPollRate"), &rate},
+            {QStringLiteral("RefreshLightModeSignal"), &light}};
         for (auto it = spies.cbegin(); it != spies.cend(); ++it) {
             QCOMPARE(it.value()->count(), it.key() == signal ? 1 : 0);
             if (it.key() != signal)
@@ -133,6 +151,7 @@ private slots:
         }
         DeviceContext::setHostActionHandler(&recordHostAction);
         VornHidReadThread reader;
+        const auto join = joinAtExit({&reader});
         reader.start();
         QTest::qWait(150);
         QVERIFY(m_mice->pressHostAction(QStringLiteral("NX-19"), 0x24));
@@ -149,6 +168,7 @@ private slots:
     {
         open();
         VornHidReadThread2 reader;
+        const auto join = joinAtExit({&reader});
         QSignalSpy rate(&reader, &VornHidReadThread2::RefreshPollRate);
         reader.start();
         QTest::qWait(150);
@@ -166,6 +186,7 @@ private slots:
     {
         VornHidReadThread first;
         VornHidReadThread2 second;
+        const auto join = joinAtExit({&first, &second});
         first.start();
         second.start();
         QVERIFY(first.wait(1000));
@@ -176,6 +197,7 @@ private slots:
     {
         open();
         VornHidReadThread2 reader;
+        const auto join = joinAtExit({&reader});
         QSignalSpy profile(&reader, &VornHidReadThread2::RefreshProfile);
         QTest::ignoreMessage(QtDebugMsg, "VornHidReadThread2.");
         reader.start();
@@ -193,9 +215,10 @@ private slots:
         open();
         VornHidReadThread first;
         VornHidReadThread2 second;
+        const auto join = joinAtExit({&first, &second});
         first.start();
         second.start();
-        QTest::qWait(200); // both are blocked in their read now
+        QTest::qWait(400); // both are blocked in their read now
         QVERIFY(first.isRunning());
         QVERIFY(second.isRunning());
         first.isStop = true;
@@ -212,6 +235,7 @@ private slots:
     {
         open();
         VornHidReadThread2 old;
+        const auto joinOld = joinAtExit({&old});
         old.start();
         QTest::qWait(150);
         QVERIFY(m_mice->unplug(QStringLiteral("NX-19")));
@@ -221,6 +245,7 @@ private slots:
         closeDevice();
         open();
         VornHidReadThread2 fresh;
+        const auto joinFresh = joinAtExit({&fresh});
         QSignalSpy rate(&fresh, &VornHidReadThread2::RefreshPollRate);
         fresh.start();
         QTest::qWait(150);

@@ -442,7 +442,8 @@ private slots:
     void controlSocket()
     {
         const QString socketPath = m_home->runtimeDir() + QStringLiteral("/control");
-        QVERIFY(m_mice->listen(socketPath));
+        auto *control = new VirtualMouseControl(m_mice.get(), m_mice.get());
+        QVERIFY(control->listen(socketPath));
         QVERIFY(send(commandFrame(0xF1, 2, 8)) > 0);
         QVERIFY(send(commandFrame(0xF1, 2, 1)) > 0);
 

@@ -177,6 +177,73 @@ private:
               QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
     }
 
+    // The profile files in the product's Profile folder, the default one
+    // aside, and the saved list of its Config.ini.
+    QStringList profileFiles() const
+    {
+        QStringList names;
+        const QString folder =
+            m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Profile");
+        for (const QString &file :
+             QDir(folder).entryList({QStringLiteral("*.prof")}, QDir::Files)) {
+            if (file != QLatin1String("DefaultProfile.prof"))
+                names << file.chopped(5);
+        }
+        names.sort();
+        return names;
+    }
+
+    QStringList savedList() const
+    {
+        QSettings s(m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini"),
+                    QSettings::IniFormat);
+        QStringList names;
+        const int count = s.value(QStringLiteral("PROFILE_LIST/Count")).toInt();
+        for (int i = 1; i <= count; ++i)
+            names << s.value(QStringLiteral("PROFILE_LIST/%1").arg(i)).toString();
+        return names;
+    }
+
+    // Waits until the upload that started after trace line `from` is over.
+    QStringList quietReports(int from) const
+    {
+        int last = -1;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000) {
+            QTest::qWait(1500);
+            const int now = reports(m_trace, from).size();
+            if (now > 0 && now == last)
+                break;
+            last = now;
+        }
+        return reports(m_trace, from);
+    }
+
+    // What korvalen-ctl sends for the model's default store, from a data
+    // folder of its own.
+    QStringList toolApplyOfTheDefaults() const
+    {
+        TestHome fresh;
+        const QString toolTrace = fresh.path() + QStringLiteral("/tool.txt");
+        QProcess ctl;
+        QProcessEnvironment env = environment(QStringLiteral("NX-19"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), fresh.dataHome());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), fresh.runtimeDir());
+        env.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"));
+        env.remove(QStringLiteral("KORVALEN_HID_TRACE"));
+        ctl.setProcessEnvironment(env);
+        ctl.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
+                  {QStringLiteral("--virtual"), QStringLiteral("NX-19"), QStringLiteral("--trace"),
+                   toolTrace, QStringLiteral("apply")});
+        if (!ctl.waitForFinished(60000) || ctl.exitCode() != 0)
+            return {QStringLiteral("korvalen-ctl failed")};
+        return reports(toolTrace);
+    }
+
+    // The Yes button of a question box at `box`.
+    static QPoint yesButton(const QRect &box) { return box.topLeft() + QPoint(146, 254); }
+
     QString productValue(const QString &key) const
     {
         QSettings s(m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini"),
@@ -419,6 +486,72 @@ private slots:
             screenshot(QStringLiteral("tab-%1-%2").arg(model, QLatin1String(tabs[i])));
         }
         stop(app);
+    }
+
+    void profileFilesThroughTheButtons()
+    {
+        QProcess app;
+        QVERIFY(start(app, QStringLiteral("NX-19")));
+        QRect window;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(window = windowOfSize(app.processId(), QSize(999, 640))).isNull(), 10000);
+        QTest::qWait(500);
+        auto at = [&](const QRect &design) { return window.topLeft() + design.center(); };
+        auto command = [](int i) { return QRect(68 + 26 * i, 508, 22, 22); };
+        const QRect add = command(3), remove = command(4), copy = command(5), reset = command(2);
+        const QRect nameEdit(68, 479, 134, 22);
+        QStringList names = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+        QCOMPARE(profileFiles(), names);
+        QCOMPARE(savedList(), names);
+
+        click(at(add));
+        names << QStringLiteral("Profile 6");
+        QTRY_COMPARE_WITH_TIMEOUT(profileFiles(), names, 5000);
+        QCOMPARE(savedList(), names);
+
+        click(at(copy));
+        names << QStringLiteral("Profile 6 copy");
+        QTRY_COMPARE_WITH_TIMEOUT(profileFiles(), names, 5000);
+        QCOMPARE(savedList(), names);
+
+        click(at(nameEdit));
+        tool({QStringLiteral("xdotool"), QStringLiteral("key"), QStringLiteral("ctrl+a")});
+        tool({QStringLiteral("xdotool"), QStringLiteral("type"), QStringLiteral("Aim Set")});
+        tool({QStringLiteral("xdotool"), QStringLiteral("key"), QStringLiteral("Return")});
+        names.replace(6, QStringLiteral("Aim Set"));
+        QTRY_COMPARE_WITH_TIMEOUT(savedList(), names, 5000);
+        QStringList sorted = names;
+        sorted.sort();
+        QCOMPARE(profileFiles(), sorted);
+        screenshot(QStringLiteral("profile-renamed"));
+
+        click(at(remove));
+        QRect box;
+        QTRY_VERIFY_WITH_TIMEOUT(!(box = windowOfSize(app.processId(), QSize(478, 309))).isNull(),
+                                 5000);
+        screenshot(QStringLiteral("profile-delete-question"));
+        click(yesButton(box));
+        names.removeLast();
+        QTRY_COMPARE_WITH_TIMEOUT(savedList(), names, 5000);
+        QCOMPARE(profileFiles(), names);
+
+        // The mouse's own DPI button makes mode 1 differ from its defaults;
+        // RESET brings back exactly the default store.
+        QCOMPARE(control(QStringLiteral("dpi NX-19 3")), QStringLiteral("ok"));
+        QSettings sixth(m_home->productFolder(QStringLiteral("NX-19")) +
+                            QStringLiteral("/Profile/Profile 6.prof"),
+                        QSettings::IniFormat);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            (sixth.sync(), sixth.value(QStringLiteral("PROFILE/dpi")).toInt()), 3, 5000);
+        const int from = lineCount(m_trace);
+        click(at(reset));
+        QTRY_VERIFY_WITH_TIMEOUT(!(box = windowOfSize(app.processId(), QSize(478, 309))).isNull(),
+                                 5000);
+        click(yesButton(box));
+        const QStringList fromWindow = quietReports(from);
+        QVERIFY(fromWindow.size() > 50);
+        stop(app);
+        QCOMPARE(fromWindow, toolApplyOfTheDefaults());
     }
 
     void withoutAMouseOnlyTheTrayRemains()

@@ -36,8 +36,10 @@ private slots:
         QStringList keys = s.allKeys();
         keys.sort();
         QCOMPARE(keys,
-                 (QStringList{"Setting/Count", "Setting/DefaultDelay", "Setting/DelayType",
-                              "Setting/LoopTime", "Setting/LoopType", "Setting/MacroFilePath"}));
+                 (QStringList{
+                     QStringLiteral("Setting/Count"), QStringLiteral("Setting/DefaultDelay"),
+                     QStringLiteral("Setting/DelayType"), QStringLiteral("Setting/LoopTime"),
+                     QStringLiteral("Setting/LoopType"), QStringLiteral("Setting/MacroFilePath")}));
         QCOMPARE(s.value(QStringLiteral("Setting/MacroFilePath")).toString(),
                  macroFilePath(QStringLiteral("empty")));
         const MacroFileData back = readMacroFile(QStringLiteral("empty"));
@@ -207,14 +209,18 @@ private slots:
             s.setValue(QStringLiteral("MACRO_LIST/2"), QStringLiteral("third"));
             s.setValue(QStringLiteral("MACRO_LIST/3"), QStringLiteral("first"));
         }
-        QCOMPARE(macroLibrary(), (QStringList{"first", "third", "first"}));
+        QCOMPARE(macroLibrary(), (QStringList{QStringLiteral("first"), QStringLiteral("third"),
+                                              QStringLiteral("first")}));
         QVERIFY(addToMacroLibrary(QStringLiteral("new")));
-        QCOMPARE(macroLibrary(), (QStringList{"first", "new", "third", "first"}));
+        QCOMPARE(macroLibrary(), (QStringList{QStringLiteral("first"), QStringLiteral("new"),
+                                              QStringLiteral("third"), QStringLiteral("first")}));
         QVERIFY(removeFromMacroLibrary(QStringLiteral("first")));
-        QCOMPARE(macroLibrary(), (QStringList{"new", "third", "first"}));
+        QCOMPARE(macroLibrary(), (QStringList{QStringLiteral("new"), QStringLiteral("third"),
+                                              QStringLiteral("first")}));
         QVERIFY(!removeFromMacroLibrary(QStringLiteral("absent")));
         renameInMacroLibrary(QStringLiteral("first"), QStringLiteral("renamed"));
-        QCOMPARE(macroLibrary(), (QStringList{"new", "third", "renamed"}));
+        QCOMPARE(macroLibrary(), (QStringList{QStringLiteral("new"), QStringLiteral("third"),
+                                              QStringLiteral("renamed")}));
         QCOMPARE(macroLibraryCount(), 3);
 
         for (int i = macroLibraryCount(); i < kMacroLibrarySlots; ++i)
@@ -248,7 +254,8 @@ private slots:
         QCOMPARE(renameMacro(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b_2"));
         QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("a"))));
         QCOMPARE(readMacroFile(QStringLiteral("b_2")).events, macro.events);
-        QCOMPARE(macroLibrary(), (QStringList{"b_2", "b", "b_2"}));
+        QCOMPARE(macroLibrary(),
+                 (QStringList{QStringLiteral("b_2"), QStringLiteral("b"), QStringLiteral("b_2")}));
 
         QVERIFY(!renameMacroFile(QStringLiteral("absent"), QStringLiteral("x")));
         QVERIFY(deleteMacroFile(QStringLiteral("b_2")));

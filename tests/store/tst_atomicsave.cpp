@@ -8,6 +8,7 @@
 #include "SaveScenario.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/DataFolder.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
@@ -125,7 +126,9 @@ void TestAtomicSave::killedWriter()
     // Nothing else that looks like a profile was left behind.
     QStringList profiles = QDir(profileFolder()).entryList({QStringLiteral("*.prof")}, QDir::Files);
     profiles.sort();
-    QCOMPARE(profiles, QStringList({"P1.prof", "P2.prof", "P3.prof", "P4.prof", "P5.prof"}));
+    QCOMPARE(profiles, QStringList({QStringLiteral("P1.prof"), QStringLiteral("P2.prof"),
+                                    QStringLiteral("P3.prof"), QStringLiteral("P4.prof"),
+                                    QStringLiteral("P5.prof")}));
 }
 
 void TestAtomicSave::openReaderKeepsOldContent()
@@ -158,7 +161,7 @@ void TestAtomicSave::failedWriteIsReported()
     // QSettings refuses rather than writing in place, and we say so.
     TestHome home;
     writeProductName(SaveScenario::productName());
-    QVERIFY(QDir().mkpath(productFolder()));
+    QVERIFY(QDir().mkpath(productFolder(SaveScenario::productName())));
     QFile blocker(profileFolder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.write("not a folder");

@@ -90,9 +90,12 @@ void TestProductConfig::saveStoreWritesConfigKeys()
     QSettings file(configPath(*m_home), QSettings::IniFormat);
     QStringList keys = file.allKeys();
     keys.sort();
-    QCOMPARE(keys, QStringList({"Config/AngleValue", "Config/Count", "Config/LiftHigh",
-                                "Config/Profile1", "Config/Profile2", "Config/Profile3",
-                                "Config/Profile4", "Config/Profile5", "Config/ProfileID"}));
+    QCOMPARE(keys,
+             QStringList({QStringLiteral("Config/AngleValue"), QStringLiteral("Config/Count"),
+                          QStringLiteral("Config/LiftHigh"), QStringLiteral("Config/Profile1"),
+                          QStringLiteral("Config/Profile2"), QStringLiteral("Config/Profile3"),
+                          QStringLiteral("Config/Profile4"), QStringLiteral("Config/Profile5"),
+                          QStringLiteral("Config/ProfileID")}));
     // ProfileID is 0-based, the name keys count from 1.
     QCOMPARE(file.value(QStringLiteral("Config/ProfileID")).toInt(), 3);
     QCOMPARE(file.value(QStringLiteral("Config/AngleValue")).toInt(), 1);
@@ -228,15 +231,16 @@ void TestProductConfig::savedNames()
 
 void TestProductConfig::shorterSavedListLeavesOldKeysUnread()
 {
-    QVERIFY(writeSavedNames({"A", "B", "C", "D"}));
-    QVERIFY(writeSavedNames({"X", "Y"}));
+    QVERIFY(writeSavedNames(
+        {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}));
+    QVERIFY(writeSavedNames({QStringLiteral("X"), QStringLiteral("Y")}));
 
     QSettings file(configPath(*m_home), QSettings::IniFormat);
     QCOMPARE(file.value(QStringLiteral("PROFILE_LIST/3")).toString(), QStringLiteral("C"));
     QCOMPARE(file.value(QStringLiteral("PROFILE_LIST/4")).toString(), QStringLiteral("D"));
     QStringList back;
     readSavedNames(back);
-    QCOMPARE(back, QStringList({"X", "Y"}));
+    QCOMPARE(back, QStringList({QStringLiteral("X"), QStringLiteral("Y")}));
 
     QVERIFY(QFile::remove(configPath(*m_home)));
     readSavedNames(back);
@@ -298,7 +302,9 @@ void TestProductConfig::firstContactWritesDefaults()
     QCOMPARE(int(store.LiftHigh), 2);
     QStringList saved;
     readSavedNames(saved);
-    QCOMPARE(saved, QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
+    QCOMPARE(saved, QStringList({QStringLiteral("Profile 1"), QStringLiteral("Profile 2"),
+                                 QStringLiteral("Profile 3"), QStringLiteral("Profile 4"),
+                                 QStringLiteral("Profile 5")}));
     QVERIFY(QFile::exists(folder + QStringLiteral("/Config.ini")));
 }
 

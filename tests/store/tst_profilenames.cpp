@@ -1,29 +1,18 @@
 // Profile names become file names; names that would leave the Profile
-// folder are refused without touching the disk or the store.
+// folder are refused without touching the disk, and in a store they cost
+// only their own file.
 
 #include "RandomRecord.h"
+#include "common/FileSnapshot.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/DataFolder.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
 #include <QtTest>
 
 namespace {
-
-// Every file under `root` with its content.
-QMap<QString, QByteArray> snapshot(const QString &root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        files.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
-    }
-    return files;
-}
 
 ProfileStore sampleStore(quint32 seed)
 {
@@ -105,7 +94,7 @@ void TestProfileNames::unsafeNameTouchesNothing()
     const ProfileStore original = sampleStore(1);
     QVERIFY(saveStore(original));
     QVERIFY(writeSavedNames({"P1", "P2"}));
-    const auto before = snapshot(home.path());
+    const auto before = fileSnapshot(home.path());
 
     ProfileData rec;
     QRandomGenerator rng(2);
@@ -118,25 +107,36 @@ void TestProfileNames::unsafeNameTouchesNothing()
     QVERIFY(!writeLedModeToFile(name, 1, QColor(1, 2, 3), 1, 2, 3, 4, 5));
     QVERIFY(!writeDpiStageToFile(name, 3));
     QVERIFY(!isInSecondList(name));
-    QVERIFY(!writeSavedNames({"P1", name}));
+    QVERIFY(!writeSavedNames({QStringLiteral("P1"), name}));
 
+    QCOMPARE(fileSnapshot(home.path()), before);
+
+    // In a store, an unsafe name costs only its own file: Config.ini and
+    // the other four are written, and read back.
     ProfileStore bad = sampleStore(3);
     bad.profileNames[3] = name;
-    QVERIFY(!saveStore(bad));
-    QVERIFY(!saveStoreNames(bad));
-    QCOMPARE(snapshot(home.path()), before);
-
-    // A hand-edited Config.ini holding the name: loading refuses it and
-    // leaves the store as it was.
-    {
-        QSettings file(productConfigPath(), QSettings::IniFormat);
-        file.setValue(QStringLiteral("Config/Profile4"), name);
-        file.setValue(QStringLiteral("Config/LiftHigh"), 3);
+    QStringList refused;
+    QVERIFY(!saveStore(bad, &refused));
+    QCOMPARE(refused, QStringList{name});
+    QStringList changed;
+    const auto after = fileSnapshot(home.path());
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed << QDir(productFolder(readProductName())).relativeFilePath(it.key());
     }
+    changed.sort();
+    QCOMPARE(changed, QStringList({"Config.ini", "Profile/P1.prof", "Profile/P2.prof",
+                                   "Profile/P3.prof", "Profile/P5.prof"}));
+
     ProfileStore store = sampleStore(4);
-    const ProfileStore kept = store;
-    QVERIFY(!loadStore(store));
-    QVERIFY(store == kept);
+    refused.clear();
+    QVERIFY(!loadStore(store, &refused));
+    QCOMPARE(refused, QStringList{name});
+    QCOMPARE(store.profileNames[3], name);
+    QCOMPARE(int(store.LiftHigh), int(bad.LiftHigh));
+    QVERIFY(store.profiles[3] == ProfileData());
+    for (int i : {0, 1, 2, 4})
+        QVERIFY(store.profiles[i] == bad.profiles[i]);
 }
 
 void TestProfileNames::safeOddNamesWork_data()

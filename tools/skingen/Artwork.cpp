@@ -1,7 +1,7 @@
 #include "tools/skingen/Artwork.h"
 
-#include "app/MouseLayout.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -247,6 +247,182 @@ void glyphCopy(QPainter &p, qreal n)
 {
     p.drawRoundedRect(QRectF(n * 0.24, n * 0.24, n * 0.36, n * 0.40), 2, 2);
     p.drawRoundedRect(QRectF(n * 0.40, n * 0.38, n * 0.36, n * 0.40), 2, 2);
+}
+
+// Macro editor: the event-list commands.
+void glyphArrow(QPainter &p, qreal n, bool up, bool bar)
+{
+    const qreal d = up ? -1 : 1, c = n * 0.5;
+    p.drawLine(QPointF(c, c - d * n * 0.22), QPointF(c, c + d * n * 0.22));
+    p.drawLine(QPointF(c - n * 0.16, c + d * n * 0.06), QPointF(c, c + d * n * 0.22));
+    p.drawLine(QPointF(c + n * 0.16, c + d * n * 0.06), QPointF(c, c + d * n * 0.22));
+    if (bar)
+        p.drawLine(QPointF(n * 0.28, c + d * n * 0.29), QPointF(n * 0.72, c + d * n * 0.29));
+}
+
+void glyphClear(QPainter &p, qreal n)
+{
+    for (int i = 0; i < 3; ++i)
+        p.drawLine(QPointF(n * 0.24, n * (0.30 + 0.14 * i)),
+                   QPointF(n * 0.50, n * (0.30 + 0.14 * i)));
+    p.drawLine(QPointF(n * 0.58, n * 0.40), QPointF(n * 0.76, n * 0.58));
+    p.drawLine(QPointF(n * 0.76, n * 0.40), QPointF(n * 0.58, n * 0.58));
+}
+
+void glyphCut(QPainter &p, qreal n)
+{
+    p.drawEllipse(QRectF(n * 0.22, n * 0.58, n * 0.18, n * 0.18));
+    p.drawEllipse(QRectF(n * 0.60, n * 0.58, n * 0.18, n * 0.18));
+    p.drawLine(QPointF(n * 0.36, n * 0.60), QPointF(n * 0.66, n * 0.22));
+    p.drawLine(QPointF(n * 0.64, n * 0.60), QPointF(n * 0.34, n * 0.22));
+}
+
+void glyphPaste(QPainter &p, qreal n)
+{
+    p.drawRoundedRect(QRectF(n * 0.26, n * 0.26, n * 0.48, n * 0.52), 2, 2);
+    p.drawLine(QPointF(n * 0.40, n * 0.22), QPointF(n * 0.60, n * 0.22));
+    p.drawLine(QPointF(n * 0.36, n * 0.48), QPointF(n * 0.64, n * 0.48));
+    p.drawLine(QPointF(n * 0.36, n * 0.62), QPointF(n * 0.58, n * 0.62));
+}
+
+void glyphRecordAfter(QPainter &p, qreal n)
+{
+    p.save();
+    p.setBrush(kRedBright);
+    p.drawEllipse(QRectF(n * 0.22, n * 0.22, n * 0.32, n * 0.32));
+    p.restore();
+    p.drawLine(QPointF(n * 0.62, n * 0.50), QPointF(n * 0.62, n * 0.78));
+    p.drawLine(QPointF(n * 0.48, n * 0.64), QPointF(n * 0.76, n * 0.64));
+}
+
+void glyphRemove(QPainter &p, qreal n)
+{
+    p.drawLine(QPointF(n * 0.26, n * 0.5), QPointF(n * 0.74, n * 0.5));
+}
+
+// A check button image: a square box (style 1) or a round one (style 2).
+QImage checkBox(bool round, bool checked)
+{
+    const int n = 16 * 3;
+    QImage image = canvas(n, n);
+    QPainter p(&image);
+    antialias(p);
+    const QRectF r(4, 4, n - 8, n - 8);
+    p.setPen(QPen(checked ? kRed : kGrey, 3));
+    p.setBrush(QColor(20, 21, 23));
+    if (round)
+        p.drawEllipse(r);
+    else
+        p.drawRoundedRect(r, 6, 6);
+    if (checked) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kRedBright);
+        if (round) {
+            p.drawEllipse(r.adjusted(10, 10, -10, -10));
+        } else {
+            p.setPen(QPen(kRedBright, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF({QPointF(n * 0.28, n * 0.52), QPointF(n * 0.44, n * 0.68),
+                                      QPointF(n * 0.74, n * 0.32)}));
+        }
+    }
+    return image;
+}
+
+// Event-row icons: a key going down or up, a clock, a mouse.
+QImage rowIcon(int kind)
+{
+    const int n = 16 * 3;
+    QImage image = canvas(n, n);
+    QPainter p(&image);
+    antialias(p);
+    p.setPen(QPen(QColor(220, 220, 220), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    switch (kind) {
+    case 0:
+    case 1: {
+        p.drawRoundedRect(QRectF(5, 14, 26, 26), 5, 5);
+        p.setPen(QPen(kind == 0 ? kRedBright : QColor(90, 200, 120), 4, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        const qreal d = kind == 0 ? 1 : -1, c = 40;
+        p.drawLine(QPointF(c, 24 - d * 12), QPointF(c, 24 + d * 12));
+        p.drawLine(QPointF(c - 6, 24 + d * 5), QPointF(c, 24 + d * 12));
+        p.drawLine(QPointF(c + 6, 24 + d * 5), QPointF(c, 24 + d * 12));
+        break;
+    }
+    case 2:
+        p.drawEllipse(QRectF(6, 6, n - 12, n - 12));
+        p.drawLine(QPointF(n / 2.0, n / 2.0), QPointF(n / 2.0, 14));
+        p.drawLine(QPointF(n / 2.0, n / 2.0), QPointF(n * 0.68, n * 0.6));
+        break;
+    default:
+        p.drawRoundedRect(QRectF(12, 4, 24, 40), 12, 12);
+        p.drawLine(QPointF(24, 6), QPointF(24, 18));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kRed);
+        p.drawRoundedRect(QRectF(22, 9, 4, 7), 2, 2);
+        break;
+    }
+    return image;
+}
+
+// The macro page: three inset areas behind the library, the events and
+// the options.
+QImage macroBackground()
+{
+    const int s = 2, w = 664, h = 466;
+    QImage image = canvas(w * s, h * s);
+    QPainter p(&image);
+    antialias(p);
+    p.scale(s, s);
+    p.setPen(QPen(kLine, 1));
+    p.setBrush(kInset);
+    p.drawRoundedRect(QRectF(2, 2, 214, h - 4), 8, 8);
+    p.drawRoundedRect(QRectF(222, 2, 240, h - 4), 8, 8);
+    p.drawRoundedRect(QRectF(468, 2, w - 470, h - 4), 8, 8);
+    p.fillRect(QRectF(476, 52, w - 486, 1), kRed);
+    return image;
+}
+
+QImage bullet()
+{
+    const int s = 3, w = 14, h = 36;
+    QImage image = canvas(w * s, h * s);
+    QPainter p(&image);
+    antialias(p);
+    p.scale(s, s);
+    QLinearGradient brass(QPointF(0, 0), QPointF(w, 0));
+    brass.setColorAt(0, QColor(150, 110, 40));
+    brass.setColorAt(0.5, QColor(235, 195, 110));
+    brass.setColorAt(1, QColor(140, 100, 35));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(180, 90, 50));
+    QPainterPath tip;
+    tip.moveTo(2, 14);
+    tip.quadTo(2, 2, 7, 0);
+    tip.quadTo(12, 2, 12, 14);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    p.setBrush(brass);
+    p.drawRect(QRectF(1.5, 14, 11, 21));
+    return image;
+}
+
+QImage gunSlider()
+{
+    const int s = 2, w = 300, h = 12;
+    QImage image = canvas(w * s, h * s);
+    QPainter p(&image);
+    antialias(p);
+    p.scale(s, s);
+    QLinearGradient line(QPointF(0, 0), QPointF(w, 0));
+    line.setColorAt(0, Qt::transparent);
+    line.setColorAt(0.2, kRed);
+    line.setColorAt(0.8, kRed);
+    line.setColorAt(1, Qt::transparent);
+    p.fillRect(QRectF(0, 5, w, 2), line);
+    for (int i = 1; i < 10; ++i)
+        p.fillRect(QRectF(i * w / 10.0, 2, 1, 8), kGrey);
+    return image;
 }
 
 // Marker over a mouse button: a numbered ring, filled red when selected.
@@ -526,6 +702,53 @@ QImage sidePicture(const QString &product)
 
 namespace Artwork {
 
+template<class Add>
+void addMacroImages(const Add &add)
+{
+    add(QStringLiteral("macro_back.png"), [] { return macroBackground(); });
+    add(QStringLiteral("dlg_gun.png"), [] { return dialogBackground(619, 400); });
+    add(QStringLiteral("gunset_bullet.png"), [] { return bullet(); });
+    add(QStringLiteral("gunset_slider.png"), [] { return gunSlider(); });
+    add(QStringLiteral("profilesel.png"), [] { return buttonFace(150, 24, 0, false, true); });
+    add(QStringLiteral("bulletsel.png"), [] { return buttonFace(60, 24, 0, false, true); });
+    for (int checked = 0; checked < 2; ++checked) {
+        const QString n = QString::number(checked + 1);
+        add(QStringLiteral("checkbox1-%1.png").arg(n),
+            [checked] { return checkBox(false, checked); });
+        add(QStringLiteral("checkbox2-%1.png").arg(n),
+            [checked] { return checkBox(true, checked); });
+    }
+    add(QStringLiteral("iconstart11.png"), [] { return rowIcon(0); });
+    add(QStringLiteral("iconstart21.png"), [] { return rowIcon(1); });
+    add(QStringLiteral("icondelay.png"), [] { return rowIcon(2); });
+    add(QStringLiteral("mouse_move.png"), [] { return rowIcon(3); });
+    const struct
+    {
+        const char *name;
+        std::function<void(QPainter &, qreal)> glyph;
+    } commands[] = {
+        {"macro_new", glyphAdd},
+        {"macro_delete", glyphRemove},
+        {"mlist_delete", glyphClose},
+        {"mlist_top", [](QPainter &p, qreal n) { glyphArrow(p, n, true, true); }},
+        {"mlist_bottom", [](QPainter &p, qreal n) { glyphArrow(p, n, false, true); }},
+        {"mlist_up", [](QPainter &p, qreal n) { glyphArrow(p, n, true, false); }},
+        {"mlist_down", [](QPainter &p, qreal n) { glyphArrow(p, n, false, false); }},
+        {"mlist_clear", glyphClear},
+        {"mlist_copy", glyphCopy},
+        {"mlist_cut", glyphCut},
+        {"mlist_paste", glyphPaste},
+        {"mlist_recafter", glyphRecordAfter},
+    };
+    for (int state = 0; state < 3; ++state) {
+        for (const auto &c : commands) {
+            auto glyph = c.glyph;
+            add(QStringLiteral("%1_%2.png").arg(QLatin1String(c.name)).arg(state + 1),
+                [state, glyph] { return glyphButton(22, state, glyph); });
+        }
+    }
+}
+
 QVector<Image> allImages()
 {
     QVector<Image> images;
@@ -579,6 +802,8 @@ QVector<Image> allImages()
     add(QStringLiteral("btn_down3.png"), [] { return scrollMarker(false, true, true); });
     add(QStringLiteral("btn_down4.png"), [] { return scrollMarker(false, false, true); });
     add(QStringLiteral("pspeed-slider.png"), [] { return sliderHandle(); });
+
+    addMacroImages(add);
 
     const QStringList models = modelNames();
     for (const QString &model : models) {

@@ -1,8 +1,19 @@
-#include "platform/HidNodeNotices.h"
+#include "device/HidNodeNotices.h"
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
+#include "device/DeviceNameParser.h"
 #include "device/hid/HidApi.h"
+#include "platform/DeviceNotices.h"
+
+QVector<DeviceNotice> noticesFor(const RawDeviceNotice &raw)
+{
+    if (raw.nodePath.isEmpty())
+        return {parseDeviceInterfaceName(raw.interfaceName, raw.arrived)};
+    if (raw.arrived)
+        return noticesForAddedNode(raw.nodePath);
+    return {noticeForRemovedNode(raw.nodePath)};
+}
 
 QVector<DeviceNotice> noticesForAddedNode(const QByteArray &path)
 {

@@ -1,4 +1,4 @@
-#include "platform/DeviceNameParser.h"
+#include "device/DeviceNameParser.h"
 
 #include <QRegularExpression>
 

@@ -5,7 +5,7 @@
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
-#include "platform/HidNodeNotices.h"
+#include "device/HidNodeNotices.h"
 
 #include <QtTest>
 

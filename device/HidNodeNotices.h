@@ -4,6 +4,13 @@
 
 #include <QVector>
 
+struct RawDeviceNotice;
+
+// What a system notice was: a Linux node is looked up as below; otherwise
+// the Windows interface name tells vendor, product and collection itself
+// (DeviceNameParser.h).
+QVector<DeviceNotice> noticesFor(const RawDeviceNotice &raw);
+
 // Notices for a device node that appeared or went away, where the system
 // names only the node (Linux hidraw). An added node is looked up through
 // HID enumeration, one notice per collection it carries; a removed node

@@ -1,4 +1,4 @@
-#include "app/MouseLayout.h"
+#include "widgets/MouseLayout.h"
 
 #include "device/ButtonUpload.h"
 #include "widgets/DesignLayout.h"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+
+// The keys of the global Config.ini, spelled in this one place.
+namespace ConfigKeys {
+
+inline QString langId()
+{
+    return QStringLiteral("Config/LangID");
+}
+
+inline QString currentProductName()
+{
+    return QStringLiteral("Config/CurrentProductName");
+}
+
+// The device catalogue: "Mouse_List/Count" and per row n the fields
+// "VID_n", "PID_n", "USAGE_0_n", "USAGEPAGE_0_n", "USAGE_1_n",
+// "USAGEPAGE_1_n", "VER_MIN_n", "VER_MAX_n" and "PRODUCT_NAME_n".
+inline QString catalogueGroup()
+{
+    return QStringLiteral("Mouse_List");
+}
+
+inline QString catalogueCount()
+{
+    return QStringLiteral("Mouse_List/Count");
+}
+
+inline QString catalogueField(const char *field, int row)
+{
+    return QStringLiteral("Mouse_List/") + QLatin1String(field) + QLatin1Char('_') +
+           QString::number(row);
+}
+
+// The fonts: family and pixel size per language index.
+inline QString fontGroup()
+{
+    return QStringLiteral("FONT_LIST");
+}
+
+inline QString fontFamily(int languageIndex)
+{
+    return QStringLiteral("FONT_LIST/FONT_") + QString::number(languageIndex);
+}
+
+inline QString fontSize(int languageIndex)
+{
+    return QStringLiteral("FONT_LIST/FONT_SIZE_") + QString::number(languageIndex);
+}
+
+} // namespace ConfigKeys

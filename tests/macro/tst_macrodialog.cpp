@@ -1,0 +1,475 @@
+#include "common/TestHome.h"
+
+#include "macro/MacroDialog.h"
+#include "macro/MacroLibrary.h"
+#include "macro/VornCheckButton.h"
+#include "macro/VornGunsetDialog.h"
+#include "macro/VornListItem.h"
+#include "macro/VornMacroSelect.h"
+#include "macro/VornTreeWidget.h"
+#include "platform/KeyboardCapture.h"
+#include "store/DataFolder.h"
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornLineEdit.h"
+#include "widgets/VornMenu.h"
+#include "widgets/VornMessageBox.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using Events = QList<QList<int>>;
+
+namespace {
+
+// Stands in for the system's key capture: the test emits keyEvent itself.
+class FakeCapture : public KeyboardCapture
+{
+public:
+    FakeCapture() : KeyboardCapture(nullptr) {}
+    bool start(QWidget *) override { return m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    void key(quint32 vk, quint32 scan, quint32 flags)
+    {
+        KeyRecord r{vk, scan, flags};
+        emit keyEvent(r);
+    }
+
+private:
+    bool m_active = false;
+};
+
+Events bytes(const QVector<MacroEvent> &events)
+{
+    Events out;
+    for (const MacroEvent &e : events)
+        out << QList<int>{e.Map, e.DataH, e.DataL};
+    return out;
+}
+
+QStringList folderListing()
+{
+    return QDir(dataFolder() + QStringLiteral("/MacroDB")).entryList(QDir::Files);
+}
+
+QString outputDir()
+{
+    const QString dir = QStringLiteral(KORVALEN_APP_DIR "/tests/macro-output");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+} // namespace
+
+class TestMacroDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    QStringList m_messages;
+
+    void click(MacroDialog &d, MacroDialog::Control c) { d.control(c)->click(); }
+
+    // A library of one macro holding `rows` events.
+    void makeMacro(int rows)
+    {
+        MacroFileData macro;
+        macro.events = QVector<MacroEvent>(rows, MacroEvent{0x84, 0, 4});
+        QVERIFY(writeMacroFile(QStringLiteral("full"), macro));
+        QVERIFY(addToMacroLibrary(QStringLiteral("full")));
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        UiScale::reset();
+        m_messages.clear();
+        VornMessageBox::setExecHook([this](VornMessageBox *box) {
+            m_messages << box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
+            return 1;
+        });
+    }
+
+    void cleanup()
+    {
+        VornMessageBox::setExecHook(nullptr);
+        MacroDialog::setFileDialogHook(nullptr);
+        UiScale::reset();
+        m_home.reset();
+    }
+
+    void recordAndSave()
+    {
+        FakeCapture capture;
+        MacroDialog d(nullptr, &capture);
+        QSignalSpy enabled(&d, &MacroDialog::EnableButtonsSignal);
+        click(d, MacroDialog::NewMacro);
+        QCOMPARE(d.currentMacro(), QStringLiteral("name_1"));
+
+        click(d, MacroDialog::Start);
+        QVERIFY(capture.isActive());
+        QVERIFY(!d.control(MacroDialog::Save)->isEnabled());
+        QVERIFY(!d.macroList()->isEnabled());
+        QVERIFY(d.control(MacroDialog::Stop)->isEnabled());
+        capture.key(0x41, 0x1E, 0x00);
+        capture.key(0x41, 0x1E, 0x00); // auto-repeat
+        capture.key(0xA3, 0x1D, 0x01);
+        capture.key(0xA3, 0x1D, 0x81);
+        capture.key(0x41, 0x1E, 0x80);
+        click(d, MacroDialog::Stop);
+
+        QVERIFY(!capture.isActive());
+        QCOMPARE(enabled.size(), 2);
+        QCOMPARE(enabled.at(0).at(0).toBool(), false);
+        QCOMPARE(enabled.at(1).at(0).toBool(), true);
+        QVERIFY(m_messages.isEmpty());
+        const Events expected{{0x84, 0, 4}, {0x84, 0, 0xE4}, {0x04, 0, 0xE4}, {0x04, 0, 4}};
+        QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events), expected);
+        QCOMPARE(d.row(1)->text(), QStringLiteral("RCtr"));
+    }
+
+    void recordingWithKeyHeld()
+    {
+        FakeCapture capture;
+        MacroDialog d(nullptr, &capture);
+        click(d, MacroDialog::NewMacro);
+        click(d, MacroDialog::Start);
+        capture.key(0x42, 0x30, 0x00);
+        click(d, MacroDialog::Stop);
+        QCOMPARE(m_messages,
+                 QStringList{QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
+        // Saved all the same.
+        QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events), (Events{{0x84, 0, 5}}));
+    }
+
+    void startWithoutMacros()
+    {
+        FakeCapture capture;
+        MacroDialog d(nullptr, &capture);
+        QSignalSpy enabled(&d, &MacroDialog::EnableButtonsSignal);
+        click(d, MacroDialog::Start);
+        QVERIFY(d.control(MacroDialog::Stop)->isVisibleTo(&d));
+        capture.key(0x41, 0x1E, 0x00);
+        QCOMPARE(d.eventList()->count(), 0);
+        QVERIFY(enabled.isEmpty());
+    }
+
+    void recordAfterInsertsAtCurrentRow()
+    {
+        FakeCapture capture;
+        MacroDialog d(nullptr, &capture);
+        click(d, MacroDialog::NewMacro);
+        d.commandTree()->move(3)->distanceEdit()->setText(QStringLiteral("7"));
+        d.TreeitemClick(d.commandTree()->command(8), 0);
+        d.TreeitemClick(d.commandTree()->command(8), 0);
+        d.eventList()->setCurrentRow(0);
+        click(d, MacroDialog::RecordAfter);
+        capture.key(0x41, 0x1E, 0x00);
+        capture.key(0x41, 0x1E, 0x80);
+        click(d, MacroDialog::Stop);
+        QCOMPARE(bytes(d.events()), (Events{{2, 7, 0}, {0x84, 0, 4}, {0x04, 0, 4}, {2, 7, 0}}));
+    }
+
+    // Every way of adding rows stops at 63 and says so.
+    void boundOnEveryPath_data()
+    {
+        QTest::addColumn<int>("rowsBefore");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("rowsAfter");
+
+        QTest::addRow("full click fits") << 61 << "click" << 63;
+        QTest::addRow("full click refused") << 62 << "click" << 62;
+        QTest::addRow("press with delay refused") << 62 << "press-delayed" << 62;
+        QTest::addRow("move fits") << 62 << "move" << 63;
+        QTest::addRow("move refused") << 63 << "move" << 63;
+        QTest::addRow("insert delay refused") << 63 << "delay" << 63;
+        QTest::addRow("paste refused") << 60 << "paste4" << 60;
+        QTest::addRow("paste fits") << 59 << "paste4" << 63;
+        QTest::addRow("recorder stops") << 61 << "record" << 62;
+    }
+
+    void boundOnEveryPath()
+    {
+        QFETCH(int, rowsBefore);
+        QFETCH(QString, path);
+        QFETCH(int, rowsAfter);
+
+        makeMacro(rowsBefore);
+        FakeCapture capture;
+        MacroDialog d(nullptr, &capture);
+        QCOMPARE(d.eventList()->count(), rowsBefore);
+        d.eventList()->setCurrentRow(rowsBefore - 1);
+        VornTreeWidget *tree = d.commandTree();
+        if (path == QLatin1String("click")) {
+            tree->command(0)->setExpanded(true);
+            d.TreeitemClick(tree->command(0), 0);
+        } else if (path == QLatin1String("press-delayed")) {
+            d.control(MacroDialog::RecordDelays)->click();
+            d.TreeitemClick(tree->command(2)->child(0), 0);
+        } else if (path == QLatin1String("move")) {
+            d.TreeitemClick(tree->command(5), 0);
+        } else if (path == QLatin1String("delay")) {
+            click(d, MacroDialog::InsertDelay);
+        } else if (path == QLatin1String("paste4")) {
+            d.eventList()->setCurrentRow(0);
+            for (int i = 1; i < 4; ++i)
+                d.eventList()->item(i)->setSelected(true);
+            click(d, MacroDialog::RowCopy);
+            d.eventList()->setCurrentRow(rowsBefore - 1);
+            click(d, MacroDialog::RowPaste);
+        } else {
+            d.control(MacroDialog::RecordDelays)->click();
+            d.control(MacroDialog::RecordAfter)->click();
+            for (int i = 0; i < 5; ++i) {
+                capture.key(0x41, 0x1E, 0x00);
+                capture.key(0x41, 0x1E, 0x80);
+            }
+            click(d, MacroDialog::Stop);
+        }
+        QCOMPARE(d.eventList()->count(), rowsAfter);
+        const bool refused = rowsAfter == rowsBefore || path == QLatin1String("record");
+        QCOMPARE(m_messages.contains(macroFullMessage()), refused);
+    }
+
+    void unsafeNameRefusedOnRename()
+    {
+        MacroDialog d;
+        click(d, MacroDialog::NewMacro);
+        const QStringList folder = folderListing();
+        const QStringList outside = QDir(dataFolder()).entryList(QDir::AllEntries);
+        for (const QString &bad : {QStringLiteral("../x"), QStringLiteral("a/b"),
+                                   QStringLiteral(".."), QStringLiteral("x.")}) {
+            d.nameEdit()->setText(bad);
+            click(d, MacroDialog::ChangeName);
+        }
+        QCOMPARE(m_messages.size(), 4);
+        QCOMPARE(m_messages.first(), unsafeMacroNameMessage());
+        QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
+        QCOMPARE(folderListing(), folder);
+        QCOMPARE(QDir(dataFolder()).entryList(QDir::AllEntries), outside);
+
+        d.nameEdit()->setText(QStringLiteral("burst"));
+        click(d, MacroDialog::ChangeName);
+        QCOMPARE(macroLibrary(), QStringList{QStringLiteral("burst")});
+        QCOMPARE(folderListing(), QStringList{QStringLiteral("burst.MSMACRO")});
+    }
+
+    void importRefusals()
+    {
+        MacroDialog d;
+        click(d, MacroDialog::NewMacro);
+        const QString bad = m_home->path() + QStringLiteral("/evil..MSMACRO");
+        const QString junk = m_home->path() + QStringLiteral("/junk.MSMACRO");
+        QSettings(bad, QSettings::IniFormat).setValue(QStringLiteral("Setting/Count"), 0);
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a macro");
+        f.close();
+        const QStringList folder = folderListing();
+        MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
+            return kind == MacroDialog::OpenMany ? QStringList{bad, junk} : QStringList{bad};
+        });
+        click(d, MacroDialog::Import);
+        click(d, MacroDialog::Batch);
+        click(d, MacroDialog::Import);
+        QCOMPARE(m_messages.size(), 2);
+        QCOMPARE(m_messages.at(0), unsafeMacroNameMessage());
+        QVERIFY(m_messages.at(1).contains(QStringLiteral("junk.MSMACRO: ")));
+        QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
+        QCOMPARE(folderListing(), folder);
+    }
+
+    void exportSingleAndBatch()
+    {
+        MacroDialog d;
+        click(d, MacroDialog::NewMacro);
+        click(d, MacroDialog::NewMacro);
+        const QString single = m_home->path() + QStringLiteral("/out.MSMACRO");
+        const QString folder = m_home->path() + QStringLiteral("/batch");
+        QDir().mkpath(folder);
+        MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
+            return QStringList{kind == MacroDialog::SaveOne ? single : folder};
+        });
+        click(d, MacroDialog::Export);
+        QSettings exported(single, QSettings::IniFormat);
+        QCOMPARE(exported.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
+        QVERIFY(exported.value(QStringLiteral("Setting/MacroFilePath"))
+                    .toString()
+                    .endsWith(QStringLiteral("/name_2.MSMACRO")));
+
+        click(d, MacroDialog::Batch);
+        QVERIFY(d.isBatchMode());
+        QVERIFY(!d.control(MacroDialog::Start)->isEnabled());
+        QVERIFY(!d.control(MacroDialog::Save)->isEnabled());
+        QVERIFY(d.control(MacroDialog::Import)->isEnabled());
+        QVERIFY(d.macroList()->isEnabled());
+        auto *box = qobject_cast<QCheckBox *>(d.macroList()->itemWidget(d.macroList()->item(0)));
+        QVERIFY(box);
+        box->setChecked(true);
+        click(d, MacroDialog::Export);
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 QStringList{QStringLiteral("name_1.MSMACRO")});
+        click(d, MacroDialog::Batch);
+        QVERIFY(d.control(MacroDialog::Start)->isEnabled());
+    }
+
+    void delayOptionsAndInPlaceEdit()
+    {
+        makeMacro(1);
+        MacroDialog d;
+        QAbstractButton *record = d.control(MacroDialog::RecordDelays);
+        QAbstractButton *defaults = d.control(MacroDialog::DefaultDelays);
+        defaults->click();
+        QVERIFY(record->isChecked());
+        QCOMPARE(d.delayType(), 2);
+        record->click();
+        QVERIFY(!defaults->isChecked());
+        QCOMPARE(d.delayType(), 0);
+
+        d.eventList()->setCurrentRow(0);
+        click(d, MacroDialog::InsertDelay);
+        QCOMPARE(d.eventList()->currentRow(), 1);
+        d.itemDoubleClicked(d.eventList()->model()->index(1, 0));
+        VornListItem *row = d.row(1);
+        QVERIFY(row->isEditing());
+        row->editor()->setText(QStringLiteral("70000"));
+        row->editPressSlot();
+        QCOMPARE(row->text(), QStringLiteral("65530 ms"));
+        QCOMPARE(bytes({row->event()}), (Events{{6, 25, 153}}));
+    }
+
+    void listCommands()
+    {
+        MacroDialog d;
+        click(d, MacroDialog::NewMacro);
+        for (int direction = 0; direction < 4; ++direction) {
+            d.commandTree()->move(direction)->distanceEdit()->setText(
+                QString::number(direction + 1));
+            d.TreeitemClick(d.commandTree()->command(5 + direction), 0);
+        }
+        // Left 1, right 2, up 3, down 4.
+        const Events moves{{2, 0, 255}, {2, 0, 2}, {2, 253, 0}, {2, 4, 0}};
+        QCOMPARE(bytes(d.events()), moves);
+        d.eventList()->setCurrentRow(2);
+        click(d, MacroDialog::RowTop);
+        QCOMPARE(bytes(d.events()), (Events{moves[2], moves[0], moves[1], moves[3]}));
+        click(d, MacroDialog::RowBottom);
+        QCOMPARE(bytes(d.events()), (Events{moves[0], moves[1], moves[3], moves[2]}));
+        d.eventList()->setCurrentRow(1);
+        click(d, MacroDialog::RowCut);
+        QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2]}));
+        d.eventList()->setCurrentRow(2);
+        click(d, MacroDialog::RowPaste);
+        QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2], moves[1]}));
+        click(d, MacroDialog::RowClear);
+        QCOMPARE(d.eventList()->count(), 0);
+        click(d, MacroDialog::InsertDelay); // nothing on an empty list
+        QCOMPARE(d.eventList()->count(), 0);
+    }
+
+    void gunSetDialog()
+    {
+        VornGunsetDialog dialog(nullptr, 1.0);
+        dialog.OnYesClick();
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Please input file name.")});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+        const QList<QAction *> actions = dialog.bulletMenu()->actions();
+        QCOMPARE(actions.size(), 5);
+        actions.at(1)->trigger(); // "2"
+        QVERIFY(dialog.delayBox(1)->isVisibleTo(&dialog));
+        QVERIFY(!dialog.delayBox(2)->isVisibleTo(&dialog));
+        QVERIFY(!dialog.xBox(4)->isVisibleTo(&dialog));
+        dialog.yBox(0)->setValue(5);
+        dialog.xBox(1)->setValue(-3);
+        dialog.yBox(1)->setValue(-7);
+        dialog.delayBox(1)->setValue(50);
+        dialog.yBox(2)->setValue(9); // hidden row: no events
+        dialog.nameEdit()->setText(QStringLiteral("AK"));
+        dialog.grab().save(outputDir() + QStringLiteral("/gunset.png"));
+        dialog.OnYesClick();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.fileName(), QStringLiteral("AK"));
+        QCOMPARE(bytes(dialog.events()), (Events{{0x81, 0, 1},
+                                                 {0x01, 0, 1},
+                                                 {2, 5, 0},
+                                                 {6, 0, 10},
+                                                 {0x81, 0, 1},
+                                                 {0x01, 0, 1},
+                                                 {2, 249, 0},
+                                                 {2, 0, 253},
+                                                 {6, 0, 5}}));
+
+        UiScale::setLanguageIndex(1);
+        MacroDialog d;
+        QVERIFY(!d.control(MacroDialog::GunSet)->isHidden());
+        d.addGunFile(dialog.fileName(), dialog.events());
+        d.addGunFile(dialog.fileName(), dialog.events());
+        QCOMPARE(macroLibrary(), (QStringList{QStringLiteral("AK"), QStringLiteral("AK_2")}));
+        QCOMPARE(d.currentMacro(), QStringLiteral("AK_2"));
+        QCOMPARE(d.delayType(), 1);
+        QVERIFY(d.control(MacroDialog::RecordDelays)->isChecked());
+        QCOMPARE(d.eventList()->count(), 9);
+        d.addGunFile(QStringLiteral("../AK"), dialog.events());
+        QCOMPARE(m_messages.last(), unsafeMacroNameMessage());
+        QCOMPARE(macroLibraryCount(), 2);
+    }
+
+    void macroSelect()
+    {
+        MacroFileData longMacro;
+        longMacro.events = QVector<MacroEvent>(52, MacroEvent{0x84, 0, 4});
+        QVERIFY(writeMacroFile(QStringLiteral("long"), longMacro));
+        QVERIFY(writeMacroFile(QStringLiteral("short"), MacroFileData{}));
+        QVERIFY(addToMacroLibrary(QStringLiteral("short")));
+        QVERIFY(addToMacroLibrary(QStringLiteral("long")));
+
+        VornMacroSelect select(QStringLiteral("MACRO SELECT"), QStringLiteral("short"), 3, 2);
+        QCOMPARE(select.loopType(), 2);
+        QCOMPARE(select.loopCount(), 3);
+        QCOMPARE(select.size(), QSize(478, 309));
+        QVERIFY(select.warning().isEmpty());
+        const QList<QAction *> actions = select.nameMenu()->actions();
+        QCOMPARE(actions.size(), 2);
+        actions.at(1)->trigger();
+        QCOMPARE(select.macroName(), QStringLiteral("long"));
+        QCOMPARE(select.warning(), macroTailLostMessage());
+        select.loopButton(1)->click();
+        QCOMPARE(select.loopType(), 1);
+        QVERIFY(!select.loopButton(2)->isChecked());
+        select.loopButton(1)->click(); // one stays checked
+        QCOMPARE(select.loopType(), 1);
+        QVERIFY(select.loopButton(1)->isChecked());
+        select.loopCountEdit()->setText(QString());
+        QTest::keyClicks(select.loopCountEdit(), QStringLiteral("2567"));
+        QCOMPARE(select.loopCountEdit()->text(), QStringLiteral("25"));
+        select.grab().save(outputDir() + QStringLiteral("/macroselect.png"));
+    }
+
+    void savingLongMacroWarns()
+    {
+        makeMacro(52);
+        MacroDialog d;
+        click(d, MacroDialog::Save);
+        QCOMPARE(m_messages, QStringList{macroTailLostMessage()});
+        d.control(MacroDialog::RecordDelays)->click();
+        d.eventList()->setCurrentRow(0);
+        click(d, MacroDialog::InsertDelay);
+        click(d, MacroDialog::Save);
+        QCOMPARE(m_messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMacroDialog)
+#include "tst_macrodialog.moc"

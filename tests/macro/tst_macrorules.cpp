@@ -1,0 +1,396 @@
+#include "common/TestHome.h"
+
+#include "macro/GunSet.h"
+#include "macro/MacroFile.h"
+#include "macro/MacroLibrary.h"
+#include "macro/MacroRecorder.h"
+#include "store/DataFolder.h"
+
+#include <QtTest>
+
+using Events = QList<QList<int>>;
+// vkCode, scanCode, flags, time in ms.
+using Keys = QList<QList<int>>;
+
+namespace {
+
+Events bytes(const QVector<MacroEvent> &events)
+{
+    Events out;
+    for (const MacroEvent &e : events)
+        out << QList<int>{e.Map, e.DataH, e.DataL};
+    return out;
+}
+
+QVector<MacroEvent> fromBytes(const Events &events)
+{
+    QVector<MacroEvent> out;
+    for (const QList<int> &e : events)
+        out << MacroEvent{quint8(e[0]), quint8(e[1]), quint8(e[2])};
+    return out;
+}
+
+// Row texts written as "A|10 ms|A".
+QStringList texts(const char *joined)
+{
+    return QString::fromUtf8(joined).split(QLatin1Char('|'));
+}
+
+QStringList folderListing()
+{
+    return QDir(dataFolder() + QStringLiteral("/MacroDB")).entryList(QDir::Files);
+}
+
+} // namespace
+
+class TestMacroRules : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
+    }
+    void cleanup() { m_home.reset(); }
+
+    void recordStep_data()
+    {
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<Events>("expected");
+        QTest::addColumn<QStringList>("texts");
+
+        QTest::addRow("A press and release 5 ms apart")
+            << 1 << Keys{{0x41, 0x1E, 0x00, 1000}, {0x41, 0x1E, 0x80, 1005}}
+            << Events{{0x84, 0, 0x04}, {6, 0, 1}, {0x04, 0, 0x04}} << texts("A|10 ms|A");
+        QTest::addRow("1234 ms gives 1230")
+            << 1 << Keys{{0x42, 0x30, 0x00, 50}, {0x42, 0x30, 0x80, 1284}}
+            << Events{{0x84, 0, 0x05}, {6, 0, 123}, {0x04, 0, 0x05}} << texts("B|1230 ms|B");
+        QTest::addRow("gap beyond the field clamps to 65530 ms")
+            << 1 << Keys{{0x41, 0x1E, 0x00, 0}, {0x41, 0x1E, 0x80, 900000}}
+            << Events{{0x84, 0, 0x04}, {6, 25, 153}, {0x04, 0, 0x04}} << texts("A|65530 ms|A");
+        QTest::addRow("held key repeats its press")
+            << 0
+            << Keys{{0x41, 0x1E, 0x00, 0},
+                    {0x41, 0x1E, 0x00, 500},
+                    {0x41, 0x1E, 0x00, 530},
+                    {0x41, 0x1E, 0x00, 560},
+                    {0x41, 0x1E, 0x80, 600}}
+            << Events{{0x84, 0, 0x04}, {0x04, 0, 0x04}} << texts("A|A");
+        QTest::addRow("repeat as release and press at one instant")
+            << 1 << Keys{{0x42, 0x30, 0x00, 0},   {0x42, 0x30, 0x80, 500}, {0x42, 0x30, 0x00, 501},
+                         {0x42, 0x30, 0x00, 530}, {0x42, 0x30, 0x80, 560}, {0x42, 0x30, 0x00, 560},
+                         {0x42, 0x30, 0x80, 1000}}
+            << Events{{0x84, 0, 0x05}, {6, 0, 100}, {0x04, 0, 0x05}} << texts("B|1000 ms|B");
+        QTest::addRow("quick second press after 30 ms is kept")
+            << 0
+            << Keys{{0x42, 0x30, 0x00, 0},
+                    {0x42, 0x30, 0x80, 40},
+                    {0x42, 0x30, 0x00, 70},
+                    {0x42, 0x30, 0x80, 100}}
+            << Events{{0x84, 0, 0x05}, {0x04, 0, 0x05}, {0x84, 0, 0x05}, {0x04, 0, 0x05}}
+            << texts("B|B|B|B");
+        QTest::addRow("default delay 15 shows 15 and stores one unit")
+            << 2 << Keys{{0x43, 0x2E, 0x00, 0}, {0x43, 0x2E, 0x80, 3000}}
+            << Events{{0x84, 0, 0x06}, {6, 0, 1}, {0x04, 0, 0x06}} << texts("C|15 ms|C");
+        QTest::addRow("right Ctrl is extended")
+            << 0 << Keys{{0xA3, 0x1D, 0x01, 0}, {0xA3, 0x1D, 0x81, 10}}
+            << Events{{0x84, 0, 0xE4}, {0x04, 0, 0xE4}} << texts("RCtr|RCtr");
+        QTest::addRow("left Ctrl is not")
+            << 0 << Keys{{0xA2, 0x1D, 0x00, 0}} << Events{{0x84, 0, 0xE0}} << texts("LCtr");
+        QTest::addRow("keypad Enter and Enter")
+            << 0 << Keys{{0x0D, 0x1C, 0x01, 0}, {0x0D, 0x1C, 0x00, 10}}
+            << Events{{0x84, 0, 0x58}, {0x84, 0, 0x28}} << texts("Num Enter|Enter");
+        QTest::addRow("End is extended, keypad 1 is plain")
+            << 0 << Keys{{0x23, 0x4F, 0x01, 0}, {0x61, 0x4F, 0x00, 10}, {0x61, 0x4F, 0x80, 20}}
+            << Events{{0x84, 0, 0x4D}, {0x84, 0, 0x59}, {0x04, 0, 0x59}}
+            << texts("End|Num 1|Num 1");
+        QTest::addRow("Num Lock is extended, Pause is not")
+            << 0 << Keys{{0x90, 0x45, 0x01, 0}, {0x13, 0x45, 0x00, 10}}
+            << Events{{0x84, 0, 0x53}, {0x84, 0, 0x48}} << texts("Num Lock|Pause Break");
+        QTest::addRow("right Alt by its virtual key, whatever the flags")
+            << 0 << Keys{{0xA5, 0x38, 0x21, 0}, {0xA5, 0x38, 0x81, 10}}
+            << Events{{0x84, 0, 0xE6}, {0x04, 0, 0xE6}} << texts("RAlt|RAlt");
+        QTest::addRow("left Alt press carries the Alt-down flag")
+            << 0 << Keys{{0xA4, 0x38, 0x20, 0}, {0xA4, 0x38, 0x80, 10}}
+            << Events{{0x84, 0, 0xE2}, {0x04, 0, 0xE2}} << texts("LAlt|LAlt");
+        QTest::addRow("Alt-down keypad 1 keeps its scan code")
+            << 0 << Keys{{0x23, 0x4F, 0x20, 0}} << Events{{0x84, 0, 0x4D}} << texts("End");
+        QTest::addRow("F13 has no usage and is skipped")
+            << 1 << Keys{{0x7C, 0x64, 0x00, 0}, {0x41, 0x1E, 0x00, 40}} << Events{{0x84, 0, 0x04}}
+            << texts("A");
+    }
+
+    void recordStep()
+    {
+        QFETCH(int, delayType);
+        QFETCH(Keys, keys);
+        QFETCH(Events, expected);
+        QFETCH(QStringList, texts);
+
+        MacroRecorder recorder;
+        recorder.restart();
+        QVector<MacroEvent> events;
+        QStringList shown;
+        for (const QList<int> &k : keys) {
+            const KeyRecord record{quint32(k[0]), quint32(k[1]), quint32(k[2])};
+            int retract = 0;
+            const QVector<MacroRow> rows = recorder.step(record, k[3], events.size(), delayType,
+                                                         QStringLiteral("15"), &retract);
+            events.resize(events.size() - retract);
+            shown = shown.mid(0, shown.size() - retract);
+            for (const MacroRow &row : rows) {
+                events << row.event;
+                shown << row.text;
+            }
+        }
+        QCOMPARE(bytes(events), expected);
+        QCOMPARE(shown, texts);
+        QVERIFY(!recorder.droppedForRoom());
+    }
+
+    void recordBound_data()
+    {
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<int>("rowsBefore");
+        QTest::addColumn<int>("rowsAdded");
+
+        QTest::addRow("delays, 61 rows take a delay and a key") << 1 << 61 << 2;
+        QTest::addRow("delays, 62 rows take nothing") << 1 << 62 << 0;
+        QTest::addRow("default delays, 62 rows take nothing") << 2 << 62 << 0;
+        QTest::addRow("no delays, 39 rows take a key") << 0 << 39 << 1;
+        QTest::addRow("no delays, 40 rows take nothing") << 0 << 40 << 0;
+    }
+
+    void recordBound()
+    {
+        QFETCH(int, delayType);
+        QFETCH(int, rowsBefore);
+        QFETCH(int, rowsAdded);
+
+        MacroRecorder recorder;
+        // A first key starts the clock, so the second brings its delay.
+        QCOMPARE(
+            recorder.step(KeyRecord{0x41, 0x1E, 0}, 0, 0, delayType, QStringLiteral("10")).size(),
+            1);
+        const QVector<MacroRow> rows = recorder.step(KeyRecord{0x41, 0x1E, 0x80}, 100, rowsBefore,
+                                                     delayType, QStringLiteral("10"));
+        QCOMPARE(rows.size(), rowsAdded);
+        QCOMPARE(recorder.droppedForRoom(), rowsAdded == 0);
+        QVERIFY(rowsBefore + rows.size() <= 63);
+    }
+
+    void releaseTest_data()
+    {
+        QTest::addColumn<Events>("events");
+        QTest::addColumn<bool>("passes");
+
+        QTest::addRow("empty list") << Events{} << true;
+        QTest::addRow("press and release") << Events{{0x84, 0, 4}, {6, 0, 1}, {0x04, 0, 4}} << true;
+        QTest::addRow("nested keys")
+            << Events{{0x84, 0, 0xE0}, {0x84, 0, 4}, {0x04, 0, 4}, {0x04, 0, 0xE0}} << true;
+        QTest::addRow("mouse click") << Events{{0x81, 0, 1}, {0x01, 0, 1}} << true;
+        QTest::addRow("release before press counts too")
+            << Events{{0x04, 0, 4}, {0x84, 0, 4}} << true;
+        QTest::addRow("key still held") << Events{{0x84, 0, 4}, {6, 0, 5}} << false;
+        QTest::addRow("released the other key") << Events{{0x84, 0, 4}, {0x04, 0, 5}} << false;
+        QTest::addRow("pressed twice, released once")
+            << Events{{0x84, 0, 4}, {0x84, 0, 4}, {0x04, 0, 4}} << false;
+        QTest::addRow("mouse button held") << Events{{0x81, 0, 2}, {0x01, 0, 1}} << false;
+    }
+
+    void releaseTest()
+    {
+        QFETCH(Events, events);
+        QFETCH(bool, passes);
+        QCOMPARE(releaseTestPasses(fromBytes(events)), passes);
+    }
+
+    void gunSet_data()
+    {
+        QTest::addColumn<QList<QList<int>>>("shots"); // delay, Y, X
+        QTest::addColumn<Events>("expected");
+
+        QTest::addRow("one shot Y 5") << QList<QList<int>>{{100, 5, 0}}
+                                      << Events{{0x81, 0, 1}, {0x01, 0, 1}, {2, 5, 0}, {6, 0, 10}};
+        QTest::addRow("X -3 and Y -7: up before left")
+            << QList<QList<int>>{{250, -7, -3}}
+            << Events{{0x81, 0, 1}, {0x01, 0, 1}, {2, 249, 0}, {2, 0, 253}, {6, 0, 25}};
+        QTest::addRow("no pull") << QList<QList<int>>{{999, 0, 0}}
+                                 << Events{{0x81, 0, 1}, {0x01, 0, 1}, {6, 0, 99}};
+        QTest::addRow("two bullets") << QList<QList<int>>{{100, 100, 0}, {30, 0, 100}}
+                                     << Events{{0x81, 0, 1}, {0x01, 0, 1}, {2, 100, 0}, {6, 0, 10},
+                                               {0x81, 0, 1}, {0x01, 0, 1}, {2, 0, 100}, {6, 0, 3}};
+    }
+
+    void gunSet()
+    {
+        QFETCH(QList<QList<int>>, shots);
+        QFETCH(Events, expected);
+        QVector<GunShot> in;
+        for (const QList<int> &s : shots)
+            in << GunShot{s[0], s[1], s[2]};
+        const QVector<MacroEvent> events = gunSetEvents(in);
+        QCOMPARE(bytes(events), expected);
+
+        QVERIFY(writeGunFile(QStringLiteral("AK"), events));
+        QSettings file(dataFolder() + QStringLiteral("/MacroDB/AK.MSMACRO"), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("Setting/DefaultDelay")).toInt(), 10);
+        QCOMPARE(file.value(QStringLiteral("Setting/DelayType")).toInt(), 1);
+        QCOMPARE(file.value(QStringLiteral("Setting/LoopType")).toInt(), 0);
+        QCOMPARE(file.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
+        QCOMPARE(file.value(QStringLiteral("Setting/Count")).toInt(), expected.size());
+        QCOMPARE(uniqueMacroName(QStringLiteral("AK")), QStringLiteral("AK_2"));
+    }
+
+    void roomAndTail_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("withDelay");
+        QTest::addColumn<bool>("losesTail");
+
+        QTest::addRow("51 without delays") << 51 << false << false;
+        QTest::addRow("52 without delays") << 52 << false << true;
+        QTest::addRow("63 with one delay") << 63 << true << false;
+    }
+
+    void roomAndTail()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, withDelay);
+        QFETCH(bool, losesTail);
+        QVector<MacroEvent> events(count, MacroEvent{0x84, 0, 4});
+        if (withDelay)
+            events[count / 2] = MacroEvent{6, 0, 1};
+        QCOMPARE(macroLosesTailInMouse(events), losesTail);
+        QVERIFY(macroHasRoom(60, 3));
+        QVERIFY(!macroHasRoom(61, 3));
+    }
+
+    void unsafeNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("parent folder") << QStringLiteral("../x");
+        QTest::addRow("slash") << QStringLiteral("a/b");
+        QTest::addRow("backslash") << QStringLiteral("a\\b");
+        QTest::addRow("dot") << QStringLiteral(".");
+        QTest::addRow("dot dot") << QStringLiteral("..");
+        QTest::addRow("control character") << QStringLiteral("a\tb");
+        QTest::addRow("trailing dot") << QStringLiteral("gun.");
+        QTest::addRow("trailing space") << QStringLiteral("gun ");
+        QTest::addRow("colon") << QStringLiteral("c:x");
+        QTest::addRow("empty") << QString();
+        QTest::addRow("too long") << QString(250, QLatin1Char('n'));
+    }
+
+    void unsafeNames()
+    {
+        QFETCH(QString, name);
+        QVERIFY(writeMacroFile(QStringLiteral("kept"), MacroFileData{}));
+        QVERIFY(addToMacroLibrary(QStringLiteral("kept")));
+        const QStringList folder = folderListing();
+        const QStringList outside = QDir(dataFolder()).entryList(QDir::AllEntries);
+
+        QVERIFY(!isSafeMacroName(name));
+        QVERIFY(!writeMacroFile(name, MacroFileData{}));
+        QVERIFY(!addToMacroLibrary(name));
+        QVERIFY(renameMacro(QStringLiteral("kept"), name).isEmpty());
+        QVERIFY(!deleteMacroFile(name));
+
+        QCOMPARE(macroLibrary(), QStringList{QStringLiteral("kept")});
+        QCOMPARE(folderListing(), folder);
+        QCOMPARE(QDir(dataFolder()).entryList(QDir::AllEntries), outside);
+    }
+
+    void safeNames()
+    {
+        for (const QString &name : {QStringLiteral("AK 47"), QStringLiteral("宏_1"),
+                                    QStringLiteral(".hidden"), QStringLiteral("a.b")})
+            QVERIFY2(isSafeMacroName(name), qPrintable(name));
+    }
+
+    void import_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("countAfter"); // -1: not imported
+
+        const QByteArray two = "[Setting]\nCount=2\nMap_0=132\nDataH_0=0\nDataL_0=4\n"
+                               "Map_1=4\nDataH_1=0\nDataL_1=5\n";
+        QTest::addRow("macro file")
+            << QStringLiteral("two.MSMACRO") << two << int(MacroImport::Imported) << 2;
+        QTest::addRow("no count") << QStringLiteral("nocount.MSMACRO")
+                                  << QByteArray("[Setting]\nMap_0=132\n")
+                                  << int(MacroImport::NotMacroFile) << -1;
+        QTest::addRow("garbage") << QStringLiteral("junk.MSMACRO")
+                                 << QByteArray("\x01\x02[[[\xff\xfe=\n\x00", 12)
+                                 << int(MacroImport::NotMacroFile) << -1;
+        QTest::addRow("count not a number")
+            << QStringLiteral("word.MSMACRO") << QByteArray("[Setting]\nCount=many\n")
+            << int(MacroImport::NotMacroFile) << -1;
+        QTest::addRow("unsafe base name")
+            << QStringLiteral("bad..MSMACRO") << two << int(MacroImport::UnsafeName) << -1;
+        QTest::addRow("already there")
+            << QStringLiteral("kept.MSMACRO") << two << int(MacroImport::Exists) << -1;
+        QByteArray many = "[Setting]\nCount=70\n";
+        for (int i = 0; i < 70; ++i)
+            many += QStringLiteral("Map_%1=132\nDataH_%1=0\nDataL_%1=%2\n")
+                        .arg(i)
+                        .arg(4 + i % 20)
+                        .toLatin1();
+        QTest::addRow("70 events")
+            << QStringLiteral("long.MSMACRO") << many << int(MacroImport::Shortened) << 63;
+    }
+
+    void import()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(int, result);
+        QFETCH(int, countAfter);
+
+        QVERIFY(writeMacroFile(QStringLiteral("kept"), MacroFileData{}));
+        QVERIFY(addToMacroLibrary(QStringLiteral("kept")));
+        const QString source = m_home->path() + QLatin1Char('/') + fileName;
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        const QStringList folder = folderListing();
+
+        QString name;
+        QCOMPARE(int(importMacroFile(source, &name)), result);
+        if (countAfter < 0) {
+            QVERIFY(!macroImportMessage(MacroImport(result)).isEmpty());
+            QCOMPARE(macroLibrary(), QStringList{QStringLiteral("kept")});
+            QCOMPARE(folderListing(), folder);
+            return;
+        }
+        QCOMPARE(macroLibrary(), (QStringList{QStringLiteral("kept"), name}));
+        QCOMPARE(readMacroEventsForUpload(name).size(), countAfter);
+        QSettings copy(macroFilePath(name), QSettings::IniFormat);
+        QCOMPARE(copy.value(QStringLiteral("Setting/Count")).toInt(), countAfter);
+        QCOMPARE(copy.value(QStringLiteral("Setting/DataL_%1").arg(countAfter - 1)).toInt(),
+                 4 + (countAfter - 1) % 20);
+    }
+
+    void importIntoFullLibrary()
+    {
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(addToMacroLibrary(QStringLiteral("m%1").arg(i)));
+        const QString source = m_home->path() + QStringLiteral("/new.MSMACRO");
+        QSettings(source, QSettings::IniFormat).setValue(QStringLiteral("Setting/Count"), 0);
+        QCOMPARE(importMacroFile(source), MacroImport::LibraryFull);
+        QVERIFY(folderListing().isEmpty());
+        QCOMPARE(macroLibraryCount(), 50);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMacroRules)
+#include "tst_macrorules.moc"

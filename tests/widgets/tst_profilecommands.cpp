@@ -1,0 +1,684 @@
+#include "common/CtlProcess.h"
+#include "common/FileSnapshot.h"
+#include "common/UiHome.h"
+
+#include "app/MousecfgWidget.h"
+#include "app/ProfileFileCommands.h"
+#include "device/DeviceContext.h"
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+#include "store/ProductConfig.h"
+#include "store/ProfileDefaults.h"
+#include "store/ProfileFile.h"
+#include "store/ProfileLibrary.h"
+#include "store/StoreContext.h"
+#include "widgets/VornLineEdit.h"
+#include "widgets/VornMessageBox.h"
+#include "widgets/VornPushButton.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QtTest>
+
+namespace {
+
+struct Box
+{
+    int kind;
+    QString heading;
+    QString text;
+    QString title;
+};
+
+const QString kAlreadyUsed = QStringLiteral("Profile is Already Used!");
+const QString kDefaultName = QStringLiteral("The default Profile cannot be deleted or renamed.");
+const QString kExist = QStringLiteral("Profile Exist!");
+const QString kRetain = QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.");
+const QString kAskDelete = QStringLiteral("Are you sure you want delete this profile?");
+const QString kNotMatch = QStringLiteral("The file is not match current mouse!");
+const QString kAskReset = QStringLiteral("Are you sure you want reset this profile?");
+const QString kAskResetAll = QStringLiteral("Are you sure you want reset all profiles?");
+
+QString profileDir()
+{
+    return profileFolder() + QLatin1Char('/');
+}
+
+// The profile files on disk by name, the default profile aside.
+QStringList filesOnDisk()
+{
+    QStringList names;
+    const QStringList files =
+        QDir(profileFolder()).entryList({QStringLiteral("*.prof")}, QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        if (file != QLatin1String("DefaultProfile.prof"))
+            names << file.chopped(5);
+    }
+    names.sort();
+    return names;
+}
+
+QStringList savedList()
+{
+    QStringList names;
+    readSavedNames(names);
+    return names;
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeText(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+ProfileData recordWithRate(quint8 rate)
+{
+    ProfileData rec;
+    makeDefaultProfile(rec, 0);
+    rec.pollrate = rate;
+    return rec;
+}
+
+} // namespace
+
+// The profile-file commands through the window's own buttons, menu and
+// name edit, with every message box answered by the test.
+class TestProfileCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<UiHome> m_home;
+    QList<Box> m_boxes;
+    QList<int> m_answers; // for the next boxes in turn; "Yes"/"Ok" after them
+    std::unique_ptr<MousecfgWidget> m_window;
+
+    MousecfgWidget *openWindow(const QString &model = QStringLiteral("NX-19"))
+    {
+        installVirtualMice({model});
+        m_window = std::make_unique<MousecfgWidget>();
+        QCoreApplication::processEvents();
+        return m_window.get();
+    }
+
+    ProfileFileCommands *commands() const { return m_window->profileFiles(); }
+    VornLineEdit *nameEdit() const { return m_window->nameEdit(); }
+
+    void click(const char *button)
+    {
+        auto *b = m_window->findChild<VornPushButton *>(QLatin1String(button));
+        QVERIFY(b);
+        QVERIFY(b->isEnabled());
+        b->click();
+    }
+
+    void typeName(const QString &name)
+    {
+        QVERIFY(!nameEdit()->isReadOnly());
+        nameEdit()->setText(name);
+        QTest::keyClick(nameEdit(), Qt::Key_Return);
+    }
+
+    QList<QAction *> menuActions() const
+    {
+        return m_window->findChild<QPushButton *>(QStringLiteral("profileButton"))
+            ->menu()
+            ->actions();
+    }
+
+    // The saved list and the store as the test wants them, then read again
+    // by the window as at start.
+    void setUp(const QStringList &list, const QStringList &modeNames)
+    {
+        ProfileStore &store = StoreContext::store();
+        for (const QString &name : list + modeNames) {
+            if (!profileFileExists(name))
+                QVERIFY(QFile::copy(defaultProfilePath(), profileFilePath(name)));
+        }
+        for (int i = 0; i < modeNames.size(); ++i)
+            store.profileNames[i] = modeNames.at(i);
+        QVERIFY(saveStoreNames(store));
+        QVERIFY(writeSavedNames(list));
+        commands()->reloadList();
+        commands()->rebuildMenu();
+        m_window->selectMode(0, true);
+        QCoreApplication::processEvents();
+    }
+
+    QString exportedFile(const QString &product, const QString &fileName)
+    {
+        const QString path = m_home->path() + QLatin1Char('/') + fileName;
+        ProfileData rec;
+        makeDefaultProfile(rec, 0);
+        [&] { QVERIFY(writeProfile(rec, path)); }();
+        writeMouseName(product, path);
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<UiHome>();
+        qputenv("KORVALEN_GSETTINGS", "/bin/false");
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        DeviceContext::setProtocolDelayHook([](int) {});
+        m_boxes.clear();
+        m_answers.clear();
+        VornMessageBox::setExecHook([this](VornMessageBox *box) {
+            m_boxes.append({box->kind(),
+                            box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel1"))->text(),
+                            box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text(),
+                            box->windowTitle()});
+            return m_answers.isEmpty() ? 1 : m_answers.takeFirst();
+        });
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        VornMessageBox::setExecHook(nullptr);
+        m_home.reset();
+    }
+
+    // Each message once; declined or refused, the command changes nothing.
+    void messagesOfTheTable_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kind");
+        QTest::addRow("choose the file of mode 3 from mode 1") << "NX-19"
+                                                               << "choose" << kAlreadyUsed << 2;
+        QTest::addRow("rename Profile 1") << "NX-19"
+                                          << "rename default" << kDefaultName << 2;
+        QTest::addRow("delete Profile 2") << "NX-19"
+                                          << "delete default" << kDefaultName << 2;
+        QTest::addRow("rename onto an existing file") << "NX-19"
+                                                      << "rename" << kExist << 2;
+        QTest::addRow("delete the one entry") << "NX-19"
+                                              << "delete one" << kRetain << 2;
+        QTest::addRow("delete a custom profile, No") << "NX-19"
+                                                     << "delete" << kAskDelete << 1;
+        QTest::addRow("import from NX-05 into NX-06") << "NX-06"
+                                                      << "import" << kNotMatch << 2;
+        QTest::addRow("RESET, No") << "NX-19"
+                                   << "reset" << kAskReset << 1;
+        QTest::addRow("Reset All, No") << "NX-19"
+                                       << "reset all" << kAskResetAll << 1;
+    }
+
+    void messagesOfTheTable()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(int, kind);
+        openWindow(model);
+        const QString fromNx05 = exportedFile(QStringLiteral("NX-05"), QStringLiteral("Mine.prof"));
+        commands()->setFileDialogs(nullptr,
+                                   [&](const QString &, const QString &) { return fromNx05; });
+        if (action == QLatin1String("rename") || action == QLatin1String("delete")) {
+            click("prof_copy"); // mode 1 on "Profile 1 copy"
+            QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1 copy"));
+        }
+        if (action == QLatin1String("delete one"))
+            setUp({QStringLiteral("Profile 1")}, {});
+        if (action == QLatin1String("delete default"))
+            m_window->selectMode(1, true);
+        const ProfileStore storeBefore = StoreContext::store();
+        const QStringList listBefore = savedList();
+        const auto disk = fileSnapshot(m_home->path());
+        QCOMPARE(m_boxes.size(), 0);
+        m_answers = {0};
+
+        if (action == QLatin1String("choose")) {
+            QCOMPARE(menuActions().at(2)->text(), QStringLiteral("Profile 3"));
+            menuActions().at(2)->trigger();
+        } else if (action == QLatin1String("rename default")) {
+            typeName(QStringLiteral("Renamed"));
+            QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1")); // restored
+        } else if (action == QLatin1String("rename")) {
+            typeName(QStringLiteral("Profile 2"));
+        } else if (action.startsWith(QLatin1String("delete"))) {
+            click("prof_delete");
+        } else if (action == QLatin1String("import")) {
+            click("prof_load");
+        } else if (action == QLatin1String("reset")) {
+            StoreContext::store().profiles[0].pollrate = 8;
+            click("prof_reset");
+            QCOMPARE(StoreContext::store().profiles[0].pollrate, quint8(8));
+            StoreContext::store().profiles[0].pollrate = storeBefore.profiles[0].pollrate;
+        } else {
+            click("resetAllButton");
+        }
+
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, text);
+        QCOMPARE(m_boxes[0].kind, kind);
+        QCOMPARE(m_boxes[0].heading, QStringLiteral("Warning"));
+        QCOMPARE(m_boxes[0].title, QString());
+        QVERIFY(StoreContext::store() == storeBefore);
+        QCOMPARE(savedList(), listBefore);
+        QCOMPARE(fileSnapshot(m_home->path()), disk);
+    }
+
+    void addTakesTheFirstFreeNumber_data()
+    {
+        QTest::addColumn<QStringList>("modes");
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QStringList>("list");
+        const QStringList five = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+        const QStringList three = {"Profile 1", "Profile 2", "Profile 3", "X", "Y"};
+        QTest::addRow("Profile 1 to 3 present")
+            << three << QStringList{"Profile 4", "Profile 5"} << "Profile 4"
+            << (three + QStringList{"Profile 4"});
+        QTest::addRow("all five present")
+            << five << QStringList() << "Profile 6" << (five + QStringList{"Profile 6"});
+        // Mode 4 still names the file it lost: a new profile must not share it.
+        QTest::addRow("mode 4's file is missing")
+            << five << QStringList{"Profile 4"} << "Profile 6" << (five + QStringList{"Profile 6"});
+    }
+
+    void addTakesTheFirstFreeNumber()
+    {
+        QFETCH(QStringList, modes);
+        QFETCH(QStringList, removed);
+        QFETCH(QString, added);
+        QFETCH(QStringList, list);
+        openWindow();
+        setUp(modes, modes);
+        for (const QString &name : removed)
+            QVERIFY(QFile::remove(profileDir() + name + QStringLiteral(".prof")));
+        StoreContext::store().profiles[0].pollrate = 8;
+        click("prof_add");
+        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(nameEdit()->text(), added);
+        QCOMPARE(StoreContext::store().profileNames[0], added);
+        QCOMPARE(savedList(), list);
+        QCOMPARE(bytes(profileDir() + added + QStringLiteral(".prof")),
+                 bytes(defaultProfilePath()));
+        ProfileData defaults;
+        makeDefaultProfile(defaults, 0);
+        QVERIFY(StoreContext::store().profiles[0] == defaults);
+        QCOMPARE(menuActions().last()->text(), list.last());
+    }
+
+    void deleteChoosesTheReplacement_data()
+    {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QStringList>("modes"); // mode 1 holds the deleted name
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<QStringList>("after");
+        const QStringList five = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+        const QStringList abc = five + QStringList{"A", "B", "C"};
+        QTest::addRow("the next entry")
+            << abc << QStringList{"B"} << "C" << (five + QStringList{"A", "C"});
+        QTest::addRow("the previous entry when the last is deleted")
+            << abc << QStringList{"C"} << "B" << (five + QStringList{"A", "B"});
+        QTest::addRow("the next belongs to mode 2: back past the deleted one")
+            << abc << QStringList{"B", "C"} << "A" << (five + QStringList{"A", "C"});
+        QTest::addRow("back over the entries of modes 2 and 3")
+            << abc << QStringList{"B", "C", "A", "Profile 4", "Profile 3"} << "Profile 5"
+            << (five + QStringList{"A", "C"});
+        QTest::addRow("past the first entry: round to the last")
+            << QStringList{"B", "A", "C"} << QStringList{"B", "A"} << "C" << QStringList{"A", "C"};
+        QTest::addRow("every remaining entry belongs to another mode: the mode's default name")
+            << QStringList{"A", "B", "C"} << QStringList{"B", "A", "C", "Profile 4", "Profile 5"}
+            << "Profile 1" << QStringList{"A", "C", "Profile 1"};
+        QTest::addRow("...and that default name is taken: the first free default name")
+            << QStringList{"A", "B", "C"} << QStringList{"B", "A", "C", "Profile 1", "Profile 5"}
+            << "Profile 2" << QStringList{"A", "C", "Profile 2"};
+    }
+
+    void deleteChoosesTheReplacement()
+    {
+        QFETCH(QStringList, list);
+        QFETCH(QStringList, modes);
+        QFETCH(QString, replacement);
+        QFETCH(QStringList, after);
+        openWindow();
+        setUp(list, modes);
+        const QString deleted = modes.first();
+        QSettings(profileFilePath(replacement), QSettings::IniFormat)
+            .setValue(QStringLiteral("PROFILE/pollrate"), 8);
+        QVERIFY(QFile::exists(profileFilePath(deleted)));
+
+        click("prof_delete");
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, kAskDelete);
+        QVERIFY(!QFile::exists(profileFilePath(deleted)));
+        QCOMPARE(nameEdit()->text(), replacement);
+        QCOMPARE(StoreContext::store().profileNames[0], replacement);
+        QCOMPARE(StoreContext::store().profiles[0].pollrate, quint8(8));
+        QCOMPARE(savedList(), after);
+        QCOMPARE(menuActions().size(), after.size());
+        for (int i = 1; i < modes.size(); ++i)
+            QVERIFY(QFile::exists(profileFilePath(modes.at(i))));
+    }
+
+    void chooseFromALongMenu_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addRow("200 entries") << 200;
+        QTest::addRow("beyond 200") << 230;
+    }
+
+    void chooseFromALongMenu()
+    {
+        QFETCH(int, entries);
+        openWindow();
+        QStringList list;
+        for (int i = 1; i <= entries; ++i)
+            list << QStringLiteral("Set %1").arg(i);
+        setUp(list, {QStringLiteral("Set 1"), QStringLiteral("Set 2")});
+        const QString last = list.last();
+        QVERIFY(saveProfileFile(recordWithRate(8), last));
+        QCOMPARE(menuActions().size(), entries);
+        QCOMPARE(menuActions().last()->text(), last);
+
+        // The mode's own file is accepted, another mode's refused.
+        menuActions().at(0)->trigger();
+        QCOMPARE(m_boxes.size(), 0);
+        menuActions().at(1)->trigger();
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, kAlreadyUsed);
+        QCOMPARE(nameEdit()->text(), QStringLiteral("Set 1"));
+
+        menuActions().last()->trigger();
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(nameEdit()->text(), last);
+        const ProfileData &rec = StoreContext::store().profiles[0];
+        QCOMPARE(StoreContext::store().profileNames[0], last);
+        QCOMPARE(rec.ProfileName, last);
+        QCOMPARE(rec.pollrate, quint8(8));
+        // Nothing is saved before Apply.
+        QSettings product(productConfigPath(), QSettings::IniFormat);
+        QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
+                 QStringLiteral("Set 1"));
+    }
+
+    void copyAndRename()
+    {
+        openWindow();
+        click("prof_copy");
+        click("prof_copy");
+        QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1 copy copy"));
+        m_window->selectMode(1, true);
+        click("prof_copy");
+        menuActions().at(1)->trigger(); // back to "Profile 2"
+        click("prof_copy");
+        QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 2 copy 2"));
+        QCOMPARE(bytes(profileFilePath(QStringLiteral("Profile 2 copy 2"))),
+                 bytes(profileFilePath(QStringLiteral("Profile 2"))));
+
+        typeName(QStringLiteral("Sniping & more"));
+        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(StoreContext::store().profileNames[1], QStringLiteral("Sniping & more"));
+        QCOMPARE(StoreContext::store().profiles[1].ProfileName, QStringLiteral("Sniping & more"));
+        QCOMPARE(filesOnDisk(), QStringList({"Profile 1", "Profile 1 copy", "Profile 1 copy copy",
+                                             "Profile 2", "Profile 2 copy", "Profile 3",
+                                             "Profile 4", "Profile 5", "Sniping & more"}));
+        // The list keeps its order, the renamed entry in its place.
+        QCOMPARE(savedList(), QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4",
+                                           "Profile 5", "Profile 1 copy", "Profile 1 copy copy",
+                                           "Profile 2 copy", "Sniping & more"}));
+        QCOMPARE(menuActions().last()->text(), QStringLiteral("Sniping && more"));
+        QSettings product(productConfigPath(), QSettings::IniFormat);
+        QCOMPARE(product.value(QStringLiteral("Config/Profile2")).toString(),
+                 QStringLiteral("Sniping & more"));
+        QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
+                 QStringLiteral("Profile 1 copy copy"));
+        // The menu entry chooses the name, not its displayed text.
+        m_window->selectMode(0, true);
+        menuActions().last()->trigger();
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, kAlreadyUsed);
+    }
+
+    void unsafeNamesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const QString separator = QStringLiteral("A profile name cannot contain \"/\" or \"\\\".");
+        const QString dots = QStringLiteral("A profile name cannot be \".\" or \"..\".");
+        const QString control = QStringLiteral("A profile name cannot contain control characters.");
+        const QString trailing = QStringLiteral("A profile name cannot end with a dot or a space.");
+        const QString tooLong = QStringLiteral("A profile name can have at most 100 characters.");
+        QTest::addRow("slash") << "rename"
+                               << "../Config" << separator;
+        QTest::addRow("backslash") << "rename"
+                                   << "a\\b" << separator;
+        QTest::addRow("dot") << "rename"
+                             << "." << dots;
+        QTest::addRow("dot dot") << "rename"
+                                 << ".." << dots;
+        QTest::addRow("control") << "rename"
+                                 << "a\tb" << control;
+        QTest::addRow("trailing dot") << "rename"
+                                      << "name." << trailing;
+        QTest::addRow("trailing space") << "rename"
+                                        << "name " << trailing;
+        QTest::addRow("empty") << "rename"
+                               << "" << QStringLiteral("A profile name cannot be empty.");
+        QTest::addRow("too long in bytes") << "rename" << QString(90, QChar(0x8bbe)) << tooLong;
+        QTest::addRow("copy past 100") << "copy" << QString(100, QLatin1Char('x')) << tooLong;
+        QTest::addRow("import of a name with a trailing dot") << "import"
+                                                              << "Trail." << trailing;
+        QTest::addRow("import of a long name")
+            << "import" << QString(101, QLatin1Char('y')) << tooLong;
+    }
+
+    void unsafeNamesChangeNothing()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        openWindow();
+        const QString current = how == QLatin1String("copy") ? name : QStringLiteral("Mine");
+        setUp({QStringLiteral("Profile 1"), current}, {current});
+        const QString imported =
+            how == QLatin1String("import")
+                ? exportedFile(QStringLiteral("NX-19"), name + QStringLiteral(".prof"))
+                : QString();
+        commands()->setFileDialogs(nullptr,
+                                   [&](const QString &, const QString &) { return imported; });
+        const ProfileStore storeBefore = StoreContext::store();
+        const auto disk = fileSnapshot(m_home->path());
+
+        if (how == QLatin1String("rename"))
+            typeName(name);
+        else if (how == QLatin1String("copy"))
+            click("prof_copy");
+        else
+            click("prof_load");
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, text);
+        QVERIFY(StoreContext::store() == storeBefore);
+        QCOMPARE(savedList(), QStringList({"Profile 1", current}));
+        QCOMPARE(fileSnapshot(m_home->path()), disk);
+    }
+
+    void exportTagsAndAsksBeforeReplacing()
+    {
+        openWindow();
+        QString target = m_home->path() + QStringLiteral("/out.prof");
+        commands()->setFileDialogs(
+            [&](const QString &caption, const QString &filter) {
+                [&] {
+                    QCOMPARE(caption, QStringLiteral("Save Profile File"));
+                    QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
+                }();
+                return target;
+            },
+            nullptr);
+        const QString own = profileFilePath(QStringLiteral("Profile 1"));
+        ProfileData before;
+        readProfile(before, own);
+
+        click("prof_save");
+        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(readMouseName(own), QStringLiteral("NX-19"));
+        QCOMPARE(bytes(target), bytes(own));
+        ProfileData after;
+        readProfile(after, own);
+        QVERIFY(after == before); // the tag is all that changed
+
+        // An existing file is replaced only when the user says so.
+        writeText(target, "mine");
+        m_answers = {0};
+        click("prof_save");
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].kind, 1);
+        QVERIFY(m_boxes[0].text.contains(QDir::toNativeSeparators(target)));
+        QCOMPARE(bytes(target), QByteArray("mine"));
+        click("prof_save");
+        QCOMPARE(m_boxes.size(), 2);
+        QCOMPARE(bytes(target), bytes(own));
+
+        // Tests run as root, so a read-only folder would not stop the
+        // write: a parent that is a file does.
+        writeText(m_home->path() + QStringLiteral("/plain"), "x");
+        QVERIFY(QFile::remove(own));
+        QVERIFY(saveProfileFile(before, QStringLiteral("Profile 1"))); // untagged again
+        target = m_home->path() + QStringLiteral("/plain/out.prof");
+        const auto disk = fileSnapshot(m_home->path());
+        click("prof_save");
+        QCOMPARE(m_boxes.size(), 3);
+        QVERIFY(m_boxes[2].text.startsWith(QStringLiteral("The profile could not be exported.")));
+        QCOMPARE(fileSnapshot(m_home->path()), disk);
+    }
+
+    void importAddsTheFileAndUploads()
+    {
+        openWindow();
+        const QString source = exportedFile(QStringLiteral("NX-19"), QStringLiteral("Match.prof"));
+        QSettings(source, QSettings::IniFormat).setValue(QStringLiteral("PROFILE/pollrate"), 4);
+        commands()->setFileDialogs(nullptr, [&](const QString &caption, const QString &filter) {
+            [&] {
+                QCOMPARE(caption, QStringLiteral("Load Profile File"));
+                QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
+            }();
+            return source;
+        });
+        click("prof_load");
+        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(nameEdit()->text(), QStringLiteral("Match"));
+        QCOMPARE(StoreContext::store().profileNames[0], QStringLiteral("Match"));
+        QCOMPARE(StoreContext::store().profiles[0].pollrate, quint8(4));
+        QCOMPARE(savedList().last(), QStringLiteral("Match"));
+        QCOMPARE(bytes(profileFilePath(QStringLiteral("Match"))), bytes(source));
+        // Saved and sent at once: the mode's file names it in Config.ini.
+        QSettings product(productConfigPath(), QSettings::IniFormat);
+        QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
+                 QStringLiteral("Match"));
+        QVERIFY(!DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")).isEmpty());
+
+        // Importing it again would overwrite the file now in the folder.
+        const auto disk = fileSnapshot(m_home->path());
+        click("prof_load");
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, kExist);
+        QCOMPARE(fileSnapshot(m_home->path()), disk);
+    }
+
+    void resetAndResetAllUpload()
+    {
+        openWindow();
+        ProfileStore &store = StoreContext::store();
+        m_window->selectMode(3, true);
+        store.profiles[3].pollrate = 8;
+        store.profiles[1].pollrate = 8;
+        click("prof_reset");
+        QCOMPARE(m_boxes.size(), 1);
+        // Reset as profile 1: its own DPI stage index is not kept.
+        ProfileData first;
+        makeDefaultProfile(first, 0);
+        QVERIFY(store.profiles[3] == first);
+        QCOMPARE(store.profiles[1].pollrate, quint8(8));
+        ProfileData onDisk;
+        readProfile(onDisk, profileFilePath(QStringLiteral("Profile 4")));
+        QVERIFY(onDisk == first);
+        QVERIFY(!DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")).isEmpty());
+
+        click("resetAllButton");
+        QCOMPARE(m_boxes.size(), 2);
+        ProfileStore expected;
+        initProfileStore(expected);
+        QVERIFY(store == expected);
+        QCOMPARE(m_window->modeButtonText(), QStringLiteral("Mode 1"));
+        QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
+        readProfile(onDisk, profileFilePath(QStringLiteral("Profile 2")));
+        QCOMPARE(onDisk.pollrate, expected.profiles[1].pollrate);
+    }
+
+    // A user who lost only Config.ini keeps the five profiles they have.
+    void firstContactKeepsExistingProfileFiles_data()
+    {
+        QTest::addColumn<bool>("window");
+        QTest::addRow("the window") << true;
+        QTest::addRow("korvalen-ctl") << false;
+    }
+
+    void firstContactKeepsExistingProfileFiles()
+    {
+        QFETCH(bool, window);
+        writeProductName(QStringLiteral("NX-19"));
+        const QString folder = dataFolder() + QStringLiteral("/NX-19/Profile/");
+        QMap<QString, QByteArray> written;
+        for (int i = 1; i <= 5; ++i) {
+            const QString path = folder + QStringLiteral("Profile %1.prof").arg(i);
+            // Not the way the program itself would write it: any rewrite shows.
+            const QByteArray text =
+                "; mine\r\n[PROFILE]\r\npollrate = " + QByteArray::number(i) + "\r\ndpi=3\r\n";
+            writeText(path, text);
+            written.insert(path, text);
+        }
+        QVERIFY(!QFile::exists(productConfigPath()));
+        if (window) {
+            openWindow();
+            QCOMPARE(StoreContext::store().profiles[3].pollrate, quint8(4));
+            QCOMPARE(StoreContext::store().profiles[3].dpi, quint8(3));
+            QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
+        } else {
+            const CtlResult ctl =
+                runCtl(*m_home, {QStringLiteral("--virtual"), QStringLiteral("NX-19"),
+                                 QStringLiteral("apply")});
+            QCOMPARE(ctl.status, 0);
+        }
+        QVERIFY(QFile::exists(productConfigPath()));
+        QCOMPARE(savedList(),
+                 QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
+        for (auto it = written.cbegin(); it != written.cend(); ++it)
+            QCOMPARE(bytes(it.key()), it.value());
+    }
+
+    void unsafeNameInConfigIsReported()
+    {
+        writeProductName(QStringLiteral("NX-19"));
+        ProfileStore store;
+        initProfileStore(store);
+        QVERIFY(saveStore(store));
+        QSettings(productConfigPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Config/Profile3"), QStringLiteral("../escape"));
+        openWindow();
+        QTRY_COMPARE(m_boxes.size(), 1);
+        QVERIFY(m_boxes[0].text.contains(QStringLiteral("Mode 3: \"../escape\"")));
+        ProfileData second;
+        makeDefaultProfile(second, 1);
+        QVERIFY(StoreContext::store().profiles[1] == second);
+        QVERIFY(StoreContext::store().profiles[2] == ProfileData());
+    }
+};
+
+QTEST_MAIN(TestProfileCommands)
+#include "tst_profilecommands.moc"
