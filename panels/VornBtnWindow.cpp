@@ -1,6 +1,5 @@
 #include "panels/VornBtnWindow.h"
 
-#include "app/MouseLayout.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
 #include "panels/PanelLog.h"
@@ -15,6 +14,7 @@
 #include "store/ProfileData.h"
 #include "store/StoreContext.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/MouseLayout.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornMenu.h"

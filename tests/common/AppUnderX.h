@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
