@@ -92,10 +92,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     resize(400, 300);
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
 
-    m_backgrounds[0] = Skin::pixmap(QStringLiteral("/skin/cfgMainback.png"));
-    m_backgrounds[1] = Skin::pixmap(QStringLiteral("/skin/cfgMainback_2.png"));
-    m_backgrounds[2] = Skin::pixmap(QStringLiteral("/skin/cfgMainback_3.png"));
-
     QScreen *screen = QGuiApplication::primaryScreen();
     m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
     m_scale = Skin::scaleForClass(m_iDpiVal);
@@ -109,9 +105,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (screen)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
-    const QPixmap &background = backgroundFor(m_iDpiVal);
-    if (!background.isNull())
-        setMask(background.mask());
+    if (!backgroundFor(m_iDpiVal).isNull())
+        setMask(m_backgrounds.mask(m_iDpiVal));
 
     m_connection = new DeviceConnection(this);
     m_notices = DeviceNoticeService::create(this);
@@ -186,16 +181,9 @@ MousecfgWidget::~MousecfgWidget()
         instancePointer() = nullptr;
 }
 
-QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
+const QPixmap &MousecfgWidget::backgroundFor(int sizeClass)
 {
-    QPixmap &pixmap = m_backgrounds[size_t(qBound(0, sizeClass, kSizeClasses - 1))];
-    if (pixmap.isNull() && !m_backgrounds[0].isNull()) {
-        const double scale = Skin::scaleForClass(sizeClass);
-        pixmap = m_backgrounds[0].scaled(int(DesignLayout::kWidth * scale),
-                                         int(DesignLayout::kHeight * scale), Qt::IgnoreAspectRatio,
-                                         Qt::FastTransformation);
-    }
-    return pixmap;
+    return m_backgrounds.pixmap(sizeClass);
 }
 
 void MousecfgWidget::buildTray()
@@ -421,9 +409,8 @@ void MousecfgWidget::applySizeClass(int sizeClass)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);
-    const QPixmap &background = backgroundFor(sizeClass);
-    if (!background.isNull())
-        setMask(background.mask());
+    if (!backgroundFor(sizeClass).isNull())
+        setMask(m_backgrounds.mask(sizeClass));
     layoutChildren();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Skin.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
@@ -130,7 +132,7 @@ private:
     void loadTranslator();
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
-    QPixmap &backgroundFor(int sizeClass);
+    const QPixmap &backgroundFor(int sizeClass);
     void applySizeClass(int sizeClass);
     void loadMousePictures();
     void applyMarkerSkin();
@@ -150,7 +152,7 @@ private:
     double m_scale = 1.0;
     int m_previousClass = 0;
     QSize m_designedSize;
-    std::array<QPixmap, kSizeClasses> m_backgrounds;
+    Skin::Backgrounds m_backgrounds;
 
     // chrome
     VornPushButton *m_closeButton = nullptr;

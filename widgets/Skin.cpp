@@ -1,5 +1,7 @@
 #include "widgets/Skin.h"
 
+#include "widgets/DesignLayout.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -73,6 +75,36 @@ QString menuStyleSheet()
 void reset()
 {
     state() = State();
+}
+
+const QPixmap &Backgrounds::pixmap(int sizeClass)
+{
+    static const char *const files[] = {"/skin/cfgMainback.png", "/skin/cfgMainback_2.png",
+                                        "/skin/cfgMainback_3.png"};
+    const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
+    QPixmap &pixmap = m_pixmaps[c];
+    if (!m_made[c]) {
+        m_made[c] = true;
+        if (c < std::size(files))
+            pixmap = Skin::pixmap(QLatin1String(files[c]));
+        if (pixmap.isNull() && c != 0) {
+            const QPixmap &base = this->pixmap(0);
+            const double scale = scaleForClass(int(c));
+            if (!base.isNull())
+                pixmap = base.scaled(int(DesignLayout::kWidth * scale),
+                                     int(DesignLayout::kHeight * scale), Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+        }
+    }
+    return pixmap;
+}
+
+const QBitmap &Backgrounds::mask(int sizeClass)
+{
+    const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
+    if (m_masks[c].isNull())
+        m_masks[c] = pixmap(int(c)).mask();
+    return m_masks[c];
 }
 
 } // namespace Skin

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QBitmap>
 #include <QPixmap>
 #include <QString>
+
+#include <array>
 
 // Where the program's own files are and how its skin looks.
 namespace Skin {
@@ -23,5 +26,26 @@ double scaleForClass(int sizeClass);
 QString menuStyleSheet();
 
 void reset();
+
+// The main window's background of each size class, made on first use and
+// kept: classes 0, 1 and 2 are read from files of their own; any other
+// class, or one whose file does not load, is the class-0 picture scaled to
+// the class's size. Decoding is most of what a picture costs, so only the
+// classes a window actually shows are ever read.
+class Backgrounds
+{
+public:
+    static constexpr int kClasses = 17;
+
+    // A null pixmap when there is no class-0 picture to fall back on.
+    const QPixmap &pixmap(int sizeClass);
+    // The mask of pixmap(sizeClass), worked out once.
+    const QBitmap &mask(int sizeClass);
+
+private:
+    std::array<QPixmap, kClasses> m_pixmaps;
+    std::array<QBitmap, kClasses> m_masks;
+    std::array<bool, kClasses> m_made{};
+};
 
 } // namespace Skin
