@@ -131,8 +131,11 @@ bool loadProductStore(ProfileStore &store)
         ProfileStore defaults;
         initProfileStore(defaults);
         const QStringList names(std::begin(defaults.profileNames), std::end(defaults.profileNames));
-        saveStore(defaults);
-        writeSavedNames(names);
+        // Reading back what was just written would give the same store.
+        if (saveStore(defaults) && writeSavedNames(names)) {
+            store = defaults;
+            return true;
+        }
     }
     return loadStore(store);
 }

@@ -308,6 +308,10 @@ void TestProductConfig::firstContactWritesDefaults()
     const QString folder = m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/") + product;
     QVERIFY(QFile::exists(folder + QStringLiteral("/Config.ini")));
     QVERIFY(QFile::exists(folder + QStringLiteral("/Profile/Profile 5.prof")));
+    // The next start reads from the files the store this one kept.
+    ProfileStore reread;
+    QVERIFY(loadStore(reread));
+    QVERIFY(reread == store);
 }
 
 void TestProductConfig::firstContactLeavesExistingFiles()
