@@ -147,10 +147,17 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
-    // An unreadable system speed (0) must not replace the profile's own.
-    const int speed = GetPointerSpeed();
-    if (speed >= 1 && speed <= 20)
-        store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
+    // The system speed arrives once the window is up; an unreadable one (0)
+    // must not replace the profile's own.
+    const int startProfile = store.curProfile % kModeCount;
+    GetPointerSpeedLater(this, [this, startProfile](int speed) {
+        if (speed < 1 || speed > 20)
+            return;
+        ProfileStore &store = StoreContext::store();
+        store.profiles[startProfile].mousespeed = quint8(speed);
+        if (store.curProfile % kModeCount == startProfile)
+            loadPanels();
+    });
 
     m_dragging = false;
     m_frontView = true;

@@ -53,6 +53,11 @@ int GetPointerSpeed()
     return systemPointerSpeed();
 }
 
+void GetPointerSpeedLater(QObject *context, std::function<void(int)> done)
+{
+    readSystemPointerSpeedLater(context, std::move(done));
+}
+
 bool BrowserBack()
 {
     return pulse(PulseKey::BrowserBack);

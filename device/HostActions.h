@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QObject>
+
+#include <functional>
 
 // Settings and button functions that take effect on the computer rather
 // than in the mouse. Free functions without state of their own; the
@@ -12,6 +14,9 @@
 bool SetPointerSpeed(int speed);
 // The system's pointer speed, 0 when it cannot be read.
 int GetPointerSpeed();
+// The same, handed to `done` later on this thread's event loop instead of
+// waited for; nothing happens once `context` is gone.
+void GetPointerSpeedLater(QObject *context, std::function<void(int)> done);
 
 // Key pulses: press, 50 ms, release. False when no key events could be
 // sent (the platform service says why in the debug output).
