@@ -2,6 +2,9 @@
 
 #include "store/StoreLog.h"
 
+#include <QDataStream>
+#include <QFile>
+
 IniFile::IniFile(const QString &path) : m_settings(path, QSettings::IniFormat)
 {
     m_settings.setAtomicSyncRequired(true);
@@ -20,6 +23,184 @@ bool IniFile::commit()
         // QSettings still writes the file, with the lines it could parse.
         qCWarning(lcStore).noquote() << "rewrote malformed file" << m_settings.fileName();
         break;
+    }
+    return true;
+}
+
+namespace {
+
+bool isKeyChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A key as QSettings spells it in the file: names of [A-Za-z0-9_] joined by
+// single backslashes, which stand for "/".
+bool plainKey(const char *p, const char *end, QString &key)
+{
+    if (p == end || *p == '\\' || end[-1] == '\\')
+        return false;
+    key.resize(int(end - p));
+    QChar *out = key.data();
+    for (char prev = 0; p < end; prev = *p++) {
+        if (*p == '\\') {
+            if (prev == '\\')
+                return false;
+            *out++ = QLatin1Char('/');
+        } else if (isKeyChar(*p)) {
+            *out++ = QLatin1Char(*p);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A value as QSettings unescapes it, for the escapes its writer uses: the
+// named ones, \x with hex digits and \0-\7 with octal ones, both taking as
+// many digits as follow (the writer escapes a digit after them too).
+bool plainValue(const char *p, const char *end, QString &text)
+{
+    if (p < end && (*p == ' ' || *p == '\t' || end[-1] == ' ' || end[-1] == '\t'))
+        return false; // QSettings trims these
+    text.clear();
+    text.reserve(int(end - p));
+    while (p < end) {
+        const char c = *p++;
+        if (c != '\\') {
+            // Quotes, lists and comments are QSettings' own business.
+            if (c == '"' || c == ',' || c == ';' || c == '=')
+                return false;
+            text += QLatin1Char(c);
+            continue;
+        }
+        if (p == end)
+            return false; // a line continued on the next
+        const char e = *p++;
+        static const char named[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                        {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                        {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+        bool known = false;
+        for (const auto &n : named) {
+            if (e == n[0]) {
+                text += QLatin1Char(n[1]);
+                known = true;
+                break;
+            }
+        }
+        if (known)
+            continue;
+        int value = 0;
+        int digits = 0;
+        if (e == 'x') {
+            for (; p < end && hexValue(*p) >= 0 && digits < 5; ++p, ++digits)
+                value = value * 16 + hexValue(*p);
+        } else if (e >= '0' && e <= '7') {
+            value = e - '0';
+            for (digits = 1; p < end && *p >= '0' && *p <= '7' && digits < 7; ++p, ++digits)
+                value = value * 8 + (*p - '0');
+        }
+        if (digits == 0 || digits > 4 + (e != 'x' ? 2 : 0))
+            return false;
+        text += QChar(value);
+    }
+    return true;
+}
+
+// What QSettings makes of an unescaped value: text, or for "@Variant(...)"
+// the variant serialised in it. Other "@" forms are left to QSettings.
+bool plainVariant(const QString &text, QVariant &value)
+{
+    if (!text.startsWith(QLatin1Char('@'))) {
+        value = QVariant(text);
+        return true;
+    }
+    const QLatin1String prefix("@Variant(");
+    if (!text.startsWith(prefix) || !text.endsWith(QLatin1Char(')')))
+        return false;
+    QByteArray bytes = text.midRef(prefix.size()).toLatin1();
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    value = QVariant();
+    stream >> value;
+    return true;
+}
+
+} // namespace
+
+bool readPlainIniSection(const QString &path, const QString &section,
+                         QHash<QString, QVariant> &values)
+{
+    values.clear();
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.readAll();
+    const QByteArray wanted = section.toLatin1();
+    const QByteArray nestedElsewhere = wanted + '\\';
+    bool inSection = false;
+    QString key;
+    QString text;
+    QVariant value;
+    const char *p = data.constData();
+    const char *const end = p + data.size();
+    while (p < end) {
+        const char *eol = static_cast<const char *>(memchr(p, '\n', size_t(end - p)));
+        if (!eol)
+            eol = end;
+        const char *lineEnd = eol;
+        if (lineEnd > p && lineEnd[-1] == '\r')
+            --lineEnd;
+        const char *line = p;
+        p = eol + 1;
+        if (line == lineEnd)
+            continue;
+        for (const char *c = line; c < lineEnd; ++c) {
+            if (uchar(*c) < 0x20 || uchar(*c) > 0x7E)
+                return false;
+        }
+        if (*line == '[') {
+            if (lineEnd[-1] != ']' || lineEnd - line < 3)
+                return false;
+            const QByteArray name(line + 1, int(lineEnd - line - 2));
+            for (char c : name) {
+                if (!isKeyChar(c))
+                    return false;
+            }
+            // QSettings on Windows does not tell the case of section names.
+            if (name != wanted && name.compare(wanted, Qt::CaseInsensitive) == 0)
+                return false;
+            inSection = name == wanted;
+            continue;
+        }
+        const char *equals = static_cast<const char *>(memchr(line, '=', size_t(lineEnd - line)));
+        if (!equals || !plainKey(line, equals, key))
+            return false;
+        // Every value is checked: a quote elsewhere could join lines.
+        if (!plainValue(equals + 1, lineEnd, text))
+            return false;
+        if (!inSection) {
+            // "[General]" or an unnamed start may still spell one of ours.
+            if (QByteArray::fromRawData(line, int(equals - line)).startsWith(nestedElsewhere))
+                return false;
+            continue;
+        }
+        if (!plainVariant(text, value))
+            return false;
+        values.insert(key, value);
     }
     return true;
 }

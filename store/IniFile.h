@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
+#include <QVariant>
 
 // Every INI file of the store is opened through this class, so that all of
 // them share one write guarantee.
@@ -31,3 +33,15 @@ public:
 private:
     QSettings m_settings;
 };
+
+// Reads the keys of one section of an INI file into `values` (keys without
+// the section's prefix, "sub/key" for nested ones), each as the variant
+// QSettings would return for it, without QSettings: several times faster on
+// the large profile files. It knows only the plain lines that QSettings
+// itself writes for numbers, simple text and serialised variants. For
+// anything else in the file (comments, quoted text, lists, escaped keys,
+// text beyond ASCII, a key of the section spelled from another section) it
+// returns false, and the caller reads the file through QSettings. A missing
+// file reads as an empty section.
+bool readPlainIniSection(const QString &path, const QString &section,
+                         QHash<QString, QVariant> &values);

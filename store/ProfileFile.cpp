@@ -116,23 +116,47 @@ struct Writer
     }
 };
 
-// Every number is read with toInt(); bytes keep only their low byte. The
-// colour also converts from other forms (a "#rrggbb" text, say).
-struct Reader
+// Where a reader takes its values from: a QSettings object, or the keys of
+// the group read without it, counting the keys taken so that a file with
+// keys of its own can be left to QSettings.
+struct SettingsSource
 {
     QSettings &settings;
+    QVariant value(const QString &key) { return settings.value(key); }
+};
+
+struct SectionSource
+{
+    const QHash<QString, QVariant> &values;
+    int taken = 0;
+    QVariant value(const QString &key)
+    {
+        const auto it = values.constFind(key);
+        if (it == values.cend())
+            return QVariant();
+        ++taken;
+        return *it;
+    }
+};
+
+// Every number is read with toInt(); bytes keep only their low byte. The
+// colour also converts from other forms (a "#rrggbb" text, say).
+template<typename Source>
+struct Reader
+{
+    Source &source;
 
     void byte(const QString &key, quint8 &value)
     {
-        value = quint8(settings.value(key).toInt() & 0xFF);
+        value = quint8(source.value(key).toInt() & 0xFF);
     }
-    void int32(const QString &key, qint32 &value) { value = settings.value(key).toInt(); }
-    void uint32(const QString &key, quint32 &value)
+    void int32(const QString &key, qint32 &value) { value = source.value(key).toInt(); }
+    void uint32(const QString &key, quint32 &value) { value = quint32(source.value(key).toInt()); }
+    void string(const QString &key, QString &value) { value = source.value(key).toString(); }
+    void colour(const QString &key, QColor &value)
     {
-        value = quint32(settings.value(key).toInt());
+        value = qvariant_cast<QColor>(source.value(key));
     }
-    void string(const QString &key, QString &value) { value = settings.value(key).toString(); }
-    void colour(const QString &key, QColor &value) { value = settings.value(key).value<QColor>(); }
 };
 
 } // namespace
@@ -180,9 +204,19 @@ bool writeProfile(const ProfileData &rec, const QString &path)
 
 void readProfile(ProfileData &rec, const QString &path)
 {
+    // The plain reader is the fast way; QSettings is the authority.
+    QHash<QString, QVariant> values;
+    if (readPlainIniSection(path, kGroup, values)) {
+        SectionSource source{values};
+        Reader<SectionSource> reader{source};
+        walkProfile(rec, reader);
+        if (source.taken == values.size())
+            return;
+    }
     IniFile ini(path);
     ini.settings().beginGroup(kGroup);
-    Reader reader{ini.settings()};
+    SettingsSource source{ini.settings()};
+    Reader<SettingsSource> reader{source};
     walkProfile(rec, reader);
 }
 

@@ -3,6 +3,8 @@
 #include "RandomRecord.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/IniFile.h"
+#include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 
 #include <QtTest>
@@ -150,6 +152,8 @@ private slots:
     void missingFileReadsAsZero();
     void missingKeysReadAsZero();
     void plainReaderSeesTheValues();
+    void plainSectionReaderAgreesWithQSettings_data();
+    void plainSectionReaderAgreesWithQSettings();
     void foreignWriterLoads();
     void foreignFixture();
     void partialWritersKeepTheRest();
@@ -355,6 +359,107 @@ void TestProfileFile::plainReaderSeesTheValues()
             QCOMPARE(actual.value<QColor>(), expected.value<QColor>());
         else
             QVERIFY2(actual.toString() == expected.toString(), qPrintable(key));
+    }
+}
+
+void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
+{
+    // A file's text (or, when empty, the keys QSettings writes), and whether
+    // the plain reader takes it on: whatever it takes it must read exactly
+    // as QSettings does.
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QVariantMap>("written");
+    QTest::addColumn<bool>("plain");
+    const QVariantMap none;
+    QTest::addRow("numbers") << QByteArray("[PROFILE]\npollrate=2\ndpi=-3\nbig=4294967295\n")
+                             << none << true;
+    QTest::addRow("value and prefix")
+        << QByteArray("[PROFILE]\nLedMode=3\nLedMode\\LED_MODE_0_h=360\n") << none << true;
+    QTest::addRow("escapes") << QByteArray("[PROFILE]\nx=a\\tb\\x41\\0z\\\\\\\"q\\101\n") << none
+                             << true;
+    QTest::addRow("other sections, CRLF, a repeated section")
+        << QByteArray("[MouseName]\r\nName=NX-19\r\n[PROFILE]\r\na=1\r\n\r\n[X]\r\nb=2\r\n"
+                      "[PROFILE]\r\na=3\r\n")
+        << none << true;
+    QTest::addRow("missing file") << QByteArray() << none << true;
+    QTest::addRow("written: numbers, text, colours, empty text")
+        << QByteArray()
+        << QVariantMap{{"pollrate", 2},
+                       {"DPI_INFO_0_x", 4294967295u},
+                       {"BUTTON_INFO_0_macroname", QStringLiteral("Burst 2")},
+                       {"ProfileName", QString()},
+                       {"tab", QStringLiteral("a\tb")},
+                       {"LedMode/LED_MODE_0_RGB", QColor(255, 0, 0)},
+                       {"LedMode/LED_MODE_1_RGB", QColor(0, 16, 32, 48)},
+                       {"invalid", QColor()}}
+        << true;
+    QTest::addRow("written: a list")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << false;
+    QTest::addRow("written: an equals sign")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << false;
+    QTest::addRow("written: beyond ASCII, escaped")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true;
+    QTest::addRow("written: leading space")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << false;
+    QTest::addRow("written: a byte array")
+        << QByteArray() << QVariantMap{{"x", QByteArray("ab")}} << false;
+    QTest::addRow("comment") << QByteArray("; hi\n[PROFILE]\npollrate=1\n") << none << false;
+    QTest::addRow("spaces around =") << QByteArray("[PROFILE]\ndpi = 2\n") << none << false;
+    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << false;
+    QTest::addRow("quote in another section")
+        << QByteArray("[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n") << none << false;
+    QTest::addRow("ours spelled from General")
+        << QByteArray("[General]\nPROFILE\\pollrate=5\n[PROFILE]\ndpi=1\n") << none << false;
+    QTest::addRow("escaped key") << QByteArray("[PROFILE]\nmy%20key=1\n") << none << false;
+    QTest::addRow("section in another case") << QByteArray("[profile]\ndpi=1\n") << none << false;
+    QTest::addRow("continued line") << QByteArray("[PROFILE]\nx=a\\\nb=1\n") << none << false;
+    QTest::addRow("long hex escape") << QByteArray("[PROFILE]\nx=\\x00041\n") << none << false;
+    QTest::addRow("other @ form") << QByteArray("[PROFILE]\nx=@ByteArray(ab)\n") << none << false;
+    QTest::addRow("UTF-8 mark") << QByteArray("\xef\xbb\xbf[PROFILE]\ndpi=1\n") << none << false;
+}
+
+void TestProfileFile::plainSectionReaderAgreesWithQSettings()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QVariantMap, written);
+    QFETCH(bool, plain);
+    TestHome home;
+    const QString path = home.path() + QStringLiteral("/section.ini");
+    if (!written.isEmpty()) {
+        const QString original = home.path() + QStringLiteral("/written.ini");
+        {
+            QSettings file(original, QSettings::IniFormat);
+            file.beginGroup(QStringLiteral("PROFILE"));
+            for (auto it = written.cbegin(); it != written.cend(); ++it)
+                file.setValue(it.key(), it.value());
+        }
+        // A copy, so that QSettings parses it rather than recall what it wrote.
+        QVERIFY(QFile::copy(original, path));
+    } else if (!text.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QHash<QString, QVariant> values;
+    QCOMPARE(readPlainIniSection(path, QStringLiteral("PROFILE"), values), plain);
+    if (!plain)
+        return;
+    QSettings file(path, QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("PROFILE"));
+    QStringList keys = file.allKeys();
+    QStringList plainKeys = values.keys();
+    keys.sort();
+    plainKeys.sort();
+    QCOMPARE(plainKeys, keys);
+    for (const QString &key : qAsConst(keys)) {
+        const QVariant expected = file.value(key);
+        const QVariant actual = values.value(key);
+        QCOMPARE(actual.userType(), expected.userType());
+        if (expected.userType() == QMetaType::QColor)
+            QCOMPARE(actual.value<QColor>(), expected.value<QColor>());
+        else
+            QCOMPARE(actual.toString(), expected.toString());
     }
 }
 
