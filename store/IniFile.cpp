@@ -2,8 +2,14 @@
 
 #include "store/StoreLog.h"
 
+#include <QColor>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
 
 IniFile::IniFile(const QString &path) : m_settings(path, QSettings::IniFormat)
 {
@@ -201,6 +207,150 @@ bool readPlainIniSection(const QString &path, const QString &section,
         if (!plainVariant(text, value))
             return false;
         values.insert(key, value);
+    }
+    return true;
+}
+
+namespace {
+
+bool isPlainText(const QString &text)
+{
+    if (text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
+        return false;
+    for (const QChar ch : text) {
+        const ushort c = ch.unicode();
+        if (!(c < 0x80 && (isKeyChar(char(c)) || c == ' ' || c == '-' || c == '.')))
+            return false;
+    }
+    return true;
+}
+
+// QSettings' escaping of a serialised variant: \0 and \x escapes for
+// control and high bytes, and a hex digit right after one escaped too.
+void appendEscapedBytes(const QByteArray &bytes, QByteArray &out)
+{
+    bool escapeNextIfDigit = false;
+    for (const char byte : bytes) {
+        const uchar c = uchar(byte);
+        if (escapeNextIfDigit && hexValue(char(c)) >= 0) {
+            out += "\\x" + QByteArray::number(c, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (c) {
+        case '\0':
+            out += "\\0";
+            escapeNextIfDigit = true;
+            break;
+        case '\a':
+            out += "\\a";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\v':
+            out += "\\v";
+            break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(c);
+            break;
+        default:
+            if (c <= 0x1F || c >= 0x7F) {
+                out += "\\x" + QByteArray::number(c, 16);
+                escapeNextIfDigit = true;
+            } else {
+                out += char(c);
+            }
+        }
+    }
+}
+
+bool appendPlainValue(const QVariant &value, QByteArray &out)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+        out += QByteArray::number(value.toInt());
+        return true;
+    case QMetaType::UInt:
+        out += QByteArray::number(value.toUInt());
+        return true;
+    case QMetaType::QString: {
+        const QString text = value.toString();
+        if (!isPlainText(text))
+            return false;
+        out += text.toLatin1();
+        return true;
+    }
+    case QMetaType::QColor: {
+        QByteArray bytes;
+        {
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_4_0);
+            stream << value;
+        }
+        // The escaped text holds ";", "," or "=" only if the bytes do, and
+        // QSettings would quote it then.
+        if (bytes.contains(';') || bytes.contains(',') || bytes.contains('='))
+            return false;
+        out += "@Variant(";
+        appendEscapedBytes(bytes, out);
+        out += ')';
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
+                  QByteArray &text)
+{
+    std::sort(values.begin(), values.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    text.clear();
+    text.reserve(int(values.size()) * 32);
+    text += '[' + section.toLatin1() + "]\n";
+    for (const auto &entry : values) {
+        for (const QChar ch : entry.first) {
+            const ushort c = ch.unicode();
+            if (c == '/')
+                text += '\\';
+            else if (c < 0x80 && isKeyChar(char(c)))
+                text += char(c);
+            else
+                return false;
+        }
+        text += '=';
+        if (!appendPlainValue(entry.second, text))
+            return false;
+        text += '\n';
+    }
+    return true;
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        qCWarning(lcStore).noquote() << "cannot write" << path;
+        return false;
     }
     return true;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+
+#include <utility>
+#include <vector>
 
 // Every INI file of the store is opened through this class, so that all of
 // them share one write guarantee.
@@ -45,3 +49,14 @@ private:
 // file reads as an empty section.
 bool readPlainIniSection(const QString &path, const QString &section,
                          QHash<QString, QVariant> &values);
+
+// The text QSettings writes for a file that holds only `values` (keys
+// without the section's prefix) in `section`, made without QSettings, for
+// int and unsigned numbers, plain text (ASCII letters, digits, "_", "-",
+// "." and inner spaces) and colours. False for any other value.
+bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
+                  QByteArray &text);
+
+// Writes a whole file at once with the same guarantee as IniFile: the old
+// file or the new one, never a torn one. Makes the folder when needed.
+bool writeWholeFile(const QString &path, const QByteArray &text);

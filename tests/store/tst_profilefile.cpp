@@ -13,6 +13,7 @@
 
 using FieldGetter = std::function<qint64(const ProfileData &)>;
 Q_DECLARE_METATYPE(FieldGetter)
+Q_DECLARE_METATYPE(ProfileData)
 
 namespace {
 
@@ -154,6 +155,8 @@ private slots:
     void plainReaderSeesTheValues();
     void plainSectionReaderAgreesWithQSettings_data();
     void plainSectionReaderAgreesWithQSettings();
+    void newFileTextIsWhatQSettingsWrites_data();
+    void newFileTextIsWhatQSettingsWrites();
     void foreignWriterLoads();
     void foreignFixture();
     void partialWritersKeepTheRest();
@@ -370,52 +373,64 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QVariantMap>("written");
     QTest::addColumn<bool>("plain");
+    QTest::addColumn<bool>("writable"); // the same text comes out of plainIniText
     const QVariantMap none;
     QTest::addRow("numbers") << QByteArray("[PROFILE]\npollrate=2\ndpi=-3\nbig=4294967295\n")
-                             << none << true;
+                             << none << true << false;
     QTest::addRow("value and prefix")
-        << QByteArray("[PROFILE]\nLedMode=3\nLedMode\\LED_MODE_0_h=360\n") << none << true;
+        << QByteArray("[PROFILE]\nLedMode=3\nLedMode\\LED_MODE_0_h=360\n") << none << true << false;
     QTest::addRow("escapes") << QByteArray("[PROFILE]\nx=a\\tb\\x41\\0z\\\\\\\"q\\101\n") << none
-                             << true;
+                             << true << false;
     QTest::addRow("other sections, CRLF, a repeated section")
         << QByteArray("[MouseName]\r\nName=NX-19\r\n[PROFILE]\r\na=1\r\n\r\n[X]\r\nb=2\r\n"
                       "[PROFILE]\r\na=3\r\n")
-        << none << true;
-    QTest::addRow("missing file") << QByteArray() << none << true;
+        << none << true << false;
+    QTest::addRow("missing file") << QByteArray() << none << true << false;
     QTest::addRow("written: numbers, text, colours, empty text")
         << QByteArray()
         << QVariantMap{{"pollrate", 2},
                        {"DPI_INFO_0_x", 4294967295u},
                        {"BUTTON_INFO_0_macroname", QStringLiteral("Burst 2")},
                        {"ProfileName", QString()},
-                       {"tab", QStringLiteral("a\tb")},
+                       {"minus", -7},
                        {"LedMode/LED_MODE_0_RGB", QColor(255, 0, 0)},
                        {"LedMode/LED_MODE_1_RGB", QColor(0, 16, 32, 48)},
+                       {"LedMode/LED_MODE_2_RGB", QColor::fromHsv(200, 10, 0)},
                        {"invalid", QColor()}}
-        << true;
+        << true << true;
+    QTest::addRow("written: a tab")
+        << QByteArray() << QVariantMap{{"tab", QStringLiteral("a\tb")}} << true << false;
     QTest::addRow("written: a list")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << false << false;
     QTest::addRow("written: an equals sign")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << false << false;
     QTest::addRow("written: beyond ASCII, escaped")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true << false;
     QTest::addRow("written: leading space")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << false << false;
     QTest::addRow("written: a byte array")
-        << QByteArray() << QVariantMap{{"x", QByteArray("ab")}} << false;
-    QTest::addRow("comment") << QByteArray("; hi\n[PROFILE]\npollrate=1\n") << none << false;
-    QTest::addRow("spaces around =") << QByteArray("[PROFILE]\ndpi = 2\n") << none << false;
-    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << false;
+        << QByteArray() << QVariantMap{{"x", QByteArray("ab")}} << false << false;
+    QTest::addRow("comment") << QByteArray("; hi\n[PROFILE]\npollrate=1\n") << none << false
+                             << false;
+    QTest::addRow("spaces around =")
+        << QByteArray("[PROFILE]\ndpi = 2\n") << none << false << false;
+    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << false << false;
     QTest::addRow("quote in another section")
-        << QByteArray("[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n") << none << false;
+        << QByteArray("[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n") << none << false << false;
     QTest::addRow("ours spelled from General")
-        << QByteArray("[General]\nPROFILE\\pollrate=5\n[PROFILE]\ndpi=1\n") << none << false;
-    QTest::addRow("escaped key") << QByteArray("[PROFILE]\nmy%20key=1\n") << none << false;
-    QTest::addRow("section in another case") << QByteArray("[profile]\ndpi=1\n") << none << false;
-    QTest::addRow("continued line") << QByteArray("[PROFILE]\nx=a\\\nb=1\n") << none << false;
-    QTest::addRow("long hex escape") << QByteArray("[PROFILE]\nx=\\x00041\n") << none << false;
-    QTest::addRow("other @ form") << QByteArray("[PROFILE]\nx=@ByteArray(ab)\n") << none << false;
-    QTest::addRow("UTF-8 mark") << QByteArray("\xef\xbb\xbf[PROFILE]\ndpi=1\n") << none << false;
+        << QByteArray("[General]\nPROFILE\\pollrate=5\n[PROFILE]\ndpi=1\n") << none << false
+        << false;
+    QTest::addRow("escaped key") << QByteArray("[PROFILE]\nmy%20key=1\n") << none << false << false;
+    QTest::addRow("section in another case")
+        << QByteArray("[profile]\ndpi=1\n") << none << false << false;
+    QTest::addRow("continued line")
+        << QByteArray("[PROFILE]\nx=a\\\nb=1\n") << none << false << false;
+    QTest::addRow("long hex escape")
+        << QByteArray("[PROFILE]\nx=\\x00041\n") << none << false << false;
+    QTest::addRow("other @ form") << QByteArray("[PROFILE]\nx=@ByteArray(ab)\n") << none << false
+                                  << false;
+    QTest::addRow("UTF-8 mark") << QByteArray("\xef\xbb\xbf[PROFILE]\ndpi=1\n") << none << false
+                                << false;
 }
 
 void TestProfileFile::plainSectionReaderAgreesWithQSettings()
@@ -441,6 +456,19 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
         file.write(text);
     }
 
+    QFETCH(bool, writable);
+    if (!written.isEmpty()) {
+        std::vector<std::pair<QString, QVariant>> list;
+        for (auto it = written.cbegin(); it != written.cend(); ++it)
+            list.emplace_back(it.key(), it.value());
+        QByteArray ours;
+        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), list, ours), writable);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (writable)
+            QCOMPARE(ours, file.readAll());
+    }
+
     QHash<QString, QVariant> values;
     QCOMPARE(readPlainIniSection(path, QStringLiteral("PROFILE"), values), plain);
     if (!plain)
@@ -461,6 +489,50 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
         else
             QCOMPARE(actual.toString(), expected.toString());
     }
+}
+
+void TestProfileFile::newFileTextIsWhatQSettingsWrites_data()
+{
+    QTest::addColumn<ProfileData>("rec");
+    QTest::addRow("all zero, invalid colours") << ProfileData();
+    ProfileData rec;
+    makeDefaultProfile(rec, 0, QStringLiteral("NX-19"));
+    QTest::addRow("NX-19 defaults") << rec;
+    makeDefaultProfile(rec, 3, QStringLiteral("NX-49"));
+    QTest::addRow("NX-49 profile 4") << rec;
+    for (quint32 seed : {1u, 2u, 3u}) {
+        QRandomGenerator rng(seed);
+        rec = RandomRecord::profile(rng);
+        // Names the plain writer takes on; the others are QSettings' own.
+        const QString names[] = {QString(), QStringLiteral("Macro 2"), QStringLiteral("a-b.c_D")};
+        for (int b = 0; b < 42; ++b)
+            rec.BUTTON_INFO[b].macroname = names[b % 3];
+        rec.ProfileName = names[seed % 3];
+        rec.ProfilePath = names[(seed + 1) % 3];
+        QTest::addRow("random numbers and colours %u", seed) << rec;
+    }
+}
+
+void TestProfileFile::newFileTextIsWhatQSettingsWrites()
+{
+    QFETCH(ProfileData, rec);
+    TestHome home;
+    const QString fresh = home.path() + QStringLiteral("/new/fresh.prof");
+    const QString existing = home.path() + QStringLiteral("/existing.prof");
+    {
+        // An empty file is merged with by QSettings.
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(writeProfile(rec, fresh));
+    QVERIFY(writeProfile(rec, existing));
+    QFile a(fresh);
+    QFile b(existing);
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QVERIFY(b.open(QIODevice::ReadOnly));
+    const QByteArray ours = a.readAll();
+    QCOMPARE(ours.count('\n'), 8407);
+    QCOMPARE(ours, b.readAll());
 }
 
 void TestProfileFile::foreignWriterLoads()
