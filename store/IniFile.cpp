@@ -53,22 +53,13 @@ int hexValue(char c)
 
 // A key as QSettings spells it in the file: names of [A-Za-z0-9_] joined by
 // single backslashes, which stand for "/".
-bool plainKey(const char *p, const char *end, QString &key)
+bool isPlainKey(const char *p, const char *end)
 {
     if (p == end || *p == '\\' || end[-1] == '\\')
         return false;
-    key.resize(int(end - p));
-    QChar *out = key.data();
     for (char prev = 0; p < end; prev = *p++) {
-        if (*p == '\\') {
-            if (prev == '\\')
-                return false;
-            *out++ = QLatin1Char('/');
-        } else if (isKeyChar(*p)) {
-            *out++ = QLatin1Char(*p);
-        } else {
+        if (*p == '\\' ? prev == '\\' : !isKeyChar(*p))
             return false;
-        }
     }
     return true;
 }
@@ -145,10 +136,24 @@ bool plainVariant(const QString &text, QVariant &value)
 
 } // namespace
 
-bool readPlainIniSection(const QString &path, const QString &section,
-                         QHash<QString, QVariant> &values)
+PlainIniKeys::PlainIniKeys(const QStringList &keys)
 {
-    values.clear();
+    m_fileForms.reserve(size_t(keys.size()));
+    for (const QString &key : keys) {
+        QByteArray form = key.toLatin1();
+        form.replace('/', '\\');
+        m_fileForms.push_back(form);
+    }
+    // The views point into m_fileForms, which no longer changes.
+    m_index.reserve(keys.size());
+    for (size_t i = 0; i < m_fileForms.size(); ++i)
+        m_index.insert(QLatin1String(m_fileForms[i]), int(i));
+}
+
+bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,
+                         std::vector<QVariant> &values)
+{
+    values.assign(size_t(keys.size()), QVariant());
     QFile file(path);
     if (!file.exists())
         return true;
@@ -158,9 +163,7 @@ bool readPlainIniSection(const QString &path, const QString &section,
     const QByteArray wanted = section.toLatin1();
     const QByteArray nestedElsewhere = wanted + '\\';
     bool inSection = false;
-    QString key;
     QString text;
-    QVariant value;
     const char *p = data.constData();
     const char *const end = p + data.size();
     while (p < end) {
@@ -193,7 +196,7 @@ bool readPlainIniSection(const QString &path, const QString &section,
             continue;
         }
         const char *equals = static_cast<const char *>(memchr(line, '=', size_t(lineEnd - line)));
-        if (!equals || !plainKey(line, equals, key))
+        if (!equals || !isPlainKey(line, equals))
             return false;
         // Every value is checked: a quote elsewhere could join lines.
         if (!plainValue(equals + 1, lineEnd, text))
@@ -204,9 +207,9 @@ bool readPlainIniSection(const QString &path, const QString &section,
                 return false;
             continue;
         }
-        if (!plainVariant(text, value))
+        const int index = keys.indexOf(QLatin1String(line, int(equals - line)));
+        if (index < 0 || !plainVariant(text, values[size_t(index)]))
             return false;
-        values.insert(key, value);
     }
     return true;
 }

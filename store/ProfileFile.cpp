@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QVariant>
 
+#include <vector>
+
 namespace {
 
 const QString kGroup = QStringLiteral("PROFILE");
@@ -31,9 +33,24 @@ QString buttonKey(int button, QLatin1String field)
     return QLatin1String("BUTTON_INFO_") + QString::number(button) + field;
 }
 
-QString keyInfoKey(const QString &buttonPrefix, int entry, QLatin1String field)
+// The 7938 KeyInfo keys are most of a file; they are spelled once per run.
+const QString &keyInfoKey(int button, int entry, int field)
 {
-    return buttonPrefix + QString::number(entry) + field;
+    static const std::vector<QString> keys = [] {
+        const QLatin1String fields[] = {QLatin1String("_map"), QLatin1String("_"),
+                                        QLatin1String("_H")};
+        std::vector<QString> all;
+        all.reserve(size_t(kButtonSlotCount * kKeyInfoCount * 3));
+        for (int b = 0; b < kButtonSlotCount; ++b) {
+            const QString prefix = buttonKey(b, QLatin1String("_KeyInfo_"));
+            for (int k = 0; k < kKeyInfoCount; ++k) {
+                for (const QLatin1String &f : fields)
+                    all.push_back(prefix + QString::number(k) + f);
+            }
+        }
+        return all;
+    }();
+    return keys[size_t((button * kKeyInfoCount + entry) * 3 + field)];
 }
 
 QString ledModeKey(int mode, QLatin1String field)
@@ -84,13 +101,13 @@ void walkProfile(Rec &rec, Visitor &visit)
         visit.byte(buttonKey(b, QLatin1String("_Res3")), button.Res3);
         visit.byte(buttonKey(b, QLatin1String("_Res4")), button.Res4);
         visit.string(buttonKey(b, QLatin1String("_macroname")), button.macroname);
-        const QString prefix = buttonKey(b, QLatin1String("_KeyInfo_"));
         for (int k = 0; k < kKeyInfoCount; ++k) {
             auto &entry = button.KeyInfo[k];
-            visit.byte(keyInfoKey(prefix, k, QLatin1String("_map")), entry.map);
-            // The middle byte's key really ends in a bare underscore.
-            visit.byte(keyInfoKey(prefix, k, QLatin1String("_")), entry.value);
-            visit.byte(keyInfoKey(prefix, k, QLatin1String("_H")), entry.H);
+            // "_map", then the middle byte's key, which really ends in a bare
+            // underscore, then "_H".
+            visit.byte(keyInfoKey(b, k, 0), entry.map);
+            visit.byte(keyInfoKey(b, k, 1), entry.value);
+            visit.byte(keyInfoKey(b, k, 2), entry.H);
         }
     }
     visit.string(kProfileName, rec.ProfileName);
@@ -141,19 +158,41 @@ struct SettingsSource
     QVariant value(const QString &key) { return settings.value(key); }
 };
 
+// The values of the group read without QSettings, in the order in which
+// walkProfile asks for them.
 struct SectionSource
 {
-    const QHash<QString, QVariant> &values;
-    int taken = 0;
-    QVariant value(const QString &key)
-    {
-        const auto it = values.constFind(key);
-        if (it == values.cend())
-            return QVariant();
-        ++taken;
-        return *it;
-    }
+    const std::vector<QVariant> &values;
+    size_t next = 0;
+    const QVariant &value(const QString &) { return values[next++]; }
 };
+
+struct KeyList
+{
+    QStringList keys;
+    template<typename T>
+    void add(const QString &key, T &)
+    {
+        keys << key;
+    }
+    void byte(const QString &key, quint8 &v) { add(key, v); }
+    void int32(const QString &key, qint32 &v) { add(key, v); }
+    void uint32(const QString &key, quint32 &v) { add(key, v); }
+    void string(const QString &key, QString &v) { add(key, v); }
+    void colour(const QString &key, QColor &v) { add(key, v); }
+};
+
+// Every key of a profile file, in walkProfile's order.
+const PlainIniKeys &profileKeys()
+{
+    static const PlainIniKeys keys = [] {
+        ProfileData rec;
+        KeyList list;
+        walkProfile(rec, list);
+        return PlainIniKeys(list.keys);
+    }();
+    return keys;
+}
 
 // Every number is read with toInt(); bytes keep only their low byte. The
 // colour also converts from other forms (a "#rrggbb" text, say).
@@ -231,13 +270,12 @@ bool writeProfile(const ProfileData &rec, const QString &path)
 void readProfile(ProfileData &rec, const QString &path)
 {
     // The plain reader is the fast way; QSettings is the authority.
-    QHash<QString, QVariant> values;
-    if (readPlainIniSection(path, kGroup, values)) {
+    std::vector<QVariant> values;
+    if (readPlainIniSection(path, kGroup, profileKeys(), values)) {
         SectionSource source{values};
         Reader<SectionSource> reader{source};
         walkProfile(rec, reader);
-        if (source.taken == values.size())
-            return;
+        return;
     }
     IniFile ini(path);
     ini.settings().beginGroup(kGroup);
