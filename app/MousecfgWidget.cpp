@@ -112,7 +112,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_notices = DeviceNoticeService::create(this);
     connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
             &DeviceConnection::handleNotice);
-    if (!m_notices->start(quintptr(winId())))
+    if (!m_notices->start([this] { return quintptr(winId()); }))
         qDebug() << "注册失败";
     instancePointer() = this;
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
