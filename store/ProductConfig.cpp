@@ -6,10 +6,14 @@
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
 #include <iterator>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +57,55 @@ void writeNames(QSettings &settings, const ProfileStore &store)
         settings.setValue(profileNameKey(i + 1), store.profileNames[i]);
 }
 
+void writeStoreKeys(QSettings &settings, const ProfileStore &store)
+{
+    settings.setValue(kProfileId, int(store.curProfile));
+    settings.setValue(kAngleValue, int(store.AngleValue));
+    settings.setValue(kLiftHigh, int(store.LiftHigh));
+    settings.setValue(kCount, int(store.Count));
+    writeNames(settings, store);
+}
+
+void writeNameList(QSettings &settings, const QStringList &names)
+{
+    settings.setValue(kSavedCount, names.size());
+    for (int i = 0; i < names.size(); ++i)
+        settings.setValue(savedNameKey(i + 1), names.at(i));
+}
+
+// A product met for the first time: its five profile files and the default
+// profile file are written side by side, so that their syncs to disk
+// overlap, and Config.ini, whose presence marks the product as met, only
+// once they are all on disk. A start cut short before that meets the
+// product again.
+bool writeFirstContact(const ProfileStore &defaults)
+{
+    if (!allNamesSafe(defaults))
+        return false;
+    std::vector<std::pair<ProfileData, QString>> files;
+    for (int i = 0; i < kProfileCount; ++i)
+        files.emplace_back(defaults.profiles[i], profileFilePath(defaults.profileNames[i]));
+    ProfileData defaultProfile;
+    makeDefaultProfile(defaultProfile, 0);
+    files.emplace_back(defaultProfile, defaultProfilePath());
+    QDir().mkpath(profileFolder());
+    std::vector<char> written(files.size(), 0);
+    std::vector<std::thread> writers;
+    for (size_t i = 0; i < files.size(); ++i)
+        writers.emplace_back(
+            [&files, &written, i] { written[i] = writeProfile(files[i].first, files[i].second); });
+    for (std::thread &writer : writers)
+        writer.join();
+    if (std::find(written.begin(), written.end(), 0) != written.end())
+        return false;
+
+    IniFile ini(productConfigPath());
+    writeStoreKeys(ini.settings(), defaults);
+    writeNameList(ini.settings(),
+                  QStringList(std::begin(defaults.profileNames), std::end(defaults.profileNames)));
+    return ini.commit();
+}
+
 } // namespace
 
 QString productFolder()
@@ -72,12 +125,7 @@ bool saveStore(const ProfileStore &store)
     bool ok;
     {
         IniFile ini(productConfigPath());
-        QSettings &settings = ini.settings();
-        settings.setValue(kProfileId, int(store.curProfile));
-        settings.setValue(kAngleValue, int(store.AngleValue));
-        settings.setValue(kLiftHigh, int(store.LiftHigh));
-        settings.setValue(kCount, int(store.Count));
-        writeNames(settings, store);
+        writeStoreKeys(ini.settings(), store);
         ok = ini.commit();
     }
     // The profile files follow only once Config.ini is written and closed.
@@ -130,9 +178,8 @@ bool loadProductStore(ProfileStore &store)
     if (!readProductName().isEmpty() && !QFile::exists(productConfigPath())) {
         ProfileStore defaults;
         initProfileStore(defaults);
-        const QStringList names(std::begin(defaults.profileNames), std::end(defaults.profileNames));
         // Reading back what was just written would give the same store.
-        if (saveStore(defaults) && writeSavedNames(names)) {
+        if (writeFirstContact(defaults)) {
             store = defaults;
             return true;
         }
@@ -145,10 +192,7 @@ bool writeSavedNames(const QStringList &names)
     if (!std::all_of(names.begin(), names.end(), isSafeProfileName))
         return false;
     IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
-    settings.setValue(kSavedCount, names.size());
-    for (int i = 0; i < names.size(); ++i)
-        settings.setValue(savedNameKey(i + 1), names.at(i));
+    writeNameList(ini.settings(), names);
     return ini.commit();
 }
 

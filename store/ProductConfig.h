@@ -28,9 +28,9 @@ bool loadStore(ProfileStore &store);
 
 // What the window does on meeting a product: when the product folder has no
 // Config.ini yet, the model's defaults are saved (with the five names as the
-// saved-profile list) and become the store, so a new user starts from the
-// real defaults rather than zeros; otherwise, or when saving them failed,
-// the store is loaded as usual.
+// saved-profile list, and the default profile file beside them) and become
+// the store, so a new user starts from the real defaults rather than zeros;
+// otherwise, or when saving them failed, the store is loaded as usual.
 bool loadProductStore(ProfileStore &store);
 
 // The saved-profile list of the profile management.

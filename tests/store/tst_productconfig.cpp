@@ -68,6 +68,7 @@ private slots:
     void secondList();
     void firstContactWritesDefaults_data();
     void firstContactWritesDefaults();
+    void firstContactMarksTheProductMetLast();
     void firstContactLeavesExistingFiles();
     void noProductNoDefaults();
     void storeContextResets();
@@ -308,10 +309,24 @@ void TestProductConfig::firstContactWritesDefaults()
     const QString folder = m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/") + product;
     QVERIFY(QFile::exists(folder + QStringLiteral("/Config.ini")));
     QVERIFY(QFile::exists(folder + QStringLiteral("/Profile/Profile 5.prof")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Profile/DefaultProfile.prof")));
     // The next start reads from the files the store this one kept.
     ProfileStore reread;
     QVERIFY(loadStore(reread));
     QVERIFY(reread == store);
+}
+
+void TestProductConfig::firstContactMarksTheProductMetLast()
+{
+    // A profile file that cannot be written: the product must not count as
+    // met, so that the next start writes its defaults again.
+    const QString folder =
+        m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/") + kProduct;
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/Profile/Profile 3.prof")));
+    ProfileStore store;
+    QVERIFY(loadProductStore(store));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/Config.ini")));
+    QVERIFY(store == ProfileStore());
 }
 
 void TestProductConfig::firstContactLeavesExistingFiles()
