@@ -24,6 +24,10 @@ int readLangId()
 void writeProductName(const QString &name)
 {
     QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    // Every start settles the name; rewriting the whole file, catalogue and
+    // all, to store the name it already holds would only cost a disk sync.
+    if (settings.contains(kProductName) && settings.value(kProductName).toString() == name)
+        return;
     settings.setValue(kProductName, name);
 }
 
