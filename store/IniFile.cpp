@@ -66,7 +66,8 @@ bool isPlainKey(const char *p, const char *end)
 
 // A value as QSettings unescapes it, for the escapes its writer uses: the
 // named ones, \x with hex digits and \0-\7 with octal ones, both taking as
-// many digits as follow (the writer escapes a digit after them too).
+// many digits as follow (the writer escapes a digit after them too). Runs
+// of more than four hex or three octal digits are left to QSettings.
 bool plainValue(const char *p, const char *end, QString &text)
 {
     if (p < end && (*p == ' ' || *p == '\t' || end[-1] == ' ' || end[-1] == '\t'))
@@ -105,10 +106,10 @@ bool plainValue(const char *p, const char *end, QString &text)
                 value = value * 16 + hexValue(*p);
         } else if (e >= '0' && e <= '7') {
             value = e - '0';
-            for (digits = 1; p < end && *p >= '0' && *p <= '7' && digits < 7; ++p, ++digits)
+            for (digits = 1; p < end && *p >= '0' && *p <= '7' && digits < 4; ++p, ++digits)
                 value = value * 8 + (*p - '0');
         }
-        if (digits == 0 || digits > 4 + (e != 'x' ? 2 : 0))
+        if (digits == 0 || digits > (e == 'x' ? 4 : 3))
             return false;
         text += QChar(value);
     }

@@ -427,6 +427,8 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
         << QByteArray("[profile]\ndpi=1\n") << none << false << false;
     QTest::addRow("continued line")
         << QByteArray("[PROFILE]\nx=a\\\nb=1\n") << none << false << false;
+    QTest::addRow("long octal escape")
+        << QByteArray("[PROFILE]\nx=\\1012\n") << none << false << false;
     QTest::addRow("long hex escape")
         << QByteArray("[PROFILE]\nx=\\x00041\n") << none << false << false;
     QTest::addRow("other @ form") << QByteArray("[PROFILE]\nx=@ByteArray(ab)\n") << none << false
