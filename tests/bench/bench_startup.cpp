@@ -6,7 +6,10 @@
 // folder. Runs of the three kinds take turns, after one warm-up of each.
 // Not a test: it prints the figures.
 //
-//   bench_startup [runs]
+//   bench_startup [runs [korvalen-config]]
+//
+// The second argument measures another build of the program (one made from
+// an older commit, say) against the same yardstick.
 //
 // It needs an X server: the one in DISPLAY (xvfb-run -a -s "-screen 0
 // 1280x800x24" bench_startup), or else it starts an Xvfb of its own.
@@ -228,6 +231,8 @@ int main(int argc, char **argv)
     }
 
     const QString here = QCoreApplication::applicationDirPath();
+    const QString program =
+        app.arguments().value(2, QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"));
     std::vector<Kind> kinds = {
         {QStringLiteral("bare Qt window"), here + QStringLiteral("/bench_bare_window"), false, {}},
         {QStringLiteral("seeded folder"),
