@@ -6,10 +6,10 @@
 // folder. Runs of the three kinds take turns, after one warm-up of each.
 // Not a test: it prints the figures.
 //
-//   bench_startup [runs [korvalen-config]]
+//   bench_startup [runs [other-korvalen-config]]
 //
-// The second argument measures another build of the program (one made from
-// an older commit, say) against the same yardstick.
+// The second argument adds another build of the program (one made from an
+// older commit, say), whose runs take turns with the others.
 //
 // It needs an X server: the one in DISPLAY (xvfb-run -a -s "-screen 0
 // 1280x800x24" bench_startup), or else it starts an Xvfb of its own.
@@ -140,10 +140,7 @@ struct Kind
 class Bench
 {
 public:
-    Bench(const QString &display, MapWatch &watch) : m_display(display), m_watch(watch)
-    {
-        QDir(m_scratch.path()).mkpath(QStringLiteral("seeded"));
-    }
+    Bench(const QString &display, MapWatch &watch) : m_display(display), m_watch(watch) {}
 
     // One start: milliseconds until the window is mapped, or -1.
     double start(const Kind &kind)
@@ -153,7 +150,10 @@ public:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QTemporaryDir fresh(m_scratch.path() + QStringLiteral("/fresh-XXXXXX"));
         const QString dataHome =
-            kind.firstRun ? fresh.path() : m_scratch.path() + QStringLiteral("/seeded");
+            kind.firstRun
+                ? fresh.path()
+                : m_scratch.path() + QStringLiteral("/seeded-%1").arg(qHash(kind.program));
+        QDir().mkpath(dataHome);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), m_display);
@@ -231,19 +231,17 @@ int main(int argc, char **argv)
     }
 
     const QString here = QCoreApplication::applicationDirPath();
-    const QString program =
-        app.arguments().value(2, QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"));
+    const QString program = QStringLiteral(KORVALEN_APP_DIR "/korvalen-config");
+    const QString other = app.arguments().value(2);
     std::vector<Kind> kinds = {
         {QStringLiteral("bare Qt window"), here + QStringLiteral("/bench_bare_window"), false, {}},
-        {QStringLiteral("seeded folder"),
-         QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"),
-         false,
-         {}},
-        {QStringLiteral("first run"),
-         QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"),
-         true,
-         {}},
+        {QStringLiteral("seeded folder"), program, false, {}},
+        {QStringLiteral("first run"), program, true, {}},
     };
+    if (!other.isEmpty()) {
+        kinds.push_back({QStringLiteral("other, seeded"), other, false, {}});
+        kinds.push_back({QStringLiteral("other, first"), other, true, {}});
+    }
 
     Bench bench(display, *watch);
     // The warm-up seeds the folder and brings the programs into the page cache.
