@@ -163,11 +163,21 @@ bool loadStore(ProfileStore &store)
     loaded.AngleValue = readByte(settings, kAngleValue);
     loaded.LiftHigh = readByte(settings, kLiftHigh);
     loaded.Count = readByte(settings, kCount);
+    QString paths[kProfileCount];
     for (int i = 0; i < kProfileCount; ++i) {
         loaded.profileNames[i] = settings.value(profileNameKey(i + 1)).toString();
-        if (!loadProfileFile(loaded.profiles[i], loaded.profileNames[i]))
+        paths[i] = profileFilePath(loaded.profileNames[i]);
+        if (paths[i].isEmpty())
             return false;
     }
+    // Reading has no effects of its own, so the five files are read side by
+    // side.
+    std::vector<std::thread> readers;
+    for (int i = 1; i < kProfileCount; ++i)
+        readers.emplace_back([&loaded, &paths, i] { readProfile(loaded.profiles[i], paths[i]); });
+    readProfile(loaded.profiles[0], paths[0]);
+    for (std::thread &reader : readers)
+        reader.join();
     store = loaded;
     return true;
 }
