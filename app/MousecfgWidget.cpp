@@ -97,6 +97,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
     m_previousClass = 0;
+    m_backgrounds.preload(m_iDpiVal);
 
     setBaseSize(DesignLayout::kWidth, DesignLayout::kHeight);
     setMinimumSize(DesignLayout::kWidth, DesignLayout::kHeight);
@@ -105,8 +106,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (screen)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
-    if (!backgroundFor(m_iDpiVal).isNull())
-        setMask(m_backgrounds.mask(m_iDpiVal));
 
     m_connection = new DeviceConnection(this);
     m_notices = DeviceNoticeService::create(this);
@@ -168,6 +167,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     showCurrentMode();
     writeDefaultProfileFile();
 
+    // The mask waits for the background, decoded meanwhile.
+    if (!backgroundFor(m_iDpiVal).isNull())
+        setMask(m_backgrounds.mask(m_iDpiVal));
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }

@@ -77,16 +77,35 @@ void reset()
     state() = State();
 }
 
+namespace {
+
+const char *const kBackgroundFiles[] = {"/skin/cfgMainback.png", "/skin/cfgMainback_2.png",
+                                        "/skin/cfgMainback_3.png"};
+
+} // namespace
+
+void Backgrounds::preload(int sizeClass)
+{
+    const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
+    if (m_made[c] || m_preloadedClass >= 0 || c >= std::size(kBackgroundFiles))
+        return;
+    const QString file = path(QLatin1String(kBackgroundFiles[c]));
+    m_preloaded = std::async(std::launch::async, [file] { return QImage(file); });
+    m_preloadedClass = int(c);
+}
+
 const QPixmap &Backgrounds::pixmap(int sizeClass)
 {
-    static const char *const files[] = {"/skin/cfgMainback.png", "/skin/cfgMainback_2.png",
-                                        "/skin/cfgMainback_3.png"};
     const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
     QPixmap &pixmap = m_pixmaps[c];
     if (!m_made[c]) {
         m_made[c] = true;
-        if (c < std::size(files))
-            pixmap = Skin::pixmap(QLatin1String(files[c]));
+        if (m_preloadedClass == int(c)) {
+            pixmap = QPixmap::fromImage(m_preloaded.get());
+            m_preloadedClass = -1;
+        } else if (c < std::size(kBackgroundFiles)) {
+            pixmap = Skin::pixmap(QLatin1String(kBackgroundFiles[c]));
+        }
         if (pixmap.isNull() && c != 0) {
             const QPixmap &base = this->pixmap(0);
             const double scale = scaleForClass(int(c));

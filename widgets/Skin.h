@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QBitmap>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
 #include <array>
+#include <future>
 
 // Where the program's own files are and how its skin looks.
 namespace Skin {
@@ -37,6 +39,10 @@ class Backgrounds
 public:
     static constexpr int kClasses = 17;
 
+    // Starts decoding the file of `sizeClass` on a worker thread, for
+    // pixmap() to take over when it is first asked for; a window that has
+    // other work to do meanwhile need not wait for the decoder.
+    void preload(int sizeClass);
     // A null pixmap when there is no class-0 picture to fall back on.
     const QPixmap &pixmap(int sizeClass);
     // The mask of pixmap(sizeClass), worked out once.
@@ -46,6 +52,8 @@ private:
     std::array<QPixmap, kClasses> m_pixmaps;
     std::array<QBitmap, kClasses> m_masks;
     std::array<bool, kClasses> m_made{};
+    std::future<QImage> m_preloaded;
+    int m_preloadedClass = -1;
 };
 
 } // namespace Skin

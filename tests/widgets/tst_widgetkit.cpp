@@ -120,12 +120,17 @@ private slots:
             QVERIFY(image.save(appDir.path() + QStringLiteral("/skin/") + QLatin1String(names[c])));
         }
         Skin::setApplicationDir(appDir.path());
-        Skin::Backgrounds backgrounds;
-        const QPixmap &pixmap = backgrounds.pixmap(sizeClass);
-        QCOMPARE(pixmap.size(), size);
-        if (source >= 0)
-            QCOMPARE(pixmap.toImage().pixelColor(size.width() - 1, size.height() - 1),
-                     colours[source]);
+        // Decoded when first asked for, or ahead on a worker thread.
+        for (bool preload : {false, true}) {
+            Skin::Backgrounds backgrounds;
+            if (preload)
+                backgrounds.preload(sizeClass);
+            const QPixmap &pixmap = backgrounds.pixmap(sizeClass);
+            QCOMPARE(pixmap.size(), size);
+            if (source >= 0)
+                QCOMPARE(pixmap.toImage().pixelColor(size.width() - 1, size.height() - 1),
+                         colours[source]);
+        }
     }
 
     void backgroundsAreReadWhenFirstShown()
