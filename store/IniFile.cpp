@@ -72,6 +72,14 @@ bool plainValue(const char *p, const char *end, QString &text)
 {
     if (p < end && (*p == ' ' || *p == '\t' || end[-1] == ' ' || end[-1] == '\t'))
         return false; // QSettings trims these
+    const char *c = p;
+    while (c < end && *c != '\\' && *c != '"' && *c != ',' && *c != ';' && *c != '=')
+        ++c;
+    if (c == end) {
+        // Numbers and plain text, nearly every line.
+        text = QString::fromLatin1(p, int(end - p));
+        return true;
+    }
     text.clear();
     text.reserve(int(end - p));
     while (p < end) {
