@@ -4,6 +4,7 @@
 #include "app/MousecfgWidget.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
+#include "store/ProductConfig.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QDir::setCurrent(appDir);
     Skin::setApplicationDir(appDir);
     seedDataFolder(appDir);
+    prefetchStore(); // read while the window builds itself
     Q_INIT_RESOURCE(resources);
 
     auto *window = new MousecfgWidget;

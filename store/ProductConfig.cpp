@@ -5,11 +5,15 @@
 #include "store/IniFile.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
+#include "store/StoreContext.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <future>
 #include <iterator>
 #include <thread>
 #include <utility>
@@ -106,7 +110,75 @@ bool writeFirstContact(const ProfileStore &defaults)
     return ini.commit();
 }
 
+// Size and modification time of each file, -1 for a missing one.
+std::vector<qint64> stampsOf(const QStringList &files)
+{
+    std::vector<qint64> stamps;
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        stamps.push_back(info.exists() ? info.size() : -1);
+        stamps.push_back(info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1);
+    }
+    return stamps;
+}
+
+// What loadStore reads, from a product folder given rather than looked up.
+StoreContext::PrefetchedStore readAhead(const QString &folder, const QString &configPath)
+{
+    StoreContext::PrefetchedStore ahead;
+    ahead.configPath = configPath;
+    ahead.files << configPath;
+    std::vector<qint64> stamps = stampsOf(ahead.files);
+    IniFile ini(configPath);
+    QSettings &settings = ini.settings();
+    ProfileStore &loaded = ahead.store;
+    loaded.curProfile = readByte(settings, kProfileId);
+    loaded.AngleValue = readByte(settings, kAngleValue);
+    loaded.LiftHigh = readByte(settings, kLiftHigh);
+    loaded.Count = readByte(settings, kCount);
+    for (int i = 0; i < kProfileCount; ++i) {
+        loaded.profileNames[i] = settings.value(profileNameKey(i + 1)).toString();
+        const QString path =
+            profileFilePath(folder + QStringLiteral("/Profile"), loaded.profileNames[i]);
+        if (path.isEmpty())
+            return ahead;
+        // Stamped before reading, so that a change while reading shows.
+        const std::vector<qint64> stamp = stampsOf({path});
+        stamps.insert(stamps.end(), stamp.begin(), stamp.end());
+        ahead.files << path;
+        readProfile(loaded.profiles[i], path);
+    }
+    ahead.stamps = std::move(stamps);
+    ahead.ok = true;
+    return ahead;
+}
+
+// The store read ahead, when it is still what the files hold.
+bool takePrefetched(ProfileStore &store)
+{
+    std::future<StoreContext::PrefetchedStore> &pending = StoreContext::prefetched();
+    if (!pending.valid())
+        return false;
+    const StoreContext::PrefetchedStore ahead = pending.get();
+    if (!ahead.ok || ahead.configPath != productConfigPath() ||
+        stampsOf(ahead.files) != ahead.stamps)
+        return false;
+    store = ahead.store;
+    return true;
+}
+
 } // namespace
+
+void prefetchStore()
+{
+    const QString folder = productFolder();
+    const QString configPath = productConfigPath();
+    std::future<StoreContext::PrefetchedStore> &pending = StoreContext::prefetched();
+    if (pending.valid())
+        pending.wait();
+    pending = std::async(std::launch::async,
+                         [folder, configPath] { return readAhead(folder, configPath); });
+}
 
 QString productFolder()
 {
@@ -155,6 +227,8 @@ bool saveProfileId(int index)
 
 bool loadStore(ProfileStore &store)
 {
+    if (takePrefetched(store))
+        return true;
     // Filled aside so that a refused name leaves the caller's store whole.
     ProfileStore loaded = store;
     IniFile ini(productConfigPath());

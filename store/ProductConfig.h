@@ -26,6 +26,13 @@ bool saveProfileId(int index);
 // file. When a name is unsafe the store is left exactly as it was.
 bool loadStore(ProfileStore &store);
 
+// Starts reading the current product's store on a worker thread. The next
+// loadStore takes it over when the product is the same and none of the
+// files has changed since it was read; otherwise it reads them itself.
+// Start-up calls it before building the window, so that the window need not
+// wait for the files.
+void prefetchStore();
+
 // What the window does on meeting a product: when the product folder has no
 // Config.ini yet, the model's defaults are saved (with the five names as the
 // saved-profile list, and the default profile file beside them) and become

@@ -235,11 +235,16 @@ QString profileFolder()
 
 QString profileFilePath(const QString &name)
 {
+    return profileFilePath(profileFolder(), name);
+}
+
+QString profileFilePath(const QString &folder, const QString &name)
+{
     if (!isSafeProfileName(name)) {
         qCWarning(lcStore) << "refusing profile name" << name;
         return QString();
     }
-    return profileFolder() + QLatin1Char('/') + name + kProfileExtension;
+    return folder + QLatin1Char('/') + name + kProfileExtension;
 }
 
 QString defaultProfilePath()

@@ -8,7 +8,18 @@ ProfileStore &editedStore()
     return store;
 }
 
+std::future<StoreContext::PrefetchedStore> &pendingPrefetch()
+{
+    static std::future<StoreContext::PrefetchedStore> pending;
+    return pending;
+}
+
 } // namespace
+
+std::future<StoreContext::PrefetchedStore> &StoreContext::prefetched()
+{
+    return pendingPrefetch();
+}
 
 ProfileStore &StoreContext::store()
 {
@@ -18,4 +29,7 @@ ProfileStore &StoreContext::store()
 void StoreContext::reset()
 {
     editedStore() = ProfileStore();
+    if (pendingPrefetch().valid())
+        pendingPrefetch().wait();
+    pendingPrefetch() = {};
 }

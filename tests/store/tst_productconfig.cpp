@@ -54,6 +54,8 @@ private slots:
     void init();
     void cleanup();
 
+    void prefetchedStoreIsWhatTheFilesHold_data();
+    void prefetchedStoreIsWhatTheFilesHold();
     void productNameIsWrittenOnlyWhenItChanges_data();
     void productNameIsWrittenOnlyWhenItChanges();
     void saveStoreWritesConfigKeys();
@@ -316,6 +318,52 @@ void TestProductConfig::firstContactWritesDefaults()
     ProfileStore reread;
     QVERIFY(loadStore(reread));
     QVERIFY(reread == store);
+}
+
+void TestProductConfig::prefetchedStoreIsWhatTheFilesHold_data()
+{
+    // What changes between reading ahead and loading.
+    QTest::addColumn<int>("change");
+    QTest::addRow("nothing") << 0;
+    QTest::addRow("a profile file") << 1;
+    QTest::addRow("Config.ini") << 2;
+    QTest::addRow("the product") << 3;
+}
+
+void TestProductConfig::prefetchedStoreIsWhatTheFilesHold()
+{
+    QFETCH(int, change);
+    QVERIFY(saveStore(randomStore(20)));
+    writeProductName(QStringLiteral("NX-19"));
+    QVERIFY(saveStore(randomStore(21)));
+    writeProductName(kProduct);
+
+    prefetchStore();
+    StoreContext::prefetched().wait();
+    const QDateTime past(QDate(2001, 2, 3), QTime(4, 5, 6));
+    if (change == 1) {
+        // Same size, other content: only the time tells.
+        const QString path = profileFilePath(QStringLiteral("Profile 2"));
+        ProfileData rec;
+        loadProfileFile(rec, QStringLiteral("Profile 2"));
+        rec.dpi = quint8(rec.dpi ^ 1);
+        QVERIFY(saveProfileFile(rec, QStringLiteral("Profile 2")));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    } else if (change == 2) {
+        QVERIFY(saveProfileId(4));
+    } else if (change == 3) {
+        writeProductName(QStringLiteral("NX-19"));
+    }
+
+    ProfileStore ahead;
+    QVERIFY(loadStore(ahead));
+    QVERIFY(!StoreContext::prefetched().valid()); // taken over or dropped
+    ProfileStore read;
+    QVERIFY(loadStore(read));
+    QVERIFY(ahead == read);
+    QCOMPARE(read == randomStore(21), change == 3);
 }
 
 void TestProductConfig::productNameIsWrittenOnlyWhenItChanges_data()
