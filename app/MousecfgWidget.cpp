@@ -29,12 +29,10 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornProcessDialog.h"
 #include "widgets/VornPushButton.h"
-#include "widgets/WindowDrag.h"
 
 #include <QBitmap>
-#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
@@ -67,6 +65,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
     m_previousClass = 0;
+    m_backgrounds.preload(m_iDpiVal);
+    m_backgrounds.preload(m_iDpiVal);
 
     setBaseSize(DesignLayout::kWidth, DesignLayout::kHeight);
     setMinimumSize(DesignLayout::kWidth, DesignLayout::kHeight);
@@ -75,10 +75,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (screen)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
-    const QPixmap &background = m_background.pixmap(m_iDpiVal);
-    if (!background.isNull())
-        setMask(background.mask());
-
     m_session = new DeviceSession(this);
     DeviceConnection *connection = m_session->connection();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -104,7 +100,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_session, &DeviceSession::RefreshPollRate, this, &MousecfgWidget::slotRefreshRate);
 
     m_connectedCount = 0;
-    m_session->begin(quintptr(winId()));
+    m_session->begin([this] { return quintptr(winId()); });
 
     m_tray = new WindowTray(this);
     connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
@@ -119,10 +115,17 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
-    // An unreadable system speed (0) must not replace the profile's own.
-    const int speed = GetPointerSpeed();
-    if (speed >= 1 && speed <= 20)
-        store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
+    // The system speed arrives once the window is up; an unreadable one (0)
+    // must not replace the profile's own.
+    const int startProfile = store.curProfile % kModeCount;
+    GetPointerSpeedLater(this, [this, startProfile](int speed) {
+        if (speed < 1 || speed > 20)
+            return;
+        ProfileStore &store = StoreContext::store();
+        store.profiles[startProfile].mousespeed = quint8(speed);
+        if (store.curProfile % kModeCount == startProfile)
+            loadPanels();
+    });
 
     // Read once the store is loaded: meeting a new product writes the list.
     m_profileFiles->reloadList();
@@ -136,6 +139,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     showCurrentMode();
     writeDefaultProfileFile();
 
+    // The mask waits for the background, decoded meanwhile.
+    if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
+        setMask(m_backgrounds.mask(m_iDpiVal));
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
@@ -275,9 +281,8 @@ void MousecfgWidget::applySizeClass(int sizeClass)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);
-    const QPixmap &background = m_background.pixmap(sizeClass);
-    if (!background.isNull())
-        setMask(background.mask());
+    if (!m_backgrounds.pixmap(sizeClass).isNull())
+        setMask(m_backgrounds.mask(sizeClass));
     layoutChildren();
 }
 
@@ -289,9 +294,8 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
         screen = QGuiApplication::primaryScreen();
     const int screenClass =
         Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
-    m_background.pixmap(screenClass);
-    const int sizeClass =
-        WindowBackground::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
+    m_backgrounds.pixmap(screenClass);
+    const int sizeClass = Skin::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
@@ -300,7 +304,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
 void MousecfgWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QPixmap &background = m_background.pixmap(m_iDpiVal);
+    const QPixmap &background = m_backgrounds.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
     event->ignore();

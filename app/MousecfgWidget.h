@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Skin.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
@@ -8,7 +10,7 @@
 
 #include "app/MouseView.h"
 #include "app/PanelSet.h"
-#include "app/WindowBackground.h"
+#include "widgets/Skin.h"
 #include "widgets/WindowDrag.h"
 
 #include <QHash>
@@ -75,9 +77,9 @@ public:
     static int resizeClass(int screenClass, int previousClass, const QSize &current,
                            const QSize &designed)
     {
-        return WindowBackground::resizeClass(screenClass, previousClass, current, designed);
+        return Skin::resizeClass(screenClass, previousClass, current, designed);
     }
-    const QPixmap &background(int sizeClass) { return m_background.pixmap(sizeClass); }
+    const QPixmap &background(int sizeClass) { return m_backgrounds.pixmap(sizeClass); }
 
     // The widgets by role, for tests and the panels.
     VornPushButton *tabButton(int i) const { return m_tabs[size_t(i)]; }
@@ -164,7 +166,7 @@ private:
     double m_scale = 1.0;
     int m_previousClass = 0;
     QSize m_designedSize;
-    WindowBackground m_background;
+    Skin::Backgrounds m_backgrounds;
 
     // chrome
     VornPushButton *m_closeButton = nullptr;

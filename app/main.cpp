@@ -6,6 +6,7 @@
 #include "device/hid/VirtualMouseControl.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
+#include "store/ProductConfig.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>

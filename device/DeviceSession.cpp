@@ -29,7 +29,7 @@ DeviceSession::~DeviceSession()
     }
 }
 
-void DeviceSession::begin(quintptr windowId)
+void DeviceSession::begin(const std::function<quintptr()> &windowId)
 {
     m_notices = DeviceNoticeService::create(this);
     connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,

@@ -28,10 +28,11 @@ public:
     // waits for readers still finishing their last read.
     ~DeviceSession() override;
 
-    // Registers for device notices (windowId receives them where the system
-    // sends window messages), loads the catalogue, enumerates the HID
-    // devices and refreshes the device list.
-    void begin(quintptr windowId);
+    // Registers for device notices (windowId gives the native window that
+    // receives them, asked for only where the system sends window messages),
+    // loads the catalogue, enumerates the HID devices and refreshes the
+    // device list.
+    void begin(const std::function<quintptr()> &windowId);
     // The window hands its native events over (device change messages).
     void nativeEvent(const QByteArray &eventType, void *message);
 

@@ -148,11 +148,27 @@ private slots:
             useGsettings(gsettings);
 
         QCOMPARE(GetPointerSpeed(), speed);
+        int later = -1;
+        QObject context;
+        GetPointerSpeedLater(&context, [&later](int value) { later = value; });
+        QTRY_COMPARE(later, speed);
         if (!gsettings.isEmpty()) {
             QCOMPARE(readRecord(record(QStringLiteral("gsettings"))),
                      (QStringList{QStringLiteral("gsettings"), QStringLiteral("3"),
                                   QStringLiteral("get"), kSchema, QStringLiteral("speed")}));
         }
+    }
+
+    void pointerSpeedAnswersNoAskerThatIsGone()
+    {
+        useGsettings("sleep 0.3\necho 1.0");
+        int calls = 0;
+        {
+            auto asker = std::make_unique<QObject>();
+            GetPointerSpeedLater(asker.get(), [&calls](int) { ++calls; });
+        }
+        QTest::qWait(500);
+        QCOMPARE(calls, 0);
     }
 
     // The default browser is started without a URL. Rows name what the
