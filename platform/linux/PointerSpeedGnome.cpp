@@ -29,8 +29,9 @@ struct GsettingsRun
 };
 
 // Runs gsettings. Without a session's settings daemon GLib falls back to a
-// memory backend that accepts every write and keeps none; that is a
-// failure, not a success.
+// memory backend that accepts every write and keeps none; without a
+// session bus dconf accepts the write and then cannot commit it. Both exit
+// 0, and both are failures, not successes.
 GsettingsRun runGsettings(const QStringList &arguments)
 {
     GsettingsRun run;
@@ -60,6 +61,12 @@ GsettingsRun runGsettings(const QStringList &arguments)
     }
     if (errors.contains("'memory' GSettings backend")) {
         qCDebug(lcPlatform) << "no desktop settings store; the pointer speed is not kept";
+        return run;
+    }
+    if (errors.contains("failed to commit changes")) {
+        qCDebug(lcPlatform).noquote()
+            << "the desktop settings store did not keep the pointer speed:"
+            << QString::fromLocal8Bit(errors).trimmed();
         return run;
     }
     run.ok = true;

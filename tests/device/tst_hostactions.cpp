@@ -17,6 +17,10 @@ const QByteArray kMemoryBackend =
     "GLib-GIO-Message: 10:00:00.000: Using the 'memory' GSettings backend.  Your settings "
     "will not be saved or shared with other applications.";
 
+const QByteArray kDconfCommit =
+    "(process:4242): dconf-WARNING **: 10:00:00.000: failed to commit changes to dconf: "
+    "Cannot autolaunch D-Bus without X11 $DISPLAY";
+
 } // namespace
 
 // The pointer speed over a stand-in gsettings, and the start page and mail
@@ -101,6 +105,10 @@ private slots:
             << QStringLiteral("Error in SystemParametersInfo :1") << true;
         QTest::addRow("no settings store")
             << 12 << ("echo \"" + kMemoryBackend + "\" >&2\nexit 0")
+            << QStringLiteral("Error in SystemParametersInfo :0") << true;
+        // gsettings exits 0 but dconf, without a session bus, kept nothing.
+        QTest::addRow("dconf cannot commit")
+            << 12 << ("echo \"" + kDconfCommit + "\" >&2\nexit 0")
             << QStringLiteral("Error in SystemParametersInfo :0") << true;
         QTest::addRow("killed") << 12 << QByteArray("kill -9 $$")
                                 << QStringLiteral("Error in SystemParametersInfo :-1") << true;
