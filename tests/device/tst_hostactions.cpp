@@ -1,6 +1,8 @@
 #include "device/HostActions.h"
+#include "platform/KeyPulses.h"
 
 #include "FakePrograms.h"
+#include "common/MessageLog.h"
 #include "common/ScopedEnvironment.h"
 #include "common/TestHome.h"
 
@@ -166,6 +168,37 @@ private slots:
     // The default browser is started without a URL. Rows name what the
     // desktop provides; "browser" is a desktop file whose program lies in
     // a folder with a space in its name.
+    // A Wayland session is named once: the key pulses reach X programs only.
+    void keyPulseLimits_data()
+    {
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("sessionType");
+        QTest::addColumn<bool>("named");
+        QTest::addRow("X11") << QByteArray() << QByteArray("x11") << false;
+        QTest::addRow("Wayland display") << QByteArray("wayland-0") << QByteArray() << true;
+        QTest::addRow("Wayland session") << QByteArray() << QByteArray("wayland") << true;
+    }
+
+    void keyPulseLimits()
+    {
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, sessionType);
+        QFETCH(bool, named);
+        ScopedEnvironment env(
+            {{"WAYLAND_DISPLAY", waylandDisplay}, {"XDG_SESSION_TYPE", sessionType}});
+        MessageLog log("korvalen.platform");
+        reportKeyPulseLimits();
+        if (!named) {
+            QCOMPARE(log.messages, QStringList());
+            return;
+        }
+        QCOMPARE(log.messages.size(), 1);
+        QVERIFY2(log.messages.first().contains(QLatin1String("XTest")),
+                 qPrintable(log.messages.first()));
+        QVERIFY2(log.messages.first().contains(QLatin1String("stop")),
+                 qPrintable(log.messages.first()));
+    }
+
     void startPage_data()
     {
         QTest::addColumn<QByteArray>("xdgSettings"); // body; empty: not installed
