@@ -98,6 +98,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
             &MousecfgWidget::slotRefreshLightMode);
     connect(m_session, &DeviceSession::RefreshDPIStage, this, &MousecfgWidget::slotRefreshDPIStage);
     connect(m_session, &DeviceSession::RefreshPollRate, this, &MousecfgWidget::slotRefreshRate);
+    // Queued: the first failure comes while the window is still being built.
+    connect(m_session, &DeviceSession::openFailed, this, &MousecfgWidget::explainOpenFailure,
+            Qt::QueuedConnection);
 
     m_connectedCount = 0;
     m_session->begin([this] { return quintptr(winId()); });
@@ -566,6 +569,17 @@ void MousecfgWidget::slotWarning()
     if (m_connectedCount == 0)
         m_tray->putAway();
     ShellState::setWarningOpen(false);
+}
+
+void MousecfgWidget::explainOpenFailure(const QString &explanation)
+{
+    // Every later open fails the same way until the rule is installed and
+    // the mouse replugged; saying it once is enough.
+    if (m_openFailureExplained)
+        return;
+    m_openFailureExplained = true;
+    VornMessageBox box(VornMessageBox::Ok, QString(), tr("Warning"), explanation, this);
+    box.exec();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -142,6 +142,7 @@ protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 
 private slots:
+    void explainOpenFailure(const QString &explanation);
     void slotButtonClicked();
     void onModeAction(int index);
     void onLastMouseRemoved();
@@ -208,6 +209,7 @@ private:
     WindowTray *m_tray = nullptr;
 
     bool m_warningShowing = false;
+    bool m_openFailureExplained = false;
 
     QHash<QObject *, std::function<void()>> m_clickActions;
 

@@ -4,6 +4,7 @@
 #include "app/MousecfgWidget.h"
 #include "device/HostActions.h"
 #include "device/hid/VirtualMouseControl.h"
+#include "platform/KeyPulses.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
     seedDataFolder(appDir);
     Q_INIT_RESOURCE(resources);
     installHostActions();
+    reportKeyPulseLimits();
     listenForVirtualMouseControl();
 
     auto *window = new MousecfgWidget;

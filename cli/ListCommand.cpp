@@ -1,5 +1,6 @@
 #include "cli/CtlCommands.h"
 
+#include "device/DeviceAccess.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
 #include "store/ConfigFile.h"
@@ -18,10 +19,14 @@ QString releaseRange(const MouseListEntry &e)
     return hex4(e.versionMin) + QLatin1Char('-') + hex4(e.versionMax);
 }
 
-QString state(const MouseListEntry &e)
+QString state(const MouseListEntry &e, const AccessProblem &problem)
 {
-    if (e.isConnected())
-        return QStringLiteral("connected");
+    if (e.isConnected()) {
+        if (problem.isNull())
+            return QStringLiteral("connected");
+        return problem.permissionDenied() ? QStringLiteral("present, no access (permission denied)")
+                                          : QStringLiteral("present, cannot be opened");
+    }
     if (e.found0 || e.found1)
         return QStringLiteral("half present");
     return QStringLiteral("absent");
@@ -54,11 +59,17 @@ int runList(const QStringList &args, CtlContext &ctx)
                    .arg(QStringLiteral("STATE"))
             << Qt::endl;
     int connected = 0;
+    AccessProblem firstProblem;
     for (int n = 0; n < catalogue.usedCount(); ++n) {
         const MouseListEntry &e = catalogue.entries[n];
         const QString name = QString::fromUtf8(e.productName);
-        QString st = state(e);
-        if (e.isConnected()) {
+        // A mouse whose nodes are there but closed to this user is the usual
+        // first meeting on Linux: say so instead of calling it connected.
+        const AccessProblem problem = e.isConnected() ? probeAccess(e) : AccessProblem();
+        if (firstProblem.isNull())
+            firstProblem = problem;
+        QString st = state(e, problem);
+        if (e.isConnected() && problem.isNull()) {
             ++connected;
             if (name == active)
                 st += QStringLiteral(" (active)");
@@ -76,6 +87,8 @@ int runList(const QStringList &args, CtlContext &ctx)
     }
     ctx.out << catalogue.usedCount() << " catalogue rows, " << connected << " connected"
             << Qt::endl;
+    if (!firstProblem.isNull())
+        ctx.err << "korvalen-ctl: " << explainAccessProblem(firstProblem) << Qt::endl;
     if (!hidOk) {
         ctx.err << "korvalen-ctl: the HID library could not be initialised" << Qt::endl;
         return CtlNoMouse;

@@ -61,8 +61,12 @@ signals:
     void RefreshLightModeSignal(quint8 iBuff1, quint8 iBuff2);
     void RefreshDPIStage(quint8 iDPI);
     void RefreshPollRate(quint8 iRate);
+    // A present mouse could not be opened; the text says why and what to do.
+    void openFailed(const QString &explanation);
 
 private:
+    void openNamed(const QByteArray &productName);
+
     DeviceConnection *m_connection = nullptr;
     DeviceNoticeService *m_notices = nullptr;
     VornHidReadThread *m_reader1 = nullptr;

@@ -32,7 +32,8 @@ struct GsettingsRun
 
 // What a finished gsettings run says. Without a session's settings daemon
 // GLib falls back to a memory backend that accepts every write and keeps
-// none; that is a failure, not a success.
+// none; without a session bus dconf accepts the write and then cannot
+// commit it. Both exit 0, and both are failures, not successes.
 GsettingsRun finishedRun(QProcess &process)
 {
     GsettingsRun run;
@@ -50,6 +51,12 @@ GsettingsRun finishedRun(QProcess &process)
     }
     if (errors.contains("'memory' GSettings backend")) {
         qCDebug(lcPlatform) << "no desktop settings store; the pointer speed is not kept";
+        return run;
+    }
+    if (errors.contains("failed to commit changes")) {
+        qCDebug(lcPlatform).noquote()
+            << "the desktop settings store did not keep the pointer speed:"
+            << QString::fromLocal8Bit(errors).trimmed();
         return run;
     }
     run.ok = true;
