@@ -135,7 +135,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     writeDefaultProfileFile();
 
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(200, this, [this] {
+        if (!m_stayInTray)
+            slotWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -484,7 +487,7 @@ void MousecfgWidget::uploadWithProgress(bool threaded)
 void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
-    m_versionLabel->setText(tr("Version") + QStringLiteral(" : 1.0.58"));
+    m_versionLabel->setText(tr("Version") + QStringLiteral(" : " KORVALEN_VERSION));
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
     m_nameLabel->setText(tr("NAME"));
     const QString tips[] = {tr("SAVE"), tr("LOAD"),   tr("RESET"),

@@ -17,8 +17,23 @@ QString globalConfigPath();
 // The default global Config.ini shipped beside the executable.
 QString defaultConfigPath(const QString &applicationDir);
 
+class QLocale;
+
 // Makes sure the data folder exists and holds a usable global Config.ini:
-// a missing file is copied from the shipped default, and a file whose
-// device catalogue or font list is missing gets those sections from it.
-// Returns false when the folder or file cannot be written.
+// a missing file is copied from the shipped default, with the language
+// chosen from the system locale; a file whose device catalogue or font
+// list is missing gets those sections from it; and the shipped catalogue
+// rows whose product name the user's catalogue lacks are appended to it
+// (see growCatalogue). Returns false when the folder or file cannot be
+// written.
 bool seedDataFolder(const QString &applicationDir);
+
+// The language index ("Config/LangID") for a locale: 1 for Simplified
+// Chinese, 2 for Traditional Chinese (Taiwan, Hong Kong, Macao), else 0.
+int languageIdForLocale(const QLocale &locale);
+
+// Appends to the catalogue of the Config.ini at `userFile` the rows of the
+// one at `shippedFile` whose product name it lacks, in the shipped order,
+// as long as it has fewer than kMouseListRows rows. The user's rows are
+// never changed or moved. Returns the number of rows appended.
+int growCatalogue(const QString &userFile, const QString &shippedFile);
