@@ -1,6 +1,7 @@
 #include "common/AppUnderX.h"
 #include "common/TestHome.h"
 
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QtTest>
@@ -13,6 +14,13 @@ class TestStart : public QObject
 
 private:
     std::unique_ptr<TestHome> m_home;
+
+    bool controlAnswers() const
+    {
+        QLocalSocket socket;
+        socket.connectToServer(m_home->runtimeDir() + QStringLiteral("/mice"));
+        return socket.waitForConnected(500);
+    }
 
     QString configFile() const { return m_home->dataFolder() + QStringLiteral("/Config.ini"); }
 
@@ -78,9 +86,10 @@ private slots:
         AppUnderX first(*m_home);
         first.setArguments({QStringLiteral("--hidden")});
         QVERIFY(first.launch(QStringLiteral("NX-19")));
-        // Up once it has talked to the mouse and its window would be out.
-        QTRY_VERIFY_WITH_TIMEOUT(first.traceLines() > 0, 30000);
-        QTest::qWait(1500);
+        // Up once its mice's control socket answers; then give the window
+        // the time it takes to come out when it is not held back.
+        QTRY_VERIFY_WITH_TIMEOUT(controlAnswers(), 30000);
+        QTest::qWait(2000);
         QVERIFY(first.running());
         QVERIFY(!first.waitForWindow(0));
 
