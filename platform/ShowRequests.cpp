@@ -10,7 +10,7 @@
 
 namespace {
 
-const QByteArray kShow = QByteArrayLiteral("show\n");
+constexpr char kShow[] = "show\n";
 
 } // namespace
 
@@ -45,7 +45,7 @@ ShowRequestListener::ShowRequestListener(QObject *parent)
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 while (socket->canReadLine()) {
-                    if (socket->readLine() == kShow)
+                    if (socket->readLine() == QByteArray(kShow))
                         emit showRequested();
                 }
             });

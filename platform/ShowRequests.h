@@ -8,7 +8,7 @@ class QLocalServer;
 // the tray, to show itself, over the local socket
 // SingleInstance::showChannelName().
 
-// Sends the request; true when the running instance received it.
+// Sends the request; true when it reached the running instance's socket.
 bool requestShow();
 
 // Answers requests in the running instance.

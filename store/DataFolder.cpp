@@ -107,13 +107,6 @@ int languageIdForLocale(const QLocale &locale)
     return 1;
 }
 
-int growCatalogue(const QString &userFile, const QString &shippedFile)
-{
-    const QSettings shipped(shippedFile, QSettings::IniFormat);
-    QSettings user(userFile, QSettings::IniFormat);
-    return appendMissingRows(user, shipped);
-}
-
 bool seedDataFolder(const QString &applicationDir)
 {
     const QString folder = dataFolder();

@@ -23,17 +23,12 @@ class QLocale;
 // a missing file is copied from the shipped default, with the language
 // chosen from the system locale; a file whose device catalogue or font
 // list is missing gets those sections from it; and the shipped catalogue
-// rows whose product name the user's catalogue lacks are appended to it
-// (see growCatalogue). Returns false when the folder or file cannot be
+// rows whose product name the user's catalogue lacks are appended after
+// the user's rows (never changed or moved) while it has fewer than
+// kMouseListRows rows. Returns false when the folder or file cannot be
 // written.
 bool seedDataFolder(const QString &applicationDir);
 
 // The language index ("Config/LangID") for a locale: 1 for Simplified
 // Chinese, 2 for Traditional Chinese (Taiwan, Hong Kong, Macao), else 0.
 int languageIdForLocale(const QLocale &locale);
-
-// Appends to the catalogue of the Config.ini at `userFile` the rows of the
-// one at `shippedFile` whose product name it lacks, in the shipped order,
-// as long as it has fewer than kMouseListRows rows. The user's rows are
-// never changed or moved. Returns the number of rows appended.
-int growCatalogue(const QString &userFile, const QString &shippedFile);
