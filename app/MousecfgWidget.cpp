@@ -146,7 +146,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
         setMask(m_backgrounds.mask(m_iDpiVal));
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(200, this, [this] {
+        if (!m_stayInTray)
+            slotWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -449,7 +452,7 @@ void MousecfgWidget::uploadWithProgress(bool threaded)
 void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
-    m_versionLabel->setText(tr("Version") + QStringLiteral(" : 1.0.58"));
+    m_versionLabel->setText(tr("Version") + QStringLiteral(" : " KORVALEN_VERSION));
     m_profileArea->retranslate();
     m_okButton->setText(tr("OK"));
     m_cancelButton->setText(tr("Cancel"));

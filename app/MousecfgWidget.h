@@ -52,6 +52,8 @@ public:
     ~MousecfgWidget() override;
 
     int connectedCount() const { return m_connectedCount; }
+    // Started into the tray: the window stays hidden until it is asked for.
+    void stayInTray() { m_stayInTray = true; }
     int sizeClass() const { return m_iDpiVal; }
     double scaleFactor() const { return m_scale; }
     int currentTab() const { return m_currentTab; }
@@ -201,6 +203,7 @@ private:
     MouseSelector *m_mice = nullptr;
     VornPushButton *m_mouseSelector = nullptr; // the selector's, disabled while recording
     int m_connectedCount = 0;
+    bool m_stayInTray = false;
     DeviceSession *m_session = nullptr;
 
     PanelSet m_panelSet;

@@ -5,6 +5,7 @@
 #include "device/HostActions.h"
 #include "device/hid/VirtualMouseControl.h"
 #include "platform/KeyPulses.h"
+#include "platform/ShowRequests.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
@@ -18,14 +19,21 @@
 
 namespace {
 
-// -h and --help are answered before the window system is asked for, so they
-// work without a display. Everything else is left alone: Qt's own options
-// (-platform, -style...) are for QApplication, and an unknown argument is
-// ignored rather than refused.
-bool helpAsked(int argc, char *argv[])
+struct StartOptions
 {
+    bool answered = false; // -h or -V: printed, nothing else to do
+    bool hidden = false;
+};
+
+// -h, --help, -V and --version are answered before the window system is
+// asked for, so they work without a display. Everything else is left
+// alone: Qt's own options (-platform, -style...) are for QApplication, and
+// an unknown argument is ignored rather than refused.
+StartOptions readStartOptions(int argc, char *argv[])
+{
+    StartOptions options;
     if (argc < 2)
-        return false;
+        return options;
     QCoreApplication probe(argc, argv);
     QCommandLineParser parser;
     // "-stylesheet" is one word, not the letters s, t, y, ... and h.
@@ -33,19 +41,43 @@ bool helpAsked(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("KORVALEN Gaming Mouse Config"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays this help."));
-    parser.addOption(help);
+    const QCommandLineOption version(QStringList{QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Displays the version."));
+    const QCommandLineOption hidden(
+        QStringLiteral("hidden"),
+        QStringLiteral("Starts in the tray without showing the window (for start at login)."));
+    parser.addOptions({help, version, hidden});
     parser.parse(QCoreApplication::arguments());
-    if (!parser.isSet(help))
-        return false;
-    QTextStream(stdout) << parser.helpText();
-    return true;
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText();
+        options.answered = true;
+    } else if (parser.isSet(version)) {
+        QTextStream(stdout) << "korvalen-config " KORVALEN_VERSION "\n";
+        options.answered = true;
+    }
+    options.hidden = parser.isSet(hidden);
+    return options;
+}
+
+// What the tray icon does for a hidden window; a shown one comes to the
+// front.
+void bringBack(MousecfgWidget *window)
+{
+    if (window->isHidden()) {
+        window->slotWarning();
+        return;
+    }
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (helpAsked(argc, argv))
+    const StartOptions options = readStartOptions(argc, argv);
+    if (options.answered)
         return 0;
     QApplication app(argc, argv);
     // The window scales itself by its own size classes; Qt's high-DPI
@@ -54,8 +86,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false); // lives on in the tray
 
     auto instance = SingleInstance::create();
-    if (!instance->tryAcquire())
+    if (!instance->tryAcquire()) {
+        requestShow();
         return 1;
+    }
+    auto *showRequests = new ShowRequestListener(&app);
+    showRequests->listen();
 
     // Style sheets name "./skin/..." relative to the current directory.
     const QString appDir = QCoreApplication::applicationDirPath();
@@ -68,7 +104,11 @@ int main(int argc, char *argv[])
     listenForVirtualMouseControl();
 
     auto *window = new MousecfgWidget;
-    if (window->connectedCount() != 0) {
+    QObject::connect(showRequests, &ShowRequestListener::showRequested, window,
+                     [window] { bringBack(window); });
+    if (options.hidden) {
+        window->stayInTray();
+    } else if (window->connectedCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();
     }

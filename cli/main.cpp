@@ -41,6 +41,7 @@ void printUsage(QTextStream &stream)
               "  --virtual NAMES   use simulated mice of these models instead of real ones\n"
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
+              "  -V, --version     show the version\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
@@ -77,7 +78,9 @@ int main(int argc, char *argv[])
                                            QStringLiteral("NAMES"));
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(),
                                          QStringLiteral("FILE"));
-    parser.addOptions({helpOption, virtualOption, traceOption});
+    const QCommandLineOption versionOption(
+        QStringList{QStringLiteral("V"), QStringLiteral("version")});
+    parser.addOptions({helpOption, versionOption, virtualOption, traceOption});
     if (!parser.parse(app.arguments())) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -90,6 +93,10 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(helpOption)) {
         printUsage(out);
+        return CtlOk;
+    }
+    if (parser.isSet(versionOption)) {
+        out << "korvalen-ctl " KORVALEN_VERSION << Qt::endl;
         return CtlOk;
     }
     const struct

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 // One running copy per user session. Windows: the named mutex "KORVALEN
@@ -14,4 +16,8 @@ public:
     // True when this process is now the only instance. The claim is held
     // until the object is destroyed.
     virtual bool tryAcquire() = 0;
+
+    // The local socket over which a later start asks the running instance
+    // to show its window (see ShowRequests.h); one per user.
+    static QString showChannelName();
 };

@@ -68,7 +68,18 @@ FontEntry readFontEntry(int languageIndex)
 {
     QSettings settings(globalConfigPath(), QSettings::IniFormat);
     FontEntry font;
-    font.family = settings.value(ConfigKeys::fontFamily(languageIndex)).toString();
+    // An unquoted list reads as a string list, a single name as a string.
+    const QStringList families =
+        settings.value(ConfigKeys::fontFamily(languageIndex)).toStringList();
+    for (const QString &family : families) {
+        const QString name = family.trimmed();
+        if (name.isEmpty())
+            continue;
+        if (font.family.isEmpty())
+            font.family = name;
+        else
+            font.fallbacks << name;
+    }
     font.pixelSize = settings.value(ConfigKeys::fontSize(languageIndex)).toUInt();
     return font;
 }

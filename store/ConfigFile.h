@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // Operations on the global Config.ini. Each opens its own QSettings and
@@ -42,10 +43,14 @@ struct MouseListSection
 };
 MouseListSection readMouseListSection(int rows);
 
-// The font of a language index ("FONT_LIST"): family and pixel size.
+// The font of a language index ("FONT_LIST"): family and pixel size. The
+// entry may name several families separated by commas, so that one file
+// serves Windows and Linux: the first is `family`, the rest are tried in
+// order where it is missing.
 struct FontEntry
 {
     QString family;
+    QStringList fallbacks;
     uint pixelSize = 0;
 };
 FontEntry readFontEntry(int languageIndex);

@@ -1,10 +1,13 @@
 #include "store/DataFolder.h"
 
+#include "store/ConfigFile.h"
 #include "store/ConfigKeys.h"
 #include "store/StoreLog.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -45,7 +48,64 @@ void fillGroup(QSettings &target, const QSettings &source, const QString &group)
     }
 }
 
+// The fields of one catalogue row, as ConfigKeys::catalogueField spells
+// them.
+const char *const kRowFields[] = {"VID",         "PID",     "USAGE_0", "USAGEPAGE_0", "USAGE_1",
+                                  "USAGEPAGE_1", "VER_MIN", "VER_MAX", "PRODUCT_NAME"};
+
+// The rows a catalogue really has: its count, bounded as the readers bound
+// it.
+int catalogueRows(const QSettings &settings)
+{
+    bool ok = false;
+    const qlonglong count = settings.value(ConfigKeys::catalogueCount()).toLongLong(&ok);
+    if (!ok || count < 0)
+        return 0;
+    return int(qMin<qlonglong>(count, kMouseListRows));
+}
+
+int appendMissingRows(QSettings &user, const QSettings &shipped)
+{
+    int userRows = catalogueRows(user);
+    QSet<QString> known;
+    for (int row = 0; row < userRows; ++row)
+        known.insert(user.value(ConfigKeys::catalogueField("PRODUCT_NAME", row)).toString());
+
+    const int shippedRows = catalogueRows(shipped);
+    int appended = 0;
+    for (int row = 0; row < shippedRows && userRows < kMouseListRows; ++row) {
+        const QString name =
+            shipped.value(ConfigKeys::catalogueField("PRODUCT_NAME", row)).toString();
+        if (name.isEmpty() || known.contains(name))
+            continue;
+        for (const char *field : kRowFields) {
+            const QString from = ConfigKeys::catalogueField(field, row);
+            if (shipped.contains(from))
+                user.setValue(ConfigKeys::catalogueField(field, userRows), shipped.value(from));
+        }
+        known.insert(name);
+        ++userRows;
+        ++appended;
+    }
+    if (appended != 0) {
+        user.setValue(ConfigKeys::catalogueCount(), userRows);
+        qCInfo(lcStore) << "added" << appended << "models to the catalogue";
+    }
+    return appended;
+}
+
 } // namespace
+
+int languageIdForLocale(const QLocale &locale)
+{
+    if (locale.language() != QLocale::Chinese)
+        return 0;
+    const QLocale::Country country = locale.country();
+    if (locale.script() == QLocale::TraditionalChineseScript || country == QLocale::Taiwan ||
+        country == QLocale::HongKong || country == QLocale::Macau)
+        return 2;
+    return 1;
+}
 
 bool seedDataFolder(const QString &applicationDir)
 {
@@ -68,7 +128,11 @@ bool seedDataFolder(const QString &applicationDir)
         }
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                           QFile::ReadOther);
-        return true;
+        // A first start speaks the desktop's language.
+        QSettings settings(target, QSettings::IniFormat);
+        settings.setValue(ConfigKeys::langId(), languageIdForLocale(QLocale::system()));
+        settings.sync();
+        return settings.status() == QSettings::NoError;
     }
 
     QSettings defaults(source, QSettings::IniFormat);
@@ -77,6 +141,9 @@ bool seedDataFolder(const QString &applicationDir)
         fillGroup(settings, defaults, ConfigKeys::catalogueGroup());
     if (!settings.contains(ConfigKeys::fontFamily(0)))
         fillGroup(settings, defaults, ConfigKeys::fontGroup());
+    // A newer program knows more models than the catalogue an older one
+    // seeded.
+    appendMissingRows(settings, defaults);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

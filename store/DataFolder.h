@@ -17,8 +17,18 @@ QString globalConfigPath();
 // The default global Config.ini shipped beside the executable.
 QString defaultConfigPath(const QString &applicationDir);
 
+class QLocale;
+
 // Makes sure the data folder exists and holds a usable global Config.ini:
-// a missing file is copied from the shipped default, and a file whose
-// device catalogue or font list is missing gets those sections from it.
-// Returns false when the folder or file cannot be written.
+// a missing file is copied from the shipped default, with the language
+// chosen from the system locale; a file whose device catalogue or font
+// list is missing gets those sections from it; and the shipped catalogue
+// rows whose product name the user's catalogue lacks are appended after
+// the user's rows (never changed or moved) while it has fewer than
+// kMouseListRows rows. Returns false when the folder or file cannot be
+// written.
 bool seedDataFolder(const QString &applicationDir);
+
+// The language index ("Config/LangID") for a locale: 1 for Simplified
+// Chinese, 2 for Traditional Chinese (Taiwan, Hong Kong, Macao), else 0.
+int languageIdForLocale(const QLocale &locale);

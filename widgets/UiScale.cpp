@@ -49,6 +49,8 @@ QFont languageFont()
 {
     const FontEntry entry = readFontEntry(state().languageIndex);
     QFont font(entry.family);
+    if (!entry.fallbacks.isEmpty())
+        font.setFamilies(QStringList{entry.family} + entry.fallbacks);
     const int pixels = scaled(int(entry.pixelSize));
     // Size 0 (a missing entry) keeps Qt's default size.
     if (pixels > 0)

@@ -6,6 +6,13 @@
 
 namespace {
 
+// Per user: the runtime directory belongs to the user alone.
+QString runtimeDir()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
 class LockFileInstance final : public SingleInstance
 {
 public:
@@ -18,18 +25,17 @@ public:
     bool tryAcquire() override { return m_lock.isLocked() || m_lock.tryLock(0); }
 
 private:
-    static QString lockPath()
-    {
-        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (dir.isEmpty())
-            dir = QDir::tempPath();
-        return dir + QStringLiteral("/korvalen-config.lock");
-    }
+    static QString lockPath() { return runtimeDir() + QStringLiteral("/korvalen-config.lock"); }
 
     QLockFile m_lock;
 };
 
 } // namespace
+
+QString SingleInstance::showChannelName()
+{
+    return runtimeDir() + QStringLiteral("/korvalen-config.show");
+}
 
 std::unique_ptr<SingleInstance> SingleInstance::create()
 {

@@ -29,6 +29,13 @@ private:
 
 } // namespace
 
+// A pipe name is global to the machine; the user name keeps sessions of
+// different users apart.
+QString SingleInstance::showChannelName()
+{
+    return QStringLiteral("korvalen-config-show-") + QString::fromLocal8Bit(qgetenv("USERNAME"));
+}
+
 std::unique_ptr<SingleInstance> SingleInstance::create()
 {
     return std::make_unique<NamedMutexInstance>();

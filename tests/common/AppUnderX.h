@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLocalSocket>
+#include <QMap>
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
@@ -31,8 +32,12 @@ public:
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
 
-    // Starts the program on `mice` and waits for its 999 x 640 window.
-    bool start(const QString &mice, const QString &loggingRules = QString())
+    // Arguments and environment variables of the next start.
+    void setArguments(const QStringList &arguments) { m_arguments = arguments; }
+    void setEnvironment(const QString &name, const QString &value) { m_extraEnv[name] = value; }
+
+    // Starts the program on `mice` without waiting for a window.
+    bool launch(const QString &mice, const QString &loggingRules = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.dataHome());
@@ -44,23 +49,48 @@ public:
         if (!loggingRules.isEmpty())
             env.insert(QStringLiteral("QT_LOGGING_RULES"), loggingRules);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        for (auto it = m_extraEnv.cbegin(); it != m_extraEnv.cend(); ++it)
+            env.insert(it.key(), it.value());
         m_app.setProcessEnvironment(env);
         m_app.setStandardErrorFile(m_log);
-        m_app.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"), {});
-        if (!m_app.waitForStarted(5000))
-            return false;
+        m_app.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"), m_arguments);
+        return m_app.waitForStarted(5000);
+    }
+
+    // Waits for the 999 x 640 window.
+    bool waitForWindow(int timeoutMs = 45000)
+    {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 45000) {
+        while (clock.elapsed() < timeoutMs) {
             m_window = windowOfSize(QSize(999, 640));
             if (!m_window.isNull())
                 return true;
             QTest::qWait(200);
         }
+        return false;
+    }
+
+    // Starts the program on `mice` and waits for its 999 x 640 window.
+    bool start(const QString &mice, const QString &loggingRules = QString())
+    {
+        if (!launch(mice, loggingRules))
+            return false;
+        if (waitForWindow())
+            return true;
         qWarning("no window (running: %d); the program said:\n%s",
                  int(m_app.state() == QProcess::Running),
                  qPrintable(logLines().join(QLatin1Char('\n'))));
         return false;
+    }
+
+    bool running() const { return m_app.state() == QProcess::Running; }
+    // The exit code, or -1 when the program did not end normally in time.
+    int waitForExit(int timeoutMs)
+    {
+        if (!m_app.waitForFinished(timeoutMs) || m_app.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return m_app.exitCode();
     }
 
     void stop()
@@ -206,4 +236,6 @@ private:
     QString m_log;
     QProcess m_app;
     QRect m_window;
+    QStringList m_arguments;
+    QMap<QString, QString> m_extraEnv;
 };

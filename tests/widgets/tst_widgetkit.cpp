@@ -8,6 +8,7 @@
 #include "widgets/VornPushButton.h"
 #include "widgets/VornSlider.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QToolButton>
 #include <QtTest>
@@ -162,6 +163,17 @@ private slots:
         UiScale::setLanguageIndex(1);
         QCOMPARE(UiScale::languageFont().family(), QStringLiteral("Noto Sans CJK SC"));
         QCOMPARE(UiScale::languageFont().pixelSize(), 21);
+        // A list as the shipped file has it, for Windows and Linux at once:
+        // where the first family is missing, the next one installed serves.
+        {
+            QSettings s(globalConfigPath(), QSettings::IniFormat);
+            s.setValue(
+                QStringLiteral("FONT_LIST/FONT_2"),
+                QStringList{QStringLiteral("No Such Family"), QStringLiteral("DejaVu Serif")});
+        }
+        UiScale::setLanguageIndex(2);
+        QCOMPARE(UiScale::languageFont().family(), QStringLiteral("No Such Family"));
+        QCOMPARE(QFontInfo(UiScale::languageFont()).family(), QStringLiteral("DejaVu Serif"));
         // An index without an entry: empty family, Qt's default size.
         UiScale::setLanguageIndex(3);
         QVERIFY(UiScale::languageFont().family().isEmpty());

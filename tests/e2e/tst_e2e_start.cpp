@@ -1,0 +1,142 @@
+#include "common/AppUnderX.h"
+#include "common/TestHome.h"
+
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+// How the programs start: their version and help, the window's language on
+// a first start, a second start while the first sits in the tray.
+class TestStart : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+
+    bool controlAnswers() const
+    {
+        QLocalSocket socket;
+        socket.connectToServer(m_home->runtimeDir() + QStringLiteral("/mice"));
+        return socket.waitForConnected(500);
+    }
+
+    QString configFile() const { return m_home->dataFolder() + QStringLiteral("/Config.ini"); }
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X server (CTest runs this under xvfb-run)");
+    }
+    void init() { m_home = std::make_unique<TestHome>(); }
+    void cleanup() { m_home.reset(); }
+
+    void versionAndHelp_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        // Each help names an option of its own program.
+        const struct
+        {
+            const char *program;
+            const char *ownOption;
+        } programs[] = {{"korvalen-config", "--hidden"}, {"korvalen-ctl", "--virtual"}};
+        for (const auto &p : programs) {
+            const QString name = QLatin1String(p.program);
+            const QString version = name + QStringLiteral(" 1.0.58\n");
+            QTest::newRow(qPrintable(name + QStringLiteral(" -V"))) << name << "-V" << version;
+            QTest::newRow(qPrintable(name + QStringLiteral(" --version")))
+                << name << "--version" << version;
+            QTest::newRow(qPrintable(name + QStringLiteral(" -h"))) << name << "-h" << p.ownOption;
+            QTest::newRow(qPrintable(name + QStringLiteral(" --help"))) << name << "--help"
+                                                                        << "--version";
+        }
+    }
+
+    // Answered without a display and without touching the data folder.
+    void versionAndHelp()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home->dataHome());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KORVALEN_APP_DIR "/") + program, {option});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        if (expected.endsWith(QLatin1Char('\n')))
+            QCOMPARE(out, expected);
+        else
+            QVERIFY2(out.contains(expected) && out.contains(QLatin1String("-h, --help")),
+                     qPrintable(out));
+        QVERIFY(!QFile::exists(configFile()));
+    }
+
+    void secondStartBringsBackTheHiddenWindow()
+    {
+        AppUnderX first(*m_home);
+        first.setArguments({QStringLiteral("--hidden")});
+        QVERIFY(first.launch(QStringLiteral("NX-19")));
+        // Up once its mice's control socket answers; then give the window
+        // the time it takes to come out when it is not held back.
+        QTRY_VERIFY_WITH_TIMEOUT(controlAnswers(), 30000);
+        QTest::qWait(2000);
+        QVERIFY(first.running());
+        QVERIFY(!first.waitForWindow(0));
+
+        AppUnderX second(*m_home);
+        QVERIFY(second.launch(QStringLiteral("NX-19")));
+        QCOMPARE(second.waitForExit(15000), 1);
+        QVERIFY2(first.waitForWindow(10000), qPrintable(first.logLines().join(QLatin1Char('\n'))));
+        QVERIFY(first.running());
+
+        // Shown already: a third start leaves it shown and also exits 1.
+        AppUnderX third(*m_home);
+        QVERIFY(third.launch(QStringLiteral("NX-19")));
+        QCOMPARE(third.waitForExit(15000), 1);
+        QVERIFY(first.waitForWindow(2000));
+    }
+
+    void firstStartSpeaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("existing"); // -1: no Config.ini yet
+        QTest::addColumn<int>("langId");
+        QTest::newRow("Simplified Chinese") << "zh_CN.UTF-8" << -1 << 1;
+        QTest::newRow("Taiwan") << "zh_TW.UTF-8" << -1 << 2;
+        QTest::newRow("Hong Kong") << "zh_HK.UTF-8" << -1 << 2;
+        QTest::newRow("English") << "en_GB.UTF-8" << -1 << 0;
+        QTest::newRow("a chosen language is kept") << "zh_TW.UTF-8" << 1 << 1;
+    }
+
+    void firstStartSpeaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, existing);
+        QFETCH(int, langId);
+        if (existing >= 0) {
+            QDir().mkpath(m_home->dataFolder());
+            QSettings s(configFile(), QSettings::IniFormat);
+            s.setValue(QStringLiteral("Config/LangID"), existing);
+        }
+        AppUnderX app(*m_home);
+        app.setEnvironment(QStringLiteral("LANG"), locale);
+        app.setEnvironment(QStringLiteral("LC_ALL"), locale);
+        app.setEnvironment(QStringLiteral("LANGUAGE"), QString());
+        QVERIFY(app.start(QStringLiteral("NX-19")));
+        QSettings s(configFile(), QSettings::IniFormat);
+        QCOMPARE(s.value(QStringLiteral("Config/LangID")).toInt(), langId);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStart)
+#include "tst_e2e_start.moc"
