@@ -4,6 +4,7 @@
 #include "app/ModeMenu.h"
 #include "app/MouseView.h"
 #include "app/ProfileFileCommands.h"
+#include "app/UploadCheck.h"
 #include "app/WindowTray.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
@@ -461,6 +462,8 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress(bool threaded)
 {
+    if (!UploadCheck::mayUpload(this))
+        return;
     VornProcessDialog dialog(
         [](const VornProcessDialog::Progress &progress) {
             const ProfileStore copy = StoreContext::store();

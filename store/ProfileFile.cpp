@@ -7,6 +7,9 @@
 
 #include <QVariant>
 
+#include <cstring>
+#include <limits>
+
 namespace {
 
 const QString kGroup = QStringLiteral("PROFILE");
@@ -117,23 +120,58 @@ struct Writer
     }
 };
 
-// Every number is read with toInt(); bytes keep only their low byte. The
-// colour also converts from other forms (a "#rrggbb" text, say).
+// A number as wide as the file may hold; what does not convert reads as 0.
+qint64 readNumber(QSettings &settings, const QString &key)
+{
+    return settings.value(key).toLongLong();
+}
+
+// Bytes keep the low byte of an int. The 32-bit fields are clamped to their
+// range, so that a huge number in the file never wraps into another value.
+// The colour also converts from other forms (a "#rrggbb" text, say).
 struct Reader
 {
     QSettings &settings;
 
     void byte(const QString &key, quint8 &value)
     {
+        // Past the int range nothing converts and the byte reads 0.
         value = quint8(settings.value(key).toInt() & 0xFF);
     }
-    void int32(const QString &key, qint32 &value) { value = settings.value(key).toInt(); }
+    void int32(const QString &key, qint32 &value)
+    {
+        value = qint32(qBound<qint64>(std::numeric_limits<qint32>::min(),
+                                      readNumber(settings, key),
+                                      std::numeric_limits<qint32>::max()));
+    }
     void uint32(const QString &key, quint32 &value)
     {
-        value = quint32(settings.value(key).toInt());
+        value = quint32(
+            qBound<qint64>(0, readNumber(settings, key), std::numeric_limits<quint32>::max()));
     }
     void string(const QString &key, QString &value) { value = settings.value(key).toString(); }
-    void colour(const QString &key, QColor &value) { value = settings.value(key).value<QColor>(); }
+    void colour(const QString &key, QColor &value)
+    {
+        const QVariant stored = settings.value(key);
+        if (stored.userType() == QMetaType::QColor && !hasKnownSpec(stored)) {
+            qCWarning(lcStore) << "the colour" << key << "in" << settings.fileName()
+                               << "is not a colour; it reads as black";
+            value = Qt::black;
+            return;
+        }
+        value = stored.value<QColor>();
+    }
+
+    // A serialised colour carries its colour model as a number that Qt
+    // takes as it stands; copying a QColor with an unknown one is undefined,
+    // so the number is looked at as raw bytes first.
+    static bool hasKnownSpec(const QVariant &stored)
+    {
+        int spec = -1;
+        static_assert(sizeof(QColor::Spec) == sizeof(int), "QColor keeps its model as an int");
+        std::memcpy(&spec, stored.constData(), sizeof spec);
+        return spec >= QColor::Invalid && spec <= QColor::ExtendedRgb;
+    }
 };
 
 } // namespace
