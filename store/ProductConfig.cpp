@@ -38,16 +38,22 @@ QString secondListKey(int number)
     return QStringLiteral("PROFILE_LIST/S") + QString::number(number);
 }
 
-// A list count as the file says, but never more than the keys the file
-// holds: a count of two billion would otherwise be walked (and the list
-// grown) entry by entry.
-int readListCount(QSettings &settings, const QString &countKey)
+// A list count as the file says, but never more than the numbered keys of
+// that list the file holds: a count of two billion would otherwise be
+// walked (and the list grown) entry by entry.
+int readListCount(QSettings &settings, const QString &countKey, const QString &prefix)
 {
     const qint64 count = settings.value(countKey).toLongLong();
     settings.beginGroup(QStringLiteral("PROFILE_LIST"));
-    const int keys = settings.childKeys().size();
+    const QStringList keys = settings.childKeys();
     settings.endGroup();
-    return int(qBound<qint64>(0, count, keys));
+    const auto numbered = std::count_if(keys.begin(), keys.end(), [&prefix](const QString &key) {
+        bool number = false;
+        if (key.startsWith(prefix))
+            key.mid(prefix.size()).toInt(&number);
+        return number;
+    });
+    return int(qBound<qint64>(0, count, numbered));
 }
 
 quint8 readByte(QSettings &settings, const QString &key)
@@ -191,7 +197,7 @@ void readSavedNames(QStringList &names)
     names.clear();
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
-    const int count = readListCount(settings, kSavedCount);
+    const int count = readListCount(settings, kSavedCount, QString());
     for (int i = 1; i <= count; ++i)
         names.append(settings.value(savedNameKey(i)).toString());
 }
@@ -202,7 +208,7 @@ bool isInSecondList(const QString &name)
         return false;
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
-    const int count = readListCount(settings, kSecondCount);
+    const int count = readListCount(settings, kSecondCount, QStringLiteral("S"));
     for (int i = 1; i <= count; ++i) {
         if (settings.value(secondListKey(i)).toString() == name)
             return true;

@@ -202,6 +202,11 @@ private slots:
         stale.Fun = 200;
         stale.macroname = QStringLiteral("stale");
         stale.Res4 = 30;
+        // A macro still to come keeps the index map from running empty
+        // before the stale slot is met.
+        ButtonInfo &later = store.profiles[2].BUTTON_INFO[0];
+        later.Fun = 200;
+        later.macroname = QStringLiteral("later");
         QVERIFY(saveStore(store));
 
         MessageLog log;
@@ -214,8 +219,9 @@ private slots:
         QCOMPARE(warnings.size(), 1);
         QVERIFY2(warnings.first().contains(QLatin1String("profile 2, button slot 30")),
                  qPrintable(warnings.first()));
-        // Block 0 holds the pauses of the missing file: Map 6, DataL 0, DataH 1.
+        // Blocks 0 and 1 hold the pauses of the missing files: Map 6, DataL 0, DataH 1.
         QCOMPARE(m_mice->memory(m_model, 0x478, 9).toHex(), QByteArray("060001000000000000"));
+        QCOMPARE(m_mice->memory(m_model, 0x478 + 200, 9).toHex(), QByteArray("060001000000000000"));
         QCOMPARE(m_mice->memory(m_model, 0x478 + 200 * 30, 200), QByteArray(200, '\0'));
         // Button 4 of profile 1 plays block 0 (loop count 0).
         QCOMPARE(m_mice->memory(m_model, 0x040 + 66 + 4 * 3, 4).toHex(), QByteArray("91000000"));

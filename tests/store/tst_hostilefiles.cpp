@@ -66,12 +66,12 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QByteArray text = file.readAll();
         file.close();
-        // The model number follows the QColor type id and the null flag.
-        const QByteArray good = "LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x1";
+        // The model number is the byte after the QColor type id; 0x7f is
+        // none of Qt's.
+        const QByteArray good = "LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff";
         const int at = text.indexOf(good);
         QVERIFY2(at >= 0, text.constData());
-        text.replace(at, good.size(), "LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x1\\x7f");
-        text.remove(at + good.size() + 4, 4); // keep the length: drop the old model byte
+        text.replace(at, good.size(), "LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x7f\\xff");
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
         file.close();
@@ -90,6 +90,7 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::addRow("two billion") << "2000000000" << 2;
         QTest::addRow("past 2^32") << "8589934594" << 2;
+        QTest::addRow("one short") << "1" << 1;
         QTest::addRow("negative") << "-3" << 0;
         QTest::addRow("as written") << "2" << 2;
     }
