@@ -57,8 +57,7 @@ bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, Ctl
                 << " is missing, empty, unreadable or holds none of its keys; nothing was sent "
                    "to "
                 << mouse.productName
-                << " (open the window to start this profile from the model's defaults)"
-                << Qt::endl;
+                << " (open the window to start this profile from the model's defaults)" << Qt::endl;
     }
     const QVector<StoreProblem> problems = storeProblems(StoreContext::store());
     for (const StoreProblem &p : problems) {

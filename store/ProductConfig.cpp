@@ -160,8 +160,7 @@ bool loadStore(ProfileStore &store, QStringList *refusedNames, QStringList *unre
     return ok;
 }
 
-bool loadProductStore(ProfileStore &store, QStringList *refusedNames,
-                      QStringList *unreadableFiles)
+bool loadProductStore(ProfileStore &store, QStringList *refusedNames, QStringList *unreadableFiles)
 {
     // Without a product name the product file would be the global one.
     if (!readProductName().isEmpty() && !QFile::exists(productConfigPath())) {

@@ -140,8 +140,7 @@ struct Reader
     }
     void int32(const QString &key, qint32 &value)
     {
-        value = qint32(qBound<qint64>(std::numeric_limits<qint32>::min(),
-                                      readNumber(settings, key),
+        value = qint32(qBound<qint64>(std::numeric_limits<qint32>::min(), readNumber(settings, key),
                                       std::numeric_limits<qint32>::max()));
     }
     void uint32(const QString &key, quint32 &value)

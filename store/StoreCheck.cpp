@@ -39,8 +39,8 @@ struct Collector
     void range(const QString &path, const QString &key, int held, int low, int high)
     {
         if (held < low || held > high) {
-            problems.append({path, key, heldText(path, key, held),
-                             QStringLiteral("%1-%2").arg(low).arg(high)});
+            problems.append(
+                {path, key, heldText(path, key, held), QStringLiteral("%1-%2").arg(low).arg(high)});
         }
     }
 };

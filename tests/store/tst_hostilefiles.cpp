@@ -42,8 +42,8 @@ private slots:
         const QString path = home.path() + QStringLiteral("/wide.prof");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[PROFILE]\nDPI_INFO_1_x=" + text.toLatin1() + "\nBUTTON_INFO_2_Fun=" +
-                   text.toLatin1() + "\n");
+        file.write("[PROFILE]\nDPI_INFO_1_x=" + text.toLatin1() +
+                   "\nBUTTON_INFO_2_Fun=" + text.toLatin1() + "\n");
         file.close();
         ProfileData rec;
         readProfile(rec, path);
