@@ -64,11 +64,6 @@ QVector<StoreProblem> storeProblems(const ProfileStore &store)
                 QStringLiteral("1 (1000 Hz), 2 (500 Hz), 4 (250 Hz), 8 (125 Hz)"));
         c.range(file, key(QStringLiteral("dpi")), rec.dpi, 0, kDpiStageCount - 1);
         c.range(file, key(QStringLiteral("LedMode")), rec.LedMode, 0, kLedModeCount - 1);
-        c.range(file, key(QStringLiteral("scrollspeed")), rec.scrollspeed, 1, 20);
-        for (int s = 0; s < kDpiStageCount; ++s) {
-            c.oneOf(file, key(QStringLiteral("DPI_INFO_%1_used").arg(s)), rec.DPI_INFO[s].used,
-                    {0, 1}, QStringLiteral("0, 1"));
-        }
     }
     return c.problems;
 }

@@ -125,10 +125,6 @@ private slots:
         QTest::addRow("DPI stage 5 of 5") << 2 << "PROFILE/dpi"
                                           << "5"
                                           << "PROFILE/dpi = 5";
-        QTest::addRow("scroll speed 0") << 4 << "PROFILE/scrollspeed"
-                                        << "0"
-                                        << "PROFILE/scrollspeed = 0 is not a value the mouse "
-                                           "knows; allowed: 1-20";
     }
 
     void codesWithoutMeaningAreRefused()
