@@ -6,6 +6,7 @@
 #include "app/MouseView.h"
 #include "app/ProfileArea.h"
 #include "app/ProfileFileCommands.h"
+#include "app/UploadCheck.h"
 #include "app/WindowTray.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceSession.h"
@@ -429,6 +430,8 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress(bool threaded)
 {
+    if (!UploadCheck::mayUpload(this))
+        return;
     VornProcessDialog dialog(
         [](const VornProcessDialog::Progress &progress) {
             const ProfileStore copy = StoreContext::store();

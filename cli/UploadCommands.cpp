@@ -1,19 +1,21 @@
 #include "cli/CtlCommands.h"
 #include "cli/MouseChoice.h"
 
+#include "device/ButtonUpload.h"
 #include "device/StoreUpload.h"
 #include "store/ProductConfig.h"
+#include "store/StoreCheck.h"
 #include "store/StoreContext.h"
 
 namespace {
 
 // The store of the chosen model, as the window loads it: a model met for
 // the first time starts from its defaults.
-bool loadStore(const MouseChoice &mouse, CtlContext &ctx)
+bool loadStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unreadable = nullptr)
 {
     ProfileStore &store = StoreContext::store();
     QStringList refused;
-    if (loadProductStore(store, &refused))
+    if (loadProductStore(store, &refused, unreadable))
         return true;
     // A profile whose name cannot be a file name would go out empty.
     for (const QString &name : refused)
@@ -45,6 +47,28 @@ UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed)
     };
 }
 
+// A store read from files that hold nothing, or holding values the mouse
+// has no code for, is refused whole before anything is sent: zeros would
+// leave every button without a function, the left click included.
+bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx)
+{
+    for (const QString &file : unreadable) {
+        ctx.err << "korvalen-ctl: " << file
+                << " is missing, empty, unreadable or holds none of its keys; nothing was sent "
+                   "to "
+                << mouse.productName
+                << " (open the window to start this profile from the model's defaults)" << Qt::endl;
+    }
+    const QVector<StoreProblem> problems = storeProblems(StoreContext::store());
+    for (const StoreProblem &p : problems) {
+        ctx.err << "korvalen-ctl: " << p.file << ": " << p.key << " = " << p.value
+                << " is not a value the mouse knows; allowed: " << p.allowed << Qt::endl;
+    }
+    if (!problems.isEmpty())
+        ctx.err << "korvalen-ctl: nothing was sent to " << mouse.productName << Qt::endl;
+    return !unreadable.isEmpty() || !problems.isEmpty();
+}
+
 } // namespace
 
 int runApply(const QStringList &args, CtlContext &ctx)
@@ -52,8 +76,15 @@ int runApply(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args, true, "apply", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadStore(mouse, ctx))
+    QStringList unreadable;
+    if (!loadStore(mouse, ctx, &unreadable))
         return CtlReportFailed;
+    if (refuseBadStore(mouse, unreadable, ctx))
+        return CtlUsage;
+    for (const QString &name : missingMacros(StoreContext::store())) {
+        ctx.err << "korvalen-ctl: warning: the macro \"" << name
+                << "\" has no file; its block goes up with the pause events only" << Qt::endl;
+    }
     if (ctx.terminal)
         ctx.out << "Uploading the stored profiles to " << mouse.productName << Qt::endl;
     bool failed = false;

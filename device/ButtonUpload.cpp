@@ -3,10 +3,13 @@
 #include "device/DeviceLog.h"
 #include "device/DpiCodes.h"
 #include "device/ProtocolDelay.h"
+#include "macro/MacroLibrary.h"
 #include "store/ConfigFile.h"
 #include "store/FunctionCodes.h"
 #include "store/KeyTables.h"
 #include "store/ModelTable.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -468,6 +471,21 @@ forEachMacroBlock(const ProfileStore &store, MacroIndexMap &macros, const QStrin
             });
             if (found != macros.end() && found->first >= limit)
                 return limit <= 7 ? "iIndex>=MAX_MACRO_NUMBER_550" : "iIndex>=MAX_MACRO_NUMBER_560";
+            // A name already sent goes to the slot's stored index; one left
+            // over from another model may point past this model's macro
+            // area, where the block would overwrite whatever lies there.
+            if (found == macros.end() && slot.Res4 >= limit) {
+                qCWarning(lcDevice).noquote()
+                    << QStringLiteral("not writing the macro \"%1\" of profile %2, button slot %3: "
+                                      "its block %4 lies past the %5 macro blocks of %6")
+                           .arg(slot.macroname)
+                           .arg(p + 1)
+                           .arg(int(&slot - store.profiles[p].BUTTON_INFO))
+                           .arg(slot.Res4)
+                           .arg(limit)
+                           .arg(productName);
+                continue;
+            }
             visit(slot, readMacroEventsForUpload(slot.macroname));
             if (found != macros.end())
                 macros.erase(found);
@@ -493,4 +511,19 @@ bool UploadMacros(bool *limitReached)
         return false;
     }
     return all;
+}
+
+QStringList missingMacros(const ProfileStore &store)
+{
+    QStringList names;
+    for (const ProfileData &profile : store.profiles) {
+        for (const ButtonInfo &slot : profile.BUTTON_INFO) {
+            if (!isMacroFunction(slot.Fun) || names.contains(slot.macroname))
+                continue;
+            if (!isSafeMacroName(slot.macroname) ||
+                !QFileInfo::exists(macroFilePath(slot.macroname)))
+                names.append(slot.macroname);
+        }
+    }
+    return names;
 }

@@ -6,6 +6,7 @@
 #include "store/ProfileData.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <array>
@@ -67,6 +68,10 @@ bool SendMacro(const ButtonInfo &slot, const QVector<MacroEvent> &events);
 // button-map upload assigned them. Returns false when a block failed or
 // the model's macro limit stopped the upload (*limitReached tells which).
 bool UploadMacros(bool *limitReached = nullptr);
+
+// The macro names assigned to buttons of `store` whose files do not exist:
+// the upload still writes their blocks, with the pause events only.
+QStringList missingMacros(const ProfileStore &store);
 
 // The walks behind UploadButtonMaps and UploadMacros, over any store and
 // map, so that a read-back check can see what an upload writes.

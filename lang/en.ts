@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>UploadCheck</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>%1 is missing, empty or unreadable. Start every profile from the mouse's defaults?</source>
+        <translation>%1 is missing, empty or unreadable. Start every profile from the mouse's defaults?</translation>
+    </message>
+    <message>
+        <source>The profile file %1 is missing, empty or unreadable. Start profile %2 from the mouse's defaults?</source>
+        <translation>The profile file %1 is missing, empty or unreadable. Start profile %2 from the mouse's defaults?</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 (allowed: %4)</source>
+        <translation>%1: %2 = %3 (allowed: %4)</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the mouse has no setting for these values.</source>
+        <translation>Nothing was sent: the mouse has no setting for these values.</translation>
+    </message>
+    <message>
+        <source>These macros have no file; their buttons get pauses only: %1</source>
+        <translation>These macros have no file; their buttons get pauses only: %1</translation>
+    </message>
+</context>
+<context>
     <name>VornBtnWindow</name>
     <message>
         <source>Left</source>

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>UploadCheck</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 is missing, empty or unreadable. Start every profile from the mouse's defaults?</source>
+        <translation>%1 缺失、为空或无法读取。要让所有配置从鼠标的默认设置开始吗？</translation>
+    </message>
+    <message>
+        <source>The profile file %1 is missing, empty or unreadable. Start profile %2 from the mouse's defaults?</source>
+        <translation>配置文件 %1 缺失、为空或无法读取。要让配置 %2 从鼠标的默认设置开始吗？</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 (allowed: %4)</source>
+        <translation>%1：%2 = %3（允许：%4）</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the mouse has no setting for these values.</source>
+        <translation>未发送任何内容：鼠标没有对应这些值的设置。</translation>
+    </message>
+    <message>
+        <source>These macros have no file; their buttons get pauses only: %1</source>
+        <translation>以下宏没有文件，其按键只会得到停顿：%1</translation>
+    </message>
+</context>
+<context>
     <name>VornBtnWindow</name>
     <message>
         <source>Left</source>

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>UploadCheck</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 is missing, empty or unreadable. Start every profile from the mouse's defaults?</source>
+        <translation>%1 遺失、為空或無法讀取。要讓所有設定檔從滑鼠的預設值開始嗎？</translation>
+    </message>
+    <message>
+        <source>The profile file %1 is missing, empty or unreadable. Start profile %2 from the mouse's defaults?</source>
+        <translation>設定檔 %1 遺失、為空或無法讀取。要讓設定檔 %2 從滑鼠的預設值開始嗎？</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 (allowed: %4)</source>
+        <translation>%1：%2 = %3（允許：%4）</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the mouse has no setting for these values.</source>
+        <translation>未傳送任何內容：滑鼠沒有對應這些值的設定。</translation>
+    </message>
+    <message>
+        <source>These macros have no file; their buttons get pauses only: %1</source>
+        <translation>以下巨集沒有檔案，其按鍵只會得到停頓：%1</translation>
+    </message>
+</context>
+<context>
     <name>VornBtnWindow</name>
     <message>
         <source>Left</source>

@@ -240,6 +240,11 @@ TABLE = {
     "Times:": ("次数：", "次數："),
     "Delay:": ("延时：", "延遲："),
     "Sniper Setting": ("狙击设置", "狙擊設定"),
+    "%1 is missing, empty or unreadable. Start every profile from the mouse's defaults?": ("%1 缺失、为空或无法读取。要让所有配置从鼠标的默认设置开始吗？", "%1 遺失、為空或無法讀取。要讓所有設定檔從滑鼠的預設值開始嗎？"),
+    "The profile file %1 is missing, empty or unreadable. Start profile %2 from the mouse's defaults?": ("配置文件 %1 缺失、为空或无法读取。要让配置 %2 从鼠标的默认设置开始吗？", "設定檔 %1 遺失、為空或無法讀取。要讓設定檔 %2 從滑鼠的預設值開始嗎？"),
+    "%1: %2 = %3 (allowed: %4)": ("%1：%2 = %3（允许：%4）", "%1：%2 = %3（允許：%4）"),
+    "Nothing was sent: the mouse has no setting for these values.": ("未发送任何内容：鼠标没有对应这些值的设置。", "未傳送任何內容：滑鼠沒有對應這些值的設定。"),
+    "These macros have no file; their buttons get pauses only: %1": ("以下宏没有文件，其按键只会得到停顿：%1", "以下巨集沒有檔案，其按鍵只會得到停頓：%1"),
 }
 
 # Texts whose meaning depends on where they stand: (context, source text).

@@ -6,6 +6,7 @@
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileLibrary.h"
+#include "store/StoreCheck.h"
 
 #include <QFile>
 
@@ -35,6 +36,24 @@ QString savedNameKey(int number)
 QString secondListKey(int number)
 {
     return QStringLiteral("PROFILE_LIST/S") + QString::number(number);
+}
+
+// A list count as the file says, but never more than the numbered keys of
+// that list the file holds: a count of two billion would otherwise be
+// walked (and the list grown) entry by entry.
+int readListCount(QSettings &settings, const QString &countKey, const QString &prefix)
+{
+    const qint64 count = settings.value(countKey).toLongLong();
+    settings.beginGroup(QStringLiteral("PROFILE_LIST"));
+    const QStringList keys = settings.childKeys();
+    settings.endGroup();
+    const auto numbered = std::count_if(keys.begin(), keys.end(), [&prefix](const QString &key) {
+        bool number = false;
+        if (key.startsWith(prefix))
+            key.mid(prefix.size()).toInt(&number);
+        return number;
+    });
+    return int(qBound<qint64>(0, count, numbered));
 }
 
 quint8 readByte(QSettings &settings, const QString &key)
@@ -102,7 +121,21 @@ bool saveProfileId(int index)
     return ini.commit();
 }
 
-bool loadStore(ProfileStore &store, QStringList *refusedNames)
+QStringList unreadableStoreFiles(const ProfileStore &store)
+{
+    QStringList files;
+    if (!iniFileHoldsGroup(productConfigPath(), QStringLiteral("Config")))
+        files.append(productConfigPath());
+    for (const QString &name : store.profileNames) {
+        const QString path = profileFilePath(name);
+        if (!path.isEmpty() && !files.contains(path) &&
+            !iniFileHoldsGroup(path, QStringLiteral("PROFILE")))
+            files.append(path);
+    }
+    return files;
+}
+
+bool loadStore(ProfileStore &store, QStringList *refusedNames, QStringList *unreadableFiles)
 {
     bool ok = true;
     IniFile ini(productConfigPath());
@@ -122,10 +155,12 @@ bool loadStore(ProfileStore &store, QStringList *refusedNames)
             ok = false;
         }
     }
+    if (unreadableFiles)
+        *unreadableFiles = unreadableStoreFiles(store);
     return ok;
 }
 
-bool loadProductStore(ProfileStore &store, QStringList *refusedNames)
+bool loadProductStore(ProfileStore &store, QStringList *refusedNames, QStringList *unreadableFiles)
 {
     // Without a product name the product file would be the global one.
     if (!readProductName().isEmpty() && !QFile::exists(productConfigPath())) {
@@ -151,7 +186,7 @@ bool loadProductStore(ProfileStore &store, QStringList *refusedNames)
             return true;
         }
     }
-    return loadStore(store, refusedNames);
+    return loadStore(store, refusedNames, unreadableFiles);
 }
 
 bool writeSavedNames(const QStringList &names)
@@ -171,7 +206,7 @@ void readSavedNames(QStringList &names)
     names.clear();
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
-    const int count = settings.value(kSavedCount).toInt();
+    const int count = readListCount(settings, kSavedCount, QString());
     for (int i = 1; i <= count; ++i)
         names.append(settings.value(savedNameKey(i)).toString());
 }
@@ -182,7 +217,7 @@ bool isInSecondList(const QString &name)
         return false;
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
-    const int count = settings.value(kSecondCount).toInt();
+    const int count = readListCount(settings, kSecondCount, QStringLiteral("S"));
     for (int i = 1; i <= count; ++i) {
         if (settings.value(secondListKey(i)).toString() == name)
             return true;

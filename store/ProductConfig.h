@@ -26,8 +26,12 @@ bool saveProfileId(int index);
 // Reads the Config keys and, for each profile, its name and at once its
 // file. A name that may not be a file name keeps its place with the record
 // of a missing file (all zero) and is listed in `refusedNames`; the other
-// profiles load as usual and the result is false.
-bool loadStore(ProfileStore &store, QStringList *refusedNames = nullptr);
+// profiles load as usual and the result is false. Config.ini or a profile
+// file that is missing, empty, unreadable or holds none of its keys loads as
+// zeros as always, and its path is listed in `unreadableFiles`: such a store
+// must not go to the mouse as it is.
+bool loadStore(ProfileStore &store, QStringList *refusedNames = nullptr,
+               QStringList *unreadableFiles = nullptr);
 
 // What the window does on meeting a product: when the product folder has no
 // Config.ini yet, it is written from the model's defaults (with the five
@@ -35,7 +39,12 @@ bool loadStore(ProfileStore &store, QStringList *refusedNames = nullptr);
 // not exist yet is written, so a new user starts from the real defaults
 // rather than zeros while files already there are kept; then the store is
 // loaded as usual.
-bool loadProductStore(ProfileStore &store, QStringList *refusedNames = nullptr);
+bool loadProductStore(ProfileStore &store, QStringList *refusedNames = nullptr,
+                      QStringList *unreadableFiles = nullptr);
+
+// The paths of the store's files that hold nothing to load (see loadStore),
+// as they are on disk now: Config.ini, then the files of the five names.
+QStringList unreadableStoreFiles(const ProfileStore &store);
 
 // The saved-profile list of the profile management.
 bool writeSavedNames(const QStringList &names);

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QVariant>
 
+#include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -195,8 +197,8 @@ const PlainIniKeys &profileKeys()
     return keys;
 }
 
-// Every number is read with toInt(); bytes keep only their low byte. The
-// colour also converts from other forms (a "#rrggbb" text, say).
+// Bytes keep only the low byte of an int. The colour also converts from
+// other forms (a "#rrggbb" text, say).
 template<typename Source>
 struct Reader
 {
@@ -204,14 +206,43 @@ struct Reader
 
     void byte(const QString &key, quint8 &value)
     {
+        // Past the int range nothing converts and the byte reads 0.
         value = quint8(source.value(key).toInt() & 0xFF);
     }
-    void int32(const QString &key, qint32 &value) { value = source.value(key).toInt(); }
-    void uint32(const QString &key, quint32 &value) { value = quint32(source.value(key).toInt()); }
+    // The 32-bit fields are clamped to their range, so that a huge number in
+    // the file never wraps into another value.
+    void int32(const QString &key, qint32 &value)
+    {
+        value = qint32(qBound<qint64>(std::numeric_limits<qint32>::min(),
+                                      source.value(key).toLongLong(),
+                                      std::numeric_limits<qint32>::max()));
+    }
+    void uint32(const QString &key, quint32 &value)
+    {
+        value = quint32(qBound<qint64>(0, source.value(key).toLongLong(),
+                                       std::numeric_limits<quint32>::max()));
+    }
     void string(const QString &key, QString &value) { value = source.value(key).toString(); }
     void colour(const QString &key, QColor &value)
     {
-        value = qvariant_cast<QColor>(source.value(key));
+        const QVariant stored = source.value(key);
+        if (stored.userType() == QMetaType::QColor && !hasKnownSpec(stored)) {
+            qCWarning(lcStore) << "the colour" << key << "is not a colour; it reads as black";
+            value = Qt::black;
+            return;
+        }
+        value = stored.value<QColor>();
+    }
+
+    // A serialised colour carries its colour model as a number that Qt
+    // takes as it stands; copying a QColor with an unknown one is undefined,
+    // so the number is looked at as raw bytes first.
+    static bool hasKnownSpec(const QVariant &stored)
+    {
+        int spec = -1;
+        static_assert(sizeof(QColor::Spec) == sizeof(int), "QColor keeps its model as an int");
+        std::memcpy(&spec, stored.constData(), sizeof spec);
+        return spec >= QColor::Invalid && spec <= QColor::ExtendedRgb;
     }
 };
 

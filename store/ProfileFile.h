@@ -7,8 +7,9 @@
 
 // Profile files: one INI file per profile, every key under [PROFILE].
 // Readers never fail: a missing file or key reads as 0, an empty string or
-// an invalid colour. Writers return false when the file could not be
-// written; the file on disk then keeps its old content.
+// an invalid colour. Bytes keep the low byte of the number, 32-bit fields
+// are clamped to their range, and a colour Qt cannot hold reads as black. Writers return false when
+// the file could not be written; the file on disk then keeps its old content.
 
 // Whether `name` may be used as a profile file name: it must not lead out of
 // the Profile folder ("/", "\", "." or "..") nor hold control characters.

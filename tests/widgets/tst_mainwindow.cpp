@@ -437,6 +437,59 @@ private slots:
         // Nothing went back to the mouse.
         QCOMPARE(DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")), QByteArray());
     }
+
+    // A profile file that holds nothing is not sent as zeros: the window
+    // asks, and only on Yes sends the model's defaults for that profile.
+    void emptyProfileFileIsOfferedDefaults_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addRow("no") << 0;
+        QTest::addRow("yes") << 1;
+    }
+
+    void emptyProfileFileIsOfferedDefaults()
+    {
+        QFETCH(int, answer);
+        const QString nx19 = QStringLiteral("NX-19");
+        auto window = makeWindow({nx19});
+        const QString path = profileFilePath(StoreContext::store().profileNames[1]);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.close();
+        const QByteArray before = DeviceContext::virtualMice()->memory(nx19, 0, 0x800);
+        VornMessageBox::setExecHook([&](VornMessageBox *box) {
+            ++m_boxes;
+            m_lastText = box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
+            return answer;
+        });
+        window->uploadWithProgress(false);
+        QCOMPARE(m_boxes, 1);
+        QVERIFY2(m_lastText.contains(QDir::toNativeSeparators(path)), qPrintable(m_lastText));
+        VirtualMouseBackend *mice = DeviceContext::virtualMice();
+        if (answer == 0) {
+            QCOMPARE(mice->memory(nx19, 0, 0x800), before);
+            QVERIFY(mice->modes(nx19).isEmpty());
+            QCOMPARE(QFileInfo(path).size(), qint64(0));
+        } else {
+            // Profile 2's first button is the left click again (0x100 + 66).
+            QCOMPARE(mice->memory(nx19, 0x142, 4).toHex(), QByteArray("81000000"));
+            QVERIFY(QFileInfo(path).size() > 0);
+        }
+    }
+
+    void codeWithoutMeaningIsNotSent()
+    {
+        const QString nx19 = QStringLiteral("NX-19");
+        auto window = makeWindow({nx19});
+        StoreContext::store().profiles[3].pollrate = 3;
+        const QByteArray before = DeviceContext::virtualMice()->memory(nx19, 0, 0x800);
+        window->uploadWithProgress(false);
+        QCOMPARE(m_boxes, 1);
+        QVERIFY2(m_lastText.contains(QLatin1String("PROFILE/pollrate = 3 (allowed: 1 (1000 Hz)")),
+                 qPrintable(m_lastText));
+        QCOMPARE(DeviceContext::virtualMice()->memory(nx19, 0, 0x800), before);
+        QVERIFY(DeviceContext::virtualMice()->modes(nx19).isEmpty());
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

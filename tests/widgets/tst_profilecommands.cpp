@@ -639,14 +639,15 @@ private slots:
             const QString path = folder + QStringLiteral("Profile %1.prof").arg(i);
             // Not the way the program itself would write it: any rewrite shows.
             const QByteArray text =
-                "; mine\r\n[PROFILE]\r\npollrate = " + QByteArray::number(i) + "\r\ndpi=3\r\n";
+                "; mine\r\n[PROFILE]\r\npollrate = " + QByteArray::number(1 << (i % 4)) +
+                "\r\ndpi=3\r\n";
             writeText(path, text);
             written.insert(path, text);
         }
         QVERIFY(!QFile::exists(productConfigPath()));
         if (window) {
             openWindow();
-            QCOMPARE(StoreContext::store().profiles[3].pollrate, quint8(4));
+            QCOMPARE(StoreContext::store().profiles[3].pollrate, quint8(1));
             QCOMPARE(StoreContext::store().profiles[3].dpi, quint8(3));
             QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
         } else {

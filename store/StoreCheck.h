@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/ProfileData.h"
+
+#include <QString>
+#include <QVector>
+
+// Checks made before a store goes to the mouse: values its tables hold no
+// code for, and files that hold nothing to upload. Both only look; the
+// caller refuses the upload and says why.
+
+// One value the mouse has no code for.
+struct StoreProblem
+{
+    QString file;    // the file the value is kept in
+    QString key;     // its key there
+    QString value;   // as the file holds it, when it still does
+    QString allowed; // the values that are
+};
+
+// Every value of `store` that the upload would send although the mouse's
+// tables have no code for it: the active profile, the lift-off code, and
+// per profile the report rate and the active DPI stage and lighting mode.
+// Values the upload has a rule for (an
+// odd loop mode, a DPI value past its table) are not listed.
+QVector<StoreProblem> storeProblems(const ProfileStore &store);
+
+// Whether the INI file at `path` can be read and holds at least one key
+// below `group`; a file that is missing, empty, unreadable or garbage does
+// not, and loads as all zeros.
+bool iniFileHoldsGroup(const QString &path, const QString &group);

@@ -1,0 +1,233 @@
+#include "common/CleanHome.h"
+#include "common/CtlProcess.h"
+#include "common/FileSnapshot.h"
+#include "common/MessageLog.h"
+
+#include "cli/CtlCommands.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceContext.h"
+#include "device/hid/VirtualMouseBackend.h"
+#include "store/DataFolder.h"
+#include "store/ProductConfig.h"
+#include "store/StoreContext.h"
+
+#include <QtTest>
+
+// korvalen-ctl apply with stored files that hold nonsense: whatever the
+// mouse has no code for, or a file that holds nothing, is refused before
+// the first report; a stale macro block is left out and the rest goes up.
+class TestCtlGarbage : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CleanHome> m_home;
+    VirtualMouseBackend *m_mice = nullptr;
+    const QString m_model = QStringLiteral("NX-19");
+
+    CtlResult command(CtlCommandFunction function)
+    {
+        CtlResult run;
+        QTextStream out(&run.out);
+        QTextStream err(&run.err);
+        CtlContext ctx{out, err, false};
+        run.status = function({}, ctx);
+        out.flush();
+        err.flush();
+        closeDevice();
+        return run;
+    }
+
+    QString configFile() const { return m_home->productFolder(m_model) + "/Config.ini"; }
+    QString profileFile(int number) const
+    {
+        const QString name = QSettings(configFile(), QSettings::IniFormat)
+                                 .value(QStringLiteral("Config/Profile%1").arg(number))
+                                 .toString();
+        return m_home->productFolder(m_model) + "/Profile/" + name + ".prof";
+    }
+
+    // Only reads go to the mouse, and the model's files are written from
+    // its defaults.
+    void seedWithoutSending()
+    {
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        loadDeviceCatalogue();
+        m_mice = installVirtualMice({m_model});
+        DeviceContext::setProtocolDelayHook([](int) {});
+        QCOMPARE(command(runVerify).status, int(CtlReportFailed));
+        QVERIFY(QFile::exists(profileFile(1)));
+    }
+
+    void setKey(const QString &file, const QString &key, const QString &value)
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        settings.setValue(key, value);
+    }
+
+    void writeFile(const QString &path, const QByteArray &content)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+    void expectNothingSent()
+    {
+        QCOMPARE(m_mice->memory(m_model, 0, 0x2000), QByteArray(0x2000, '\0'));
+        QVERIFY(m_mice->modes(m_model).isEmpty());
+        QVERIFY(m_mice->refreshes(m_model).isEmpty());
+    }
+
+    void expectNothingOutsideTheDataFolder()
+    {
+        for (const QString &path : fileSnapshot(m_home->path()).keys())
+            QVERIFY2(path.startsWith(m_home->dataFolder() + '/'), qPrintable(path));
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<CleanHome>();
+        qputenv("KORVALEN_GSETTINGS", "/bin/true");
+    }
+    void cleanup()
+    {
+        qunsetenv("KORVALEN_GSETTINGS");
+        m_home.reset();
+    }
+
+    void codesWithoutMeaningAreRefused_data()
+    {
+        QTest::addColumn<int>("file"); // 0 Config.ini, n profile n
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("report rate 999") << 1 << "PROFILE/pollrate"
+                                         << "999"
+                                         << "PROFILE/pollrate = 999 is not a value the mouse "
+                                            "knows; allowed: 1 (1000 Hz), 2 (500 Hz)";
+        QTest::addRow("report rate cut to 3") << 3 << "PROFILE/pollrate"
+                                              << "259"
+                                              << "PROFILE/pollrate = 259";
+        QTest::addRow("profile index 200") << 0 << "Config/ProfileID"
+                                           << "200"
+                                           << "Config/ProfileID = 200 is not a value the mouse "
+                                              "knows; allowed: 0-4";
+        QTest::addRow("lift-off 300") << 0 << "Config/LiftHigh"
+                                      << "300"
+                                      << "Config/LiftHigh = 300 is not a value the mouse knows; "
+                                         "allowed: 0 (3 mm), 1 (2 mm), 2 (1 mm)";
+        QTest::addRow("lighting mode 9") << 5 << "PROFILE/LedMode"
+                                         << "9"
+                                         << "PROFILE/LedMode = 9 is not a value the mouse knows; "
+                                            "allowed: 0-8";
+        QTest::addRow("DPI stage 5 of 5") << 2 << "PROFILE/dpi"
+                                          << "5"
+                                          << "PROFILE/dpi = 5";
+    }
+
+    void codesWithoutMeaningAreRefused()
+    {
+        QFETCH(int, file);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        seedWithoutSending();
+        const QString path = file == 0 ? configFile() : profileFile(file);
+        setKey(path, key, value);
+        const QMap<QString, QByteArray> before = fileSnapshot(m_home->path());
+
+        const CtlResult run = command(runApply);
+        QCOMPARE(run.status, int(CtlUsage));
+        QVERIFY2(run.err.contains(path + QStringLiteral(": ") + message), qPrintable(run.err));
+        QVERIFY(run.err.contains(QLatin1String("nothing was sent to NX-19")));
+        expectNothingSent();
+        QCOMPARE(fileSnapshot(m_home->path()), before);
+        expectNothingOutsideTheDataFolder();
+    }
+
+    void filesHoldingNothingAreRefused_data()
+    {
+        QTest::addColumn<int>("file");
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addRow("profile file missing") << 2 << true << QByteArray();
+        QTest::addRow("profile file empty") << 1 << false << QByteArray();
+        QTest::addRow("profile file garbage")
+            << 5 << false
+            << QByteArray("\x7f"
+                          "ELF\x02\x01\x01\0\0\0 not = a profile\n[x]\ny=1\n",
+                          40);
+        QTest::addRow("Config.ini garbage") << 0 << false << QByteArray("<html>404</html>\n");
+        QTest::addRow("Config.ini empty") << 0 << false << QByteArray();
+    }
+
+    void filesHoldingNothingAreRefused()
+    {
+        QFETCH(int, file);
+        QFETCH(bool, remove);
+        QFETCH(QByteArray, content);
+        seedWithoutSending();
+        const QString path = file == 0 ? configFile() : profileFile(file);
+        if (remove)
+            QVERIFY(QFile::remove(path));
+        else
+            writeFile(path, content);
+
+        const CtlResult run = command(runApply);
+        QCOMPARE(run.status, int(CtlUsage));
+        QVERIFY2(run.err.contains(path + QStringLiteral(" is missing, empty, unreadable or holds "
+                                                        "none of its keys; nothing was sent")),
+                 qPrintable(run.err));
+        expectNothingSent();
+        QCOMPARE(QFile::exists(path), !remove);
+        expectNothingOutsideTheDataFolder();
+    }
+
+    // A macro name left on a slot this model has no button for keeps its
+    // old block index; its block would land past the macro area. The
+    // button's own macro goes up (its file is missing: pauses only), the
+    // stale one is left out, everything else is sent.
+    void staleMacroBlockIsNotWritten()
+    {
+        seedWithoutSending();
+        ProfileStore &store = StoreContext::store();
+        QVERIFY(loadProductStore(store));
+        ButtonInfo &button = store.profiles[0].BUTTON_INFO[3];
+        button.Fun = 200;
+        button.macroname = QStringLiteral("kept");
+        ButtonInfo &stale = store.profiles[1].BUTTON_INFO[30];
+        stale.Fun = 200;
+        stale.macroname = QStringLiteral("stale");
+        stale.Res4 = 30;
+        // A macro still to come keeps the index map from running empty
+        // before the stale slot is met.
+        ButtonInfo &later = store.profiles[2].BUTTON_INFO[0];
+        later.Fun = 200;
+        later.macroname = QStringLiteral("later");
+        QVERIFY(saveStore(store));
+
+        MessageLog log;
+        const CtlResult run = command(runApply);
+        QCOMPARE(run.status, int(CtlOk));
+        QVERIFY2(run.err.contains(QLatin1String("the macro \"kept\" has no file")),
+                 qPrintable(run.err));
+        QVERIFY(run.err.contains(QLatin1String("the macro \"stale\" has no file")));
+        const QStringList warnings = log.messages.filter(QStringLiteral("\"stale\""));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(QLatin1String("profile 2, button slot 30")),
+                 qPrintable(warnings.first()));
+        // Blocks 0 and 1 hold the pauses of the missing files: Map 6, DataL 0, DataH 1.
+        QCOMPARE(m_mice->memory(m_model, 0x478, 9).toHex(), QByteArray("060001000000000000"));
+        QCOMPARE(m_mice->memory(m_model, 0x478 + 200, 9).toHex(), QByteArray("060001000000000000"));
+        QCOMPARE(m_mice->memory(m_model, 0x478 + 200 * 30, 200), QByteArray(200, '\0'));
+        // Button 4 of profile 1 plays block 0 (loop count 0).
+        QCOMPARE(m_mice->memory(m_model, 0x040 + 66 + 4 * 3, 4).toHex(), QByteArray("91000000"));
+        QCOMPARE(m_mice->memory(m_model, 0x032, 1).toHex(), QByteArray("02"));
+        expectNothingOutsideTheDataFolder();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlGarbage)
+#include "tst_ctlgarbage.moc"
