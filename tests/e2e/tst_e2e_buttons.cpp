@@ -21,8 +21,6 @@ private:
     // Marker p of the panel's row.
     static QPoint panelMarker(int p) { return QPoint(324 + 32 * p, 374); }
 
-    std::unique_ptr<TestHome> m_home;
-
     // The function menu is walked with the keyboard: the eighth entry is
     // the "Advance" submenu, whose first two entries are the key editors.
     static void chooseAdvanced(AppUnderX &app, int entry)
@@ -54,12 +52,11 @@ private slots:
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("needs an X server (CTest runs this under xvfb-run)");
     }
-    void init() { m_home = std::make_unique<TestHome>(); }
-    void cleanup() { m_home.reset(); }
 
     void realKeysReachTheEditorsAndApplySendsThem()
     {
-        AppUnderX app(*m_home);
+        TestHome home;
+        AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.panels.debug=true")));
         QTest::qWait(500);
         app.click(AppUnderX::tab(1));
@@ -115,7 +112,8 @@ private slots:
 
     void aMenuButtonLooksNormalAfterItsMenuCloses()
     {
-        AppUnderX app(*m_home);
+        TestHome home;
+        AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19")));
         QTest::qWait(500);
         app.click(kAway); // activates the window: a popup of an inactive one closes at once
@@ -144,7 +142,8 @@ private slots:
     // buttons, both views.
     void panelOnASideButtonModel()
     {
-        AppUnderX app(*m_home);
+        TestHome home;
+        AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-14")));
         QTest::qWait(500);
         app.click(AppUnderX::tab(1));
