@@ -2,12 +2,17 @@
 
 #include "common/TestHome.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLocalSocket>
 #include <QMap>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QtTest>
 
@@ -31,13 +36,32 @@ public:
         p.waitForFinished(15000);
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
+    static void xdotool(const QStringList &args)
+    {
+        tool(QStringList{QStringLiteral("xdotool")} + args);
+    }
 
     // Arguments and environment variables of the next start.
     void setArguments(const QStringList &arguments) { m_arguments = arguments; }
     void setEnvironment(const QString &name, const QString &value) { m_extraEnv[name] = value; }
 
-    // Starts the program on `mice` without waiting for a window.
-    bool launch(const QString &mice, const QString &loggingRules = QString())
+    // Sizes of the main window and of a message box, and places in the
+    // window at scale 1.
+    static constexpr QSize kMainWindow{999, 640};
+    static constexpr QSize kBox{478, 309};
+    static constexpr QPoint kApply{890, 569};
+    // The centre of tab i (LIGHTING, CUSTOMIZE, DPI, MACRO).
+    static QPoint tab(int i) { return QPoint(146, 282 + 34 * i); }
+    // Where screenshots for a person to look at go.
+    static QString outputFolder()
+    {
+        const QString folder = QStringLiteral(KORVALEN_APP_DIR "/tests/e2e-output");
+        QDir().mkpath(folder);
+        return folder;
+    }
+
+    // What the program (or korvalen-ctl) is started with on `mice`.
+    QProcessEnvironment environment(const QString &mice) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.dataHome());
@@ -46,15 +70,37 @@ public:
         env.insert(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"), m_socket);
         env.insert(QStringLiteral("KORVALEN_HID_TRACE"), m_trace);
         env.insert(QStringLiteral("KORVALEN_GSETTINGS"), QStringLiteral("/bin/false"));
-        if (!loggingRules.isEmpty())
-            env.insert(QStringLiteral("QT_LOGGING_RULES"), loggingRules);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         for (auto it = m_extraEnv.cbegin(); it != m_extraEnv.cend(); ++it)
             env.insert(it.key(), it.value());
+        return env;
+    }
+
+    // Starts the program on `mice` and waits until its control socket
+    // answers; with no mouse plugged in there is no main window to wait for.
+    bool launch(const QString &mice, const QString &loggingRules = QString())
+    {
+        QProcessEnvironment env = environment(mice);
+        if (!loggingRules.isEmpty())
+            env.insert(QStringLiteral("QT_LOGGING_RULES"), loggingRules);
         m_app.setProcessEnvironment(env);
         m_app.setStandardErrorFile(m_log);
         m_app.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-config"), m_arguments);
-        return m_app.waitForStarted(5000);
+        if (!m_app.waitForStarted(5000))
+            return false;
+        QElapsedTimer clock;
+        clock.start();
+        // A start that ends at once (a second instance) has no socket.
+        while (clock.elapsed() < 10000 && running()) {
+            if (control(QStringLiteral("refreshes NX-19")) != QLatin1String("(no answer)"))
+                return true;
+            QTest::qWait(100);
+        }
+        if (!running())
+            return true;
+        qWarning("no control socket; the program said:\n%s",
+                 qPrintable(logLines().join(QLatin1Char('\n'))));
+        return false;
     }
 
     // Waits for the 999 x 640 window.
@@ -62,13 +108,15 @@ public:
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            m_window = windowOfSize(QSize(999, 640));
+        // Looked for at least once, so that a timeout of 0 asks "shown now?".
+        for (;;) {
+            m_window = windowOfSize(kMainWindow);
             if (!m_window.isNull())
                 return true;
+            if (clock.elapsed() >= timeoutMs)
+                return false;
             QTest::qWait(200);
         }
-        return false;
     }
 
     // Starts the program on `mice` and waits for its 999 x 640 window.
@@ -103,22 +151,32 @@ public:
             m_app.waitForFinished(5000);
         }
     }
+    bool running() const { return m_app.state() == QProcess::Running; }
 
-    int visibleWindows() const
+    // A command to the virtual mice ("unplug NX-19"), and their answer.
+    QString control(const QString &command) const
     {
-        return tool({QStringLiteral("xdotool"), QStringLiteral("search"),
-                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                     QString::number(m_app.processId())})
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            .size();
+        QLocalSocket socket;
+        socket.connectToServer(m_socket);
+        if (!socket.waitForConnected(500))
+            return QStringLiteral("(no answer)");
+        socket.write(command.toUtf8() + '\n');
+        socket.flush();
+        while (!socket.canReadLine()) {
+            if (!socket.waitForReadyRead(3000))
+                return QStringLiteral("(no answer)");
+        }
+        return QString::fromUtf8(socket.readLine()).trimmed();
     }
 
-    QRect windowOfSize(const QSize &size) const
+    // The program's visible windows, in screen coordinates.
+    QList<QRect> windows() const
     {
         const QStringList ids = tool({QStringLiteral("xdotool"), QStringLiteral("search"),
                                       QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                       QString::number(m_app.processId())})
                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QList<QRect> result;
         for (const QString &id : ids) {
             QMap<QString, int> v;
             const QString shell =
@@ -129,51 +187,71 @@ public:
                 if (eq > 0)
                     v.insert(line.left(eq), line.mid(eq + 1).toInt());
             }
-            const QRect r(v.value(QStringLiteral("X")), v.value(QStringLiteral("Y")),
-                          v.value(QStringLiteral("WIDTH")), v.value(QStringLiteral("HEIGHT")));
+            result << QRect(v.value(QStringLiteral("X")), v.value(QStringLiteral("Y")),
+                            v.value(QStringLiteral("WIDTH")), v.value(QStringLiteral("HEIGHT")));
+        }
+        return result;
+    }
+    QRect windowOfSize(const QSize &size) const
+    {
+        const QList<QRect> all = windows();
+        for (const QRect &r : all) {
             if (r.size() == size)
                 return r;
         }
         return QRect();
     }
+    bool hasWindow(const QSize &size) const { return !windowOfSize(size).isNull(); }
 
     // Window (design) coordinates at scale 1.
-    void moveTo(const QPoint &at) const
+    void moveTo(const QPoint &at) const { moveToScreen(m_window.topLeft() + at); }
+    void click(const QPoint &at) const { clickScreen(m_window.topLeft() + at); }
+    // Screen coordinates, for the places of other windows.
+    static void moveToScreen(const QPoint &p)
     {
-        const QPoint p = m_window.topLeft() + at;
-        tool({QStringLiteral("xdotool"), QStringLiteral("mousemove"), QString::number(p.x()),
-              QString::number(p.y())});
+        xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
         QTest::qWait(150);
     }
-    void click(const QPoint &at) const
+    static void clickScreen(const QPoint &p)
     {
-        moveTo(at);
-        tool({QStringLiteral("xdotool"), QStringLiteral("click"), QStringLiteral("1")});
+        moveToScreen(p);
+        xdotool({QStringLiteral("click"), QStringLiteral("1")});
         QTest::qWait(300);
     }
     // Keys as xdotool names them ("a", "Right", "ctrl+shift+a").
     static void keys(const QStringList &names)
     {
         for (const QString &name : names) {
-            tool({QStringLiteral("xdotool"), QStringLiteral("key"), name});
+            xdotool({QStringLiteral("key"), name});
             QTest::qWait(80);
         }
         QTest::qWait(250);
     }
 
-    // The screen, or a window rectangle of it.
-    QImage grab(const QRect &inWindow = QRect()) const
+    // The screen, or a window rectangle of it; kept as screenshot `name`
+    // when named (a null image if that failed).
+    QImage grab(const QRect &inWindow = QRect(), const QString &name = QString()) const
     {
-        const QString file = m_home.path() + QStringLiteral("/grab.png");
-        tool({QStringLiteral("import"), QStringLiteral("-window"), QStringLiteral("root"), file});
+        const QString file =
+            name.isEmpty() ? m_home.path() + QStringLiteral("/grab.png")
+                           : outputFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (name.isEmpty())
+            tool({QStringLiteral("import"), QStringLiteral("-window"), QStringLiteral("root"),
+                  file});
+        else if (!screenshot(name))
+            return QImage();
         const QImage screen = QImage(file).convertToFormat(QImage::Format_RGB32);
         return inWindow.isNull() ? screen : screen.copy(inWindow.translated(m_window.topLeft()));
     }
-    QString screenshot(const QString &folder, const QString &name) const
+    // Saves the screen for a person to look at; false if nothing was saved.
+    static bool screenshot(const QString &name)
     {
-        const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+        const QString file = outputFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
         tool({QStringLiteral("import"), QStringLiteral("-window"), QStringLiteral("root"), file});
-        return file;
+        if (QFileInfo(file).size() <= 1000)
+            return false;
+        qInfo("screenshot: %s", qPrintable(file));
+        return true;
     }
 
     // The program's debug output so far.
@@ -187,9 +265,10 @@ public:
 
     // The feature reports of the trace from line `fromLine` on, without
     // their times.
-    QStringList reports(int fromLine = 0) const
+    QStringList reports(int fromLine = 0) const { return reportsOf(m_trace, fromLine); }
+    static QStringList reportsOf(const QString &trace, int fromLine = 0)
     {
-        QFile f(m_trace);
+        QFile f(trace);
         if (!f.open(QIODevice::ReadOnly))
             return {};
         const QStringList lines = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
@@ -221,6 +300,27 @@ public:
             last = now;
         }
         return reports(fromLine);
+    }
+
+    // What korvalen-ctl sends to a virtual `model` to apply the data folder
+    // of `from`.
+    QStringList toolApply(const QString &model, const TestHome &from) const
+    {
+        const QString trace = from.path() + QStringLiteral("/tool.txt");
+        QProcessEnvironment env = environment(model);
+        env.insert(QStringLiteral("XDG_DATA_HOME"), from.dataHome());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), from.runtimeDir());
+        env.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"));
+        env.remove(QStringLiteral("KORVALEN_HID_TRACE"));
+        QProcess ctl;
+        ctl.setProcessEnvironment(env);
+        ctl.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
+                  {QStringLiteral("--virtual"), model, QStringLiteral("--trace"), trace,
+                   QStringLiteral("apply")});
+        if (!ctl.waitForFinished(60000) || ctl.exitStatus() != QProcess::NormalExit ||
+            ctl.exitCode() != 0)
+            return {QStringLiteral("korvalen-ctl failed")};
+        return reportsOf(trace);
     }
 
     QString productFile(const QString &product, const QString &relative) const

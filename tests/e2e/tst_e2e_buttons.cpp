@@ -1,7 +1,6 @@
 #include "common/AppUnderX.h"
 #include "common/TestHome.h"
 
-#include <QDir>
 #include <QSettings>
 #include <QtTest>
 
@@ -14,18 +13,13 @@ class TestButtonsEndToEnd : public QObject
 
 private:
     // Places in the window at scale 1.
-    static constexpr QPoint kCustomizeTab{146, 316};
     static constexpr QPoint kFunctionButton{389, 414};
     static constexpr QPoint kEditorStop{615, 469};
-    static constexpr QPoint kApply{890, 569};
     static constexpr QPoint kSideView{679, 331};
     static constexpr QRect kModeButton{68, 213, 150, 29};
     static constexpr QPoint kAway{500, 600};
     // Marker p of the panel's row.
     static QPoint panelMarker(int p) { return QPoint(324 + 32 * p, 374); }
-
-    std::unique_ptr<TestHome> m_home;
-    QString m_output;
 
     // The function menu is walked with the keyboard: the eighth entry is
     // the "Advance" submenu, whose first two entries are the key editors.
@@ -57,18 +51,15 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("needs an X server (CTest runs this under xvfb-run)");
-        m_output = QStringLiteral(KORVALEN_APP_DIR "/tests/e2e-output");
-        QDir().mkpath(m_output);
     }
-    void init() { m_home = std::make_unique<TestHome>(); }
-    void cleanup() { m_home.reset(); }
 
     void realKeysReachTheEditorsAndApplySendsThem()
     {
-        AppUnderX app(*m_home);
+        TestHome home;
+        AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.panels.debug=true")));
         QTest::qWait(500);
-        app.click(kCustomizeTab);
+        app.click(AppUnderX::tab(1));
 
         // Button 4 (record entry 3): SINGLE KEY, then A and Right typed.
         app.click(panelMarker(3));
@@ -79,13 +70,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("l->vkCode 27 l->scanCode 4d 1")),
                                  3000);
         QVERIFY(logHas(app, QStringLiteral("single key 77 shown as \"Right\"")));
-        app.screenshot(m_output, QStringLiteral("buttons-single-key-right"));
+        QVERIFY(app.screenshot(QStringLiteral("buttons-single-key-right")));
         // While the editor holds the keyboard a menu still takes Escape,
         // and the editor has the keyboard again once the menu is gone.
         app.click(kFunctionButton);
-        QCOMPARE(app.visibleWindows(), 2);
+        QCOMPARE(app.windows().size(), 2);
         AppUnderX::keys({QStringLiteral("Escape")});
-        QTRY_COMPARE_WITH_TIMEOUT(app.visibleWindows(), 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(app.windows().size(), 1, 3000);
         AppUnderX::keys({QStringLiteral("Delete"), QStringLiteral("Right")});
         QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("single key 83 shown as \"Delete\"")),
                                  3000);
@@ -95,11 +86,11 @@ private slots:
         app.click(panelMarker(4));
         chooseAdvanced(app, 1);
         AppUnderX::keys({QStringLiteral("ctrl+shift+a")});
-        app.screenshot(m_output, QStringLiteral("buttons-combo-ctrl-shift-a"));
+        QVERIFY(app.screenshot(QStringLiteral("buttons-combo-ctrl-shift-a")));
         app.click(kEditorStop);
 
         const int from = app.traceLines();
-        app.click(kApply);
+        app.click(AppUnderX::kApply);
         const QStringList sent = app.waitForUpload(from);
         // Profile 1 starts at 0x40; button b's entry at +66 + 4b. SINGLE
         // KEY is type 0x90 with the key's usage (Right 0x4F); the combo is
@@ -121,7 +112,8 @@ private slots:
 
     void aMenuButtonLooksNormalAfterItsMenuCloses()
     {
-        AppUnderX app(*m_home);
+        TestHome home;
+        AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19")));
         QTest::qWait(500);
         app.click(kAway); // activates the window: a popup of an inactive one closes at once
@@ -132,33 +124,34 @@ private slots:
 
         // Picked with the mouse: "Mode 1", the mode already shown.
         app.click(kModeButton.center());
-        app.screenshot(m_output, QStringLiteral("mode-menu-open"));
+        QVERIFY(app.screenshot(QStringLiteral("mode-menu-open")));
         app.click(QPoint(kModeButton.center().x(), kModeButton.bottom() + 12));
         QTest::qWait(300);
         QVERIFY(app.grab(kModeButton) == normal);
-        app.screenshot(m_output, QStringLiteral("mode-button-after-pick"));
+        QVERIFY(app.screenshot(QStringLiteral("mode-button-after-pick")));
 
         // Closed with Escape, the pointer still on the button.
         app.click(kModeButton.center());
         AppUnderX::keys({QStringLiteral("Escape")});
         const QImage afterEscape = app.grab(kModeButton);
         QVERIFY(afterEscape == normal || afterEscape == hover);
-        app.screenshot(m_output, QStringLiteral("mode-button-after-escape"));
+        QVERIFY(app.screenshot(QStringLiteral("mode-button-after-escape")));
     }
 
     // Pictures for a person to look at: the panel on a model with side
     // buttons, both views.
     void panelOnASideButtonModel()
     {
-        AppUnderX app(*m_home);
+        TestHome home;
+        AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-14")));
         QTest::qWait(500);
-        app.click(kCustomizeTab);
-        app.screenshot(m_output, QStringLiteral("buttons-NX-14-front"));
+        app.click(AppUnderX::tab(1));
+        QVERIFY(app.screenshot(QStringLiteral("buttons-NX-14-front")));
         app.click(kSideView);
         app.click(panelMarker(2));
         app.click(kFunctionButton);
-        app.screenshot(m_output, QStringLiteral("buttons-NX-14-side-menu"));
+        QVERIFY(app.screenshot(QStringLiteral("buttons-NX-14-side-menu")));
         AppUnderX::keys({QStringLiteral("Escape")});
     }
 };
