@@ -219,8 +219,8 @@ struct Reader
     }
     void uint32(const QString &key, quint32 &value)
     {
-        value = quint32(qBound<qint64>(0, source.value(key).toLongLong(),
-                                       std::numeric_limits<quint32>::max()));
+        value = quint32(
+            qBound<qint64>(0, source.value(key).toLongLong(), std::numeric_limits<quint32>::max()));
     }
     void string(const QString &key, QString &value) { value = source.value(key).toString(); }
     void colour(const QString &key, QColor &value)

@@ -151,7 +151,6 @@ public:
             m_app.waitForFinished(5000);
         }
     }
-    bool running() const { return m_app.state() == QProcess::Running; }
 
     // A command to the virtual mice ("unplug NX-19"), and their answer.
     QString control(const QString &command) const
