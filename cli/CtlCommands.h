@@ -37,3 +37,5 @@ int runApply(const QStringList &args, CtlContext &ctx);
 int runSwitch(const QStringList &args, CtlContext &ctx);
 int runDump(const QStringList &args, CtlContext &ctx);
 int runVerify(const QStringList &args, CtlContext &ctx);
+int runGet(const QStringList &args, CtlContext &ctx);
+int runSet(const QStringList &args, CtlContext &ctx);

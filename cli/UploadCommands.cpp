@@ -7,9 +7,12 @@
 
 namespace {
 
-// The store of the chosen model, as the window loads it: a model met for
-// the first time starts from its defaults.
-bool loadStore(const MouseChoice &mouse, CtlContext &ctx)
+UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed);
+
+} // namespace
+
+// A model met for the first time starts from its defaults.
+bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx)
 {
     ProfileStore &store = StoreContext::store();
     QStringList refused;
@@ -23,6 +26,8 @@ bool loadStore(const MouseChoice &mouse, CtlContext &ctx)
             << Qt::endl;
     return false;
 }
+
+namespace {
 
 // One line per step on a terminal; a failed step always on stderr. Only
 // what the mouse did not take makes the command fail: a desktop without a
@@ -52,8 +57,13 @@ int runApply(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args, true, "apply", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadStore(mouse, ctx))
+    if (!loadChosenStore(mouse, ctx))
         return CtlReportFailed;
+    return uploadChosenStore(mouse, ctx);
+}
+
+int uploadChosenStore(const MouseChoice &mouse, CtlContext &ctx)
+{
     if (ctx.terminal)
         ctx.out << "Uploading the stored profiles to " << mouse.productName << Qt::endl;
     bool failed = false;
@@ -76,7 +86,7 @@ int runSwitch(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args.mid(1), false, "switch", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadStore(mouse, ctx))
+    if (!loadChosenStore(mouse, ctx))
         return CtlReportFailed;
     bool failed = false;
     SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx, &failed));
@@ -95,7 +105,7 @@ int runVerify(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args, true, "verify", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadStore(mouse, ctx))
+    if (!loadChosenStore(mouse, ctx))
         return CtlReportFailed;
     QVector<UploadDifference> differences;
     if (!verifyUpload(StoreContext::store(), mouse.productName, &differences)) {

@@ -24,6 +24,15 @@ const CtlCommand kCommands[] = {
      "apply [--mouse N]   upload the stored five profiles: the same sequence as the "
      "window's Apply",
      runApply},
+    {"get",
+     "get [--mode M] [--json] [NAME]\n"
+     "                      print one setting of profile M (default: the active one), or all",
+     runGet},
+    {"set",
+     "set [--mode M] [--apply] NAME VALUE\n"
+     "                      change one setting and save it as the window's OK does;\n"
+     "                      --apply then uploads as apply does",
+     runSet},
     {"switch", "switch P            make on-board profile P (1-5) active", runSwitch},
     {"dump", "dump [--mouse N]    read the configuration memory back and print it decoded",
      runDump},
@@ -45,6 +54,18 @@ void printUsage(QTextStream &stream)
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
         stream << "  " << c.synopsis << '\n';
+    stream << "\n"
+              "--mouse N takes a catalogue row or a model name as 'list' shows them; get and\n"
+              "set take --mouse too. The choice is not remembered.\n"
+              "\n"
+              "Settings (get/set NAME), as the model has them:\n"
+              "  report-rate      125, 250, 500, 1000 (Hz)\n"
+              "  pointer-speed    1-20            scroll-speed   1-20\n"
+              "  lift-off         3mm, 2mm, 1mm (device-wide, models that have it)\n"
+              "  dpi-stage        the active DPI stage, 1-5\n"
+              "  dpiN             stage N's DPI, or XxY; dpiN-enabled, dpiN-link: on, off\n"
+              "  effect           lighting effect by its menu name (e.g. breathing, wave)\n"
+              "  colour           #rrggbb of the effect; brightness 1-3; effect-speed 1-8\n";
     stream.flush();
 }
 
