@@ -4,6 +4,10 @@
 #include "device/DeviceContext.h"
 #include "store/ConfigFile.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 QString hex4(quint32 value)
@@ -29,6 +33,11 @@ QString state(const MouseListEntry &e)
 
 } // namespace
 
+void printJson(CtlContext &ctx, const QJsonDocument &document)
+{
+    ctx.out << document.toJson(QJsonDocument::Indented);
+}
+
 int runList(const QStringList &args, CtlContext &ctx)
 {
     if (!args.isEmpty()) {
@@ -39,43 +48,64 @@ int runList(const QStringList &args, CtlContext &ctx)
     const DeviceCatalogue &catalogue = DeviceContext::catalogue();
     const QString active = readProductName();
 
+    if (ctx.json) {
+        QJsonArray rows;
+        for (int n = 0; n < catalogue.usedCount(); ++n) {
+            const MouseListEntry &e = catalogue.entries[n];
+            const QString name = QString::fromUtf8(e.productName);
+            rows.append(QJsonObject{
+                {QStringLiteral("row"), n},
+                {QStringLiteral("product"), name},
+                {QStringLiteral("vid"), hex4(e.vendorId)},
+                {QStringLiteral("pid"), hex4(e.productId)},
+                {QStringLiteral("release"), releaseRange(e)},
+                {QStringLiteral("if0"), e.found0},
+                {QStringLiteral("if1"), e.found1},
+                {QStringLiteral("state"), state(e)},
+                {QStringLiteral("active"), e.isConnected() && name == active},
+            });
+        }
+        printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("rows"), rows}}));
+    }
     int nameWidth = 7;
     for (int n = 0; n < catalogue.usedCount(); ++n)
         nameWidth = qMax(nameWidth, QString::fromUtf8(catalogue.entries[n].productName).size());
 
-    ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                   .arg(QStringLiteral("ROW"), 3)
-                   .arg(QStringLiteral("PRODUCT"), -nameWidth)
-                   .arg(QStringLiteral("VID"), -4)
-                   .arg(QStringLiteral("PID"), -4)
-                   .arg(QStringLiteral("RELEASE"), -9)
-                   .arg(QStringLiteral("IF0"), -6)
-                   .arg(QStringLiteral("IF1"), -6)
-                   .arg(QStringLiteral("STATE"))
-            << Qt::endl;
-    int connected = 0;
-    for (int n = 0; n < catalogue.usedCount(); ++n) {
-        const MouseListEntry &e = catalogue.entries[n];
-        const QString name = QString::fromUtf8(e.productName);
-        QString st = state(e);
-        if (e.isConnected()) {
-            ++connected;
-            if (name == active)
-                st += QStringLiteral(" (active)");
-        }
+    if (!ctx.json) {
         ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                       .arg(n, 3)
-                       .arg(name, -nameWidth)
-                       .arg(hex4(e.vendorId), -4)
-                       .arg(hex4(e.productId), -4)
-                       .arg(releaseRange(e), -9)
-                       .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                       .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                       .arg(st)
+                       .arg(QStringLiteral("ROW"), 3)
+                       .arg(QStringLiteral("PRODUCT"), -nameWidth)
+                       .arg(QStringLiteral("VID"), -4)
+                       .arg(QStringLiteral("PID"), -4)
+                       .arg(QStringLiteral("RELEASE"), -9)
+                       .arg(QStringLiteral("IF0"), -6)
+                       .arg(QStringLiteral("IF1"), -6)
+                       .arg(QStringLiteral("STATE"))
+                << Qt::endl;
+        int connected = 0;
+        for (int n = 0; n < catalogue.usedCount(); ++n) {
+            const MouseListEntry &e = catalogue.entries[n];
+            const QString name = QString::fromUtf8(e.productName);
+            QString st = state(e);
+            if (e.isConnected()) {
+                ++connected;
+                if (name == active)
+                    st += QStringLiteral(" (active)");
+            }
+            ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+                           .arg(n, 3)
+                           .arg(name, -nameWidth)
+                           .arg(hex4(e.vendorId), -4)
+                           .arg(hex4(e.productId), -4)
+                           .arg(releaseRange(e), -9)
+                           .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
+                           .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
+                           .arg(st)
+                    << Qt::endl;
+        }
+        ctx.out << catalogue.usedCount() << " catalogue rows, " << connected << " connected"
                 << Qt::endl;
     }
-    ctx.out << catalogue.usedCount() << " catalogue rows, " << connected << " connected"
-            << Qt::endl;
     if (!hidOk) {
         ctx.err << "korvalen-ctl: the HID library could not be initialised" << Qt::endl;
         return CtlNoMouse;

@@ -17,7 +17,6 @@ struct SettingsArgs
     QStringList mouse; // "--mouse X" for chooseMouse, or empty
     int mode = -1;     // 0-4, -1 = the active profile
     bool apply = false;
-    bool json = false;
     QStringList positional;
 };
 
@@ -48,8 +47,6 @@ SettingsArgs parseArgs(const QStringList &args, bool isSet, CtlContext &ctx)
             }
         } else if (isSet && a == QLatin1String("--apply")) {
             parsed.apply = true;
-        } else if (!isSet && a == QLatin1String("--json")) {
-            parsed.json = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             ctx.err << "korvalen-ctl: " << command << ": unknown option " << a << Qt::endl;
             parsed.status = CtlUsage;
@@ -98,7 +95,7 @@ int runGet(const QStringList &args, CtlContext &ctx)
         }
         values.push_back({parsed.positional.first(), value});
     }
-    if (parsed.json) {
+    if (ctx.json) {
         QJsonObject settings;
         for (const SettingValue &v : values) {
             bool isNumber = false;
@@ -108,7 +105,7 @@ int runGet(const QStringList &args, CtlContext &ctx)
         const QJsonObject root{{QStringLiteral("model"), mouse.productName},
                                {QStringLiteral("mode"), target.mode + 1},
                                {QStringLiteral("settings"), settings}};
-        ctx.out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        printJson(ctx, QJsonDocument(root));
         return CtlOk;
     }
     if (values.size() == 1 && !parsed.positional.isEmpty()) {

@@ -5,6 +5,10 @@
 #include "store/ProductConfig.h"
 #include "store/StoreContext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed);
@@ -112,7 +116,22 @@ int runVerify(const QStringList &args, CtlContext &ctx)
         ctx.err << "korvalen-ctl: reading the mouse's memory failed" << Qt::endl;
         return CtlReportFailed;
     }
+    if (ctx.json) {
+        QJsonArray list;
+        for (const UploadDifference &d : differences) {
+            list.append(QJsonObject{
+                {QStringLiteral("what"), d.what},
+                {QStringLiteral("address"), int(d.address)},
+                {QStringLiteral("expected"), hexBytes(d.expected)},
+                {QStringLiteral("read"), hexBytes(d.actual)},
+            });
+        }
+        printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("model"), mouse.productName},
+                                                 {QStringLiteral("differences"), list}}));
+    }
     for (const UploadDifference &d : differences) {
+        if (ctx.json)
+            break;
         ctx.out << QStringLiteral("%1 at 0x%2: expected %3, read %4")
                        .arg(d.what)
                        .arg(d.address, 4, 16, QLatin1Char('0'))
@@ -125,6 +144,8 @@ int runVerify(const QStringList &args, CtlContext &ctx)
                 << Qt::endl;
         return CtlReportFailed;
     }
-    ctx.out << mouse.productName << " holds what apply writes for the stored profiles" << Qt::endl;
+    if (!ctx.json)
+        ctx.out << mouse.productName << " holds what apply writes for the stored profiles"
+                << Qt::endl;
     return CtlOk;
 }

@@ -50,6 +50,7 @@ void printUsage(QTextStream &stream)
               "  --virtual NAMES   use simulated mice of these models instead of real ones\n"
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
+              "  --json            (after list, devices, get, dump, verify) print JSON\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
@@ -149,6 +150,13 @@ int main(int argc, char *argv[])
     restoreVirtualMemory();
 
     CtlContext ctx{out, err, isStandardOutputTerminal()};
+    // --json may stand anywhere after the command.
+    ctx.json = args.removeAll(QStringLiteral("--json")) > 0;
+    const QStringList jsonCommands{QStringLiteral("list"), QStringLiteral("devices"),
+                                   QStringLiteral("get"), QStringLiteral("dump"),
+                                   QStringLiteral("verify")};
+    if (ctx.json && !jsonCommands.contains(name))
+        return usageError(err, name + QStringLiteral(" has no --json output"));
     const int status = command->run(args, ctx);
     keepVirtualMemory();
     out.flush();

@@ -2,6 +2,7 @@
 #include "common/FileSnapshot.h"
 #include "common/TestHome.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
@@ -222,6 +223,52 @@ private slots:
         QCOMPARE(fromJson, plainSettings(plain.out));
         QCOMPARE(fromJson.value(QStringLiteral("effect")), QStringLiteral("reactive"));
         QCOMPARE(fromJson.value(QStringLiteral("dpi2")), QStringLiteral("400x800"));
+    }
+
+    void jsonOfTheOtherCommands()
+    {
+        QCOMPARE(ctl({QStringLiteral("apply")}).status, 0);
+        const auto parsed = [this](const QString &command, QString *plain) {
+            *plain = ctl({command}).out;
+            const CtlResult run = ctl({command, QStringLiteral("--json")});
+            QJsonParseError error;
+            const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+            return error.error == QJsonParseError::NoError ? doc : QJsonDocument();
+        };
+        QString plain;
+
+        const QJsonDocument list = parsed(QStringLiteral("list"), &plain);
+        const QJsonArray rows = list.object().value(QStringLiteral("rows")).toArray();
+        QVERIFY(plain.contains(QStringLiteral("%1 catalogue rows, 1 connected").arg(rows.size())));
+        int connected = 0;
+        for (const QJsonValue &row : rows) {
+            const QJsonObject o = row.toObject();
+            if (o.value(QStringLiteral("state")).toString() != QLatin1String("connected"))
+                continue;
+            ++connected;
+            QCOMPARE(o.value(QStringLiteral("product")).toString(), QStringLiteral("NX-19"));
+            QCOMPARE(o.value(QStringLiteral("active")).toBool(),
+                     plain.contains(QLatin1String("(active)")));
+            const QRegularExpression line(QStringLiteral("\\n\\s*%1\\s+NX-19\\s+%2\\s+%3\\s")
+                                              .arg(o.value(QStringLiteral("row")).toInt())
+                                              .arg(o.value(QStringLiteral("vid")).toString(),
+                                                   o.value(QStringLiteral("pid")).toString()));
+            QVERIFY2(line.match(plain).hasMatch(), qPrintable(plain));
+        }
+        QCOMPARE(connected, 1);
+
+        const QJsonDocument devices = parsed(QStringLiteral("devices"), &plain);
+        QVERIFY(devices.isArray());
+        QVERIFY(plain.contains(QStringLiteral("\n%1 HID collections").arg(devices.array().size())));
+        for (const QJsonValue &d : devices.array())
+            QVERIFY(plain.contains(d.toObject().value(QStringLiteral("path")).toString()));
+
+        const QJsonDocument verify = parsed(QStringLiteral("verify"), &plain);
+        QVERIFY(plain.contains(QLatin1String("holds what apply writes")));
+        QCOMPARE(verify.object().value(QStringLiteral("model")).toString(),
+                 QStringLiteral("NX-19"));
+        QVERIFY(verify.object().value(QStringLiteral("differences")).isArray());
+        QCOMPARE(verify.object().value(QStringLiteral("differences")).toArray().size(), 0);
     }
 
     void setWithApplyUploadsAsApplyDoes()
