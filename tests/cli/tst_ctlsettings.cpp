@@ -263,6 +263,21 @@ private slots:
         for (const QJsonValue &d : devices.array())
             QVERIFY(plain.contains(d.toObject().value(QStringLiteral("path")).toString()));
 
+        const QJsonDocument dump = parsed(QStringLiteral("dump"), &plain);
+        const QJsonObject root = dump.object();
+        QVERIFY(plain.contains(QStringLiteral("\ncurrent profile %1\n")
+                                   .arg(root.value(QStringLiteral("currentProfile")).toInt())));
+        const QJsonArray profiles = root.value(QStringLiteral("profiles")).toArray();
+        QCOMPARE(profiles.size(), 5);
+        for (const QJsonValue &stage :
+             profiles.at(1).toObject().value(QStringLiteral("dpiStages")).toArray()) {
+            const QJsonObject o = stage.toObject();
+            QVERIFY(plain.contains(QStringLiteral("(%1 x %2 DPI) [%3]")
+                                       .arg(o.value(QStringLiteral("xDpi")).toInt())
+                                       .arg(o.value(QStringLiteral("yDpi")).toInt())
+                                       .arg(o.value(QStringLiteral("bytes")).toString())));
+        }
+
         const QJsonDocument verify = parsed(QStringLiteral("verify"), &plain);
         QVERIFY(plain.contains(QLatin1String("holds what apply writes")));
         QCOMPARE(verify.object().value(QStringLiteral("model")).toString(),
