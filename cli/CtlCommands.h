@@ -46,3 +46,4 @@ int runDump(const QStringList &args, CtlContext &ctx);
 int runVerify(const QStringList &args, CtlContext &ctx);
 int runGet(const QStringList &args, CtlContext &ctx);
 int runSet(const QStringList &args, CtlContext &ctx);
+int runUdevRule(const QStringList &args, CtlContext &ctx);

@@ -33,6 +33,10 @@ const CtlCommand kCommands[] = {
      "                      change one setting and save it as the window's OK does;\n"
      "                      --apply then uploads as apply does",
      runSet},
+    {"udev-rule",
+     "udev-rule [FILE]    the udev rule giving the user access to the catalogue's mice\n"
+     "                      (the catalogue of the user's Config.ini), to stdout or FILE",
+     runUdevRule},
     {"switch", "switch P            make on-board profile P (1-5) active", runSwitch},
     {"dump", "dump [--mouse N]    read the configuration memory back and print it decoded",
      runDump},

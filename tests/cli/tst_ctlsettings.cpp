@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QtTest>
 
 // get and set of korvalen-ctl against virtual mice, through the built
@@ -284,6 +285,24 @@ private slots:
                  QStringLiteral("NX-19"));
         QVERIFY(verify.object().value(QStringLiteral("differences")).isArray());
         QCOMPARE(verify.object().value(QStringLiteral("differences")).toArray().size(), 0);
+    }
+
+    void udevRuleFollowsTheUsersCatalogue()
+    {
+        QCOMPARE(ctl({QStringLiteral("list")}).status, 0); // seeds the data folder
+        {
+            // A user enters the real IDs of their mouse into row 3.
+            QSettings config(m_home->dataFolder() + QStringLiteral("/Config.ini"),
+                             QSettings::IniFormat);
+            config.setValue(QStringLiteral("Mouse_List/VID_3"), 0x1A2B);
+            config.setValue(QStringLiteral("Mouse_List/PID_3"), 0x00C4);
+        }
+        const CtlResult run = ctl({QStringLiteral("udev-rule")});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n')).filter(QStringLiteral("1a2b"));
+        QCOMPARE(lines,
+                 QStringList{QStringLiteral("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"1a2b\", "
+                                            "ATTRS{idProduct}==\"00c4\", TAG+=\"uaccess\"")});
     }
 
     void setWithApplyUploadsAsApplyDoes()
