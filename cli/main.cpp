@@ -6,13 +6,16 @@
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
+#include "device/MouseList.h"
 #include "platform/Terminal.h"
+#include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/StoreContext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -21,8 +24,10 @@ const CtlCommand kCommands[] = {
     {"devices", "devices             every attached HID collection with its IDs and usages",
      runDevices},
     {"apply",
-     "apply [--mouse N]   upload the stored five profiles: the same sequence as the "
-     "window's Apply",
+     "apply [--mouse N] [--dry-run]\n"
+     "                      upload the stored five profiles: the same sequence as the\n"
+     "                      window's Apply; --dry-run prints the reports (trace format)\n"
+     "                      to a simulated mouse of the model instead",
      runApply},
     {"get",
      "get [--mode M] [--json] [NAME]\n"
@@ -72,6 +77,23 @@ void printUsage(QTextStream &stream)
               "  effect           lighting effect by its menu name (e.g. breathing, wave)\n"
               "  colour           #rrggbb of the effect; brightness 1-3; effect-speed 1-8\n";
     stream.flush();
+}
+
+// The model of `--mouse ROW|NAME`, or the stored current model.
+QString dryRunModel(const QStringList &args)
+{
+    const int at = args.indexOf(QStringLiteral("--mouse"));
+    if (at < 0)
+        return readProductName();
+    const QString wanted = args.value(at + 1);
+    const DeviceCatalogue &catalogue = DeviceContext::catalogue();
+    bool isRow = false;
+    const int row = wanted.toInt(&isRow);
+    if (!isRow)
+        return catalogue.indexOfName(wanted) >= 0 ? wanted : QString();
+    return row >= 0 && row < catalogue.usedCount()
+               ? QString::fromUtf8(catalogue.entries[row].productName)
+               : QString();
 }
 
 int usageError(QTextStream &err, const QString &message)
@@ -151,7 +173,22 @@ int main(int argc, char *argv[])
     StoreContext::setRecordsProductChoice(false);
     seedDataFolder(QCoreApplication::applicationDirPath());
     loadDeviceCatalogue();
-    restoreVirtualMemory();
+    // apply --dry-run: the upload goes to a fresh virtual mouse of the model
+    // and its trace is what gets printed.
+    QTemporaryFile dryRunTrace;
+    const bool dryRun =
+        name == QLatin1String("apply") && args.removeAll(QStringLiteral("--dry-run"));
+    if (dryRun) {
+        const QString model = dryRunModel(args);
+        if (model.isEmpty() || !dryRunTrace.open())
+            return usageError(err,
+                              QStringLiteral("apply --dry-run needs --mouse with a catalogue row "
+                                             "or model name, or a stored current model"));
+        qputenv("KORVALEN_VIRTUAL_MOUSE", model.toUtf8());
+        qputenv("KORVALEN_HID_TRACE", dryRunTrace.fileName().toLocal8Bit());
+    } else {
+        restoreVirtualMemory();
+    }
 
     CtlContext ctx{out, err, isStandardOutputTerminal()};
     // --json may stand anywhere after the command.
@@ -162,11 +199,18 @@ int main(int argc, char *argv[])
     if (ctx.json && !jsonCommands.contains(name))
         return usageError(err, name + QStringLiteral(" has no --json output"));
     const int status = command->run(args, ctx);
-    keepVirtualMemory();
+    if (!dryRun)
+        keepVirtualMemory();
     out.flush();
     err.flush();
     closeDevice();
     exitDevice();
     DeviceContext::reset();
+    if (dryRun) {
+        // The trace is complete once the device layer is gone.
+        dryRunTrace.seek(0);
+        out << QString::fromUtf8(dryRunTrace.readAll());
+        out.flush();
+    }
     return status;
 }

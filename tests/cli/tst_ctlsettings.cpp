@@ -305,6 +305,24 @@ private slots:
                                             "ATTRS{idProduct}==\"00c4\", TAG+=\"uaccess\"")});
     }
 
+    void dryRunPrintsWhatApplySends()
+    {
+        QVERIFY(setAll({QStringLiteral("effect=flash")}, {}));
+        QTemporaryDir traces;
+        const QString printed = traces.filePath(QStringLiteral("printed.trace"));
+        const QString sent = traces.filePath(QStringLiteral("sent.trace"));
+        const CtlResult dry = ctl({QStringLiteral("apply"), QStringLiteral("--mouse"),
+                                   QStringLiteral("NX-19"), QStringLiteral("--dry-run")});
+        QCOMPARE(dry.status, 0);
+        QFile file(printed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(dry.out.toUtf8());
+        file.close();
+        QCOMPARE(ctl({QStringLiteral("apply")}, sent).status, 0);
+        QVERIFY(!tracedFeatureReports(sent).isEmpty());
+        QCOMPARE(tracedFeatureReports(printed), tracedFeatureReports(sent));
+    }
+
     void setWithApplyUploadsAsApplyDoes()
     {
         QTemporaryDir traces;
