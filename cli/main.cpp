@@ -30,11 +30,11 @@ const CtlCommand kCommands[] = {
      "                      to a simulated mouse of the model instead",
      runApply},
     {"get",
-     "get [--mode M] [--json] [NAME]\n"
+     "get [--mouse N] [--mode M] [--json] [NAME]\n"
      "                      print one setting of profile M (default: the active one), or all",
      runGet},
     {"set",
-     "set [--mode M] [--apply] NAME VALUE\n"
+     "set [--mouse N] [--mode M] [--apply] NAME VALUE\n"
      "                      change one setting and save it as the window's OK does;\n"
      "                      --apply then uploads as apply does",
      runSet},
