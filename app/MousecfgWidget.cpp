@@ -2,12 +2,12 @@
 
 #include "app/LanguageMenu.h"
 #include "app/ModeMenu.h"
+#include "app/MouseSelector.h"
 #include "app/MouseView.h"
+#include "app/ProfileArea.h"
 #include "app/ProfileFileCommands.h"
 #include "app/WindowTray.h"
-#include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
-#include "device/DeviceContext.h"
 #include "device/DeviceSession.h"
 #include "device/HostActions.h"
 #include "device/LightingReports.h"
@@ -19,12 +19,10 @@
 #include "store/ProfileFile.h"
 #include "store/StoreContext.h"
 #include "widgets/DesignLayout.h"
-#include "widgets/MouseLayout.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
 #include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
-#include "widgets/VornAction.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
@@ -32,24 +30,26 @@
 #include "widgets/VornProcessDialog.h"
 #include "widgets/VornPushButton.h"
 
-#include <QApplication>
 #include <QBitmap>
-#include <QCloseEvent>
-#include <QDebug>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
 QStringList images(const char *stem)
 {
     return Skin::buttonImages(stem);
+}
+
+VornPushButton *skinnedButton(const char *stem, const char *name, QWidget *parent)
+{
+    auto *button = new VornPushButton(images(stem), parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
 } // namespace
@@ -65,6 +65,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
     m_previousClass = 0;
+    m_backgrounds.preload(m_iDpiVal);
+    m_backgrounds.preload(m_iDpiVal);
 
     setBaseSize(DesignLayout::kWidth, DesignLayout::kHeight);
     setMinimumSize(DesignLayout::kWidth, DesignLayout::kHeight);
@@ -73,19 +75,14 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (screen)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
-    const QPixmap &background = m_background.pixmap(m_iDpiVal);
-    if (!background.isNull())
-        setMask(background.mask());
-
     m_session = new DeviceSession(this);
     DeviceConnection *connection = m_session->connection();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
 
-    m_mouseSelector = new VornPushButton(images("dropdown"), this);
-    m_mouseSelector->setObjectName(QStringLiteral("mouseSelector"));
-    m_mouseMenu = new VornMenu(this);
-    connect(m_mouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
+    m_mice = new MouseSelector(this);
+    m_mouseSelector = m_mice->button();
+    connect(m_mice, &MouseSelector::mouseChosen, this, &MousecfgWidget::slot_show_mousename);
     connect(m_mouseSelector, &QPushButton::clicked, this, &MousecfgWidget::slotButtonClicked);
     connect(connection, &DeviceConnection::deviceListRefreshed, this,
             &MousecfgWidget::onDeviceListRefreshed);
@@ -101,9 +98,12 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
             &MousecfgWidget::slotRefreshLightMode);
     connect(m_session, &DeviceSession::RefreshDPIStage, this, &MousecfgWidget::slotRefreshDPIStage);
     connect(m_session, &DeviceSession::RefreshPollRate, this, &MousecfgWidget::slotRefreshRate);
+    // Queued: the first failure comes while the window is still being built.
+    connect(m_session, &DeviceSession::openFailed, this, &MousecfgWidget::explainOpenFailure,
+            Qt::QueuedConnection);
 
     m_connectedCount = 0;
-    m_session->begin(quintptr(winId()));
+    m_session->begin([this] { return quintptr(winId()); });
 
     m_tray = new WindowTray(this);
     connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
@@ -112,20 +112,28 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
     buildChrome();
 
-    m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileButton, m_profileMenu);
+    m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileArea->profileButton(),
+                                             m_profileArea->profileMenu());
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
-    // An unreadable system speed (0) must not replace the profile's own.
-    const int speed = GetPointerSpeed();
-    if (speed >= 1 && speed <= 20)
-        store.profiles[store.curProfile % kModeCount].mousespeed = quint8(speed);
+    // The system speed arrives once the window is up; an unreadable one (0)
+    // must not replace the profile's own.
+    const int startProfile = store.curProfile % kModeCount;
+    GetPointerSpeedLater(this, [this, startProfile](int speed) {
+        if (speed < 1 || speed > 20)
+            return;
+        ProfileStore &store = StoreContext::store();
+        store.profiles[startProfile].mousespeed = quint8(speed);
+        if (store.curProfile % kModeCount == startProfile)
+            loadPanels();
+    });
 
     // Read once the store is loaded: meeting a new product writes the list.
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
-    m_dragging = false;
+    m_drag.release();
     m_panelSet.create(this);
     clearMarkerState();
     switchTab(TabLighting);
@@ -134,6 +142,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     showCurrentMode();
     writeDefaultProfileFile();
 
+    // The mask waits for the background, decoded meanwhile.
+    if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
+        setMask(m_backgrounds.mask(m_iDpiVal));
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
@@ -148,10 +159,8 @@ void MousecfgWidget::buildChrome()
 {
     m_versionLabel = new VornLabel(QString(), this);
     m_versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_closeButton = new VornPushButton(images("close"), this);
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_minButton = new VornPushButton(images("min"), this);
-    m_minButton->setObjectName(QStringLiteral("minimizeButton"));
+    m_closeButton = skinnedButton("close", "closeButton", this);
+    m_minButton = skinnedButton("min", "minimizeButton", this);
 
     m_language->createButton(this);
     m_languageButton = m_language->button();
@@ -173,43 +182,17 @@ void MousecfgWidget::buildChrome()
     m_modeMenu->setFixedWidth(int(152 * m_scale));
     buildModeMenu();
     m_modeButton->setMenu(m_modeMenu);
-    m_profileMenu = new VornMenu(this);
-    m_profileMenu->setFixedWidth(int(152 * m_scale));
-
-    m_nameEdit = new VornLineEdit(this);
-    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
-    m_nameEdit->setMaxLength(100);
-    m_nameEdit->setFocusPolicy(Qt::ClickFocus);
-    m_nameEdit->setAlignment(Qt::AlignCenter);
-    m_nameEdit->setStyleSheet(
-        QStringLiteral("QLineEdit{border-width:2px;background-color:rgb(30,30,30);color:white}"
-                       "QToolTip{background-color:black}"));
+    m_profileArea = new ProfileArea(this);
+    m_nameEdit = m_profileArea->nameEdit();
     connect(m_nameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
-    m_profileButton = new VornPushButton({QStringLiteral("/skin/profile_apply1.png")}, this);
-    m_profileButton->setObjectName(QStringLiteral("profileButton"));
-    m_profileButton->setMenu(m_profileMenu);
-    m_nameLabel = new VornLabel(QString(), this);
-
-    const char *commands[] = {"prof_save", "prof_load",   "prof_reset",
-                              "prof_add",  "prof_delete", "prof_copy"};
-    for (int i = 0; i < 6; ++i) {
-        m_profileCommands[size_t(i)] = new VornPushButton(images(commands[i]), this);
-        m_profileCommands[size_t(i)]->setObjectName(QLatin1String(commands[i]));
-    }
-    m_resetAllButton = new VornPushButton(images("button"), this);
-    m_resetAllButton->setObjectName(QStringLiteral("resetAllButton"));
-    m_okButton = new VornPushButton(images("button"), this);
-    m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_cancelButton = new VornPushButton(images("button"), this);
-    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    m_applyButton = new VornPushButton(images("button"), this);
-    m_applyButton->setObjectName(QStringLiteral("applyButton"));
-
-    setProfileFileCommandsEnabled(true);
+    m_okButton = skinnedButton("button", "okButton", this);
+    m_cancelButton = skinnedButton("button", "cancelButton", this);
+    m_applyButton = skinnedButton("button", "applyButton", this);
 
     // Every chrome button goes through the one click handler; those
     // without an action only open their menus.
-    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton, m_profileButton};
+    QList<VornPushButton *> buttons = {m_languageButton, m_modeButton,
+                                       m_profileArea->profileButton()};
     for (int i = 0; i < MouseView::kMarkersPerGroup; ++i)
         buttons << m_view->marker(1, i); // the button panel's own side view handles these
     for (VornPushButton *b : buttons)
@@ -246,11 +229,11 @@ void MousecfgWidget::buildChrome()
         uploadWithProgress();
     });
     onClick(m_okButton, [this] { uploadWithProgress(); });
-    for (int i = 0; i < DesignLayout::kProfileCommandCount; ++i) {
-        onClick(m_profileCommands[size_t(i)],
+    for (int i = 0; i < ProfileArea::kCommandCount; ++i) {
+        onClick(m_profileArea->command(i),
                 [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
     }
-    onClick(m_resetAllButton, [this] { m_profileFiles->resetAllProfiles(); });
+    onClick(m_profileArea->resetAllButton(), [this] { m_profileFiles->resetAllProfiles(); });
     layoutChildren();
 }
 
@@ -266,13 +249,7 @@ void MousecfgWidget::layoutChildren()
 {
     using namespace DesignLayout;
     const QFont font = UiScale::languageFont();
-    // With its menu the selector is 150 wide; it grows to the left so that
-    // it does not run under the language button.
-    QRect selector = kMouseSelector;
-    if (m_mouseSelector->menu())
-        selector.setLeft(kMouseSelector.right() + 1 - 150);
-    place(m_mouseSelector, selector);
-    m_mouseSelector->setFont(font);
+    m_mice->place(m_scale, font);
     if (!m_closeButton)
         return; // the chrome is not built yet
     place(m_closeButton, kClose);
@@ -283,17 +260,10 @@ void MousecfgWidget::layoutChildren()
     place(m_modeButton, kModeButton);
     for (int i = 0; i < 4; ++i)
         place(m_tabs[size_t(i)], tab(i));
-    place(m_nameEdit, kNameEdit);
-    place(m_profileButton, kProfileButton);
-    place(m_nameLabel, kNameLabel);
-    for (int i = 0; i < kProfileCommandCount; ++i)
-        place(m_profileCommands[size_t(i)], profileCommand(i));
-    place(m_resetAllButton, kResetAll);
     place(m_okButton, footer(0));
     place(m_cancelButton, footer(1));
     place(m_applyButton, footer(2));
     m_modeMenu->setFixedWidth(int(152 * m_scale));
-    m_profileMenu->setFixedWidth(int(152 * m_scale));
 
     QFont markerFont = font;
     markerFont.setPixelSize(qMax(1, int(10 * m_scale)));
@@ -301,12 +271,9 @@ void MousecfgWidget::layoutChildren()
     for (QWidget *w : findChildren<VornPushButton *>())
         w->setFont(w->objectName().startsWith(QLatin1String("marker")) ? markerFont : font);
     m_versionLabel->setFont(font);
-    m_nameLabel->setFont(font);
-    m_nameEdit->setFont(font);
     m_language->menu()->setFont(font);
     m_modeMenu->setFont(font);
-    m_profileMenu->setFont(font);
-    m_mouseMenu->setFont(font);
+    m_profileArea->place(m_scale, font);
     m_panelSet.place(m_scale);
     // Pictures and markers depend on the scale and the model.
     loadMousePictures();
@@ -317,9 +284,8 @@ void MousecfgWidget::applySizeClass(int sizeClass)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);
-    const QPixmap &background = m_background.pixmap(sizeClass);
-    if (!background.isNull())
-        setMask(background.mask());
+    if (!m_backgrounds.pixmap(sizeClass).isNull())
+        setMask(m_backgrounds.mask(sizeClass));
     layoutChildren();
 }
 
@@ -331,9 +297,8 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
         screen = QGuiApplication::primaryScreen();
     const int screenClass =
         Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
-    m_background.pixmap(screenClass);
-    const int sizeClass =
-        WindowBackground::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
+    m_backgrounds.pixmap(screenClass);
+    const int sizeClass = Skin::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
@@ -342,7 +307,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
 void MousecfgWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QPixmap &background = m_background.pixmap(m_iDpiVal);
+    const QPixmap &background = m_backgrounds.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
     event->ignore();
@@ -485,13 +450,7 @@ void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
     m_versionLabel->setText(tr("Version") + QStringLiteral(" : 1.0.58"));
-    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
-    m_nameLabel->setText(tr("NAME"));
-    const QString tips[] = {tr("SAVE"), tr("LOAD"),   tr("RESET"),
-                            tr("ADD"),  tr("DELETE"), tr("COPY")};
-    for (int i = 0; i < 6; ++i)
-        m_profileCommands[size_t(i)]->setToolTip(tips[i]);
-    m_resetAllButton->setText(tr("Reset All"));
+    m_profileArea->retranslate();
     m_okButton->setText(tr("OK"));
     m_cancelButton->setText(tr("Cancel"));
     m_applyButton->setText(tr("Apply"));
@@ -522,19 +481,10 @@ int MousecfgWidget::languageIndex() const
 
 void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
 {
-    m_mouseNames = names;
     m_connectedCount = names.size();
-    m_mouseMenu->clear();
-    if (names.size() > 1) {
-        for (const QString &name : names)
-            m_mouseMenu->addAction(new VornAction(name, m_mouseMenu));
-        m_mouseSelector->setMenu(m_mouseMenu);
-        m_mouseSelector->setText(readProductName());
+    m_mice->setNames(names, readProductName());
+    if (names.size() > 1)
         layoutChildren();
-        m_mouseSelector->show();
-    } else {
-        m_mouseSelector->hide();
-    }
 }
 
 bool MousecfgWidget::readersRunning() const
@@ -591,7 +541,7 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     const QString name = action->text();
     m_session->switchTo(name, [this, name] {
         clearMarkerState();
-        m_mouseSelector->setText(name);
+        m_mice->showCurrent(name);
         buildModeMenu();
         reloadAfterOpen();
     });
@@ -619,6 +569,17 @@ void MousecfgWidget::slotWarning()
     if (m_connectedCount == 0)
         m_tray->putAway();
     ShellState::setWarningOpen(false);
+}
+
+void MousecfgWidget::explainOpenFailure(const QString &explanation)
+{
+    // Every later open fails the same way until the rule is installed and
+    // the mouse replugged; saying it once is enough.
+    if (m_openFailureExplained)
+        return;
+    m_openFailureExplained = true;
+    VornMessageBox box(VornMessageBox::Ok, QString(), tr("Warning"), explanation, this);
+    box.exec();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -672,15 +633,7 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
                           m_applyButton, m_nameEdit,  m_mouseSelector};
     for (QWidget *w : widgets)
         w->setEnabled(bEnable);
-    setProfileFileCommandsEnabled(bEnable);
-}
-
-void MousecfgWidget::setProfileFileCommandsEnabled(bool enable)
-{
-    for (VornPushButton *b : m_profileCommands)
-        b->setEnabled(enable);
-    m_resetAllButton->setEnabled(enable);
-    m_profileButton->setEnabled(enable);
+    m_profileArea->setCommandsEnabled(bEnable);
 }
 
 void MousecfgWidget::slotProfileNameChange()
@@ -730,28 +683,19 @@ void MousecfgWidget::slotRefreshLift(quint8 iLift)
 
 void MousecfgWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_pressPos = QPoint(qRound(event->screenPos().x()), qRound(event->screenPos().y()));
-        m_framePos = frameGeometry().topLeft();
-    }
+    m_drag.press(event);
     QWidget::mousePressEvent(event);
 }
 
 void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_dragging = false;
+    m_drag.release();
     QWidget::mouseReleaseEvent(event);
 }
 
 void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging) {
-        const QPoint now(qRound(event->screenPos().x()), qRound(event->screenPos().y()));
-        const QPoint offset = now - m_pressPos;
-        if (offset.manhattanLength() > 4)
-            move(m_framePos + offset);
-    }
+    m_drag.move(event);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -766,44 +710,4 @@ bool MousecfgWidget::nativeEvent(const QByteArray &eventType, void *message, lon
     if (m_session)
         m_session->nativeEvent(eventType, message);
     return false;
-}
-
-bool MousecfgWidget::frontView() const
-{
-    return m_view->frontView();
-}
-
-int MousecfgWidget::currentGroup() const
-{
-    return m_view->currentGroup();
-}
-
-int MousecfgWidget::savedGroup() const
-{
-    return m_view->savedGroup();
-}
-
-int MousecfgWidget::selectedMarker(int group) const
-{
-    return m_view->selectedMarker(group);
-}
-
-QLabel *MousecfgWidget::frontPicture() const
-{
-    return m_view->frontPicture();
-}
-
-QLabel *MousecfgWidget::sidePicture() const
-{
-    return m_view->sidePicture();
-}
-
-VornPushButton *MousecfgWidget::frontButton() const
-{
-    return m_view->frontButton();
-}
-
-VornPushButton *MousecfgWidget::sideButton() const
-{
-    return m_view->sideButton();
 }

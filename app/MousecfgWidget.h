@@ -1,13 +1,17 @@
 #pragma once
 
+#include "widgets/Skin.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include "app/MouseView.h"
 #include "app/PanelSet.h"
-#include "app/WindowBackground.h"
+#include "widgets/Skin.h"
+#include "widgets/WindowDrag.h"
 
 #include <QHash>
 
@@ -17,7 +21,8 @@
 class DeviceSession;
 class LanguageMenu;
 class ModeMenu;
-class MouseView;
+class MouseSelector;
+class ProfileArea;
 class ProfileFileCommands;
 class QLabel;
 class QTranslator;
@@ -50,10 +55,10 @@ public:
     int sizeClass() const { return m_iDpiVal; }
     double scaleFactor() const { return m_scale; }
     int currentTab() const { return m_currentTab; }
-    bool frontView() const;
-    int currentGroup() const;
-    int savedGroup() const;
-    int selectedMarker(int group) const;
+    bool frontView() const { return m_view->frontView(); }
+    int currentGroup() const { return m_view->currentGroup(); }
+    int savedGroup() const { return m_view->savedGroup(); }
+    int selectedMarker(int group) const { return m_view->selectedMarker(group); }
     int languageIndex() const;
     int modeActionCount() const;
     QString modeButtonText() const;
@@ -72,17 +77,17 @@ public:
     static int resizeClass(int screenClass, int previousClass, const QSize &current,
                            const QSize &designed)
     {
-        return WindowBackground::resizeClass(screenClass, previousClass, current, designed);
+        return Skin::resizeClass(screenClass, previousClass, current, designed);
     }
-    const QPixmap &background(int sizeClass) { return m_background.pixmap(sizeClass); }
+    const QPixmap &background(int sizeClass) { return m_backgrounds.pixmap(sizeClass); }
 
     // The widgets by role, for tests and the panels.
     VornPushButton *tabButton(int i) const { return m_tabs[size_t(i)]; }
     VornPushButton *marker(int group, int i) const;
-    QLabel *frontPicture() const;
-    QLabel *sidePicture() const;
-    VornPushButton *frontButton() const;
-    VornPushButton *sideButton() const;
+    QLabel *frontPicture() const { return m_view->frontPicture(); }
+    QLabel *sidePicture() const { return m_view->sidePicture(); }
+    VornPushButton *frontButton() const { return m_view->frontButton(); }
+    VornPushButton *sideButton() const { return m_view->sideButton(); }
     VornPushButton *mouseSelector() const { return m_mouseSelector; }
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
@@ -137,6 +142,7 @@ protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 
 private slots:
+    void explainOpenFailure(const QString &explanation);
     void slotButtonClicked();
     void onModeAction(int index);
     void onLastMouseRemoved();
@@ -155,14 +161,13 @@ private:
     // menu) and routes its clicks through slotButtonClicked.
     void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
-    void setProfileFileCommandsEnabled(bool enable);
 
     // scaling
     int m_iDpiVal = 0;
     double m_scale = 1.0;
     int m_previousClass = 0;
     QSize m_designedSize;
-    WindowBackground m_background;
+    Skin::Backgrounds m_backgrounds;
 
     // chrome
     VornPushButton *m_closeButton = nullptr;
@@ -178,13 +183,9 @@ private:
     std::array<VornPushButton *, kModeCount> m_modeButtons{};
 
     // profile files
-    VornLineEdit *m_nameEdit = nullptr;
-    VornPushButton *m_profileButton = nullptr;
-    VornMenu *m_profileMenu = nullptr;
-    VornLabel *m_nameLabel = nullptr;
+    ProfileArea *m_profileArea = nullptr;
+    VornLineEdit *m_nameEdit = nullptr; // the area's, used on every mode change
     ProfileFileCommands *m_profileFiles = nullptr;
-    std::array<VornPushButton *, 6> m_profileCommands{}; // SAVE LOAD RESET ADD DELETE COPY
-    VornPushButton *m_resetAllButton = nullptr;
 
     // tabs and footer
     std::array<VornPushButton *, 4> m_tabs{};
@@ -197,9 +198,8 @@ private:
     MouseView *m_view = nullptr;
 
     // device connection
-    VornPushButton *m_mouseSelector = nullptr;
-    VornMenu *m_mouseMenu = nullptr;
-    QStringList m_mouseNames;
+    MouseSelector *m_mice = nullptr;
+    VornPushButton *m_mouseSelector = nullptr; // the selector's, disabled while recording
     int m_connectedCount = 0;
     DeviceSession *m_session = nullptr;
 
@@ -209,11 +209,9 @@ private:
     WindowTray *m_tray = nullptr;
 
     bool m_warningShowing = false;
+    bool m_openFailureExplained = false;
 
     QHash<QObject *, std::function<void()>> m_clickActions;
 
-    // dragging
-    bool m_dragging = false;
-    QPoint m_pressPos;
-    QPoint m_framePos;
+    WindowDrag m_drag{this};
 };

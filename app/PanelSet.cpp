@@ -16,11 +16,7 @@ void PanelSet::create(MousecfgWidget *window)
 {
     // The panels join here in the window's order: buttons, DPI, pointer
     // speed, report rate, lift-off, macros, lighting. Each is built with
-    // the window as parent, then add()ed and wired, e.g.
-    //   auto *buttons = new VornBtnWindow(window);
-    //   add(buttons);
-    //   QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
-    //                    &MousecfgWidget::slotPopOneClickBox);
+    // the window as parent, then add()ed and wired.
     auto *buttons = new VornBtnWindow(window);
     add(buttons);
     QObject::connect(buttons, &VornBtnWindow::SelBtnControl, window,

@@ -4,8 +4,10 @@
 #include "app/MousecfgWidget.h"
 #include "device/HostActions.h"
 #include "device/hid/VirtualMouseControl.h"
+#include "platform/KeyPulses.h"
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
+#include "store/ProductConfig.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -62,6 +64,7 @@ int main(int argc, char *argv[])
     seedDataFolder(appDir);
     Q_INIT_RESOURCE(resources);
     installHostActions();
+    reportKeyPulseLimits();
     listenForVirtualMouseControl();
 
     auto *window = new MousecfgWidget;

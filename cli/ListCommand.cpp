@@ -1,5 +1,6 @@
 #include "cli/CtlCommands.h"
 
+#include "device/DeviceAccess.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
 #include "store/ConfigFile.h"
@@ -22,10 +23,14 @@ QString releaseRange(const MouseListEntry &e)
     return hex4(e.versionMin) + QLatin1Char('-') + hex4(e.versionMax);
 }
 
-QString state(const MouseListEntry &e)
+QString state(const MouseListEntry &e, const AccessProblem &problem)
 {
-    if (e.isConnected())
-        return QStringLiteral("connected");
+    if (e.isConnected()) {
+        if (problem.isNull())
+            return QStringLiteral("connected");
+        return problem.permissionDenied() ? QStringLiteral("present, no access (permission denied)")
+                                          : QStringLiteral("present, cannot be opened");
+    }
     if (e.found0 || e.found1)
         return QStringLiteral("half present");
     return QStringLiteral("absent");
@@ -48,64 +53,68 @@ int runList(const QStringList &args, CtlContext &ctx)
     const DeviceCatalogue &catalogue = DeviceContext::catalogue();
     const QString active = readProductName();
 
-    if (ctx.json) {
-        QJsonArray rows;
-        for (int n = 0; n < catalogue.usedCount(); ++n) {
-            const MouseListEntry &e = catalogue.entries[n];
-            const QString name = QString::fromUtf8(e.productName);
-            rows.append(QJsonObject{
-                {QStringLiteral("row"), n},
-                {QStringLiteral("product"), name},
-                {QStringLiteral("vid"), hex4(e.vendorId)},
-                {QStringLiteral("pid"), hex4(e.productId)},
-                {QStringLiteral("release"), releaseRange(e)},
-                {QStringLiteral("if0"), e.found0},
-                {QStringLiteral("if1"), e.found1},
-                {QStringLiteral("state"), state(e)},
-                {QStringLiteral("active"), e.isConnected() && name == active},
-            });
-        }
-        printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("rows"), rows}}));
-    }
     int nameWidth = 7;
     for (int n = 0; n < catalogue.usedCount(); ++n)
         nameWidth = qMax(nameWidth, QString::fromUtf8(catalogue.entries[n].productName).size());
 
-    if (!ctx.json) {
-        ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                       .arg(QStringLiteral("ROW"), 3)
-                       .arg(QStringLiteral("PRODUCT"), -nameWidth)
-                       .arg(QStringLiteral("VID"), -4)
-                       .arg(QStringLiteral("PID"), -4)
-                       .arg(QStringLiteral("RELEASE"), -9)
-                       .arg(QStringLiteral("IF0"), -6)
-                       .arg(QStringLiteral("IF1"), -6)
-                       .arg(QStringLiteral("STATE"))
-                << Qt::endl;
-        int connected = 0;
-        for (int n = 0; n < catalogue.usedCount(); ++n) {
-            const MouseListEntry &e = catalogue.entries[n];
-            const QString name = QString::fromUtf8(e.productName);
-            QString st = state(e);
-            if (e.isConnected()) {
-                ++connected;
-                if (name == active)
-                    st += QStringLiteral(" (active)");
-            }
-            ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                           .arg(n, 3)
-                           .arg(name, -nameWidth)
-                           .arg(hex4(e.vendorId), -4)
-                           .arg(hex4(e.productId), -4)
-                           .arg(releaseRange(e), -9)
-                           .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                           .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                           .arg(st)
-                    << Qt::endl;
+    QString discarded;
+    QTextStream nowhere(&discarded);
+    // With --json the lines for people go nowhere and the rows are gathered.
+    QTextStream &lines = ctx.json ? nowhere : ctx.out;
+    QJsonArray rows;
+    lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+                 .arg(QStringLiteral("ROW"), 3)
+                 .arg(QStringLiteral("PRODUCT"), -nameWidth)
+                 .arg(QStringLiteral("VID"), -4)
+                 .arg(QStringLiteral("PID"), -4)
+                 .arg(QStringLiteral("RELEASE"), -9)
+                 .arg(QStringLiteral("IF0"), -6)
+                 .arg(QStringLiteral("IF1"), -6)
+                 .arg(QStringLiteral("STATE"))
+          << Qt::endl;
+    int connected = 0;
+    AccessProblem firstProblem;
+    for (int n = 0; n < catalogue.usedCount(); ++n) {
+        const MouseListEntry &e = catalogue.entries[n];
+        const QString name = QString::fromUtf8(e.productName);
+        // A mouse whose nodes are there but closed to this user is the usual
+        // first meeting on Linux: say so instead of calling it connected.
+        const AccessProblem problem = e.isConnected() ? probeAccess(e) : AccessProblem();
+        if (firstProblem.isNull())
+            firstProblem = problem;
+        QString st = state(e, problem);
+        rows.append(QJsonObject{
+            {QStringLiteral("row"), n},
+            {QStringLiteral("product"), name},
+            {QStringLiteral("vid"), hex4(e.vendorId)},
+            {QStringLiteral("pid"), hex4(e.productId)},
+            {QStringLiteral("release"), releaseRange(e)},
+            {QStringLiteral("if0"), bool(e.found0)},
+            {QStringLiteral("if1"), bool(e.found1)},
+            {QStringLiteral("state"), st},
+            {QStringLiteral("active"), e.isConnected() && problem.isNull() && name == active},
+        });
+        if (e.isConnected() && problem.isNull()) {
+            ++connected;
+            if (name == active)
+                st += QStringLiteral(" (active)");
         }
-        ctx.out << catalogue.usedCount() << " catalogue rows, " << connected << " connected"
-                << Qt::endl;
+        lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+                     .arg(n, 3)
+                     .arg(name, -nameWidth)
+                     .arg(hex4(e.vendorId), -4)
+                     .arg(hex4(e.productId), -4)
+                     .arg(releaseRange(e), -9)
+                     .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
+                     .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
+                     .arg(st)
+              << Qt::endl;
     }
+    lines << catalogue.usedCount() << " catalogue rows, " << connected << " connected" << Qt::endl;
+    if (ctx.json)
+        printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("rows"), rows}}));
+    if (!firstProblem.isNull())
+        ctx.err << "korvalen-ctl: " << explainAccessProblem(firstProblem) << Qt::endl;
     if (!hidOk) {
         ctx.err << "korvalen-ctl: the HID library could not be initialised" << Qt::endl;
         return CtlNoMouse;

@@ -1,5 +1,6 @@
 #include "cli/MouseChoice.h"
 
+#include "device/DeviceAccess.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
@@ -61,7 +62,11 @@ MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, 
 
     openDeviceByName(choice.productName.toUtf8());
     if (!DeviceContext::interface1Handle()) {
-        ctx.err << "korvalen-ctl: " << choice.productName << " cannot be opened" << Qt::endl;
+        const AccessProblem problem = openProblem(choice.productName.toUtf8());
+        if (problem.isNull())
+            ctx.err << "korvalen-ctl: " << choice.productName << " cannot be opened" << Qt::endl;
+        else
+            ctx.err << "korvalen-ctl: " << explainAccessProblem(problem) << Qt::endl;
         choice.status = CtlNoMouse;
     }
     return choice;

@@ -1,5 +1,6 @@
 #include "device/DeviceSession.h"
 
+#include "device/DeviceAccess.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceLog.h"
@@ -29,7 +30,7 @@ DeviceSession::~DeviceSession()
     }
 }
 
-void DeviceSession::begin(quintptr windowId)
+void DeviceSession::begin(const std::function<quintptr()> &windowId)
 {
     m_notices = DeviceNoticeService::create(this);
     connect(m_notices, &DeviceNoticeService::noticeReceived, m_connection,
@@ -49,7 +50,7 @@ void DeviceSession::nativeEvent(const QByteArray &eventType, void *message)
 
 void DeviceSession::openCurrent()
 {
-    openDeviceByName(readProductName().toUtf8());
+    openNamed(readProductName().toUtf8());
     startReaders();
 }
 
@@ -57,7 +58,7 @@ void DeviceSession::reopen(const QString &productName, const std::function<void(
 {
     stopReaders();
     closeDevice();
-    openDeviceByName(productName.toUtf8());
+    openNamed(productName.toUtf8());
     startReaders();
     if (reload)
         reload();
@@ -72,11 +73,19 @@ void DeviceSession::switchTo(const QString &productName, const std::function<voi
     closeDevice();
     QThread::msleep(50);
     writeProductName(productName);
-    openDeviceByName(productName.toUtf8());
+    openNamed(productName.toUtf8());
     QThread::msleep(50);
     if (reload)
         reload();
     startReaders();
+}
+
+void DeviceSession::openNamed(const QByteArray &productName)
+{
+    openDeviceByName(productName);
+    const AccessProblem problem = openProblem(productName);
+    if (!problem.isNull())
+        emit openFailed(explainAccessProblem(problem));
 }
 
 void DeviceSession::closeAll()

@@ -28,10 +28,11 @@ public:
     // waits for readers still finishing their last read.
     ~DeviceSession() override;
 
-    // Registers for device notices (windowId receives them where the system
-    // sends window messages), loads the catalogue, enumerates the HID
-    // devices and refreshes the device list.
-    void begin(quintptr windowId);
+    // Registers for device notices (windowId gives the native window that
+    // receives them, asked for only where the system sends window messages),
+    // loads the catalogue, enumerates the HID devices and refreshes the
+    // device list.
+    void begin(const std::function<quintptr()> &windowId);
     // The window hands its native events over (device change messages).
     void nativeEvent(const QByteArray &eventType, void *message);
 
@@ -60,8 +61,12 @@ signals:
     void RefreshLightModeSignal(quint8 iBuff1, quint8 iBuff2);
     void RefreshDPIStage(quint8 iDPI);
     void RefreshPollRate(quint8 iRate);
+    // A present mouse could not be opened; the text says why and what to do.
+    void openFailed(const QString &explanation);
 
 private:
+    void openNamed(const QByteArray &productName);
+
     DeviceConnection *m_connection = nullptr;
     DeviceNoticeService *m_notices = nullptr;
     VornHidReadThread *m_reader1 = nullptr;

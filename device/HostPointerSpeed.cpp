@@ -16,3 +16,8 @@ int GetPointerSpeed()
 {
     return systemPointerSpeed();
 }
+
+void GetPointerSpeedLater(QObject *context, std::function<void(int)> done)
+{
+    readSystemPointerSpeedLater(context, std::move(done));
+}

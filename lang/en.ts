@@ -1,6 +1,21 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: permission denied. Install the udev rule (sudo cmake --install build puts it at %2), then unplug and plug the mouse again.</source>
+        <translation>The mouse is connected, but %1 cannot be opened: permission denied. Install the udev rule (sudo cmake --install build puts it at %2), then unplug and plug the mouse again.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: %2. Unplug and plug the mouse again.</source>
+        <translation>The mouse is connected, but %1 cannot be opened: %2. Unplug and plug the mouse again.</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>

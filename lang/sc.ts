@@ -1,6 +1,21 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: permission denied. Install the udev rule (sudo cmake --install build puts it at %2), then unplug and plug the mouse again.</source>
+        <translation>鼠标已连接，但无法打开 %1：权限被拒绝。请安装 udev 规则（sudo cmake --install build 会将其放到 %2），然后拔下鼠标再重新插入。</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: %2. Unplug and plug the mouse again.</source>
+        <translation>鼠标已连接，但无法打开 %1：%2。请拔下鼠标再重新插入。</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>

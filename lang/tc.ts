@@ -1,6 +1,21 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: permission denied. Install the udev rule (sudo cmake --install build puts it at %2), then unplug and plug the mouse again.</source>
+        <translation>滑鼠已連接，但無法開啟 %1：權限遭拒。請安裝 udev 規則（sudo cmake --install build 會將其放到 %2），然後拔下滑鼠再重新插入。</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知錯誤</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: %2. Unplug and plug the mouse again.</source>
+        <translation>滑鼠已連接，但無法開啟 %1：%2。請拔下滑鼠再重新插入。</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>

@@ -32,6 +32,14 @@ TABLE = {
     "Front": ("正面", "正面"),
     "Side": ("侧面", "側面"),
     "Warning": ("警告", "警告"),
+    # A present mouse whose nodes cannot be opened.
+    "The mouse is connected, but %1 cannot be opened: permission denied. Install the udev rule (sudo cmake --install build puts it at %2), then unplug and plug the mouse again.":
+        ("鼠标已连接，但无法打开 %1：权限被拒绝。请安装 udev 规则（sudo cmake --install build 会将其放到 %2），然后拔下鼠标再重新插入。",
+         "滑鼠已連接，但無法開啟 %1：權限遭拒。請安裝 udev 規則（sudo cmake --install build 會將其放到 %2），然後拔下滑鼠再重新插入。"),
+    "The mouse is connected, but %1 cannot be opened: %2. Unplug and plug the mouse again.":
+        ("鼠标已连接，但无法打开 %1：%2。请拔下鼠标再重新插入。",
+         "滑鼠已連接，但無法開啟 %1：%2。請拔下滑鼠再重新插入。"),
+    "unknown error": ("未知错误", "未知錯誤"),
     "NO MOUSE DETECTED!": ("未检测到鼠标！", "未偵測到滑鼠！"),
     "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.": ("至少保留一个左键功能。", "至少保留一個左鍵功能。"),
     "Yes": ("是", "是"),

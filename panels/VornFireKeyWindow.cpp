@@ -29,9 +29,11 @@ VornFireKeyWindow::VornFireKeyWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("fireKeyEditor"));
     const QString checkStyle =
-        QStringLiteral("QCheckBox{color:white;}"
-                       "QCheckBox::indicator:unchecked{image:url(./skin/checkbox1-1.png);}"
-                       "QCheckBox::indicator:checked{image:url(./skin/checkbox1-2.png);}");
+        QStringLiteral("QCheckBox{color:white;spacing:6px;}"
+                       "QCheckBox::indicator{width:%1px;height:%1px;}"
+                       "QCheckBox::indicator:unchecked{border-image:url(./skin/checkbox1-1.png);}"
+                       "QCheckBox::indicator:checked{border-image:url(./skin/checkbox1-2.png);}")
+            .arg(UiScale::scaled(16));
     const int typeX[4] = {0, 90, 180, 270};
     const int typeWidth[4] = {85, 85, 85, 150};
     for (int i = 0; i < 4; ++i) {

@@ -17,6 +17,8 @@ struct RawDeviceNotice
 
 Q_DECLARE_METATYPE(RawDeviceNotice)
 
+#include <functional>
+
 // Arrival and removal of HID devices, as the operating system reports
 // them. Windows: RegisterDeviceNotificationW and WM_DEVICECHANGE, which the
 // main window hands over from nativeEvent. Linux: a udev monitor on the
@@ -29,11 +31,13 @@ public:
     static DeviceNoticeService *create(QObject *parent = nullptr);
     ~DeviceNoticeService() override = default;
 
-    // Starts listening. windowId is the native window that receives the
-    // notices where the system delivers them as window messages. Returns
-    // false when the registration failed; the program then runs without
-    // hot-plug detection.
-    virtual bool start(quintptr windowId) = 0;
+    // Starts listening. windowId gives the native window that receives the
+    // notices where the system delivers them as window messages; it is
+    // asked for only there, since making a window's native window early
+    // costs a second one when the window's flags change before it is
+    // shown. Returns false when the registration failed; the program then
+    // runs without hot-plug detection.
+    virtual bool start(const std::function<quintptr()> &windowId) = 0;
 
     // The main window passes its native events here. Always false, so that
     // Qt's own handling continues.

@@ -19,6 +19,10 @@ public:
     // Null when the node cannot be opened this way.
     static std::unique_ptr<InputReportNode> open(const QByteArray &path);
 
+    // The error number with which opening the node for reading and writing
+    // fails (EACCES without a udev rule), 0 when it opens or cannot tell.
+    static int openErrno(const QByteArray &path);
+
     virtual ~InputReportNode() = default;
 
     // One input report, as the node delivers it. timeoutMs -1 waits for

@@ -25,6 +25,11 @@ struct KeyStroke
 // between one stroke and the next; blocks for that long. Windows:
 // keybd_event with the extended-key flag. Linux: XTest on the X display of
 // DISPLAY with the XF86 keysyms (a keysym the keymap lacks is bound to a
-// spare key code, which then keeps it). Returns false, with a debug
+// spare key code for the strokes, then the code is given back). Returns false, with a debug
 // message, when nothing could be sent (no X display, no XTEST).
 bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs);
+
+// Says once in the debug output which key pulses cannot reach programs in
+// this session: under Wayland XTest reaches only X (XWayland) programs.
+// Called once at start; silent where every pulse works.
+void reportKeyPulseLimits();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QObject>
+
+#include <functional>
+
 // The current user's pointer speed on the scale 1-20, 10 being the system's
 // default. Windows: SPI_SETMOUSESPEED / SPI_GETMOUSESPEED. Linux: GNOME's
 // org.gnome.desktop.peripherals.mouse speed, through the gsettings program
@@ -14,3 +18,9 @@ bool setSystemPointerSpeed(int speed, int *error);
 
 // The speed in effect, or 0 when it cannot be read.
 int systemPointerSpeed();
+
+// The same without waiting for the answer: `done` runs later, on the calling
+// thread's event loop, with the speed or 0; not at all once `context` is
+// gone. Starting a program costs tens of milliseconds that the window's
+// start need not wait for.
+void readSystemPointerSpeedLater(QObject *context, std::function<void(int)> done);

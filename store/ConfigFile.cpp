@@ -24,6 +24,11 @@ void writeProductName(const QString &name)
     if (!StoreContext::recordsProductChoice())
         return;
     QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    // Every start settles the name; rewriting the whole file, catalogue and
+    // all, to store the name it already holds would only cost a disk sync.
+    if (settings.contains(ConfigKeys::currentProductName()) &&
+        settings.value(ConfigKeys::currentProductName()).toString() == name)
+        return;
     settings.setValue(ConfigKeys::currentProductName(), name);
 }
 

@@ -2,6 +2,15 @@
 
 #include "store/StoreLog.h"
 
+#include <QColor>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
 IniFile::IniFile(const QString &path) : m_settings(path, QSettings::IniFormat)
 {
     m_settings.setAtomicSyncRequired(true);
@@ -20,6 +29,340 @@ bool IniFile::commit()
         // QSettings still writes the file, with the lines it could parse.
         qCWarning(lcStore).noquote() << "rewrote malformed file" << m_settings.fileName();
         break;
+    }
+    return true;
+}
+
+namespace {
+
+bool isKeyChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A key as QSettings spells it in the file: names of [A-Za-z0-9_] joined by
+// single backslashes, which stand for "/".
+bool isPlainKey(const char *p, const char *end)
+{
+    if (p == end || *p == '\\' || end[-1] == '\\')
+        return false;
+    for (char prev = 0; p < end; prev = *p++) {
+        if (*p == '\\' ? prev == '\\' : !isKeyChar(*p))
+            return false;
+    }
+    return true;
+}
+
+// A value as QSettings unescapes it, for the escapes its writer uses: the
+// named ones, \x with hex digits and \0-\7 with octal ones, both taking as
+// many digits as follow (the writer escapes a digit after them too). Runs
+// of more than four hex or three octal digits are left to QSettings.
+bool plainValue(const char *p, const char *end, QString &text)
+{
+    if (p < end && (*p == ' ' || *p == '\t' || end[-1] == ' ' || end[-1] == '\t'))
+        return false; // QSettings trims these
+    const char *c = p;
+    while (c < end && *c != '\\' && *c != '"' && *c != ',' && *c != ';' && *c != '=')
+        ++c;
+    if (c == end) {
+        // Numbers and plain text, nearly every line.
+        text = QString::fromLatin1(p, int(end - p));
+        return true;
+    }
+    text.clear();
+    text.reserve(int(end - p));
+    while (p < end) {
+        const char c = *p++;
+        if (c != '\\') {
+            // Quotes, lists and comments are QSettings' own business.
+            if (c == '"' || c == ',' || c == ';' || c == '=')
+                return false;
+            text += QLatin1Char(c);
+            continue;
+        }
+        if (p == end)
+            return false; // a line continued on the next
+        const char e = *p++;
+        static const char named[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                        {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                        {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+        bool known = false;
+        for (const auto &n : named) {
+            if (e == n[0]) {
+                text += QLatin1Char(n[1]);
+                known = true;
+                break;
+            }
+        }
+        if (known)
+            continue;
+        int value = 0;
+        int digits = 0;
+        if (e == 'x') {
+            for (; p < end && hexValue(*p) >= 0 && digits < 5; ++p, ++digits)
+                value = value * 16 + hexValue(*p);
+        } else if (e >= '0' && e <= '7') {
+            value = e - '0';
+            for (digits = 1; p < end && *p >= '0' && *p <= '7' && digits < 4; ++p, ++digits)
+                value = value * 8 + (*p - '0');
+        }
+        if (digits == 0 || digits > (e == 'x' ? 4 : 3))
+            return false;
+        text += QChar(value);
+    }
+    return true;
+}
+
+// What QSettings makes of an unescaped value: text, or for "@Variant(...)"
+// the variant serialised in it. Other "@" forms are left to QSettings.
+bool plainVariant(const QString &text, QVariant &value)
+{
+    if (!text.startsWith(QLatin1Char('@'))) {
+        value = QVariant(text);
+        return true;
+    }
+    const QLatin1String prefix("@Variant(");
+    if (!text.startsWith(prefix) || !text.endsWith(QLatin1Char(')')))
+        return false;
+    QByteArray bytes = text.midRef(prefix.size()).toLatin1();
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    value = QVariant();
+    stream >> value;
+    return true;
+}
+
+} // namespace
+
+PlainIniKeys::PlainIniKeys(const QStringList &keys)
+{
+    m_fileForms.reserve(size_t(keys.size()));
+    for (const QString &key : keys) {
+        QByteArray form = key.toLatin1();
+        form.replace('/', '\\');
+        m_fileForms.push_back(form);
+    }
+    // The views point into m_fileForms, which no longer changes.
+    m_index.reserve(keys.size());
+    for (size_t i = 0; i < m_fileForms.size(); ++i)
+        m_index.insert(QLatin1String(m_fileForms[i]), int(i));
+}
+
+bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,
+                         std::vector<QVariant> &values)
+{
+    values.assign(size_t(keys.size()), QVariant());
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.readAll();
+    const QByteArray wanted = section.toLatin1();
+    const QByteArray nestedElsewhere = wanted + '\\';
+    bool inSection = false;
+    QString text;
+    const char *p = data.constData();
+    const char *const end = p + data.size();
+    while (p < end) {
+        const char *eol = static_cast<const char *>(memchr(p, '\n', size_t(end - p)));
+        if (!eol)
+            eol = end;
+        const char *lineEnd = eol;
+        if (lineEnd > p && lineEnd[-1] == '\r')
+            --lineEnd;
+        const char *line = p;
+        p = eol + 1;
+        if (line == lineEnd)
+            continue;
+        for (const char *c = line; c < lineEnd; ++c) {
+            if (uchar(*c) < 0x20 || uchar(*c) > 0x7E)
+                return false;
+        }
+        if (*line == '[') {
+            if (lineEnd[-1] != ']' || lineEnd - line < 3)
+                return false;
+            const QByteArray name(line + 1, int(lineEnd - line - 2));
+            for (char c : name) {
+                if (!isKeyChar(c))
+                    return false;
+            }
+            // QSettings on Windows does not tell the case of section names.
+            if (name != wanted && name.compare(wanted, Qt::CaseInsensitive) == 0)
+                return false;
+            inSection = name == wanted;
+            continue;
+        }
+        const char *equals = static_cast<const char *>(memchr(line, '=', size_t(lineEnd - line)));
+        if (!equals || !isPlainKey(line, equals))
+            return false;
+        // Every value is checked: a quote elsewhere could join lines.
+        if (!plainValue(equals + 1, lineEnd, text))
+            return false;
+        if (!inSection) {
+            // "[General]" or an unnamed start may still spell one of ours.
+            if (QByteArray::fromRawData(line, int(equals - line)).startsWith(nestedElsewhere))
+                return false;
+            continue;
+        }
+        const int index = keys.indexOf(QLatin1String(line, int(equals - line)));
+        if (index < 0 || !plainVariant(text, values[size_t(index)]))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool isPlainText(const QString &text)
+{
+    if (text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
+        return false;
+    for (const QChar ch : text) {
+        const ushort c = ch.unicode();
+        if (!(c < 0x80 && (isKeyChar(char(c)) || c == ' ' || c == '-' || c == '.')))
+            return false;
+    }
+    return true;
+}
+
+// QSettings' escaping of a serialised variant: \0 and \x escapes for
+// control and high bytes, and a hex digit right after one escaped too.
+void appendEscapedBytes(const QByteArray &bytes, QByteArray &out)
+{
+    bool escapeNextIfDigit = false;
+    for (const char byte : bytes) {
+        const uchar c = uchar(byte);
+        if (escapeNextIfDigit && hexValue(char(c)) >= 0) {
+            out += "\\x" + QByteArray::number(c, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (c) {
+        case '\0':
+            out += "\\0";
+            escapeNextIfDigit = true;
+            break;
+        case '\a':
+            out += "\\a";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\v':
+            out += "\\v";
+            break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(c);
+            break;
+        default:
+            if (c <= 0x1F || c >= 0x7F) {
+                out += "\\x" + QByteArray::number(c, 16);
+                escapeNextIfDigit = true;
+            } else {
+                out += char(c);
+            }
+        }
+    }
+}
+
+bool appendPlainValue(const QVariant &value, QByteArray &out)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+        out += QByteArray::number(value.toInt());
+        return true;
+    case QMetaType::UInt:
+        out += QByteArray::number(value.toUInt());
+        return true;
+    case QMetaType::QString: {
+        const QString text = value.toString();
+        if (!isPlainText(text))
+            return false;
+        out += text.toLatin1();
+        return true;
+    }
+    case QMetaType::QColor: {
+        QByteArray bytes;
+        {
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_4_0);
+            stream << value;
+        }
+        // The escaped text holds ";", "," or "=" only if the bytes do, and
+        // QSettings would quote it then.
+        if (bytes.contains(';') || bytes.contains(',') || bytes.contains('='))
+            return false;
+        out += "@Variant(";
+        appendEscapedBytes(bytes, out);
+        out += ')';
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
+                  QByteArray &text)
+{
+    std::sort(values.begin(), values.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    text.clear();
+    text.reserve(int(values.size()) * 32);
+    text += '[' + section.toLatin1() + "]\n";
+    for (const auto &entry : values) {
+        for (const QChar ch : entry.first) {
+            const ushort c = ch.unicode();
+            if (c == '/')
+                text += '\\';
+            else if (c < 0x80 && isKeyChar(char(c)))
+                text += char(c);
+            else
+                return false;
+        }
+        text += '=';
+        if (!appendPlainValue(entry.second, text))
+            return false;
+        text += '\n';
+    }
+    return true;
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        qCWarning(lcStore).noquote() << "cannot write" << path;
+        return false;
     }
     return true;
 }

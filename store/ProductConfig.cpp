@@ -132,14 +132,24 @@ bool loadProductStore(ProfileStore &store, QStringList *refusedNames)
         ProfileStore defaults;
         initProfileStore(defaults);
         const QStringList names(std::begin(defaults.profileNames), std::end(defaults.profileNames));
-        writeStoreConfig(defaults);
         // Profile files the user already has (Config.ini alone was lost, or
         // they were written by hand) are theirs: only missing ones are seeded.
+        // Config.ini, whose presence marks the product as met, comes last, so
+        // that a first start cut short meets the product again.
+        bool seededAll = true;
         for (int i = 0; i < kProfileCount; ++i) {
-            if (!profileFileExists(names.at(i)))
-                saveProfileFile(defaults.profiles[i], names.at(i));
+            if (profileFileExists(names.at(i)))
+                seededAll = false;
+            else
+                seededAll = saveProfileFile(defaults.profiles[i], names.at(i)) && seededAll;
         }
-        writeSavedNames(names);
+        seededAll = writeStoreConfig(defaults) && seededAll;
+        seededAll = writeSavedNames(names) && seededAll;
+        // Reading back what was just written would give the same store.
+        if (seededAll) {
+            store = defaults;
+            return true;
+        }
     }
     return loadStore(store, refusedNames);
 }

@@ -5,6 +5,8 @@
 #include "store/ModelTable.h"
 #include "store/ProfileFile.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
@@ -330,5 +332,15 @@ bool writeDefaultProfileFile()
 {
     ProfileData rec;
     makeDefaultProfile(rec, 0);
-    return writeProfile(rec, defaultProfilePath());
+    // A file that already reads as these defaults is left alone: rewriting
+    // its 8406 keys and syncing them to disk on every start costs more than
+    // reading them.
+    const QString path = defaultProfilePath();
+    if (QFile::exists(path)) {
+        ProfileData onDisk;
+        readProfile(onDisk, path);
+        if (onDisk == rec)
+            return true;
+    }
+    return writeProfile(rec, path);
 }

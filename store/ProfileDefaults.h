@@ -27,5 +27,6 @@ void makeDefaultProfile(ProfileData &rec, quint8 profileIndex);
 void initProfileStore(ProfileStore &store, const QString &productName);
 void initProfileStore(ProfileStore &store);
 
-// Writes the defaults of profile 1 to the product's DefaultProfile.prof.
+// Writes the defaults of profile 1 to the product's DefaultProfile.prof,
+// unless the file is there and already reads as exactly these defaults.
 bool writeDefaultProfileFile();

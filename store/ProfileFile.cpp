@@ -5,7 +5,10 @@
 #include "store/IniFile.h"
 #include "store/StoreLog.h"
 
+#include <QFileInfo>
 #include <QVariant>
+
+#include <vector>
 
 namespace {
 
@@ -31,9 +34,24 @@ QString buttonKey(int button, QLatin1String field)
     return QLatin1String("BUTTON_INFO_") + QString::number(button) + field;
 }
 
-QString keyInfoKey(const QString &buttonPrefix, int entry, QLatin1String field)
+// The 7938 KeyInfo keys are most of a file; they are spelled once per run.
+const QString &keyInfoKey(int button, int entry, int field)
 {
-    return buttonPrefix + QString::number(entry) + field;
+    static const std::vector<QString> keys = [] {
+        const QLatin1String fields[] = {QLatin1String("_map"), QLatin1String("_"),
+                                        QLatin1String("_H")};
+        std::vector<QString> all;
+        all.reserve(size_t(kButtonSlotCount * kKeyInfoCount * 3));
+        for (int b = 0; b < kButtonSlotCount; ++b) {
+            const QString prefix = buttonKey(b, QLatin1String("_KeyInfo_"));
+            for (int k = 0; k < kKeyInfoCount; ++k) {
+                for (const QLatin1String &f : fields)
+                    all.push_back(prefix + QString::number(k) + f);
+            }
+        }
+        return all;
+    }();
+    return keys[size_t((button * kKeyInfoCount + entry) * 3 + field)];
 }
 
 QString ledModeKey(int mode, QLatin1String field)
@@ -84,13 +102,13 @@ void walkProfile(Rec &rec, Visitor &visit)
         visit.byte(buttonKey(b, QLatin1String("_Res3")), button.Res3);
         visit.byte(buttonKey(b, QLatin1String("_Res4")), button.Res4);
         visit.string(buttonKey(b, QLatin1String("_macroname")), button.macroname);
-        const QString prefix = buttonKey(b, QLatin1String("_KeyInfo_"));
         for (int k = 0; k < kKeyInfoCount; ++k) {
             auto &entry = button.KeyInfo[k];
-            visit.byte(keyInfoKey(prefix, k, QLatin1String("_map")), entry.map);
-            // The middle byte's key really ends in a bare underscore.
-            visit.byte(keyInfoKey(prefix, k, QLatin1String("_")), entry.value);
-            visit.byte(keyInfoKey(prefix, k, QLatin1String("_H")), entry.H);
+            // "_map", then the middle byte's key, which really ends in a bare
+            // underscore, then "_H".
+            visit.byte(keyInfoKey(b, k, 0), entry.map);
+            visit.byte(keyInfoKey(b, k, 1), entry.value);
+            visit.byte(keyInfoKey(b, k, 2), entry.H);
         }
     }
     visit.string(kProfileName, rec.ProfileName);
@@ -117,23 +135,84 @@ struct Writer
     }
 };
 
-// Every number is read with toInt(); bytes keep only their low byte. The
-// colour also converts from other forms (a "#rrggbb" text, say).
-struct Reader
+// Collects what Writer would set, for writing the file without QSettings.
+struct ValueList
+{
+    std::vector<std::pair<QString, QVariant>> values;
+
+    void byte(const QString &key, quint8 value) { values.emplace_back(key, int(value)); }
+    void int32(const QString &key, qint32 value) { values.emplace_back(key, int(value)); }
+    void uint32(const QString &key, quint32 value) { values.emplace_back(key, uint(value)); }
+    void string(const QString &key, const QString &value) { values.emplace_back(key, value); }
+    void colour(const QString &key, const QColor &value)
+    {
+        values.emplace_back(key, QVariant::fromValue(value));
+    }
+};
+
+// Where a reader takes its values from: a QSettings object, or the keys of
+// the group read without it, counting the keys taken so that a file with
+// keys of its own can be left to QSettings.
+struct SettingsSource
 {
     QSettings &settings;
+    QVariant value(const QString &key) { return settings.value(key); }
+};
+
+// The values of the group read without QSettings, in the order in which
+// walkProfile asks for them.
+struct SectionSource
+{
+    const std::vector<QVariant> &values;
+    size_t next = 0;
+    const QVariant &value(const QString &) { return values[next++]; }
+};
+
+struct KeyList
+{
+    QStringList keys;
+    template<typename T>
+    void add(const QString &key, T &)
+    {
+        keys << key;
+    }
+    void byte(const QString &key, quint8 &v) { add(key, v); }
+    void int32(const QString &key, qint32 &v) { add(key, v); }
+    void uint32(const QString &key, quint32 &v) { add(key, v); }
+    void string(const QString &key, QString &v) { add(key, v); }
+    void colour(const QString &key, QColor &v) { add(key, v); }
+};
+
+// Every key of a profile file, in walkProfile's order.
+const PlainIniKeys &profileKeys()
+{
+    static const PlainIniKeys keys = [] {
+        ProfileData rec;
+        KeyList list;
+        walkProfile(rec, list);
+        return PlainIniKeys(list.keys);
+    }();
+    return keys;
+}
+
+// Every number is read with toInt(); bytes keep only their low byte. The
+// colour also converts from other forms (a "#rrggbb" text, say).
+template<typename Source>
+struct Reader
+{
+    Source &source;
 
     void byte(const QString &key, quint8 &value)
     {
-        value = quint8(settings.value(key).toInt() & 0xFF);
+        value = quint8(source.value(key).toInt() & 0xFF);
     }
-    void int32(const QString &key, qint32 &value) { value = settings.value(key).toInt(); }
-    void uint32(const QString &key, quint32 &value)
+    void int32(const QString &key, qint32 &value) { value = source.value(key).toInt(); }
+    void uint32(const QString &key, quint32 &value) { value = quint32(source.value(key).toInt()); }
+    void string(const QString &key, QString &value) { value = source.value(key).toString(); }
+    void colour(const QString &key, QColor &value)
     {
-        value = quint32(settings.value(key).toInt());
+        value = qvariant_cast<QColor>(source.value(key));
     }
-    void string(const QString &key, QString &value) { value = settings.value(key).toString(); }
-    void colour(const QString &key, QColor &value) { value = settings.value(key).value<QColor>(); }
 };
 
 } // namespace
@@ -157,11 +236,16 @@ QString profileFolder()
 
 QString profileFilePath(const QString &name)
 {
+    return profileFilePath(profileFolder(), name);
+}
+
+QString profileFilePath(const QString &folder, const QString &name)
+{
     if (!isSafeProfileName(name)) {
         qCWarning(lcStore) << "refusing profile name" << name;
         return QString();
     }
-    return profileFolder() + QLatin1Char('/') + name + kProfileExtension;
+    return folder + QLatin1Char('/') + name + kProfileExtension;
 }
 
 QString defaultProfilePath()
@@ -171,6 +255,16 @@ QString defaultProfilePath()
 
 bool writeProfile(const ProfileData &rec, const QString &path)
 {
+    // A new file holds nothing but the record, so its text can be made
+    // without QSettings, which takes ten times as long over these keys. An
+    // existing file goes through QSettings, which keeps its other keys.
+    if (!QFileInfo::exists(path)) {
+        ValueList list;
+        walkProfile(rec, list);
+        QByteArray text;
+        if (plainIniText(kGroup, std::move(list.values), text))
+            return writeWholeFile(path, text);
+    }
     IniFile ini(path);
     ini.settings().beginGroup(kGroup);
     Writer writer{ini.settings()};
@@ -181,9 +275,18 @@ bool writeProfile(const ProfileData &rec, const QString &path)
 
 void readProfile(ProfileData &rec, const QString &path)
 {
+    // The plain reader is the fast way; QSettings is the authority.
+    std::vector<QVariant> values;
+    if (readPlainIniSection(path, kGroup, profileKeys(), values)) {
+        SectionSource source{values};
+        Reader<SectionSource> reader{source};
+        walkProfile(rec, reader);
+        return;
+    }
     IniFile ini(path);
     ini.settings().beginGroup(kGroup);
-    Reader reader{ini.settings()};
+    SettingsSource source{ini.settings()};
+    Reader<SettingsSource> reader{source};
     walkProfile(rec, reader);
 }
 

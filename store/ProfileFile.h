@@ -21,6 +21,9 @@ QString profileFolder();
 
 // "<product folder>/Profile/<name>.prof"; an empty string for an unsafe name.
 QString profileFilePath(const QString &name);
+// The same in a given Profile folder, for threads that must not look up the
+// product name themselves.
+QString profileFilePath(const QString &folder, const QString &name);
 
 // "<product folder>/Profile/DefaultProfile.prof".
 QString defaultProfilePath();

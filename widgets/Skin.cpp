@@ -1,5 +1,9 @@
 #include "widgets/Skin.h"
 
+#include "widgets/UiLog.h"
+
+#include "widgets/DesignLayout.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -67,6 +71,21 @@ QStringList buttonImages(const char *stem)
             QStringLiteral("/skin/%1_3.png").arg(QLatin1String(stem))};
 }
 
+int resizeClass(int screenClass, int previousClass, const QSize &current, const QSize &designed)
+{
+    if (screenClass != previousClass || current != designed)
+        return screenClass;
+    qCDebug(lcUi) << "singleShot";
+    // The window was resized to a designed size (by the system moving it
+    // between screens): take the class whose width that is, within 9 px.
+    static const int widths[] = {999, 1248, 1498, 1748};
+    for (int c = 0; c < 4; ++c) {
+        if (qAbs(current.width() - widths[c]) <= 9)
+            return c;
+    }
+    return screenClass;
+}
+
 QString menuStyleSheet()
 {
     return QStringLiteral("QMenu{background-color:rgb(24,24,26);color:rgb(225,225,225);"
@@ -80,6 +99,55 @@ QString menuStyleSheet()
 void reset()
 {
     state() = State();
+}
+
+namespace {
+
+const char *const kBackgroundFiles[] = {"/skin/cfgMainback.png", "/skin/cfgMainback_2.png",
+                                        "/skin/cfgMainback_3.png"};
+
+} // namespace
+
+void Backgrounds::preload(int sizeClass)
+{
+    const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
+    if (m_made[c] || m_preloadedClass >= 0 || c >= std::size(kBackgroundFiles))
+        return;
+    const QString file = path(QLatin1String(kBackgroundFiles[c]));
+    m_preloaded = std::async(std::launch::async, [file] { return QImage(file); });
+    m_preloadedClass = int(c);
+}
+
+const QPixmap &Backgrounds::pixmap(int sizeClass)
+{
+    const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
+    QPixmap &pixmap = m_pixmaps[c];
+    if (!m_made[c]) {
+        m_made[c] = true;
+        if (m_preloadedClass == int(c)) {
+            pixmap = QPixmap::fromImage(m_preloaded.get());
+            m_preloadedClass = -1;
+        } else if (c < std::size(kBackgroundFiles)) {
+            pixmap = Skin::pixmap(QLatin1String(kBackgroundFiles[c]));
+        }
+        if (pixmap.isNull() && c != 0) {
+            const QPixmap &base = this->pixmap(0);
+            const double scale = scaleForClass(int(c));
+            if (!base.isNull())
+                pixmap = base.scaled(int(DesignLayout::kWidth * scale),
+                                     int(DesignLayout::kHeight * scale), Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+        }
+    }
+    return pixmap;
+}
+
+const QBitmap &Backgrounds::mask(int sizeClass)
+{
+    const size_t c = size_t(qBound(0, sizeClass, kClasses - 1));
+    if (m_masks[c].isNull())
+        m_masks[c] = pixmap(int(c)).mask();
+    return m_masks[c];
 }
 
 } // namespace Skin

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QBitmap>
+#include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <future>
 
 // Where the program's own files are and how its skin looks.
 namespace Skin {
@@ -24,9 +30,41 @@ double scaleForClass(int sizeClass);
 // "/skin/<stem>_1.png" to "_3.png".
 QStringList buttonImages(const char *stem);
 
+// The size class a resize settles on: the screen's class, except that a
+// window at its designed size whose class did not change takes the class
+// of its width.
+int resizeClass(int screenClass, int previousClass, const QSize &current, const QSize &designed);
+
 // The dark-red style of every drop-down menu.
 QString menuStyleSheet();
 
 void reset();
+
+// The main window's background of each size class, made on first use and
+// kept: classes 0, 1 and 2 are read from files of their own; any other
+// class, or one whose file does not load, is the class-0 picture scaled to
+// the class's size. Decoding is most of what a picture costs, so only the
+// classes a window actually shows are ever read.
+class Backgrounds
+{
+public:
+    static constexpr int kClasses = 17;
+
+    // Starts decoding the file of `sizeClass` on a worker thread, for
+    // pixmap() to take over when it is first asked for; a window that has
+    // other work to do meanwhile need not wait for the decoder.
+    void preload(int sizeClass);
+    // A null pixmap when there is no class-0 picture to fall back on.
+    const QPixmap &pixmap(int sizeClass);
+    // The mask of pixmap(sizeClass), worked out once.
+    const QBitmap &mask(int sizeClass);
+
+private:
+    std::array<QPixmap, kClasses> m_pixmaps;
+    std::array<QBitmap, kClasses> m_masks;
+    std::array<bool, kClasses> m_made{};
+    std::future<QImage> m_preloaded;
+    int m_preloadedClass = -1;
+};
 
 } // namespace Skin

@@ -20,6 +20,15 @@ struct HidDeviceInfo
     QString product;
 };
 
+// Why a device could not be opened: the system's error number (0 when
+// unknown) and the library's own text, if it gave one.
+struct HidOpenError
+{
+    int errorNumber = 0;
+    QString text;
+    bool isNull() const { return errorNumber == 0 && text.isEmpty(); }
+};
+
 // An open device. The backend that opened it owns it: the pointer stays
 // valid (as a closed, failing handle) after close() until the backend is
 // destroyed, so a reader thread that still holds it cannot touch freed
@@ -61,6 +70,13 @@ public:
     virtual QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) = 0;
     // hid_open_path: null on failure.
     virtual HidDevice *openPath(const QByteArray &path) = 0;
+    // Why the last openPath() of this path failed; null after a success or
+    // when the backend cannot tell.
+    virtual HidOpenError openError(const QByteArray &path)
+    {
+        Q_UNUSED(path)
+        return {};
+    }
     // hid_close. Null is ignored.
     virtual void close(HidDevice *device) = 0;
     // hid_set_nonblocking: 0 or -1.

@@ -62,6 +62,11 @@ HidDevice *HidTrace::openPath(const QByteArray &path)
     return m_inner->openPath(path);
 }
 
+HidOpenError HidTrace::openError(const QByteArray &path)
+{
+    return m_inner->openError(path);
+}
+
 void HidTrace::close(HidDevice *device)
 {
     m_inner->close(device);

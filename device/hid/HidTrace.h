@@ -31,6 +31,7 @@ public:
     int exit() override;
     QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
     HidDevice *openPath(const QByteArray &path) override;
+    HidOpenError openError(const QByteArray &path) override;
     void close(HidDevice *device) override;
     int setNonblocking(HidDevice *device, int nonblock) override;
     int read(HidDevice *device, unsigned char *data, std::size_t length, int timeoutMs) override;

@@ -8,6 +8,8 @@
 
 #include <hidapi/hidapi.h>
 
+#include <cerrno>
+
 // hidapi does not wake a thread blocked in hid_read() when another thread
 // closes the device, and frees the device under it. Input reports are
 // therefore read from a node of our own whose wait close() can end (the
@@ -88,13 +90,33 @@ HidDevice *HidapiBackend::openPath(const QByteArray &path)
 {
     const QByteArray normalized = normalizePath(path);
     hid_device *device = hid_open_path(normalized.constData());
-    if (!device)
+    if (!device) {
+        const int libraryErrno = errno;
+        HidOpenError error;
+        if (const wchar_t *text = hid_error(nullptr))
+            error.text = QString::fromWCharArray(text);
+        // The library's errno may have been overwritten while it wrote its
+        // message; opening the node again ourselves tells for sure.
+        error.errorNumber = InputReportNode::openErrno(normalized);
+        if (error.errorNumber == 0)
+            error.errorNumber = libraryErrno;
+        qCDebug(lcHid).noquote() << "cannot open" << normalized << error.errorNumber << error.text;
+        QMutexLocker locker(&m_handlesMutex);
+        m_openErrors.insert(normalized, error);
         return nullptr;
+    }
     auto handle = std::make_unique<Handle>(device, InputReportNode::open(normalized));
     Handle *raw = handle.get();
     QMutexLocker locker(&m_handlesMutex);
+    m_openErrors.remove(normalized);
     m_handles.push_back(std::move(handle));
     return raw;
+}
+
+HidOpenError HidapiBackend::openError(const QByteArray &path)
+{
+    QMutexLocker locker(&m_handlesMutex);
+    return m_openErrors.value(normalizePath(path));
 }
 
 HidapiBackend::Handle *HidapiBackend::handle(HidDevice *device) const

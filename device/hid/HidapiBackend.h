@@ -2,6 +2,7 @@
 
 #include "device/hid/HidApi.h"
 
+#include <QHash>
 #include <QMutex>
 
 #include <memory>
@@ -18,6 +19,7 @@ public:
     int exit() override;
     QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
     HidDevice *openPath(const QByteArray &path) override;
+    HidOpenError openError(const QByteArray &path) override;
     void close(HidDevice *device) override;
     int setNonblocking(HidDevice *device, int nonblock) override;
     int read(HidDevice *device, unsigned char *data, std::size_t length, int timeoutMs) override;
@@ -36,4 +38,5 @@ private:
 
     QMutex m_handlesMutex;
     std::vector<std::unique_ptr<Handle>> m_handles;
+    QHash<QByteArray, HidOpenError> m_openErrors; // guarded by m_handlesMutex
 };

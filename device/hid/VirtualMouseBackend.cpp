@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 struct VirtualMouseBackend::Mouse
@@ -27,6 +28,7 @@ struct VirtualMouseBackend::Mouse
     QByteArray modes;
 
     int failCountdown = 0;
+    bool denied = false; // opening fails with EACCES, as without a udev rule
     bool failAll = false;
     int unplugCountdown = 0;
 };
@@ -222,7 +224,7 @@ HidDevice *VirtualMouseBackend::openPath(const QByteArray &path)
     QMutexLocker locker(&m_mutex);
     int interfaceIndex = 0;
     Mouse *mouse = findByPath(path, &interfaceIndex);
-    if (!mouse || !mouse->plugged)
+    if (!mouse || !mouse->plugged || mouse->denied)
         return nullptr;
     auto handle = std::make_unique<Handle>();
     handle->mouse = mouse;
@@ -547,6 +549,26 @@ bool VirtualMouseBackend::failNthReport(const QString &name, int n)
     if (!m || n < 0)
         return false;
     m->failCountdown = n;
+    return true;
+}
+
+HidOpenError VirtualMouseBackend::openError(const QByteArray &path)
+{
+    QMutexLocker locker(&m_mutex);
+    int interfaceIndex = 0;
+    const Mouse *mouse = findByPath(path, &interfaceIndex);
+    if (!mouse || !mouse->plugged || !mouse->denied)
+        return {};
+    return {EACCES, QStringLiteral("Permission denied")};
+}
+
+bool VirtualMouseBackend::denyAccess(const QString &name, bool deny)
+{
+    QMutexLocker locker(&m_mutex);
+    Mouse *m = find(name);
+    if (!m)
+        return false;
+    m->denied = deny;
     return true;
 }
 

@@ -40,6 +40,7 @@ public:
     int exit() override;
     QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
     HidDevice *openPath(const QByteArray &path) override;
+    HidOpenError openError(const QByteArray &path) override;
     void close(HidDevice *device) override;
     int setNonblocking(HidDevice *device, int nonblock) override;
     int read(HidDevice *device, unsigned char *data, std::size_t length, int timeoutMs) override;
@@ -72,6 +73,8 @@ public:
     bool failNthReport(const QString &name, int n);
     bool failAllReports(const QString &name, bool fail);
     bool unplugAfterReport(const QString &name, int n);
+    // Opening the mouse's collections fails with EACCES while deny is set.
+    bool denyAccess(const QString &name, bool deny);
 
     // What the mouse has received.
     QByteArray memory(const QString &name, int address, int length) const;

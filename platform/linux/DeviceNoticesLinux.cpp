@@ -23,7 +23,7 @@ public:
             udev_unref(m_udev);
     }
 
-    bool start(quintptr windowId) override
+    bool start(const std::function<quintptr()> &windowId) override
     {
         Q_UNUSED(windowId)
         if (m_monitor)

@@ -85,3 +85,12 @@ std::unique_ptr<InputReportNode> InputReportNode::open(const QByteArray &path)
     }
     return std::make_unique<HidrawNode>(node, wake);
 }
+
+int InputReportNode::openErrno(const QByteArray &path)
+{
+    const int node = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (node < 0)
+        return errno;
+    ::close(node);
+    return 0;
+}

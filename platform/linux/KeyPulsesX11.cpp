@@ -59,22 +59,55 @@ KeyCode spareKeyCode(Display *display)
     return spare;
 }
 
-// Common keymaps lack some browser keysyms (Stop and Refresh among them).
-// Such a keysym is bound to a spare key code and left there: undoing the
-// binding right after the release could reach an application before it has
-// translated the key, and an otherwise unused code harms nobody.
-KeyCode keyCodeFor(Display *display, KeySym keysym)
+// A key code bound for the pulses, with the keysyms it had before.
+struct Borrowed
 {
+    KeySym keysym = NoSymbol;
+    KeyCode code = 0;
+    QVector<KeySym> previous;
+};
+
+// Common keymaps lack some browser keysyms (Stop and Refresh among them).
+// Such a keysym is bound to a spare key code for the pulse only; the
+// caller puts the code back afterwards. A client handles its events in
+// order, so it translates the key before it sees the mapping change back.
+KeyCode keyCodeFor(Display *display, KeySym keysym, QVector<Borrowed> &borrowed)
+{
+    for (const Borrowed &b : borrowed) {
+        if (b.keysym == keysym)
+            return b.code;
+    }
     KeyCode code = XKeysymToKeycode(display, keysym);
     if (code != 0)
         return code;
     code = spareKeyCode(display);
     if (code == 0)
         return 0;
+    Borrowed b;
+    b.keysym = keysym;
+    b.code = code;
+    int perCode = 0;
+    if (KeySym *old = XGetKeyboardMapping(display, code, 1, &perCode)) {
+        for (int i = 0; i < perCode; ++i)
+            b.previous.append(old[i]);
+        XFree(old);
+    }
+    if (b.previous.isEmpty())
+        b.previous.append(NoSymbol);
+    borrowed.append(b);
     KeySym syms[2] = {keysym, keysym};
     XChangeKeyboardMapping(display, code, 2, syms, 1);
     XSync(display, False);
     return code;
+}
+
+void giveBack(Display *display, const QVector<Borrowed> &borrowed)
+{
+    for (int i = borrowed.size() - 1; i >= 0; --i) {
+        QVector<KeySym> syms = borrowed[i].previous;
+        XChangeKeyboardMapping(display, borrowed[i].code, syms.size(), syms.data(), 1);
+    }
+    XSync(display, False);
 }
 
 } // namespace
@@ -96,12 +129,14 @@ bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs)
         return false;
     }
     QVector<KeyCode> codes;
+    QVector<Borrowed> borrowed;
     codes.reserve(strokes.size());
     for (const KeyStroke &stroke : strokes) {
-        const KeyCode code = keyCodeFor(display, keysymOf(stroke.key));
+        const KeyCode code = keyCodeFor(display, keysymOf(stroke.key), borrowed);
         if (code == 0) {
             qCDebug(lcPlatform)
                 << "no key code free for a browser key; the key events are not sent";
+            giveBack(display, borrowed);
             XCloseDisplay(display);
             return false;
         }
@@ -114,6 +149,23 @@ bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs)
         XFlush(display);
     }
     XSync(display, False);
+    if (!borrowed.isEmpty()) {
+        // A moment for the focused program to translate the key before the
+        // code goes back to carrying nothing.
+        QThread::msleep(gapMs);
+        giveBack(display, borrowed);
+    }
     XCloseDisplay(display);
     return true;
+}
+
+void reportKeyPulseLimits()
+{
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+    if (!wayland)
+        return;
+    qCDebug(lcPlatform) << "Wayland session: the browser keys (back, forward, stop, refresh, "
+                           "favorites), find and the mail key are sent through XTest and reach "
+                           "only X programs (XWayland), not Wayland windows";
 }

@@ -23,7 +23,7 @@ public:
             UnregisterDeviceNotification(m_notify);
     }
 
-    bool start(quintptr windowId) override
+    bool start(const std::function<quintptr()> &windowId) override
     {
         if (m_notify)
             return true;
@@ -34,7 +34,7 @@ public:
         filter.dbcc_reserved = 0;
         filter.dbcc_classguid = kHidInterfaceClass;
         filter.dbcc_name[0] = 0;
-        m_notify = RegisterDeviceNotificationW(reinterpret_cast<HWND>(windowId), &filter,
+        m_notify = RegisterDeviceNotificationW(reinterpret_cast<HWND>(windowId()), &filter,
                                                DEVICE_NOTIFY_WINDOW_HANDLE);
         return m_notify != nullptr;
     }

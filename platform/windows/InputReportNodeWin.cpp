@@ -5,3 +5,8 @@ std::unique_ptr<InputReportNode> InputReportNode::open(const QByteArray &)
 {
     return nullptr;
 }
+
+int InputReportNode::openErrno(const QByteArray &)
+{
+    return 0;
+}

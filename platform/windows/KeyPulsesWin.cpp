@@ -43,3 +43,5 @@ bool sendKeyStrokes(const QVector<KeyStroke> &strokes, int gapMs)
     }
     return true;
 }
+
+void reportKeyPulseLimits() {}

@@ -1,5 +1,7 @@
 #include "platform/PointerSpeed.h"
 
+#include <QTimer>
+
 #include <windows.h>
 
 bool setSystemPointerSpeed(int speed, int *error)
@@ -19,4 +21,10 @@ int systemPointerSpeed()
     if (!SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &value, 0))
         return 0;
     return value;
+}
+
+void readSystemPointerSpeedLater(QObject *context, std::function<void(int)> done)
+{
+    // The call itself is quick; only the answer's timing matches Linux.
+    QTimer::singleShot(0, context, [done] { done(systemPointerSpeed()); });
 }

@@ -67,6 +67,30 @@ private slots:
         QVERIFY(QFile::exists(m_home->dataFolder() + QStringLiteral("/Config.ini")));
     }
 
+    // Mice the user may not open: present in the list without access, and
+    // every command that needs them ends with status 1 and the remedy.
+    void miceClosedToTheUser()
+    {
+        const QMap<QString, QString> env = {
+            {QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), QStringLiteral("NX-19,NX-05")},
+            {QStringLiteral("KORVALEN_VIRTUAL_MOUSE_DENY"), QStringLiteral("1")}};
+        const Run list = ctl({QStringLiteral("list")}, env);
+        QCOMPARE(list.status, 0);
+        const QMap<QString, QString> rows = states(list.out);
+        QCOMPARE(rows.value(QStringLiteral("NX-19")),
+                 QStringLiteral("present, no access (permission denied)"));
+        QCOMPARE(rows.value(QStringLiteral("NX-05")),
+                 QStringLiteral("present, no access (permission denied)"));
+        QVERIFY(list.out.contains(QLatin1String("59 catalogue rows, 0 connected")));
+
+        const Run apply = ctl({QStringLiteral("apply")}, env);
+        QCOMPARE(apply.status, 1);
+        QVERIFY2(apply.err.contains(QLatin1String("cannot be opened: permission denied")),
+                 qPrintable(apply.err));
+        QVERIFY2(apply.err.contains(QLatin1String("70-korvalen-mice.rules")),
+                 qPrintable(apply.err));
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");

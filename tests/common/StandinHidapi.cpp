@@ -9,6 +9,9 @@
 // test writes into it, eight bytes at a time, is an input report. Feature
 // reports succeed and are forgotten. Calls that read input reports are
 // counted, since a silent mouse should cost next to none of them.
+//
+// With KORVALEN_STANDIN_HID_DENY set, every open fails with EACCES, as it
+// does on a system without the udev rule.
 
 #include <hidapi/hidapi.h>
 
@@ -33,6 +36,7 @@ struct hid_device_
 namespace {
 
 std::atomic<long> g_readCalls{0};
+thread_local std::wstring g_lastError;
 
 struct Collection
 {
@@ -123,6 +127,13 @@ hid_device *hid_open_path(const char *path)
     for (const Collection &c : collections()) {
         if (c.path != path)
             continue;
+        if (std::getenv("KORVALEN_STANDIN_HID_DENY")) {
+            const std::string text =
+                std::string("Failed to open a device with path '") + path + "': Permission denied";
+            g_lastError.assign(text.begin(), text.end());
+            errno = EACCES;
+            return nullptr;
+        }
         // Read and write: the FIFO then always has a writer, as a node
         // always has its device, and opening never blocks.
         const int fd = ::open(path, O_RDWR | O_CLOEXEC);
@@ -185,9 +196,9 @@ hid_device_info *hid_get_device_info(hid_device *dev)
     return dev ? &dev->info : nullptr;
 }
 
-const wchar_t *hid_error(hid_device *)
+const wchar_t *hid_error(hid_device *dev)
 {
-    return nullptr;
+    return dev || g_lastError.empty() ? nullptr : g_lastError.c_str();
 }
 
 } // extern "C"

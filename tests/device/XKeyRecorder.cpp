@@ -1,5 +1,7 @@
 #include "XKeyRecorder.h"
 
+#include <poll.h>
+
 // Xlib after Qt: its macros clash with Qt's names.
 
 #include <X11/Xlib.h>
@@ -7,6 +9,11 @@
 
 XKeyRecorder::~XKeyRecorder()
 {
+    m_stop = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_control)
+        XCloseDisplay(m_control);
     if (!m_display)
         return;
     if (m_window)
@@ -17,7 +24,8 @@ XKeyRecorder::~XKeyRecorder()
 bool XKeyRecorder::open()
 {
     m_display = XOpenDisplay(nullptr);
-    if (!m_display)
+    m_control = XOpenDisplay(nullptr);
+    if (!m_display || !m_control)
         return false;
     const int screen = DefaultScreen(m_display);
     m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0, 200, 100, 0,
@@ -31,26 +39,55 @@ bool XKeyRecorder::open()
     // Focus can be set only on a viewable window, hence after MapNotify.
     XSetInputFocus(m_display, m_window, RevertToParent, CurrentTime);
     XSync(m_display, False);
+    m_thread = std::thread([this] { run(); });
     take();
     return true;
 }
 
-QVector<RecordedKey> XKeyRecorder::take()
+void XKeyRecorder::run()
 {
-    QVector<RecordedKey> keys;
-    if (!m_display)
-        return keys;
-    XSync(m_display, False);
-    while (XPending(m_display) > 0) {
+    pollfd fd = {ConnectionNumber(m_display), POLLIN, 0};
+    while (!m_stop) {
+        if (XPending(m_display) == 0) {
+            ::poll(&fd, 1, 20);
+            continue;
+        }
         XEvent event;
         XNextEvent(m_display, &event);
         if (event.type == MappingNotify) {
-            // Keysyms bound while the events were sent must be seen.
             XRefreshKeyboardMapping(&event.xmapping);
         } else if (event.type == KeyPress || event.type == KeyRelease) {
-            keys.append({XLookupKeysym(&event.xkey, 0), event.type == KeyPress, event.xkey.time});
+            const RecordedKey key = {XLookupKeysym(&event.xkey, 0), event.type == KeyPress,
+                                     event.xkey.time};
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_keys.append(key);
+        } else if (event.type == ClientMessage) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_markersSeen;
+            m_arrived.notify_all();
         }
     }
+}
+
+QVector<RecordedKey> XKeyRecorder::take()
+{
+    if (!m_control || !m_thread.joinable())
+        return {};
+    XEvent marker = {};
+    marker.xclient.type = ClientMessage;
+    marker.xclient.window = m_window;
+    marker.xclient.format = 32;
+    long expected = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        expected = ++m_markersSent;
+    }
+    XSendEvent(m_control, m_window, False, NoEventMask, &marker);
+    XSync(m_control, False);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_arrived.wait_for(lock, std::chrono::seconds(5), [&] { return m_markersSeen >= expected; });
+    QVector<RecordedKey> keys;
+    keys.swap(m_keys);
     return keys;
 }
 

@@ -1,6 +1,8 @@
 #include "device/HostActions.h"
+#include "platform/KeyPulses.h"
 
 #include "FakePrograms.h"
+#include "common/MessageLog.h"
 #include "common/ScopedEnvironment.h"
 #include "common/TestHome.h"
 
@@ -16,6 +18,10 @@ const QString kSchema = QStringLiteral("org.gnome.desktop.peripherals.mouse");
 const QByteArray kMemoryBackend =
     "GLib-GIO-Message: 10:00:00.000: Using the 'memory' GSettings backend.  Your settings "
     "will not be saved or shared with other applications.";
+
+const QByteArray kDconfCommit =
+    "(process:4242): dconf-WARNING **: 10:00:00.000: failed to commit changes to dconf: "
+    "Cannot autolaunch D-Bus without X11 $DISPLAY";
 
 } // namespace
 
@@ -102,6 +108,10 @@ private slots:
         QTest::addRow("no settings store")
             << 12 << ("echo \"" + kMemoryBackend + "\" >&2\nexit 0")
             << QStringLiteral("Error in SystemParametersInfo :0") << true;
+        // gsettings exits 0 but dconf, without a session bus, kept nothing.
+        QTest::addRow("dconf cannot commit")
+            << 12 << ("echo \"" + kDconfCommit + "\" >&2\nexit 0")
+            << QStringLiteral("Error in SystemParametersInfo :0") << true;
         QTest::addRow("killed") << 12 << QByteArray("kill -9 $$")
                                 << QStringLiteral("Error in SystemParametersInfo :-1") << true;
         QTest::addRow("speed 0") << 0 << QByteArray("exit 0")
@@ -148,6 +158,10 @@ private slots:
             useGsettings(gsettings);
 
         QCOMPARE(GetPointerSpeed(), speed);
+        int later = -1;
+        QObject context;
+        GetPointerSpeedLater(&context, [&later](int value) { later = value; });
+        QTRY_COMPARE(later, speed);
         if (!gsettings.isEmpty()) {
             QCOMPARE(readRecord(record(QStringLiteral("gsettings"))),
                      (QStringList{QStringLiteral("gsettings"), QStringLiteral("3"),
@@ -155,9 +169,52 @@ private slots:
         }
     }
 
+    void pointerSpeedAnswersNoAskerThatIsGone()
+    {
+        useGsettings("sleep 0.3\necho 1.0");
+        int calls = 0;
+        {
+            auto asker = std::make_unique<QObject>();
+            GetPointerSpeedLater(asker.get(), [&calls](int) { ++calls; });
+        }
+        QTest::qWait(500);
+        QCOMPARE(calls, 0);
+    }
+
     // The default browser is started without a URL. Rows name what the
     // desktop provides; "browser" is a desktop file whose program lies in
     // a folder with a space in its name.
+    // A Wayland session is named once: the key pulses reach X programs only.
+    void keyPulseLimits_data()
+    {
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("sessionType");
+        QTest::addColumn<bool>("named");
+        QTest::addRow("X11") << QByteArray() << QByteArray("x11") << false;
+        QTest::addRow("Wayland display") << QByteArray("wayland-0") << QByteArray() << true;
+        QTest::addRow("Wayland session") << QByteArray() << QByteArray("wayland") << true;
+    }
+
+    void keyPulseLimits()
+    {
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, sessionType);
+        QFETCH(bool, named);
+        ScopedEnvironment env(
+            {{"WAYLAND_DISPLAY", waylandDisplay}, {"XDG_SESSION_TYPE", sessionType}});
+        MessageLog log("korvalen.platform");
+        reportKeyPulseLimits();
+        if (!named) {
+            QCOMPARE(log.messages, QStringList());
+            return;
+        }
+        QCOMPARE(log.messages.size(), 1);
+        QVERIFY2(log.messages.first().contains(QLatin1String("XTest")),
+                 qPrintable(log.messages.first()));
+        QVERIFY2(log.messages.first().contains(QLatin1String("stop")),
+                 qPrintable(log.messages.first()));
+    }
+
     void startPage_data()
     {
         QTest::addColumn<QByteArray>("xdgSettings"); // body; empty: not installed

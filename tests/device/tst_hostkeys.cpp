@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <X11/XF86keysym.h>
+#include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 #include <cstdio>
@@ -49,6 +50,27 @@ QStringList describe(const QVector<RecordedKey> &recorded)
     return list;
 }
 
+// The server's core keymap, every keysym of every key code.
+QVector<unsigned long> keymap()
+{
+    QVector<unsigned long> result;
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return result;
+    int minCode = 0;
+    int maxCode = 0;
+    XDisplayKeycodes(display, &minCode, &maxCode);
+    int perCode = 0;
+    const int count = maxCode - minCode + 1;
+    if (KeySym *map = XGetKeyboardMapping(display, KeyCode(minCode), count, &perCode)) {
+        for (int i = 0; i < count * perCode; ++i)
+            result.append(map[i]);
+        XFree(map);
+    }
+    XCloseDisplay(display);
+    return result;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
@@ -75,7 +97,7 @@ private slots:
             return true;
         }) << pulse(XF86XK_Mail);
         QTest::addRow("find") << Action(FindKeys) << kFind;
-        // A keysym bound to a spare key code the first time stays usable.
+        // A keysym borrowed a spare key code the first time is bound again.
         QTest::addRow("stop again") << Action(BrowserStop) << pulse(XF86XK_Stop);
     }
 
@@ -92,6 +114,29 @@ private slots:
             QVERIFY2(gap >= kMinGapMs && gap <= kMaxGapMs,
                      qPrintable(QStringLiteral("gap %1 of %2 ms").arg(i).arg(gap)));
         }
+    }
+
+    // A keysym the keymap lacks is bound for the pulse only: afterwards the
+    // desktop's keymap is as it was.
+    void keymapLeftAsItWas_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<unsigned long>("keysym");
+        QTest::addRow("stop") << Action(BrowserStop) << (unsigned long)XF86XK_Stop;
+        QTest::addRow("refresh") << Action(BrowserRefresh) << (unsigned long)XF86XK_Refresh;
+    }
+
+    void keymapLeftAsItWas()
+    {
+        QFETCH(Action, action);
+        QFETCH(unsigned long, keysym);
+
+        const QVector<unsigned long> before = keymap();
+        QVERIFY(!before.isEmpty());
+        QVERIFY2(!before.contains(keysym), "the keymap already has the keysym");
+        QVERIFY(action());
+        QCOMPARE(describe(m_recorder.take()), describe(pulse(keysym)));
+        QCOMPARE(keymap(), before);
     }
 
     void table_data()

@@ -50,6 +50,8 @@ private slots:
     void init();
     void cleanup();
 
+    void productNameIsWrittenOnlyWhenItChanges_data();
+    void productNameIsWrittenOnlyWhenItChanges();
     void saveStoreWritesConfigKeys();
     void saveAndLoadRoundTrip();
     void laterProfileWinsASharedFile();
@@ -306,6 +308,48 @@ void TestProductConfig::firstContactWritesDefaults()
                                  QStringLiteral("Profile 3"), QStringLiteral("Profile 4"),
                                  QStringLiteral("Profile 5")}));
     QVERIFY(QFile::exists(folder + QStringLiteral("/Config.ini")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Profile/Profile 5.prof")));
+    // The next start reads from the files the store this one kept.
+    ProfileStore reread;
+    QVERIFY(loadStore(reread));
+    QVERIFY(reread == store);
+}
+
+void TestProductConfig::productNameIsWrittenOnlyWhenItChanges_data()
+{
+    QTest::addColumn<QString>("stored"); // null: no key at all
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("written");
+    QTest::addRow("the same name") << QStringLiteral("NX-19") << QStringLiteral("NX-19") << false;
+    QTest::addRow("another name") << QStringLiteral("NX-19") << QStringLiteral("NX-05") << true;
+    QTest::addRow("no mouse any more") << QStringLiteral("NX-19") << QString() << true;
+    QTest::addRow("still no mouse") << QStringLiteral("") << QString() << false;
+    QTest::addRow("no key yet") << QString() << QString() << true;
+}
+
+void TestProductConfig::productNameIsWrittenOnlyWhenItChanges()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, name);
+    QFETCH(bool, written);
+    const QString path = m_home->dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/Config.ini");
+    {
+        QSettings file(path, QSettings::IniFormat);
+        file.remove(QStringLiteral("Config/CurrentProductName"));
+        if (!stored.isNull())
+            file.setValue(QStringLiteral("Config/CurrentProductName"), stored);
+    }
+    const QDateTime past(QDate(2001, 2, 3), QTime(4, 5, 6));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    writeProductName(name);
+    QCOMPARE(QFileInfo(path).lastModified() != past, written);
+    QSettings file(path, QSettings::IniFormat);
+    QVERIFY(file.contains(QStringLiteral("Config/CurrentProductName")));
+    QCOMPARE(readProductName(), name);
 }
 
 void TestProductConfig::firstContactLeavesExistingFiles()

@@ -2,6 +2,7 @@
 
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/IniFile.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 
@@ -94,6 +95,8 @@ private slots:
     void storeMatchesTheWrittenDefaults();
     void readsProductFromConfig();
     void defaultProfileFile();
+    void defaultProfileFileRewrittenOnlyWhenStale_data();
+    void defaultProfileFileRewrittenOnlyWhenStale();
 };
 
 void TestProfileDefaults::modelRow_data()
@@ -296,6 +299,60 @@ void TestProfileDefaults::defaultProfileFile()
     QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 0);
     QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_3_RGB")).value<QColor>(), kRed);
     QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_20_Res1")).toInt(), 2);
+}
+
+void TestProfileDefaults::defaultProfileFileRewrittenOnlyWhenStale_data()
+{
+    // A key set (or removed, when the value is invalid) in the file a
+    // previous start wrote, and whether the next start writes it again.
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("rewritten");
+    QTest::addRow("untouched") << QString() << QVariant() << false;
+    QTest::addRow("a value changed") << "PROFILE/pollrate" << QVariant(7) << true;
+    QTest::addRow("a button lost") << "PROFILE/BUTTON_INFO_0_Fun" << QVariant() << true;
+    QTest::addRow("a colour changed")
+        << "PROFILE/LedMode/LED_MODE_8_RGB" << QVariant(QColor(0, 0, 255)) << true;
+    QTest::addRow("a key of its own") << "Note/text" << QVariant(QStringLiteral("mine")) << false;
+}
+
+void TestProfileDefaults::defaultProfileFileRewrittenOnlyWhenStale()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(bool, rewritten);
+    TestHome home;
+    writeProductName(QStringLiteral("NX-19"));
+    QVERIFY(writeDefaultProfileFile());
+    const QString path = home.dataHome() +
+                         QStringLiteral("/KORVALEN Gaming Mouse/NX-19/Profile/DefaultProfile.prof");
+    // What this program writes reads back without QSettings' slow parser.
+    QSettings written(path, QSettings::IniFormat);
+    written.beginGroup(QStringLiteral("PROFILE"));
+    const QStringList keys = written.allKeys();
+    QCOMPARE(keys.size(), 8406);
+    std::vector<QVariant> plain;
+    QVERIFY(readPlainIniSection(path, QStringLiteral("PROFILE"), PlainIniKeys(keys), plain));
+    if (!key.isEmpty()) {
+        QSettings file(path, QSettings::IniFormat);
+        if (value.isValid())
+            file.setValue(key, value);
+        else
+            file.remove(key);
+    }
+    const QDateTime past(QDate(2001, 2, 3), QTime(4, 5, 6));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+
+    QVERIFY(writeDefaultProfileFile());
+    QCOMPARE(QFileInfo(path).lastModified() != past, rewritten);
+    QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_0_Fun")).toInt(), 1);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_8_RGB")).value<QColor>(), kRed);
 }
 
 QTEST_GUILESS_MAIN(TestProfileDefaults)

@@ -3,9 +3,17 @@
 #include "RandomRecord.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/IniFile.h"
+#include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 
 #include <QtTest>
+
+#include <functional>
+
+using FieldGetter = std::function<qint64(const ProfileData &)>;
+Q_DECLARE_METATYPE(FieldGetter)
+Q_DECLARE_METATYPE(ProfileData)
 
 namespace {
 
@@ -142,6 +150,10 @@ private slots:
     void missingFileReadsAsZero();
     void missingKeysReadAsZero();
     void everyKeyHoldsItsField();
+    void plainSectionReaderAgreesWithQSettings_data();
+    void plainSectionReaderAgreesWithQSettings();
+    void newFileTextIsWhatQSettingsWrites_data();
+    void newFileTextIsWhatQSettingsWrites();
     void foreignFixture();
     void partialWritersKeepTheRest();
     void modelTag();
@@ -275,6 +287,184 @@ void TestProfileFile::everyKeyHoldsItsField()
     // Even an all-zero record writes every key.
     QVERIFY(writeProfile(ProfileData(), path));
     QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8406);
+}
+
+void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
+{
+    // A file's text (or, when empty, the keys QSettings writes), and whether
+    // the plain reader takes it on: whatever it takes it must read exactly
+    // as QSettings does.
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QVariantMap>("written");
+    QTest::addColumn<bool>("plain");
+    QTest::addColumn<bool>("writable"); // the same text comes out of plainIniText
+    const QVariantMap none;
+    QTest::addRow("numbers") << QByteArray("[PROFILE]\npollrate=2\ndpi=-3\nbig=4294967295\n")
+                             << none << true << false;
+    QTest::addRow("value and prefix")
+        << QByteArray("[PROFILE]\nLedMode=3\nLedMode\\LED_MODE_0_h=360\n") << none << true << false;
+    QTest::addRow("escapes") << QByteArray("[PROFILE]\nx=a\\tb\\x41\\0z\\\\\\\"q\\101\n") << none
+                             << true << false;
+    QTest::addRow("other sections, CRLF, a repeated section")
+        << QByteArray("[MouseName]\r\nName=NX-19\r\n[PROFILE]\r\na=1\r\n\r\n[X]\r\nb=2\r\n"
+                      "[PROFILE]\r\na=3\r\n")
+        << none << true << false;
+    QTest::addRow("missing file") << QByteArray() << none << true << false;
+    QTest::addRow("written: numbers, text, colours, empty text")
+        << QByteArray()
+        << QVariantMap{{"pollrate", 2},
+                       {"DPI_INFO_0_x", 4294967295u},
+                       {"BUTTON_INFO_0_macroname", QStringLiteral("Burst 2")},
+                       {"ProfileName", QString()},
+                       {"minus", -7},
+                       {"LedMode/LED_MODE_0_RGB", QColor(255, 0, 0)},
+                       {"LedMode/LED_MODE_1_RGB", QColor(0, 16, 32, 48)},
+                       {"LedMode/LED_MODE_2_RGB", QColor::fromHsv(200, 10, 0)},
+                       {"invalid", QColor()}}
+        << true << true;
+    QTest::addRow("written: a tab")
+        << QByteArray() << QVariantMap{{"tab", QStringLiteral("a\tb")}} << true << false;
+    QTest::addRow("written: a list")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << false << false;
+    QTest::addRow("written: an equals sign")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << false << false;
+    QTest::addRow("written: beyond ASCII, escaped")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true << false;
+    QTest::addRow("written: leading space")
+        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << false << false;
+    QTest::addRow("written: a byte array")
+        << QByteArray() << QVariantMap{{"x", QByteArray("ab")}} << false << false;
+    QTest::addRow("a key the table lacks")
+        << QByteArray("[PROFILE]\ndpi=1\nextra_key=2\n") << none << false << false;
+    QTest::addRow("comment") << QByteArray("; hi\n[PROFILE]\npollrate=1\n") << none << false
+                             << false;
+    QTest::addRow("spaces around =")
+        << QByteArray("[PROFILE]\ndpi = 2\n") << none << false << false;
+    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << false << false;
+    QTest::addRow("quote in another section")
+        << QByteArray("[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n") << none << false << false;
+    QTest::addRow("ours spelled from General")
+        << QByteArray("[General]\nPROFILE\\pollrate=5\n[PROFILE]\ndpi=1\n") << none << false
+        << false;
+    QTest::addRow("escaped key") << QByteArray("[PROFILE]\nmy%20key=1\n") << none << false << false;
+    QTest::addRow("section in another case")
+        << QByteArray("[profile]\ndpi=1\n") << none << false << false;
+    QTest::addRow("continued line")
+        << QByteArray("[PROFILE]\nx=a\\\nb=1\n") << none << false << false;
+    QTest::addRow("long octal escape")
+        << QByteArray("[PROFILE]\nx=\\1012\n") << none << false << false;
+    QTest::addRow("long hex escape")
+        << QByteArray("[PROFILE]\nx=\\x00041\n") << none << false << false;
+    QTest::addRow("other @ form") << QByteArray("[PROFILE]\nx=@ByteArray(ab)\n") << none << false
+                                  << false;
+    QTest::addRow("UTF-8 mark") << QByteArray("\xef\xbb\xbf[PROFILE]\ndpi=1\n") << none << false
+                                << false;
+}
+
+void TestProfileFile::plainSectionReaderAgreesWithQSettings()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QVariantMap, written);
+    QFETCH(bool, plain);
+    TestHome home;
+    const QString path = home.path() + QStringLiteral("/section.ini");
+    if (!written.isEmpty()) {
+        const QString original = home.path() + QStringLiteral("/written.ini");
+        {
+            QSettings file(original, QSettings::IniFormat);
+            file.beginGroup(QStringLiteral("PROFILE"));
+            for (auto it = written.cbegin(); it != written.cend(); ++it)
+                file.setValue(it.key(), it.value());
+        }
+        // A copy, so that QSettings parses it rather than recall what it wrote.
+        QVERIFY(QFile::copy(original, path));
+    } else if (!text.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QFETCH(bool, writable);
+    if (!written.isEmpty()) {
+        std::vector<std::pair<QString, QVariant>> list;
+        for (auto it = written.cbegin(); it != written.cend(); ++it)
+            list.emplace_back(it.key(), it.value());
+        QByteArray ours;
+        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), list, ours), writable);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (writable)
+            QCOMPARE(ours, file.readAll());
+    }
+
+    // The table: what QSettings finds (but "extra_key"), and some keys it
+    // must not find.
+    QSettings file(path, QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("PROFILE"));
+    QStringList keys = file.allKeys();
+    keys.removeAll(QStringLiteral("extra_key"));
+    for (const char *absent : {"absent", "b", "LedMode/LED_MODE_9_h", "pollrate"}) {
+        if (!keys.contains(QLatin1String(absent)))
+            keys << QLatin1String(absent);
+    }
+    std::vector<QVariant> values;
+    QCOMPARE(readPlainIniSection(path, QStringLiteral("PROFILE"), PlainIniKeys(keys), values),
+             plain);
+    if (!plain)
+        return;
+    for (int i = 0; i < keys.size(); ++i) {
+        const QVariant expected = file.value(keys[i]);
+        const QVariant &actual = values[size_t(i)];
+        QCOMPARE(actual.userType(), expected.userType());
+        if (expected.userType() == QMetaType::QColor)
+            QCOMPARE(actual.value<QColor>(), expected.value<QColor>());
+        else
+            QCOMPARE(actual.toString(), expected.toString());
+    }
+}
+
+void TestProfileFile::newFileTextIsWhatQSettingsWrites_data()
+{
+    QTest::addColumn<ProfileData>("rec");
+    QTest::addRow("all zero, invalid colours") << ProfileData();
+    ProfileData rec;
+    makeDefaultProfile(rec, 0, QStringLiteral("NX-19"));
+    QTest::addRow("NX-19 defaults") << rec;
+    makeDefaultProfile(rec, 3, QStringLiteral("NX-49"));
+    QTest::addRow("NX-49 profile 4") << rec;
+    for (quint32 seed : {1u, 2u, 3u}) {
+        QRandomGenerator rng(seed);
+        rec = RandomRecord::profile(rng);
+        // Names the plain writer takes on; the others are QSettings' own.
+        const QString names[] = {QString(), QStringLiteral("Macro 2"), QStringLiteral("a-b.c_D")};
+        for (int b = 0; b < 42; ++b)
+            rec.BUTTON_INFO[b].macroname = names[b % 3];
+        rec.ProfileName = names[seed % 3];
+        rec.ProfilePath = names[(seed + 1) % 3];
+        QTest::addRow("random numbers and colours %u", seed) << rec;
+    }
+}
+
+void TestProfileFile::newFileTextIsWhatQSettingsWrites()
+{
+    QFETCH(ProfileData, rec);
+    TestHome home;
+    const QString fresh = home.path() + QStringLiteral("/new/fresh.prof");
+    const QString existing = home.path() + QStringLiteral("/existing.prof");
+    {
+        // An empty file is merged with by QSettings.
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(writeProfile(rec, fresh));
+    QVERIFY(writeProfile(rec, existing));
+    QFile a(fresh);
+    QFile b(existing);
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QVERIFY(b.open(QIODevice::ReadOnly));
+    const QByteArray ours = a.readAll();
+    QCOMPARE(ours.count('\n'), 8407);
+    QCOMPARE(ours, b.readAll());
 }
 
 void TestProfileFile::foreignFixture()

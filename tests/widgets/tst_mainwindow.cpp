@@ -396,6 +396,36 @@ private slots:
         QTest::mouseRelease(window.get(), Qt::LeftButton, {}, inside);
     }
 
+    void systemPointerSpeedReachesTheStartProfile_data()
+    {
+        QTest::addColumn<QByteArray>("gsettings");
+        QTest::addColumn<int>("speed");
+        QTest::addRow("readable") << QByteArray("echo 0.5") << 15;
+        QTest::addRow("unreadable keeps the profile's") << QByteArray("exit 1") << 10;
+    }
+
+    void systemPointerSpeedReachesTheStartProfile()
+    {
+        QFETCH(QByteArray, gsettings);
+        QFETCH(int, speed);
+        QFile script(m_home->path() + QStringLiteral("/gsettings"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nsleep 0.2\n" + gsettings + "\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        qputenv("KORVALEN_GSETTINGS", QFile::encodeName(script.fileName()));
+        writeProductName(QStringLiteral("NX-14")); // starts on profile 2
+
+        auto window = makeWindow({QStringLiteral("NX-14")});
+        ProfileStore &store = StoreContext::store();
+        QCOMPARE(int(store.curProfile), 1);
+        // The window did not wait for the answer.
+        QCOMPARE(int(store.profiles[1].mousespeed), 10);
+        QTest::qWait(600);
+        QCOMPARE(int(store.profiles[1].mousespeed), speed);
+        QCOMPARE(int(store.profiles[0].mousespeed), 10);
+    }
+
     void theMouseSwitchesProfileByItself()
     {
         auto window = makeWindow({QStringLiteral("NX-19")});

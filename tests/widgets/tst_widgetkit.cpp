@@ -73,6 +73,79 @@ private slots:
         QCOMPARE(UiScale::scaled(309), 463);
     }
 
+    void backgroundsFallBackOnClassZero_data()
+    {
+        // The classes whose file lies in the skin folder, the class asked
+        // for, and which file's picture it shows (-1: none) at what size.
+        QTest::addColumn<QList<int>>("files");
+        QTest::addColumn<int>("sizeClass");
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QSize>("size");
+        const QList<int> all = {0, 1, 2};
+        QTest::addRow("class 0") << all << 0 << 0 << QSize(999, 640);
+        QTest::addRow("class 1 has its own") << all << 1 << 1 << QSize(1248, 800);
+        QTest::addRow("class 2 has its own") << all << 2 << 2 << QSize(1498, 960);
+        QTest::addRow("class 3 is class 0 scaled") << all << 3 << 0 << QSize(1748, 1120);
+        QTest::addRow("class 16 is class 0 scaled") << all << 16 << 0 << QSize(4995, 3200);
+        QTest::addRow("missing class 1") << QList<int>{0, 2} << 1 << 0 << QSize(1248, 800);
+        QTest::addRow("missing class 2") << QList<int>{0} << 2 << 0 << QSize(1498, 960);
+        QTest::addRow("no class 0 to fall back on") << QList<int>{2} << 1 << -1 << QSize(0, 0);
+        QTest::addRow("class 2 without class 0") << QList<int>{2} << 2 << 2 << QSize(1498, 960);
+    }
+
+    void backgroundsFallBackOnClassZero()
+    {
+        QFETCH(QList<int>, files);
+        QFETCH(int, sizeClass);
+        QFETCH(int, source);
+        QFETCH(QSize, size);
+        QTemporaryDir appDir;
+        QVERIFY(QDir(appDir.path()).mkpath(QStringLiteral("skin")));
+        const char *names[] = {"cfgMainback.png", "cfgMainback_2.png", "cfgMainback_3.png"};
+        const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+        for (int c : files) {
+            const double scale = 1.0 + 0.25 * c;
+            QImage image(int(999 * scale), int(640 * scale), QImage::Format_ARGB32);
+            image.fill(colours[c]);
+            QVERIFY(image.save(appDir.path() + QStringLiteral("/skin/") + QLatin1String(names[c])));
+        }
+        Skin::setApplicationDir(appDir.path());
+        // Decoded when first asked for, or ahead on a worker thread.
+        for (bool preload : {false, true}) {
+            Skin::Backgrounds backgrounds;
+            if (preload)
+                backgrounds.preload(sizeClass);
+            const QPixmap &pixmap = backgrounds.pixmap(sizeClass);
+            QCOMPARE(pixmap.size(), size);
+            if (source >= 0)
+                QCOMPARE(pixmap.toImage().pixelColor(size.width() - 1, size.height() - 1),
+                         colours[source]);
+        }
+    }
+
+    void backgroundsAreReadWhenFirstShown()
+    {
+        QTemporaryDir appDir;
+        QVERIFY(QDir(appDir.path()).mkpath(QStringLiteral("skin")));
+        const QString second = appDir.path() + QStringLiteral("/skin/cfgMainback_2.png");
+        QImage image(1248, 800, QImage::Format_ARGB32);
+        image.fill(Qt::green);
+        QVERIFY(image.save(second));
+        image = QImage(999, 640, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        image.setPixelColor(0, 0, Qt::red);
+        QVERIFY(image.save(appDir.path() + QStringLiteral("/skin/cfgMainback.png")));
+        Skin::setApplicationDir(appDir.path());
+
+        Skin::Backgrounds backgrounds;
+        QCOMPARE(backgrounds.mask(0).size(), QSize(999, 640));
+        QCOMPARE(backgrounds.mask(0).toImage().pixelIndex(0, 0), 1);
+        QCOMPARE(backgrounds.mask(0).toImage().pixelIndex(1, 0), 0);
+        // Showing class 0 did not read the class-1 file.
+        QVERIFY(QFile::remove(second));
+        QCOMPARE(backgrounds.pixmap(1).toImage().pixelColor(0, 0), QColor(Qt::red));
+    }
+
     void languageFontFollowsTheLanguageIndex()
     {
         QDir().mkpath(dataFolder());

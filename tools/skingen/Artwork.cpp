@@ -461,6 +461,18 @@ QImage scrollMarker(bool up, bool selected, bool wheel)
     return image;
 }
 
+// The handle of the sniper slider: a red bar with a light rim.
+QImage sliderHandle()
+{
+    QImage image = canvas(12, 22);
+    QPainter p(&image);
+    antialias(p);
+    p.setPen(QPen(QColor(230, 230, 230), 1.5));
+    p.setBrush(kRed);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 9, 19), 3, 3);
+    return image;
+}
+
 QImage dialogBackground(int width, int height)
 {
     const int s = 2;
@@ -789,6 +801,7 @@ QVector<Image> allImages()
     add(QStringLiteral("btn_down2.png"), [] { return scrollMarker(false, false, false); });
     add(QStringLiteral("btn_down3.png"), [] { return scrollMarker(false, true, true); });
     add(QStringLiteral("btn_down4.png"), [] { return scrollMarker(false, false, true); });
+    add(QStringLiteral("pspeed-slider.png"), [] { return sliderHandle(); });
 
     addMacroImages(add);
 

@@ -1,0 +1,158 @@
+#include "common/CatalogueFile.h"
+#include "common/StandinMouse.h"
+#include "common/TestHome.h"
+
+#include "app/MousecfgWidget.h"
+#include "cli/CtlCommands.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceContext.h"
+#include "device/hid/HidapiBackend.h"
+#include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+#include "store/StoreContext.h"
+#include "widgets/ShellState.h"
+#include "widgets/Skin.h"
+#include "widgets/UiScale.h"
+#include "widgets/VornMessageBox.h"
+
+#include <QLabel>
+#include <QtTest>
+
+// A mouse whose nodes are there but closed to this user (no udev rule):
+// the stand-in hidapi library refuses every open with EACCES. The list,
+// the commands and the window must all say so, naming the node, the cause
+// and the remedy, instead of treating the mouse as absent or silent.
+class TestNoAccess : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<StandinMouse> m_mouse;
+
+    struct Run
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+
+    Run command(CtlCommandFunction function, const QStringList &args)
+    {
+        Run run;
+        QTextStream out(&run.out);
+        QTextStream err(&run.err);
+        CtlContext ctx{out, err, false};
+        run.status = function(args, ctx);
+        out.flush();
+        err.flush();
+        closeDevice();
+        return run;
+    }
+
+    QString node(int index) const { return m_mouse->node(index); }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        qputenv("KORVALEN_GSETTINGS", "/bin/true");
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        const CatalogueRow mouse = row(QStringLiteral("NX-19"), 0x13);
+        writeCatalogue({mouse});
+        writeProductName(mouse.name);
+        m_mouse = std::make_unique<StandinMouse>(m_home->path() + QStringLiteral("/hid"), mouse);
+        QVERIFY(m_mouse->isValid());
+        qputenv("KORVALEN_STANDIN_HID_DENY", "1");
+        DeviceContext::reset();
+        DeviceContext::installHid(std::make_unique<HidapiBackend>());
+        DeviceContext::setProtocolDelayHook([](int) {});
+        loadDeviceCatalogue();
+        StoreContext::reset();
+        ShellState::reset();
+        UiScale::reset();
+    }
+
+    void cleanup()
+    {
+        qunsetenv("KORVALEN_STANDIN_HID_DENY");
+        qunsetenv("KORVALEN_GSETTINGS");
+        VornMessageBox::setExecHook(nullptr);
+        DeviceContext::reset();
+        StoreContext::reset();
+        m_mouse.reset();
+        m_home.reset();
+    }
+
+    void listMarksTheRowPresentWithoutAccess()
+    {
+        const Run run = command(runList, {});
+        QCOMPARE(run.status, int(CtlOk));
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        const QString rowLine = lines.value(1);
+        QVERIFY2(rowLine.contains(QLatin1String("NX-19")), qPrintable(run.out));
+        QVERIFY2(rowLine.contains(QLatin1String("no access (permission denied)")),
+                 qPrintable(rowLine));
+        QVERIFY2(run.out.contains(QLatin1String("1 catalogue rows, 0 connected")),
+                 qPrintable(run.out));
+        QVERIFY2(run.err.contains(QLatin1String("70-korvalen-mice.rules")), qPrintable(run.err));
+
+        // With access the same row is simply connected.
+        qunsetenv("KORVALEN_STANDIN_HID_DENY");
+        DeviceContext::catalogue() = DeviceCatalogue();
+        loadDeviceCatalogue();
+        const Run granted = command(runList, {});
+        QVERIFY2(granted.out.split(QLatin1Char('\n')).value(1).contains(QLatin1String("connected")),
+                 qPrintable(granted.out));
+        QVERIFY2(granted.err.isEmpty(), qPrintable(granted.err));
+    }
+
+    void commandsNameTheNodeTheCauseAndTheRemedy_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addRow("apply") << 0;
+        QTest::addRow("switch") << 1;
+        QTest::addRow("verify") << 2;
+    }
+
+    void commandsNameTheNodeTheCauseAndTheRemedy()
+    {
+        QFETCH(int, command);
+        const CtlCommandFunction functions[] = {runApply, runSwitch, runVerify};
+        const QStringList args = command == 1 ? QStringList{QStringLiteral("1")} : QStringList();
+        const Run run = this->command(functions[command], args);
+        QCOMPARE(run.status, int(CtlNoMouse));
+        QVERIFY2(run.err.contains(node(0)) || run.err.contains(node(1)), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("permission denied")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("udev rule")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("unplug and plug the mouse again")),
+                 qPrintable(run.err));
+    }
+
+    void windowExplainsOnceInAMessageBox()
+    {
+        QStringList shown;
+        VornMessageBox::setExecHook([&shown](VornMessageBox *box) {
+            QStringList texts;
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                texts << label->text();
+            shown << texts.join(QLatin1Char('\n'));
+            return 1;
+        });
+        const long readsBefore = StandinMouse::readCalls();
+        MousecfgWidget window;
+        QTRY_COMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(node(0)), qPrintable(shown.first()));
+        QVERIFY2(shown.first().contains(QLatin1String("permission denied")),
+                 qPrintable(shown.first()));
+        QVERIFY2(shown.first().contains(QLatin1String("70-korvalen-mice.rules")),
+                 qPrintable(shown.first()));
+        QTest::qWait(100);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(StandinMouse::readCalls(), readsBefore);
+    }
+};
+
+QTEST_MAIN(TestNoAccess)
+#include "tst_noaccess.moc"
