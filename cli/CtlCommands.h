@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStringList>
+
+class QJsonDocument;
 #include <QTextStream>
 
 // Exit statuses of korvalen-ctl.
@@ -17,7 +19,12 @@ struct CtlContext
     QTextStream &err;
     // Progress lines are printed only when standard output is a terminal.
     bool terminal = false;
+    // --json: one JSON document on stdout instead of the lines for people.
+    bool json = false;
 };
+
+// Prints a JSON document (object or array) to ctx.out.
+void printJson(CtlContext &ctx, const QJsonDocument &document);
 
 // One sub-command: gets the arguments after its name, prints to the
 // context and returns an exit status. A usage error prints its message to
@@ -37,3 +44,6 @@ int runApply(const QStringList &args, CtlContext &ctx);
 int runSwitch(const QStringList &args, CtlContext &ctx);
 int runDump(const QStringList &args, CtlContext &ctx);
 int runVerify(const QStringList &args, CtlContext &ctx);
+int runGet(const QStringList &args, CtlContext &ctx);
+int runSet(const QStringList &args, CtlContext &ctx);
+int runUdevRule(const QStringList &args, CtlContext &ctx);

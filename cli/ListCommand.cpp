@@ -5,6 +5,10 @@
 #include "device/DeviceContext.h"
 #include "store/ConfigFile.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 QString hex4(quint32 value)
@@ -34,6 +38,11 @@ QString state(const MouseListEntry &e, const AccessProblem &problem)
 
 } // namespace
 
+void printJson(CtlContext &ctx, const QJsonDocument &document)
+{
+    ctx.out << document.toJson(QJsonDocument::Indented);
+}
+
 int runList(const QStringList &args, CtlContext &ctx)
 {
     if (!args.isEmpty()) {
@@ -48,16 +57,21 @@ int runList(const QStringList &args, CtlContext &ctx)
     for (int n = 0; n < catalogue.usedCount(); ++n)
         nameWidth = qMax(nameWidth, QString::fromUtf8(catalogue.entries[n].productName).size());
 
-    ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                   .arg(QStringLiteral("ROW"), 3)
-                   .arg(QStringLiteral("PRODUCT"), -nameWidth)
-                   .arg(QStringLiteral("VID"), -4)
-                   .arg(QStringLiteral("PID"), -4)
-                   .arg(QStringLiteral("RELEASE"), -9)
-                   .arg(QStringLiteral("IF0"), -6)
-                   .arg(QStringLiteral("IF1"), -6)
-                   .arg(QStringLiteral("STATE"))
-            << Qt::endl;
+    QString discarded;
+    QTextStream nowhere(&discarded);
+    // With --json the lines for people go nowhere and the rows are gathered.
+    QTextStream &lines = ctx.json ? nowhere : ctx.out;
+    QJsonArray rows;
+    lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+                 .arg(QStringLiteral("ROW"), 3)
+                 .arg(QStringLiteral("PRODUCT"), -nameWidth)
+                 .arg(QStringLiteral("VID"), -4)
+                 .arg(QStringLiteral("PID"), -4)
+                 .arg(QStringLiteral("RELEASE"), -9)
+                 .arg(QStringLiteral("IF0"), -6)
+                 .arg(QStringLiteral("IF1"), -6)
+                 .arg(QStringLiteral("STATE"))
+          << Qt::endl;
     int connected = 0;
     AccessProblem firstProblem;
     for (int n = 0; n < catalogue.usedCount(); ++n) {
@@ -69,24 +83,36 @@ int runList(const QStringList &args, CtlContext &ctx)
         if (firstProblem.isNull())
             firstProblem = problem;
         QString st = state(e, problem);
+        rows.append(QJsonObject{
+            {QStringLiteral("row"), n},
+            {QStringLiteral("product"), name},
+            {QStringLiteral("vid"), hex4(e.vendorId)},
+            {QStringLiteral("pid"), hex4(e.productId)},
+            {QStringLiteral("release"), releaseRange(e)},
+            {QStringLiteral("if0"), bool(e.found0)},
+            {QStringLiteral("if1"), bool(e.found1)},
+            {QStringLiteral("state"), st},
+            {QStringLiteral("active"), e.isConnected() && problem.isNull() && name == active},
+        });
         if (e.isConnected() && problem.isNull()) {
             ++connected;
             if (name == active)
                 st += QStringLiteral(" (active)");
         }
-        ctx.out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                       .arg(n, 3)
-                       .arg(name, -nameWidth)
-                       .arg(hex4(e.vendorId), -4)
-                       .arg(hex4(e.productId), -4)
-                       .arg(releaseRange(e), -9)
-                       .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                       .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                       .arg(st)
-                << Qt::endl;
+        lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+                     .arg(n, 3)
+                     .arg(name, -nameWidth)
+                     .arg(hex4(e.vendorId), -4)
+                     .arg(hex4(e.productId), -4)
+                     .arg(releaseRange(e), -9)
+                     .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
+                     .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
+                     .arg(st)
+              << Qt::endl;
     }
-    ctx.out << catalogue.usedCount() << " catalogue rows, " << connected << " connected"
-            << Qt::endl;
+    lines << catalogue.usedCount() << " catalogue rows, " << connected << " connected" << Qt::endl;
+    if (ctx.json)
+        printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("rows"), rows}}));
     if (!firstProblem.isNull())
         ctx.err << "korvalen-ctl: " << explainAccessProblem(firstProblem) << Qt::endl;
     if (!hidOk) {

@@ -11,12 +11,16 @@ MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, 
     MouseChoice choice;
     int row = -1;
     if (allowMouse && args.size() >= 1 && args.first() == QLatin1String("--mouse")) {
+        // A row number or a model name, both as 'list' shows them.
+        const QString wanted = args.value(1);
         bool ok = false;
-        row = args.value(1).toInt(&ok);
-        if (!ok || row < 0 || row >= DeviceContext::catalogue().usedCount()) {
+        row = wanted.toInt(&ok);
+        if (!ok)
+            row = DeviceContext::catalogue().indexOfName(wanted);
+        if (row < 0 || row >= DeviceContext::catalogue().usedCount()) {
             ctx.err << "korvalen-ctl: --mouse needs a catalogue row (0-"
-                    << DeviceContext::catalogue().usedCount() - 1 << ") as 'list' shows it"
-                    << Qt::endl;
+                    << DeviceContext::catalogue().usedCount() - 1
+                    << ") or a model name as 'list' shows it" << Qt::endl;
             choice.status = CtlUsage;
             return choice;
         }

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 // The mouse a command works on: catalogue row N of `--mouse N` (the ROW
-// column of `list`), or else the connected mouse the window would take
-// (the device-list rule). It becomes "Config/CurrentProductName", as the
-// window's mouse selector does, and both interfaces are opened.
+// column of `list`) or the model named by `--mouse NAME`, or else the connected mouse the window
+// would take (the device-list rule). It becomes "Config/CurrentProductName", as the window's mouse
+// selector does, and both interfaces are opened.
 struct MouseChoice
 {
     int status = CtlOk; // CtlOk, or the exit status to return
@@ -19,3 +19,10 @@ struct MouseChoice
 // Takes "--mouse N" out of args when allowMouse is set; any other argument
 // left over is a usage error.
 MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, CtlContext &ctx);
+
+// The stored profiles of the chosen model into StoreContext::store(), as
+// the window loads them; false (with the reason on err) when unreadable.
+bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unreadable = nullptr);
+
+// Uploads StoreContext::store() as the window's Apply does; the exit status.
+int uploadChosenStore(const MouseChoice &mouse, CtlContext &ctx);

@@ -7,11 +7,20 @@
 #include "store/StoreCheck.h"
 #include "store/StoreContext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
+
+UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed);
+bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx);
+
+} // namespace
 
 // The store of the chosen model, as the window loads it: a model met for
 // the first time starts from its defaults.
-bool loadStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unreadable = nullptr)
+bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unreadable)
 {
     ProfileStore &store = StoreContext::store();
     QStringList refused;
@@ -25,6 +34,8 @@ bool loadStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unreadabl
             << Qt::endl;
     return false;
 }
+
+namespace {
 
 // One line per step on a terminal; a failed step always on stderr. Only
 // what the mouse did not take makes the command fail: a desktop without a
@@ -77,9 +88,16 @@ int runApply(const QStringList &args, CtlContext &ctx)
     if (mouse.status != CtlOk)
         return mouse.status;
     QStringList unreadable;
-    if (!loadStore(mouse, ctx, &unreadable))
+    if (!loadChosenStore(mouse, ctx, &unreadable))
         return CtlReportFailed;
     if (refuseBadStore(mouse, unreadable, ctx))
+        return CtlUsage;
+    return uploadChosenStore(mouse, ctx);
+}
+
+int uploadChosenStore(const MouseChoice &mouse, CtlContext &ctx)
+{
+    if (refuseBadStore(mouse, {}, ctx))
         return CtlUsage;
     for (const QString &name : missingMacros(StoreContext::store())) {
         ctx.err << "korvalen-ctl: warning: the macro \"" << name
@@ -107,7 +125,7 @@ int runSwitch(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args.mid(1), false, "switch", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadStore(mouse, ctx))
+    if (!loadChosenStore(mouse, ctx))
         return CtlReportFailed;
     bool failed = false;
     SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx, &failed));
@@ -126,14 +144,29 @@ int runVerify(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args, true, "verify", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadStore(mouse, ctx))
+    if (!loadChosenStore(mouse, ctx))
         return CtlReportFailed;
     QVector<UploadDifference> differences;
     if (!verifyUpload(StoreContext::store(), mouse.productName, &differences)) {
         ctx.err << "korvalen-ctl: reading the mouse's memory failed" << Qt::endl;
         return CtlReportFailed;
     }
+    if (ctx.json) {
+        QJsonArray list;
+        for (const UploadDifference &d : differences) {
+            list.append(QJsonObject{
+                {QStringLiteral("what"), d.what},
+                {QStringLiteral("address"), int(d.address)},
+                {QStringLiteral("expected"), hexBytes(d.expected)},
+                {QStringLiteral("read"), hexBytes(d.actual)},
+            });
+        }
+        printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("model"), mouse.productName},
+                                                 {QStringLiteral("differences"), list}}));
+    }
     for (const UploadDifference &d : differences) {
+        if (ctx.json)
+            break;
         ctx.out << QStringLiteral("%1 at 0x%2: expected %3, read %4")
                        .arg(d.what)
                        .arg(d.address, 4, 16, QLatin1Char('0'))
@@ -146,6 +179,8 @@ int runVerify(const QStringList &args, CtlContext &ctx)
                 << Qt::endl;
         return CtlReportFailed;
     }
-    ctx.out << mouse.productName << " holds what apply writes for the stored profiles" << Qt::endl;
+    if (!ctx.json)
+        ctx.out << mouse.productName << " holds what apply writes for the stored profiles"
+                << Qt::endl;
     return CtlOk;
 }

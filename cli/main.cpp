@@ -6,13 +6,16 @@
 
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
+#include "device/MouseList.h"
 #include "platform/Terminal.h"
+#include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/StoreContext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -21,9 +24,24 @@ const CtlCommand kCommands[] = {
     {"devices", "devices             every attached HID collection with its IDs and usages",
      runDevices},
     {"apply",
-     "apply [--mouse N]   upload the stored five profiles: the same sequence as the "
-     "window's Apply",
+     "apply [--mouse N] [--dry-run]\n"
+     "                      upload the stored five profiles: the same sequence as the\n"
+     "                      window's Apply; --dry-run prints the reports (trace format)\n"
+     "                      to a simulated mouse of the model instead",
      runApply},
+    {"get",
+     "get [--mouse N] [--mode M] [--json] [NAME]\n"
+     "                      print one setting of profile M (default: the active one), or all",
+     runGet},
+    {"set",
+     "set [--mouse N] [--mode M] [--apply] NAME VALUE\n"
+     "                      change one setting and save it as the window's OK does;\n"
+     "                      --apply then uploads as apply does",
+     runSet},
+    {"udev-rule",
+     "udev-rule [FILE]    the udev rule giving the user access to the catalogue's mice\n"
+     "                      (the catalogue of the user's Config.ini), to stdout or FILE",
+     runUdevRule},
     {"switch", "switch P            make on-board profile P (1-5) active", runSwitch},
     {"dump", "dump [--mouse N]    read the configuration memory back and print it decoded",
      runDump},
@@ -42,11 +60,41 @@ void printUsage(QTextStream &stream)
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
               "  -V, --version     show the version\n"
+              "  --json            (after list, devices, get, dump, verify) print JSON\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
         stream << "  " << c.synopsis << '\n';
+    stream << "\n"
+              "--mouse N takes a catalogue row or a model name as 'list' shows them; get and\n"
+              "set take --mouse too. The choice is not remembered.\n"
+              "\n"
+              "Settings (get/set NAME), as the model has them:\n"
+              "  report-rate      125, 250, 500, 1000 (Hz)\n"
+              "  pointer-speed    1-20            scroll-speed   1-20\n"
+              "  lift-off         3mm, 2mm, 1mm (device-wide, models that have it)\n"
+              "  dpi-stage        the active DPI stage, 1-5\n"
+              "  dpiN             stage N's DPI, or XxY; dpiN-enabled, dpiN-link: on, off\n"
+              "  effect           lighting effect by its menu name (e.g. breathing, wave)\n"
+              "  colour           #rrggbb of the effect; brightness 1-3; effect-speed 1-8\n";
     stream.flush();
+}
+
+// The model of `--mouse ROW|NAME`, or the stored current model.
+QString dryRunModel(const QStringList &args)
+{
+    const int at = args.indexOf(QStringLiteral("--mouse"));
+    if (at < 0)
+        return readProductName();
+    const QString wanted = args.value(at + 1);
+    const DeviceCatalogue &catalogue = DeviceContext::catalogue();
+    bool isRow = false;
+    const int row = wanted.toInt(&isRow);
+    if (!isRow)
+        return catalogue.indexOfName(wanted) >= 0 ? wanted : QString();
+    return row >= 0 && row < catalogue.usedCount()
+               ? QString::fromUtf8(catalogue.entries[row].productName)
+               : QString();
 }
 
 int usageError(QTextStream &err, const QString &message)
@@ -132,15 +180,44 @@ int main(int argc, char *argv[])
     StoreContext::setRecordsProductChoice(false);
     seedDataFolder(QCoreApplication::applicationDirPath());
     loadDeviceCatalogue();
-    restoreVirtualMemory();
+    // apply --dry-run: the upload goes to a fresh virtual mouse of the model
+    // and its trace is what gets printed.
+    QTemporaryFile dryRunTrace;
+    const bool dryRun =
+        name == QLatin1String("apply") && args.removeAll(QStringLiteral("--dry-run"));
+    if (dryRun) {
+        const QString model = dryRunModel(args);
+        if (model.isEmpty() || !dryRunTrace.open())
+            return usageError(err,
+                              QStringLiteral("apply --dry-run needs --mouse with a catalogue row "
+                                             "or model name, or a stored current model"));
+        qputenv("KORVALEN_VIRTUAL_MOUSE", model.toUtf8());
+        qputenv("KORVALEN_HID_TRACE", dryRunTrace.fileName().toLocal8Bit());
+    } else {
+        restoreVirtualMemory();
+    }
 
     CtlContext ctx{out, err, isStandardOutputTerminal()};
+    // --json may stand anywhere after the command.
+    ctx.json = args.removeAll(QStringLiteral("--json")) > 0;
+    const QStringList jsonCommands{QStringLiteral("list"), QStringLiteral("devices"),
+                                   QStringLiteral("get"), QStringLiteral("dump"),
+                                   QStringLiteral("verify")};
+    if (ctx.json && !jsonCommands.contains(name))
+        return usageError(err, name + QStringLiteral(" has no --json output"));
     const int status = command->run(args, ctx);
-    keepVirtualMemory();
+    if (!dryRun)
+        keepVirtualMemory();
     out.flush();
     err.flush();
     closeDevice();
     exitDevice();
     DeviceContext::reset();
+    if (dryRun) {
+        // The trace is complete once the device layer is gone.
+        dryRunTrace.seek(0);
+        out << QString::fromUtf8(dryRunTrace.readAll());
+        out.flush();
+    }
     return status;
 }

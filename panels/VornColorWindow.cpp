@@ -159,18 +159,7 @@ QString VornColorWindow::modeName(int mode)
 
 QVector<int> VornColorWindow::menuModes(quint32 lightingClass, const QString &productName)
 {
-    switch (lightingClass) {
-    case 0:
-        if (productName == QLatin1String("NX-13"))
-            return {Breathing, Wave, SevenColorBreathing, FullLighted, Flash, Off};
-        return {Breathing, Rainbow, SevenColorBreathing, FullLighted, Flash, Off};
-    case 2:
-        return {Breathing, Rainbow, FullLighted, Wave, Flash, Off};
-    case 4:
-        return {Breathing, Rainbow, FullLighted, Flash, Off};
-    default:
-        return {Breathing, Rainbow, FullLighted, Wave, GoWithoutTrace, Reactive, Flash, Off};
-    }
+    return lightingEffects(lightingClass, productName);
 }
 
 void VornColorWindow::rebuildMenu()

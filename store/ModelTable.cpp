@@ -216,6 +216,24 @@ quint32 lightingClass()
     return lightingClass(readProductName());
 }
 
+QVector<int> lightingEffects(quint32 lightingClass, const QString &productName)
+{
+    // Mode numbers: 0 breathing, 1 rainbow, 2 full lighted, 3 wave, 4 go
+    // without trace, 5 reactive, 6 flash, 7 off, 8 seven-colour breathing.
+    switch (lightingClass) {
+    case 0:
+        if (productName == QLatin1String("NX-13"))
+            return {0, 3, 8, 2, 6, 7};
+        return {0, 1, 8, 2, 6, 7};
+    case 2:
+        return {0, 1, 2, 3, 6, 7};
+    case 4:
+        return {0, 1, 2, 6, 7};
+    default:
+        return {0, 1, 2, 3, 4, 5, 6, 7};
+    }
+}
+
 bool lightingInFirstProfile(const QString &productName)
 {
     return lightingClass(productName) == kFirstProfileLightingClass ||

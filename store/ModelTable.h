@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 
 // Model-dependent facts, keyed by the product name of the connected mouse
@@ -28,6 +29,10 @@ DpiSliderRange dpiSliderRange(quint32 sensor, const QString &productName);
 // Lighting class 0-4 of the model; unknown models give 0.
 quint32 lightingClass(const QString &productName);
 quint32 lightingClass();
+
+// Lighting modes (0-8, the index of ProfileData::LED_MODE) the effect menu
+// offers for a lighting class, in menu order.
+QVector<int> lightingEffects(quint32 lightingClass, const QString &productName);
 
 // Whether the lighting settings of every profile live in profile 1's record
 // (lighting class 4 and "NX-13") instead of the active profile's.

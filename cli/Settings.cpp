@@ -1,0 +1,391 @@
+#include "cli/Settings.h"
+
+#include "store/ModelTable.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <functional>
+
+namespace {
+
+// The report-rate menu: Hz and the code the mouse takes for it.
+struct Rate
+{
+    int hz;
+    quint8 code;
+};
+constexpr Rate kRates[] = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
+
+// The lighting modes by their English menu text, index = mode number.
+const char *const kEffectNames[kLedModeCount] = {
+    "BREATHING", "RAINBOW", "FULL LIGHTED",     "WAVE", "GO WITHOUT TRACE", "REACTIVE",
+    "FLASH",     "OFF",     "7 COLOR BREATHING"};
+
+// The ranges of the panels' sliders.
+constexpr int kSpeedMin = 1;
+constexpr int kSpeedMax = 20;
+constexpr int kBrightnessMax = 3;
+constexpr int kEffectSpeedMax = 8;
+
+// Lift-off codes 0-2 are these distances; a model with two distances
+// offers the last two.
+const char *const kLiftOffNames[] = {"3mm", "2mm", "1mm"};
+
+struct Entry
+{
+    QString name;
+    std::function<QString()> get;
+    // Checks and stores; returns the problem, empty when done.
+    std::function<QString(const QString &)> set;
+};
+
+QString effectText(int mode)
+{
+    return QString::fromLatin1(kEffectNames[mode])
+        .toLower()
+        .replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+QString normalised(const QString &value)
+{
+    QString v = value.trimmed().toLower();
+    v.replace(QLatin1Char(' '), QLatin1Char('-'));
+    v.replace(QLatin1Char('_'), QLatin1Char('-'));
+    return v;
+}
+
+QString numberProblem(const QString &value, int min, int max, int *out)
+{
+    bool ok = false;
+    const int n = value.trimmed().toInt(&ok);
+    if (!ok || n < min || n > max)
+        return QStringLiteral("allowed: %1-%2").arg(min).arg(max);
+    *out = n;
+    return QString();
+}
+
+QString onOffText(quint8 v)
+{
+    return QLatin1String(v ? "on" : "off");
+}
+
+QString onOffProblem(const QString &value, quint8 *out)
+{
+    const QString v = normalised(value);
+    if (v == QLatin1String("on") || v == QLatin1String("1")) {
+        *out = 1;
+        return QString();
+    }
+    if (v == QLatin1String("off") || v == QLatin1String("0")) {
+        *out = 0;
+        return QString();
+    }
+    return QStringLiteral("allowed: on, off");
+}
+
+// The model's DPI scale: the panel falls back to the 3325 scale for an
+// unknown sensor, and so does this.
+struct DpiScale
+{
+    quint32 sensor = 0;
+    DpiSliderRange range;
+
+    explicit DpiScale(const QString &product)
+    {
+        sensor = sensorType(product);
+        range = dpiSliderRange(sensor, product);
+        if (range.max == 0) {
+            sensor = 3325;
+            range = dpiSliderRange(sensor, product);
+        }
+    }
+
+    int dpi(quint32 slider) const { return dpiFromSlider(int(slider), sensor); }
+
+    // The slider step showing exactly `dpi`, or a problem naming the
+    // range and the nearest steps.
+    QString slider(const QString &text, quint32 *out) const
+    {
+        bool ok = false;
+        const int wanted = text.trimmed().toInt(&ok);
+        int below = -1;
+        int above = -1;
+        for (int v = range.min; v <= range.max; ++v) {
+            const int d = dpiFromSlider(v, sensor);
+            if (ok && d == wanted) {
+                *out = quint32(v);
+                return QString();
+            }
+            if (d < wanted)
+                below = d;
+            else if (above < 0)
+                above = d;
+        }
+        QString problem = QStringLiteral("allowed: %1-%2 DPI in the steps of the %3 sensor")
+                              .arg(dpiFromSlider(range.min, sensor))
+                              .arg(dpiFromSlider(range.max, sensor))
+                              .arg(sensor);
+        if (ok && (below >= 0 || above >= 0)) {
+            QStringList near;
+            for (int d : {below, above}) {
+                if (d >= 0)
+                    near << QString::number(d);
+            }
+            problem += QStringLiteral(" (nearest: %1)").arg(near.join(QLatin1String(", ")));
+        }
+        return problem;
+    }
+};
+
+// The target's store is reached through its reference; set() is only
+// called from writeSetting.
+QVector<Entry> entries(const SettingsTarget &target)
+{
+    ProfileStore &store = target.store;
+    ProfileData &rec = store.profiles[target.mode];
+    const QString product = target.productName;
+    QVector<Entry> list;
+
+    list.push_back({QStringLiteral("report-rate"),
+                    [&rec] {
+                        for (const Rate &r : kRates) {
+                            if (r.code == rec.pollrate)
+                                return QString::number(r.hz);
+                        }
+                        return QStringLiteral("unknown");
+                    },
+                    [&rec](const QString &v) {
+                        QString hz = normalised(v);
+                        hz.remove(QLatin1String("hz"));
+                        hz.remove(QLatin1Char('-'));
+                        for (const Rate &r : kRates) {
+                            if (hz == QString::number(r.hz)) {
+                                rec.pollrate = r.code;
+                                return QString();
+                            }
+                        }
+                        return QStringLiteral("allowed: 125, 250, 500, 1000 (Hz)");
+                    }});
+    list.push_back({QStringLiteral("pointer-speed"),
+                    [&rec] { return QString::number(rec.mousespeed); },
+                    [&rec](const QString &v) {
+                        int n = 0;
+                        const QString p = numberProblem(v, kSpeedMin, kSpeedMax, &n);
+                        if (p.isEmpty())
+                            rec.mousespeed = quint8(n);
+                        return p;
+                    }});
+    list.push_back({QStringLiteral("scroll-speed"),
+                    [&rec] { return QString::number(rec.scrollspeed); },
+                    [&rec](const QString &v) {
+                        int n = 0;
+                        const QString p = numberProblem(v, kSpeedMin, kSpeedMax, &n);
+                        if (p.isEmpty())
+                            rec.scrollspeed = quint8(n);
+                        return p;
+                    }});
+    if (sendsLiftOff(product)) {
+        const int first = 3 - liftOffDistanceCount(product);
+        list.push_back({QStringLiteral("lift-off"),
+                        [&store] {
+                            return store.LiftHigh < 3
+                                       ? QString::fromLatin1(kLiftOffNames[store.LiftHigh])
+                                       : QStringLiteral("unknown");
+                        },
+                        [&store, first](const QString &v) {
+                            QString mm = normalised(v);
+                            mm.remove(QLatin1Char('-'));
+                            if (!mm.endsWith(QLatin1String("mm")))
+                                mm += QLatin1String("mm");
+                            QStringList allowed;
+                            for (int c = first; c < 3; ++c) {
+                                allowed << QString::fromLatin1(kLiftOffNames[c]);
+                                if (mm == allowed.constLast()) {
+                                    store.LiftHigh = quint8(c);
+                                    return QString();
+                                }
+                            }
+                            return QStringLiteral("allowed: ") + allowed.join(QLatin1String(", "));
+                        }});
+    }
+
+    const int stages = dpiStageCount(product);
+    const DpiScale scale(product);
+    list.push_back({QStringLiteral("dpi-stage"), [&rec] { return QString::number(rec.dpi + 1); },
+                    [&rec, stages](const QString &v) {
+                        int n = 0;
+                        const QString p = numberProblem(v, 1, stages, &n);
+                        if (p.isEmpty())
+                            rec.dpi = quint8(n - 1);
+                        return p;
+                    }});
+    for (int s = 0; s < stages; ++s) {
+        DpiInfo &info = rec.DPI_INFO[s];
+        const QString stage = QStringLiteral("dpi%1").arg(s + 1);
+        // One number sets X and Y alike; "XxY" sets them apart.
+        list.push_back({stage,
+                        [&info, scale] {
+                            const int x = scale.dpi(info.x);
+                            const int y = scale.dpi(info.y);
+                            return x == y ? QString::number(x)
+                                          : QStringLiteral("%1x%2").arg(x).arg(y);
+                        },
+                        [&info, scale, stage](const QString &v) {
+                            const QStringList parts = v.toLower().split(QLatin1Char('x'));
+                            if (parts.size() > 2)
+                                return QStringLiteral("give DPI or XxY DPI");
+                            quint32 x = 0;
+                            QString p = scale.slider(parts.first(), &x);
+                            quint32 y = x;
+                            if (p.isEmpty() && parts.size() == 2)
+                                p = scale.slider(parts.last(), &y);
+                            if (!p.isEmpty())
+                                return p;
+                            if (info.link && x != y)
+                                return QStringLiteral("X and Y are linked; give one value or set "
+                                                      "%1-link off first")
+                                    .arg(stage);
+                            info.x = x;
+                            info.y = y;
+                            return QString();
+                        }});
+        list.push_back({stage + QStringLiteral("-enabled"),
+                        [&info] { return onOffText(info.used); },
+                        [&info](const QString &v) { return onOffProblem(v, &info.used); }});
+        list.push_back({stage + QStringLiteral("-link"), [&info] { return onOffText(info.link); },
+                        [&info](const QString &v) {
+                            quint8 on = 0;
+                            const QString p = onOffProblem(v, &on);
+                            if (!p.isEmpty())
+                                return p;
+                            // Linking the bars moves X to Y, as the panel's does.
+                            if (on && !info.link)
+                                info.x = info.y;
+                            info.link = on;
+                            return QString();
+                        }});
+    }
+
+    // Some models keep every profile's lighting in profile 1's record.
+    ProfileData &light = store.profiles[lightingInFirstProfile(product) ? 0 : target.mode];
+    const QVector<int> effects = lightingEffects(lightingClass(product), product);
+    list.push_back({QStringLiteral("effect"),
+                    [&light] {
+                        return light.LedMode < kLedModeCount ? effectText(light.LedMode)
+                                                             : QStringLiteral("unknown");
+                    },
+                    [&light, effects](const QString &v) {
+                        QStringList allowed;
+                        for (int mode : effects) {
+                            allowed << effectText(mode);
+                            if (normalised(v) == allowed.constLast()) {
+                                light.LedMode = quint8(mode);
+                                return QString();
+                            }
+                        }
+                        return QStringLiteral("allowed: ") + allowed.join(QLatin1String(", "));
+                    }});
+    // Colour, brightness and speed belong to the effect now chosen.
+    const auto mode = [&light]() -> LedModeInfo * {
+        return light.LedMode < kLedModeCount ? &light.LED_MODE[light.LedMode] : nullptr;
+    };
+    const QString noEffect = QStringLiteral("the profile has no known effect; set effect first");
+    list.push_back({QStringLiteral("colour"),
+                    [mode] {
+                        const LedModeInfo *m = mode();
+                        return m && m->RGB.isValid() ? m->RGB.name() : QStringLiteral("none");
+                    },
+                    [mode, noEffect](const QString &v) {
+                        static const QRegularExpression hex(QStringLiteral("^#[0-9a-fA-F]{6}$"));
+                        if (!hex.match(v.trimmed()).hasMatch())
+                            return QStringLiteral("allowed: #rrggbb");
+                        LedModeInfo *m = mode();
+                        if (!m)
+                            return noEffect;
+                        m->RGB = QColor(v.trimmed());
+                        return QString();
+                    }});
+    const struct
+    {
+        const char *name;
+        quint32 LedModeInfo::*field;
+        int max;
+    } levels[] = {{"brightness", &LedModeInfo::bright, kBrightnessMax},
+                  {"effect-speed", &LedModeInfo::breath, kEffectSpeedMax}};
+    for (const auto &level : levels) {
+        const auto field = level.field;
+        const int max = level.max;
+        list.push_back({QString::fromLatin1(level.name),
+                        [mode, field] {
+                            const LedModeInfo *m = mode();
+                            return m ? QString::number(m->*field) : QStringLiteral("none");
+                        },
+                        [mode, field, max, noEffect](const QString &v) {
+                            int n = 0;
+                            const QString p = numberProblem(v, 1, max, &n);
+                            if (!p.isEmpty())
+                                return p;
+                            LedModeInfo *m = mode();
+                            if (!m)
+                                return noEffect;
+                            m->*field = quint32(n);
+                            return QString();
+                        }});
+    }
+    return list;
+}
+
+QString canonicalName(const QString &name)
+{
+    const QString n = normalised(name);
+    return n == QLatin1String("color") ? QStringLiteral("colour") : n;
+}
+
+} // namespace
+
+QVector<SettingValue> readSettings(const SettingsTarget &target)
+{
+    QVector<SettingValue> values;
+    for (const Entry &e : entries(target))
+        values.push_back({e.name, e.get()});
+    return values;
+}
+
+bool readSetting(const SettingsTarget &target, const QString &name, QString *value)
+{
+    const QString wanted = canonicalName(name);
+    for (const Entry &e : entries(target)) {
+        if (e.name == wanted) {
+            *value = e.get();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool writeSetting(SettingsTarget &target, const QString &name, const QString &value,
+                  QString *problem)
+{
+    const QString wanted = canonicalName(name);
+    const QVector<Entry> list = entries(target);
+    for (const Entry &e : list) {
+        if (e.name != wanted)
+            continue;
+        // Checked on a copy, so a refused value leaves the store as it was.
+        const ProfileStore before = target.store;
+        *problem = e.set(value);
+        if (problem->isEmpty())
+            return true;
+        target.store = before;
+        *problem = QStringLiteral("%1: %2 is not allowed for %3; %4")
+                       .arg(e.name, value, target.productName, *problem);
+        return false;
+    }
+    QStringList names;
+    for (const Entry &e : list)
+        names << e.name;
+    *problem = QStringLiteral("%1 has no setting %2; the settings are: %3")
+                   .arg(target.productName, name, names.join(QLatin1String(", ")));
+    return false;
+}
