@@ -28,7 +28,6 @@
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
 #include "widgets/VornMessageBox.h"
-#include "widgets/VornProcessDialog.h"
 #include "widgets/VornPushButton.h"
 
 #include <QBitmap>
@@ -36,7 +35,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -430,26 +428,7 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress(bool threaded)
 {
-    if (!UploadCheck::mayUpload(this))
-        return;
-    VornProcessDialog dialog(
-        [](const VornProcessDialog::Progress &progress) {
-            const ProfileStore copy = StoreContext::store();
-            saveStore(copy);
-            progress(50);
-            ApplyStore(copy);
-        },
-        this);
-    if (!threaded) {
-        dialog.startDelayed();
-        dialog.exec();
-        return;
-    }
-    auto *thread = new VornProcessThread;
-    connect(thread, &VornProcessThread::DoProcessDlg, &dialog, &VornProcessDialog::slotProcessDlg);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::InheritPriority);
-    dialog.exec();
+    uploadStoreWithProgress(this, threaded);
 }
 
 void MousecfgWidget::retranslate()

@@ -1,12 +1,14 @@
 #include "app/UploadCheck.h"
 
 #include "device/ButtonUpload.h"
+#include "device/StoreUpload.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/StoreCheck.h"
 #include "store/StoreContext.h"
 #include "widgets/VornMessageBox.h"
+#include "widgets/VornProcessDialog.h"
 
 #include <QDir>
 
@@ -78,4 +80,29 @@ bool UploadCheck::mayUpload(QWidget *parent)
                 .arg(macros.join(QStringLiteral(", "))));
     }
     return true;
+}
+
+void uploadStoreWithProgress(QWidget *parent, bool threaded)
+{
+    if (!UploadCheck::mayUpload(parent))
+        return;
+    VornProcessDialog dialog(
+        [](const VornProcessDialog::Progress &progress) {
+            const ProfileStore copy = StoreContext::store();
+            saveStore(copy);
+            progress(50);
+            ApplyStore(copy);
+        },
+        parent);
+    if (!threaded) {
+        dialog.startDelayed();
+        dialog.exec();
+        return;
+    }
+    auto *thread = new VornProcessThread;
+    QObject::connect(thread, &VornProcessThread::DoProcessDlg, &dialog,
+                     &VornProcessDialog::slotProcessDlg);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::InheritPriority);
+    dialog.exec();
 }

@@ -17,3 +17,8 @@ public:
     // or sent.
     static bool mayUpload(QWidget *parent);
 };
+
+// The window's upload: after mayUpload(), the progress dialog saves the
+// store and sends it to the mouse. Started by its thread (Apply, OK,
+// RESET) or, unthreaded, 100 ms after the dialog opens (LOAD).
+void uploadStoreWithProgress(QWidget *parent, bool threaded);
