@@ -79,6 +79,11 @@ int main(int argc, char *argv[])
     const StartOptions options = readStartOptions(argc, argv);
     if (options.answered)
         return 0;
+    // The window draws with the raster engine only; without this the X11
+    // platform plugin loads and sets up GLX for the first window, which
+    // doubles the time until the window is mapped.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
     // The window scales itself by its own size classes; Qt's high-DPI
     // scaling stays off (asking for it after the application object exists
