@@ -63,7 +63,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
-    m_previousClass = 0;
     m_backgrounds.preload(m_iDpiVal);
     m_backgrounds.preload(m_iDpiVal);
 
@@ -100,8 +99,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // Queued: the first failure comes while the window is still being built.
     connect(m_session, &DeviceSession::openFailed, this, &MousecfgWidget::explainOpenFailure,
             Qt::QueuedConnection);
-
-    m_connectedCount = 0;
     m_session->begin([this] { return quintptr(winId()); });
 
     m_tray = new WindowTray(this);
@@ -113,6 +110,11 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileArea->profileButton(),
                                              m_profileArea->profileMenu());
+    connect(m_profileFiles, &ProfileFileCommands::recordsChanged, this,
+            &MousecfgWidget::loadPanels);
+    connect(m_profileFiles, &ProfileFileCommands::textsChanged, this, &MousecfgWidget::retranslate);
+    connect(m_profileFiles, &ProfileFileCommands::uploadRequested, this,
+            &MousecfgWidget::uploadWithProgress);
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
@@ -132,7 +134,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // Read once the store is loaded: meeting a new product writes the list.
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
-    m_drag.release();
     m_panelSet.create(this);
     clearMarkerState();
     switchTab(TabLighting);

@@ -1,6 +1,5 @@
 #include "app/ProfileFileCommands.h"
 
-#include "app/MousecfgWidget.h"
 #include "store/ConfigFile.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
@@ -9,6 +8,7 @@
 #include "store/StoreContext.h"
 #include "widgets/Skin.h"
 #include "widgets/UiLog.h"
+#include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
@@ -30,7 +30,7 @@ int currentMode()
 
 } // namespace
 
-ProfileFileCommands::ProfileFileCommands(MousecfgWidget *window, VornLineEdit *nameEdit,
+ProfileFileCommands::ProfileFileCommands(QWidget *window, VornLineEdit *nameEdit,
                                          VornPushButton *menuButton, VornMenu *menu)
     : QObject(window)
     , m_window(window)
@@ -86,7 +86,7 @@ void ProfileFileCommands::rebuildMenu()
         m_menu->addAction(action);
         connect(action, &QAction::triggered, this, [this, i](bool) { choose(i); });
     }
-    m_menu->setFixedWidth(int(152 * m_window->scaleFactor()));
+    m_menu->setFixedWidth(int(152 * UiScale::factor()));
     m_menuButton->setMenu(m_menu);
 }
 
@@ -199,7 +199,7 @@ void ProfileFileCommands::choose(int index)
     store.profileNames[mode] = name;
     loadProfileFile(store.profiles[mode], name);
     store.profiles[mode].ProfileName = name;
-    m_window->loadPanels();
+    emit recordsChanged();
 }
 
 void ProfileFileCommands::addProfile()
@@ -224,7 +224,7 @@ void ProfileFileCommands::addProfile()
     store.profileNames[mode] = name;
     rebuildMenu();
     readProfile(store.profiles[mode], profileFilePath(name));
-    m_window->loadPanels();
+    emit recordsChanged();
 }
 
 void ProfileFileCommands::deleteProfile()
@@ -269,7 +269,7 @@ void ProfileFileCommands::deleteProfile()
     m_nameEdit->setText(replacement);
     rebuildMenu();
     readProfile(store.profiles[mode], profileFilePath(replacement));
-    m_window->loadPanels();
+    emit recordsChanged();
 }
 
 void ProfileFileCommands::copyProfile()
@@ -395,10 +395,10 @@ void ProfileFileCommands::importProfile()
     const int mode = currentMode();
     rebuildMenu();
     readProfile(store.profiles[mode], profileFilePath(name));
-    m_window->loadPanels();
+    emit recordsChanged();
     store.profileNames[mode] = name;
     m_nameEdit->setText(name);
-    m_window->uploadWithProgress(false);
+    emit uploadRequested(false);
 }
 
 void ProfileFileCommands::resetProfile()
@@ -408,10 +408,10 @@ void ProfileFileCommands::resetProfile()
     ProfileStore &store = StoreContext::store();
     qCDebug(lcUi, "Accepted %d", int(store.curProfile));
     makeDefaultProfile(store.profiles[currentMode()], 0);
-    m_window->retranslate();
-    m_window->loadPanels();
+    emit textsChanged();
+    emit recordsChanged();
     showCurrentName();
-    m_window->uploadWithProgress();
+    emit uploadRequested(true);
 }
 
 void ProfileFileCommands::resetAllProfiles()
@@ -419,8 +419,8 @@ void ProfileFileCommands::resetAllProfiles()
     if (warn(tr("Are you sure you want reset all profiles?"), true) != 1)
         return;
     initProfileStore(StoreContext::store());
-    m_window->retranslate();
-    m_window->loadPanels();
+    emit textsChanged();
+    emit recordsChanged();
     showCurrentName();
-    m_window->uploadWithProgress();
+    emit uploadRequested(true);
 }

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class MousecfgWidget;
+class QWidget;
 class VornLineEdit;
 class VornMenu;
 class VornPushButton;
@@ -24,7 +24,7 @@ public:
     // In the order of the window's command buttons.
     enum Command { Save, Load, Reset, Add, Delete, Copy };
 
-    ProfileFileCommands(MousecfgWidget *window, VornLineEdit *nameEdit, VornPushButton *menuButton,
+    ProfileFileCommands(QWidget *window, VornLineEdit *nameEdit, VornPushButton *menuButton,
                         VornMenu *menu);
 
     // The saved-profile list of the current product.
@@ -49,6 +49,15 @@ public:
     using FileDialog = std::function<QString(const QString &caption, const QString &filter)>;
     void setFileDialogs(FileDialog save, FileDialog open);
 
+signals:
+    // The store's records changed: the panels take them again.
+    void recordsChanged();
+    // Every text is set again (the profile names shown changed).
+    void textsChanged();
+    // Save and send the store with the progress dialog; LOAD's runs
+    // without its thread.
+    void uploadRequested(bool threaded);
+
 private:
     int warn(const QString &text, bool ask = false);
     bool refuseName(const QString &name);
@@ -58,7 +67,7 @@ private:
     void showCurrentName();
     void reportUnsafeStoreNames();
 
-    MousecfgWidget *m_window;
+    QWidget *m_window;
     VornLineEdit *m_nameEdit;
     VornPushButton *m_menuButton;
     VornMenu *m_menu;

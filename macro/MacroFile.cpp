@@ -1,7 +1,5 @@
 #include "macro/MacroFile.h"
 
-#include "macro/MacroLibrary.h"
-
 #include "store/DataFolder.h"
 #include "store/IniFile.h"
 #include "store/KeyTables.h"
@@ -351,4 +349,33 @@ QString macroEventText(const MacroEvent &event)
     default:
         return QString();
     }
+}
+
+namespace {
+// 255 bytes of a file name less the ".MSMACRO" suffix.
+constexpr int kMaxNameBytes = 255 - 8;
+} // namespace
+
+bool isSafeMacroName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return false;
+    if (name.toUtf8().size() > kMaxNameBytes)
+        return false;
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString unsafeMacroNameMessage()
+{
+    return QCoreApplication::translate(
+        "Macro", "THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, \".\" OR \"..\", "
+                 "CONTAIN / \\ : * ? \" < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.");
 }

@@ -108,3 +108,13 @@ QString moveDirectionName(int direction);
 
 // The row text the macro editor shows for an event.
 QString macroEventText(const MacroEvent &event);
+
+// A macro name is a file's base name in MacroDB, so it must stay a plain
+// file name on every system the files travel to: not empty, not "." or
+// "..", no path separator, none of : * ? " < > |, no control character,
+// no trailing dot or space (Windows drops those), and short enough that
+// the file name with its suffix fits 255 bytes. Every operation below that
+// takes a name refuses one that is not safe and changes nothing.
+bool isSafeMacroName(const QString &name);
+// The message shown when a name is refused.
+QString unsafeMacroNameMessage();

@@ -29,9 +29,6 @@ bool macroFileExists(const QString &name)
     return QFile::exists(macroFilePath(name));
 }
 
-// 255 bytes of a file name less the ".MSMACRO" suffix.
-constexpr int kMaxNameBytes = 255 - 8;
-
 // A file is taken for a macro file when it parses as INI and says how many
 // events it holds.
 bool readsAsMacroFile(const QString &path, int *count)
@@ -45,30 +42,6 @@ bool readsAsMacroFile(const QString &path, int *count)
 }
 
 } // namespace
-
-bool isSafeMacroName(const QString &name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return false;
-    if (name.toUtf8().size() > kMaxNameBytes)
-        return false;
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return false;
-        if (QStringLiteral("/\\:*?\"<>|").contains(c))
-            return false;
-    }
-    return true;
-}
-
-QString unsafeMacroNameMessage()
-{
-    return QCoreApplication::translate(
-        "Macro", "THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, \".\" OR \"..\", "
-                 "CONTAIN / \\ : * ? \" < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.");
-}
 
 int macroLibraryCount()
 {

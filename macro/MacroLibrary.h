@@ -12,16 +12,6 @@
 
 constexpr int kMacroLibrarySlots = 50;
 
-// A macro name is a file's base name in MacroDB, so it must stay a plain
-// file name on every system the files travel to: not empty, not "." or
-// "..", no path separator, none of : * ? " < > |, no control character,
-// no trailing dot or space (Windows drops those), and short enough that
-// the file name with its suffix fits 255 bytes. Every operation below that
-// takes a name refuses one that is not safe and changes nothing.
-bool isSafeMacroName(const QString &name);
-// The message shown when a name is refused.
-QString unsafeMacroNameMessage();
-
 int macroLibraryCount();
 QStringList macroLibrary();
 // Puts the name into the first empty slot; false (nothing stored) when

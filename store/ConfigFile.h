@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ConfigKeys.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -15,10 +17,6 @@ int readLangId();
 // product, or the stored one while the process has settled on none.
 void writeProductName(const QString &name);
 QString readProductName();
-
-// Rows of the device catalogue ("Mouse_List") the program reads; a larger
-// count is cut to this.
-constexpr int kMouseListRows = 200;
 
 // One row of the device catalogue.
 struct MouseListRow

@@ -3,6 +3,10 @@
 #include <QLatin1String>
 #include <QString>
 
+// Rows of the device catalogue ("Mouse_List") the program reads; a larger
+// count is cut to this.
+constexpr int kMouseListRows = 200;
+
 // The keys of the global Config.ini, spelled in this one place.
 namespace ConfigKeys {
 

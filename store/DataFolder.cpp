@@ -1,6 +1,5 @@
 #include "store/DataFolder.h"
 
-#include "store/ConfigFile.h"
 #include "store/ConfigKeys.h"
 #include "store/StoreLog.h"
 

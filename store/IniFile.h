@@ -77,3 +77,8 @@ bool plainIniText(const QString &section, std::vector<std::pair<QString, QVarian
 // Writes a whole file at once with the same guarantee as IniFile: the old
 // file or the new one, never a torn one. Makes the folder when needed.
 bool writeWholeFile(const QString &path, const QByteArray &text);
+
+// Whether the INI file at `path` can be read and holds at least one key
+// below `group`; a file that is missing, empty, unreadable or garbage does
+// not, and loads as all zeros.
+bool iniFileHoldsGroup(const QString &path, const QString &group);

@@ -6,7 +6,6 @@
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileLibrary.h"
-#include "store/StoreCheck.h"
 
 #include <QFile>
 

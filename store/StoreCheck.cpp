@@ -67,16 +67,3 @@ QVector<StoreProblem> storeProblems(const ProfileStore &store)
     }
     return c.problems;
 }
-
-bool iniFileHoldsGroup(const QString &path, const QString &group)
-{
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable() || info.size() == 0)
-        return false;
-    IniFile ini(path);
-    QSettings &settings = ini.settings();
-    if (settings.status() != QSettings::NoError)
-        return false;
-    settings.beginGroup(group);
-    return !settings.allKeys().isEmpty();
-}

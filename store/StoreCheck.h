@@ -24,8 +24,3 @@ struct StoreProblem
 // Values the upload has a rule for (an
 // odd loop mode, a DPI value past its table) are not listed.
 QVector<StoreProblem> storeProblems(const ProfileStore &store);
-
-// Whether the INI file at `path` can be read and holds at least one key
-// below `group`; a file that is missing, empty, unreadable or garbage does
-// not, and loads as all zeros.
-bool iniFileHoldsGroup(const QString &path, const QString &group);
