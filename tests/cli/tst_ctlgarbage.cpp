@@ -152,13 +152,13 @@ private slots:
         QTest::addColumn<int>("file");
         QTest::addColumn<bool>("remove");
         QTest::addColumn<QByteArray>("content");
+        // Binary bytes, NULs included, as a file that is no text at all.
+        static const char kElfGarbage[] = "\x7f"
+                                          "ELF\x02\x01\x01\0\0\0 not = a profile\n[x]\ny=1\n";
         QTest::addRow("profile file missing") << 2 << true << QByteArray();
         QTest::addRow("profile file empty") << 1 << false << QByteArray();
         QTest::addRow("profile file garbage")
-            << 5 << false
-            << QByteArray("\x7f"
-                          "ELF\x02\x01\x01\0\0\0 not = a profile\n[x]\ny=1\n",
-                          40);
+            << 5 << false << QByteArray::fromRawData(kElfGarbage, sizeof kElfGarbage - 1);
         QTest::addRow("Config.ini garbage") << 0 << false << QByteArray("<html>404</html>\n");
         QTest::addRow("Config.ini empty") << 0 << false << QByteArray();
     }

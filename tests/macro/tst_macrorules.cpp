@@ -329,7 +329,7 @@ private slots:
                                   << QByteArray("[Setting]\nMap_0=132\n")
                                   << int(MacroImport::NotMacroFile) << -1;
         QTest::addRow("garbage") << QStringLiteral("junk.MSMACRO")
-                                 << QByteArray("\x01\x02[[[\xff\xfe=\n\x00", 12)
+                                 << QByteArray("\x01\x02[[[\xff\xfe=\n\x00", 10)
                                  << int(MacroImport::NotMacroFile) << -1;
         QTest::addRow("count not a number")
             << QStringLiteral("word.MSMACRO") << QByteArray("[Setting]\nCount=many\n")
