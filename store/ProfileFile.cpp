@@ -226,7 +226,7 @@ struct Reader
     void colour(const QString &key, QColor &value)
     {
         const QVariant stored = source.value(key);
-        if (stored.userType() == QMetaType::QColor && !hasKnownSpec(stored)) {
+        if (stored.userType() == QMetaType::QColor && !hasKnownColourModel(stored)) {
             qCWarning(lcStore) << "the colour" << key << "is not a colour; it reads as black";
             value = Qt::black;
             return;
@@ -237,12 +237,12 @@ struct Reader
     // A serialised colour carries its colour model as a number that Qt
     // takes as it stands; copying a QColor with an unknown one is undefined,
     // so the number is looked at as raw bytes first.
-    static bool hasKnownSpec(const QVariant &stored)
+    static bool hasKnownColourModel(const QVariant &stored)
     {
-        int spec = -1;
+        int colourModel = -1;
         static_assert(sizeof(QColor::Spec) == sizeof(int), "QColor keeps its model as an int");
-        std::memcpy(&spec, stored.constData(), sizeof spec);
-        return spec >= QColor::Invalid && spec <= QColor::ExtendedRgb;
+        std::memcpy(&colourModel, stored.constData(), sizeof colourModel);
+        return colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
     }
 };
 
