@@ -240,7 +240,7 @@ struct Reader
     static bool hasKnownColourModel(const QVariant &stored)
     {
         int colourModel = -1;
-        static_assert(sizeof(QColor::Spec) == sizeof(int), "QColor keeps its model as an int");
+        static_assert(sizeof(QColor::Invalid) == sizeof(int), "QColor keeps its model as an int");
         std::memcpy(&colourModel, stored.constData(), sizeof colourModel);
         return colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
     }
