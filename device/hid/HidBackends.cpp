@@ -24,6 +24,14 @@ HidBackendSelection createHidApiFromEnvironment()
             for (const QString &name : names)
                 backend->failNthReport(name, failing);
         }
+        // ... or the mouse goes away right after the n-th one.
+        bool unplugOk = false;
+        const int unplugging =
+            qEnvironmentVariableIntValue("KORVALEN_VIRTUAL_MOUSE_UNPLUG", &unplugOk);
+        if (unplugOk && unplugging > 0) {
+            for (const QString &name : names)
+                backend->unplugAfterReport(name, unplugging);
+        }
         // A system without the udev rule: the mice are there, closed to us.
         if (qEnvironmentVariableIsSet("KORVALEN_VIRTUAL_MOUSE_DENY")) {
             for (const QString &name : names)

@@ -29,6 +29,7 @@ inline std::unique_ptr<QProcess> startCtl(const TestHome &home, const QStringLis
     environment.remove(QStringLiteral("KORVALEN_HID_TRACE"));
     environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_FAIL"));
     environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_DENY"));
+    environment.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_UNPLUG"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.dataHome());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.runtimeDir());
     environment.insert(QStringLiteral("KORVALEN_GSETTINGS"), QStringLiteral("/bin/true"));
