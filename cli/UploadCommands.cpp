@@ -4,6 +4,7 @@
 #include "device/ButtonUpload.h"
 #include "device/StoreUpload.h"
 #include "store/ProductConfig.h"
+#include "store/ProfileFile.h"
 #include "store/StoreCheck.h"
 #include "store/StoreContext.h"
 
@@ -11,10 +12,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
 UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed);
-bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx);
+bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx,
+                    const char *outcome = "nothing was sent to");
+bool refuseUnreadable(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx,
+                      const char *outcome);
 
 } // namespace
 
@@ -61,23 +67,31 @@ UploadProgress progressPrinter(CtlContext &ctx, bool *mouseFailed)
 // A store read from files that hold nothing, or holding values the mouse
 // has no code for, is refused whole before anything is sent: zeros would
 // leave every button without a function, the left click included.
-bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx)
+// `outcome` says what the command therefore left undone ("nothing was
+// sent to", "nothing was compared with"), followed by the model.
+bool refuseBadStore(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx,
+                    const char *outcome)
 {
-    for (const QString &file : unreadable) {
-        ctx.err << "korvalen-ctl: " << file
-                << " is missing, empty, unreadable or holds none of its keys; nothing was sent "
-                   "to "
-                << mouse.productName
-                << " (open the window to start this profile from the model's defaults)" << Qt::endl;
-    }
+    const bool refused = refuseUnreadable(mouse, unreadable, ctx, outcome);
     const QVector<StoreProblem> problems = storeProblems(StoreContext::store());
     for (const StoreProblem &p : problems) {
         ctx.err << "korvalen-ctl: " << p.file << ": " << p.key << " = " << p.value
                 << " is not a value the mouse knows; allowed: " << p.allowed << Qt::endl;
     }
     if (!problems.isEmpty())
-        ctx.err << "korvalen-ctl: nothing was sent to " << mouse.productName << Qt::endl;
-    return !unreadable.isEmpty() || !problems.isEmpty();
+        ctx.err << "korvalen-ctl: " << outcome << " " << mouse.productName << Qt::endl;
+    return refused || !problems.isEmpty();
+}
+
+bool refuseUnreadable(const MouseChoice &mouse, const QStringList &unreadable, CtlContext &ctx,
+                      const char *outcome)
+{
+    for (const QString &file : unreadable) {
+        ctx.err << "korvalen-ctl: " << file << " is missing, empty, unreadable or holds none of "
+                << "its keys; " << outcome << " " << mouse.productName
+                << " (open the window to start this profile from the model's defaults)" << Qt::endl;
+    }
+    return !unreadable.isEmpty();
 }
 
 } // namespace
@@ -125,8 +139,20 @@ int runSwitch(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args.mid(1), false, "switch", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadChosenStore(mouse, ctx))
+    QStringList unreadable;
+    if (!loadChosenStore(mouse, ctx, &unreadable))
         return CtlReportFailed;
+    // The mouse gets only the index, which is checked above, and holds
+    // its profiles already: their values are apply's business. But the
+    // desktop gets that profile's pointer speed, so Config.ini (which names
+    // the file) and that file must hold something; the others may not.
+    const ProfileStore &store = StoreContext::store();
+    const QStringList needed{productConfigPath(), profileFilePath(store.profileNames[profile - 1])};
+    unreadable.erase(std::remove_if(unreadable.begin(), unreadable.end(),
+                                    [&](const QString &file) { return !needed.contains(file); }),
+                     unreadable.end());
+    if (refuseUnreadable(mouse, unreadable, ctx, "nothing was sent to"))
+        return CtlUsage;
     bool failed = false;
     SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx, &failed));
     if (failed)
@@ -144,8 +170,12 @@ int runVerify(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(args, true, "verify", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadChosenStore(mouse, ctx))
+    // What apply would refuse to write is nothing to compare with.
+    QStringList unreadable;
+    if (!loadChosenStore(mouse, ctx, &unreadable))
         return CtlReportFailed;
+    if (refuseBadStore(mouse, unreadable, ctx, "nothing was compared with"))
+        return CtlUsage;
     QVector<UploadDifference> differences;
     if (!verifyUpload(StoreContext::store(), mouse.productName, &differences)) {
         ctx.err << "korvalen-ctl: reading the mouse's memory failed" << Qt::endl;

@@ -55,6 +55,13 @@ struct ButtonInfo
     QString macroname;
 };
 
+// The levels the lighting panel offers; the mouse gets the brightness as
+// it is and the speed as 9 - breath.
+constexpr quint32 kMinBright = 1;
+constexpr quint32 kMaxBright = 3;
+constexpr quint32 kMinBreath = 1;
+constexpr quint32 kMaxBreath = 8;
+
 // Settings of one lighting mode.
 struct LedModeInfo
 {

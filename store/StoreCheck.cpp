@@ -11,16 +11,15 @@
 
 namespace {
 
-// The text the file holds for `key` when it still reads as `held`: a
-// report rate of 999 is held as 231 but is shown as the 999 written.
-QString heldText(const QString &path, const QString &key, int held)
+// The text the file holds for `key`, else the value held: a report rate
+// of 999 is held as 231, a speed of 2^32 + 1 as 2^32 - 1, a brightness of
+// "high" as 0, but each is shown as written.
+QString heldText(const QString &path, const QString &key, qint64 held)
 {
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         IniFile ini(path);
         const QString raw = ini.settings().value(key).toString().trimmed();
-        bool ok = false;
-        const qlonglong number = raw.toLongLong(&ok);
-        if (ok && (number & 0xFF) == held)
+        if (!raw.isEmpty())
             return raw;
     }
     return QString::number(held);
@@ -36,7 +35,7 @@ struct Collector
         if (std::find(codes.begin(), codes.end(), held) == codes.end())
             problems.append({path, key, heldText(path, key, held), allowed});
     }
-    void range(const QString &path, const QString &key, int held, int low, int high)
+    void range(const QString &path, const QString &key, qint64 held, qint64 low, qint64 high)
     {
         if (held < low || held > high) {
             problems.append(
@@ -64,6 +63,14 @@ QVector<StoreProblem> storeProblems(const ProfileStore &store)
                 QStringLiteral("1 (1000 Hz), 2 (500 Hz), 4 (250 Hz), 8 (125 Hz)"));
         c.range(file, key(QStringLiteral("dpi")), rec.dpi, 0, kDpiStageCount - 1);
         c.range(file, key(QStringLiteral("LedMode")), rec.LedMode, 0, kLedModeCount - 1);
+        // Every mode, not only the active one: the single-slot layouts send
+        // all of profile 1's modes, and a mode chosen later goes up as stored.
+        for (int m = 0; m < kLedModeCount; ++m) {
+            const LedModeInfo &led = rec.LED_MODE[m];
+            const QString mode = QStringLiteral("LedMode/LED_MODE_%1_").arg(m);
+            c.range(file, key(mode + QLatin1String("bright")), led.bright, kMinBright, kMaxBright);
+            c.range(file, key(mode + QLatin1String("breath")), led.breath, kMinBreath, kMaxBreath);
+        }
     }
     return c.problems;
 }

@@ -20,7 +20,8 @@ struct StoreProblem
 
 // Every value of `store` that the upload would send although the mouse's
 // tables have no code for it: the active profile, the lift-off code, and
-// per profile the report rate and the active DPI stage and lighting mode.
+// per profile the report rate, the active DPI stage and lighting mode, and
+// the brightness and speed of every lighting mode.
 // Values the upload has a rule for (an
 // odd loop mode, a DPI value past its table) are not listed.
 QVector<StoreProblem> storeProblems(const ProfileStore &store);

@@ -25,13 +25,13 @@ private:
     VirtualMouseBackend *m_mice = nullptr;
     const QString m_model = QStringLiteral("NX-19");
 
-    CtlResult command(CtlCommandFunction function)
+    CtlResult command(CtlCommandFunction function, const QStringList &args = {})
     {
         CtlResult run;
         QTextStream out(&run.out);
         QTextStream err(&run.err);
         CtlContext ctx{out, err, false};
-        run.status = function({}, ctx);
+        run.status = function(args, ctx);
         out.flush();
         err.flush();
         closeDevice();
@@ -97,34 +97,84 @@ private slots:
         m_home.reset();
     }
 
+    // What a refused command names as left undone.
+    static QString outcome(const QString &command)
+    {
+        return command == QLatin1String("verify") ? QStringLiteral("nothing was compared with")
+                                                  : QStringLiteral("nothing was sent to");
+    }
+    CtlResult runNamed(const QString &command)
+    {
+        if (command == QLatin1String("verify"))
+            return this->command(runVerify);
+        if (command.startsWith(QLatin1String("switch ")))
+            return this->command(runSwitch, {command.mid(7)});
+        return this->command(runApply);
+    }
+
     void codesWithoutMeaningAreRefused_data()
     {
         QTest::addColumn<int>("file"); // 0 Config.ini, n profile n
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
-        QTest::addRow("report rate 999") << 1 << "PROFILE/pollrate"
-                                         << "999"
-                                         << "PROFILE/pollrate = 999 is not a value the mouse "
-                                            "knows; allowed: 1 (1000 Hz), 2 (500 Hz)";
+        QTest::addColumn<QString>("command");
+        const QString knows = " is not a value the mouse knows; allowed: ";
+        QTest::addRow("report rate 999")
+            << 1 << "PROFILE/pollrate"
+            << "999"
+            << "PROFILE/pollrate = 999" + knows + "1 (1000 Hz), 2 (500 Hz)"
+            << "apply";
         QTest::addRow("report rate cut to 3") << 3 << "PROFILE/pollrate"
                                               << "259"
-                                              << "PROFILE/pollrate = 259";
+                                              << "PROFILE/pollrate = 259"
+                                              << "apply";
         QTest::addRow("profile index 200") << 0 << "Config/ProfileID"
                                            << "200"
-                                           << "Config/ProfileID = 200 is not a value the mouse "
-                                              "knows; allowed: 0-4";
-        QTest::addRow("lift-off 300") << 0 << "Config/LiftHigh"
-                                      << "300"
-                                      << "Config/LiftHigh = 300 is not a value the mouse knows; "
-                                         "allowed: 0 (3 mm), 1 (2 mm), 2 (1 mm)";
+                                           << "Config/ProfileID = 200" + knows + "0-4"
+                                           << "apply";
+        QTest::addRow("lift-off 300")
+            << 0 << "Config/LiftHigh"
+            << "300"
+            << "Config/LiftHigh = 300" + knows + "0 (3 mm), 1 (2 mm), 2 (1 mm)"
+            << "apply";
         QTest::addRow("lighting mode 9") << 5 << "PROFILE/LedMode"
                                          << "9"
-                                         << "PROFILE/LedMode = 9 is not a value the mouse knows; "
-                                            "allowed: 0-8";
+                                         << "PROFILE/LedMode = 9" + knows + "0-8"
+                                         << "apply";
         QTest::addRow("DPI stage 5 of 5") << 2 << "PROFILE/dpi"
                                           << "5"
-                                          << "PROFILE/dpi = 5";
+                                          << "PROFILE/dpi = 5"
+                                          << "apply";
+        QTest::addRow("brightness 0 of an idle mode")
+            << 1 << "PROFILE/LedMode/LED_MODE_4_bright"
+            << "0"
+            << "PROFILE/LedMode/LED_MODE_4_bright = 0" + knows + "1-3"
+            << "apply";
+        QTest::addRow("brightness 4") << 3 << "PROFILE/LedMode/LED_MODE_3_bright"
+                                      << "4"
+                                      << "PROFILE/LedMode/LED_MODE_3_bright = 4"
+                                      << "apply";
+        // 9 would go up as speed 0, 0 as speed 9: neither is a level.
+        QTest::addRow("speed 9") << 4 << "PROFILE/LedMode/LED_MODE_3_breath"
+                                 << "9"
+                                 << "PROFILE/LedMode/LED_MODE_3_breath = 9" + knows + "1-8"
+                                 << "apply";
+        QTest::addRow("speed 0") << 5 << "PROFILE/LedMode/LED_MODE_0_breath"
+                                 << "0"
+                                 << "PROFILE/LedMode/LED_MODE_0_breath = 0"
+                                 << "apply";
+        QTest::addRow("speed past 2^32") << 2 << "PROFILE/LedMode/LED_MODE_8_breath"
+                                         << "4294967297"
+                                         << "PROFILE/LedMode/LED_MODE_8_breath = 4294967297"
+                                         << "apply";
+        QTest::addRow("verify: report rate 999") << 1 << "PROFILE/pollrate"
+                                                 << "999"
+                                                 << "PROFILE/pollrate = 999" + knows << "verify";
+        QTest::addRow("verify: speed 12") << 2 << "PROFILE/LedMode/LED_MODE_1_breath"
+                                          << "12"
+                                          << "PROFILE/LedMode/LED_MODE_1_breath = 12"
+                                          << "verify";
     }
 
     void codesWithoutMeaningAreRefused()
@@ -133,15 +183,16 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(QString, message);
+        QFETCH(QString, command);
         seedWithoutSending();
         const QString path = file == 0 ? configFile() : profileFile(file);
         setKey(path, key, value);
         const QMap<QString, QByteArray> before = fileSnapshot(m_home->path());
 
-        const CtlResult run = command(runApply);
+        const CtlResult run = runNamed(command);
         QCOMPARE(run.status, int(CtlUsage));
         QVERIFY2(run.err.contains(path + QStringLiteral(": ") + message), qPrintable(run.err));
-        QVERIFY(run.err.contains(QLatin1String("nothing was sent to NX-19")));
+        QVERIFY(run.err.contains(outcome(command) + QStringLiteral(" NX-19")));
         expectNothingSent();
         QCOMPARE(fileSnapshot(m_home->path()), before);
         expectNothingOutsideTheDataFolder();
@@ -152,15 +203,21 @@ private slots:
         QTest::addColumn<int>("file");
         QTest::addColumn<bool>("remove");
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("command");
         // Binary bytes, NULs included, as a file that is no text at all.
         static const char kElfGarbage[] = "\x7f"
                                           "ELF\x02\x01\x01\0\0\0 not = a profile\n[x]\ny=1\n";
-        QTest::addRow("profile file missing") << 2 << true << QByteArray();
-        QTest::addRow("profile file empty") << 1 << false << QByteArray();
-        QTest::addRow("profile file garbage")
-            << 5 << false << QByteArray::fromRawData(kElfGarbage, sizeof kElfGarbage - 1);
-        QTest::addRow("Config.ini garbage") << 0 << false << QByteArray("<html>404</html>\n");
-        QTest::addRow("Config.ini empty") << 0 << false << QByteArray();
+        const QByteArray garbage = QByteArray::fromRawData(kElfGarbage, sizeof kElfGarbage - 1);
+        QTest::addRow("profile file missing") << 2 << true << QByteArray() << "apply";
+        QTest::addRow("profile file empty") << 1 << false << QByteArray() << "apply";
+        QTest::addRow("profile file garbage") << 5 << false << garbage << "apply";
+        QTest::addRow("Config.ini garbage")
+            << 0 << false << QByteArray("<html>404</html>\n") << "apply";
+        QTest::addRow("Config.ini empty") << 0 << false << QByteArray() << "apply";
+        QTest::addRow("verify: profile file garbage") << 3 << false << garbage << "verify";
+        // A switch puts the pointer speed of its profile on the desktop.
+        QTest::addRow("switch to an empty profile") << 4 << false << QByteArray() << "switch 4";
+        QTest::addRow("switch with Config.ini garbage") << 0 << false << garbage << "switch 1";
     }
 
     void filesHoldingNothingAreRefused()
@@ -168,6 +225,7 @@ private slots:
         QFETCH(int, file);
         QFETCH(bool, remove);
         QFETCH(QByteArray, content);
+        QFETCH(QString, command);
         seedWithoutSending();
         const QString path = file == 0 ? configFile() : profileFile(file);
         if (remove)
@@ -175,13 +233,31 @@ private slots:
         else
             writeFile(path, content);
 
-        const CtlResult run = command(runApply);
+        const CtlResult run = runNamed(command);
         QCOMPARE(run.status, int(CtlUsage));
-        QVERIFY2(run.err.contains(path + QStringLiteral(" is missing, empty, unreadable or holds "
-                                                        "none of its keys; nothing was sent")),
+        QVERIFY2(run.err.contains(path +
+                                  " is missing, empty, unreadable or holds none of its "
+                                  "keys; " +
+                                  outcome(command) + " NX-19"),
                  qPrintable(run.err));
         expectNothingSent();
         QCOMPARE(QFile::exists(path), !remove);
+        expectNothingOutsideTheDataFolder();
+    }
+
+    // The mouse holds its profiles already; a switch sends only the index,
+    // so nonsense in another profile's file does not stop it.
+    void switchNeedsOnlyItsOwnProfile()
+    {
+        seedWithoutSending();
+        setKey(profileFile(5), QStringLiteral("PROFILE/pollrate"), QStringLiteral("999"));
+        writeFile(profileFile(3), QByteArray());
+
+        const CtlResult run = command(runSwitch, {QStringLiteral("2")});
+        QCOMPARE(run.status, int(CtlOk));
+        // The current profile's byte: the second profile.
+        QCOMPARE(m_mice->memory(m_model, 0x02C, 1).toHex(), QByteArray("01"));
+        QVERIFY(!m_mice->refreshes(m_model).isEmpty());
         expectNothingOutsideTheDataFolder();
     }
 
