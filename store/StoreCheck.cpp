@@ -8,18 +8,23 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 
 namespace {
 
-// The text the file holds for `key`, else the value held: a report rate
-// of 999 is held as 231, a speed of 2^32 + 1 as 2^32 - 1, a brightness of
-// "high" as 0, but each is shown as written.
+// The text the file holds for `key` when it still reads as `held`: a
+// report rate of 999 is held as 231, a speed of 2^32 + 1 as 2^32 - 1, but
+// each is shown as written. A value changed since (in the window) is shown
+// as held.
 QString heldText(const QString &path, const QString &key, qint64 held)
 {
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         IniFile ini(path);
         const QString raw = ini.settings().value(key).toString().trimmed();
-        if (!raw.isEmpty())
+        bool ok = false;
+        const qlonglong number = raw.toLongLong(&ok);
+        const qint64 clamped = qBound<qint64>(0, number, std::numeric_limits<quint32>::max());
+        if (ok && (number == held || (number & 0xFF) == held || clamped == held))
             return raw;
     }
     return QString::number(held);
@@ -41,6 +46,16 @@ struct Collector
             problems.append(
                 {path, key, heldText(path, key, held), QStringLiteral("%1-%2").arg(low).arg(high)});
         }
+    }
+    // A level the file does not hold at all goes up as 0, as it always
+    // has: a file written by hand may leave the lighting out.
+    void level(const QString &path, const QString &key, qint64 held, qint64 low, qint64 high)
+    {
+        if (held >= low && held <= high)
+            return;
+        if (held == 0 && !(QFileInfo::exists(path) && IniFile(path).settings().contains(key)))
+            return;
+        range(path, key, held, low, high);
     }
 };
 
@@ -68,8 +83,8 @@ QVector<StoreProblem> storeProblems(const ProfileStore &store)
         for (int m = 0; m < kLedModeCount; ++m) {
             const LedModeInfo &led = rec.LED_MODE[m];
             const QString mode = QStringLiteral("LedMode/LED_MODE_%1_").arg(m);
-            c.range(file, key(mode + QLatin1String("bright")), led.bright, kMinBright, kMaxBright);
-            c.range(file, key(mode + QLatin1String("breath")), led.breath, kMinBreath, kMaxBreath);
+            c.level(file, key(mode + QLatin1String("bright")), led.bright, kMinBright, kMaxBright);
+            c.level(file, key(mode + QLatin1String("breath")), led.breath, kMinBreath, kMaxBreath);
         }
     }
     return c.problems;
