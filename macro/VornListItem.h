@@ -45,6 +45,8 @@ public slots:
     void lostFocusSlot();
 
 protected:
+    // event() above names the macro event; QWidget's event handler stays.
+    using QWidget::event;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
