@@ -5,6 +5,8 @@
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 
+#include <QSettings>
+
 #include <memory>
 
 // The global Config.ini as anything may have left it: language, current
@@ -13,6 +15,14 @@
 namespace {
 
 QString appDir;
+
+bool sameRow(const MouseListRow &a, const MouseListRow &b)
+{
+    return a.vendorId == b.vendorId && a.productId == b.productId && a.usage0 == b.usage0 &&
+           a.usagePage0 == b.usagePage0 && a.usage1 == b.usage1 && a.usagePage1 == b.usagePage1 &&
+           a.versionMin == b.versionMin && a.versionMax == b.versionMax &&
+           a.productName == b.productName;
+}
 
 } // namespace
 
@@ -36,7 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int language = 0; language < 3; ++language)
         readFontEntry(language);
     fuzz::require(macroLibrary().size() <= kMacroLibrarySlots);
+
+    // The merge appends; it never changes or moves a row the user's
+    // catalogue counts, nor grows a catalogue past its limit.
+    const bool counted = QSettings(globalConfigPath(), QSettings::IniFormat)
+                             .contains(QStringLiteral("Mouse_List/Count"));
+    const MouseListSection before = readMouseListSection(kMouseListRows);
     seedDataFolder(appDir);
-    readCatalogue(*catalogue);
+    const MouseListSection after = readMouseListSection(kMouseListRows);
+    fuzz::require(after.count == before.count || after.count <= kMouseListRows);
+    const int userRows = counted ? int(qMin<quint32>(before.count, kMouseListRows)) : 0;
+    for (int n = 0; n < userRows; ++n)
+        fuzz::require(sameRow(before.rows[n], after.rows[n]));
     return 0;
 }
