@@ -4,7 +4,8 @@
 
 #include <vector>
 
-class MousecfgWidget;
+class PanelLinks;
+class QWidget;
 class SettingsPanel;
 struct ProfileStore;
 
@@ -14,9 +15,9 @@ struct ProfileStore;
 class PanelSet
 {
 public:
-    // Builds every panel as a child of the window and connects the panels'
-    // signals to the window's slots and the window's signals to them.
-    void create(MousecfgWidget *window);
+    // Builds every panel as a child of the window and connects each to the
+    // links it needs.
+    void create(QWidget *window, PanelLinks *links);
 
     void load(ProfileStore &store) const;
     void collect(ProfileStore &store) const;
