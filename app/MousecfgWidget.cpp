@@ -58,6 +58,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
+    // Set before any child exists: set last, it would polish all of them again.
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
     QScreen *screen = QGuiApplication::primaryScreen();
     m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
@@ -149,7 +151,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // The mask waits for the background, decoded meanwhile.
     if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
         setMask(m_backgrounds.mask(m_iDpiVal));
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     QTimer::singleShot(200, this, [this] {
         if (!m_stayInTray)
             slotWarning();
