@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <numeric>
 
 IniFile::IniFile(const QString &path) : m_settings(path, QSettings::IniFormat)
 {
@@ -157,6 +158,17 @@ PlainIniKeys::PlainIniKeys(const QStringList &keys)
     m_index.reserve(keys.size());
     for (size_t i = 0; i < m_fileForms.size(); ++i)
         m_index.insert(QLatin1String(m_fileForms[i]), int(i));
+    m_writeOrder.resize(m_fileForms.size());
+    std::iota(m_writeOrder.begin(), m_writeOrder.end(), 0);
+    std::sort(m_writeOrder.begin(), m_writeOrder.end(),
+              [&keys](int a, int b) { return keys[a] < keys[b]; });
+    for (const QString &key : keys) {
+        for (const QChar ch : key) {
+            const ushort c = ch.unicode();
+            if (c != '/' && (c >= 0x80 || !isKeyChar(char(c))))
+                m_plainKeys = false;
+        }
+    }
 }
 
 bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,
@@ -330,26 +342,18 @@ bool appendPlainValue(const QVariant &value, QByteArray &out)
 
 } // namespace
 
-bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
-                  QByteArray &text)
+bool plainIniText(const QString &section, const PlainIniKeys &keys,
+                  const std::vector<QVariant> &values, QByteArray &text)
 {
-    std::sort(values.begin(), values.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    if (!keys.plainKeys() || values.size() != size_t(keys.size()))
+        return false;
     text.clear();
     text.reserve(int(values.size()) * 32);
     text += '[' + section.toLatin1() + "]\n";
-    for (const auto &entry : values) {
-        for (const QChar ch : entry.first) {
-            const ushort c = ch.unicode();
-            if (c == '/')
-                text += '\\';
-            else if (c < 0x80 && isKeyChar(char(c)))
-                text += char(c);
-            else
-                return false;
-        }
+    for (const int i : keys.writeOrder()) {
+        text += keys.fileForm(i);
         text += '=';
-        if (!appendPlainValue(entry.second, text))
+        if (!appendPlainValue(values[size_t(i)], text))
             return false;
         text += '\n';
     }

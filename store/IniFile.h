@@ -49,10 +49,18 @@ public:
     int size() const { return int(m_fileForms.size()); }
     // -1 for a key that is not in the table.
     int indexOf(QLatin1String fileForm) const { return m_index.value(fileForm, -1); }
+    const QByteArray &fileForm(int i) const { return m_fileForms[size_t(i)]; }
+    // The entries in the order QSettings writes them (by key), worked out
+    // once rather than for every file written.
+    const std::vector<int> &writeOrder() const { return m_writeOrder; }
+    // Whether every key is spelled with the letters a plain file may hold.
+    bool plainKeys() const { return m_plainKeys; }
 
 private:
     std::vector<QByteArray> m_fileForms;
     QHash<QLatin1String, int> m_index;
+    std::vector<int> m_writeOrder;
+    bool m_plainKeys = true;
 };
 
 // Reads one section of an INI file without QSettings: values[i] becomes
@@ -67,12 +75,12 @@ private:
 bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,
                          std::vector<QVariant> &values);
 
-// The text QSettings writes for a file that holds only `values` (keys
-// without the section's prefix) in `section`, made without QSettings, for
-// int and unsigned numbers, plain text (ASCII letters, digits, "_", "-",
-// "." and inner spaces) and colours. False for any other value.
-bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
-                  QByteArray &text);
+// The text QSettings writes for a file that holds only `values` in
+// `section`, values[i] under keys' entry i, made without QSettings, for int
+// and unsigned numbers, plain text (ASCII letters, digits, "_", "-", "."
+// and inner spaces) and colours. False for any other value or key.
+bool plainIniText(const QString &section, const PlainIniKeys &keys,
+                  const std::vector<QVariant> &values, QByteArray &text);
 
 // Writes a whole file at once with the same guarantee as IniFile: the old
 // file or the new one, never a torn one. Makes the folder when needed.

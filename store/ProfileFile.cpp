@@ -137,18 +137,19 @@ struct Writer
     }
 };
 
-// Collects what Writer would set, for writing the file without QSettings.
+// Collects what Writer would set, in walkProfile's order (that of
+// profileKeys()), for writing the file without QSettings.
 struct ValueList
 {
-    std::vector<std::pair<QString, QVariant>> values;
+    std::vector<QVariant> values;
 
-    void byte(const QString &key, quint8 value) { values.emplace_back(key, int(value)); }
-    void int32(const QString &key, qint32 value) { values.emplace_back(key, int(value)); }
-    void uint32(const QString &key, quint32 value) { values.emplace_back(key, uint(value)); }
-    void string(const QString &key, const QString &value) { values.emplace_back(key, value); }
-    void colour(const QString &key, const QColor &value)
+    void byte(const QString &, quint8 value) { values.emplace_back(int(value)); }
+    void int32(const QString &, qint32 value) { values.emplace_back(int(value)); }
+    void uint32(const QString &, quint32 value) { values.emplace_back(uint(value)); }
+    void string(const QString &, const QString &value) { values.emplace_back(value); }
+    void colour(const QString &, const QColor &value)
     {
-        values.emplace_back(key, QVariant::fromValue(value));
+        values.emplace_back(QVariant::fromValue(value));
     }
 };
 
@@ -291,9 +292,10 @@ bool writeProfile(const ProfileData &rec, const QString &path)
     // existing file goes through QSettings, which keeps its other keys.
     if (!QFileInfo::exists(path)) {
         ValueList list;
+        list.values.reserve(size_t(profileKeys().size()));
         walkProfile(rec, list);
         QByteArray text;
-        if (plainIniText(kGroup, std::move(list.values), text))
+        if (plainIniText(kGroup, profileKeys(), list.values, text))
             return writeWholeFile(path, text);
     }
     IniFile ini(path);

@@ -386,11 +386,17 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
 
     QFETCH(bool, writable);
     if (!written.isEmpty()) {
-        std::vector<std::pair<QString, QVariant>> list;
-        for (auto it = written.cbegin(); it != written.cend(); ++it)
-            list.emplace_back(it.key(), it.value());
+        // In an order of their own: the writer must sort them as QSettings does.
+        QStringList keys;
+        std::vector<QVariant> values;
+        for (auto it = written.cend(); it != written.cbegin();) {
+            --it;
+            keys << it.key();
+            values.push_back(it.value());
+        }
         QByteArray ours;
-        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), list, ours), writable);
+        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), PlainIniKeys(keys), values, ours),
+                 writable);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         if (writable)
