@@ -158,10 +158,7 @@ PlainIniKeys::PlainIniKeys(const QStringList &keys)
     m_index.reserve(keys.size());
     for (size_t i = 0; i < m_fileForms.size(); ++i)
         m_index.insert(QLatin1String(m_fileForms[i]), int(i));
-    m_writeOrder.resize(m_fileForms.size());
-    std::iota(m_writeOrder.begin(), m_writeOrder.end(), 0);
-    std::sort(m_writeOrder.begin(), m_writeOrder.end(),
-              [&keys](int a, int b) { return keys[a] < keys[b]; });
+    m_keys = keys;
     for (const QString &key : keys) {
         for (const QChar ch : key) {
             const ushort c = ch.unicode();
@@ -169,6 +166,17 @@ PlainIniKeys::PlainIniKeys(const QStringList &keys)
                 m_plainKeys = false;
         }
     }
+}
+
+const std::vector<int> &PlainIniKeys::writeOrder() const
+{
+    std::call_once(m_writeOrderMade, [this] {
+        m_writeOrder.resize(m_fileForms.size());
+        std::iota(m_writeOrder.begin(), m_writeOrder.end(), 0);
+        std::sort(m_writeOrder.begin(), m_writeOrder.end(),
+                  [this](int a, int b) { return m_keys[a] < m_keys[b]; });
+    });
+    return m_writeOrder;
 }
 
 bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -51,15 +52,17 @@ public:
     int indexOf(QLatin1String fileForm) const { return m_index.value(fileForm, -1); }
     const QByteArray &fileForm(int i) const { return m_fileForms[size_t(i)]; }
     // The entries in the order QSettings writes them (by key), worked out
-    // once rather than for every file written.
-    const std::vector<int> &writeOrder() const { return m_writeOrder; }
+    // on the first write rather than for every file written.
+    const std::vector<int> &writeOrder() const;
     // Whether every key is spelled with the letters a plain file may hold.
     bool plainKeys() const { return m_plainKeys; }
 
 private:
     std::vector<QByteArray> m_fileForms;
     QHash<QLatin1String, int> m_index;
-    std::vector<int> m_writeOrder;
+    QStringList m_keys;
+    mutable std::vector<int> m_writeOrder;
+    mutable std::once_flag m_writeOrderMade;
     bool m_plainKeys = true;
 };
 
