@@ -127,10 +127,14 @@ bool seedDataFolder(const QString &applicationDir)
         }
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                           QFile::ReadOther);
-        // A first start speaks the desktop's language.
+        // A first start speaks the desktop's language (written only where
+        // it is not the default's: each write waits for the disk).
         QSettings settings(target, QSettings::IniFormat);
-        settings.setValue(ConfigKeys::langId(), languageIdForLocale(QLocale::system()));
-        settings.sync();
+        const int language = languageIdForLocale(QLocale::system());
+        if (settings.value(ConfigKeys::langId()).toString() != QString::number(language)) {
+            settings.setValue(ConfigKeys::langId(), language);
+            settings.sync();
+        }
         return settings.status() == QSettings::NoError;
     }
 

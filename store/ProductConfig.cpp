@@ -68,7 +68,16 @@ void writeNames(QSettings &settings, const ProfileStore &store)
         settings.setValue(profileNameKey(i + 1), store.profileNames[i]);
 }
 
-bool writeStoreConfig(const ProfileStore &store)
+void writeSavedNames(QSettings &settings, const QStringList &names)
+{
+    settings.setValue(kSavedCount, names.size());
+    for (int i = 0; i < names.size(); ++i)
+        settings.setValue(savedNameKey(i + 1), names.at(i));
+}
+
+// The store's keys of the product's Config.ini; with `savedNames`, the
+// list of saved profile files too, in the same write.
+bool writeStoreConfig(const ProfileStore &store, const QStringList *savedNames = nullptr)
 {
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
@@ -77,6 +86,8 @@ bool writeStoreConfig(const ProfileStore &store)
     settings.setValue(kLiftHigh, int(store.LiftHigh));
     settings.setValue(kCount, int(store.Count));
     writeNames(settings, store);
+    if (savedNames)
+        writeSavedNames(settings, *savedNames);
     return ini.commit();
 }
 
@@ -187,15 +198,24 @@ bool loadProductStore(ProfileStore &store, QStringList *refusedNames, QStringLis
         // they were written by hand) are theirs: only missing ones are seeded.
         // Config.ini, whose presence marks the product as met, comes last, so
         // that a first start cut short meets the product again.
-        bool seededAll = true;
-        for (int i = 0; i < kProfileCount; ++i) {
-            if (profileFileExists(names.at(i)))
-                seededAll = false;
-            else
-                seededAll = saveProfileFile(defaults.profiles[i], names.at(i)) && seededAll;
-        }
-        seededAll = writeStoreConfig(defaults) && seededAll;
-        seededAll = writeSavedNames(names) && seededAll;
+        // Two threads write the files: each waits mostly for the disk.
+        std::array<QString, kProfileCount> paths;
+        std::array<bool, kProfileCount> seeded{};
+        for (int i = 0; i < kProfileCount; ++i)
+            paths[size_t(i)] =
+                profileFileExists(names.at(i)) ? QString() : profileFilePath(names.at(i));
+        const auto seedRange = [&](int first, int end) {
+            for (int i = first; i < end; ++i) {
+                const QString &path = paths[size_t(i)];
+                seeded[size_t(i)] = !path.isEmpty() && writeProfile(defaults.profiles[i], path);
+            }
+        };
+        constexpr int kSplit = (kProfileCount + 1) / 2;
+        auto rest = std::async(std::launch::async, seedRange, kSplit, kProfileCount);
+        seedRange(0, kSplit);
+        rest.wait();
+        bool seededAll = std::all_of(seeded.begin(), seeded.end(), [](bool b) { return b; });
+        seededAll = writeStoreConfig(defaults, &names) && seededAll;
         // Reading back what was just written would give the same store.
         if (seededAll) {
             store = defaults;
@@ -210,10 +230,7 @@ bool writeSavedNames(const QStringList &names)
     if (!std::all_of(names.begin(), names.end(), isSafeProfileName))
         return false;
     IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
-    settings.setValue(kSavedCount, names.size());
-    for (int i = 0; i < names.size(); ++i)
-        settings.setValue(savedNameKey(i + 1), names.at(i));
+    writeSavedNames(ini.settings(), names);
     return ini.commit();
 }
 
