@@ -39,14 +39,9 @@
 
 namespace {
 
-QStringList images(const char *stem)
-{
-    return Skin::buttonImages(stem);
-}
-
 VornPushButton *skinnedButton(const char *stem, const char *name, QWidget *parent)
 {
-    auto *button = new VornPushButton(images(stem), parent);
+    auto *button = new VornPushButton(Skin::buttonImages(stem), parent);
     button->setObjectName(QLatin1String(name));
     return button;
 }
@@ -180,7 +175,7 @@ void MousecfgWidget::buildChrome()
         m_modeButtons[size_t(i)]->setFixedSize(0, 0);
     }
     for (int i = 0; i < 4; ++i) {
-        m_tabs[size_t(i)] = new VornPushButton(images("tab"), this);
+        m_tabs[size_t(i)] = new VornPushButton(Skin::buttonImages("tab"), this);
         m_tabs[size_t(i)]->setObjectName(QStringLiteral("tab%1").arg(i));
     }
     m_view = new MouseView(this);
