@@ -237,7 +237,6 @@ void MousecfgWidget::buildChrome()
                 [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
     }
     onClick(m_profileArea->resetAllButton(), [this] { m_profileFiles->resetAllProfiles(); });
-    layoutChildren();
 }
 
 void MousecfgWidget::place(QWidget *widget, const QRect &design)
