@@ -6,7 +6,6 @@
 #include "panels/SettingsPanel.h"
 
 #include <QHash>
-#include <QMap>
 
 #include <array>
 
@@ -89,16 +88,14 @@ private:
     void buildMenus();
     void buildFunctionMenu();
     void onMenuAction(qint32 code);
-    void assignMacro(qint32 code);
+    void assignMacroFunction(qint32 code);
     int entryIndex() const { return m_index + kGroupSize * m_group; }
-    bool anotherLeftClick(int entry) const;
     void setSelectedText(qint32 code);
     void warn(const QString &text);
 
     ProfileData *m_record = nullptr;
     int m_group = 0;
     int m_index = 0;
-    bool m_functionChanged = false;
 
     VornSingleKeyWindow *m_single;
     VornComboKeyWindow *m_combo;
@@ -113,8 +110,6 @@ private:
     std::array<VornPushButton *, kButtons> m_functionButtons{};
     std::array<VornPushButton *, kButtons> m_markers{};
     std::array<QRect, kButtons> m_markerRects{};
-    // Macro name to slot, over all five modes (the macro limit).
-    QMap<QString, quint8> m_macroSlots;
     MacroChooser m_macroChooser;
     ScaledLayout m_layout;
 };
