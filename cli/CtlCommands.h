@@ -46,4 +46,7 @@ int runDump(const QStringList &args, CtlContext &ctx);
 int runVerify(const QStringList &args, CtlContext &ctx);
 int runGet(const QStringList &args, CtlContext &ctx);
 int runSet(const QStringList &args, CtlContext &ctx);
+int runExport(const QStringList &args, CtlContext &ctx);
+int runImport(const QStringList &args, CtlContext &ctx);
+int runProfiles(const QStringList &args, CtlContext &ctx);
 int runUdevRule(const QStringList &args, CtlContext &ctx);

@@ -38,6 +38,19 @@ const CtlCommand kCommands[] = {
      "                      change one setting and save it as the window's OK does;\n"
      "                      --apply then uploads as apply does",
      runSet},
+    {"export",
+     "export [--mouse N] [--mode M] [--force] FILE\n"
+     "                      write profile M's file, tagged with the model, to FILE",
+     runExport},
+    {"import",
+     "import [--mouse N] [--mode M] [--apply] FILE\n"
+     "                      add a profile file exported from the same model and put\n"
+     "                      profile M on it; --apply then uploads",
+     runImport},
+    {"profiles",
+     "profiles [--mouse N] [--json]\n"
+     "                      the profile files of the model and the modes on each",
+     runProfiles},
     {"udev-rule",
      "udev-rule [FILE]    the udev rule giving the user access to the catalogue's mice\n"
      "                      (the catalogue of the user's Config.ini), to stdout or FILE",
@@ -60,7 +73,7 @@ void printUsage(QTextStream &stream)
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
               "  -V, --version     show the version\n"
-              "  --json            (after list, devices, get, dump, verify) print JSON\n"
+              "  --json            (after list, devices, get, dump, verify, profiles) print JSON\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
@@ -200,9 +213,9 @@ int main(int argc, char *argv[])
     CtlContext ctx{out, err, isStandardOutputTerminal()};
     // --json may stand anywhere after the command.
     ctx.json = args.removeAll(QStringLiteral("--json")) > 0;
-    const QStringList jsonCommands{QStringLiteral("list"), QStringLiteral("devices"),
-                                   QStringLiteral("get"), QStringLiteral("dump"),
-                                   QStringLiteral("verify")};
+    const QStringList jsonCommands{QStringLiteral("list"),   QStringLiteral("devices"),
+                                   QStringLiteral("get"),    QStringLiteral("dump"),
+                                   QStringLiteral("verify"), QStringLiteral("profiles")};
     if (ctx.json && !jsonCommands.contains(name))
         return usageError(err, name + QStringLiteral(" has no --json output"));
     const int status = command->run(args, ctx);

@@ -420,6 +420,56 @@ private slots:
         QCOMPARE(tracedFeatureReports(printed), tracedFeatureReports(sent));
     }
 
+    // The record travels whole; a file of another model stays out, and
+    // the refusal writes nothing.
+    void exportThenImport()
+    {
+        addMacros();
+        QVERIFY(setAll({QStringLiteral("dpi1=3200"), QStringLiteral("button6=macro m4 times 2"),
+                        QStringLiteral("effect=flash")},
+                       {QStringLiteral("--mode"), QStringLiteral("1")}));
+        QTemporaryDir outside;
+        const QString file = outside.filePath(QStringLiteral("fps.prof"));
+        const auto settingsOf = [this](const QString &mode) {
+            const CtlResult get = ctl(
+                {QStringLiteral("get"), QStringLiteral("--json"), QStringLiteral("--mode"), mode});
+            return QJsonDocument::fromJson(get.out.toUtf8())
+                .object()
+                .value(QStringLiteral("settings"))
+                .toObject();
+        };
+        QCOMPARE(
+            ctl({QStringLiteral("export"), QStringLiteral("--mode"), QStringLiteral("1"), file})
+                .status,
+            0);
+        QVERIFY(settingsOf(QStringLiteral("1")) != settingsOf(QStringLiteral("4")));
+        QCOMPARE(
+            ctl({QStringLiteral("import"), file, QStringLiteral("--mode"), QStringLiteral("4")})
+                .status,
+            0);
+        QCOMPARE(settingsOf(QStringLiteral("4")), settingsOf(QStringLiteral("1")));
+        const CtlResult profiles = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
+        QJsonObject used;
+        for (const QJsonValue &row :
+             QJsonDocument::fromJson(profiles.out.toUtf8()).object().value("profiles").toArray())
+            used.insert(row.toObject().value("name").toString(), row.toObject().value("modes"));
+        QCOMPARE(used.value("fps").toArray(), QJsonArray{4});
+        QCOMPARE(used.value("Profile 4").toArray(), QJsonArray{});
+
+        const QString other = outside.filePath(QStringLiteral("other.prof"));
+        QCOMPARE(ctl({QStringLiteral("export"), QStringLiteral("--mouse"), QStringLiteral("NX-18"),
+                      other})
+                     .status,
+                 0);
+        const QMap<QString, QByteArray> files = fileSnapshot(m_home->dataFolder());
+        const CtlResult refused = ctl({QStringLiteral("import"), other});
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.contains(QLatin1String("was not exported from NX-19 (its model: "
+                                                    "NX-18)")),
+                 qPrintable(refused.err));
+        QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
+    }
+
     void setWithApplyUploadsAsApplyDoes_data()
     {
         QTest::addColumn<QString>("name");
