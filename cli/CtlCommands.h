@@ -35,6 +35,7 @@ struct CtlCommand
 {
     const char *name;
     const char *synopsis;
+    const char *help; // what `COMMAND --help` prints below the synopsis
     CtlCommandFunction run;
 };
 
