@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kGroupSize = 20;
 constexpr int kMaxRepeat = 255;
 
 const char *const kComboModifierNames[kComboModifiers] = {"Shift", "Ctrl", "Win", "Alt"};
@@ -121,14 +120,20 @@ QString parseCombo(const QString &text, QVector<quint8> *codes)
     while (!rest.isEmpty()) {
         bool modifier = false;
         for (int m = 0; m < kComboModifiers && !modifier; ++m) {
-            const QString name = QString::fromLatin1(kComboModifierNames[m]);
-            if (!rest.startsWith(name, Qt::CaseInsensitive))
-                continue;
-            const QString after = rest.mid(name.size()).trimmed();
-            if (after.isEmpty() || after.startsWith(QLatin1Char('+'))) {
-                held[m] = true;
-                rest = after.mid(1).trimmed();
-                modifier = true;
+            // The window's own names of the left and right keys mean the
+            // modifier too (LCtr+LShift+A).
+            const QString names[] = {QString::fromLatin1(kComboModifierNames[m]),
+                                     keyName(kComboModifierCodes[m]),
+                                     keyName(kRightModifierCodes[m])};
+            for (const QString &name : names) {
+                if (modifier || !rest.startsWith(name, Qt::CaseInsensitive))
+                    continue;
+                const QString after = rest.mid(name.size()).trimmed();
+                if (after.isEmpty() || after.startsWith(QLatin1Char('+'))) {
+                    held[m] = true;
+                    rest = after.mid(1).trimmed();
+                    modifier = true;
+                }
             }
         }
         if (modifier)
@@ -235,13 +240,13 @@ QVector<ButtonSetting> modelButtons(const QString &productName)
     QVector<ButtonSetting> buttons;
     for (int slot : present) {
         QString name;
-        if (slot < kGroupSize)
+        if (slot < kButtonGroupSize)
             name = QStringLiteral("button%1").arg(slot + 1);
-        else if (slot < 2 * kGroupSize)
-            name = QStringLiteral("side%1").arg(slot - kGroupSize + 1);
+        else if (slot < 2 * kButtonGroupSize)
+            name = QStringLiteral("side%1").arg(slot - kButtonGroupSize + 1);
         else
-            name = slot == 2 * kGroupSize ? QStringLiteral("scroll-up")
-                                          : QStringLiteral("scroll-down");
+            name = slot == 2 * kButtonGroupSize ? QStringLiteral("scroll-up")
+                                                : QStringLiteral("scroll-down");
         buttons.append({name, slot});
     }
     return buttons;

@@ -4,6 +4,7 @@
 #include "panels/MacroChoice.h"
 #include "panels/ScaledLayout.h"
 #include "panels/SettingsPanel.h"
+#include "store/ButtonFunctions.h"
 
 #include <QHash>
 
@@ -28,7 +29,7 @@ class VornBtnWindow : public SettingsPanel
     Q_OBJECT
 
 public:
-    static constexpr int kGroupSize = 20;
+    static constexpr int kGroupSize = kButtonGroupSize;
     static constexpr int kScrollButtons = 2;
     static constexpr int kButtons = 42;
     static constexpr quint8 kKeepGroup = 0xFF;

@@ -87,7 +87,6 @@ const QVector<qint32> kWheelFunctions = {
     FunctionCode::SingleKey,  FunctionCode::ComboKey,
 };
 
-constexpr int kFirstWheelSlot = 40;
 constexpr quint8 kPressed = 0x80;
 constexpr quint8 kComboKeyValue = 5;
 
@@ -119,7 +118,7 @@ const QVector<qint32> &wheelFunctions()
 
 bool isWheelSlot(int entry)
 {
-    return entry >= kFirstWheelSlot;
+    return entry >= 2 * kButtonGroupSize;
 }
 
 bool opensKeyEditor(qint32 code)

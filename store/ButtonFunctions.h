@@ -34,6 +34,10 @@ struct ButtonFunction
     int place;        // FunctionMenuPlace
 };
 
+// Record entries 0-19 are the main buttons, 20-39 a side bank, 40 and 41
+// the scroll slots.
+constexpr int kButtonGroupSize = 20;
+
 // Every function of the panel, in menu order.
 const QVector<ButtonFunction> &buttonFunctions();
 // The entry of a code; nullptr for a code the panel does not offer.

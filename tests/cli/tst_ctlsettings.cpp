@@ -162,7 +162,7 @@ private slots:
                                     << "single key num +"
                                     << "SINGLE KEY Num +";
         QTest::addRow("combo in slot order") << none << none << "button4"
-                                             << "COMBO KEY Ctrl+Shift+A"
+                                             << "COMBO KEY LCtr+shift+A"
                                              << "COMBO KEY Shift+Ctrl+A";
         QTest::addRow("fire key") << none << none << "button3"
                                   << "FIRE KEY Keyboard Key F5 times 4 delay 20"
