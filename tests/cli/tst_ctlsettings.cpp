@@ -448,6 +448,26 @@ private slots:
                 .status,
             0);
         QCOMPARE(settingsOf(QStringLiteral("4")), settingsOf(QStringLiteral("1")));
+        // Every key of the record, the macro's events included, as the
+        // files spell them.
+        const auto record = [this](const QString &name) {
+            QFile file(m_home->productFolder(QStringLiteral("NX-19")) +
+                       QStringLiteral("/Profile/%1.prof").arg(name));
+            QStringList lines;
+            bool inProfile = false;
+            if (file.open(QIODevice::ReadOnly)) {
+                for (const QByteArray &line : file.readAll().split('\n')) {
+                    if (line.startsWith('['))
+                        inProfile = line == "[PROFILE]";
+                    else if (inProfile && !line.isEmpty())
+                        lines << QString::fromUtf8(line);
+                }
+            }
+            lines.sort();
+            return lines;
+        };
+        QCOMPARE(record(QStringLiteral("fps")).size(), 8406);
+        QCOMPARE(record(QStringLiteral("fps")), record(QStringLiteral("Profile 1")));
         const CtlResult profiles = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
         QJsonObject used;
         for (const QJsonValue &row :
