@@ -279,10 +279,13 @@ void MousecfgWidget::layoutChildren()
     m_panelSet.place(m_scale);
     // Pictures and markers depend on the scale and the model.
     loadMousePictures();
+    m_laidOutClass = m_iDpiVal;
 }
 
 void MousecfgWidget::applySizeClass(int sizeClass)
 {
+    if (sizeClass == m_laidOutClass)
+        return; // laid out for this class already (the first show resizes)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);

@@ -153,6 +153,7 @@ private:
     int m_iDpiVal = 0;
     double m_scale = 1.0;
     int m_previousClass = 0;
+    int m_laidOutClass = -1; // the class of the last full layout
     QSize m_designedSize;
     Skin::Backgrounds m_backgrounds;
 

@@ -69,18 +69,33 @@ void PanelSet::retranslate() const
         p->retranslate();
 }
 
-void PanelSet::place(double scale) const
+void PanelSet::place(double scale)
 {
+    // A hidden panel is placed when its tab is shown: rescaling the macro
+    // and DPI pages is much of what a layout costs.
+    m_scale = scale;
     for (SettingsPanel *p : m_panels) {
-        const QRect r = p->designRect();
-        p->setGeometry(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale),
-                       int(r.height() * scale));
-        p->rescale();
+        if (p->isHidden())
+            m_unplaced.insert(p);
+        else
+            placePanel(p);
     }
 }
 
-void PanelSet::showTab(int tab) const
+void PanelSet::placePanel(SettingsPanel *p)
 {
-    for (SettingsPanel *p : m_panels)
+    const QRect r = p->designRect();
+    p->setGeometry(int(r.x() * m_scale), int(r.y() * m_scale), int(r.width() * m_scale),
+                   int(r.height() * m_scale));
+    p->rescale();
+    m_unplaced.remove(p);
+}
+
+void PanelSet::showTab(int tab)
+{
+    for (SettingsPanel *p : m_panels) {
+        if (p->tab() == tab && m_unplaced.contains(p))
+            placePanel(p);
         p->setVisible(p->tab() == tab);
+    }
 }

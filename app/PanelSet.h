@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 
 #include <vector>
 
@@ -22,10 +23,11 @@ public:
     void load(ProfileStore &store) const;
     void collect(ProfileStore &store) const;
     void retranslate() const;
-    // Places every panel at its design rectangle times the scale.
-    void place(double scale) const;
+    // Places every panel at its design rectangle times the scale (a hidden
+    // one when its tab is next shown).
+    void place(double scale);
     // Shows the panels of this tab and hides the others.
-    void showTab(int tab) const;
+    void showTab(int tab);
 
     const std::vector<SettingsPanel *> &panels() const { return m_panels; }
 
@@ -42,6 +44,9 @@ public:
 
 private:
     void add(SettingsPanel *panel);
+    void placePanel(SettingsPanel *panel);
 
     std::vector<SettingsPanel *> m_panels;
+    QSet<SettingsPanel *> m_unplaced;
+    double m_scale = 1.0;
 };
