@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-// Every INI file of the store is opened through this class, so that all of
-// them share one write guarantee.
+// Every INI file of the store but the profile files (see IniDocument) is
+// opened through this class, so that all of them share one write guarantee.
 //
 // QSettings (Qt 5.15) writes an INI file through QSaveFile as long as
 // atomic sync is required, which is its default: the new text goes to an
@@ -56,21 +56,22 @@ private:
 };
 
 // Reads one section of an INI file without QSettings: values[i] becomes
-// the variant QSettings would return for keys' entry i, an invalid one where
-// the file lacks it. Several times faster than QSettings on the large
-// profile files. It knows only the plain lines that QSettings itself writes
-// for numbers, simple text and serialised variants. For anything else in
-// the file (comments, quoted text, lists, escaped keys, text beyond ASCII,
-// a key of the section spelled from another section, a key of the section
-// that is not in the table) it returns false, and the caller reads the file
-// through QSettings. A missing file reads as an empty section.
+// the variant QSettings would return for keys' entry i (a colour as a
+// LedColour), an invalid one where the file lacks it. Several times faster
+// than QSettings on the large profile files. It knows only the lines that
+// QSettings itself writes for numbers, text and serialised variants, quoted
+// or not. For anything else in the file (comments, lists, escaped keys,
+// text beyond ASCII, a key of the section spelled from another section, a
+// key of the section that is not in the table) it returns false, and the
+// caller reads the whole file (IniDocument). A missing file reads as an
+// empty section.
 bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,
                          std::vector<QVariant> &values);
 
 // The text QSettings writes for a file that holds only `values` (keys
-// without the section's prefix) in `section`, made without QSettings, for
-// int and unsigned numbers, plain text (ASCII letters, digits, "_", "-",
-// "." and inner spaces) and colours. False for any other value.
+// without the section's prefix, of ASCII letters, digits and "_") in
+// `section`, made without QSettings, for int and unsigned numbers, text and
+// colours (LedColour). False for any other value or key.
 bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
                   QByteArray &text);
 
@@ -79,6 +80,6 @@ bool plainIniText(const QString &section, std::vector<std::pair<QString, QVarian
 bool writeWholeFile(const QString &path, const QByteArray &text);
 
 // Whether the INI file at `path` can be read and holds at least one key
-// below `group`; a file that is missing, empty, unreadable or garbage does
-// not, and loads as all zeros.
+// below `group` where QSettings would find it; a file that is missing,
+// empty, unreadable or garbage does not, and loads as all zeros.
 bool iniFileHoldsGroup(const QString &path, const QString &group);
