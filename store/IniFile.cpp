@@ -207,15 +207,19 @@ bool readPlainIniSection(const QString &path, const QString &section, const Plai
         const char *equals = static_cast<const char *>(memchr(line, '=', size_t(lineEnd - line)));
         if (!equals || !isPlainKey(line, equals))
             return false;
-        // Every value is checked: a quote elsewhere could join lines.
-        if (!plainValue(equals + 1, lineEnd, text))
-            return false;
         if (!inSection) {
             // "[General]" or an unnamed start may still spell one of ours.
             if (QByteArray::fromRawData(line, int(equals - line)).startsWith(nestedElsewhere))
                 return false;
+            // Another section's value matters only where it could join
+            // lines: a quote, or a backslash at the end. Lists and the like
+            // are its own business.
+            if (memchr(equals + 1, '"', size_t(lineEnd - equals - 1)) || lineEnd[-1] == '\\')
+                return false;
             continue;
         }
+        if (!plainValue(equals + 1, lineEnd, text))
+            return false;
         const int index = keys.indexOf(QLatin1String(line, int(equals - line)));
         if (index < 0 || !plainVariant(text, values[size_t(index)]))
             return false;

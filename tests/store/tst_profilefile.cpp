@@ -171,6 +171,8 @@ class TestProfileFile : public QObject
     Q_OBJECT
 
 private slots:
+    void colourAgreesWithQColor_data();
+    void colourAgreesWithQColor();
     void roundTrip_data();
     void roundTrip();
     void lightingKeys();
@@ -187,6 +189,64 @@ private slots:
     void modelTag();
     void sameNameSharesOneFile();
 };
+
+void TestProfileFile::colourAgreesWithQColor_data()
+{
+    // A colour in each of QColor's models (or the text it is read from):
+    // the store's colour must send the channels QColor rounds to, be
+    // spelled as QColor spells it, and serialise to QColor's bytes.
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("text");
+    QColor hsv;
+    hsv.setHsv(123, 200, 177);
+    QTest::addRow("8-bit RGB") << QColor(59, 44, 61) << QString();
+    QTest::addRow("16-bit RGB") << hsv.toRgb() << QString();
+    QTest::addRow("RGB with alpha") << QColor::fromRgba64(1, 30000, 65535, 7) << QString();
+    for (int hue : {0, 59, 123, 180, 250, 300, 359})
+        QTest::addRow("HSV hue %d", hue) << QColor::fromHsv(hue, 200, 177) << QString();
+    QTest::addRow("HSV grey") << QColor::fromHsv(-1, 0, 90) << QString();
+    for (int lightness : {0, 40, 127, 128, 200, 255})
+        QTest::addRow("HSL lightness %d", lightness)
+            << QColor::fromHsl(300, 120, lightness) << QString();
+    QTest::addRow("HSL hue 20") << QColor::fromHsl(20, 255, 100) << QString();
+    QTest::addRow("HSL grey") << QColor::fromHsl(-1, 0, 77) << QString();
+    QTest::addRow("CMYK") << QColor::fromCmyk(10, 200, 30, 40) << QString();
+    QTest::addRow("extended RGB") << QColor::fromRgbF(0.2, 0.7, 0.1).toExtendedRgb() << QString();
+    QTest::addRow("extended RGB past 0 and 1") << QColor::fromRgbF(1.5, -0.25, 0.5) << QString();
+    QTest::addRow("invalid") << QColor() << QString();
+    for (const char *text : {"#3b2C3d", "#f0a", "#803b2c3d", "#3b12c43d5", "#3b0c2c003d00",
+                             "#12345", "#zz0000", "#+12345", "3b2c3d", ""})
+        QTest::addRow("text %s", text) << QColor() << QString::fromLatin1(text);
+}
+
+void TestProfileFile::colourAgreesWithQColor()
+{
+    QFETCH(QColor, colour);
+    QFETCH(QString, text);
+    LedColour ours = ledColourOf(colour);
+    if (!text.isNull()) {
+        colour = QColor(text);
+        ours = LedColour::fromText(text);
+        QCOMPARE(qColorOf(ours), colour);
+    }
+    QCOMPARE(ours.isValid(), colour.isValid());
+    if (colour.isValid()) {
+        QCOMPARE(ours.red(), colour.red());
+        QCOMPARE(ours.green(), colour.green());
+        QCOMPARE(ours.blue(), colour.blue());
+        QCOMPARE(ours.name(), colour.name());
+    }
+    QByteArray bytes;
+    {
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_0);
+        stream << QVariant(colour);
+    }
+    QCOMPARE(colourVariantBytes(ours).toHex(), bytes.toHex());
+    LedColour back;
+    QVERIFY(colourFromVariantBytes(bytes, back));
+    QCOMPARE(back, ours);
+}
 
 void TestProfileFile::roundTrip_data()
 {
