@@ -11,25 +11,7 @@
 
 namespace {
 
-// The fields of a catalogue row, in MouseListRow's order.
-const char *const kRowFields[] = {"VID",         "PID",     "USAGE_0", "USAGEPAGE_0", "USAGE_1",
-                                  "USAGEPAGE_1", "VER_MIN", "VER_MAX", "PRODUCT_NAME"};
-constexpr int kFieldCount = int(sizeof kRowFields / sizeof kRowFields[0]);
-
-// The catalogue's keys within its group for the plain reader: the count,
-// then the fields of every row.
-const PlainIniKeys &catalogueKeys()
-{
-    static const PlainIniKeys keys = [] {
-        QStringList list{QStringLiteral("Count")};
-        for (int n = 0; n < kMouseListRows; ++n) {
-            for (const char *field : kRowFields)
-                list << QLatin1String(field) + QLatin1Char('_') + QString::number(n);
-        }
-        return PlainIniKeys(list);
-    }();
-    return keys;
-}
+constexpr int kFieldCount = ConfigKeys::kCatalogueFieldCount;
 
 void fillRow(MouseListRow &row, const std::function<QVariant(int field)> &value)
 {
@@ -98,7 +80,8 @@ MouseListSection readMouseListSection(int rows)
     section.count = settings.value(ConfigKeys::catalogueCount()).toUInt();
     for (int n = 0; n < rows; ++n) {
         fillRow(section.rows[n], [&](int field) {
-            return settings.value(ConfigKeys::catalogueField(kRowFields[field], n));
+            return settings.value(
+                ConfigKeys::catalogueField(ConfigKeys::kCatalogueFields[field], n));
         });
     }
     return section;

@@ -145,7 +145,11 @@ bool plainVariant(const QString &text, QVariant &value)
 
 } // namespace
 
-PlainIniKeys::PlainIniKeys(const QStringList &keys)
+PlainIniKeys::PlainIniKeys(int size, std::function<int(QLatin1String)> indexOf)
+    : m_size(size), m_rule(std::move(indexOf))
+{}
+
+PlainIniKeys::PlainIniKeys(const QStringList &keys) : m_size(int(keys.size()))
 {
     m_fileForms.reserve(size_t(keys.size()));
     for (const QString &key : keys) {

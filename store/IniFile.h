@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -46,13 +47,21 @@ class PlainIniKeys
 {
 public:
     explicit PlainIniKeys(const QStringList &keys);
-    int size() const { return int(m_fileForms.size()); }
+    // Keys numbered by a function rather than listed, for a layout whose
+    // keys follow a rule: no table to build.
+    PlainIniKeys(int size, std::function<int(QLatin1String fileForm)> indexOf);
+    int size() const { return m_size; }
     // -1 for a key that is not in the table.
-    int indexOf(QLatin1String fileForm) const { return m_index.value(fileForm, -1); }
+    int indexOf(QLatin1String fileForm) const
+    {
+        return m_rule ? m_rule(fileForm) : m_index.value(fileForm, -1);
+    }
 
 private:
+    int m_size = 0;
     std::vector<QByteArray> m_fileForms;
     QHash<QLatin1String, int> m_index;
+    std::function<int(QLatin1String)> m_rule;
 };
 
 // Reads one section of an INI file without QSettings: values[i] becomes
