@@ -108,12 +108,25 @@ void cmykToRgb(const LedColour &c, quint16 out[3])
     }
 }
 
+// The hex number of `count` characters at `from`; -1 unless all are hex
+// digits.
 int hexDigits(const QString &text, int from, int count)
 {
-    bool ok = false;
-    const int value = text.midRef(from, count).toInt(&ok, 16);
-    return ok && text.at(from) != QLatin1Char('+') && text.at(from) != QLatin1Char('-') ? value
-                                                                                        : -1;
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const ushort c = text.at(i).unicode();
+        int digit = -1;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        if (digit < 0)
+            return -1;
+        value = value * 16 + digit;
+    }
+    return value;
 }
 
 } // namespace

@@ -215,7 +215,7 @@ void TestProfileFile::colourAgreesWithQColor_data()
     QTest::addRow("extended RGB past 0 and 1") << QColor::fromRgbF(1.5, -0.25, 0.5) << QString();
     QTest::addRow("invalid") << QColor() << QString();
     for (const char *text : {"#3b2C3d", "#f0a", "#803b2c3d", "#3b12c43d5", "#3b0c2c003d00",
-                             "#12345", "#zz0000", "#+12345", "3b2c3d", ""})
+                             "#12345", "#zz0000", "#+12345", "#3b 2c3d", "3b2c3d", ""})
         QTest::addRow("text %s", text) << QColor() << QString::fromLatin1(text);
 }
 
