@@ -305,7 +305,7 @@ QVector<Entry> entries(const SettingsTarget &target)
                         LedModeInfo *m = mode();
                         if (!m)
                             return noEffect;
-                        m->RGB = QColor(v.trimmed());
+                        m->RGB = LedColour::fromText(v.trimmed());
                         return QString();
                     }});
     const struct

@@ -1,6 +1,6 @@
 #include "store/StoreCheck.h"
 
-#include "store/IniFile.h"
+#include "store/IniDocument.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
@@ -16,8 +16,10 @@ namespace {
 QString heldText(const QString &path, const QString &key, int held)
 {
     if (!path.isEmpty() && QFileInfo::exists(path)) {
-        IniFile ini(path);
-        const QString raw = ini.settings().value(key).toString().trimmed();
+        // Profile files hold colours, which QSettings cannot read here.
+        IniDocument document;
+        document.load(path);
+        const QString raw = document.value(key).toString().trimmed();
         bool ok = false;
         const qlonglong number = raw.toLongLong(&ok);
         if (ok && (number & 0xFF) == held)
