@@ -39,14 +39,9 @@
 
 namespace {
 
-QStringList images(const char *stem)
-{
-    return Skin::buttonImages(stem);
-}
-
 VornPushButton *skinnedButton(const char *stem, const char *name, QWidget *parent)
 {
-    auto *button = new VornPushButton(images(stem), parent);
+    auto *button = new VornPushButton(Skin::buttonImages(stem), parent);
     button->setObjectName(QLatin1String(name));
     return button;
 }
@@ -58,12 +53,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
+    // Set before any child exists: set last, it would polish all of them again.
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
     QScreen *screen = QGuiApplication::primaryScreen();
     m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
-    m_backgrounds.preload(m_iDpiVal);
     m_backgrounds.preload(m_iDpiVal);
 
     setBaseSize(DesignLayout::kWidth, DesignLayout::kHeight);
@@ -74,6 +70,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
         move((screen->size().width() - frameGeometry().width()) / 2,
              (screen->size().height() - frameGeometry().height()) / 2);
     m_session = new DeviceSession(this);
+    m_links = new PanelLinks(this);
     DeviceConnection *connection = m_session->connection();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -134,8 +131,12 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // Read once the store is loaded: meeting a new product writes the list.
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
-    m_panelSet.create(this);
-    clearMarkerState();
+    m_panelSet.create(this, m_links);
+    connect(m_links, &PanelLinks::buttonSelected, this, &MousecfgWidget::SelBtnChanged);
+    connect(m_links, &PanelLinks::macroTabRequested, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_links, &PanelLinks::lastClickRefused, this, &MousecfgWidget::slotPopOneClickBox);
+    connect(m_links, &PanelLinks::buttonsEnabled, this, &MousecfgWidget::slotEnableButtons);
+    m_view->clearState();
     switchTab(TabLighting);
     loadPanels();
     retranslate();
@@ -145,7 +146,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // The mask waits for the background, decoded meanwhile.
     if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
         setMask(m_backgrounds.mask(m_iDpiVal));
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     QTimer::singleShot(200, this, [this] {
         if (!m_stayInTray)
             slotWarning();
@@ -175,11 +175,11 @@ void MousecfgWidget::buildChrome()
         m_modeButtons[size_t(i)]->setFixedSize(0, 0);
     }
     for (int i = 0; i < 4; ++i) {
-        m_tabs[size_t(i)] = new VornPushButton(images("tab"), this);
+        m_tabs[size_t(i)] = new VornPushButton(Skin::buttonImages("tab"), this);
         m_tabs[size_t(i)]->setObjectName(QStringLiteral("tab%1").arg(i));
     }
     m_view = new MouseView(this);
-    connect(m_view, &MouseView::viewChanged, this, &MousecfgWidget::viewChanged);
+    connect(m_view, &MouseView::viewChanged, m_links, &PanelLinks::viewChanged);
 
     m_modeMenu = m_modes->menu();
     m_modeMenu->setFixedWidth(int(152 * m_scale));
@@ -219,7 +219,7 @@ void MousecfgWidget::buildChrome()
         for (int i = 0; i < count; ++i) {
             onClick(m_view->marker(group, i), [this, i, group] {
                 selectButtonMarker(i, group);
-                emit markerClicked(i, group);
+                emit m_links->markerClicked(i, group);
             });
         }
     }
@@ -237,7 +237,6 @@ void MousecfgWidget::buildChrome()
                 [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
     }
     onClick(m_profileArea->resetAllButton(), [this] { m_profileFiles->resetAllProfiles(); });
-    layoutChildren();
 }
 
 void MousecfgWidget::place(QWidget *widget, const QRect &design)
@@ -280,10 +279,13 @@ void MousecfgWidget::layoutChildren()
     m_panelSet.place(m_scale);
     // Pictures and markers depend on the scale and the model.
     loadMousePictures();
+    m_laidOutClass = m_iDpiVal;
 }
 
 void MousecfgWidget::applySizeClass(int sizeClass)
 {
+    if (sizeClass == m_laidOutClass)
+        return; // laid out for this class already (the first show resizes)
     m_iDpiVal = sizeClass;
     m_scale = Skin::scaleForClass(sizeClass);
     UiScale::setFactor(m_scale);
@@ -328,11 +330,6 @@ void MousecfgWidget::loadMousePictures()
 VornPushButton *MousecfgWidget::marker(int group, int i) const
 {
     return m_view->marker(group, i);
-}
-
-void MousecfgWidget::clearMarkerState()
-{
-    m_view->clearState();
 }
 
 void MousecfgWidget::buildModeMenu()
@@ -495,7 +492,7 @@ void MousecfgWidget::reloadAfterOpen()
 void MousecfgWidget::slotWarnClose()
 {
     m_session->openCurrent();
-    clearMarkerState();
+    m_view->clearState();
     reloadAfterOpen();
     ShellState::setDeviceOpen(true);
     buildModeMenu();
@@ -514,7 +511,7 @@ void MousecfgWidget::onLastMouseRemoved()
 void MousecfgWidget::onActiveMouseRemoved(const QString &productName)
 {
     m_session->reopen(productName, [this] {
-        clearMarkerState();
+        m_view->clearState();
         buildModeMenu();
         reloadAfterOpen();
     });
@@ -526,7 +523,7 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
         return;
     const QString name = action->text();
     m_session->switchTo(name, [this, name] {
-        clearMarkerState();
+        m_view->clearState();
         m_mice->showCurrent(name);
         buildModeMenu();
         reloadAfterOpen();
@@ -646,25 +643,25 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     const int mode = store.curProfile % kModeCount;
     store.profiles[mode].dpi = iDPI;
     writeDpiStageToFile(store.profileNames[mode], iDPI);
-    emit dpiStageRefreshed(iDPI);
+    emit m_links->dpiStageRefreshed(iDPI);
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1, quint8 iBuff2)
 {
-    emit lightModeSelected(ledModeFromEffect(lightingClass(), iBuff1, iBuff2));
+    emit m_links->lightModeSelected(ledModeFromEffect(lightingClass(), iBuff1, iBuff2));
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     ProfileStore &store = StoreContext::store();
     store.profiles[store.curProfile % kModeCount].pollrate = iRate;
-    emit pollRateRefreshed(iRate);
+    emit m_links->pollRateRefreshed(iRate);
 }
 
 void MousecfgWidget::slotRefreshLift(quint8 iLift)
 {
     StoreContext::store().LiftHigh = iLift;
-    emit liftRefreshed(iLift);
+    emit m_links->liftRefreshed(iLift);
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent *event)

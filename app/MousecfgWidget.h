@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "app/MouseView.h"
+#include "app/PanelLinks.h"
 #include "app/PanelSet.h"
 #include "widgets/Skin.h"
 #include "widgets/WindowDrag.h"
@@ -94,6 +95,7 @@ public:
     VornLineEdit *nameEdit() const { return m_nameEdit; }
     VornMenu *modeMenu() const { return m_modeMenu; }
     const PanelSet &panelSet() const { return m_panelSet; }
+    PanelLinks *panelLinks() const { return m_links; }
     ProfileFileCommands *profileFiles() const { return m_profileFiles; }
 
     // Saves the store and sends it to the mouse behind the progress dialog;
@@ -118,22 +120,6 @@ public slots:
     void slotWarning();
     void slotWarnClose();
 
-signals:
-    // The lighting panel selects this effect (issued by the mouse's own
-    // lighting button).
-    void lightModeSelected(int index);
-    // The mouse switched DPI stage, report rate or lift-off by itself; the
-    // store already holds the new value.
-    void dpiStageRefreshed(quint8 stage);
-    void pollRateRefreshed(quint8 rate);
-    void liftRefreshed(quint8 lift);
-    // A front or scroll marker was clicked: the button panel shows that
-    // button (group 0 front, 2 scroll).
-    void markerClicked(int index, int group);
-    // The view changed: the button panel follows with the selected button
-    // of the current group.
-    void viewChanged(bool front, int index, int group);
-
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -157,7 +143,6 @@ private:
     void place(QWidget *widget, const QRect &design);
     void applySizeClass(int sizeClass);
     void loadMousePictures();
-    void clearMarkerState();
     void showCurrentMode();
     // Registers the action of a chrome button (none: it only opens its
     // menu) and routes its clicks through slotButtonClicked.
@@ -168,6 +153,7 @@ private:
     int m_iDpiVal = 0;
     double m_scale = 1.0;
     int m_previousClass = 0;
+    int m_laidOutClass = -1; // the class of the last full layout
     QSize m_designedSize;
     Skin::Backgrounds m_backgrounds;
 
@@ -207,6 +193,7 @@ private:
     DeviceSession *m_session = nullptr;
 
     PanelSet m_panelSet;
+    PanelLinks *m_links = nullptr;
 
     // tray and language
     WindowTray *m_tray = nullptr;

@@ -1,6 +1,6 @@
 #include "app/PanelSet.h"
 
-#include "app/MousecfgWidget.h"
+#include "app/PanelLinks.h"
 #include "macro/MacroDialog.h"
 #include "macro/VornMacroSelect.h"
 #include "panels/SettingsPanel.h"
@@ -12,42 +12,37 @@
 #include "panels/VornReportRate.h"
 #include "platform/KeyboardCapture.h"
 
-void PanelSet::create(MousecfgWidget *window)
+void PanelSet::create(QWidget *window, PanelLinks *links)
 {
     // The panels join here in the window's order: buttons, DPI, pointer
     // speed, report rate, lift-off, macros, lighting. Each is built with
     // the window as parent, then add()ed and wired.
     auto *buttons = new VornBtnWindow(window);
     add(buttons);
-    QObject::connect(buttons, &VornBtnWindow::SelBtnControl, window,
-                     &MousecfgWidget::SelBtnChanged);
-    QObject::connect(buttons, &VornBtnWindow::GotoMacroTab, window, &MousecfgWidget::slotGotoMacro);
-    QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, window,
-                     &MousecfgWidget::slotPopOneClickBox);
-    QObject::connect(window, &MousecfgWidget::markerClicked, buttons,
+    QObject::connect(buttons, &VornBtnWindow::SelBtnControl, links, &PanelLinks::buttonSelected);
+    QObject::connect(buttons, &VornBtnWindow::GotoMacroTab, links, &PanelLinks::macroTabRequested);
+    QObject::connect(buttons, &VornBtnWindow::PopOneClickBox, links, &PanelLinks::lastClickRefused);
+    QObject::connect(links, &PanelLinks::markerClicked, buttons,
                      [buttons](int index, int group) { buttons->selectButton(index, group); });
-    QObject::connect(window, &MousecfgWidget::viewChanged, buttons, &VornBtnWindow::setView);
+    QObject::connect(links, &PanelLinks::viewChanged, buttons, &VornBtnWindow::setView);
     buttons->setMacroChooser(&VornMacroSelect::choose);
     auto *dpi = new VornDPIWindow(window);
     add(dpi);
-    QObject::connect(window, &MousecfgWidget::dpiStageRefreshed, dpi,
-                     &VornDPIWindow::setCurrentStage);
+    QObject::connect(links, &PanelLinks::dpiStageRefreshed, dpi, &VornDPIWindow::setCurrentStage);
     add(new VornPointSpeed(window));
     auto *rate = new VornReportRate(window);
     add(rate);
-    QObject::connect(window, &MousecfgWidget::pollRateRefreshed, rate,
-                     &VornReportRate::slotRefreshRate);
+    QObject::connect(links, &PanelLinks::pollRateRefreshed, rate, &VornReportRate::slotRefreshRate);
     auto *lift = new VornLiftOffDistance(window);
     add(lift);
-    QObject::connect(window, &MousecfgWidget::liftRefreshed, lift,
+    QObject::connect(links, &PanelLinks::liftRefreshed, lift,
                      &VornLiftOffDistance::slotRefreshLift);
     auto *macros = new MacroDialog(window, KeyboardCapture::create(window));
     add(macros);
-    QObject::connect(macros, &MacroDialog::EnableButtonsSignal, window,
-                     &MousecfgWidget::slotEnableButtons);
+    QObject::connect(macros, &MacroDialog::EnableButtonsSignal, links, &PanelLinks::buttonsEnabled);
     auto *lighting = new VornColorWindow(window);
     add(lighting);
-    QObject::connect(window, &MousecfgWidget::lightModeSelected, lighting,
+    QObject::connect(links, &PanelLinks::lightModeSelected, lighting,
                      &VornColorWindow::slotRefreshLightMode);
 }
 
@@ -74,18 +69,33 @@ void PanelSet::retranslate() const
         p->retranslate();
 }
 
-void PanelSet::place(double scale) const
+void PanelSet::place(double scale)
 {
+    // A hidden panel is placed when its tab is shown: rescaling the macro
+    // and DPI pages is much of what a layout costs.
+    m_scale = scale;
     for (SettingsPanel *p : m_panels) {
-        const QRect r = p->designRect();
-        p->setGeometry(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale),
-                       int(r.height() * scale));
-        p->rescale();
+        if (p->isHidden())
+            m_unplaced.insert(p);
+        else
+            placePanel(p);
     }
 }
 
-void PanelSet::showTab(int tab) const
+void PanelSet::placePanel(SettingsPanel *p)
 {
-    for (SettingsPanel *p : m_panels)
+    const QRect r = p->designRect();
+    p->setGeometry(int(r.x() * m_scale), int(r.y() * m_scale), int(r.width() * m_scale),
+                   int(r.height() * m_scale));
+    p->rescale();
+    m_unplaced.remove(p);
+}
+
+void PanelSet::showTab(int tab)
+{
+    for (SettingsPanel *p : m_panels) {
+        if (p->tab() == tab && m_unplaced.contains(p))
+            placePanel(p);
         p->setVisible(p->tab() == tab);
+    }
 }

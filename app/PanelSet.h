@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 
 #include <vector>
 
-class MousecfgWidget;
+class PanelLinks;
+class QWidget;
 class SettingsPanel;
 struct ProfileStore;
 
@@ -14,17 +16,18 @@ struct ProfileStore;
 class PanelSet
 {
 public:
-    // Builds every panel as a child of the window and connects the panels'
-    // signals to the window's slots and the window's signals to them.
-    void create(MousecfgWidget *window);
+    // Builds every panel as a child of the window and connects each to the
+    // links it needs.
+    void create(QWidget *window, PanelLinks *links);
 
     void load(ProfileStore &store) const;
     void collect(ProfileStore &store) const;
     void retranslate() const;
-    // Places every panel at its design rectangle times the scale.
-    void place(double scale) const;
+    // Places every panel at its design rectangle times the scale (a hidden
+    // one when its tab is next shown).
+    void place(double scale);
     // Shows the panels of this tab and hides the others.
-    void showTab(int tab) const;
+    void showTab(int tab);
 
     const std::vector<SettingsPanel *> &panels() const { return m_panels; }
 
@@ -41,6 +44,9 @@ public:
 
 private:
     void add(SettingsPanel *panel);
+    void placePanel(SettingsPanel *panel);
 
     std::vector<SettingsPanel *> m_panels;
+    QSet<SettingsPanel *> m_unplaced;
+    double m_scale = 1.0;
 };

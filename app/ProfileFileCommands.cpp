@@ -5,6 +5,7 @@
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileLibrary.h"
+#include "store/ProfileTransfer.h"
 #include "store/StoreContext.h"
 #include "widgets/Skin.h"
 #include "widgets/UiLog.h"
@@ -18,7 +19,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -152,13 +152,7 @@ bool ProfileFileCommands::refuseName(const QString &name)
 
 QStringList ProfileFileCommands::otherModesNames() const
 {
-    const ProfileStore &store = StoreContext::store();
-    QStringList names;
-    for (int j = 0; j < kProfileCount; ++j) {
-        if (j != currentMode())
-            names << store.profileNames[j];
-    }
-    return names;
+    return ::otherModesNames(StoreContext::store(), currentMode());
 }
 
 bool ProfileFileCommands::otherModeUses(const QString &name) const
@@ -343,11 +337,7 @@ void ProfileFileCommands::exportProfile()
     if (path.isEmpty())
         return;
     const QString name = StoreContext::store().profileNames[currentMode()];
-    const QFileInfo target(path);
-    const bool onItself =
-        target.exists() &&
-        target.canonicalFilePath() == QFileInfo(profileFilePath(name)).canonicalFilePath();
-    if (target.exists() && !onItself &&
+    if (exportReplacesFile(name, path) &&
         warn(
             tr("%1 already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)),
             true) != 1)
@@ -364,39 +354,35 @@ void ProfileFileCommands::importProfile()
         return;
     const QString name = importedProfileName(path);
     qCDebug(lcUi).noquote() << name;
-    if (readMouseName(path) != readProductName()) {
+    QStringList list = m_list;
+    QString error;
+    switch (importProfileForMode(StoreContext::store(), currentMode(), path, readProductName(),
+                                 list, &error)) {
+    case ProfileImport::Imported:
+        break;
+    case ProfileImport::OtherModel:
         warn(tr("The file is not match current mouse!"));
         return;
-    }
-    if (refuseName(name))
+    case ProfileImport::UnsafeName:
+        refuseName(name);
         return;
-    // Any existing file of that name is kept: importing never overwrites.
-    if (profileFileExists(name)) {
+    case ProfileImport::Exists:
         warn(tr("Profile Exist!"));
         return;
-    }
-    if (otherModeUses(name)) {
+    case ProfileImport::UsedByOtherMode:
         warn(tr("Profile is Already Used!"));
         return;
-    }
-    QString error;
-    if (!importProfileFile(path, name, &error)) {
+    case ProfileImport::CopyFailed:
         warn(tr("The profile could not be imported.") + QLatin1Char('\n') + error);
         return;
-    }
-    QStringList list = m_list;
-    if (!list.contains(name))
-        list.append(name);
-    if (!commitList(list)) {
-        deleteProfileFile(name, nullptr);
+    case ProfileImport::ListNotSaved:
+        warn(tr("The profile list could not be saved to %1.")
+                 .arg(QDir::toNativeSeparators(productConfigPath())));
         return;
     }
-    ProfileStore &store = StoreContext::store();
-    const int mode = currentMode();
+    m_list = list;
     rebuildMenu();
-    readProfile(store.profiles[mode], profileFilePath(name));
     emit recordsChanged();
-    store.profileNames[mode] = name;
     m_nameEdit->setText(name);
     emit uploadRequested(false);
 }

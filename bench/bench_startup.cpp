@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -145,7 +146,10 @@ public:
     // One start: milliseconds until the window is mapped, or -1.
     double start(const Kind &kind)
     {
-        QTemporaryDir runtime(m_scratch.path() + QStringLiteral("/runtime-XXXXXX"));
+        // The runtime folder is a tmpfs on a desktop (/run/user/UID), where
+        // the single-instance lock costs no disk sync; the data folder is on
+        // disk, as a home folder is.
+        QTemporaryDir runtime(runtimeParent() + QStringLiteral("/korvalen-runtime-XXXXXX"));
         QFile::setPermissions(runtime.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QTemporaryDir fresh(m_scratch.path() + QStringLiteral("/fresh-XXXXXX"));
@@ -183,6 +187,12 @@ public:
     }
 
 private:
+    QString runtimeParent() const
+    {
+        return QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                  : m_scratch.path();
+    }
+
     QString m_display;
     MapWatch &m_watch;
     QTemporaryDir m_scratch;

@@ -35,6 +35,7 @@ struct CtlCommand
 {
     const char *name;
     const char *synopsis;
+    const char *help; // what `COMMAND --help` prints below the synopsis
     CtlCommandFunction run;
 };
 
@@ -46,4 +47,7 @@ int runDump(const QStringList &args, CtlContext &ctx);
 int runVerify(const QStringList &args, CtlContext &ctx);
 int runGet(const QStringList &args, CtlContext &ctx);
 int runSet(const QStringList &args, CtlContext &ctx);
+int runExport(const QStringList &args, CtlContext &ctx);
+int runImport(const QStringList &args, CtlContext &ctx);
+int runProfiles(const QStringList &args, CtlContext &ctx);
 int runUdevRule(const QStringList &args, CtlContext &ctx);

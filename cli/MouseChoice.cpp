@@ -5,6 +5,7 @@
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
 #include "store/ConfigFile.h"
+#include "store/ProfileData.h"
 
 MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, CtlContext &ctx)
 {
@@ -70,4 +71,47 @@ MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, 
         choice.status = CtlNoMouse;
     }
     return choice;
+}
+
+ModeArgs parseModeArgs(const QStringList &args, const char *command,
+                       const QStringList &allowedFlags, int minPositional, int maxPositional,
+                       const char *positionalProblem, CtlContext &ctx)
+{
+    ModeArgs parsed;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--mouse") || a == QLatin1String("--mode")) {
+            if (i + 1 >= args.size()) {
+                ctx.err << "korvalen-ctl: " << command << ": " << a << " needs a value" << Qt::endl;
+                parsed.status = CtlUsage;
+                return parsed;
+            }
+            const QString value = args.at(++i);
+            if (a == QLatin1String("--mouse")) {
+                parsed.mouse = QStringList{a, value};
+                continue;
+            }
+            bool ok = false;
+            parsed.mode = value.toInt(&ok) - 1;
+            if (!ok || parsed.mode < 0 || parsed.mode >= kProfileCount) {
+                ctx.err << "korvalen-ctl: " << command << ": --mode needs a profile number 1-5"
+                        << Qt::endl;
+                parsed.status = CtlUsage;
+                return parsed;
+            }
+        } else if (allowedFlags.contains(a)) {
+            parsed.flags << a;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            ctx.err << "korvalen-ctl: " << command << ": unknown option " << a << Qt::endl;
+            parsed.status = CtlUsage;
+            return parsed;
+        } else {
+            parsed.positional << a;
+        }
+    }
+    if (parsed.positional.size() < minPositional || parsed.positional.size() > maxPositional) {
+        ctx.err << "korvalen-ctl: " << command << ' ' << positionalProblem << Qt::endl;
+        parsed.status = CtlUsage;
+    }
+    return parsed;
 }

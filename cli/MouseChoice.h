@@ -26,3 +26,21 @@ bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unr
 
 // Uploads StoreContext::store() as the window's Apply does; the exit status.
 int uploadChosenStore(const MouseChoice &mouse, CtlContext &ctx);
+
+// The options of the commands that work on one mode of a chosen mouse
+// (get, set, export, import): --mouse X, --mode M, the command's own flags
+// and what is left as positional arguments.
+struct ModeArgs
+{
+    int status = CtlOk;
+    QStringList mouse; // "--mouse X" for chooseMouse, or empty
+    int mode = -1;     // 0-4, -1 = the active profile
+    QStringList flags; // those of `allowedFlags` given
+    QStringList positional;
+};
+
+// A wrong option or a count of positionals outside min-max is a usage
+// error; `positionalProblem` then says what the command takes.
+ModeArgs parseModeArgs(const QStringList &args, const char *command,
+                       const QStringList &allowedFlags, int minPositional, int maxPositional,
+                       const char *positionalProblem, CtlContext &ctx);

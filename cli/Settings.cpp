@@ -1,5 +1,7 @@
 #include "cli/Settings.h"
 
+#include "cli/ButtonSettings.h"
+
 #include "store/ModelTable.h"
 
 #include <QRegularExpression>
@@ -303,7 +305,7 @@ QVector<Entry> entries(const SettingsTarget &target)
                         LedModeInfo *m = mode();
                         if (!m)
                             return noEffect;
-                        m->RGB = QColor(v.trimmed());
+                        m->RGB = LedColour::fromText(v.trimmed());
                         return QString();
                     }});
     const struct
@@ -331,6 +333,17 @@ QVector<Entry> entries(const SettingsTarget &target)
                                 return noEffect;
                             m->*field = quint32(n);
                             return QString();
+                        }});
+    }
+
+    // The buttons, as the CUSTOMIZE panel shows them.
+    const int modeIndex = target.mode;
+    for (const ButtonSetting &button : modelButtons(product)) {
+        const int entry = button.entry;
+        const ButtonInfo &info = rec.BUTTON_INFO[entry];
+        list.push_back({button.name, [&info, product] { return buttonFunctionText(info, product); },
+                        [&store, modeIndex, entry, product](const QString &v) {
+                            return setButtonFunction(store, modeIndex, entry, product, v);
                         }});
     }
     return list;

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QVector>
 
-// The settings the window's DPI, lighting, report-rate, speed and lift-off
-// panels edit, by the names get and set use. Values are text as a person
+// The settings the window's button, DPI, lighting, report-rate, speed and
+// lift-off panels edit, by the names get and set use. Values are text as a person
 // types them (DPI in DPI, rates in Hz, effects by their menu name) and are
 // checked against the model before anything in the store changes.
 struct SettingsTarget

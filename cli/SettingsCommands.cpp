@@ -8,68 +8,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-// The options get and set share; what is left is the positional part.
-struct SettingsArgs
-{
-    int status = CtlOk;
-    QStringList mouse; // "--mouse X" for chooseMouse, or empty
-    int mode = -1;     // 0-4, -1 = the active profile
-    bool apply = false;
-    QStringList positional;
-};
-
-SettingsArgs parseArgs(const QStringList &args, bool isSet, CtlContext &ctx)
-{
-    SettingsArgs parsed;
-    const char *command = isSet ? "set" : "get";
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--mouse") || a == QLatin1String("--mode")) {
-            if (i + 1 >= args.size()) {
-                ctx.err << "korvalen-ctl: " << command << ": " << a << " needs a value" << Qt::endl;
-                parsed.status = CtlUsage;
-                return parsed;
-            }
-            const QString value = args.at(++i);
-            if (a == QLatin1String("--mouse")) {
-                parsed.mouse = QStringList{a, value};
-                continue;
-            }
-            bool ok = false;
-            parsed.mode = value.toInt(&ok) - 1;
-            if (!ok || parsed.mode < 0 || parsed.mode >= kProfileCount) {
-                ctx.err << "korvalen-ctl: " << command << ": --mode needs a profile number 1-5"
-                        << Qt::endl;
-                parsed.status = CtlUsage;
-                return parsed;
-            }
-        } else if (isSet && a == QLatin1String("--apply")) {
-            parsed.apply = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            ctx.err << "korvalen-ctl: " << command << ": unknown option " << a << Qt::endl;
-            parsed.status = CtlUsage;
-            return parsed;
-        } else {
-            parsed.positional << a;
-        }
-    }
-    const int wanted = isSet ? 2 : 1;
-    if (parsed.positional.size() > wanted || (isSet && parsed.positional.size() < wanted)) {
-        ctx.err << "korvalen-ctl: " << command
-                << (isSet ? " needs a setting name and a value" : " takes at most one setting name")
-                << Qt::endl;
-        parsed.status = CtlUsage;
-    }
-    return parsed;
-}
-
-} // namespace
-
 int runGet(const QStringList &args, CtlContext &ctx)
 {
-    const SettingsArgs parsed = parseArgs(args, false, ctx);
+    const ModeArgs parsed =
+        parseModeArgs(args, "get", {}, 0, 1, "takes at most one setting name", ctx);
     if (parsed.status != CtlOk)
         return parsed.status;
     const MouseChoice mouse = chooseMouse(parsed.mouse, true, "get", ctx);
@@ -119,7 +61,8 @@ int runGet(const QStringList &args, CtlContext &ctx)
 
 int runSet(const QStringList &args, CtlContext &ctx)
 {
-    const SettingsArgs parsed = parseArgs(args, true, ctx);
+    const ModeArgs parsed = parseModeArgs(args, "set", {QStringLiteral("--apply")}, 2, 2,
+                                          "needs a setting name and a value", ctx);
     if (parsed.status != CtlOk)
         return parsed.status;
     const MouseChoice mouse = chooseMouse(parsed.mouse, true, "set", ctx);
@@ -142,5 +85,5 @@ int runSet(const QStringList &args, CtlContext &ctx)
                 << Qt::endl;
         return CtlReportFailed;
     }
-    return parsed.apply ? uploadChosenStore(mouse, ctx) : CtlOk;
+    return parsed.flags.contains(QLatin1String("--apply")) ? uploadChosenStore(mouse, ctx) : CtlOk;
 }

@@ -45,10 +45,16 @@ void keepVirtualMemory()
         if (!mice->isPlugged(model))
             continue;
         const QString path = memoryFile(model);
+        const QByteArray memory = mice->memory(model, 0, VirtualMouseBackend::kMemorySize);
+        // Most runs only read the mouse: a file that holds its memory
+        // already is left alone, which spares the flush to disk.
+        QFile kept(path);
+        if (kept.open(QIODevice::ReadOnly) && kept.readAll() == memory)
+            continue;
         QDir().mkpath(QFileInfo(path).path());
         QSaveFile file(path);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write(mice->memory(model, 0, VirtualMouseBackend::kMemorySize));
+            file.write(memory);
             file.commit();
         }
     }

@@ -19,37 +19,123 @@
 
 namespace {
 
+// The settings of get and set, shown by both commands' help.
+const char kSettingsHelp[] =
+    "Settings (NAME), as the model has them:\n"
+    "  report-rate      125, 250, 500, 1000 (Hz)\n"
+    "  pointer-speed    1-20            scroll-speed   1-20\n"
+    "  lift-off         3mm, 2mm, 1mm (device-wide, models that have it)\n"
+    "  dpi-stage        the active DPI stage, 1-5\n"
+    "  dpiN             stage N's DPI, or XxY; dpiN-enabled, dpiN-link: on, off\n"
+    "  effect           lighting effect by its menu name (e.g. breathing, wave)\n"
+    "  colour           #rrggbb of the effect; brightness 1-3; effect-speed 1-8\n"
+    "  buttonN, sideN, scroll-up, scroll-down\n"
+    "                   the button's function by its menu text (Left, Browser Home, DPI +)\n"
+    "                   or one of these:\n"
+    "                     SINGLE KEY KEY\n"
+    "                     COMBO KEY Ctrl+Shift+A\n"
+    "                     FIRE KEY Left|Right|Middle|Keyboard Key KEY times 1-255 delay 1-255\n"
+    "                     SNIPER DPI\n"
+    "                     macro NAME [times 1-255|while-held|until-pressed]\n"
+    "                     gunfile NAME [times 1-255|while-held|until-pressed]\n"
+    "                   keys by the names the window shows (A, F5, LCtr, Num +, Page Up)\n";
+
 const CtlCommand kCommands[] = {
-    {"list", "list                the catalogue rows, and which mice are connected", runList},
+    {"list", "list                the catalogue rows, and which mice are connected",
+     "Prints every row of the device catalogue (the user's Config.ini) with its IDs\n"
+     "and whether that mouse is connected, and which one the window would take.\n"
+     "--json prints the rows as JSON.\n",
+     runList},
     {"devices", "devices             every attached HID collection with its IDs and usages",
+     "Prints every HID collection the system shows, with vendor and product ID,\n"
+     "release, usage page and usage: what a catalogue row has to match.\n"
+     "--json prints them as JSON.\n",
      runDevices},
     {"apply",
      "apply [--mouse N] [--dry-run]\n"
      "                      upload the stored five profiles: the same sequence as the\n"
      "                      window's Apply; --dry-run prints the reports (trace format)\n"
      "                      to a simulated mouse of the model instead",
+     "Sends the model's five stored profiles in the window's order. A model met for\n"
+     "the first time gets its defaults written first. A failing step does not stop\n"
+     "the others; exit status 3 when one failed.\n"
+     "  --mouse N   catalogue row or model name (default: the mouse the window takes)\n"
+     "  --dry-run   print the reports to a fresh simulated mouse of the model\n",
      runApply},
     {"get",
      "get [--mouse N] [--mode M] [--json] [NAME]\n"
      "                      print one setting of profile M (default: the active one), or all",
+     "Prints setting NAME of profile M, or every setting of that profile.\n"
+     "  --mouse N   catalogue row or model name\n"
+     "  --mode M    profile 1-5 (default: the active one)\n"
+     "  --json      one JSON object: model, mode and the settings\n",
      runGet},
     {"set",
      "set [--mouse N] [--mode M] [--apply] NAME VALUE\n"
      "                      change one setting and save it as the window's OK does;\n"
      "                      --apply then uploads as apply does",
+     "Changes setting NAME of profile M to VALUE, checked against the connected\n"
+     "model, and saves the files the window's OK saves. A refused value names the\n"
+     "allowed ones, exits with status 2 and changes no file.\n"
+     "  --mouse N   catalogue row or model name\n"
+     "  --mode M    profile 1-5 (default: the active one)\n"
+     "  --apply     then upload the five profiles as apply does\n",
      runSet},
+    {"export",
+     "export [--mouse N] [--mode M] [--force] FILE\n"
+     "                      write profile M's file, tagged with the model, to FILE",
+     "Writes the profile file of profile M (default: the active one) to FILE,\n"
+     "tagged with the model so that only the same model imports it.\n"
+     "  --force     replace FILE when it exists\n",
+     runExport},
+    {"import",
+     "import [--mouse N] [--mode M] [--apply] FILE\n"
+     "                      add a profile file exported from the same model and put\n"
+     "                      profile M on it; --apply then uploads",
+     "Adds FILE to the model's profile files under its own name and puts profile M\n"
+     "(default: the active one) on it, as the window's LOAD does. A file of another\n"
+     "model, a name that exists or another mode uses, or a name that cannot be a\n"
+     "file name is refused with status 2.\n"
+     "  --apply     then upload the five profiles as apply does\n",
+     runImport},
+    {"profiles",
+     "profiles [--mouse N] [--json]\n"
+     "                      the profile files of the model and the modes on each",
+     "Lists the model's saved profile files and the modes (1-5) that use each.\n"
+     "--json prints them with their paths as JSON.\n",
+     runProfiles},
     {"udev-rule",
      "udev-rule [FILE]    the udev rule giving the user access to the catalogue's mice\n"
      "                      (the catalogue of the user's Config.ini), to stdout or FILE",
+     "Prints the udev rule that gives the logged-in user access to the hidraw nodes\n"
+     "of every mouse in the catalogue, or writes it to FILE. Install it with\n"
+     "  korvalen-ctl udev-rule | sudo tee /etc/udev/rules.d/70-korvalen-mice.rules\n",
      runUdevRule},
-    {"switch", "switch P            make on-board profile P (1-5) active", runSwitch},
+    {"switch", "switch P            make on-board profile P (1-5) active",
+     "Sends the profile switch of the window's mode menu and stores P as the active\n"
+     "profile.\n",
+     runSwitch},
     {"dump", "dump [--mouse N]    read the configuration memory back and print it decoded",
+     "Reads the mouse's configuration memory and prints it decoded. --json prints\n"
+     "the same as JSON.\n",
      runDump},
     {"verify",
      "verify [--mouse N]  compare the memory with what apply writes; list every "
      "difference",
+     "Reads back every address apply writes and compares it with what apply would\n"
+     "write now; exit status 3 when anything differs. --json prints the differences\n"
+     "as JSON.\n",
      runVerify},
 };
+
+void printCommandUsage(QTextStream &stream, const CtlCommand &command)
+{
+    stream << "Usage: korvalen-ctl " << command.synopsis << "\n\n" << command.help;
+    const QLatin1String name(command.name);
+    if (name == QLatin1String("get") || name == QLatin1String("set"))
+        stream << '\n' << kSettingsHelp;
+    stream.flush();
+}
 
 void printUsage(QTextStream &stream)
 {
@@ -60,7 +146,7 @@ void printUsage(QTextStream &stream)
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
               "  -V, --version     show the version\n"
-              "  --json            (after list, devices, get, dump, verify) print JSON\n"
+              "  --json            (after list, devices, get, dump, verify, profiles) print JSON\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
@@ -68,15 +154,8 @@ void printUsage(QTextStream &stream)
     stream << "\n"
               "--mouse N takes a catalogue row or a model name as 'list' shows them; get and\n"
               "set take --mouse too. The choice is not remembered.\n"
-              "\n"
-              "Settings (get/set NAME), as the model has them:\n"
-              "  report-rate      125, 250, 500, 1000 (Hz)\n"
-              "  pointer-speed    1-20            scroll-speed   1-20\n"
-              "  lift-off         3mm, 2mm, 1mm (device-wide, models that have it)\n"
-              "  dpi-stage        the active DPI stage, 1-5\n"
-              "  dpiN             stage N's DPI, or XxY; dpiN-enabled, dpiN-link: on, off\n"
-              "  effect           lighting effect by its menu name (e.g. breathing, wave)\n"
-              "  colour           #rrggbb of the effect; brightness 1-3; effect-speed 1-8\n";
+              "'korvalen-ctl COMMAND --help' shows a command's options and, for get and set,\n"
+              "the settings.\n";
     stream.flush();
 }
 
@@ -174,6 +253,10 @@ int main(int argc, char *argv[])
     }
     if (!command)
         return usageError(err, QStringLiteral("unknown command ") + name);
+    if (args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--help"))) {
+        printCommandUsage(out, *command);
+        return CtlOk;
+    }
 
     // The mouse a run works on is its own choice: it never becomes the
     // window's current product.
@@ -200,9 +283,9 @@ int main(int argc, char *argv[])
     CtlContext ctx{out, err, isStandardOutputTerminal()};
     // --json may stand anywhere after the command.
     ctx.json = args.removeAll(QStringLiteral("--json")) > 0;
-    const QStringList jsonCommands{QStringLiteral("list"), QStringLiteral("devices"),
-                                   QStringLiteral("get"), QStringLiteral("dump"),
-                                   QStringLiteral("verify")};
+    const QStringList jsonCommands{QStringLiteral("list"),   QStringLiteral("devices"),
+                                   QStringLiteral("get"),    QStringLiteral("dump"),
+                                   QStringLiteral("verify"), QStringLiteral("profiles")};
     if (ctx.json && !jsonCommands.contains(name))
         return usageError(err, name + QStringLiteral(" has no --json output"));
     const int status = command->run(args, ctx);

@@ -341,7 +341,7 @@ bool QueryLedState()
         profile.LedMode = quint8(mode);
         LedModeInfo &led = profile.LED_MODE[mode];
         if (lightClass <= 1)
-            led.RGB = QColor(quint8(data[0]), quint8(data[1]), quint8(data[2]));
+            led.RGB = LedColour::fromRgb(quint8(data[0]), quint8(data[1]), quint8(data[2]));
         // The mouse holds the speed as 9 - breath; it is kept as read, so
         // that a dump shows the memory.
         led.breath = quint8(data[4]);

@@ -49,7 +49,7 @@ int knownMode(int mode)
     return mode >= 0 && mode < kLedModeCount ? mode : kOffMode;
 }
 
-void appendColour(QByteArray &data, const QColor &colour)
+void appendColour(QByteArray &data, const LedColour &colour)
 {
     data.append(char(colour.red()));
     data.append(char(colour.green()));

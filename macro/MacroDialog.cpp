@@ -141,7 +141,7 @@ QRect scaled(const QRect &r)
 MacroDialog::MacroDialog(QWidget *parent, KeyboardCapture *capture)
     : SettingsPanel(parent)
     , m_capture(capture)
-    , m_background(Skin::pixmap(QStringLiteral("/skin/macro_back.png")))
+    , m_background(QStringLiteral("/skin/macro_back.png"))
     , m_macroNameLabel(new VornLabel(QString(), this))
     , m_mouseActionLabel(new VornLabel(QString(), this))
     , m_msLabel(new VornLabel(QStringLiteral("ms"), this))
@@ -354,7 +354,7 @@ QString MacroDialog::designStyleSheet() const
 void MacroDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_background);
+    painter.drawPixmap(rect(), m_background.get());
 }
 
 void MacroDialog::warn(const QString &text, int kind, const QString &heading)

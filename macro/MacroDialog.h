@@ -2,6 +2,7 @@
 
 #include "macro/MacroRecorder.h"
 #include "panels/SettingsPanel.h"
+#include "widgets/Skin.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -161,7 +162,7 @@ private:
     void enableForBatch(bool enable);
 
     QPointer<KeyboardCapture> m_capture; // may go before the page does
-    QPixmap m_background;
+    Skin::LazyPixmap m_background;
     QAbstractButton *m_controls[ControlCount] = {};
     QHash<QObject *, Control> m_controlOf;
     VornLabel *m_macroNameLabel;

@@ -16,10 +16,6 @@ using ComboKeys = std::array<quint8, kComboSlots>;
 // the captured key and 0.
 using HotKeyCodes = std::array<std::array<quint8, 2>, kComboSlots>;
 
-// What a fire key stores in Res1 for the left, right and middle mouse
-// button; a keyboard key is stored as its USB usage.
-constexpr quint8 kFiredButton[3] = {0x81, 0x82, 0x84};
-
 // The key index of a captured key: the program key code of its scan code
 // and flags, which also replaces the scan code in the record (so that the
 // next hook sees the renumbered key). `trace` writes the hook's debug line.

@@ -1,15 +1,14 @@
 #include "panels/VornBtnWindow.h"
 
-#include "macro/MacroFile.h"
-#include "macro/MacroLibrary.h"
+#include "macro/MacroAssignment.h"
 #include "panels/PanelLog.h"
 #include "panels/VornComboKeyWindow.h"
 #include "panels/VornFireKeyWindow.h"
 #include "panels/VornSingleKeyWindow.h"
 #include "panels/VornSniperWindow.h"
+#include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/FunctionCodes.h"
-#include "store/KeyTables.h"
 #include "store/ModelTable.h"
 #include "store/ProfileData.h"
 #include "store/StoreContext.h"
@@ -25,112 +24,6 @@
 #include <cstring>
 
 namespace {
-
-// Where an action sits: on the function menu itself (before or after the
-// submenus) or in one of the seven submenus.
-enum Place {
-    MenuHead = -1,
-    Basic = 0,
-    Windows,
-    Advance,
-    Media,
-    Dpi,
-    ProfileMenu,
-    PollingRate,
-    MenuTail = 7
-};
-
-struct FunctionItem
-{
-    qint32 code;
-    const char *text;
-    int place;
-};
-
-// Every function of the panel with its menu text, in menu order.
-const FunctionItem kFunctions[] = {
-    {FunctionCode::Left, QT_TRANSLATE_NOOP("VornBtnWindow", "Left"), MenuHead},
-    {FunctionCode::Right, QT_TRANSLATE_NOOP("VornBtnWindow", "Right"), MenuHead},
-    {FunctionCode::Middle, QT_TRANSLATE_NOOP("VornBtnWindow", "Middle"), MenuHead},
-    {FunctionCode::Forward, QT_TRANSLATE_NOOP("VornBtnWindow", "Forward"), MenuHead},
-    {FunctionCode::Back, QT_TRANSLATE_NOOP("VornBtnWindow", "Back"), MenuHead},
-    {FunctionCode::Cut, QT_TRANSLATE_NOOP("VornBtnWindow", "Cut"), Basic},
-    {FunctionCode::Copy, QT_TRANSLATE_NOOP("VornBtnWindow", "Copy"), Basic},
-    {FunctionCode::Paste, QT_TRANSLATE_NOOP("VornBtnWindow", "Paste"), Basic},
-    {FunctionCode::SelectAll, QT_TRANSLATE_NOOP("VornBtnWindow", "All"), Basic},
-    {FunctionCode::Find, QT_TRANSLATE_NOOP("VornBtnWindow", "Find"), Basic},
-    {FunctionCode::New, QT_TRANSLATE_NOOP("VornBtnWindow", "New"), Basic},
-    {FunctionCode::Print, QT_TRANSLATE_NOOP("VornBtnWindow", "Print"), Basic},
-    {FunctionCode::Save, QT_TRANSLATE_NOOP("VornBtnWindow", "Save"), Basic},
-    {FunctionCode::SwitchWindow, QT_TRANSLATE_NOOP("VornBtnWindow", "Switch Window"), Windows},
-    {FunctionCode::CloseWindow, QT_TRANSLATE_NOOP("VornBtnWindow", "Close Window"), Windows},
-    {FunctionCode::MyComputer, QT_TRANSLATE_NOOP("VornBtnWindow", "My Computer"), Windows},
-    {FunctionCode::Run, QT_TRANSLATE_NOOP("VornBtnWindow", "Run"), Windows},
-    {FunctionCode::ShowDesktop, QT_TRANSLATE_NOOP("VornBtnWindow", "Show Desktop"), Windows},
-    {FunctionCode::LockPc, QT_TRANSLATE_NOOP("VornBtnWindow", "Lock PC"), Windows},
-    {FunctionCode::BrowserHome, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Home"), Windows},
-    {FunctionCode::BrowserBackward, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Backward"),
-     Windows},
-    {FunctionCode::BrowserForward, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Forward"), Windows},
-    {FunctionCode::BrowserStop, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Stop"), Windows},
-    {FunctionCode::BrowserRefresh, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Refresh"), Windows},
-    {FunctionCode::BrowserSearch, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Search"), Windows},
-    {FunctionCode::BrowserFavorite, QT_TRANSLATE_NOOP("VornBtnWindow", "Browser Favorite"),
-     Windows},
-    {FunctionCode::Mail, QT_TRANSLATE_NOOP("VornBtnWindow", "Mail"), Windows},
-    {FunctionCode::SingleKey, QT_TRANSLATE_NOOP("VornBtnWindow", "SINGLE KEY"), Advance},
-    {FunctionCode::ComboKey, QT_TRANSLATE_NOOP("VornBtnWindow", "COMBO KEY"), Advance},
-    {FunctionCode::FireKey, QT_TRANSLATE_NOOP("VornBtnWindow", "FIRE KEY"), Advance},
-    {FunctionCode::Sniper, QT_TRANSLATE_NOOP("VornBtnWindow", "SNIPER"), Advance},
-    {FunctionCode::PlayPause, QT_TRANSLATE_NOOP("VornBtnWindow", "Play/Pause"), Media},
-    {FunctionCode::Stop, QT_TRANSLATE_NOOP("VornBtnWindow", "Stop"), Media},
-    {FunctionCode::PreviousTrack, QT_TRANSLATE_NOOP("VornBtnWindow", "Previous Track"), Media},
-    {FunctionCode::NextTrack, QT_TRANSLATE_NOOP("VornBtnWindow", "Next Track"), Media},
-    {FunctionCode::VolumeUp, QT_TRANSLATE_NOOP("VornBtnWindow", "Volume Up"), Media},
-    {FunctionCode::VolumeDown, QT_TRANSLATE_NOOP("VornBtnWindow", "Volume Down"), Media},
-    {FunctionCode::Mute, QT_TRANSLATE_NOOP("VornBtnWindow", "Mute"), Media},
-    {FunctionCode::MediaPlayer, QT_TRANSLATE_NOOP("VornBtnWindow", "Media Player"), Media},
-    {FunctionCode::DpiSwitch, QT_TRANSLATE_NOOP("VornBtnWindow", "DPI Switch"), Dpi},
-    {FunctionCode::DpiUp, QT_TRANSLATE_NOOP("VornBtnWindow", "DPI +"), Dpi},
-    {FunctionCode::DpiDown, QT_TRANSLATE_NOOP("VornBtnWindow", "DPI -"), Dpi},
-    {FunctionCode::ProfileSwitch, QT_TRANSLATE_NOOP("VornBtnWindow", "Profile Switch"),
-     ProfileMenu},
-    {FunctionCode::ProfileUp, QT_TRANSLATE_NOOP("VornBtnWindow", "Profile +"), ProfileMenu},
-    {FunctionCode::ProfileDown, QT_TRANSLATE_NOOP("VornBtnWindow", "Profile -"), ProfileMenu},
-    {FunctionCode::RateUp, QT_TRANSLATE_NOOP("VornBtnWindow", "Rate +"), PollingRate},
-    {FunctionCode::RateDown, QT_TRANSLATE_NOOP("VornBtnWindow", "Rate -"), PollingRate},
-    {FunctionCode::Macro, QT_TRANSLATE_NOOP("VornBtnWindow", "Macro Manager"), MenuTail},
-    {FunctionCode::GunFile, QT_TRANSLATE_NOOP("VornBtnWindow", "GunFile Manager"), MenuTail},
-    {FunctionCode::LedSwitch, QT_TRANSLATE_NOOP("VornBtnWindow", "Led Switch"), MenuTail},
-    {FunctionCode::ButtonOff, QT_TRANSLATE_NOOP("VornBtnWindow", "Button Off"), MenuTail},
-    // The wheel menu's own entries (it also shares the clicks, volume and
-    // the two key editors).
-    {FunctionCode::ScrollUp, QT_TRANSLATE_NOOP("VornBtnWindow", "Scroll Up"), MenuTail + 1},
-    {FunctionCode::ScrollDown, QT_TRANSLATE_NOOP("VornBtnWindow", "Scroll Down"), MenuTail + 1},
-};
-
-const char *const kSubmenuTitles[] = {
-    QT_TRANSLATE_NOOP("VornBtnWindow", "Basic"),
-    QT_TRANSLATE_NOOP("VornBtnWindow", "Windows"),
-    QT_TRANSLATE_NOOP("VornBtnWindow", "Advance"),
-    QT_TRANSLATE_NOOP("VornBtnWindow", "Media"),
-    QT_TRANSLATE_NOOP("VornBtnWindow", "DPI"),
-    QT_TRANSLATE_NOOP("VornBtnWindow", "Profile Menu"),
-    QT_TRANSLATE_NOOP("VornBtnWindow", "Polling Rate"),
-};
-
-const qint32 kWheelFunctions[] = {
-    FunctionCode::ScrollUp,   FunctionCode::ScrollDown, FunctionCode::VolumeUp,
-    FunctionCode::VolumeDown, FunctionCode::Left,       FunctionCode::Right,
-    FunctionCode::Middle,     FunctionCode::Forward,    FunctionCode::Back,
-    FunctionCode::SingleKey,  FunctionCode::ComboKey,
-};
-
-bool opensKeyEditor(qint32 code)
-{
-    return code == FunctionCode::SingleKey || code == FunctionCode::ComboKey ||
-           code == FunctionCode::FireKey || code == FunctionCode::Sniper;
-}
 
 const QRect kFunctionButton{29, 62, 150, 20};
 const QRect kNarrowEditor{30, 86, 360, 100};
@@ -221,15 +114,15 @@ void VornBtnWindow::buildMenus()
     }
     m_wheelMenu = new VornMenu(this);
     m_wheelMenu->setObjectName(QStringLiteral("wheelMenu"));
-    for (const FunctionItem &item : kFunctions) {
+    for (const ButtonFunction &item : buttonFunctions()) {
         auto *action = new VornAction(QString(), this);
         const qint32 code = item.code;
         connect(action, &QAction::triggered, this, [this, code](bool) { onMenuAction(code); });
         m_actions.insert(code, action);
-        if (item.place >= Basic && item.place < MenuTail)
+        if (item.place >= MenuBasic && item.place < MenuTail)
             m_submenus[size_t(item.place)]->addAction(action);
     }
-    for (qint32 code : kWheelFunctions)
+    for (qint32 code : wheelFunctions())
         m_wheelMenu->addAction(m_actions.value(code));
 }
 
@@ -238,14 +131,14 @@ void VornBtnWindow::buildMenus()
 void VornBtnWindow::buildFunctionMenu()
 {
     m_functionMenu->clear();
-    for (const FunctionItem &item : kFunctions) {
+    for (const ButtonFunction &item : buttonFunctions()) {
         if (item.place == MenuHead)
             m_functionMenu->addAction(m_actions.value(item.code));
     }
     for (VornMenu *submenu : m_submenus)
         m_functionMenu->addMenu(submenu);
     const bool chinese = UiScale::languageIndex() == 1 || UiScale::languageIndex() == 2;
-    for (const FunctionItem &item : kFunctions) {
+    for (const ButtonFunction &item : buttonFunctions()) {
         if (item.place != MenuTail || (item.code == FunctionCode::GunFile && !chinese))
             continue;
         m_functionMenu->addAction(m_actions.value(item.code));
@@ -255,8 +148,8 @@ void VornBtnWindow::buildFunctionMenu()
 void VornBtnWindow::retranslate()
 {
     for (size_t i = 0; i < m_submenus.size(); ++i)
-        m_submenus[i]->setTitle(tr(kSubmenuTitles[i]));
-    for (const FunctionItem &item : kFunctions)
+        m_submenus[i]->setTitle(tr(functionSubmenuTitle(int(i))));
+    for (const ButtonFunction &item : buttonFunctions())
         m_actions.value(item.code)->setText(tr(item.text));
     buildFunctionMenu();
     const QFont font = UiScale::languageFont();
@@ -370,12 +263,6 @@ void VornBtnWindow::showKeyEditor()
         return;
     }
     ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];
-    if (m_functionChanged) {
-        entry.Res1 = 0;
-        entry.LoopNumber = 0;
-        entry.KeyNumber = 0;
-    }
-    m_functionChanged = false;
     const qint32 code = entry.Fun;
     // Hide first: a shown keyboard editor holds the keyboard.
     if (code != FunctionCode::SingleKey)
@@ -447,15 +334,6 @@ void VornBtnWindow::OnMouseEnterSlot(VornPushButton *button)
     }
 }
 
-bool VornBtnWindow::anotherLeftClick(int entry) const
-{
-    for (int i = 0; i < kButtons; ++i) {
-        if (i != entry && m_record->BUTTON_INFO[i].Fun == FunctionCode::Left)
-            return true;
-    }
-    return false;
-}
-
 void VornBtnWindow::setSelectedText(qint32 code)
 {
     if (QAction *action = m_actions.value(code))
@@ -473,77 +351,51 @@ void VornBtnWindow::onMenuAction(qint32 code)
 {
     if (!m_record)
         return;
-    const int entryNo = entryIndex();
-    ButtonInfo &entry = m_record->BUTTON_INFO[entryNo];
-    // At least one left click stays assigned somewhere.
-    if (entry.Fun == FunctionCode::Left && code != FunctionCode::Left &&
-        !anotherLeftClick(entryNo)) {
+    ButtonAssignment assignment(*m_record);
+    if (assignment.takesLastLeftClick(entryIndex(), code)) {
         emit PopOneClickBox();
         return;
     }
     if (code == FunctionCode::Macro || code == FunctionCode::GunFile) {
-        assignMacro(code);
+        assignMacroFunction(code);
         return;
     }
     setSelectedText(code);
-    if (opensKeyEditor(code) && entry.Fun != code)
-        m_functionChanged = true;
-    entry.Fun = code;
+    assignment.setFunction(entryIndex(), code);
     showKeyEditor();
 }
 
 // A macro or gun file: the record changes only once the dialog has been
 // accepted and, for macros, the model's macro limit allows the name.
-void VornBtnWindow::assignMacro(qint32 code)
+void VornBtnWindow::assignMacroFunction(qint32 code)
 {
     const bool gunFile = code == FunctionCode::GunFile;
     ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];
-    if (gunFile && entryIndex() == 0) {
+    switch (macroFunctionRefusal(entryIndex(), code)) {
+    case MacroRefusal::GunFileOnLeftButton:
         warn(tr("Left Button Can not be Gun Function."));
         return;
-    }
-    if (macroLibraryCount() <= 0) {
+    case MacroRefusal::NoMacros:
         emit GotoMacroTab(SettingsPanel::TabMacro);
         return;
-    }
-    MacroChoice current;
-    if (entry.Fun == code) {
-        current.name = entry.macroname;
-        current.loopCount = entry.LoopNumber;
-        current.loopMode = entry.Res1;
+    default:
+        break;
     }
     const QString title = gunFile ? tr("GUNFILE SELECT") : tr("MACRO SELECT");
     const std::optional<MacroChoice> choice =
-        m_macroChooser ? m_macroChooser(this, title, current, gunFile) : std::nullopt;
+        m_macroChooser ? m_macroChooser(this, title, currentMacroChoice(entry, code), gunFile)
+                       : std::nullopt;
     if (!choice)
         return;
-
-    if (!gunFile) {
-        m_macroSlots.clear();
-        const ProfileStore &store = StoreContext::store();
-        for (const ProfileData &profile : store.profiles) {
-            for (const ButtonInfo &info : profile.BUTTON_INFO) {
-                if (info.Fun == FunctionCode::Macro && !m_macroSlots.contains(info.macroname))
-                    m_macroSlots.insert(info.macroname, quint8(m_macroSlots.size()));
-            }
-        }
-        const int limit = macroLimit(readProductName());
-        if (m_macroSlots.size() >= limit && !m_macroSlots.contains(choice->name)) {
-            warn(limit == 7 ? tr("You can only assign 7 different macros.")
-                            : tr("You can only assign 20 different macros."));
-            return;
-        }
+    const QString product = readProductName();
+    if (macroLimitRefusal(StoreContext::store(), product, code, choice->name) ==
+        MacroRefusal::LimitReached) {
+        warn(macroLimit(product) == 7 ? tr("You can only assign 7 different macros.")
+                                      : tr("You can only assign 20 different macros."));
+        return;
     }
-
-    entry.Fun = code;
-    entry.LoopNumber = choice->loopCount;
-    entry.Res1 = quint8(choice->loopMode);
-    entry.macroname = choice->name;
+    assignMacro(entry, code, *choice);
     m_functionButtons[size_t(entryIndex())]->setText(choice->name);
-    const QVector<MacroEvent> events = readMacroEventsForUpload(choice->name);
-    entry.KeyNumber = events.size();
-    for (int i = 0; i < events.size() && i < kKeyInfoCount; ++i)
-        entry.KeyInfo[i] = KeyInfoEntry{events[i].Map, events[i].DataL, events[i].DataH};
     showKeyEditor();
 }
 
@@ -552,13 +404,12 @@ void VornBtnWindow::OnSingleBtnValue(quint8 iScan)
     if (!m_record)
         return;
     setSelectedText(FunctionCode::SingleKey);
-    m_record->BUTTON_INFO[entryIndex()].Res1 = iScan;
+    ButtonAssignment(*m_record).setSingleKey(entryIndex(), iScan);
     qCDebug(lcPanels, "%d", iScan);
 }
 
-// Press events in slot order, releases in reverse: each key goes in at
-// the position of the keys taken so far, pushing the later events back.
-// Modifiers are stored by their left key.
+// The values come from the editor itself; modifiers are stored by their
+// left key.
 void VornBtnWindow::OnComboBtnValue(const ComboKeys &iComboKey, const HotKeyCodes &iHotKeyCode)
 {
     Q_UNUSED(iComboKey)
@@ -566,22 +417,14 @@ void VornBtnWindow::OnComboBtnValue(const ComboKeys &iComboKey, const HotKeyCode
     if (!m_record)
         return;
     setSelectedText(FunctionCode::ComboKey);
-    KeyInfoEntry(&info)[kKeyInfoCount] = m_record->BUTTON_INFO[entryIndex()].KeyInfo;
-    std::fill(std::begin(info), std::end(info), KeyInfoEntry{});
     const ComboKeys &held = m_combo->comboKeys();
     const HotKeyCodes &codes = m_combo->hotKeyCodes();
-    int k = 0;
+    QVector<quint8> keys;
     for (int slot = 0; slot < kComboSlots; ++slot) {
-        if (held[size_t(slot)] == 0)
-            continue;
-        int usage = 0;
-        if (!keyCodeToUsage(codes[size_t(slot)][0], usage))
-            continue; // a key the mouse cannot send (F13-F24)
-        std::copy_backward(info + k, info + kKeyInfoCount - 2, info + kKeyInfoCount);
-        info[k] = KeyInfoEntry{quint8(usage), 5, 0x80};
-        info[k + 1] = KeyInfoEntry{quint8(usage), 5, 0};
-        ++k;
+        if (held[size_t(slot)] != 0)
+            keys << codes[size_t(slot)][0];
     }
+    ButtonAssignment(*m_record).setComboKeys(entryIndex(), keys);
 }
 
 void VornBtnWindow::OnFireBtnValue(quint8 iScan, quint8 iType, quint8 iTimes, quint8 iDelay)
@@ -589,16 +432,7 @@ void VornBtnWindow::OnFireBtnValue(quint8 iScan, quint8 iType, quint8 iTimes, qu
     if (!m_record)
         return;
     setSelectedText(FunctionCode::FireKey);
-    ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];
-    if (iType < 3) {
-        entry.Res1 = kFiredButton[iType];
-    } else {
-        int usage = 0;
-        keyCodeToUsage(iScan, usage);
-        entry.Res1 = quint8(usage);
-    }
-    entry.LoopNumber = iTimes;
-    entry.KeyNumber = iDelay;
+    ButtonAssignment(*m_record).setFireKey(entryIndex(), iType, iScan, iTimes, iDelay);
 }
 
 void VornBtnWindow::OnSniperValue(quint8 iValue)
@@ -606,5 +440,5 @@ void VornBtnWindow::OnSniperValue(quint8 iValue)
     if (!m_record)
         return;
     setSelectedText(FunctionCode::Sniper);
-    m_record->BUTTON_INFO[entryIndex()].Res1 = iValue;
+    ButtonAssignment(*m_record).setSniper(entryIndex(), iValue);
 }

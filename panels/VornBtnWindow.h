@@ -4,9 +4,9 @@
 #include "panels/MacroChoice.h"
 #include "panels/ScaledLayout.h"
 #include "panels/SettingsPanel.h"
+#include "store/ButtonFunctions.h"
 
 #include <QHash>
-#include <QMap>
 
 #include <array>
 
@@ -29,7 +29,7 @@ class VornBtnWindow : public SettingsPanel
     Q_OBJECT
 
 public:
-    static constexpr int kGroupSize = 20;
+    static constexpr int kGroupSize = kButtonGroupSize;
     static constexpr int kScrollButtons = 2;
     static constexpr int kButtons = 42;
     static constexpr quint8 kKeepGroup = 0xFF;
@@ -89,16 +89,14 @@ private:
     void buildMenus();
     void buildFunctionMenu();
     void onMenuAction(qint32 code);
-    void assignMacro(qint32 code);
+    void assignMacroFunction(qint32 code);
     int entryIndex() const { return m_index + kGroupSize * m_group; }
-    bool anotherLeftClick(int entry) const;
     void setSelectedText(qint32 code);
     void warn(const QString &text);
 
     ProfileData *m_record = nullptr;
     int m_group = 0;
     int m_index = 0;
-    bool m_functionChanged = false;
 
     VornSingleKeyWindow *m_single;
     VornComboKeyWindow *m_combo;
@@ -113,8 +111,6 @@ private:
     std::array<VornPushButton *, kButtons> m_functionButtons{};
     std::array<VornPushButton *, kButtons> m_markers{};
     std::array<QRect, kButtons> m_markerRects{};
-    // Macro name to slot, over all five modes (the macro limit).
-    QMap<QString, quint8> m_macroSlots;
     MacroChooser m_macroChooser;
     ScaledLayout m_layout;
 };

@@ -1,6 +1,7 @@
 #include "panels/VornColorArea.h"
 
 #include "panels/ColorAreas.h"
+#include "panels/QtColour.h"
 #include "store/ProfileDefaults.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornPushButton.h"
@@ -67,7 +68,7 @@ VornColorArea::VornColorArea(QWidget *parent)
         m_fieldLabels[size_t(i)] = new QLabel(QLatin1String(names[i]), this);
     }
     for (int i = 0; i < kSwatches; ++i) {
-        auto *swatch = new DefaultColorArea(baseColours()[size_t(i)], this);
+        auto *swatch = new DefaultColorArea(toQColor(baseColours()[size_t(i)]), this);
         swatch->setObjectName(QStringLiteral("swatch%1").arg(i));
         m_swatches[size_t(i)] = swatch;
         connect(swatch, &DefaultColorArea::ClickedSignal, this, &VornColorArea::color_clicked);

@@ -3,6 +3,7 @@
 #include "device/FeatureCommands.h"
 #include "panels/PanelLog.h"
 #include "panels/PanelStyle.h"
+#include "panels/QtColour.h"
 #include "panels/VornColorArea.h"
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
@@ -251,7 +252,7 @@ void VornColorWindow::selectMode(int mode, bool apply)
     }
     qCDebug(lcPanels, "EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", m_profile, mode,
             info.RGB.red(), info.RGB.green(), info.RGB.blue());
-    m_colorArea->setColor(info.RGB);
+    m_colorArea->setColor(toQColor(info.RGB));
     if (apply)
         applyStep();
 }
@@ -275,7 +276,7 @@ void VornColorWindow::slotSendLedState(QColor color)
         return;
     qCDebug(lcPanels, "slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", m_profile,
             m_record->LedMode, color.red(), color.green(), color.blue());
-    mode->RGB = color;
+    mode->RGB = toLedColour(color);
 }
 
 void VornColorWindow::slotSliderMouseChange()

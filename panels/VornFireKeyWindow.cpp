@@ -1,6 +1,7 @@
 #include "panels/VornFireKeyWindow.h"
 
 #include "panels/KeyIndex.h"
+#include "store/ButtonFunctions.h"
 #include "store/KeyTables.h"
 #include "store/ProfileData.h"
 #include "widgets/UiScale.h"
@@ -140,25 +141,11 @@ void VornFireKeyWindow::editClicked()
 
 void VornFireKeyWindow::load(const ButtonInfo &entry)
 {
-    switch (entry.Res1) {
-    case 0:
-    case kFiredButton[FireLeft]:
-        showType(FireLeft);
-        break;
-    case kFiredButton[FireRight]:
-        showType(FireRight);
-        break;
-    case kFiredButton[FireMiddle]:
-        showType(FireMiddle);
-        break;
-    default: {
-        showType(FireKeyboard);
-        int code = 0;
-        usageToKeyCode(entry.Res1, code);
-        m_keyIndex = quint8(code);
+    quint8 keyCode = 0;
+    showType(fireKeyType(entry, &keyCode));
+    if (m_type == FireKeyboard) {
+        m_keyIndex = keyCode;
         setDisplayText(keyName(m_keyIndex));
-        break;
-    }
     }
     if (m_type != FireKeyboard) {
         m_keyIndex = 0;

@@ -5,40 +5,6 @@
 #include "widgets/VornLabel.h"
 #include "widgets/VornSlider.h"
 
-namespace {
-
-// The sniper steps a sensor offers and what a stored step outside the
-// valid ones becomes.
-struct SniperScale
-{
-    quint32 sensors[3];
-    int sliderMin;
-    int sliderMax;
-    int validMin;
-    int validMax;
-    int fallback;
-};
-
-constexpr SniperScale kScales[] = {
-    {{3325, 3327, 3360}, 1, 10, 1, 10, 3}, {{3333, 0, 0}, 2, 10, 1, 10, 3},
-    {{3335, 0, 0}, 1, 10, 1, 10, 3},       {{3389, 0, 0}, 2, 20, 2, 20, 6},
-    {{3395, 3399, 0}, 0, 19, 0, 19, 6},    {{3212, 0, 0}, 16, 32, 17, 32, 16},
-    {{3104, 0, 0}, 14, 26, 15, 26, 14},
-};
-
-const SniperScale *scaleOf(quint32 sensor)
-{
-    for (const SniperScale &scale : kScales) {
-        for (quint32 s : scale.sensors) {
-            if (s != 0 && s == sensor)
-                return &scale;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
-
 VornSniperWindow::VornSniperWindow(QWidget *parent)
     : QWidget(parent)
     , m_title(new VornLabel(QString(), this))
@@ -72,17 +38,14 @@ VornSniperWindow::VornSniperWindow(QWidget *parent)
 void VornSniperWindow::load(quint8 value)
 {
     m_sensor = sensorType();
-    const SniperScale *scale = scaleOf(m_sensor);
-    int step = value;
-    if (scale && (step < scale->validMin || step > scale->validMax))
-        step = scale->fallback;
-    m_value = quint8(step);
+    const std::optional<SniperScale> scale = sniperScale(m_sensor);
+    m_value = quint8(correctedSniperStep(value, m_sensor));
     showDpi();
     {
         const QSignalBlocker blocker(m_slider);
         if (scale)
             m_slider->setRange(scale->sliderMin, scale->sliderMax);
-        m_slider->setValue(step);
+        m_slider->setValue(m_value);
     }
     emit SetSniperValue(m_value);
 }

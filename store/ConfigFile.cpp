@@ -2,9 +2,27 @@
 
 #include "store/ConfigKeys.h"
 #include "store/DataFolder.h"
+#include "store/IniFile.h"
 #include "store/StoreContext.h"
 
 #include <QSettings>
+
+#include <functional>
+
+namespace {
+
+constexpr int kFieldCount = ConfigKeys::kCatalogueFieldCount;
+
+void fillRow(MouseListRow &row, const std::function<QVariant(int field)> &value)
+{
+    quint32 *const numbers[] = {&row.vendorId, &row.productId,  &row.usage0,     &row.usagePage0,
+                                &row.usage1,   &row.usagePage1, &row.versionMin, &row.versionMax};
+    for (int f = 0; f < kFieldCount - 1; ++f)
+        *numbers[f] = value(f).toUInt();
+    row.productName = value(kFieldCount - 1).toString();
+}
+
+} // namespace
 
 void writeLangId(int id)
 {
@@ -42,24 +60,29 @@ QString readProductName()
 
 MouseListSection readMouseListSection(int rows)
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    const auto number = [&](const char *field, int n) {
-        return settings.value(ConfigKeys::catalogueField(field, n)).toUInt();
-    };
     MouseListSection section;
-    section.count = settings.value(ConfigKeys::catalogueCount()).toUInt();
     section.rows.resize(rows);
+    // Every start of korvalen-ctl reads the catalogue, most of them more
+    // than once: the plain reader does it several times faster than
+    // QSettings, which remains for files it does not take on.
+    std::vector<QVariant> values;
+    if (rows <= kMouseListRows &&
+        readPlainIniSection(globalConfigPath(), ConfigKeys::catalogueGroup(), catalogueKeys(),
+                            values)) {
+        section.count = values[0].toUInt();
+        for (int n = 0; n < rows; ++n) {
+            fillRow(section.rows[n],
+                    [&](int field) { return values[size_t(1 + n * kFieldCount + field)]; });
+        }
+        return section;
+    }
+    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    section.count = settings.value(ConfigKeys::catalogueCount()).toUInt();
     for (int n = 0; n < rows; ++n) {
-        MouseListRow &row = section.rows[n];
-        row.vendorId = number("VID", n);
-        row.productId = number("PID", n);
-        row.usage0 = number("USAGE_0", n);
-        row.usagePage0 = number("USAGEPAGE_0", n);
-        row.usage1 = number("USAGE_1", n);
-        row.usagePage1 = number("USAGEPAGE_1", n);
-        row.versionMin = number("VER_MIN", n);
-        row.versionMax = number("VER_MAX", n);
-        row.productName = settings.value(ConfigKeys::catalogueField("PRODUCT_NAME", n)).toString();
+        fillRow(section.rows[n], [&](int field) {
+            return settings.value(
+                ConfigKeys::catalogueField(ConfigKeys::kCatalogueFields[field], n));
+        });
     }
     return section;
 }

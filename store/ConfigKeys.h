@@ -3,6 +3,8 @@
 #include <QLatin1String>
 #include <QString>
 
+#include <iterator>
+
 // Rows of the device catalogue ("Mouse_List") the program reads; a larger
 // count is cut to this.
 constexpr int kMouseListRows = 200;
@@ -32,6 +34,12 @@ inline QString catalogueCount()
 {
     return QStringLiteral("Mouse_List/Count");
 }
+
+// The fields of one row, in this order.
+inline constexpr const char *kCatalogueFields[] = {"VID",         "PID",     "USAGE_0",
+                                                   "USAGEPAGE_0", "USAGE_1", "USAGEPAGE_1",
+                                                   "VER_MIN",     "VER_MAX", "PRODUCT_NAME"};
+inline constexpr int kCatalogueFieldCount = int(std::size(kCatalogueFields));
 
 inline QString catalogueField(const char *field, int row)
 {

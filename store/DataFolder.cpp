@@ -47,11 +47,6 @@ void fillGroup(QSettings &target, const QSettings &source, const QString &group)
     }
 }
 
-// The fields of one catalogue row, as ConfigKeys::catalogueField spells
-// them.
-const char *const kRowFields[] = {"VID",         "PID",     "USAGE_0", "USAGEPAGE_0", "USAGE_1",
-                                  "USAGEPAGE_1", "VER_MIN", "VER_MAX", "PRODUCT_NAME"};
-
 // The rows a catalogue really has: its count, bounded as the readers bound
 // it.
 int catalogueRows(const QSettings &settings)
@@ -77,7 +72,7 @@ int appendMissingRows(QSettings &user, const QSettings &shipped)
             shipped.value(ConfigKeys::catalogueField("PRODUCT_NAME", row)).toString();
         if (name.isEmpty() || known.contains(name))
             continue;
-        for (const char *field : kRowFields) {
+        for (const char *field : ConfigKeys::kCatalogueFields) {
             const QString from = ConfigKeys::catalogueField(field, row);
             if (shipped.contains(from))
                 user.setValue(ConfigKeys::catalogueField(field, userRows), shipped.value(from));
@@ -93,7 +88,78 @@ int appendMissingRows(QSettings &user, const QSettings &shipped)
     return appended;
 }
 
+// The bounded row count of a catalogue read by the plain reader.
+int plainCatalogueRows(const std::vector<QVariant> &values)
+{
+    bool ok = false;
+    const qlonglong count = values[0].toLongLong(&ok);
+    return ok && count >= 0 ? int(qMin<qlonglong>(count, kMouseListRows)) : 0;
+}
+
+// Whether the user's Config.ini already has all that seedDataFolder would
+// add, told by the plain reader: most starts need nothing, and QSettings
+// takes a good part of korvalen-ctl's run to parse two catalogues.
+bool nothingToAdd(const QString &target, const QString &source)
+{
+    std::vector<QVariant> user;
+    std::vector<QVariant> shipped;
+    const QString group = ConfigKeys::catalogueGroup();
+    if (!readPlainIniSection(target, group, catalogueKeys(), user) || !user[0].isValid() ||
+        !readPlainIniSection(source, group, catalogueKeys(), shipped))
+        return false;
+    const int userRows = plainCatalogueRows(user);
+    if (userRows < kMouseListRows) {
+        const auto name = [](const std::vector<QVariant> &values, int row) {
+            return values[size_t(1 + row * ConfigKeys::kCatalogueFieldCount +
+                                 ConfigKeys::kCatalogueFieldCount - 1)]
+                .toString();
+        };
+        QSet<QString> known;
+        for (int row = 0; row < userRows; ++row)
+            known.insert(name(user, row));
+        const int shippedRows = plainCatalogueRows(shipped);
+        for (int row = 0; row < shippedRows; ++row) {
+            const QString product = name(shipped, row);
+            if (!product.isEmpty() && !known.contains(product))
+                return false;
+        }
+    }
+    // The font list holds lists, which only QSettings reads; it parses
+    // just that section here.
+    QSettings settings(target, QSettings::IniFormat);
+    return settings.contains(ConfigKeys::fontFamily(0)) && settings.status() == QSettings::NoError;
+}
+
 } // namespace
+
+const PlainIniKeys &catalogueKeys()
+{
+    // "Count", or "<field>_<row>" with the row spelled as QString::number
+    // spells it.
+    static const PlainIniKeys keys(
+        1 + kMouseListRows * ConfigKeys::kCatalogueFieldCount, [](QLatin1String key) {
+            if (key == QLatin1String("Count"))
+                return 0;
+            const int underscore = key.lastIndexOf(QLatin1Char('_'));
+            const QLatin1String digits = key.mid(underscore + 1);
+            if (underscore < 0 || digits.isEmpty() || digits.size() > 3 ||
+                (digits.size() > 1 && digits.front() == '0'))
+                return -1;
+            int row = 0;
+            for (const char c : digits) {
+                if (c < '0' || c > '9')
+                    return -1;
+                row = row * 10 + (c - '0');
+            }
+            const QLatin1String field = key.left(underscore);
+            for (int f = 0; f < ConfigKeys::kCatalogueFieldCount; ++f) {
+                if (row < kMouseListRows && field == QLatin1String(ConfigKeys::kCatalogueFields[f]))
+                    return 1 + row * ConfigKeys::kCatalogueFieldCount + f;
+            }
+            return -1;
+        });
+    return keys;
+}
 
 int languageIdForLocale(const QLocale &locale)
 {
@@ -127,13 +193,19 @@ bool seedDataFolder(const QString &applicationDir)
         }
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                           QFile::ReadOther);
-        // A first start speaks the desktop's language.
+        // A first start speaks the desktop's language (written only where
+        // it is not the default's: each write waits for the disk).
         QSettings settings(target, QSettings::IniFormat);
-        settings.setValue(ConfigKeys::langId(), languageIdForLocale(QLocale::system()));
-        settings.sync();
+        const int language = languageIdForLocale(QLocale::system());
+        if (settings.value(ConfigKeys::langId()).toString() != QString::number(language)) {
+            settings.setValue(ConfigKeys::langId(), language);
+            settings.sync();
+        }
         return settings.status() == QSettings::NoError;
     }
 
+    if (nothingToAdd(target, source))
+        return true;
     QSettings defaults(source, QSettings::IniFormat);
     QSettings settings(target, QSettings::IniFormat);
     if (!settings.contains(ConfigKeys::catalogueCount()))

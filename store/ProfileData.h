@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "store/LedColour.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -65,7 +66,7 @@ constexpr quint32 kMaxBreath = 8;
 // Settings of one lighting mode.
 struct LedModeInfo
 {
-    QColor RGB;
+    LedColour RGB;
     quint32 h = 0; // 0-360
     quint32 s = 0;
     quint32 v = 0;
@@ -104,8 +105,7 @@ struct ProfileStore
     QString profileNames[kProfileCount]; // also the .prof file names
 };
 
-// Field-by-field equality; colours compare as QColor does (two invalid
-// colours are equal).
+// Field-by-field equality (two colours as LedColour compares them).
 bool operator==(const DpiInfo &a, const DpiInfo &b);
 bool operator==(const KeyInfoEntry &a, const KeyInfoEntry &b);
 bool operator==(const ButtonInfo &a, const ButtonInfo &b);

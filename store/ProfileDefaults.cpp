@@ -218,7 +218,7 @@ void setLighting(ProfileData &rec, Lighting lighting, quint8 profileIndex)
 {
     for (int m = 0; m < kLedModeCount; ++m) {
         LedModeInfo &mode = rec.LED_MODE[m];
-        mode.RGB = QColor(255, 0, 0);
+        mode.RGB = LedColour::fromRgb(255, 0, 0);
         mode.h = kDefaultHue;
         mode.s = 0;
         mode.v = 0;
@@ -250,19 +250,21 @@ const QString kDefaultProfileNames[kProfileCount] = {
 
 } // namespace
 
-const std::array<QColor, kProfileCount> &profileColours()
+const std::array<LedColour, kProfileCount> &profileColours()
 {
-    static const std::array<QColor, kProfileCount> colours = {
-        QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 0, 255),
-        QColor(255, 255, 0)};
+    static const std::array<LedColour, kProfileCount> colours = {
+        LedColour::fromRgb(255, 0, 0), LedColour::fromRgb(0, 0, 255), LedColour::fromRgb(0, 255, 0),
+        LedColour::fromRgb(255, 0, 255), LedColour::fromRgb(255, 255, 0)};
     return colours;
 }
 
-const std::array<QColor, 7> &baseColours()
+const std::array<LedColour, 7> &baseColours()
 {
-    static const std::array<QColor, 7> colours = {
-        QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),    QColor(0, 255, 255),
-        QColor(255, 255, 0), QColor(255, 0, 255), QColor(255, 255, 255)};
+    static const std::array<LedColour, 7> colours = {
+        LedColour::fromRgb(255, 0, 0),    LedColour::fromRgb(0, 255, 0),
+        LedColour::fromRgb(0, 0, 255),    LedColour::fromRgb(0, 255, 255),
+        LedColour::fromRgb(255, 255, 0),  LedColour::fromRgb(255, 0, 255),
+        LedColour::fromRgb(255, 255, 255)};
     return colours;
 }
 
@@ -283,7 +285,7 @@ void makeDefaultProfile(ProfileData &rec, quint8 profileIndex, const QString &pr
     if (!model) {
         // Unknown models: no stages, no buttons, plain red lighting.
         for (LedModeInfo &mode : rec.LED_MODE) {
-            mode.RGB = QColor(255, 0, 0);
+            mode.RGB = LedColour::fromRgb(255, 0, 0);
             mode.bright = kDefaultBright;
             mode.breath = kDefaultBreath;
         }

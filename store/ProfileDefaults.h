@@ -2,18 +2,17 @@
 
 #include "store/ProfileData.h"
 
-#include <QColor>
 #include <QString>
 
 #include <array>
 
 // One colour per profile (red, blue, green, magenta, yellow); the models
 // with per-profile lighting start each profile in its own colour.
-const std::array<QColor, kProfileCount> &profileColours();
+const std::array<LedColour, kProfileCount> &profileColours();
 
 // The seven colours the colour editor offers: red, green, blue, cyan,
 // yellow, magenta, white.
-const std::array<QColor, 7> &baseColours();
+const std::array<LedColour, 7> &baseColours();
 
 // Fills `rec` with the connected model's defaults for profile
 // `profileIndex` (0-4). A model the table does not know gets the common

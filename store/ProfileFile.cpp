@@ -2,13 +2,13 @@
 
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
+#include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/StoreLog.h"
 
 #include <QFileInfo>
 #include <QVariant>
 
-#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -121,47 +121,50 @@ void walkProfile(Rec &rec, Visitor &visit)
 }
 
 // Bytes are written as their unsigned value; 32-bit fields as int or
-// unsigned int; the colour as a QColor variant, which QSettings stores in
-// its serialised @Variant form.
+// unsigned int; the colour as a colour variant, which the file holds in its
+// serialised @Variant form. `Target` is an IniDocument or a ValueList.
+template<typename Target>
 struct Writer
 {
-    QSettings &settings;
+    Target &target;
 
-    void byte(const QString &key, quint8 value) { settings.setValue(key, int(value)); }
-    void int32(const QString &key, qint32 value) { settings.setValue(key, int(value)); }
-    void uint32(const QString &key, quint32 value) { settings.setValue(key, uint(value)); }
-    void string(const QString &key, const QString &value) { settings.setValue(key, value); }
-    void colour(const QString &key, const QColor &value)
+    void byte(const QString &key, quint8 value) { target.setValue(key, int(value)); }
+    void int32(const QString &key, qint32 value) { target.setValue(key, int(value)); }
+    void uint32(const QString &key, quint32 value) { target.setValue(key, uint(value)); }
+    void string(const QString &key, const QString &value) { target.setValue(key, value); }
+    void colour(const QString &key, const LedColour &value)
     {
-        settings.setValue(key, QVariant::fromValue(value));
+        target.setValue(key, QVariant::fromValue(value));
     }
 };
 
-// Collects what Writer would set, for writing the file without QSettings.
+// Collects the values in walkProfile's order (that of profileKeys()), for
+// writing a new file in one go.
 struct ValueList
 {
-    std::vector<std::pair<QString, QVariant>> values;
+    std::vector<QVariant> values;
+    void setValue(const QString &, const QVariant &value) { values.push_back(value); }
+};
 
-    void byte(const QString &key, quint8 value) { values.emplace_back(key, int(value)); }
-    void int32(const QString &key, qint32 value) { values.emplace_back(key, int(value)); }
-    void uint32(const QString &key, quint32 value) { values.emplace_back(key, uint(value)); }
-    void string(const QString &key, const QString &value) { values.emplace_back(key, value); }
-    void colour(const QString &key, const QColor &value)
+// The keys of the group inside a whole file.
+struct GroupTarget
+{
+    IniDocument &document;
+    void setValue(const QString &key, const QVariant &value)
     {
-        values.emplace_back(key, QVariant::fromValue(value));
+        document.setValue(kGroup + QLatin1Char('/') + key, value);
     }
 };
 
-// Where a reader takes its values from: a QSettings object, or the keys of
-// the group read without it, counting the keys taken so that a file with
-// keys of its own can be left to QSettings.
-struct SettingsSource
+// Where a reader takes its values from: a whole file, or the keys of the
+// group read by the plain reader.
+struct DocumentSource
 {
-    QSettings &settings;
-    QVariant value(const QString &key) { return settings.value(key); }
+    const IniDocument &document;
+    QVariant value(const QString &key) { return document.value(kGroup + QLatin1Char('/') + key); }
 };
 
-// The values of the group read without QSettings, in the order in which
+// The values of the group read by the plain reader, in the order in which
 // walkProfile asks for them.
 struct SectionSource
 {
@@ -182,7 +185,7 @@ struct KeyList
     void int32(const QString &key, qint32 &v) { add(key, v); }
     void uint32(const QString &key, quint32 &v) { add(key, v); }
     void string(const QString &key, QString &v) { add(key, v); }
-    void colour(const QString &key, QColor &v) { add(key, v); }
+    void colour(const QString &key, LedColour &v) { add(key, v); }
 };
 
 // Every key of a profile file, in walkProfile's order.
@@ -198,7 +201,7 @@ const PlainIniKeys &profileKeys()
 }
 
 // Bytes keep only the low byte of an int. The colour also converts from
-// other forms (a "#rrggbb" text, say).
+// text ("#rrggbb" and the like).
 template<typename Source>
 struct Reader
 {
@@ -223,26 +226,22 @@ struct Reader
             qBound<qint64>(0, source.value(key).toLongLong(), std::numeric_limits<quint32>::max()));
     }
     void string(const QString &key, QString &value) { value = source.value(key).toString(); }
-    void colour(const QString &key, QColor &value)
+    void colour(const QString &key, LedColour &value)
     {
         const QVariant stored = source.value(key);
-        if (stored.userType() == QMetaType::QColor && !hasKnownColourModel(stored)) {
-            qCWarning(lcStore) << "the colour" << key << "is not a colour; it reads as black";
-            value = Qt::black;
-            return;
+        if (stored.userType() == qMetaTypeId<LedColour>()) {
+            value = stored.value<LedColour>();
+            // A colour model outside the known ones is no colour at all.
+            if (!value.hasKnownModel()) {
+                qCWarning(lcStore) << "the colour" << key << "is not a colour; it reads as black";
+                value = LedColour::fromRgb(0, 0, 0);
+            }
+        } else if (stored.userType() == QMetaType::QString ||
+                   stored.userType() == QMetaType::QByteArray) {
+            value = LedColour::fromText(stored.toString());
+        } else {
+            value = LedColour();
         }
-        value = stored.value<QColor>();
-    }
-
-    // A serialised colour carries its colour model as a number that Qt
-    // takes as it stands; copying a QColor with an unknown one is undefined,
-    // so the number is looked at as raw bytes first.
-    static bool hasKnownColourModel(const QVariant &stored)
-    {
-        int colourModel = -1;
-        static_assert(sizeof(QColor::Invalid) == sizeof(int), "QColor keeps its model as an int");
-        std::memcpy(&colourModel, stored.constData(), sizeof colourModel);
-        return colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
     }
 };
 
@@ -286,27 +285,28 @@ QString defaultProfilePath()
 
 bool writeProfile(const ProfileData &rec, const QString &path)
 {
-    // A new file holds nothing but the record, so its text can be made
-    // without QSettings, which takes ten times as long over these keys. An
-    // existing file goes through QSettings, which keeps its other keys.
+    // A new file holds nothing but the record, so its text is made straight
+    // from the values, the quick way. An existing file is edited, which
+    // keeps its other keys.
     if (!QFileInfo::exists(path)) {
         ValueList list;
-        walkProfile(rec, list);
+        list.values.reserve(size_t(profileKeys().size()));
+        Writer<ValueList> writer{list};
+        walkProfile(rec, writer);
         QByteArray text;
-        if (plainIniText(kGroup, std::move(list.values), text))
+        if (plainIniText(kGroup, profileKeys(), list.values, text))
             return writeWholeFile(path, text);
     }
-    IniFile ini(path);
-    ini.settings().beginGroup(kGroup);
-    Writer writer{ini.settings()};
-    walkProfile(rec, writer);
-    ini.settings().endGroup();
-    return ini.commit();
+    return editIniFile(path, [&rec](IniDocument &document) {
+        GroupTarget target{document};
+        Writer<GroupTarget> writer{target};
+        walkProfile(rec, writer);
+    });
 }
 
 void readProfile(ProfileData &rec, const QString &path)
 {
-    // The plain reader is the fast way; QSettings is the authority.
+    // The plain reader is the fast way; the whole file is the authority.
     std::vector<QVariant> values;
     if (readPlainIniSection(path, kGroup, profileKeys(), values)) {
         SectionSource source{values};
@@ -314,10 +314,10 @@ void readProfile(ProfileData &rec, const QString &path)
         walkProfile(rec, reader);
         return;
     }
-    IniFile ini(path);
-    ini.settings().beginGroup(kGroup);
-    SettingsSource source{ini.settings()};
-    Reader<SettingsSource> reader{source};
+    IniDocument document;
+    document.load(path);
+    DocumentSource source{document};
+    Reader<DocumentSource> reader{source};
     walkProfile(rec, reader);
 }
 
@@ -336,20 +336,19 @@ bool loadProfileFile(ProfileData &rec, const QString &name)
     return true;
 }
 
-bool writeLedModeToFile(const QString &name, quint8 mode, const QColor &rgb, quint32 h, quint32 s,
-                        quint32 v, quint32 bright, quint32 breath)
+bool writeLedModeToFile(const QString &name, quint8 mode, const LedColour &rgb, quint32 h,
+                        quint32 s, quint32 v, quint32 bright, quint32 breath)
 {
     const QString path = profileFilePath(name);
     if (path.isEmpty())
         return false;
-    IniFile ini(path);
-    ini.settings().beginGroup(kGroup);
-    Writer writer{ini.settings()};
-    writer.byte(kLedMode, mode);
-    const LedModeInfo info{rgb, h, s, v, bright, breath};
-    walkLedMode(mode, info, writer);
-    ini.settings().endGroup();
-    return ini.commit();
+    return editIniFile(path, [&](IniDocument &document) {
+        GroupTarget target{document};
+        Writer<GroupTarget> writer{target};
+        writer.byte(kLedMode, mode);
+        const LedModeInfo info{rgb, h, s, v, bright, breath};
+        walkLedMode(mode, info, writer);
+    });
 }
 
 bool writeDpiStageToFile(const QString &name, int stage)
@@ -357,22 +356,21 @@ bool writeDpiStageToFile(const QString &name, int stage)
     const QString path = profileFilePath(name);
     if (path.isEmpty())
         return false;
-    IniFile ini(path);
-    ini.settings().beginGroup(kGroup);
-    ini.settings().setValue(kDpi, stage);
-    ini.settings().endGroup();
-    return ini.commit();
+    return editIniFile(path, [stage](IniDocument &document) {
+        document.setValue(kGroup + QLatin1Char('/') + kDpi, stage);
+    });
 }
 
 bool writeMouseName(const QString &productName, const QString &path)
 {
-    IniFile ini(path);
-    ini.settings().setValue(kMouseName, productName);
-    return ini.commit();
+    return editIniFile(path, [&productName](IniDocument &document) {
+        document.setValue(kMouseName, productName);
+    });
 }
 
 QString readMouseName(const QString &path)
 {
-    IniFile ini(path);
-    return ini.settings().value(kMouseName).toString();
+    IniDocument document;
+    document.load(path);
+    return document.value(kMouseName).toString();
 }

@@ -2,7 +2,6 @@
 
 #include "store/ProfileData.h"
 
-#include <QColor>
 #include <QString>
 
 // Profile files: one INI file per profile, every key under [PROFILE].
@@ -38,8 +37,8 @@ bool loadProfileFile(ProfileData &rec, const QString &name);
 
 // Partial writers: they update the named keys and leave the rest of the
 // file as it was.
-bool writeLedModeToFile(const QString &name, quint8 mode, const QColor &rgb, quint32 h, quint32 s,
-                        quint32 v, quint32 bright, quint32 breath);
+bool writeLedModeToFile(const QString &name, quint8 mode, const LedColour &rgb, quint32 h,
+                        quint32 s, quint32 v, quint32 bright, quint32 breath);
 bool writeDpiStageToFile(const QString &name, int stage);
 
 // The model tag of exported files ("MouseName/Name").

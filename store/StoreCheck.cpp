@@ -1,6 +1,6 @@
 #include "store/StoreCheck.h"
 
-#include "store/IniFile.h"
+#include "store/IniDocument.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
@@ -19,8 +19,10 @@ namespace {
 QString heldText(const QString &path, const QString &key, qint64 held)
 {
     if (!path.isEmpty() && QFileInfo::exists(path)) {
-        IniFile ini(path);
-        const QString raw = ini.settings().value(key).toString().trimmed();
+        // Profile files hold colours, which QSettings cannot read here.
+        IniDocument document;
+        document.load(path);
+        const QString raw = document.value(key).toString().trimmed();
         bool ok = false;
         const qlonglong number = raw.toLongLong(&ok);
         const qint64 clamped = qBound<qint64>(0, number, std::numeric_limits<quint32>::max());
@@ -53,8 +55,12 @@ struct Collector
     {
         if (held >= low && held <= high)
             return;
-        if (held == 0 && !(QFileInfo::exists(path) && IniFile(path).settings().contains(key)))
-            return;
+        if (held == 0) {
+            IniDocument document;
+            document.load(path);
+            if (!document.value(key).isValid())
+                return;
+        }
         range(path, key, held, low, high);
     }
 };

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <future>
+#include <utility>
 
 // Where the program's own files are and how its skin looks.
 namespace Skin {
@@ -20,6 +21,28 @@ void setApplicationDir(const QString &dir);
 // applicationDir() + relative, e.g. path("/skin/dlg.png").
 QString path(const QString &relative);
 QPixmap pixmap(const QString &relative);
+
+// A skin picture read on first use: most of the window's pictures sit on
+// panels that are not shown at start, and decoding is what they cost.
+class LazyPixmap
+{
+public:
+    LazyPixmap() = default;
+    explicit LazyPixmap(QString relative) : m_relative(std::move(relative)) {}
+    const QPixmap &get()
+    {
+        if (!m_read) {
+            m_pixmap = pixmap(m_relative);
+            m_read = true;
+        }
+        return m_pixmap;
+    }
+
+private:
+    QString m_relative;
+    QPixmap m_pixmap;
+    bool m_read = false;
+};
 
 // The size class of a screen whose logical DPI is ratio × 96, and its
 // scale factor (1.0 + 0.25 × class).

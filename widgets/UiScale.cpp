@@ -1,6 +1,10 @@
 #include "widgets/UiScale.h"
 
 #include "store/ConfigFile.h"
+#include "store/DataFolder.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 
 namespace {
 
@@ -8,6 +12,12 @@ struct State
 {
     double factor = 1.0;
     int languageIndex = 0;
+    // The last font entry read, for the language and the Config.ini it was
+    // read from: every button asks for the font, and the file rarely changes.
+    FontEntry font;
+    int fontLanguage = -1;
+    QDateTime fontFileTime;
+    qint64 fontFileSize = -1;
 };
 
 State &state()
@@ -47,7 +57,17 @@ void setLanguageIndex(int index)
 
 QFont languageFont()
 {
-    const FontEntry entry = readFontEntry(state().languageIndex);
+    State &s = state();
+    const QFileInfo file(globalConfigPath());
+    const QDateTime fileTime = file.lastModified();
+    if (s.fontLanguage != s.languageIndex || s.fontFileTime != fileTime ||
+        s.fontFileSize != file.size() || !fileTime.isValid()) {
+        s.font = readFontEntry(s.languageIndex);
+        s.fontLanguage = s.languageIndex;
+        s.fontFileTime = fileTime;
+        s.fontFileSize = file.size();
+    }
+    const FontEntry &entry = s.font;
     QFont font(entry.family);
     if (!entry.fallbacks.isEmpty())
         font.setFamilies(QStringList{entry.family} + entry.fallbacks);

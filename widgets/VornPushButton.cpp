@@ -20,9 +20,11 @@ VornPushButton::VornPushButton(const QStringList &images, QWidget *parent, const
 
 void VornPushButton::setImages(const QStringList &images)
 {
+    // Decoded when first painted: most buttons never show their pressed
+    // image, and many sit on panels that are not shown at start.
     m_images.clear();
     for (const QString &image : images)
-        m_images.append(Skin::pixmap(image));
+        m_images.append(Skin::LazyPixmap(image));
     update();
 }
 
@@ -116,9 +118,9 @@ void VornPushButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const int shown = isEnabled() ? qMin(m_state, m_images.size() - 1) : 0;
-    if (shown >= 0 && !m_images.at(shown).isNull()) {
+    if (shown >= 0 && shown < m_images.size() && !m_images[shown].get().isNull()) {
         painter.setOpacity(isEnabled() ? 1.0 : 0.4);
-        painter.drawPixmap(rect(), m_images.at(shown));
+        painter.drawPixmap(rect(), m_images[shown].get());
         painter.setOpacity(1.0);
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Skin.h"
+
 #include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
@@ -50,7 +52,7 @@ private:
     void setState(int state);
     void menuClosed();
 
-    QVector<QPixmap> m_images;
+    QVector<Skin::LazyPixmap> m_images;
     int m_state = Normal;
     bool m_inert = false;
     bool m_selected = false;

@@ -17,10 +17,12 @@ class TestCtlSettings : public QObject
 private:
     CtlResult ctl(const QStringList &args, const QString &trace = QString())
     {
-        // NX-19 alone unless a run names NX-18, which is then picked by name
-        // from two connected mice.
-        const QString mice = args.contains(QLatin1String("NX-18")) ? QStringLiteral("NX-19,NX-18")
-                                                                   : QStringLiteral("NX-19");
+        // NX-19 alone unless a run names another model, which is then picked
+        // by name from two connected mice.
+        const int mouse = args.indexOf(QLatin1String("--mouse"));
+        const QString mice = mouse >= 0 && args.value(mouse + 1) != QLatin1String("NX-19")
+                                 ? QStringLiteral("NX-19,") + args.value(mouse + 1)
+                                 : QStringLiteral("NX-19");
         QMap<QString, QString> env{{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice}};
         if (!trace.isEmpty())
             env.insert(QStringLiteral("KORVALEN_HID_TRACE"), trace);
@@ -43,16 +45,37 @@ private:
         return true;
     }
 
-    // "name value" lines of the plain get output.
+    // "name value" lines of the plain get output; values may hold spaces.
     static QMap<QString, QString> plainSettings(const QString &out)
     {
         QMap<QString, QString> settings;
         for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            if (parts.size() == 2)
-                settings.insert(parts.at(0), parts.at(1));
+            const int gap = line.indexOf(QLatin1Char(' '));
+            settings.insert(line.left(gap), line.mid(gap).trimmed());
         }
         return settings;
+    }
+
+    // Macros m1 ... m8 in the library, each a key press and release.
+    void addMacros()
+    {
+        QCOMPARE(ctl({QStringLiteral("list")}).status, 0); // seeds the data folder
+        const QString folder = m_home->dataFolder();
+        QSettings config(folder + QStringLiteral("/Config.ini"), QSettings::IniFormat);
+        QDir().mkpath(folder + QStringLiteral("/MacroDB"));
+        for (int i = 1; i <= 8; ++i) {
+            const QString name = QStringLiteral("m%1").arg(i);
+            config.setValue(QStringLiteral("MACRO_LIST/%1").arg(i - 1), name);
+            QSettings macro(folder + QStringLiteral("/MacroDB/%1.MSMACRO").arg(name),
+                            QSettings::IniFormat);
+            macro.setValue(QStringLiteral("Setting/Count"), 2);
+            const int events[2][3] = {{0x84, 0x00, 0x04 + i}, {0x04, 0x00, 0x04 + i}};
+            for (int e = 0; e < 2; ++e) {
+                macro.setValue(QStringLiteral("Setting/Map_%1").arg(e), events[e][0]);
+                macro.setValue(QStringLiteral("Setting/DataH_%1").arg(e), events[e][1]);
+                macro.setValue(QStringLiteral("Setting/DataL_%1").arg(e), events[e][2]);
+            }
+        }
     }
 
     std::unique_ptr<TestHome> m_home;
@@ -125,6 +148,46 @@ private slots:
             << QStringList{QStringLiteral("--mode"), QStringLiteral("4")} << none << "pointer-speed"
             << "2"
             << "2";
+        QTest::addRow("button by menu text") << none << none << "button6"
+                                             << "browser-home"
+                                             << "Browser Home";
+        QTest::addRow("wheel slot") << none << none << "scroll-up"
+                                    << "volume down"
+                                    << "Volume Down";
+        QTest::addRow("left click moves to another button")
+            << none << QStringList{"button2=Left"} << "button1"
+            << "DPI +"
+            << "DPI +";
+        QTest::addRow("single key") << none << none << "button2"
+                                    << "single key num +"
+                                    << "SINGLE KEY Num +";
+        QTest::addRow("combo in slot order") << none << none << "button4"
+                                             << "COMBO KEY LCtr+shift+A"
+                                             << "COMBO KEY Shift+Ctrl+A";
+        QTest::addRow("fire key") << none << none << "button3"
+                                  << "FIRE KEY Keyboard Key F5 times 4 delay 20"
+                                  << "FIRE KEY Keyboard Key F5 times 4 delay 20";
+        QTest::addRow("fire mouse button")
+            << none << QStringList{"button3=fire key Keyboard Key F5 times 1 delay 1"} << "button3"
+            << "fire middle times 2 delay 9"
+            << "FIRE KEY Middle times 2 delay 9";
+        // The 3399 sensor's sniper steps run in 50 DPI from 50.
+        QTest::addRow("sniper") << none << none << "button6"
+                                << "SNIPER 800"
+                                << "SNIPER 800";
+        QTest::addRow("macro while held") << none << none << "button5"
+                                          << "macro m2 while-held"
+                                          << "macro m2 while-held";
+        QTest::addRow("macro loops") << none << none << "button5"
+                                     << "Macro Manager m3 times 12"
+                                     << "macro m3 times 12";
+        QTest::addRow("gun file") << none << none << "button2"
+                                  << "gunfile m1"
+                                  << "gunfile m1 times 1";
+        QTest::addRow("button of another mode")
+            << QStringList{QStringLiteral("--mode"), QStringLiteral("3")} << none << "button5"
+            << "Mute"
+            << "Mute";
     }
 
     void setThenGet()
@@ -134,6 +197,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(QString, shown);
+        if (value.contains(QLatin1String(" m")))
+            addMacros();
         QVERIFY(setAll(before, options));
         const CtlResult set =
             ctl(QStringList{QStringLiteral("set")} + options + QStringList{name, value});
@@ -155,53 +220,85 @@ private slots:
 
     void refusedValuesChangeNoFile_data()
     {
+        QTest::addColumn<QStringList>("before"); // NAME=VALUE set first, on the same mouse
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::addRow("rate") << QStringList{"report-rate", "300"}
+        const QStringList none;
+        QTest::addRow("rate") << none << QStringList{"report-rate", "300"}
                               << "allowed: 125, 250, 500, 1000";
-        QTest::addRow("speed too high") << QStringList{"pointer-speed", "21"} << "allowed: 1-20";
+        QTest::addRow("speed too high")
+            << none << QStringList{"pointer-speed", "21"} << "allowed: 1-20";
         QTest::addRow("speed not a number")
-            << QStringList{"scroll-speed", "fast"} << "allowed: 1-20";
+            << none << QStringList{"scroll-speed", "fast"} << "allowed: 1-20";
         QTest::addRow("DPI between steps")
-            << QStringList{"dpi1", "20150"} << "(nearest: 20100, 20200)";
+            << none << QStringList{"dpi1", "20150"} << "(nearest: 20100, 20200)";
         QTest::addRow("DPI beyond the sensor")
-            << QStringList{"dpi1", "90000"} << "allowed: 50-40000 DPI";
+            << none << QStringList{"dpi1", "90000"} << "allowed: 50-40000 DPI";
         QTest::addRow("X and Y apart while linked")
-            << QStringList{"dpi3-link", "on"} << QString(); // set up below
-        QTest::addRow("stage beyond five") << QStringList{"dpi-stage", "6"} << "allowed: 1-5";
+            << QStringList{"dpi3-link=on"} << QStringList{"dpi3", "800x1600"}
+            << "X and Y are linked";
+        QTest::addRow("stage beyond five")
+            << none << QStringList{"dpi-stage", "6"} << "allowed: 1-5";
         QTest::addRow("effect of another class")
-            << QStringList{"effect", "7 color breathing"}
+            << none << QStringList{"effect", "7 color breathing"}
             << "allowed: breathing, rainbow, full-lighted, wave, go-without-trace, reactive, "
                "flash, off";
-        QTest::addRow("colour by name") << QStringList{"colour", "red"} << "allowed: #rrggbb";
-        QTest::addRow("brightness zero") << QStringList{"brightness", "0"} << "allowed: 1-3";
+        QTest::addRow("colour by name")
+            << none << QStringList{"colour", "red"} << "allowed: #rrggbb";
+        QTest::addRow("brightness zero")
+            << none << QStringList{"brightness", "0"} << "allowed: 1-3";
         QTest::addRow("lift-off the model lacks")
-            << QStringList{"--mouse", "NX-18", "lift-off", "3mm"} << "allowed: 2mm, 1mm";
+            << none << QStringList{"--mouse", "NX-18", "lift-off", "3mm"} << "allowed: 2mm, 1mm";
         QTest::addRow("unknown setting")
-            << QStringList{"loudness", "3"} << "has no setting loudness";
-        QTest::addRow("mode beyond five")
-            << QStringList{"--mode", "6", "dpi1", "800"} << "--mode needs a profile number 1-5";
+            << none << QStringList{"loudness", "3"} << "has no setting loudness";
+        QTest::addRow("mode beyond five") << none << QStringList{"--mode", "6", "dpi1", "800"}
+                                          << "--mode needs a profile number 1-5";
+        QTest::addRow("unknown function")
+            << none << QStringList{"button2", "Teleport"} << "functions: Left, Right, Middle";
+        QTest::addRow("a button the model lacks")
+            << none << QStringList{"button9", "Left"} << "has no setting button9";
+        QTest::addRow("wheel slot takes the wheel menu")
+            << none << QStringList{"scroll-down", "Mail"}
+            << "functions: Left, Right, Middle, Forward, Back, Volume Up, Volume Down, Scroll "
+               "Up, Scroll Down; with parameters: SINGLE KEY <key>, COMBO KEY <keys>";
+        QTest::addRow("key the window has no name for")
+            << none << QStringList{"button3", "single key F13"} << "keys by the window's names";
+        QTest::addRow("sniper between steps")
+            << none << QStringList{"button6", "SNIPER 825"} << "sniper DPI: 50, 100, 150";
+        QTest::addRow("the last left click")
+            << none << QStringList{"button1", "Right"} << "holds the profile's last Left click";
+        QTest::addRow("gun file on the left button")
+            << QStringList{"button2=Left"} << QStringList{"button1", "gunfile m1"}
+            << "the left button cannot fire a gun file";
+        QTest::addRow("a macro that does not exist")
+            << none << QStringList{"button3", "macro m9"}
+            << "there is no macro m9; the macros are: m1, m2, m3, m4, m5, m6, m7, m8";
+        // m2 is still counted while its only button is being given m8.
+        QTest::addRow("eighth macro on a 7-macro model")
+            << QStringList{"button2=macro m1", "button3=macro m2", "button4=macro m3",
+                           "button5=macro m4", "button6=macro m5", "button7=macro m6",
+                           "button8=macro m7"}
+            << QStringList{"--mouse", "NX-32", "button3", "macro m8"}
+            << "NX-32 holds at most 7 different macros; assign one of m1, m2, m3, m4, m5, m6, m7";
     }
 
     void refusedValuesChangeNoFile()
     {
+        QFETCH(QStringList, before);
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        if (message.isEmpty()) {
-            QVERIFY(setAll({QStringLiteral("dpi3-link=on")}, {}));
-            args = QStringList{QStringLiteral("dpi3"), QStringLiteral("800x1600")};
-            message = QStringLiteral("X and Y are linked");
-        }
+        addMacros();
         // The first run writes the model's defaults; the refusal must not
         // touch them.
         const int mouse = args.indexOf(QLatin1String("--mouse"));
-        QCOMPARE(
-            ctl(QStringList{QStringLiteral("get")} + args.mid(mouse, mouse < 0 ? 0 : 2)).status, 0);
-        const QMap<QString, QByteArray> before = fileSnapshot(m_home->dataFolder());
+        const QStringList mouseArgs = args.mid(mouse, mouse < 0 ? 0 : 2);
+        QCOMPARE(ctl(QStringList{QStringLiteral("get")} + mouseArgs).status, 0);
+        QVERIFY(setAll(before, mouseArgs));
+        const QMap<QString, QByteArray> files = fileSnapshot(m_home->dataFolder());
         const CtlResult run = ctl(QStringList{QStringLiteral("set")} + args);
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QCOMPARE(fileSnapshot(m_home->dataFolder()), before);
+        QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
     }
 
     void jsonHoldsThePlainFacts()
@@ -323,21 +420,99 @@ private slots:
         QCOMPARE(tracedFeatureReports(printed), tracedFeatureReports(sent));
     }
 
+    // The record travels whole; a file of another model stays out, and
+    // the refusal writes nothing.
+    void exportThenImport()
+    {
+        addMacros();
+        QVERIFY(setAll({QStringLiteral("dpi1=3200"), QStringLiteral("button6=macro m4 times 2"),
+                        QStringLiteral("effect=flash")},
+                       {QStringLiteral("--mode"), QStringLiteral("1")}));
+        QTemporaryDir outside;
+        const QString file = outside.filePath(QStringLiteral("fps.prof"));
+        const auto settingsOf = [this](const QString &mode) {
+            const CtlResult get = ctl(
+                {QStringLiteral("get"), QStringLiteral("--json"), QStringLiteral("--mode"), mode});
+            return QJsonDocument::fromJson(get.out.toUtf8())
+                .object()
+                .value(QStringLiteral("settings"))
+                .toObject();
+        };
+        QCOMPARE(
+            ctl({QStringLiteral("export"), QStringLiteral("--mode"), QStringLiteral("1"), file})
+                .status,
+            0);
+        QVERIFY(settingsOf(QStringLiteral("1")) != settingsOf(QStringLiteral("4")));
+        QCOMPARE(
+            ctl({QStringLiteral("import"), file, QStringLiteral("--mode"), QStringLiteral("4")})
+                .status,
+            0);
+        QCOMPARE(settingsOf(QStringLiteral("4")), settingsOf(QStringLiteral("1")));
+        // Every key of the record, the macro's events included, as the
+        // files spell them.
+        const auto record = [this](const QString &name) {
+            QFile file(m_home->productFolder(QStringLiteral("NX-19")) +
+                       QStringLiteral("/Profile/%1.prof").arg(name));
+            QStringList lines;
+            bool inProfile = false;
+            if (file.open(QIODevice::ReadOnly)) {
+                for (const QByteArray &line : file.readAll().split('\n')) {
+                    if (line.startsWith('['))
+                        inProfile = line == "[PROFILE]";
+                    else if (inProfile && !line.isEmpty())
+                        lines << QString::fromUtf8(line);
+                }
+            }
+            lines.sort();
+            return lines;
+        };
+        QCOMPARE(record(QStringLiteral("fps")).size(), 8406);
+        QCOMPARE(record(QStringLiteral("fps")), record(QStringLiteral("Profile 1")));
+        const CtlResult profiles = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
+        QJsonObject used;
+        for (const QJsonValue &row :
+             QJsonDocument::fromJson(profiles.out.toUtf8()).object().value("profiles").toArray())
+            used.insert(row.toObject().value("name").toString(), row.toObject().value("modes"));
+        QCOMPARE(used.value("fps").toArray(), QJsonArray{4});
+        QCOMPARE(used.value("Profile 4").toArray(), QJsonArray{});
+
+        const QString other = outside.filePath(QStringLiteral("other.prof"));
+        QCOMPARE(ctl({QStringLiteral("export"), QStringLiteral("--mouse"), QStringLiteral("NX-18"),
+                      other})
+                     .status,
+                 0);
+        const QMap<QString, QByteArray> files = fileSnapshot(m_home->dataFolder());
+        const CtlResult refused = ctl({QStringLiteral("import"), other});
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(refused.err.contains(QLatin1String("was not exported from NX-19 (its model: "
+                                                    "NX-18)")),
+                 qPrintable(refused.err));
+        QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
+    }
+
+    void setWithApplyUploadsAsApplyDoes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addRow("DPI stage") << "dpi1"
+                                   << "3200";
+        QTest::addRow("button") << "button4"
+                                << "COMBO KEY Ctrl+Alt+Delete";
+    }
+
     void setWithApplyUploadsAsApplyDoes()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
         QTemporaryDir traces;
         const QString together = traces.filePath(QStringLiteral("together.trace"));
         const QString apart = traces.filePath(QStringLiteral("apart.trace"));
-        QCOMPARE(ctl({QStringLiteral("set"), QStringLiteral("--apply"), QStringLiteral("dpi1"),
-                      QStringLiteral("3200")},
-                     together)
-                     .status,
-                 0);
+        QCOMPARE(
+            ctl({QStringLiteral("set"), QStringLiteral("--apply"), name, value}, together).status,
+            0);
         // The same change again on a fresh home, then a separate apply.
         m_home = std::make_unique<TestHome>();
-        QCOMPARE(ctl({QStringLiteral("set"), QStringLiteral("dpi1"), QStringLiteral("3200")}, apart)
-                     .status,
-                 0);
+        QCOMPARE(ctl({QStringLiteral("set"), name, value}, apart).status, 0);
         QCOMPARE(ctl({QStringLiteral("apply")}, apart).status, 0);
         const QStringList reports = tracedFeatureReports(together);
         QVERIFY(!reports.isEmpty());

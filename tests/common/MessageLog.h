@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QStringList>
 
 // Collects the debug messages of one logging category for the life of the
@@ -29,6 +30,9 @@ public:
 private:
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
+        // Readers log from their own threads.
+        static QBasicMutex mutex;
+        const QMutexLocker lock(&mutex);
         if (s_messages && context.category && qstrcmp(context.category, s_category) == 0) {
             s_messages->append(text);
             return;

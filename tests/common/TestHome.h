@@ -3,11 +3,38 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
+
+// QtTest's message handler keeps its list of expected messages and writes
+// its log without a lock, while the store reads and writes profile files on
+// two threads and the device readers log from theirs: every message passes
+// through here one at a time.
+class SerialMessages
+{
+public:
+    static void install()
+    {
+        const QtMessageHandler previous = qInstallMessageHandler(&SerialMessages::handle);
+        if (previous != &SerialMessages::handle)
+            s_next = previous;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        static QBasicMutex mutex;
+        const QMutexLocker lock(&mutex);
+        if (s_next)
+            s_next(type, context, text);
+    }
+
+    static inline QtMessageHandler s_next = nullptr;
+};
 
 // Moves XDG_DATA_HOME (and XDG_RUNTIME_DIR) to fresh temporary folders for
 // the life of the object, so that no test reads or writes a real home.
@@ -24,6 +51,7 @@ public:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", runtimeDir().toLocal8Bit());
+        SerialMessages::install();
     }
 
     ~TestHome()

@@ -54,7 +54,7 @@ ProfileStore nx19Store()
         r.dpi = quint8(p);
         r.mousespeed = 10;
         r.LedMode = 3;
-        r.LED_MODE[3] = {QColor(255, 0, 0), 360, 0, 0, 2, 5};
+        r.LED_MODE[3] = {LedColour::fromRgb(255, 0, 0), 360, 0, 0, 2, 5};
         for (int i = 0; i < 5; ++i)
             r.DPI_INFO[i] = {1, 1, stages[i], stages[i], stages[i]};
         for (int i = 0; i < 6; ++i)

@@ -57,11 +57,11 @@ void fillDeviceStore()
     const int modes[kProfileCount] = {0, 8, 2, 4, 6};
     for (int p = 0; p < kProfileCount; ++p)
         s.profiles[p].LedMode = quint8(modes[p]);
-    s.profiles[0].LED_MODE[0] = {QColor(0x11, 0x22, 0x33), 0, 0, 0, 2, 5};
-    s.profiles[1].LED_MODE[8] = {QColor(255, 0, 0), 0, 0, 0, 3, 5};
-    s.profiles[2].LED_MODE[2] = {QColor(0, 255, 0), 0, 0, 0, 1, 7};
-    s.profiles[3].LED_MODE[4] = {QColor(0, 0, 255), 0, 0, 0, 4, 9};
-    s.profiles[4].LED_MODE[6] = {QColor(1, 2, 3), 0, 0, 0, 0, 1};
+    s.profiles[0].LED_MODE[0] = {LedColour::fromRgb(0x11, 0x22, 0x33), 0, 0, 0, 2, 5};
+    s.profiles[1].LED_MODE[8] = {LedColour::fromRgb(255, 0, 0), 0, 0, 0, 3, 5};
+    s.profiles[2].LED_MODE[2] = {LedColour::fromRgb(0, 255, 0), 0, 0, 0, 1, 7};
+    s.profiles[3].LED_MODE[4] = {LedColour::fromRgb(0, 0, 255), 0, 0, 0, 4, 9};
+    s.profiles[4].LED_MODE[6] = {LedColour::fromRgb(1, 2, 3), 0, 0, 0, 0, 1};
 }
 
 bool run(Sender sender)

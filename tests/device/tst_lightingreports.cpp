@@ -12,9 +12,10 @@ private:
     {
         ProfileStore s;
         s.profiles[0].LedMode = quint8(mode);
-        s.profiles[0].LED_MODE[7] = {QColor(40, 50, 60), 0, 0, 0, 1, 1};
+        s.profiles[0].LED_MODE[7] = {LedColour::fromRgb(40, 50, 60), 0, 0, 0, 1, 1};
         if (mode >= 0 && mode < kLedModeCount)
-            s.profiles[0].LED_MODE[mode] = {QColor(10, 20, 30), 0, 0, 0, bright, breath};
+            s.profiles[0].LED_MODE[mode] = {
+                LedColour::fromRgb(10, 20, 30), 0, 0, 0, bright, breath};
         return s;
     }
 

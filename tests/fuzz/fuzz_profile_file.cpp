@@ -1,18 +1,19 @@
 #include "common/FuzzHome.h"
 
 #include "device/StoreUpload.h"
+#include "store/IniDocument.h"
 #include "store/IniFile.h"
+#include "store/LedColour.h"
 #include "store/ProfileFile.h"
 
 #include <QSettings>
 
-#include <cstring>
 #include <memory>
 
 // A .prof file as anything may have left it. The record it reads must
 // come back whole from the file it is saved to, and turn into memory
-// writes inside the mouse's 8 KiB for every layout; wherever the fast
-// reader takes a file it must read what QSettings reads.
+// writes inside the mouse's 8 KiB for every layout; and the three ways of
+// reading such a file must agree.
 namespace {
 
 QString path;
@@ -34,27 +35,44 @@ const QStringList kKeys = {
     QStringLiteral("LedMode/LED_MODE_0_bright"),
 };
 
-// A colour is compared by its bytes: comparing QColors whose model number
-// is not one Qt knows is itself undefined.
 bool sameValue(const QVariant &a, const QVariant &b)
 {
     if (a.userType() != b.userType())
         return false;
-    if (a.userType() == QMetaType::QColor)
-        return std::memcmp(a.constData(), b.constData(), sizeof(int) + 5 * sizeof(ushort)) == 0;
+    if (a.userType() == qMetaTypeId<LedColour>())
+        return a.value<LedColour>() == b.value<LedColour>();
     return a == b;
 }
 
+// The fast reader, where it takes a file, reads what the whole-file reader
+// reads; and that one reads what QSettings reads, colours aside (QSettings
+// needs QtGui for them, which the store does without).
 void compareReaders()
 {
+    IniDocument document;
+    document.load(path);
     static const PlainIniKeys keys(kKeys);
     std::vector<QVariant> plain;
-    if (!readPlainIniSection(path, QStringLiteral("PROFILE"), keys, plain))
-        return;
+    if (readPlainIniSection(path, QStringLiteral("PROFILE"), keys, plain)) {
+        for (int i = 0; i < kKeys.size(); ++i) {
+            fuzz::require(
+                sameValue(plain[size_t(i)], document.value(QStringLiteral("PROFILE/") + kKeys[i])));
+        }
+    }
+    // Looked up one by one, as the program looks keys up: QSettings reads
+    // a section only when a key asks for it, and a listing of all keys
+    // would read every section first.
     QSettings settings(path, QSettings::IniFormat);
-    for (int i = 0; i < kKeys.size(); ++i)
-        fuzz::require(
-            sameValue(plain[size_t(i)], settings.value(QStringLiteral("PROFILE/") + kKeys[i])));
+    for (const QString &key : kKeys) {
+        const QString full = QStringLiteral("PROFILE/") + key;
+        const QVariant fromSettings = settings.value(full);
+        const QVariant fromDocument = document.value(full);
+        // Text and lists of text; serialised variants of other types read
+        // as 0 or empty either way.
+        const int type = fromSettings.userType();
+        if (type == QMetaType::QString || type == QMetaType::QStringList)
+            fuzz::require(sameValue(fromDocument, fromSettings));
+    }
 }
 
 } // namespace

@@ -16,6 +16,8 @@ set(expected
     lib/korvalen-config/korvalen-ctl
     lib/korvalen-config/Config.ini
     bin/korvalen-ctl
+    share/man/man1/korvalen-ctl.1
+    share/bash-completion/completions/korvalen-ctl
     lib/udev/rules.d/70-korvalen-mice.rules)
 if(GUI)
     list(APPEND expected

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/QtColours.h"
 #include "store/ProfileData.h"
 
 #include <QRandomGenerator>
@@ -42,15 +43,25 @@ inline qint32 number(QRandomGenerator &rng)
     return qint32(rng.generate());
 }
 
-inline QColor colour(QRandomGenerator &rng)
+// Colours as the window makes them (16 bits a channel, converted from HSV)
+// and as files can hold them (other models, ";", "," or "=" among the
+// bytes, which makes QSettings quote the value).
+inline LedColour colour(QRandomGenerator &rng)
 {
-    switch (rng.bounded(4)) {
+    QColor hsv;
+    hsv.setHsv(rng.bounded(360), rng.bounded(256), rng.bounded(256));
+    switch (rng.bounded(6)) {
     case 0:
-        return QColor(); // invalid, as in a fresh record
+        return LedColour(); // invalid, as in a fresh record
     case 1:
-        return QColor::fromHsv(rng.bounded(360), rng.bounded(256), rng.bounded(256));
+        return ledColourOf(hsv);
+    case 2:
+        return ledColourOf(hsv.toRgb());
+    case 3:
+        return ledColourOf(QColor(59, 44, 61, rng.bounded(256)));
     default:
-        return QColor(rng.bounded(256), rng.bounded(256), rng.bounded(256), rng.bounded(256));
+        return ledColourOf(
+            QColor(rng.bounded(256), rng.bounded(256), rng.bounded(256), rng.bounded(256)));
     }
 }
 

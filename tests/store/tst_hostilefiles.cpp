@@ -79,8 +79,8 @@ private slots:
         MessageLog log("korvalen.store");
         ProfileData rec;
         readProfile(rec, path);
-        QCOMPARE(rec.LED_MODE[1].RGB, QColor(Qt::black));
-        QCOMPARE(rec.LED_MODE[2].RGB, QColor(40, 50, 60));
+        QCOMPARE(rec.LED_MODE[1].RGB, LedColour::fromRgb(0, 0, 0));
+        QCOMPARE(rec.LED_MODE[2].RGB, LedColour::fromRgb(40, 50, 60));
         QCOMPARE(log.messages.filter(QStringLiteral("LED_MODE_1_RGB")).size(), 1);
     }
 

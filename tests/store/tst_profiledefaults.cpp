@@ -45,9 +45,10 @@ const QString kBankNx21 =
     QStringLiteral("20:6/2, 21:6/3, 22:6/4, 23:6/5, 24:6/6, 25:6/7, 26:6/8, 27:6/9");
 const QString kBankNx53 = QStringLiteral("20:6/56, 21:6/29, 22:6/42, 23:4, 24:5");
 
-const QColor kRed(255, 0, 0);
-const QColor kProfileColour[5] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0),
-                                  QColor(255, 0, 255), QColor(255, 255, 0)};
+const LedColour kRed = LedColour::fromRgb(255, 0, 0);
+const LedColour kProfileColour[5] = {kRed, LedColour::fromRgb(0, 0, 255),
+                                     LedColour::fromRgb(0, 255, 0), LedColour::fromRgb(255, 0, 255),
+                                     LedColour::fromRgb(255, 255, 0)};
 
 void checkCommonValues(const ProfileData &rec, int profileIndex)
 {
@@ -275,7 +276,7 @@ void TestProfileDefaults::readsProductFromConfig()
     ProfileStore store;
     initProfileStore(store);
     QCOMPARE(store.profiles[1].DPI_INFO[0].xy, 10u);
-    QCOMPARE(store.profiles[1].LED_MODE[0].RGB, QColor(0, 0, 255));
+    QCOMPARE(store.profiles[1].LED_MODE[0].RGB, LedColour::fromRgb(0, 0, 255));
 
     // Every call reads the name afresh.
     writeProductName(QStringLiteral("NX-14"));
@@ -297,7 +298,8 @@ void TestProfileDefaults::defaultProfileFile()
     QSettings file(path, QSettings::IniFormat);
     // Built for profile 1: stage 1, red lighting even on a per-profile model.
     QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 0);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_3_RGB")).value<QColor>(), kRed);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_3_RGB")).value<QColor>(),
+             QColor(255, 0, 0));
     QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_20_Res1")).toInt(), 2);
 }
 
@@ -352,7 +354,8 @@ void TestProfileDefaults::defaultProfileFileRewrittenOnlyWhenStale()
     QSettings file(path, QSettings::IniFormat);
     QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
     QCOMPARE(file.value(QStringLiteral("PROFILE/BUTTON_INFO_0_Fun")).toInt(), 1);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_8_RGB")).value<QColor>(), kRed);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_8_RGB")).value<QColor>(),
+             QColor(255, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestProfileDefaults)

@@ -1,8 +1,10 @@
 // The .prof format: writer, reader, partial writers and the model tag.
 
 #include "RandomRecord.h"
+#include "common/QtColours.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
@@ -114,7 +116,7 @@ QVariant valueOf(const ProfileData &rec, const QString &key)
     const LedModeInfo &mode = rec.LED_MODE[p.at(2).toInt()];
     const QString f = p.at(3);
     if (f == QLatin1String("RGB"))
-        return QVariant::fromValue(mode.RGB);
+        return QVariant::fromValue(qColorOf(mode.RGB));
     if (f == QLatin1String("h"))
         return mode.h;
     if (f == QLatin1String("s"))
@@ -136,6 +138,32 @@ ProfileData junkRecord()
     return RandomRecord::profile(rng);
 }
 
+// A value as the store reads it, for comparing with what QSettings reads.
+QVariant storeForm(const QVariant &value)
+{
+    return value.userType() == QMetaType::QColor
+               ? QVariant::fromValue(ledColourOf(value.value<QColor>()))
+               : value;
+}
+
+void compareValues(const QVariant &actual, const QVariant &expected, const QString &key)
+{
+    QVERIFY2(actual.userType() == storeForm(expected).userType(), qPrintable(key));
+    if (expected.userType() == QMetaType::QColor)
+        QVERIFY2(actual.value<LedColour>() == ledColourOf(expected.value<QColor>()),
+                 qPrintable(key));
+    else
+        QVERIFY2(actual == expected, qPrintable(key));
+}
+
+// Writes the record to `path` with QSettings itself, colours as QColor.
+void writeWithQSettings(const ProfileData &rec, const QString &path)
+{
+    QSettings file(path, QSettings::IniFormat);
+    for (const QString &key : expectedKeys())
+        file.setValue(key, valueOf(rec, key));
+}
+
 } // namespace
 
 class TestProfileFile : public QObject
@@ -143,6 +171,8 @@ class TestProfileFile : public QObject
     Q_OBJECT
 
 private slots:
+    void colourAgreesWithQColor_data();
+    void colourAgreesWithQColor();
     void roundTrip_data();
     void roundTrip();
     void lightingKeys();
@@ -159,6 +189,64 @@ private slots:
     void modelTag();
     void sameNameSharesOneFile();
 };
+
+void TestProfileFile::colourAgreesWithQColor_data()
+{
+    // A colour in each of QColor's models (or the text it is read from):
+    // the store's colour must send the channels QColor rounds to, be
+    // spelled as QColor spells it, and serialise to QColor's bytes.
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("text");
+    QColor hsv;
+    hsv.setHsv(123, 200, 177);
+    QTest::addRow("8-bit RGB") << QColor(59, 44, 61) << QString();
+    QTest::addRow("16-bit RGB") << hsv.toRgb() << QString();
+    QTest::addRow("RGB with alpha") << QColor::fromRgba64(1, 30000, 65535, 7) << QString();
+    for (int hue : {0, 59, 123, 180, 250, 300, 359})
+        QTest::addRow("HSV hue %d", hue) << QColor::fromHsv(hue, 200, 177) << QString();
+    QTest::addRow("HSV grey") << QColor::fromHsv(-1, 0, 90) << QString();
+    for (int lightness : {0, 40, 127, 128, 200, 255})
+        QTest::addRow("HSL lightness %d", lightness)
+            << QColor::fromHsl(300, 120, lightness) << QString();
+    QTest::addRow("HSL hue 20") << QColor::fromHsl(20, 255, 100) << QString();
+    QTest::addRow("HSL grey") << QColor::fromHsl(-1, 0, 77) << QString();
+    QTest::addRow("CMYK") << QColor::fromCmyk(10, 200, 30, 40) << QString();
+    QTest::addRow("extended RGB") << QColor::fromRgbF(0.2, 0.7, 0.1).toExtendedRgb() << QString();
+    QTest::addRow("extended RGB past 0 and 1") << QColor::fromRgbF(1.5, -0.25, 0.5) << QString();
+    QTest::addRow("invalid") << QColor() << QString();
+    for (const char *text : {"#3b2C3d", "#f0a", "#803b2c3d", "#3b12c43d5", "#3b0c2c003d00",
+                             "#12345", "#zz0000", "#+12345", "#3b 2c3d", "3b2c3d", ""})
+        QTest::addRow("text %s", text) << QColor() << QString::fromLatin1(text);
+}
+
+void TestProfileFile::colourAgreesWithQColor()
+{
+    QFETCH(QColor, colour);
+    QFETCH(QString, text);
+    LedColour ours = ledColourOf(colour);
+    if (!text.isNull()) {
+        colour = QColor(text);
+        ours = LedColour::fromText(text);
+        QCOMPARE(qColorOf(ours), colour);
+    }
+    QCOMPARE(ours.isValid(), colour.isValid());
+    if (colour.isValid()) {
+        QCOMPARE(ours.red(), colour.red());
+        QCOMPARE(ours.green(), colour.green());
+        QCOMPARE(ours.blue(), colour.blue());
+        QCOMPARE(ours.name(), colour.name());
+    }
+    QByteArray bytes;
+    {
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_0);
+        stream << QVariant(colour);
+    }
+    QCOMPARE(colourVariantBytes(ours).toHex(), bytes.toHex());
+    LedColour back;
+    QVERIFY(colourFromVariantBytes(bytes, back));
+    QCOMPARE(back, ours);
+}
 
 void TestProfileFile::roundTrip_data()
 {
@@ -197,7 +285,7 @@ void TestProfileFile::lightingKeys()
     ProfileData rec;
     rec.LedMode = 7;
     rec.LED_MODE[8].breath = 9;
-    rec.LED_MODE[4].RGB = QColor(0, 0, 255);
+    rec.LED_MODE[4].RGB = LedColour::fromRgb(0, 0, 255);
     QVERIFY(writeProfile(rec, path));
 
     const QByteArray text = fileBytes(path);
@@ -293,7 +381,8 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
 {
     // A file's text (or, when empty, the keys QSettings writes), and whether
     // the plain reader takes it on: whatever it takes it must read exactly
-    // as QSettings does.
+    // as QSettings does. The whole-file reader takes every file on, and an
+    // edit of it must write what QSettings writes.
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QVariantMap>("written");
     QTest::addColumn<bool>("plain");
@@ -320,18 +409,26 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
                        {"LedMode/LED_MODE_0_RGB", QColor(255, 0, 0)},
                        {"LedMode/LED_MODE_1_RGB", QColor(0, 16, 32, 48)},
                        {"LedMode/LED_MODE_2_RGB", QColor::fromHsv(200, 10, 0)},
+                       {"LedMode/LED_MODE_3_RGB", QColor(59, 44, 61)},
+                       {"LedMode/LED_MODE_4_RGB", QColor::fromHsl(300, 120, 90)},
+                       {"LedMode/LED_MODE_5_RGB", QColor::fromCmyk(10, 200, 30, 40)},
+                       {"LedMode/LED_MODE_6_RGB", QColor::fromHsv(123, 200, 177).toRgb()},
                        {"invalid", QColor()}}
         << true << true;
     QTest::addRow("written: a tab")
-        << QByteArray() << QVariantMap{{"tab", QStringLiteral("a\tb")}} << true << false;
+        << QByteArray() << QVariantMap{{"tab", QStringLiteral("a\tb")}} << true << true;
     QTest::addRow("written: a list")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << false << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << true << true;
     QTest::addRow("written: an equals sign")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << false << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << true << true;
     QTest::addRow("written: beyond ASCII, escaped")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true << true;
     QTest::addRow("written: leading space")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << false << false;
+        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << true << true;
+    QTest::addRow("written: text starting with @ or holding a zero")
+        << QByteArray()
+        << QVariantMap{{"x", QStringLiteral("@Variant(1)")}, {"y", QString(QChar(0))}} << false
+        << true;
     QTest::addRow("written: a byte array")
         << QByteArray() << QVariantMap{{"x", QByteArray("ab")}} << false << false;
     QTest::addRow("a key the table lacks")
@@ -340,7 +437,17 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
                              << false;
     QTest::addRow("spaces around =")
         << QByteArray("[PROFILE]\ndpi = 2\n") << none << false << false;
-    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << false << false;
+    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << true << false;
+    QTest::addRow("a repeated key")
+        << QByteArray("[PROFILE]\ndpi=1\npollrate=2\ndpi=3\n") << none << true << false;
+    QTest::addRow("a list, a comment after a value")
+        << QByteArray("[PROFILE]\nx = a, \"b\" ,c\ndpi=1 ; one\n") << none << false << false;
+    QTest::addRow("a section without its bracket")
+        << QByteArray("[PROFILE]\ndpi=1\n[Other\nx=2\n") << none << false << false;
+    QTest::addRow("a cut colour, a long one")
+        << QByteArray("[PROFILE]\nb=@Variant(\\0\\0\\0\\x43)\n"
+                      "c=@Variant(\\0\\0\\0\\x43\\x1\\0\\x1\\0\\x2\\0\\x3\\0\\x4\\0\\0\\0\\x5)\n")
+        << none << true << false;
     QTest::addRow("quote in another section")
         << QByteArray("[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n") << none << false << false;
     QTest::addRow("ours spelled from General")
@@ -386,11 +493,17 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
 
     QFETCH(bool, writable);
     if (!written.isEmpty()) {
-        std::vector<std::pair<QString, QVariant>> list;
-        for (auto it = written.cbegin(); it != written.cend(); ++it)
-            list.emplace_back(it.key(), it.value());
+        // In an order of their own: the writer must sort them as QSettings does.
+        QStringList writtenKeys;
+        std::vector<QVariant> values;
+        for (auto it = written.cend(); it != written.cbegin();) {
+            --it;
+            writtenKeys << it.key();
+            values.push_back(storeForm(it.value()));
+        }
         QByteArray ours;
-        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), list, ours), writable);
+        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), PlainIniKeys(writtenKeys), values, ours),
+                 writable);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         if (writable)
@@ -407,20 +520,35 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
         if (!keys.contains(QLatin1String(absent)))
             keys << QLatin1String(absent);
     }
+    IniDocument document;
+    QVERIFY(document.load(path));
+    for (const QString &key : qAsConst(keys))
+        compareValues(document.value(QStringLiteral("PROFILE/") + key), file.value(key), key);
     std::vector<QVariant> values;
     QCOMPARE(readPlainIniSection(path, QStringLiteral("PROFILE"), PlainIniKeys(keys), values),
              plain);
-    if (!plain)
-        return;
-    for (int i = 0; i < keys.size(); ++i) {
-        const QVariant expected = file.value(keys[i]);
-        const QVariant &actual = values[size_t(i)];
-        QCOMPARE(actual.userType(), expected.userType());
-        if (expected.userType() == QMetaType::QColor)
-            QCOMPARE(actual.value<QColor>(), expected.value<QColor>());
-        else
-            QCOMPARE(actual.toString(), expected.toString());
+    if (plain) {
+        for (int i = 0; i < keys.size(); ++i)
+            compareValues(values[size_t(i)], file.value(keys[i]), keys[i]);
     }
+
+    // An edit: a key changed, a colour set, a section added.
+    const QString reference = home.path() + QStringLiteral("/reference.ini");
+    if (QFile::exists(path))
+        QVERIFY(QFile::copy(path, reference));
+    {
+        QSettings edited(reference, QSettings::IniFormat);
+        edited.setValue(QStringLiteral("PROFILE/dpi"), 7);
+        edited.setValue(QStringLiteral("PROFILE/LedMode/LED_MODE_5_RGB"), QColor(59, 44, 61));
+        edited.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("NX-19"));
+    }
+    QVERIFY(editIniFile(path, [](IniDocument &edited) {
+        edited.setValue(QStringLiteral("PROFILE/dpi"), 7);
+        edited.setValue(QStringLiteral("PROFILE/LedMode/LED_MODE_5_RGB"),
+                        QVariant::fromValue(LedColour::fromRgb(59, 44, 61)));
+        edited.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("NX-19"));
+    }));
+    QCOMPARE(fileBytes(path), fileBytes(reference));
 }
 
 void TestProfileFile::newFileTextIsWhatQSettingsWrites_data()
@@ -434,14 +562,7 @@ void TestProfileFile::newFileTextIsWhatQSettingsWrites_data()
     QTest::addRow("NX-49 profile 4") << rec;
     for (quint32 seed : {1u, 2u, 3u}) {
         QRandomGenerator rng(seed);
-        rec = RandomRecord::profile(rng);
-        // Names the plain writer takes on; the others are QSettings' own.
-        const QString names[] = {QString(), QStringLiteral("Macro 2"), QStringLiteral("a-b.c_D")};
-        for (int b = 0; b < 42; ++b)
-            rec.BUTTON_INFO[b].macroname = names[b % 3];
-        rec.ProfileName = names[seed % 3];
-        rec.ProfilePath = names[(seed + 1) % 3];
-        QTest::addRow("random numbers and colours %u", seed) << rec;
+        QTest::addRow("random numbers, texts and colours %u", seed) << RandomRecord::profile(rng);
     }
 }
 
@@ -449,22 +570,34 @@ void TestProfileFile::newFileTextIsWhatQSettingsWrites()
 {
     QFETCH(ProfileData, rec);
     TestHome home;
+    const QString reference = home.path() + QStringLiteral("/reference.prof");
     const QString fresh = home.path() + QStringLiteral("/new/fresh.prof");
     const QString existing = home.path() + QStringLiteral("/existing.prof");
+    writeWithQSettings(rec, reference);
     {
-        // An empty file is merged with by QSettings.
+        // An empty file is edited, not made anew.
         QFile file(existing);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     QVERIFY(writeProfile(rec, fresh));
     QVERIFY(writeProfile(rec, existing));
-    QFile a(fresh);
-    QFile b(existing);
-    QVERIFY(a.open(QIODevice::ReadOnly));
-    QVERIFY(b.open(QIODevice::ReadOnly));
-    const QByteArray ours = a.readAll();
-    QCOMPARE(ours.count('\n'), 8407);
-    QCOMPARE(ours, b.readAll());
+    const QByteArray expected = fileBytes(reference);
+    QCOMPARE(expected.count('\n'), 8407);
+    QCOMPARE(fileBytes(fresh), expected);
+    QCOMPARE(fileBytes(existing), expected);
+    // Over a file with another record, another section and keys of its own.
+    QRandomGenerator rng(77);
+    const ProfileData other = RandomRecord::profile(rng);
+    writeWithQSettings(other, existing);
+    writeWithQSettings(other, reference);
+    for (const QString &path : {existing, reference}) {
+        QSettings file(path, QSettings::IniFormat);
+        file.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("NX-19"));
+        file.setValue(QStringLiteral("PROFILE/mine"), QStringLiteral("kept"));
+    }
+    writeWithQSettings(rec, reference);
+    QVERIFY(writeProfile(rec, existing));
+    QCOMPARE(fileBytes(existing), fileBytes(reference));
 }
 
 void TestProfileFile::foreignFixture()
@@ -482,8 +615,8 @@ void TestProfileFile::foreignFixture()
     QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].value), 4);
     QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].H), 0);
     QCOMPARE(int(rec.LedMode), 5);
-    QCOMPARE(rec.LED_MODE[0].RGB, QColor(0, 255, 0));
-    QCOMPARE(rec.LED_MODE[1].RGB, QColor(0, 0, 255));
+    QCOMPARE(rec.LED_MODE[0].RGB, LedColour::fromRgb(0, 255, 0));
+    QCOMPARE(rec.LED_MODE[1].RGB, LedColour::fromRgb(0, 0, 255));
     QCOMPARE(rec.LED_MODE[1].bright, 4u);
     QVERIFY(!rec.LED_MODE[2].RGB.isValid());
     QCOMPARE(rec.ProfileName, QStringLiteral("Sniper"));
@@ -504,12 +637,29 @@ void TestProfileFile::partialWritersKeepTheRest()
     QVERIFY(QFile::exists(path));
     QVERIFY(writeMouseName(QStringLiteral("NX-19"), path));
 
+    const QString reference = home.path() + QStringLiteral("/reference.prof");
+    QVERIFY(QFile::copy(path, reference));
+
     QVERIFY(writeDpiStageToFile(QStringLiteral("Work"), 4));
-    QVERIFY(writeLedModeToFile(QStringLiteral("Work"), 6, QColor(1, 2, 3), 10, 20, 30, 4, 2));
+    QVERIFY(writeLedModeToFile(QStringLiteral("Work"), 6, LedColour::fromRgb(59, 2, 3), 10, 20, 30,
+                               4, 2));
+    {
+        // The same edits through QSettings give the same file.
+        QSettings file(reference, QSettings::IniFormat);
+        file.setValue(QStringLiteral("PROFILE/dpi"), 4);
+        file.setValue(QStringLiteral("PROFILE/LedMode"), 6);
+        const QString mode = QStringLiteral("PROFILE/LedMode/LED_MODE_6_");
+        file.setValue(mode + QStringLiteral("RGB"), QColor(59, 2, 3));
+        const char *fields[] = {"h", "s", "v", "bright", "breath"};
+        const uint values[] = {10, 20, 30, 4, 2};
+        for (int i = 0; i < 5; ++i)
+            file.setValue(mode + QLatin1String(fields[i]), values[i]);
+    }
+    QCOMPARE(fileBytes(path), fileBytes(reference));
 
     rec.dpi = 4;
     rec.LedMode = 6;
-    rec.LED_MODE[6] = {QColor(1, 2, 3), 10, 20, 30, 4, 2};
+    rec.LED_MODE[6] = {LedColour::fromRgb(59, 2, 3), 10, 20, 30, 4, 2};
     ProfileData back;
     QVERIFY(loadProfileFile(back, QStringLiteral("Work")));
     QVERIFY(back == rec);

@@ -104,7 +104,7 @@ void TestProfileNames::unsafeNameTouchesNothing()
     rec = other;
     QVERIFY(!loadProfileFile(rec, name));
     QVERIFY(rec == other);
-    QVERIFY(!writeLedModeToFile(name, 1, QColor(1, 2, 3), 1, 2, 3, 4, 5));
+    QVERIFY(!writeLedModeToFile(name, 1, LedColour::fromRgb(1, 2, 3), 1, 2, 3, 4, 5));
     QVERIFY(!writeDpiStageToFile(name, 3));
     QVERIFY(!isInSecondList(name));
     QVERIFY(!writeSavedNames({QStringLiteral("P1"), name}));

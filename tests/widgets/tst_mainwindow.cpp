@@ -253,7 +253,7 @@ private slots:
         // NX-01 is class 1, NX-19 class 3: the same bytes mean different
         // effects.
         auto window = makeWindow({QStringLiteral("NX-01")});
-        QSignalSpy selected(window.get(), &MousecfgWidget::lightModeSelected);
+        QSignalSpy selected(window->panelLinks(), &PanelLinks::lightModeSelected);
         window->slotRefreshLightMode(2, 3);
         QCOMPARE(selected.at(0).at(0).toInt(), 8);
         writeProductName(QStringLiteral("NX-19"));

@@ -361,7 +361,7 @@ private slots:
         QFETCH(bool, colour);
         QFETCH(bool, picker);
         ProfileStore store = storeFor(model);
-        store.profiles[0].LED_MODE[mode].RGB = rgb(1, 2, 3);
+        store.profiles[0].LED_MODE[mode].RGB = LedColour::fromRgb(1, 2, 3);
         VornColorWindow panel;
         panel.loadRecord(store);
         panel.show();
