@@ -141,17 +141,14 @@ ProfileData junkRecord()
 // A value as the store reads it, for comparing with what QSettings reads.
 QVariant storeForm(const QVariant &value)
 {
-    return value.userType() == QMetaType::QColor
-               ? QVariant::fromValue(ledColourOf(value.value<QColor>()))
-               : value;
+    return value.userType() == QMetaType::QColor ? QVariant::fromValue(ledColourOf(value)) : value;
 }
 
 void compareValues(const QVariant &actual, const QVariant &expected, const QString &key)
 {
     QVERIFY2(actual.userType() == storeForm(expected).userType(), qPrintable(key));
     if (expected.userType() == QMetaType::QColor)
-        QVERIFY2(actual.value<LedColour>() == ledColourOf(expected.value<QColor>()),
-                 qPrintable(key));
+        QVERIFY2(actual.value<LedColour>() == ledColourOf(expected), qPrintable(key));
     else
         QVERIFY2(actual == expected, qPrintable(key));
 }
