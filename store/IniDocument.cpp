@@ -250,15 +250,27 @@ bool isGuiVariantType(quint32 type)
     return type >= 64 && type < 127;
 }
 
+// Containers give their element count before the elements, and Qt
+// reserves room for that many at once: a few bytes of a file could ask for
+// gigabytes. No file of ours holds one.
+bool isCountedContainerType(quint32 type)
+{
+    return type == QMetaType::QVariantMap || type == QMetaType::QVariantList ||
+           type == QMetaType::QStringList || type == QMetaType::QVariantHash ||
+           type == QMetaType::QByteArrayList;
+}
+
 QVariant streamedVariant(const QString &text, int offset, QDataStream::Version version, bool *exact)
 {
     const QByteArray bytes = text.midRef(offset).toLatin1();
     LedColour colour;
     if (version == QDataStream::Qt_4_0 && colourFromVariantBytes(bytes, colour))
         return QVariant::fromValue(colour);
-    if (bytes.size() >= 4 &&
-        isGuiVariantType(quint32(uchar(bytes[0])) << 24 | quint32(uchar(bytes[1])) << 16 |
-                         quint32(uchar(bytes[2])) << 8 | uchar(bytes[3]))) {
+    const quint32 type = bytes.size() < 4
+                             ? 0
+                             : quint32(uchar(bytes[0])) << 24 | quint32(uchar(bytes[1])) << 16 |
+                                   quint32(uchar(bytes[2])) << 8 | uchar(bytes[3]);
+    if (isGuiVariantType(type) || isCountedContainerType(type)) {
         if (exact)
             *exact = false;
         return QVariant();

@@ -6,13 +6,11 @@
 #include "store/LedColour.h"
 #include "store/ProfileFile.h"
 
-#include <QSettings>
-
 #include <memory>
 
 // A .prof file as anything may have left it. The record it reads must
 // come back whole from the file it is saved to, and turn into memory
-// writes inside the mouse's 8 KiB for every layout; and the three ways of
+// writes inside the mouse's 8 KiB for every layout; and the two ways of
 // reading such a file must agree.
 namespace {
 
@@ -45,8 +43,7 @@ bool sameValue(const QVariant &a, const QVariant &b)
 }
 
 // The fast reader, where it takes a file, reads what the whole-file reader
-// reads; and that one reads what QSettings reads, colours aside (QSettings
-// needs QtGui for them, which the store does without).
+// reads.
 void compareReaders()
 {
     IniDocument document;
@@ -58,20 +55,6 @@ void compareReaders()
             fuzz::require(
                 sameValue(plain[size_t(i)], document.value(QStringLiteral("PROFILE/") + kKeys[i])));
         }
-    }
-    // Looked up one by one, as the program looks keys up: QSettings reads
-    // a section only when a key asks for it, and a listing of all keys
-    // would read every section first.
-    QSettings settings(path, QSettings::IniFormat);
-    for (const QString &key : kKeys) {
-        const QString full = QStringLiteral("PROFILE/") + key;
-        const QVariant fromSettings = settings.value(full);
-        const QVariant fromDocument = document.value(full);
-        // Text and lists of text; serialised variants of other types read
-        // as 0 or empty either way.
-        const int type = fromSettings.userType();
-        if (type == QMetaType::QString || type == QMetaType::QStringList)
-            fuzz::require(sameValue(fromDocument, fromSettings));
     }
 }
 
