@@ -1,13 +1,11 @@
 #include "store/IniDocument.h"
 
-#include "store/IniFile.h"
 #include "store/LedColour.h"
 #include "store/StoreLog.h"
 
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
-#include <QLockFile>
 
 #include <algorithm>
 #include <vector>
@@ -662,21 +660,4 @@ QByteArray IniDocument::text() const
         }
     }
     return out;
-}
-
-bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &edit)
-{
-    // The same lock file QSettings takes, so that a QSettings writer of the
-    // same file elsewhere waits for us and we for it.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.lock();
-    IniDocument document;
-    if (!document.load(path)) {
-        qCWarning(lcStore).noquote() << "cannot write" << path;
-        return false;
-    }
-    if (document.malformed())
-        qCWarning(lcStore).noquote() << "rewrote malformed file" << path;
-    edit(document);
-    return writeWholeFile(path, document.text());
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -306,4 +307,21 @@ bool iniFileHoldsGroup(const QString &path, const QString &group)
         return false;
     IniDocument document;
     return document.load(path) && !document.malformed() && !document.keys(group).isEmpty();
+}
+
+bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &edit)
+{
+    // The same lock file QSettings takes, so that a QSettings writer of the
+    // same file elsewhere waits for us and we for it.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.lock();
+    IniDocument document;
+    if (!document.load(path)) {
+        qCWarning(lcStore).noquote() << "cannot write" << path;
+        return false;
+    }
+    if (document.malformed())
+        qCWarning(lcStore).noquote() << "rewrote malformed file" << path;
+    edit(document);
+    return writeWholeFile(path, document.text());
 }
