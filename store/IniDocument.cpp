@@ -1,5 +1,6 @@
 #include "store/IniDocument.h"
 
+#include "store/IniChars.h"
 #include "store/LedColour.h"
 #include "store/StoreLog.h"
 
@@ -12,6 +13,8 @@
 
 namespace {
 
+using IniChars::hexValue;
+
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -20,17 +23,6 @@ bool isSpace(char c)
 bool isSpecial(char c)
 {
     return c == '\n' || c == '\r' || c == '"' || c == ';' || c == '=' || c == '\\';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // One logical line, as QSettings splits them: a line ends at a line break

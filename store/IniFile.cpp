@@ -1,5 +1,6 @@
 #include "store/IniFile.h"
 
+#include "store/IniChars.h"
 #include "store/IniDocument.h"
 #include "store/LedColour.h"
 #include "store/StoreLog.h"
@@ -37,20 +38,11 @@ bool IniFile::commit()
 
 namespace {
 
+using IniChars::hexValue;
+
 bool isKeyChar(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // A key as QSettings spells it in the file: names of [A-Za-z0-9_] joined by
