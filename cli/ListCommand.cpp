@@ -71,7 +71,7 @@ int runList(const QStringList &args, CtlContext &ctx)
                  .arg(QStringLiteral("IF0"), -6)
                  .arg(QStringLiteral("IF1"), -6)
                  .arg(QStringLiteral("STATE"))
-          << Qt::endl;
+          << '\n'; // one write at the end, not one a line
     int connected = 0;
     AccessProblem firstProblem;
     for (int n = 0; n < catalogue.usedCount(); ++n) {
@@ -83,17 +83,19 @@ int runList(const QStringList &args, CtlContext &ctx)
         if (firstProblem.isNull())
             firstProblem = problem;
         QString st = state(e, problem);
-        rows.append(QJsonObject{
-            {QStringLiteral("row"), n},
-            {QStringLiteral("product"), name},
-            {QStringLiteral("vid"), hex4(e.vendorId)},
-            {QStringLiteral("pid"), hex4(e.productId)},
-            {QStringLiteral("release"), releaseRange(e)},
-            {QStringLiteral("if0"), bool(e.found0)},
-            {QStringLiteral("if1"), bool(e.found1)},
-            {QStringLiteral("state"), st},
-            {QStringLiteral("active"), e.isConnected() && problem.isNull() && name == active},
-        });
+        if (ctx.json) {
+            rows.append(QJsonObject{
+                {QStringLiteral("row"), n},
+                {QStringLiteral("product"), name},
+                {QStringLiteral("vid"), hex4(e.vendorId)},
+                {QStringLiteral("pid"), hex4(e.productId)},
+                {QStringLiteral("release"), releaseRange(e)},
+                {QStringLiteral("if0"), bool(e.found0)},
+                {QStringLiteral("if1"), bool(e.found1)},
+                {QStringLiteral("state"), st},
+                {QStringLiteral("active"), e.isConnected() && problem.isNull() && name == active},
+            });
+        }
         if (e.isConnected() && problem.isNull()) {
             ++connected;
             if (name == active)
@@ -108,7 +110,7 @@ int runList(const QStringList &args, CtlContext &ctx)
                      .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
                      .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
                      .arg(st)
-              << Qt::endl;
+              << '\n';
     }
     lines << catalogue.usedCount() << " catalogue rows, " << connected << " connected" << Qt::endl;
     if (ctx.json)

@@ -187,11 +187,12 @@ int usageError(QTextStream &err, const QString &message)
 
 int main(int argc, char *argv[])
 {
+    // The protocol's debug messages would bury the tool's own error lines;
+    // QT_LOGGING_RULES="korvalen.*.debug=true" brings them back. Set before
+    // the application object, which then reads the logging rules only once.
+    QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvalen-ctl"));
-    // The protocol's debug messages would bury the tool's own error lines;
-    // QT_LOGGING_RULES="korvalen.*.debug=true" brings them back.
-    QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -1,18 +1,19 @@
 #include "store/IniDocument.h"
 
-#include "store/IniFile.h"
+#include "store/IniChars.h"
 #include "store/LedColour.h"
 #include "store/StoreLog.h"
 
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
-#include <QLockFile>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
+
+using IniChars::hexValue;
 
 bool isSpace(char c)
 {
@@ -22,17 +23,6 @@ bool isSpace(char c)
 bool isSpecial(char c)
 {
     return c == '\n' || c == '\r' || c == '"' || c == ';' || c == '=' || c == '\\';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // One logical line, as QSettings splits them: a line ends at a line break
@@ -674,21 +664,4 @@ QByteArray IniDocument::text() const
         }
     }
     return out;
-}
-
-bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &edit)
-{
-    // The same lock file QSettings takes, so that a QSettings writer of the
-    // same file elsewhere waits for us and we for it.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.lock();
-    IniDocument document;
-    if (!document.load(path)) {
-        qCWarning(lcStore).noquote() << "cannot write" << path;
-        return false;
-    }
-    if (document.malformed())
-        qCWarning(lcStore).noquote() << "rewrote malformed file" << path;
-    edit(document);
-    return writeWholeFile(path, document.text());
 }

@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <functional>
 #include <map>
 
 // An INI file read and written exactly as QSettings (Qt 5.15, no text
@@ -51,12 +50,6 @@ private:
     bool m_malformed = false;
     bool m_utf8 = false;
 };
-
-// Reads the file at `path`, lets `edit` change it and writes it back whole
-// (see writeWholeFile), under the lock file QSettings takes for the same
-// file. False when the file could not be read or written; it is then
-// unchanged.
-bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &edit);
 
 // The text QSettings stores for a value (a number, text, a byte array or a
 // LedColour), before INI escaping. Null for a value it would store another way.

@@ -1,5 +1,6 @@
 #include "store/IniFile.h"
 
+#include "store/IniChars.h"
 #include "store/IniDocument.h"
 #include "store/LedColour.h"
 #include "store/StoreLog.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -36,20 +38,11 @@ bool IniFile::commit()
 
 namespace {
 
+using IniChars::hexValue;
+
 bool isKeyChar(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // A key as QSettings spells it in the file: names of [A-Za-z0-9_] joined by
@@ -306,4 +299,21 @@ bool iniFileHoldsGroup(const QString &path, const QString &group)
         return false;
     IniDocument document;
     return document.load(path) && !document.malformed() && !document.keys(group).isEmpty();
+}
+
+bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &edit)
+{
+    // The same lock file QSettings takes, so that a QSettings writer of the
+    // same file elsewhere waits for us and we for it.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.lock();
+    IniDocument document;
+    if (!document.load(path)) {
+        qCWarning(lcStore).noquote() << "cannot write" << path;
+        return false;
+    }
+    if (document.malformed())
+        qCWarning(lcStore).noquote() << "rewrote malformed file" << path;
+    edit(document);
+    return writeWholeFile(path, document.text());
 }

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+class IniDocument;
+
 // Every INI file of the store but the profile files (see IniDocument) is
 // opened through this class, so that all of them share one write guarantee.
 //
@@ -105,3 +107,9 @@ bool writeWholeFile(const QString &path, const QByteArray &text);
 // below `group` where QSettings would find it; a file that is missing,
 // empty, unreadable or garbage does not, and loads as all zeros.
 bool iniFileHoldsGroup(const QString &path, const QString &group);
+
+// Reads the file at `path`, lets `edit` change it and writes it back whole
+// (see writeWholeFile), under the lock file QSettings takes for the same
+// file. False when the file could not be read or written; it is then
+// unchanged.
+bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &edit);
