@@ -1,6 +1,7 @@
 #include "macro/MacroFile.h"
 
 #include "store/DataFolder.h"
+#include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/KeyTables.h"
 
@@ -156,16 +157,26 @@ bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString 
     }
 }
 
-int readCount(QSettings &s)
+// Macro files come from other people too: they are read by the store's own
+// INI reader, which takes serialised lists as no value, where QSettings
+// would reserve whatever count such a list claims. A missing key reads 0.
+IniDocument readMacroDocument(const QString &name)
 {
-    return std::clamp(s.value(kKeyCount, 0).toInt(), 0, kMaxMacroEvents);
+    IniDocument document;
+    document.load(macroFilePath(name));
+    return document;
 }
 
-MacroEvent readRawEvent(QSettings &s, int i)
+int readCount(const IniDocument &d)
 {
-    return MacroEvent{quint8(s.value(eventKey("Map", i), 0).toInt()),
-                      quint8(s.value(eventKey("DataH", i), 0).toInt()),
-                      quint8(s.value(eventKey("DataL", i), 0).toInt())};
+    return std::clamp(d.value(kKeyCount).toInt(), 0, kMaxMacroEvents);
+}
+
+MacroEvent readRawEvent(const IniDocument &d, int i)
+{
+    return MacroEvent{quint8(d.value(eventKey("Map", i)).toInt()),
+                      quint8(d.value(eventKey("DataH", i)).toInt()),
+                      quint8(d.value(eventKey("DataL", i)).toInt())};
 }
 
 } // namespace
@@ -215,12 +226,11 @@ MacroFileData readMacroFile(const QString &name)
     MacroFileData macro;
     if (!isSafeMacroName(name))
         return macro;
-    IniFile file(macroFilePath(name));
-    QSettings &s = file.settings();
-    macro.delayType = s.value(kKeyDelayType, 0).toInt();
-    macro.defaultDelay = s.value(kKeyDefaultDelay, 0).toInt();
-    macro.loopTime = s.value(kKeyLoopTime, 0).toInt();
-    macro.loopType = s.value(kKeyLoopType, 0).toInt();
+    const IniDocument s = readMacroDocument(name);
+    macro.delayType = s.value(kKeyDelayType).toInt();
+    macro.defaultDelay = s.value(kKeyDefaultDelay).toInt();
+    macro.loopTime = s.value(kKeyLoopTime).toInt();
+    macro.loopType = s.value(kKeyLoopType).toInt();
     const int count = readCount(s);
     for (int i = 0; i < count; ++i) {
         MacroEvent decoded;
@@ -237,8 +247,7 @@ QVector<MacroEvent> readMacroEventsForUpload(const QString &name)
 {
     if (!isSafeMacroName(name))
         return {};
-    IniFile file(macroFilePath(name));
-    QSettings &s = file.settings();
+    const IniDocument s = readMacroDocument(name);
     const int count = readCount(s);
     QVector<MacroEvent> events;
     events.reserve(count);
