@@ -27,8 +27,6 @@ const char *const kEffectNames[kLedModeCount] = {
 // The ranges of the panels' sliders.
 constexpr int kSpeedMin = 1;
 constexpr int kSpeedMax = 20;
-constexpr int kBrightnessMax = 3;
-constexpr int kEffectSpeedMax = 8;
 
 // Lift-off codes 0-2 are these distances; a model with two distances
 // offers the last two.
@@ -312,20 +310,22 @@ QVector<Entry> entries(const SettingsTarget &target)
     {
         const char *name;
         quint32 LedModeInfo::*field;
+        int min;
         int max;
-    } levels[] = {{"brightness", &LedModeInfo::bright, kBrightnessMax},
-                  {"effect-speed", &LedModeInfo::breath, kEffectSpeedMax}};
+    } levels[] = {{"brightness", &LedModeInfo::bright, int(kMinBright), int(kMaxBright)},
+                  {"effect-speed", &LedModeInfo::breath, int(kMinBreath), int(kMaxBreath)}};
     for (const auto &level : levels) {
         const auto field = level.field;
+        const int min = level.min;
         const int max = level.max;
         list.push_back({QString::fromLatin1(level.name),
                         [mode, field] {
                             const LedModeInfo *m = mode();
                             return m ? QString::number(m->*field) : QStringLiteral("none");
                         },
-                        [mode, field, max, noEffect](const QString &v) {
+                        [mode, field, min, max, noEffect](const QString &v) {
                             int n = 0;
-                            const QString p = numberProblem(v, 1, max, &n);
+                            const QString p = numberProblem(v, min, max, &n);
                             if (!p.isEmpty())
                                 return p;
                             LedModeInfo *m = mode();

@@ -88,8 +88,8 @@ VornColorWindow::VornColorWindow(QWidget *parent)
     m_speed->setObjectName(QStringLiteral("speedSlider"));
     m_brightLabel->setObjectName(QStringLiteral("brightnessLabel"));
     m_speedLabel->setObjectName(QStringLiteral("speedLabel"));
-    m_bright->setRange(1, 3);
-    m_speed->setRange(1, 8);
+    m_bright->setRange(int(kMinBright), int(kMaxBright));
+    m_speed->setRange(int(kMinBreath), int(kMaxBreath));
     for (VornSlider *slider : {m_bright, m_speed}) {
         slider->setSingleStep(1);
         slider->setPageStep(1);
