@@ -1,7 +1,8 @@
 # Writes the AppStream metadata and the Debian changelog from data/NEWS,
 # the udev rule and the metadata template.
 #   cmake -DNEWS=... -DVERSION=... -DTEMPLATE=... -DRULES=... -DMETAINFO=...
-#         -DPACKAGE=... -DMAINTAINER=... -DCHANGELOG=... -P Releases.cmake
+#         -DPACKAGE=... -DREVISION=... -DMAINTAINER=... -DCHANGELOG=...
+#         -P Releases.cmake
 # CHANGELOG is written gzip-compressed as Debian wants it (gzip -9n).
 cmake_minimum_required(VERSION 3.16)
 
@@ -76,7 +77,7 @@ foreach(line IN LISTS lines)
         string(APPEND releases_xml
             "    <release version=\"${version}\" date=\"${date}\">\n"
             "      <description>\n        <ul>\n")
-        string(APPEND changelog "${PACKAGE} (${version}-1) unstable; urgency=medium\n\n")
+        string(APPEND changelog "${PACKAGE} (${version}-${REVISION}) unstable; urgency=medium\n\n")
     elseif(line MATCHES "^- (.*)$" AND NOT version STREQUAL "")
         end_item()
         set(item "${CMAKE_MATCH_1}")
