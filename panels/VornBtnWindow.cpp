@@ -9,6 +9,7 @@
 #include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/FunctionCodes.h"
+#include "store/KeyTables.h"
 #include "store/ModelTable.h"
 #include "store/ProfileData.h"
 #include "store/StoreContext.h"
@@ -363,6 +364,9 @@ void VornBtnWindow::onMenuAction(qint32 code)
     setSelectedText(code);
     assignment.setFunction(entryIndex(), code);
     showKeyEditor();
+    // A fire key just chosen shows its starting values: the button holds them.
+    if (code == FunctionCode::FireKey)
+        m_fire->report();
 }
 
 // A macro or gun file: the record changes only once the dialog has been
@@ -409,22 +413,28 @@ void VornBtnWindow::OnSingleBtnValue(quint8 iScan)
 }
 
 // The values come from the editor itself; modifiers are stored by their
-// left key.
+// left key. A combination of keys the mouse cannot send stores nothing, and
+// the display then shows what the button holds.
 void VornBtnWindow::OnComboBtnValue(const ComboKeys &iComboKey, const HotKeyCodes &iHotKeyCode)
 {
     Q_UNUSED(iComboKey)
     Q_UNUSED(iHotKeyCode)
     if (!m_record)
         return;
-    setSelectedText(FunctionCode::ComboKey);
     const ComboKeys &held = m_combo->comboKeys();
     const HotKeyCodes &codes = m_combo->hotKeyCodes();
     QVector<quint8> keys;
     for (int slot = 0; slot < kComboSlots; ++slot) {
-        if (held[size_t(slot)] != 0)
+        int usage = 0;
+        if (held[size_t(slot)] != 0 && keyCodeToUsage(codes[size_t(slot)][0], usage))
             keys << codes[size_t(slot)][0];
     }
-    ButtonAssignment(*m_record).setComboKeys(entryIndex(), keys);
+    ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];
+    if (!keys.isEmpty()) {
+        setSelectedText(FunctionCode::ComboKey);
+        ButtonAssignment(*m_record).setComboKeys(entryIndex(), keys);
+    }
+    m_combo->load(entry.KeyInfo);
 }
 
 void VornBtnWindow::OnFireBtnValue(quint8 iScan, quint8 iType, quint8 iTimes, quint8 iDelay)
