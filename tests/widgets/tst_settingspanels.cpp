@@ -594,6 +594,7 @@ private slots:
         QCOMPARE(panel.profileData().dpi, quint8(0));
         QTest::mouseClick(panel.stageButton(3), Qt::LeftButton);
         QCOMPARE(panel.profileData().dpi, quint8(3));
+        panel.rescale(); // as a language change or a late placement does
         QCOMPARE(panel.xLabel(3)->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(panel.xLabel(0)->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(rec.dpi, quint8(0));
