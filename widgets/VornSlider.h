@@ -12,6 +12,7 @@ class VornSlider : public QSlider
 
 public:
     explicit VornSlider(Qt::Orientation orientation = Qt::Horizontal, QWidget *parent = nullptr);
+    ~VornSlider() override;
 
     // The label that follows the handle (hidden unless the mouse is down).
     QLabel *valueLabel() const { return m_label; }
@@ -27,5 +28,7 @@ protected:
 private:
     void placeLabel();
 
+    // Moved to the window when first shown; the window deletes its earlier
+    // children, the slider among them, first.
     QLabel *m_label;
 };

@@ -605,6 +605,25 @@ private slots:
         QCOMPARE(rec.DPI_INFO[2], (DpiInfo{1, 1, 55, 30, 30}));
     }
 
+    // The value above a DPI bar's handle shows while the mouse holds it,
+    // though the bars sit in a box no higher than themselves.
+    void dpiValueLabelShows()
+    {
+        ProfileStore store = storeFor(QStringLiteral("NX-19"));
+        VornDPIWindow panel;
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *bar = panel.slider(2)->ySlider();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QLabel *label = bar->valueLabel();
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString::number(bar->value()));
+        QCOMPARE(label->visibleRegion().boundingRect().size(), label->size());
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QVERIFY(!label->isVisible());
+    }
+
     // The compact layout hides the enable column and lengthens the bars;
     // a stage the model lacks is shown greyed and keeps what it stores.
     void stageRows_data()
