@@ -166,7 +166,9 @@ private slots:
         QTest::addColumn<QColor>("preview");
         QTest::addRow("top edge") << 1.0 << 7 << 360 << 0 << rgb(255, 0, 0);
         QTest::addRow("above the strip") << 1.0 << 0 << 360 << 0 << rgb(255, 0, 0);
-        QTest::addRow("bottom edge") << 1.0 << 135 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("below the strip") << 1.0 << 135 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("bottom row") << 1.0 << 134 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("bottom row, scale 1.5") << 1.5 << 198 << 0 << 0 << rgb(255, 0, 0);
         QTest::addRow("middle") << 1.0 << 71 << 180 << 180 << rgb(0, 255, 255);
         QTest::addRow("middle, scale 1.5") << 1.5 << 103 << 180 << 180 << rgb(0, 255, 255);
         QTest::addRow("top edge, scale 2") << 2.0 << 7 << 360 << 0 << rgb(255, 0, 0);
@@ -196,8 +198,9 @@ private slots:
         QCOMPARE(applies.count(), 1);
     }
 
-    // The square: the right edge is saturation 255; the pixel before it
-    // is not. A colour from outside places the marker at the inverse.
+    // The square: the last column is saturation 255 and the last row value
+    // 0, by a click as by a drag past them; the pixels before are not. A
+    // colour from outside places the marker at the inverse.
     void squarePointer_data()
     {
         QTest::addColumn<double>("scale");
@@ -206,7 +209,10 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addRow("right edge, top") << 1.0 << QPoint(128, 0) << 255 << 255;
         QTest::addRow("past the right edge") << 1.0 << QPoint(400, -20) << 255 << 255;
-        QTest::addRow("one pixel inside") << 1.0 << QPoint(127, 1) << 254 << 254;
+        QTest::addRow("last column") << 1.0 << QPoint(127, 1) << 255 << 254;
+        QTest::addRow("last row") << 1.0 << QPoint(64, 127) << 128 << 0;
+        QTest::addRow("one pixel inside") << 1.0 << QPoint(126, 2) << 252 << 252;
+        QTest::addRow("last row, scale 1.5") << 1.5 << QPoint(0, 191) << 0 << 0;
         QTest::addRow("left bottom") << 1.0 << QPoint(0, 128) << 0 << 0;
         QTest::addRow("middle") << 1.0 << QPoint(40, 88) << 80 << 80;
         QTest::addRow("right edge, scale 1.5") << 1.5 << QPoint(191, 96) << 255 << 128;
