@@ -65,6 +65,22 @@ void VornSlider::mouseMoveEvent(QMouseEvent *event)
     placeLabel();
 }
 
+void VornSlider::keyPressEvent(QKeyEvent *event)
+{
+    const int before = value();
+    QSlider::keyPressEvent(event);
+    if (value() != before)
+        emit MouseChange();
+}
+
+void VornSlider::wheelEvent(QWheelEvent *event)
+{
+    const int before = value();
+    QSlider::wheelEvent(event);
+    if (value() != before && !isSliderDown())
+        emit MouseChange();
+}
+
 void VornSlider::mouseReleaseEvent(QMouseEvent *event)
 {
     QSlider::mouseReleaseEvent(event);

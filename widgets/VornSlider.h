@@ -5,7 +5,8 @@
 class QLabel;
 
 // A slider whose value rides above the handle while the mouse holds it;
-// MouseChange tells the owner the user let go.
+// MouseChange tells the owner the user let go, or moved the handle by a
+// key or the wheel (each such step is a finished change).
 class VornSlider : public QSlider
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void placeLabel();

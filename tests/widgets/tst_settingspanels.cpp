@@ -491,6 +491,47 @@ private slots:
         QCOMPARE(written.LED_MODE[3].breath, brightness ? 5u : 8u);
     }
 
+    // A key or a wheel step is a finished change, as a drag's release is:
+    // previewed on the mouse and saved.
+    void sliderKeyAndWheel_data()
+    {
+        QTest::addColumn<bool>("brightness");
+        QTest::addColumn<bool>("wheel");
+        QTest::addRow("brightness, arrow key") << true << false;
+        QTest::addRow("speed, wheel") << false << true;
+    }
+
+    void sliderKeyAndWheel()
+    {
+        QFETCH(bool, brightness);
+        QFETCH(bool, wheel);
+        LoggedMouse mouse(QStringLiteral("NX-19"));
+        ProfileStore &store = StoreContext::store();
+        initProfileStore(store);
+        VornColorWindow panel;
+        panel.resize(664, 199);
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *slider = brightness ? panel.brightnessSlider() : panel.speedSlider();
+        const int before = slider->value();
+        mouse.log.clear();
+        if (wheel) {
+            QWheelEvent step(QPointF(5, 5), slider->mapToGlobal(QPoint(5, 5)), QPoint(),
+                             QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
+            QCoreApplication::sendEvent(slider, &step);
+        } else {
+            QTest::keyClick(slider, Qt::Key_Right);
+        }
+        QCOMPARE(slider->value(), before + 1);
+        QVERIFY(!mouse.log.isEmpty());
+        ProfileData written;
+        readProfile(written, profileFilePath(store.profileNames[0]));
+        const LedModeInfo &mode = written.LED_MODE[written.LedMode];
+        QCOMPARE(int(brightness ? mode.bright : mode.breath), before + 1);
+    }
+
     // The DPI slider range, the end labels and the values shown, per sensor.
     void dpiScale_data()
     {
