@@ -288,8 +288,16 @@ private slots:
         QCOMPARE(area.color(), rgb(255, 255, 0));
         QCOMPARE(area.field(0)->value(), 60);
         QCOMPARE(applies.count(), 8);
-        QTest::mouseClick(area.applyButton(), Qt::LeftButton);
+        // Typed digits are one change, taken when the number is finished.
+        area.field(5)->setFocus();
+        area.field(5)->selectAll();
+        QTest::keyClicks(area.field(5), QStringLiteral("128"));
+        QCOMPARE(applies.count(), 8);
+        QTest::keyClick(area.field(5), Qt::Key_Return);
+        QCOMPARE(area.color(), rgb(255, 255, 128));
         QCOMPARE(applies.count(), 9);
+        QTest::mouseClick(area.applyButton(), Qt::LeftButton);
+        QCOMPARE(applies.count(), 10);
     }
 
     // The effect menu by lighting class, in menu order.
