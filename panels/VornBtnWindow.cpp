@@ -244,23 +244,33 @@ void VornBtnWindow::selectButton(int index, int group)
     m_index = qBound(0, index, m_group == 2 ? kScrollButtons - 1 : kGroupSize - 1);
     for (VornPushButton *button : m_functionButtons)
         button->hide();
-    for (int entry = 0; entry < kButtons; ++entry) {
-        const int entryGroup = entry / kGroupSize;
-        if (entryGroup == m_group)
-            m_markers[size_t(entry)]->setSelected(false);
+    // One marker is highlighted: the front and the wheel markers show
+    // together.
+    for (VornPushButton *marker : m_markers)
+        marker->setSelected(false);
+    m_markers[size_t(entryIndex())]->setSelected(true);
+    // A button the model lacks (the side view of a model without side
+    // buttons) offers no function.
+    if (m_markerRects[size_t(entryIndex())].isNull()) {
+        hideKeyEditors();
+        return;
     }
     m_functionButtons[size_t(entryIndex())]->show();
-    m_markers[size_t(entryIndex())]->setSelected(true);
     showKeyEditor();
+}
+
+void VornBtnWindow::hideKeyEditors()
+{
+    m_single->showEditor(false);
+    m_combo->showEditor(false);
+    m_fire->showEditor(false);
+    m_sniper->showEditor(false);
 }
 
 void VornBtnWindow::showKeyEditor()
 {
     if (!m_record) {
-        m_single->showEditor(false);
-        m_combo->showEditor(false);
-        m_fire->showEditor(false);
-        m_sniper->showEditor(false);
+        hideKeyEditors();
         return;
     }
     ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];

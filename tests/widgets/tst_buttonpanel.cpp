@@ -889,7 +889,24 @@ private slots:
         QCOMPARE(int(selected.at(0).at(1).value<quint8>()), group);
         QVERIFY(m_panel->functionButton(entryNo)->isVisibleTo(m_panel.get()));
         QVERIFY(!m_panel->functionButton(0)->isVisibleTo(m_panel.get()) || entryNo == 0);
-        QVERIFY(m_panel->marker(entryNo)->isSelected());
+        // Only this marker is highlighted, also after one of another group.
+        for (int e = 0; e < 42; ++e)
+            QCOMPARE(m_panel->marker(e)->isSelected(), e == entryNo);
+    }
+
+    // NX-19 has no side buttons: its side view offers no drop-down and no
+    // editor, whatever the record holds there.
+    void noSideDropDownWithoutSideButtons()
+    {
+        entry(20).Fun = 6;
+        makePanel(QStringLiteral("NX-19"));
+        m_panel->setView(false, 0, 1);
+        for (int e = 0; e < 42; ++e)
+            QVERIFY2(!m_panel->functionButton(e)->isVisibleTo(m_panel.get()),
+                     qPrintable(QString::number(e)));
+        QVERIFY(!m_panel->singleKeyEditor()->isVisibleTo(m_panel.get()));
+        m_panel->setView(true, 1, 0);
+        QVERIFY(m_panel->functionButton(1)->isVisibleTo(m_panel.get()));
     }
 
     // The panel inside the window: both show the same button, and the
