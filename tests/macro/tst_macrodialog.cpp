@@ -385,6 +385,16 @@ private slots:
         d.eventList()->setCurrentRow(2);
         click(d, MacroDialog::RowPaste);
         QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2], moves[1]}));
+        // A selection of several rows shows as such, across the rows.
+        d.show();
+        d.eventList()->setCurrentRow(0);
+        d.eventList()->item(2)->setSelected(true);
+        const QImage shown = d.eventList()->viewport()->grab().toImage();
+        for (int r = 0; r < 4; ++r) {
+            const QRect row = d.eventList()->visualItemRect(d.eventList()->item(r));
+            const QColor middle = shown.pixelColor(row.right() - 4, row.center().y());
+            QCOMPARE(middle == QColor(110, 10, 16), r == 0 || r == 2);
+        }
         // DELETE takes the selection as CUT does.
         d.eventList()->setCurrentRow(0);
         d.eventList()->item(2)->setSelected(true);
