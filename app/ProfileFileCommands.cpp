@@ -7,6 +7,7 @@
 #include "store/ProfileLibrary.h"
 #include "store/ProfileTransfer.h"
 #include "store/StoreContext.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/Skin.h"
 #include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
@@ -22,6 +23,8 @@
 #include <QTimer>
 
 namespace {
+
+const QString kProfileSuffix = QStringLiteral(".prof");
 
 int currentMode()
 {
@@ -41,10 +44,10 @@ ProfileFileCommands::ProfileFileCommands(QWidget *window, VornLineEdit *nameEdit
     // Long lists scroll instead of spreading into columns.
     m_menu->setStyleSheet(Skin::menuStyleSheet() + QStringLiteral("QMenu{menu-scrollable:1;}"));
     m_saveDialog = [this](const QString &caption, const QString &filter) {
-        return QFileDialog::getSaveFileName(m_window, caption, QString(), filter);
+        return saveFileName(m_window, caption, filter, kProfileSuffix);
     };
     m_openDialog = [this](const QString &caption, const QString &filter) {
-        return QFileDialog::getOpenFileName(m_window, caption, QString(), filter);
+        return QFileDialog::getOpenFileName(m_window, caption, fileDialogFolder(), filter);
     };
 }
 
@@ -333,9 +336,12 @@ void ProfileFileCommands::renameProfile()
 
 void ProfileFileCommands::exportProfile()
 {
-    const QString path = m_saveDialog(tr("Save Profile File"), tr("Profile File(*.prof)"));
+    // LOAD lists only files with the suffix.
+    const QString path = withFileSuffix(
+        m_saveDialog(tr("Save Profile File"), tr("Profile File(*.prof)")), kProfileSuffix);
     if (path.isEmpty())
         return;
+    rememberFileDialogChoice(path);
     const QString name = StoreContext::store().profileNames[currentMode()];
     if (exportReplacesFile(name, path) &&
         warn(
@@ -352,6 +358,7 @@ void ProfileFileCommands::importProfile()
     const QString path = m_openDialog(tr("Load Profile File"), tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
+    rememberFileDialogChoice(path);
     const QString name = importedProfileName(path);
     qCDebug(lcUi).noquote() << name;
     QStringList list = m_list;

@@ -518,7 +518,9 @@ QStringList missingMacros(const ProfileStore &store)
     QStringList names;
     for (const ProfileData &profile : store.profiles) {
         for (const ButtonInfo &slot : profile.BUTTON_INFO) {
-            if (!isMacroFunction(slot.Fun) || names.contains(slot.macroname))
+            // A button given no name has no file to miss.
+            if (!isMacroFunction(slot.Fun) || slot.macroname.isEmpty() ||
+                names.contains(slot.macroname))
                 continue;
             if (!isSafeMacroName(slot.macroname) ||
                 !QFileInfo::exists(macroFilePath(slot.macroname)))

@@ -96,6 +96,10 @@
         <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
         <translation>THE MACRO FILE COULD NOT BE WRITTEN.</translation>
     </message>
+    <message>
+        <source>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</source>
+        <translation>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>

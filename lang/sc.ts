@@ -96,6 +96,10 @@
         <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
         <translation>无法写入宏文件。</translation>
     </message>
+    <message>
+        <source>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</source>
+        <translation>不含延时的录制最多包含 %1 个事件，未再录制任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>

@@ -96,6 +96,10 @@
         <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
         <translation>無法寫入巨集檔案。</translation>
     </message>
+    <message>
+        <source>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</source>
+        <translation>不含延遲的錄製最多包含 %1 個事件，未再錄製任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>

@@ -112,6 +112,9 @@ TABLE = {
     # Macros and gun files (the mouse-command names are above).
     "A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.":
         ("一个宏最多包含 63 个事件，未再添加任何内容。", "一個巨集最多包含 63 個事件，未再新增任何內容。"),
+    "A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.":
+        ("不含延时的录制最多包含 %1 个事件，未再录制任何内容。",
+         "不含延遲的錄製最多包含 %1 個事件，未再錄製任何內容。"),
     "THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.":
         ("对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。",
          "對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。"),

@@ -10,6 +10,7 @@
 #include "macro/VornTreeWidget.h"
 #include "platform/KeyboardCapture.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLabel.h"
@@ -28,6 +29,8 @@
 #include <algorithm>
 
 namespace {
+
+const QString kMacroFileSuffix = QStringLiteral(".MSMACRO");
 
 MacroDialog::FileDialogHook &fileDialogHook()
 {
@@ -365,25 +368,32 @@ void MacroDialog::warn(const QString &text, int kind, const QString &heading)
 
 QStringList MacroDialog::askFiles(FileDialog kind)
 {
-    if (fileDialogHook())
-        return fileDialogHook()(kind);
+    const QStringList chosen = fileDialogHook() ? fileDialogHook()(kind) : runFileDialog(kind);
+    if (!chosen.isEmpty())
+        rememberFileDialogChoice(chosen.first(), kind == ChooseFolder);
+    return chosen;
+}
+
+QStringList MacroDialog::runFileDialog(FileDialog kind)
+{
     const QString caption =
         kind == OpenOne || kind == OpenMany ? tr("Load Macro File") : tr("Save Macro File");
     const QString filter = tr("Macro File(*.MSMACRO)");
+    const QString folder = fileDialogFolder();
     switch (kind) {
     case OpenOne: {
-        const QString file = QFileDialog::getOpenFileName(this, caption, QString(), filter);
+        const QString file = QFileDialog::getOpenFileName(this, caption, folder, filter);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     case OpenMany:
-        return QFileDialog::getOpenFileNames(this, caption, QString(), filter);
+        return QFileDialog::getOpenFileNames(this, caption, folder, filter);
     case SaveOne: {
-        const QString file = QFileDialog::getSaveFileName(this, caption, QString(), filter);
+        const QString file = saveFileName(this, caption, filter, kMacroFileSuffix);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     case ChooseFolder: {
-        const QString dir = QFileDialog::getExistingDirectory(this, caption, QStringLiteral("./"),
-                                                              QFileDialog::ShowDirsOnly);
+        const QString dir =
+            QFileDialog::getExistingDirectory(this, caption, folder, QFileDialog::ShowDirsOnly);
         return dir.isEmpty() ? QStringList() : QStringList{dir};
     }
     }
@@ -610,12 +620,8 @@ void MacroDialog::OnButtonClicked()
         }
         break;
     case RowDelete:
-        if (!empty && m_eventList->currentRow() >= 0) {
-            QVector<MacroRow> all = rows();
-            const int current = m_eventList->currentRow();
-            all.remove(current);
-            setRows(all, qMin(current, all.size() - 1));
-        }
+        if (!empty)
+            removeRows(selectedRows());
         break;
     case RowTop:
         if (!empty)
@@ -693,7 +699,8 @@ void MacroDialog::moveCurrentRow(int to)
     setRows(all, to);
 }
 
-void MacroDialog::copyRows(bool cut)
+// The selected rows in list order, else the current one.
+QList<int> MacroDialog::selectedRows() const
 {
     QList<int> selected;
     for (const QModelIndex &index : m_eventList->selectionModel()->selectedRows())
@@ -701,18 +708,31 @@ void MacroDialog::copyRows(bool cut)
     if (selected.isEmpty() && m_eventList->currentRow() >= 0)
         selected << m_eventList->currentRow();
     std::sort(selected.begin(), selected.end());
-    const QVector<MacroRow> all = rows();
-    m_clipboard.clear();
-    for (int i : selected)
-        m_clipboard << all.at(i);
-    if (!cut || selected.isEmpty())
+    return selected;
+}
+
+void MacroDialog::removeRows(const QList<int> &selected)
+{
+    if (selected.isEmpty())
         return;
+    const QVector<MacroRow> all = rows();
     QVector<MacroRow> kept;
     for (int i = 0; i < all.size(); ++i) {
         if (!selected.contains(i))
             kept << all.at(i);
     }
     setRows(kept, qMin(selected.first(), kept.size() - 1));
+}
+
+void MacroDialog::copyRows(bool cut)
+{
+    const QList<int> selected = selectedRows();
+    const QVector<MacroRow> all = rows();
+    m_clipboard.clear();
+    for (int i : selected)
+        m_clipboard << all.at(i);
+    if (cut)
+        removeRows(selected);
 }
 
 void MacroDialog::enableForRecording(bool enable)
@@ -812,7 +832,7 @@ void MacroDialog::stopRecording()
     if (!releaseTestPasses(events()))
         warn(tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
     if (m_recorder.droppedForRoom())
-        warn(macroFullMessage());
+        warn(m_recorder.droppedMessage());
     saveMacro();
 }
 
@@ -910,9 +930,11 @@ void MacroDialog::exportMacros()
         const QStringList target = askFiles(SaveOne);
         if (target.isEmpty())
             return;
-        // The save dialog has asked before replacing a file.
-        QFile::remove(target.first());
-        QFile::copy(macroFilePath(name), target.first());
+        // IMPORT lists only files with the suffix. The save dialog has
+        // asked before replacing a file.
+        const QString file = withFileSuffix(target.first(), kMacroFileSuffix);
+        QFile::remove(file);
+        QFile::copy(macroFilePath(name), file);
         return;
     }
     const QStringList folder = askFiles(ChooseFolder);
@@ -924,7 +946,7 @@ void MacroDialog::exportMacros()
             continue;
         const QString name = m_macroList->item(i)->data(Qt::UserRole).toString();
         QFile::copy(macroFilePath(name),
-                    folder.first() + QLatin1Char('/') + name + QStringLiteral(".MSMACRO"));
+                    folder.first() + QLatin1Char('/') + name + kMacroFileSuffix);
     }
 }
 

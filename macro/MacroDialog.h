@@ -125,6 +125,7 @@ private:
     void buildControls();
     QString designStyleSheet() const;
     QStringList askFiles(FileDialog kind);
+    QStringList runFileDialog(FileDialog kind);
     void warn(const QString &text, int kind = 2, const QString &heading = QString());
 
     // Rows.
@@ -156,6 +157,8 @@ private:
     void toggleBatch();
     void runGunSet();
     void moveCurrentRow(int to);
+    QList<int> selectedRows() const;
+    void removeRows(const QList<int> &selected);
     void copyRows(bool cut);
     void setOption(Control c, bool on);
     void enableForRecording(bool enable);

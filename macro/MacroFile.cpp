@@ -121,7 +121,7 @@ QString moveText(int direction, int distance)
 }
 
 // The decoding rules of the reader; false when the event is dropped.
-bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString *text)
+bool decodeEvent(const MacroEvent &raw, MacroEvent *out, QString *text)
 {
     if (raw.Map == kMacroButtonPress || raw.Map == kMacroButtonRelease) {
         if (mouseButtonIndex(raw.DataL) < 0)
@@ -143,8 +143,8 @@ bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString 
         return true;
     }
     case kMacroDelay:
-        if (delayType != kRecordDelays && delayType != kDefaultDelays)
-            return false;
+        // Whatever the delay type, a delay the file holds is one the mouse
+        // plays: the type only says how new ones are recorded.
         *out = MacroEvent{kMacroDelay, raw.DataH, raw.DataL};
         *text = macroEventText(*out);
         return true;
@@ -233,7 +233,7 @@ MacroFileData readMacroFile(const QString &name)
     for (int i = 0; i < count; ++i) {
         MacroEvent decoded;
         QString text;
-        if (decodeEvent(readRawEvent(s, i), macro.delayType, &decoded, &text)) {
+        if (decodeEvent(readRawEvent(s, i), &decoded, &text)) {
             macro.events.append(decoded);
             macro.texts.append(text);
         }

@@ -52,6 +52,7 @@ public:
     // Shows button (index, group); kKeepGroup keeps the group.
     void selectButton(int index, int group);
     void showKeyEditor();
+    void hideKeyEditors();
     void refreshButtonTexts();
 
     // The macro assignment dialog; without one, macros cannot be assigned.

@@ -65,6 +65,7 @@ private:
     };
 
     void showValues(int stage);
+    void showCurrentStage();
     void layoutRows(double s);
 
     ProfileData m_ProfileData;

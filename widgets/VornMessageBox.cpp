@@ -36,6 +36,9 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
+    // A parent's style sheet written for its own children (a panel's
+    // background) would paint grey bars behind the icon and the texts.
+    setStyleSheet(QStringLiteral("QLabel{background:transparent;}"));
 
     QFont font(QStringLiteral("Consolas"));
     font.setWeight(75);

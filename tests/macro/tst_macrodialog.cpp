@@ -9,6 +9,7 @@
 #include "macro/VornTreeWidget.h"
 #include "platform/KeyboardCapture.h"
 #include "store/DataFolder.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
@@ -295,13 +296,18 @@ private slots:
         MacroDialog d;
         click(d, MacroDialog::NewMacro);
         click(d, MacroDialog::NewMacro);
-        const QString single = m_home->path() + QStringLiteral("/out.MSMACRO");
+        // A name typed without the suffix gets it; the next dialog opens
+        // where this one ended, or at home once that folder is gone.
+        const QString typed = m_home->path() + QStringLiteral("/sub/out");
+        const QString single = typed + QStringLiteral(".MSMACRO");
         const QString folder = m_home->path() + QStringLiteral("/batch");
         QDir().mkpath(folder);
+        QDir().mkpath(m_home->path() + QStringLiteral("/sub"));
         MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
-            return QStringList{kind == MacroDialog::SaveOne ? single : folder};
+            return QStringList{kind == MacroDialog::SaveOne ? typed : folder};
         });
         click(d, MacroDialog::Export);
+        QCOMPARE(fileDialogFolder(), m_home->path() + QStringLiteral("/sub"));
         QSettings exported(single, QSettings::IniFormat);
         QCOMPARE(exported.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
         QVERIFY(exported.value(QStringLiteral("Setting/MacroFilePath"))
@@ -320,6 +326,9 @@ private slots:
         click(d, MacroDialog::Export);
         QCOMPARE(QDir(folder).entryList(QDir::Files),
                  QStringList{QStringLiteral("name_1.MSMACRO")});
+        QCOMPARE(fileDialogFolder(), folder);
+        QVERIFY(QDir(folder).removeRecursively());
+        QCOMPARE(fileDialogFolder(), QDir::homePath());
         click(d, MacroDialog::Batch);
         QVERIFY(d.control(MacroDialog::Start)->isEnabled());
     }
@@ -347,6 +356,10 @@ private slots:
         row->editPressSlot();
         QCOMPARE(row->text(), QStringLiteral("65530 ms"));
         QCOMPARE(bytes({row->event()}), (Events{{6, 25, 153}}));
+        // Saved without delay options, the delay still reads back.
+        click(d, MacroDialog::Save);
+        click(d, MacroDialog::CancelEdit);
+        QCOMPARE(bytes(d.events()), (Events{{0x84, 0, 4}, {6, 25, 153}}));
     }
 
     void listCommands()
@@ -372,6 +385,21 @@ private slots:
         d.eventList()->setCurrentRow(2);
         click(d, MacroDialog::RowPaste);
         QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2], moves[1]}));
+        // A selection of several rows shows as such, across the rows.
+        d.show();
+        d.eventList()->setCurrentRow(0);
+        d.eventList()->item(2)->setSelected(true);
+        const QImage shown = d.eventList()->viewport()->grab().toImage();
+        for (int r = 0; r < 4; ++r) {
+            const QRect row = d.eventList()->visualItemRect(d.eventList()->item(r));
+            const QColor middle = shown.pixelColor(row.right() - 4, row.center().y());
+            QCOMPARE(middle == QColor(110, 10, 16), r == 0 || r == 2);
+        }
+        // DELETE takes the selection as CUT does.
+        d.eventList()->setCurrentRow(0);
+        d.eventList()->item(2)->setSelected(true);
+        click(d, MacroDialog::RowDelete);
+        QCOMPARE(bytes(d.events()), (Events{moves[3], moves[1]}));
         click(d, MacroDialog::RowClear);
         QCOMPARE(d.eventList()->count(), 0);
         click(d, MacroDialog::InsertDelay); // nothing on an empty list

@@ -159,12 +159,13 @@ private slots:
         QTest::addColumn<int>("delayType");
         QTest::addColumn<int>("rowsBefore");
         QTest::addColumn<int>("rowsAdded");
+        QTest::addColumn<int>("bound"); // the one the message names
 
-        QTest::addRow("delays, 61 rows take a delay and a key") << 1 << 61 << 2;
-        QTest::addRow("delays, 62 rows take nothing") << 1 << 62 << 0;
-        QTest::addRow("default delays, 62 rows take nothing") << 2 << 62 << 0;
-        QTest::addRow("no delays, 39 rows take a key") << 0 << 39 << 1;
-        QTest::addRow("no delays, 40 rows take nothing") << 0 << 40 << 0;
+        QTest::addRow("delays, 61 rows take a delay and a key") << 1 << 61 << 2 << 0;
+        QTest::addRow("delays, 62 rows take nothing") << 1 << 62 << 0 << 63;
+        QTest::addRow("default delays, 62 rows take nothing") << 2 << 62 << 0 << 63;
+        QTest::addRow("no delays, 39 rows take a key") << 0 << 39 << 1 << 0;
+        QTest::addRow("no delays, 40 rows take nothing") << 0 << 40 << 0 << 40;
     }
 
     void recordBound()
@@ -172,6 +173,7 @@ private slots:
         QFETCH(int, delayType);
         QFETCH(int, rowsBefore);
         QFETCH(int, rowsAdded);
+        QFETCH(int, bound);
 
         MacroRecorder recorder;
         // A first key starts the clock, so the second brings its delay.
@@ -183,6 +185,11 @@ private slots:
         QCOMPARE(rows.size(), rowsAdded);
         QCOMPARE(recorder.droppedForRoom(), rowsAdded == 0);
         QVERIFY(rowsBefore + rows.size() <= 63);
+        if (bound > 0) {
+            const QString message = recorder.droppedMessage();
+            QVERIFY2(message.contains(QStringLiteral("AT MOST %1 EVENTS").arg(bound)),
+                     qPrintable(message));
+        }
     }
 
     void releaseTest_data()

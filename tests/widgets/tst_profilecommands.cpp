@@ -511,14 +511,16 @@ private slots:
     void exportTagsAndAsksBeforeReplacing()
     {
         openWindow();
-        QString target = m_home->path() + QStringLiteral("/out.prof");
+        // A name typed without the suffix gets it.
+        QString typed = m_home->path() + QStringLiteral("/out");
+        QString target = typed + QStringLiteral(".prof");
         commands()->setFileDialogs(
             [&](const QString &caption, const QString &filter) {
                 [&] {
                     QCOMPARE(caption, QStringLiteral("Save Profile File"));
                     QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
                 }();
-                return target;
+                return typed;
             },
             nullptr);
         const QString own = profileFilePath(QStringLiteral("Profile 1"));
@@ -551,6 +553,7 @@ private slots:
         QVERIFY(QFile::remove(own));
         QVERIFY(saveProfileFile(before, QStringLiteral("Profile 1"))); // untagged again
         target = m_home->path() + QStringLiteral("/plain/out.prof");
+        typed = target;
         const auto disk = fileSnapshot(m_home->path());
         click("prof_save");
         QCOMPARE(m_boxes.size(), 3);

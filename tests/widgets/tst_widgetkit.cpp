@@ -252,6 +252,23 @@ private slots:
         QVERIFY(!box.closedByDevice());
     }
 
+    // A panel's style sheet for its own children does not reach into a box
+    // it raises: the box looks as one the window raises.
+    void boxLooksTheSameUnderAPanel()
+    {
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        QWidget window;
+        QWidget panel;
+        panel.setStyleSheet(QStringLiteral("background-color: rgb(33,35,35)"));
+        QImage looks[2];
+        for (QWidget *parent : {&window, &panel}) {
+            VornMessageBox box(2, QString(), QStringLiteral("Warning"), QStringLiteral("Text"),
+                               parent, false, Qt::FramelessWindowHint);
+            looks[parent == &panel] = box.grab().toImage();
+        }
+        QCOMPARE(looks[1], looks[0]);
+    }
+
     void pushButtonStates()
     {
         const QStringList three = {QStringLiteral("/skin/button_1.png"),
