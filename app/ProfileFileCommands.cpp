@@ -176,6 +176,26 @@ void ProfileFileCommands::showCurrentName()
     m_nameEdit->setText(StoreContext::store().profileNames[currentMode()]);
 }
 
+bool ProfileFileCommands::keepLeavingRecord()
+{
+    // The mode's record, with the panels' edits, goes to its own file
+    // before another file replaces it in the store; nothing is sent.
+    emit collectRequested();
+    const ProfileStore &store = StoreContext::store();
+    const ProfileData &rec = store.profiles[currentMode()];
+    const QString name = store.profileNames[currentMode()];
+    if (!isSafeProfileName(name))
+        return true; // it has no file to keep anything in
+    ProfileData onDisk;
+    loadProfileFile(onDisk, name);
+    onDisk.ProfilePath = rec.ProfilePath; // not kept in the file
+    if (onDisk == rec || saveProfileFile(rec, name))
+        return true;
+    warn(tr("The profile file could not be written.") + QLatin1Char('\n') +
+         QDir::toNativeSeparators(profileFilePath(name)));
+    return false;
+}
+
 void ProfileFileCommands::choose(int index)
 {
     if (index < 0 || index >= m_list.size())
@@ -186,6 +206,8 @@ void ProfileFileCommands::choose(int index)
         return;
     }
     if (!isSafeProfileName(name) && refuseName(name))
+        return;
+    if (!keepLeavingRecord())
         return;
     ProfileStore &store = StoreContext::store();
     const int mode = currentMode();
@@ -199,6 +221,8 @@ void ProfileFileCommands::choose(int index)
 void ProfileFileCommands::addProfile()
 {
     const QString name = firstFreeProfileName(otherModesNames());
+    if (!keepLeavingRecord())
+        return;
     QString error;
     if (!createProfileFromDefault(name, &error)) {
         warn(tr("The profile file could not be written.") + QLatin1Char('\n') + error);
@@ -354,6 +378,8 @@ void ProfileFileCommands::importProfile()
         return;
     const QString name = importedProfileName(path);
     qCDebug(lcUi).noquote() << name;
+    if (!keepLeavingRecord())
+        return;
     QStringList list = m_list;
     QString error;
     switch (importProfileForMode(StoreContext::store(), currentMode(), path, readProductName(),
