@@ -28,8 +28,9 @@ using namespace WindowEvents;
 namespace {
 
 // How the person commits the change.
-enum Commit { PressOk, PressApply, ModeAndBack, FileAndBack };
+enum Commit { PressOk, PressApply, ModeAndBack, MouseModeAndBack, FileAndBack };
 const char *const kCommitNames[] = {"OK", "Apply", "mode switch and back, Apply",
+                                    "the mouse's mode switch and back, Apply",
                                     "file switch and back, Apply"};
 
 // NX-19, then one model of each other lighting class and DPI panel: class
@@ -286,6 +287,13 @@ private:
             QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("modeButton")), {"Mode 2"}));
             QCOMPARE(store.curProfile, quint8(1));
             QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("modeButton")), {"Mode 1"}));
+            QCOMPARE(store.curProfile, quint8(0));
+        }
+        if (how == MouseModeAndBack) {
+            // As the reader reports the mouse's own profile button.
+            m_window->slotRefreshProfile(1);
+            QCOMPARE(store.curProfile, quint8(1));
+            m_window->slotRefreshProfile(0);
             QCOMPARE(store.curProfile, quint8(0));
         }
         if (how == FileAndBack) {
