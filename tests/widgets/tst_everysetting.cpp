@@ -28,10 +28,13 @@ using namespace WindowEvents;
 namespace {
 
 // How the person commits the change.
-enum Commit { PressOk, PressApply, ModeAndBack, MouseModeAndBack, FileAndBack };
-const char *const kCommitNames[] = {"OK", "Apply", "mode switch and back, Apply",
+enum Commit { PressOk, PressApply, ModeAndBack, MouseModeAndBack, FileAndBack, MouseAndBack };
+const char *const kCommitNames[] = {"OK",
+                                    "Apply",
+                                    "mode switch and back, Apply",
                                     "the mouse's mode switch and back, Apply",
-                                    "file switch and back, Apply"};
+                                    "file switch and back, Apply",
+                                    "other mouse and back, Apply"};
 
 // NX-19, then one model of each other lighting class and DPI panel: class
 // 0 full, 1 full, 2 with four stages and three modes, 4 full, and the
@@ -43,6 +46,11 @@ const char *const kModels[] = {"NX-19", "NX-12", "NX-01", "NX-04", "NX-23", "NX-
 const QStringList kButtonRows = {QStringLiteral("button3"), QStringLiteral("button4")};
 
 using Settings = QMap<QString, QString>;
+
+QString otherMouse(const QString &model)
+{
+    return QLatin1String(model == QLatin1String("NX-19") ? "NX-18" : "NX-19");
+}
 
 // What get shows for every mode, from the files alone.
 QVector<Settings> savedSettings(const QString &model)
@@ -120,7 +128,9 @@ private:
         m_home = std::make_unique<UiHome>();
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
         DeviceContext::setProtocolDelayHook([](int) {});
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{model});
+        // A second mouse, to switch to and back from.
+        writeProductName(model);
+        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{model, otherMouse(model)});
         VirtualMouseBackend *mice = backend.get();
         DeviceContext::installHid(std::make_unique<ReportLog>(std::move(backend), &m_log), mice);
         m_window = std::make_unique<MousecfgWidget>();
@@ -303,6 +313,14 @@ private:
             QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("profileButton")), {own}));
             QCOMPARE(store.profileNames[0], own);
         }
+        if (how == MouseAndBack) {
+            const QString model = readProductName();
+            auto *mice = child<QPushButton>(QStringLiteral("mouseSelector"));
+            QVERIFY(pickFromMenu(mice, {otherMouse(model)}));
+            QCOMPARE(readProductName(), otherMouse(model));
+            QVERIFY(pickFromMenu(mice, {model}));
+            QCOMPARE(readProductName(), model);
+        }
         m_log.clear(); // the upload only
         click(how == PressOk ? QStringLiteral("okButton") : QStringLiteral("applyButton"));
         // OK puts the window away (minimized where there is no tray).
@@ -334,7 +352,9 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("commit");
         for (const char *model : kModels) {
-            for (int how = PressOk; how <= FileAndBack; ++how)
+            // Switching mice reloads everything twice: on NX-19 only.
+            const int last = model == kModels[0] ? MouseAndBack : FileAndBack;
+            for (int how = PressOk; how <= last; ++how)
                 QTest::addRow("%s, %s", model, kCommitNames[how])
                     << QString::fromLatin1(model) << how;
         }
