@@ -188,7 +188,10 @@ bool ProfileFileCommands::keepLeavingRecord()
         return true; // it has no file to keep anything in
     ProfileData onDisk;
     loadProfileFile(onDisk, name);
-    onDisk.ProfilePath = rec.ProfilePath; // not kept in the file
+    // Neither is an edit: the name follows the mode's file, the path is
+    // not kept in it.
+    onDisk.ProfileName = rec.ProfileName;
+    onDisk.ProfilePath = rec.ProfilePath;
     if (onDisk == rec || saveProfileFile(rec, name))
         return true;
     warn(tr("The profile file could not be written.") + QLatin1Char('\n') +
