@@ -440,6 +440,34 @@ private slots:
         QVERIFY(!sent.isEmpty());
         QCOMPARE(sent, reportsOf(dryRun.out.split(QLatin1Char('\n'))));
     }
+
+    // Cancel sends nothing, writes nothing and shows the files again.
+    void cancelDropsTheUnappliedEdits()
+    {
+        const QString model = QStringLiteral("NX-19");
+        openWindow(model);
+        m_window->showNormal();
+        const QVector<Settings> before = savedSettings(model);
+        const QStringList edited = {"report-rate", "lift-off", "dpi-stage", "dpi2", "button3"};
+        for (const QString &setting : edited)
+            QVERIFY(!change(setting).isEmpty());
+        m_log.clear();
+        click(QStringLiteral("cancelButton"));
+        QCOMPARE(reportsOf(m_log), QStringList());
+        QCOMPARE(savedSettings(model), before);
+        m_window->showNormal();
+        click(QStringLiteral("tab2"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("reportRateButton"))->text(),
+                 before[0].value(QStringLiteral("report-rate")) + QStringLiteral(" HZ"));
+        const int stage = before[0].value(QStringLiteral("dpi-stage")).toInt() - 1;
+        QVERIFY(child<QRadioButton>(QStringLiteral("dpiStage%1").arg(stage))->isChecked());
+        QCOMPARE(child<VornDPIWindow>(QStringLiteral("dpiPanel"))->xLabel(1)->text(),
+                 QStringLiteral("X:") + before[0].value(QStringLiteral("dpi2")).section('x', 0, 0));
+        QCOMPARE(child<QPushButton>(QStringLiteral("liftOffButton"))->text(),
+                 QString(before[0].value(QStringLiteral("lift-off"))).replace("mm", " mm"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("function2"))->text(),
+                 before[0].value(QStringLiteral("button3")));
+    }
 };
 
 QTEST_MAIN(TestEverySetting)
