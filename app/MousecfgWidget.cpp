@@ -46,6 +46,15 @@ VornPushButton *skinnedButton(const char *stem, const char *name, QWidget *paren
     return button;
 }
 
+// Writes the store's files when they hold something else; sends nothing.
+void saveChangedStore(const ProfileStore &store)
+{
+    ProfileStore onDisk;
+    loadStore(onDisk);
+    if (!(onDisk == store))
+        saveStore(store);
+}
+
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
@@ -107,6 +116,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileArea->profileButton(),
                                              m_profileArea->profileMenu());
+    connect(m_profileFiles, &ProfileFileCommands::collectRequested, this,
+            &MousecfgWidget::collectPanels);
     connect(m_profileFiles, &ProfileFileCommands::recordsChanged, this,
             &MousecfgWidget::loadPanels);
     connect(m_profileFiles, &ProfileFileCommands::textsChanged, this, &MousecfgWidget::retranslate);
@@ -122,6 +133,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     GetPointerSpeedLater(this, [this, startProfile](int speed) {
         if (speed < 1 || speed > 20)
             return;
+        collectPanels(); // the panels are shown again below
         ProfileStore &store = StoreContext::store();
         store.profiles[startProfile].mousespeed = quint8(speed);
         if (store.curProfile % kModeCount == startProfile)
@@ -204,7 +216,7 @@ void MousecfgWidget::buildChrome()
     onClick(m_minButton, [this] { showMinimized(); });
     for (int i = 0; i < kModeCount; ++i) {
         onClick(m_modeButtons[size_t(i)], [this, i] {
-            StoreContext::store().curProfile = quint8(i);
+            collectPanels();
             selectMode(i, true);
         });
     }
@@ -223,6 +235,9 @@ void MousecfgWidget::buildChrome()
             });
         }
     }
+    // Cancel sends nothing and takes the shown mode back to its file: its
+    // edits not yet applied, the panels' copies among them, are dropped
+    // because the person asked for it.
     onClick(m_cancelButton, [this] {
         m_tray->putAway();
         selectMode(StoreContext::store().curProfile, true);
@@ -231,7 +246,11 @@ void MousecfgWidget::buildChrome()
         collectPanels();
         uploadWithProgress();
     });
-    onClick(m_okButton, [this] { uploadWithProgress(); });
+    onClick(m_okButton, [this] {
+        collectPanels();
+        uploadWithProgress();
+        m_tray->putAway();
+    });
     for (int i = 0; i < ProfileArea::kCommandCount; ++i) {
         onClick(m_profileArea->command(i),
                 [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
@@ -373,6 +392,7 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
 
 void MousecfgWidget::onModeAction(int index)
 {
+    collectPanels(); // into the mode being left
     selectMode(index, false);
     m_profileFiles->rebuildMenu();
     // The mouse holds all five modes already: switch, nothing else.
@@ -522,6 +542,10 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     if (!action)
         return;
     const QString name = action->text();
+    // The store is about to be replaced by the other mouse's: what was
+    // edited here goes to this mouse's files, to be sent with its next Apply.
+    collectPanels();
+    saveChangedStore(StoreContext::store());
     m_session->switchTo(name, [this, name] {
         m_view->clearState();
         m_mice->showCurrent(name);
@@ -632,6 +656,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
         qCDebug(lcUi) << "slotRefreshProfile: no mode" << iProfile;
         return;
     }
+    collectPanels(); // into the mode being left
     selectMode(iProfile, false);
     m_profileFiles->rebuildMenu();
     SetPointerSpeed(StoreContext::store().profiles[iProfile].mousespeed);

@@ -179,6 +179,29 @@ void ProfileFileCommands::showCurrentName()
     m_nameEdit->setText(StoreContext::store().profileNames[currentMode()]);
 }
 
+bool ProfileFileCommands::keepLeavingRecord()
+{
+    // The mode's record, with the panels' edits, goes to its own file
+    // before another file replaces it in the store; nothing is sent.
+    emit collectRequested();
+    const ProfileStore &store = StoreContext::store();
+    const ProfileData &rec = store.profiles[currentMode()];
+    const QString name = store.profileNames[currentMode()];
+    if (!isSafeProfileName(name))
+        return true; // it has no file to keep anything in
+    ProfileData onDisk;
+    loadProfileFile(onDisk, name);
+    // Neither is an edit: the name follows the mode's file, the path is
+    // not kept in it.
+    onDisk.ProfileName = rec.ProfileName;
+    onDisk.ProfilePath = rec.ProfilePath;
+    if (onDisk == rec || saveProfileFile(rec, name))
+        return true;
+    warn(tr("The profile file could not be written.") + QLatin1Char('\n') +
+         QDir::toNativeSeparators(profileFilePath(name)));
+    return false;
+}
+
 void ProfileFileCommands::choose(int index)
 {
     if (index < 0 || index >= m_list.size())
@@ -189,6 +212,8 @@ void ProfileFileCommands::choose(int index)
         return;
     }
     if (!isSafeProfileName(name) && refuseName(name))
+        return;
+    if (!keepLeavingRecord())
         return;
     ProfileStore &store = StoreContext::store();
     const int mode = currentMode();
@@ -202,6 +227,8 @@ void ProfileFileCommands::choose(int index)
 void ProfileFileCommands::addProfile()
 {
     const QString name = firstFreeProfileName(otherModesNames());
+    if (!keepLeavingRecord())
+        return;
     QString error;
     if (!createProfileFromDefault(name, &error)) {
         warn(tr("The profile file could not be written.") + QLatin1Char('\n') + error);
@@ -361,6 +388,8 @@ void ProfileFileCommands::importProfile()
     rememberFileDialogChoice(path);
     const QString name = importedProfileName(path);
     qCDebug(lcUi).noquote() << name;
+    if (!keepLeavingRecord())
+        return;
     QStringList list = m_list;
     QString error;
     switch (importProfileForMode(StoreContext::store(), currentMode(), path, readProductName(),

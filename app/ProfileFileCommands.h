@@ -50,6 +50,9 @@ public:
     void setFileDialogs(FileDialog save, FileDialog open);
 
 signals:
+    // The panels are to write their edits into the current mode's record
+    // now: another file is about to take its place.
+    void collectRequested();
     // The store's records changed: the panels take them again.
     void recordsChanged();
     // Every text is set again (the profile names shown changed).
@@ -66,6 +69,7 @@ private:
     bool commitList(const QStringList &list);
     void showCurrentName();
     void reportUnsafeStoreNames();
+    bool keepLeavingRecord();
 
     QWidget *m_window;
     VornLineEdit *m_nameEdit;
