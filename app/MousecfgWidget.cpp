@@ -30,7 +30,9 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
+#include <QApplication>
 #include <QBitmap>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -56,8 +58,12 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // Set before any child exists: set last, it would polish all of them again.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
-    QScreen *screen = QGuiApplication::primaryScreen();
-    m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
+    // The window opens where the pointer is, as window managers place new
+    // windows; its class must fit that screen.
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    m_iDpiVal = screenSizeClass(screen);
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
     m_backgrounds.preload(m_iDpiVal);
@@ -66,9 +72,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setMinimumSize(DesignLayout::kWidth, DesignLayout::kHeight);
     resize(int(DesignLayout::kWidth * m_scale), int(DesignLayout::kHeight * m_scale));
     m_designedSize = size();
-    if (screen)
-        move((screen->size().width() - frameGeometry().width()) / 2,
-             (screen->size().height() - frameGeometry().height()) / 2);
+    if (screen) {
+        // Centred in the free area; never starting above or left of it, so
+        // that the title row with the close button stays in reach.
+        const QRect free = screen->availableGeometry();
+        move(free.x() + qMax(0, (free.width() - frameGeometry().width()) / 2),
+             free.y() + qMax(0, (free.height() - frameGeometry().height()) / 2));
+    }
     m_session = new DeviceSession(this);
     m_links = new PanelLinks(this);
     DeviceConnection *connection = m_session->connection();
@@ -141,7 +151,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     loadPanels();
     retranslate();
     showCurrentMode();
-    writeDefaultProfileFile();
+    // No model yet (no mouse ever met): there is no product folder to
+    // write into.
+    if (!readProductName().isEmpty())
+        writeDefaultProfileFile();
 
     // The mask waits for the background, decoded meanwhile.
     if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
@@ -300,13 +313,21 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     QScreen *screen = QGuiApplication::screenAt(geometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const int screenClass =
-        Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
+    const int screenClass = screenSizeClass(screen);
     m_backgrounds.pixmap(screenClass);
     const int sizeClass = Skin::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
+}
+
+int MousecfgWidget::screenSizeClass(const QScreen *screen)
+{
+    if (!screen)
+        return Skin::fittingSizeClass(Skin::requestedScale(),
+                                      QSize(DesignLayout::kWidth, DesignLayout::kHeight));
+    return Skin::fittingSizeClass(screen->logicalDotsPerInch() / 96.0 * Skin::requestedScale(),
+                                  screen->availableGeometry().size());
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *event)
@@ -464,6 +485,11 @@ int MousecfgWidget::languageIndex() const
 
 void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
 {
+    // A mouse came or went: the selector changes under a recording, which
+    // ends as STOP would.
+    if (names != m_deviceNames)
+        m_panelSet.endRecording();
+    m_deviceNames = names;
     m_connectedCount = names.size();
     m_mice->setNames(names, readProductName());
     if (names.size() > 1)
@@ -482,7 +508,10 @@ void MousecfgWidget::reloadAfterOpen()
     showCurrentMode();
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
-    writeDefaultProfileFile();
+    // No model yet (no mouse ever met): there is no product folder to
+    // write into.
+    if (!readProductName().isEmpty())
+        writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
     m_view->applyMarkerSkin(readProductName());
@@ -495,12 +524,15 @@ void MousecfgWidget::slotWarnClose()
     m_view->clearState();
     reloadAfterOpen();
     ShellState::setDeviceOpen(true);
+    if (!m_warningShowing)
+        ShellState::setWarningOpen(false);
     buildModeMenu();
     showCurrentMode();
 }
 
 void MousecfgWidget::onLastMouseRemoved()
 {
+    m_panelSet.endRecording();
     m_session->closeAll();
     m_connectedCount = 0;
     ShellState::setDeviceOpen(false);
@@ -510,6 +542,7 @@ void MousecfgWidget::onLastMouseRemoved()
 
 void MousecfgWidget::onActiveMouseRemoved(const QString &productName)
 {
+    m_panelSet.endRecording();
     m_session->reopen(productName, [this] {
         m_view->clearState();
         buildModeMenu();
@@ -522,6 +555,7 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     if (!action)
         return;
     const QString name = action->text();
+    m_panelSet.endRecording();
     m_session->switchTo(name, [this, name] {
         m_view->clearState();
         m_mice->showCurrent(name);
@@ -534,6 +568,9 @@ void MousecfgWidget::slotWarning()
 {
     show();
     if (m_connectedCount != 0) {
+        // A mouse came back before the warning opened: nothing to wait for.
+        if (!m_warningShowing)
+            ShellState::setWarningOpen(false);
         activateWindow();
         return;
     }
@@ -569,12 +606,19 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
+    // A double-click arrives as a click and then a double-click: it
+    // toggles the window once.
+    if (m_lastToggle.isValid() && m_lastToggle.elapsed() < QApplication::doubleClickInterval())
+        return;
     if (isHidden()) {
+        m_lastToggle.start();
         slotWarning();
         return;
     }
-    if (!ShellState::warningOpen())
+    if (!ShellState::warningOpen()) {
+        m_lastToggle.start();
         hide();
+    }
 }
 
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)

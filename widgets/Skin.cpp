@@ -64,6 +64,33 @@ double scaleForClass(int sizeClass)
     return 1.0 + 0.25 * sizeClass;
 }
 
+int fittingSizeClass(double ratio, const QSize &available)
+{
+    int sizeClass = sizeClassForRatio(ratio);
+    while (sizeClass > 0) {
+        const double scale = scaleForClass(sizeClass);
+        if (int(DesignLayout::kWidth * scale) <= available.width() &&
+            int(DesignLayout::kHeight * scale) <= available.height())
+            break;
+        --sizeClass;
+    }
+    return sizeClass;
+}
+
+namespace {
+double g_requestedScale = 1.0;
+}
+
+double requestedScale()
+{
+    return g_requestedScale;
+}
+
+void setRequestedScale(double scale)
+{
+    g_requestedScale = scale > 0 ? scale : 1.0;
+}
+
 QStringList buttonImages(const char *stem)
 {
     return {QStringLiteral("/skin/%1_1.png").arg(QLatin1String(stem)),

@@ -48,6 +48,15 @@ private:
 // scale factor (1.0 + 0.25 × class).
 int sizeClassForRatio(double ratio);
 double scaleForClass(int sizeClass);
+// The class for a screen of this ratio whose free area (less panels and
+// docks) is `available`: the ratio's class, or the largest smaller one
+// whose window fits; class 0 when none does.
+int fittingSizeClass(double ratio, const QSize &available);
+// The scale a person asked for (QT_SCALE_FACTOR, which the window takes
+// over from Qt's own scaling so that it draws its art at that size
+// instead of blowing up the 100 % one); it multiplies every screen's ratio.
+double requestedScale();
+void setRequestedScale(double scale);
 
 // The normal, highlighted and pressed images of a skinned button:
 // "/skin/<stem>_1.png" to "_3.png".

@@ -311,6 +311,8 @@ private slots:
         VornMessageBox::setExecHook(nullptr);
         auto window = makeWindow({});
         QCOMPARE(window->connectedCount(), 0);
+        // No model met yet: nothing goes into the data folder's own root.
+        QVERIFY(!QDir(dataFolder() + QStringLiteral("/Profile")).exists());
         VirtualMouseBackend *mice = DeviceContext::virtualMice();
         bool closedByDevice = false;
         // Plug the mouse in while the warning is up.
@@ -366,9 +368,14 @@ private slots:
         QVERIFY(window->isHidden());
         window->iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(window->isVisible());
+        // The double-click that follows the click of a double-click.
+        window->iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
         window->iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(window->isHidden());
         // While the warning is up a click does nothing.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
         window->show();
         ShellState::setWarningOpen(true);
         window->iconActivated(QSystemTrayIcon::Trigger);
