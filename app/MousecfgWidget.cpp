@@ -34,6 +34,7 @@
 #include <QBitmap>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -175,6 +176,15 @@ void MousecfgWidget::buildChrome()
 {
     m_versionLabel = new VornLabel(QString(), this);
     m_versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Captions on the background, in the grey the skin's own lines use.
+    for (QLabel **caption : {&m_subtitle, &m_modeCaption}) {
+        *caption = new QLabel(this);
+        (*caption)->setStyleSheet(QStringLiteral("color:rgb(150,152,156);background:transparent"));
+        (*caption)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        (*caption)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_subtitle->setObjectName(QStringLiteral("subtitle"));
+    m_modeCaption->setObjectName(QStringLiteral("modeCaption"));
     m_closeButton = skinnedButton("close", "closeButton", this);
     m_minButton = skinnedButton("min", "minimizeButton", this);
 
@@ -270,6 +280,8 @@ void MousecfgWidget::layoutChildren()
     place(m_closeButton, kClose);
     place(m_minButton, kMinimize);
     place(m_versionLabel, kVersion);
+    place(m_subtitle, kSubtitle);
+    place(m_modeCaption, kModeCaption);
     place(m_languageButton, kLanguage);
     m_languageButton->setFixedWidth(int(105 * m_scale));
     place(m_modeButton, kModeButton);
@@ -286,6 +298,11 @@ void MousecfgWidget::layoutChildren()
     for (QWidget *w : findChildren<VornPushButton *>())
         w->setFont(w->objectName().startsWith(QLatin1String("marker")) ? markerFont : font);
     m_versionLabel->setFont(font);
+    QFont captionFont = font;
+    captionFont.setPixelSize(qMax(1, int(11 * m_scale)));
+    m_subtitle->setFont(captionFont);
+    captionFont.setBold(true);
+    m_modeCaption->setFont(captionFont);
     m_language->menu()->setFont(font);
     m_modeMenu->setFont(font);
     m_profileArea->place(m_scale, font);
@@ -336,6 +353,18 @@ void MousecfgWidget::paintEvent(QPaintEvent *event)
     const QPixmap &background = m_backgrounds.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
+    if (m_currentTab == TabLighting || m_currentTab == TabCustomize) {
+        // The frame of the lower panel, around the panels of these two tabs
+        // only: the DPI and MACRO pages are taller and it would show
+        // through their gaps. Colours of the skin's lines and panels.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(48, 50, 54), m_scale));
+        painter.setBrush(QColor(33, 35, 35));
+        const QRectF frame = QRectF(DesignLayout::kLowerPanel).adjusted(-2, -2, 2, 2);
+        painter.drawRoundedRect(QRectF(frame.x() * m_scale, frame.y() * m_scale,
+                                       frame.width() * m_scale, frame.height() * m_scale),
+                                6 * m_scale, 6 * m_scale);
+    }
     event->ignore();
 }
 
@@ -416,6 +445,7 @@ void MousecfgWidget::switchTab(int index)
     if (index < 0 || index > 3)
         return;
     m_currentTab = index;
+    update(); // the lower panel's frame belongs to some tabs only
     for (int i = 0; i < 4; ++i)
         m_tabs[size_t(i)]->setSelected(i == index);
     m_panelSet.showTab(index);
@@ -454,6 +484,8 @@ void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
     m_versionLabel->setText(tr("Version") + QStringLiteral(" : " KORVALEN_VERSION));
+    m_subtitle->setText(tr("GAMING MOUSE CONFIG"));
+    m_modeCaption->setText(tr("MODE"));
     m_profileArea->retranslate();
     m_okButton->setText(tr("OK"));
     m_cancelButton->setText(tr("Cancel"));

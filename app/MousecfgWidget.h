@@ -166,6 +166,8 @@ private:
     VornPushButton *m_closeButton = nullptr;
     VornPushButton *m_minButton = nullptr;
     VornLabel *m_versionLabel = nullptr;
+    QLabel *m_subtitle = nullptr;    // "GAMING MOUSE CONFIG"
+    QLabel *m_modeCaption = nullptr; // "MODE" over the mode button
     VornPushButton *m_languageButton = nullptr;
     LanguageMenu *m_language = nullptr;
 
