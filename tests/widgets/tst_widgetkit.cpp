@@ -4,12 +4,14 @@
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
+#include "widgets/VornMenu.h"
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 #include "widgets/VornSlider.h"
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -279,6 +281,23 @@ private slots:
         // Consolas first, then the language's font where it is missing.
         QCOMPARE(text->font().families().value(0), QStringLiteral("Consolas"));
         QCOMPARE(text->font().families().mid(1).value(0), UiScale::languageFont().family());
+    }
+
+    void dropDownIsAsWideAsItsButton()
+    {
+        QWidget panel;
+        auto *button = new QPushButton(QStringLiteral("1000 HZ"), &panel);
+        auto *menu = new VornMenu(&panel);
+        menu->addAction(QStringLiteral("125 HZ"));
+        button->setMenu(menu);
+        button->setFixedWidth(171);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QVERIFY(menu->sizeHint().width() < 171); // narrower by itself
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->width(), 171);
+        menu->hide();
     }
 
     void waitForDeviceBoxClosesWhenAMouseIsOpened()
