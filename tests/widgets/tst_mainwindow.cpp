@@ -4,6 +4,7 @@
 #include "device/DeviceContext.h"
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
+#include "macro/MacroDialog.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
@@ -17,6 +18,8 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QtTest>
 
@@ -380,6 +383,28 @@ private slots:
         ShellState::setWarningOpen(true);
         window->iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(window->isVisible());
+    }
+
+    // Choosing the other mouse in the selector ends a recording as STOP
+    // does: saved, and the window's controls back.
+    void choosingAnotherMouseEndsTheRecording()
+    {
+        auto window = makeWindow({QStringLiteral("NX-01"), QStringLiteral("NX-19")});
+        window->show();
+        window->switchTab(MousecfgWidget::TabMacro);
+        auto *macros = window->panelSet().find<MacroDialog>();
+        macros->control(MacroDialog::NewMacro)->click();
+        QVERIFY(!macros->currentMacro().isEmpty());
+        macros->control(MacroDialog::Start)->click();
+        QVERIFY(macros->isRecording());
+        QVERIFY(!window->tabButton(0)->isEnabled());
+        QAction other(readProductName() == QLatin1String("NX-01") ? QStringLiteral("NX-19")
+                                                                  : QStringLiteral("NX-01"));
+        window->slot_show_mousename(&other);
+        QVERIFY(!macros->isRecording());
+        QVERIFY(window->tabButton(0)->isEnabled());
+        QVERIFY(window->mouseSelector()->isEnabled());
+        QTRY_COMPARE(readProductName(), other.text());
     }
 
     void draggingMovesPastFourPixels()
