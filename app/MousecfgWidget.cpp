@@ -338,12 +338,14 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
 }
 
-int MousecfgWidget::screenSizeClass(const QScreen *screen)
+int MousecfgWidget::screenSizeClass(QScreen *screen)
 {
     if (!screen)
         return Skin::fittingSizeClass(Skin::requestedScale(),
                                       QSize(DesignLayout::kWidth, DesignLayout::kHeight));
-    return Skin::fittingSizeClass(screen->logicalDotsPerInch() / 96.0 * Skin::requestedScale(),
+    const double asked =
+        Skin::requestedScale(screen->name(), QGuiApplication::screens().indexOf(screen));
+    return Skin::fittingSizeClass(screen->logicalDotsPerInch() / 96.0 * asked,
                                   screen->availableGeometry().size());
 }
 

@@ -146,7 +146,7 @@ private:
     void applySizeClass(int sizeClass);
     // The class for this screen: its DPI and the scale asked for, within
     // its free area.
-    static int screenSizeClass(const QScreen *screen);
+    static int screenSizeClass(QScreen *screen);
     void loadMousePictures();
     void showCurrentMode();
     // Registers the action of a chrome button (none: it only opens its

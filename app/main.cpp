@@ -144,6 +144,13 @@ int main(int argc, char *argv[])
         Skin::setRequestedScale(askedScale);
         qunsetenv("QT_SCALE_FACTOR");
     }
+    if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) {
+        Skin::setRequestedScreenScales(qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS"));
+        qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    }
+    // Nor does Qt scale by the screens' pixel density: their logical DPI
+    // picks the class.
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // lives on in the tray
 

@@ -106,19 +106,24 @@ private slots:
 
     void windowFitsTheScreen_data()
     {
+        QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("scale");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("1.0") << "1.0" << QSize(999, 640);
-        QTest::newRow("1.25") << "1.25" << QSize(1248, 800);
-        QTest::newRow("1.5") << "1.5" << QSize(1498, 960);
+        const QString all = QStringLiteral("QT_SCALE_FACTOR");
+        QTest::newRow("1.0") << all << "1.0" << QSize(999, 640);
+        QTest::newRow("1.25") << all << "1.25" << QSize(1248, 800);
+        QTest::newRow("1.5") << all << "1.5" << QSize(1498, 960);
         // 1998 x 1280 would not fit: the largest class that does.
-        QTest::newRow("2.0") << "2.0" << QSize(1498, 960);
+        QTest::newRow("2.0") << all << "2.0" << QSize(1498, 960);
+        QTest::newRow("screen 1.25")
+            << QStringLiteral("QT_SCREEN_SCALE_FACTORS") << "1.25" << QSize(1248, 800);
     }
 
     // The size class drawn for the scale asked for, within a 1600 x 1000
     // screen (CTest runs this test a second time on one).
     void windowFitsTheScreen()
     {
+        QFETCH(QString, variable);
         QFETCH(QString, scale);
         QFETCH(QSize, size);
         const QStringList screen =
@@ -127,14 +132,14 @@ private slots:
         if (screen != QStringList{QStringLiteral("1600"), QStringLiteral("1000")})
             QSKIP("needs a 1600x1000 screen");
         AppUnderX app(*m_home);
-        app.setEnvironment(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        app.setEnvironment(variable, scale);
         QVERIFY(app.launch(QStringLiteral("NX-19")));
         QRect window;
         QTRY_VERIFY_WITH_TIMEOUT(!(window = app.windowOfSize(size)).isNull(), 30000);
         QVERIFY2(QRect(0, 0, 1600, 1000).contains(window),
                  qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
         QTest::qWait(500);
-        QVERIFY(app.screenshot(QStringLiteral("scale-") + scale));
+        QVERIFY(app.screenshot(QStringLiteral("scale-%1-%2").arg(variable, scale)));
     }
 
     void secondStartBringsBackTheHiddenWindow()
