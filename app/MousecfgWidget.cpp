@@ -30,8 +30,11 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
+#include <QApplication>
 #include <QBitmap>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -65,8 +68,12 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // Set before any child exists: set last, it would polish all of them again.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
-    QScreen *screen = QGuiApplication::primaryScreen();
-    m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
+    // The window opens where the pointer is, as window managers place new
+    // windows; its class must fit that screen.
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    m_iDpiVal = screenSizeClass(screen);
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
     m_backgrounds.preload(m_iDpiVal);
@@ -75,9 +82,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setMinimumSize(DesignLayout::kWidth, DesignLayout::kHeight);
     resize(int(DesignLayout::kWidth * m_scale), int(DesignLayout::kHeight * m_scale));
     m_designedSize = size();
-    if (screen)
-        move((screen->size().width() - frameGeometry().width()) / 2,
-             (screen->size().height() - frameGeometry().height()) / 2);
+    if (screen) {
+        // Centred in the free area; never starting above or left of it, so
+        // that the title row with the close button stays in reach.
+        const QRect free = screen->availableGeometry();
+        move(free.x() + qMax(0, (free.width() - frameGeometry().width()) / 2),
+             free.y() + qMax(0, (free.height() - frameGeometry().height()) / 2));
+    }
     m_session = new DeviceSession(this);
     m_links = new PanelLinks(this);
     DeviceConnection *connection = m_session->connection();
@@ -153,7 +164,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     loadPanels();
     retranslate();
     showCurrentMode();
-    writeDefaultProfileFile();
+    // No model yet (no mouse ever met): there is no product folder to
+    // write into.
+    if (!readProductName().isEmpty())
+        writeDefaultProfileFile();
 
     // The mask waits for the background, decoded meanwhile.
     if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
@@ -174,6 +188,15 @@ void MousecfgWidget::buildChrome()
 {
     m_versionLabel = new VornLabel(QString(), this);
     m_versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Captions on the background, in the grey the skin's own lines use.
+    for (QLabel **caption : {&m_subtitle, &m_modeCaption}) {
+        *caption = new QLabel(this);
+        (*caption)->setStyleSheet(QStringLiteral("color:rgb(150,152,156);background:transparent"));
+        (*caption)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        (*caption)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_subtitle->setObjectName(QStringLiteral("subtitle"));
+    m_modeCaption->setObjectName(QStringLiteral("modeCaption"));
     m_closeButton = skinnedButton("close", "closeButton", this);
     m_minButton = skinnedButton("min", "minimizeButton", this);
 
@@ -276,6 +299,8 @@ void MousecfgWidget::layoutChildren()
     place(m_closeButton, kClose);
     place(m_minButton, kMinimize);
     place(m_versionLabel, kVersion);
+    place(m_subtitle, kSubtitle);
+    place(m_modeCaption, kModeCaption);
     place(m_languageButton, kLanguage);
     m_languageButton->setFixedWidth(int(105 * m_scale));
     place(m_modeButton, kModeButton);
@@ -292,6 +317,11 @@ void MousecfgWidget::layoutChildren()
     for (QWidget *w : findChildren<VornPushButton *>())
         w->setFont(w->objectName().startsWith(QLatin1String("marker")) ? markerFont : font);
     m_versionLabel->setFont(font);
+    QFont captionFont = font;
+    captionFont.setPixelSize(qMax(1, int(11 * m_scale)));
+    m_subtitle->setFont(captionFont);
+    captionFont.setBold(true);
+    m_modeCaption->setFont(captionFont);
     m_language->menu()->setFont(font);
     m_modeMenu->setFont(font);
     m_profileArea->place(m_scale, font);
@@ -319,13 +349,23 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     QScreen *screen = QGuiApplication::screenAt(geometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const int screenClass =
-        Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
+    const int screenClass = screenSizeClass(screen);
     m_backgrounds.pixmap(screenClass);
     const int sizeClass = Skin::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
+}
+
+int MousecfgWidget::screenSizeClass(QScreen *screen)
+{
+    if (!screen)
+        return Skin::fittingSizeClass(Skin::requestedScale(),
+                                      QSize(DesignLayout::kWidth, DesignLayout::kHeight));
+    const double asked =
+        Skin::requestedScale(screen->name(), QGuiApplication::screens().indexOf(screen));
+    return Skin::fittingSizeClass(screen->logicalDotsPerInch() / 96.0 * asked,
+                                  screen->availableGeometry().size());
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *event)
@@ -334,6 +374,18 @@ void MousecfgWidget::paintEvent(QPaintEvent *event)
     const QPixmap &background = m_backgrounds.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
+    if (m_currentTab == TabLighting || m_currentTab == TabCustomize) {
+        // The frame of the lower panel, around the panels of these two tabs
+        // only: the DPI and MACRO pages are taller and it would show
+        // through their gaps. Colours of the skin's lines and panels.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(48, 50, 54), m_scale));
+        painter.setBrush(QColor(33, 35, 35));
+        const QRectF frame = QRectF(DesignLayout::kLowerPanel).adjusted(-2, -2, 2, 2);
+        painter.drawRoundedRect(QRectF(frame.x() * m_scale, frame.y() * m_scale,
+                                       frame.width() * m_scale, frame.height() * m_scale),
+                                6 * m_scale, 6 * m_scale);
+    }
     event->ignore();
 }
 
@@ -415,6 +467,7 @@ void MousecfgWidget::switchTab(int index)
     if (index < 0 || index > 3)
         return;
     m_currentTab = index;
+    update(); // the lower panel's frame belongs to some tabs only
     for (int i = 0; i < 4; ++i)
         m_tabs[size_t(i)]->setSelected(i == index);
     m_panelSet.showTab(index);
@@ -453,6 +506,8 @@ void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
     m_versionLabel->setText(tr("Version") + QStringLiteral(" : " KORVALEN_VERSION));
+    m_subtitle->setText(tr("GAMING MOUSE CONFIG"));
+    m_modeCaption->setText(tr("MODE"));
     m_profileArea->retranslate();
     m_okButton->setText(tr("OK"));
     m_cancelButton->setText(tr("Cancel"));
@@ -484,6 +539,11 @@ int MousecfgWidget::languageIndex() const
 
 void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
 {
+    // A mouse came or went: the selector changes under a recording, which
+    // ends as STOP would.
+    if (names != m_deviceNames)
+        m_panelSet.endRecording();
+    m_deviceNames = names;
     m_connectedCount = names.size();
     m_mice->setNames(names, readProductName());
     if (names.size() > 1)
@@ -502,7 +562,10 @@ void MousecfgWidget::reloadAfterOpen()
     showCurrentMode();
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
-    writeDefaultProfileFile();
+    // No model yet (no mouse ever met): there is no product folder to
+    // write into.
+    if (!readProductName().isEmpty())
+        writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
     m_view->applyMarkerSkin(readProductName());
@@ -515,12 +578,15 @@ void MousecfgWidget::slotWarnClose()
     m_view->clearState();
     reloadAfterOpen();
     ShellState::setDeviceOpen(true);
+    if (!m_warningShowing)
+        ShellState::setWarningOpen(false);
     buildModeMenu();
     showCurrentMode();
 }
 
 void MousecfgWidget::onLastMouseRemoved()
 {
+    m_panelSet.endRecording();
     m_session->closeAll();
     m_connectedCount = 0;
     ShellState::setDeviceOpen(false);
@@ -530,6 +596,7 @@ void MousecfgWidget::onLastMouseRemoved()
 
 void MousecfgWidget::onActiveMouseRemoved(const QString &productName)
 {
+    m_panelSet.endRecording();
     m_session->reopen(productName, [this] {
         m_view->clearState();
         buildModeMenu();
@@ -542,6 +609,7 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     if (!action)
         return;
     const QString name = action->text();
+    m_panelSet.endRecording();
     // The store is about to be replaced by the other mouse's: what was
     // edited here goes to this mouse's files, to be sent with its next Apply.
     collectPanels();
@@ -558,6 +626,9 @@ void MousecfgWidget::slotWarning()
 {
     show();
     if (m_connectedCount != 0) {
+        // A mouse came back before the warning opened: nothing to wait for.
+        if (!m_warningShowing)
+            ShellState::setWarningOpen(false);
         activateWindow();
         return;
     }
@@ -593,12 +664,19 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
+    // A double-click arrives as a click and then a double-click: it
+    // toggles the window once.
+    if (m_lastToggle.isValid() && m_lastToggle.elapsed() < QApplication::doubleClickInterval())
+        return;
     if (isHidden()) {
+        m_lastToggle.start();
         slotWarning();
         return;
     }
-    if (!ShellState::warningOpen())
+    if (!ShellState::warningOpen()) {
+        m_lastToggle.start();
         hide();
+    }
 }
 
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)

@@ -2,6 +2,7 @@
 
 #include "widgets/Skin.h"
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
@@ -26,6 +27,7 @@ class MouseSelector;
 class ProfileArea;
 class ProfileFileCommands;
 class QLabel;
+class QScreen;
 class QTranslator;
 class VornAction;
 class VornLabel;
@@ -142,6 +144,9 @@ private:
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
     void applySizeClass(int sizeClass);
+    // The class for this screen: its DPI and the scale asked for, within
+    // its free area.
+    static int screenSizeClass(QScreen *screen);
     void loadMousePictures();
     void showCurrentMode();
     // Registers the action of a chrome button (none: it only opens its
@@ -161,6 +166,8 @@ private:
     VornPushButton *m_closeButton = nullptr;
     VornPushButton *m_minButton = nullptr;
     VornLabel *m_versionLabel = nullptr;
+    QLabel *m_subtitle = nullptr;    // "GAMING MOUSE CONFIG"
+    QLabel *m_modeCaption = nullptr; // "MODE" over the mode button
     VornPushButton *m_languageButton = nullptr;
     LanguageMenu *m_language = nullptr;
 
@@ -189,6 +196,7 @@ private:
     MouseSelector *m_mice = nullptr;
     VornPushButton *m_mouseSelector = nullptr; // the selector's, disabled while recording
     int m_connectedCount = 0;
+    QStringList m_deviceNames; // as last listed
     bool m_stayInTray = false;
     DeviceSession *m_session = nullptr;
 
@@ -199,6 +207,7 @@ private:
     WindowTray *m_tray = nullptr;
 
     bool m_warningShowing = false;
+    QElapsedTimer m_lastToggle; // the last tray click that showed or hid the window
     bool m_openFailureExplained = false;
 
     QHash<QObject *, std::function<void()>> m_clickActions;

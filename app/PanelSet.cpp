@@ -99,3 +99,9 @@ void PanelSet::showTab(int tab)
         p->setVisible(p->tab() == tab);
     }
 }
+
+void PanelSet::endRecording() const
+{
+    if (auto *macros = find<MacroDialog>())
+        macros->endRecording();
+}

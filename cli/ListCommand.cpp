@@ -11,16 +11,12 @@
 
 namespace {
 
-QString hex4(quint32 value)
-{
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
-}
-
+// IDs in decimal, as Config.ini writes them: a row is copied from here.
 QString releaseRange(const MouseListEntry &e)
 {
     if (e.versionMax == 0)
         return QStringLiteral("any");
-    return hex4(e.versionMin) + QLatin1Char('-') + hex4(e.versionMax);
+    return QString::number(e.versionMin) + QLatin1Char('-') + QString::number(e.versionMax);
 }
 
 QString state(const MouseListEntry &e, const AccessProblem &problem)
@@ -65,8 +61,8 @@ int runList(const QStringList &args, CtlContext &ctx)
     lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
                  .arg(QStringLiteral("ROW"), 3)
                  .arg(QStringLiteral("PRODUCT"), -nameWidth)
-                 .arg(QStringLiteral("VID"), -4)
-                 .arg(QStringLiteral("PID"), -4)
+                 .arg(QStringLiteral("VID"), -5)
+                 .arg(QStringLiteral("PID"), -5)
                  .arg(QStringLiteral("RELEASE"), -9)
                  .arg(QStringLiteral("IF0"), -6)
                  .arg(QStringLiteral("IF1"), -6)
@@ -87,8 +83,8 @@ int runList(const QStringList &args, CtlContext &ctx)
             rows.append(QJsonObject{
                 {QStringLiteral("row"), n},
                 {QStringLiteral("product"), name},
-                {QStringLiteral("vid"), hex4(e.vendorId)},
-                {QStringLiteral("pid"), hex4(e.productId)},
+                {QStringLiteral("vid"), int(e.vendorId)},
+                {QStringLiteral("pid"), int(e.productId)},
                 {QStringLiteral("release"), releaseRange(e)},
                 {QStringLiteral("if0"), bool(e.found0)},
                 {QStringLiteral("if1"), bool(e.found1)},
@@ -104,15 +100,16 @@ int runList(const QStringList &args, CtlContext &ctx)
         lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
                      .arg(n, 3)
                      .arg(name, -nameWidth)
-                     .arg(hex4(e.vendorId), -4)
-                     .arg(hex4(e.productId), -4)
+                     .arg(e.vendorId, -5)
+                     .arg(e.productId, -5)
                      .arg(releaseRange(e), -9)
                      .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
                      .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
                      .arg(st)
               << '\n';
     }
-    lines << catalogue.usedCount() << " catalogue rows, " << connected << " connected" << Qt::endl;
+    lines << catalogue.usedCount() << " catalogue rows, " << connected
+          << " connected (IDs in decimal, as Config.ini has them)" << Qt::endl;
     if (ctx.json)
         printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("rows"), rows}}));
     if (!firstProblem.isNull())

@@ -370,6 +370,14 @@
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
+    <message>
+        <source>GAMING MOUSE CONFIG</source>
+        <translation>GAMING MOUSE CONFIG</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODE</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>

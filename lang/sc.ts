@@ -370,6 +370,14 @@
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一个左键功能。</translation>
     </message>
+    <message>
+        <source>GAMING MOUSE CONFIG</source>
+        <translation>游戏鼠标设置</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>模式</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>

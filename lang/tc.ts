@@ -370,6 +370,14 @@
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一個左鍵功能。</translation>
     </message>
+    <message>
+        <source>GAMING MOUSE CONFIG</source>
+        <translation>遊戲滑鼠設定</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>模式</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>

@@ -11,6 +11,8 @@ TABLE = {
     "&Load Config": ("加载配置(&L)", "載入設定(&L)"),
     "&Quit": ("退出(&Q)", "結束(&Q)"),
     "Mode": ("模式", "模式"),
+    "MODE": ("模式", "模式"),
+    "GAMING MOUSE CONFIG": ("游戏鼠标设置", "遊戲滑鼠設定"),
     "Profile": ("配置", "設定檔"),
     "Version": ("版本", "版本"),
     "Press Enter To Apply": ("按回车键应用", "按 Enter 鍵套用"),

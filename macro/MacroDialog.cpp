@@ -23,8 +23,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHideEvent>
 #include <QListWidget>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -240,8 +242,25 @@ QRect MacroDialog::designRect() const
 
 void MacroDialog::loadRecord(ProfileStore &store)
 {
-    // Macros live in their files; the profiles only name them.
+    // Macros live in their files; the profiles only name them. A reload
+    // (another mode, another mouse) must not leave the keyboard held.
     Q_UNUSED(store)
+    endRecording();
+}
+
+void MacroDialog::endRecording()
+{
+    if (m_recording)
+        stopRecording(true);
+}
+
+void MacroDialog::hideEvent(QHideEvent *event)
+{
+    // Whatever takes the page away (another tab, a reload, the tray) ends
+    // the recording: the STOP button is out of reach from then on.
+    SettingsPanel::hideEvent(event);
+    if (!event->spontaneous())
+        endRecording();
 }
 
 QAbstractButton *MacroDialog::control(Control c) const
@@ -816,7 +835,7 @@ void MacroDialog::onKeyEvent(KeyRecord &record)
     m_recorder.settled(m_clock.elapsed());
 }
 
-void MacroDialog::stopRecording()
+void MacroDialog::stopRecording(bool warnLater)
 {
     const bool wasRecording = m_recording && m_macroList->count() > 0;
     m_recording = false;
@@ -829,11 +848,20 @@ void MacroDialog::stopRecording()
         m_capture->stop();
     if (!wasRecording)
         return;
+    QStringList warnings;
     if (!releaseTestPasses(events()))
-        warn(tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        warnings << tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
     if (m_recorder.droppedForRoom())
-        warn(m_recorder.droppedMessage());
+        warnings << m_recorder.droppedMessage();
     saveMacro();
+    const auto show = [this, warnings] {
+        for (const QString &text : warnings)
+            warn(text);
+    };
+    if (warnLater)
+        QTimer::singleShot(0, this, show);
+    else
+        show();
 }
 
 void MacroDialog::newMacro()

@@ -86,6 +86,10 @@ public:
     QString currentMacro() const { return m_curMacroName; }
     int delayType() const { return m_delayType; }
     bool isRecording() const { return m_recording; }
+    // Ends a recording as STOP does: the macro is saved, the keyboard
+    // released and the window's controls come back. Its warnings wait for
+    // the caller's work (a reload, a tab switch) to finish.
+    void endRecording();
     bool isBatchMode() const { return m_batch; }
     QVector<MacroEvent> events() const;
     VornListItem *row(int i) const;
@@ -120,6 +124,7 @@ private slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildControls();
@@ -148,7 +153,7 @@ private:
 
     // Commands.
     void startRecording(bool after);
-    void stopRecording();
+    void stopRecording(bool warnLater = false);
     void newMacro();
     void deleteMacro();
     void changeName();

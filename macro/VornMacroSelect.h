@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,4 +57,5 @@ private:
     VornCheckButton *m_loops[3] = {};
     QLineEdit *m_count;
     QLabel *m_warning;
+    QAbstractButton *m_yes = nullptr; // only with a macro chosen
 };

@@ -211,7 +211,7 @@ QVector<HidDeviceInfo> VirtualMouseBackend::enumerate(quint16 vendorId, quint16 
             info.releaseNumber = m->release;
             info.usagePage = m->usagePage[i];
             info.usage = m->usage[i];
-            info.interfaceNumber = 2;
+            info.interfaceNumber = i; // one interface a collection, as the mouse has
             info.product = m->name;
             result.append(info);
         }

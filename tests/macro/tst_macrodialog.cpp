@@ -483,6 +483,16 @@ private slots:
         QTest::keyClicks(select.loopCountEdit(), QStringLiteral("2567"));
         QCOMPARE(select.loopCountEdit()->text(), QStringLiteral("25"));
         select.grab().save(outputDir() + QStringLiteral("/macroselect.png"));
+
+        // A new assignment starts on the library's first macro, never on none.
+        VornMacroSelect fresh(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        QCOMPARE(fresh.macroName(), QStringLiteral("short"));
+        QVERIFY(fresh.findChild<QAbstractButton *>(QStringLiteral("msgBoxYesBtn"))->isEnabled());
+        QVERIFY(removeFromMacroLibrary(QStringLiteral("short")));
+        QVERIFY(removeFromMacroLibrary(QStringLiteral("long")));
+        VornMacroSelect none(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        QVERIFY(none.macroName().isEmpty());
+        QVERIFY(!none.findChild<QAbstractButton *>(QStringLiteral("msgBoxYesBtn"))->isEnabled());
     }
 
     void savingLongMacroWarns()
