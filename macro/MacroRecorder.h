@@ -1,7 +1,7 @@
 #pragma once
 
 #include "macro/MacroFile.h"
-#include "platform/KeyboardCapture.h"
+#include "platform/KeyRecord.h"
 
 #include <QString>
 #include <QVector>

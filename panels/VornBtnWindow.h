@@ -1,10 +1,10 @@
 #pragma once
 
+#include "macro/ui/MacroChoice.h"
 #include "panels/KeyIndex.h"
-#include "panels/MacroChoice.h"
 #include "panels/ScaledLayout.h"
-#include "panels/SettingsPanel.h"
 #include "store/ButtonFunctions.h"
+#include "widgets/SettingsPanel.h"
 
 #include <QHash>
 

@@ -1,10 +1,10 @@
 #include "panels/VornFireKeyWindow.h"
 
-#include "macro/StrictIntValidator.h"
 #include "panels/KeyIndex.h"
 #include "store/ButtonFunctions.h"
 #include "store/KeyTables.h"
 #include "store/ProfileData.h"
+#include "widgets/StrictIntValidator.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornLineEdit.h"

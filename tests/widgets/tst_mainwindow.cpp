@@ -4,7 +4,7 @@
 #include "device/DeviceContext.h"
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
-#include "macro/MacroDialog.h"
+#include "macro/ui/MacroDialog.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"

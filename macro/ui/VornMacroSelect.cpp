@@ -1,14 +1,14 @@
-#include "macro/VornMacroSelect.h"
+#include "macro/ui/VornMacroSelect.h"
 
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
-#include "macro/VornCheckButton.h"
+#include "macro/ui/VornCheckButton.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornMenu.h"
 
-#include "macro/StrictIntValidator.h"
+#include "widgets/StrictIntValidator.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>

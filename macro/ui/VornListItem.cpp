@@ -1,4 +1,4 @@
-#include "macro/VornListItem.h"
+#include "macro/ui/VornListItem.h"
 
 #include "macro/MacroLog.h"
 #include "widgets/Skin.h"

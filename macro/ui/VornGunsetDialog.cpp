@@ -1,7 +1,7 @@
-#include "macro/VornGunsetDialog.h"
+#include "macro/ui/VornGunsetDialog.h"
 
 #include "macro/MacroLibrary.h"
-#include "macro/VornListItem.h"
+#include "macro/ui/VornListItem.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"

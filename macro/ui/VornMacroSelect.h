@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/MacroChoice.h"
+#include "macro/ui/MacroChoice.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "macro/MacroRecorder.h"
-#include "panels/SettingsPanel.h"
+#include "widgets/SettingsPanel.h"
 #include "widgets/Skin.h"
 
 #include <QElapsedTimer>

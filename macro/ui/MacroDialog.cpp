@@ -1,13 +1,13 @@
-#include "macro/MacroDialog.h"
+#include "macro/ui/MacroDialog.h"
 
 #include "macro/GunSet.h"
 #include "macro/MacroLibrary.h"
 #include "macro/MacroLog.h"
-#include "macro/VornCheckButton.h"
-#include "macro/VornGunEditDialog.h"
-#include "macro/VornGunsetDialog.h"
-#include "macro/VornListItem.h"
-#include "macro/VornTreeWidget.h"
+#include "macro/ui/VornCheckButton.h"
+#include "macro/ui/VornGunEditDialog.h"
+#include "macro/ui/VornGunsetDialog.h"
+#include "macro/ui/VornListItem.h"
+#include "macro/ui/VornTreeWidget.h"
 #include "platform/KeyboardCapture.h"
 #include "widgets/DesignLayout.h"
 #include "widgets/FileDialogs.h"
@@ -18,7 +18,7 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
-#include "macro/StrictIntValidator.h"
+#include "widgets/StrictIntValidator.h"
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
