@@ -2,8 +2,10 @@
 
 #include "store/ConfigKeys.h"
 #include "store/DataFolder.h"
+#include "store/FileNameRule.h"
 #include "store/IniFile.h"
 #include "store/StoreContext.h"
+#include "store/StoreLog.h"
 
 #include <QSettings>
 
@@ -20,6 +22,15 @@ void fillRow(MouseListRow &row, const std::function<QVariant(int field)> &value)
     for (int f = 0; f < kFieldCount - 1; ++f)
         *numbers[f] = value(f).toUInt();
     row.productName = value(kFieldCount - 1).toString();
+    // An empty name is an unused row, not a refused one.
+    const NameProblem problem = productNameProblem(row.productName);
+    if (!row.productName.isEmpty() && problem != NameProblem::None)
+        row.refusal = nameProblemText(problem, productNameLimits());
+}
+
+bool usableProductName(const QString &name)
+{
+    return name.isEmpty() || productNameProblem(name) == NameProblem::None;
 }
 
 } // namespace
@@ -38,6 +49,10 @@ int readLangId()
 
 void writeProductName(const QString &name)
 {
+    if (!usableProductName(name)) {
+        qCWarning(lcStore) << "refusing product name" << name;
+        return;
+    }
     StoreContext::pinProduct(name);
     if (!StoreContext::recordsProductChoice())
         return;
@@ -55,7 +70,8 @@ QString readProductName()
     if (StoreContext::hasPinnedProduct())
         return StoreContext::pinnedProduct();
     QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    return settings.value(ConfigKeys::currentProductName()).toString();
+    const QString name = settings.value(ConfigKeys::currentProductName()).toString();
+    return usableProductName(name) ? name : QString();
 }
 
 MouseListSection readMouseListSection(int rows)
