@@ -25,6 +25,7 @@ class ModeMenu;
 class MouseSelector;
 class ProfileArea;
 class ProfileFileCommands;
+class StoreFollower;
 class QLabel;
 class QTranslator;
 class VornAction;
@@ -148,6 +149,9 @@ private:
     // menu) and routes its clicks through slotButtonClicked.
     void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
+    // The files as loaded are the baseline of later saves, and are watched.
+    void loadedFromFiles();
+    void showFollowedStore(bool records);
 
     // scaling
     int m_iDpiVal = 0;
@@ -174,6 +178,7 @@ private:
     ProfileArea *m_profileArea = nullptr;
     VornLineEdit *m_nameEdit = nullptr; // the area's, used on every mode change
     ProfileFileCommands *m_profileFiles = nullptr;
+    StoreFollower *m_follower = nullptr;
 
     // tabs and footer
     std::array<VornPushButton *, 4> m_tabs{};

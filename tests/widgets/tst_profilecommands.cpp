@@ -1,10 +1,13 @@
 #include "common/CtlProcess.h"
 #include "common/FileSnapshot.h"
+#include "common/ReportLog.h"
+#include "common/ScratchMount.h"
 #include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
 #include "app/ProfileFileCommands.h"
 #include "device/DeviceContext.h"
+#include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
@@ -687,6 +690,110 @@ private slots:
         makeDefaultProfile(second, 1);
         QVERIFY(StoreContext::store().profiles[1] == second);
         QVERIFY(StoreContext::store().profiles[2] == ProfileData());
+    }
+
+    // korvalen-ctl writes while the window is open: the window shows what
+    // it wrote, and the window's own change with OK (or Apply) keeps it.
+    void otherWritersChangesSurviveTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("edits"); // each "ARGS... = VALUE as get prints it"
+        QTest::addColumn<QString>("button");
+        QTest::addRow("five sets, then OK")
+            << QStringList{"report-rate 250", "button6 browser-home=Browser Home",
+                           "--mode 2 dpi1 1650", "--mode 3 dpi2 3200", "effect go-without-trace"}
+            << "okButton";
+        QTest::addRow("import --mode 3, then Apply")
+            << QStringList{"import @ --mode 3"} << "applyButton";
+    }
+
+    void otherWritersChangesSurviveTheWindow()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(QString, button);
+        openWindow();
+        const QString imported = exportedFile(QStringLiteral("NX-19"), QStringLiteral("fps.prof"));
+        const auto ctl = [this](const QStringList &args) {
+            return runCtl(*m_home, args, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+        };
+        QStringList gets;
+        for (QString edit : edits) {
+            edit.replace(QLatin1Char('@'), imported);
+            const QString shown = edit.section(QLatin1Char('='), 1);
+            QStringList args = edit.section(QLatin1Char('='), 0, 0).split(QLatin1Char(' '));
+            const CtlResult run = ctl(args.first() == QLatin1String("import")
+                                          ? args
+                                          : QStringList{QStringLiteral("set")} + args);
+            QVERIFY2(run.status == 0, qPrintable(run.err));
+            if (args.first() != QLatin1String("import"))
+                gets << args.mid(0, args.size() - 1).join(QLatin1Char(' ')) + QLatin1Char('=') +
+                            (shown.isEmpty() ? args.last() : shown);
+        }
+        // The window follows without being asked (the name it keeps in
+        // each record aside).
+        const auto sameAsDisk = [] {
+            ProfileStore disk;
+            loadStore(disk);
+            ProfileStore shown = StoreContext::store();
+            for (int i = 0; i < kProfileCount; ++i)
+                shown.profiles[i].ProfileName = disk.profiles[i].ProfileName;
+            return shown == disk;
+        };
+        QTRY_VERIFY(sameAsDisk());
+        // The window's own change, as a panel makes it, then its button.
+        StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 7;
+        QTest::mouseClick(m_window->findChild<VornPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_boxes.size(), 0);
+        for (const QString &get : gets) {
+            const CtlResult run = ctl(QStringList{QStringLiteral("get")} +
+                                      get.section(QLatin1Char('='), 0, 0).split(' '));
+            QCOMPARE(run.out.trimmed(), get.section(QLatin1Char('='), 1));
+        }
+        QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out.trimmed(),
+                 QStringLiteral("7"));
+        if (gets.isEmpty())
+            QCOMPARE(StoreContext::store().profileNames[2], QStringLiteral("fps"));
+        QVERIFY(sameAsDisk());
+    }
+
+    // A save that cannot be made stops the upload before any report; a
+    // report that fails is told once.
+    void failuresAreShown_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("read-only data folder")
+            << true << "the file system is read-only. Nothing was sent to the mouse.";
+        QTest::addRow("failed report") << false << "The mouse did not take every setting: ";
+    }
+
+    void failuresAreShown()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, text);
+        QStringList log;
+        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
+        VirtualMouseBackend *mice = backend.get();
+        DeviceContext::installHid(std::make_unique<ReportLog>(std::move(backend), &log), mice);
+        m_window = std::make_unique<MousecfgWidget>();
+        QCoreApplication::processEvents();
+        std::unique_ptr<ScratchMount> mount;
+        if (readOnly) {
+            mount = std::make_unique<ScratchMount>(m_home->dataFolder(), ScratchMount::ReadOnly);
+            if (!mount->ok())
+                QSKIP("no tmpfs can be mounted here (needs root)");
+        } else {
+            mice->failNthReport(QStringLiteral("NX-19"), 3);
+        }
+        const auto disk = fileSnapshot(m_home->dataFolder());
+        const int sent = int(log.filter(QStringLiteral("set ")).size());
+        StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 9;
+        QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes[0].text.contains(text), qPrintable(m_boxes[0].text));
+        QCOMPARE(log.filter(QStringLiteral("set ")).size() == sent, readOnly);
+        if (readOnly)
+            QCOMPARE(fileSnapshot(m_home->dataFolder()), disk);
+        QVERIFY(m_window->findChild<VornPushButton *>("applyButton")->isEnabled());
     }
 };
 
