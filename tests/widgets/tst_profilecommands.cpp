@@ -1,3 +1,4 @@
+#include "common/CatalogueFile.h"
 #include "common/CtlProcess.h"
 #include "common/FileSnapshot.h"
 #include "common/ReportLog.h"
@@ -794,6 +795,23 @@ private slots:
         if (readOnly)
             QCOMPARE(fileSnapshot(m_home->dataFolder()), disk);
         QVERIFY(m_window->findChild<VornPushButton *>("applyButton")->isEnabled());
+    }
+
+    // A catalogue row whose name would lead out of the data folder is
+    // never the window's mouse: nothing is created outside.
+    void escapingProductNameCreatesNothing()
+    {
+        writeCatalogue({row(QStringLiteral("../../ESCAPED"), 0x77)});
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        openWindow(QStringLiteral("../../ESCAPED"));
+        QTRY_COMPARE(m_boxes.size(), 1); // no mouse
+        QCOMPARE(readProductName(), QString());
+        // Whatever the window keeps without a mouse stays in the data folder.
+        for (const QString &file : fileSnapshot(m_home->path()).keys()) {
+            QVERIFY2(file.startsWith(m_home->dataFolder() + QLatin1Char('/')) &&
+                         !file.contains(QLatin1String("ESCAPED")),
+                     qPrintable(file));
+        }
     }
 };
 
