@@ -134,6 +134,21 @@ private slots:
         c.held = true;
     }
 
+    // Texts a person gave print as given, "%2" and all.
+    void namesPrintAsTheyAre()
+    {
+        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
+        const QString file = m_home->path() + QStringLiteral("/%2e%2e.prof");
+        QCOMPARE(ctl({QStringLiteral("export"), file}).status, 0);
+        QCOMPARE(
+            ctl({QStringLiteral("import"), file, QStringLiteral("--mode"), QStringLiteral("2")})
+                .status,
+            0);
+        QVERIFY(ctl({QStringLiteral("profiles")}).out.contains(QStringLiteral("%2e%2e ")));
+        writeCatalogue({row(QStringLiteral("NX-%3"), 0x77)});
+        QVERIFY(ctl({QStringLiteral("list")}).out.contains(QStringLiteral("  NX-%3  ")));
+    }
+
     void readOnlyAndFullDisk_data()
     {
         QTest::addColumn<int>("fault");
