@@ -2,6 +2,7 @@
 
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
+#include "store/DataFolderLock.h"
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/StoreLog.h"
@@ -407,6 +408,8 @@ bool writeLedModeToFile(const QString &name, quint8 mode, const LedColour &rgb, 
     const QString path = profileFilePath(name);
     if (path.isEmpty())
         return false;
+    // Another program's save must not put the old values back.
+    const DataFolderLock lock;
     return editIniFile(path, [&](IniDocument &document) {
         GroupTarget target{document};
         Writer<GroupTarget> writer{target};
@@ -421,6 +424,7 @@ bool writeDpiStageToFile(const QString &name, int stage)
     const QString path = profileFilePath(name);
     if (path.isEmpty())
         return false;
+    const DataFolderLock lock;
     return editIniFile(path, [stage](IniDocument &document) {
         document.setValue(kGroup + QLatin1Char('/') + kDpi, stage);
     });
