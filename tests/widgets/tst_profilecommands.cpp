@@ -813,6 +813,42 @@ private slots:
                      qPrintable(file));
         }
     }
+
+    // korvalen-ctl runs while the window applies its own changes: every
+    // change of both lands.
+    void windowAndCtlAtOnce()
+    {
+        openWindow();
+        const QStringList modes{"2", "3", "4", "5", "2"};
+        const QStringList settings{"dpi-stage", "dpi-stage", "dpi-stage", "dpi-stage",
+                                   "report-rate"};
+        const QStringList values{"2", "3", "4", "5", "125"};
+        std::vector<std::unique_ptr<QProcess>> runs;
+        int kept = 0;
+        const int mode = StoreContext::store().curProfile;
+        for (int i = 0; i < 5; ++i) {
+            runs.push_back(startCtl(
+                *m_home,
+                {QStringLiteral("set"), QStringLiteral("--mode"), modes[i], settings[i], values[i]},
+                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}}));
+            StoreContext::store().profiles[mode].scrollspeed = quint8(11 + i);
+            QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
+        }
+        for (auto &run : runs)
+            QCOMPARE(finishCtl(*run).status, 0);
+        for (int i = 0; i < 5; ++i) {
+            const CtlResult get = runCtl(
+                *m_home, {QStringLiteral("get"), QStringLiteral("--mode"), modes[i], settings[i]},
+                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+            kept += get.out.trimmed() == values[i];
+        }
+        ProfileData own;
+        readProfile(own, profileFilePath(StoreContext::store().profileNames[mode]));
+        kept += own.scrollspeed == 15;
+        qInfo("window and korvalen-ctl at once: kept %d/6", kept);
+        QCOMPARE(kept, 6);
+        QCOMPARE(m_boxes.size(), 0);
+    }
 };
 
 QTEST_MAIN(TestProfileCommands)
