@@ -7,8 +7,6 @@
 #include "store/StoreContext.h"
 #include "store/StoreLog.h"
 
-#include <QSettings>
-
 #include <functional>
 
 namespace {
@@ -37,14 +35,14 @@ bool usableProductName(const QString &name)
 
 void writeLangId(int id)
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    IniFile settings(globalConfigPath());
     settings.setValue(ConfigKeys::langId(), id);
+    settings.commit();
 }
 
 int readLangId()
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    return settings.value(ConfigKeys::langId()).toInt();
+    return IniFile(globalConfigPath()).value(ConfigKeys::langId()).toInt();
 }
 
 void writeProductName(const QString &name)
@@ -56,21 +54,22 @@ void writeProductName(const QString &name)
     StoreContext::pinProduct(name);
     if (!StoreContext::recordsProductChoice())
         return;
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    IniFile settings(globalConfigPath());
     // Every start settles the name; rewriting the whole file, catalogue and
     // all, to store the name it already holds would only cost a disk sync.
     if (settings.contains(ConfigKeys::currentProductName()) &&
         settings.value(ConfigKeys::currentProductName()).toString() == name)
         return;
     settings.setValue(ConfigKeys::currentProductName(), name);
+    settings.commit();
 }
 
 QString readProductName()
 {
     if (StoreContext::hasPinnedProduct())
         return StoreContext::pinnedProduct();
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    const QString name = settings.value(ConfigKeys::currentProductName()).toString();
+    const QString name =
+        IniFile(globalConfigPath()).value(ConfigKeys::currentProductName()).toString();
     return usableProductName(name) ? name : QString();
 }
 
@@ -79,8 +78,8 @@ MouseListSection readMouseListSection(int rows)
     MouseListSection section;
     section.rows.resize(rows);
     // Every start of korvalen-ctl reads the catalogue, most of them more
-    // than once: the plain reader does it several times faster than
-    // QSettings, which remains for files it does not take on.
+    // than once: the plain reader does it several times faster than the
+    // whole-file reader, which remains for files it does not take on.
     std::vector<QVariant> values;
     if (rows <= kMouseListRows &&
         readPlainIniSection(globalConfigPath(), ConfigKeys::catalogueGroup(), catalogueKeys(),
@@ -92,7 +91,7 @@ MouseListSection readMouseListSection(int rows)
         }
         return section;
     }
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    const IniFile settings(globalConfigPath());
     section.count = settings.value(ConfigKeys::catalogueCount()).toUInt();
     for (int n = 0; n < rows; ++n) {
         fillRow(section.rows[n], [&](int field) {
@@ -105,7 +104,7 @@ MouseListSection readMouseListSection(int rows)
 
 FontEntry readFontEntry(int languageIndex)
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    const IniFile settings(globalConfigPath());
     FontEntry font;
     // An unquoted list reads as a string list, a single name as a string.
     const QStringList families =

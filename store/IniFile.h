@@ -1,29 +1,32 @@
 #pragma once
 
+#include "store/IniDocument.h"
+
 #include <QByteArray>
 #include <QHash>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
 #include <functional>
+#include <map>
 #include <mutex>
 #include <utility>
 #include <vector>
 
-class IniDocument;
-
-// Every INI file of the store but the profile files (see IniDocument) is
-// opened through this class, so that all of them share one write guarantee.
+// One INI file of the program, read now by IniDocument and written by
+// commit(). Every file written goes through here or writeWholeFile, so all
+// share one write guarantee, the one QSettings (Qt 5.15) gives with atomic
+// sync: the new text goes to an unnamed temporary file in the same folder,
+// is flushed with fdatasync and only then linked and renamed over the old
+// file (QSaveFile). A crash or power loss therefore leaves the old or the
+// new file, never a truncated one; when no temporary file can be made there
+// the write fails instead of overwriting in place.
 //
-// QSettings (Qt 5.15) writes an INI file through QSaveFile as long as
-// atomic sync is required, which is its default: the new text goes to an
-// unnamed temporary file in the same folder, is flushed with fdatasync and
-// only then linked and renamed over the old file. A crash or power loss
-// therefore leaves the old or the new file, never a truncated one. When no
-// temporary file can be made there it fails instead of overwriting in place;
-// we keep it that way by asking for atomic sync explicitly.
+// As QSettings does, commit() reads the file afresh under the lock file
+// QSettings takes ("<file>.lock") and applies only the values set through
+// this object, so that writers of the same file, ours or a QSettings one,
+// wait for each other and keep each other's keys.
 class IniFile
 {
 public:
@@ -32,15 +35,29 @@ public:
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
-    QSettings &settings() { return m_settings; }
+    // As the file was read, with the values set since. Keys as IniDocument
+    // spells them.
+    QVariant value(const QString &key, const QVariant &fallback = QVariant()) const;
+    bool contains(const QString &key) const { return m_document.contains(key); }
+    QStringList childKeys(const QString &group) const { return m_document.childKeys(group); }
+    QStringList keys(const QString &group) const { return m_document.keys(group); }
+    void setValue(const QString &key, const QVariant &value);
 
-    // Writes pending changes now. False when the file could not be written;
-    // the old file is then untouched. Writers call it; readers just let the
-    // object go.
+    // False when the file is there but could not be read.
+    bool readable() const { return m_readable; }
+    // Lines QSettings would report as a format error were skipped.
+    bool malformed() const { return m_document.malformed(); }
+
+    // Writes the values set, if any. False when the file could not be
+    // written; the old file is then untouched. Writers call it; readers
+    // just let the object go.
     bool commit();
 
 private:
-    QSettings m_settings;
+    QString m_path;
+    IniDocument m_document;
+    std::vector<std::pair<QString, QVariant>> m_changes;
+    bool m_readable = true;
 };
 
 // The keys a plain read looks for, spelled as QSettings takes them ("sub/key"
@@ -79,12 +96,12 @@ private:
     bool m_plainKeys = true;
 };
 
-// Reads one section of an INI file without QSettings: values[i] becomes
-// the variant QSettings would return for keys' entry i (a colour as a
+// Reads one section of an INI file the quick way: values[i] becomes what
+// IniDocument (and QSettings) would give for keys' entry i (a colour as a
 // LedColour), an invalid one where the file lacks it. Several times faster
-// than QSettings on the large profile files. It knows only the lines that
-// QSettings itself writes for numbers, text and serialised variants, quoted
-// or not. For anything else in the file (comments, lists, escaped keys,
+// than the whole-file reader on the large profile files. It knows only the
+// lines that QSettings itself writes for numbers, text and serialised
+// variants, quoted or not. For anything else in the file (comments, lists, escaped keys,
 // text beyond ASCII, a key of the section spelled from another section, a
 // key of the section that is not in the table) it returns false, and the
 // caller reads the whole file (IniDocument). A missing file reads as an
@@ -94,8 +111,8 @@ bool readPlainIniSection(const QString &path, const QString &section, const Plai
 
 // The text QSettings writes for a file that holds only `values` in
 // `section`, values[i] under keys' entry i (keys of ASCII letters, digits
-// and "_"), made without QSettings, for int and unsigned numbers, text and
-// colours (LedColour). False for any other value or key.
+// and "_"), made straight from the values, for int and unsigned numbers,
+// text and colours (LedColour). False for any other value or key.
 bool plainIniText(const QString &section, const PlainIniKeys &keys,
                   const std::vector<QVariant> &values, QByteArray &text);
 

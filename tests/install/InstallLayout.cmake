@@ -16,7 +16,9 @@ set(expected
     lib/korvalen-config/korvalen-ctl
     lib/korvalen-config/Config.ini
     bin/korvalen-ctl
-    share/man/man1/korvalen-ctl.1
+    share/man/man1/korvalen-ctl.1.gz
+    share/doc/korvalen-config/copyright
+    share/doc/korvalen-config/changelog.Debian.gz
     share/bash-completion/completions/korvalen-ctl
     lib/udev/rules.d/70-korvalen-mice.rules)
 if(GUI)
@@ -29,9 +31,12 @@ if(GUI)
         lib/korvalen-config/lang/sc.qm
         lib/korvalen-config/lang/tc.qm
         bin/korvalen-config
+        share/man/man1/korvalen-config.1.gz
         share/applications/korvalen-config.desktop
         share/metainfo/io.korvalen.Config.metainfo.xml
-        share/icons/hicolor/256x256/apps/korvalen-config.png)
+        share/icons/hicolor/16x16/apps/korvalen-config.png
+        share/icons/hicolor/256x256/apps/korvalen-config.png
+        share/icons/hicolor/scalable/apps/korvalen-config.svg)
 endif()
 foreach(file IN LISTS expected)
     if(NOT EXISTS ${prefix}/${file})
@@ -59,6 +64,16 @@ if(GUI)
     file(READ ${prefix}/share/applications/korvalen-config.desktop desktop)
     if(NOT desktop MATCHES "\nExec=korvalen-config\n" OR NOT desktop MATCHES "\nIcon=korvalen-config\n")
         message(FATAL_ERROR "the desktop file does not start the installed program")
+    endif()
+endif()
+
+if(GUI)
+    # A software centre offers the program for a mouse of the rule.
+    file(READ ${prefix}/share/metainfo/io.korvalen.Config.metainfo.xml metainfo)
+    string(REGEX MATCHALL "<modalias>usb:v[0-9A-F]+p[0-9A-F]+d\\*</modalias>" aliases "${metainfo}")
+    list(LENGTH aliases alias_count)
+    if(NOT alias_count EQUAL rule_count OR NOT metainfo MATCHES "<modalias>usb:vFFFFp0013d")
+        message(FATAL_ERROR "expected ${rule_count} modalias entries with NX-19's, found ${alias_count}")
     endif()
 endif()
 

@@ -44,7 +44,16 @@ QFont font(int pixelSize, bool bold = false, bool italic = false)
     return f;
 }
 
-// The brand mark: a red rounded square with a bold, slanted K.
+// The brand mark: a red rounded square with a bold, slanted K. The K's
+// corners are fractions of the square's width, shared by the painted images
+// and the scalable desktop icon.
+const qreal kEmblemRadius = 0.22;
+const QColor kEmblemLetter(245, 245, 245);
+const QPointF kEmblemLetterShape[] = {
+    {0.26, 0.20}, {0.40, 0.20}, {0.36, 0.45}, {0.62, 0.20}, {0.80, 0.20}, {0.50, 0.49},
+    {0.74, 0.80}, {0.56, 0.80}, {0.40, 0.58}, {0.33, 0.80}, {0.19, 0.80},
+};
+
 void drawEmblem(QPainter &p, const QRectF &r, qreal opacity = 1.0)
 {
     p.save();
@@ -54,24 +63,13 @@ void drawEmblem(QPainter &p, const QRectF &r, qreal opacity = 1.0)
     fill.setColorAt(1, kRedDark);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
-    p.drawRoundedRect(r, r.width() * 0.22, r.height() * 0.22);
+    p.drawRoundedRect(r, r.width() * kEmblemRadius, r.height() * kEmblemRadius);
     const qreal w = r.width();
-    QPainterPath k;
-    const QPointF o = r.topLeft();
-    k.moveTo(o + QPointF(0.26 * w, 0.20 * w));
-    k.lineTo(o + QPointF(0.40 * w, 0.20 * w));
-    k.lineTo(o + QPointF(0.36 * w, 0.45 * w));
-    k.lineTo(o + QPointF(0.62 * w, 0.20 * w));
-    k.lineTo(o + QPointF(0.80 * w, 0.20 * w));
-    k.lineTo(o + QPointF(0.50 * w, 0.49 * w));
-    k.lineTo(o + QPointF(0.74 * w, 0.80 * w));
-    k.lineTo(o + QPointF(0.56 * w, 0.80 * w));
-    k.lineTo(o + QPointF(0.40 * w, 0.58 * w));
-    k.lineTo(o + QPointF(0.33 * w, 0.80 * w));
-    k.lineTo(o + QPointF(0.19 * w, 0.80 * w));
-    k.closeSubpath();
-    p.setBrush(QColor(245, 245, 245));
-    p.drawPath(k);
+    QPolygonF k;
+    for (const QPointF &corner : kEmblemLetterShape)
+        k << r.topLeft() + corner * w;
+    p.setBrush(kEmblemLetter);
+    p.drawPolygon(k);
     p.restore();
 }
 
@@ -814,6 +812,44 @@ QVector<Image> allImages()
     }
     images += settingsPanelImages();
     return images;
+}
+
+QVector<Image> desktopIcons()
+{
+    QVector<Image> images;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        images.append(Image{QStringLiteral("%1x%1/apps/korvalen-config.png").arg(size),
+                            [size] { return icon(size); }});
+    return images;
+}
+
+// The emblem as SVG, on the same 4 % margin as icon().
+QByteArray desktopIconSvg()
+{
+    const qreal n = 256, inset = n * 0.04, w = n * 0.92, radius = w * kEmblemRadius;
+    QString points;
+    for (const QPointF &corner : kEmblemLetterShape) {
+        const QPointF at = QPointF(inset, inset) + corner * w;
+        points += QStringLiteral("%1,%2 ").arg(at.x()).arg(at.y());
+    }
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                          "viewBox=\"0 0 %1 %1\">\n"
+                          "  <defs>\n"
+                          "    <linearGradient id=\"fill\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">\n"
+                          "      <stop offset=\"0\" stop-color=\"%5\"/>\n"
+                          "      <stop offset=\"1\" stop-color=\"%6\"/>\n"
+                          "    </linearGradient>\n"
+                          "  </defs>\n"
+                          "  <rect x=\"%2\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"%4\" "
+                          "fill=\"url(#fill)\"/>\n"
+                          "  <polygon points=\"%7\" fill=\"%8\"/>\n"
+                          "</svg>\n")
+        .arg(n)
+        .arg(inset)
+        .arg(w)
+        .arg(radius)
+        .arg(kRedBright.name(), kRedDark.name(), points.trimmed(), kEmblemLetter.name())
+        .toUtf8();
 }
 
 QImage resourceIcon(bool yes)

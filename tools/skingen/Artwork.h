@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QVector>
@@ -18,6 +19,11 @@ struct Image
 QVector<Image> allImages();
 // The settings panels' share of them.
 QVector<Image> settingsPanelImages();
+
+// The program's icon for the desktop's hicolor theme: one PNG per size,
+// named as below <theme>/, and the same emblem as SVG.
+QVector<Image> desktopIcons();
+QByteArray desktopIconSvg();
 
 // The two icons compiled into the program (":/yes_Btn", ":/no_Btn").
 QImage resourceIcon(bool yes);

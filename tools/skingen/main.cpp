@@ -3,13 +3,16 @@
 //
 //   skingen OUTDIR             the run-time images into OUTDIR (= <app>/skin)
 //   skingen --resources OUTDIR the two compiled-in icons (yes_Btn, no_Btn)
+//   skingen --icons OUTDIR     the desktop icon into OUTDIR (= a hicolor theme)
 
 #include "tools/skingen/Artwork.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <functional>
@@ -40,8 +43,29 @@ int main(int argc, char *argv[])
         ok = save(Artwork::resourceIcon(false), args.at(1) + QStringLiteral("/no_Btn.png")) && ok;
         return ok ? 0 : 1;
     }
+    if (args.size() == 2 && args.at(0) == QLatin1String("--icons")) {
+        const QString out = args.at(1);
+        bool ok = true;
+        const QVector<Artwork::Image> icons = Artwork::desktopIcons();
+        for (const Artwork::Image &icon : icons) {
+            const QString file = out + QLatin1Char('/') + icon.name;
+            QDir().mkpath(QFileInfo(file).path());
+            ok = save(icon.draw(), file) && ok;
+        }
+        QDir().mkpath(out + QStringLiteral("/scalable/apps"));
+        QSaveFile svg(out + QStringLiteral("/scalable/apps/korvalen-config.svg"));
+        if (!svg.open(QIODevice::WriteOnly) || svg.write(Artwork::desktopIconSvg()) < 0 ||
+            !svg.commit()) {
+            QTextStream(stderr) << "skingen: cannot write " << svg.fileName() << ": "
+                                << svg.errorString() << Qt::endl;
+            ok = false;
+        }
+        return ok ? 0 : 1;
+    }
     if (args.size() != 1) {
-        QTextStream(stderr) << "usage: skingen OUTDIR | skingen --resources OUTDIR" << Qt::endl;
+        QTextStream(stderr) << "usage: skingen OUTDIR | skingen --resources OUTDIR"
+                               " | skingen --icons OUTDIR"
+                            << Qt::endl;
         return 2;
     }
     const QString out = args.at(0);
