@@ -6,6 +6,7 @@
 #include "app/MouseView.h"
 #include "app/ProfileArea.h"
 #include "app/ProfileFileCommands.h"
+#include "app/StoreFollower.h"
 #include "app/UploadCheck.h"
 #include "app/WindowTray.h"
 #include "device/DeviceConnection.h"
@@ -134,10 +135,14 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_profileFiles, &ProfileFileCommands::textsChanged, this, &MousecfgWidget::retranslate);
     connect(m_profileFiles, &ProfileFileCommands::uploadRequested, this,
             &MousecfgWidget::uploadWithProgress);
+    m_follower =
+        new StoreFollower(this, [this](ProfileStore &store) { m_panelSet.collect(store); });
+    connect(m_follower, &StoreFollower::storeChanged, this, &MousecfgWidget::showFollowedStore);
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
+    loadedFromFiles();
     // The system speed arrives once the window is up; an unreadable one (0)
     // must not replace the profile's own.
     const int startProfile = store.curProfile % kModeCount;
@@ -435,6 +440,11 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
     store.curProfile = quint8(index);
     if (loadFile) {
         loadProfileFile(store.profiles[index], store.profileNames[index]);
+        // What the file holds now is what later saves change (a mode put
+        // on another file goes whole, as Config.ini does not name it yet).
+        ProfileStore &baseline = StoreContext::baseline();
+        if (baseline.profileNames[index] == store.profileNames[index])
+            baseline.profiles[index] = store.profiles[index];
         store.profiles[index].ProfileName = store.profileNames[index];
     }
     m_nameEdit->setText(store.profileNames[index]);
@@ -499,7 +509,26 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress(bool threaded)
 {
+    const ProfileStore before = StoreContext::store();
     uploadStoreWithProgress(this, threaded);
+    // The save took in what other programs had written meanwhile.
+    if (!(StoreContext::store() == before))
+        showFollowedStore(true);
+}
+
+void MousecfgWidget::loadedFromFiles()
+{
+    StoreContext::baseline() = StoreContext::store();
+    m_follower->watchCurrentProduct();
+}
+
+void MousecfgWidget::showFollowedStore(bool records)
+{
+    m_profileFiles->refreshList();
+    if (!records)
+        return;
+    showCurrentMode();
+    loadPanels();
 }
 
 void MousecfgWidget::retranslate()
@@ -559,6 +588,7 @@ void MousecfgWidget::reloadAfterOpen()
 {
     layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
+    loadedFromFiles();
     showCurrentMode();
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();

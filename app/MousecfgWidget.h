@@ -26,6 +26,7 @@ class ModeMenu;
 class MouseSelector;
 class ProfileArea;
 class ProfileFileCommands;
+class StoreFollower;
 class QLabel;
 class QScreen;
 class QTranslator;
@@ -153,6 +154,9 @@ private:
     // menu) and routes its clicks through slotButtonClicked.
     void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
+    // The files as loaded are the baseline of later saves, and are watched.
+    void loadedFromFiles();
+    void showFollowedStore(bool records);
 
     // scaling
     int m_iDpiVal = 0;
@@ -181,6 +185,7 @@ private:
     ProfileArea *m_profileArea = nullptr;
     VornLineEdit *m_nameEdit = nullptr; // the area's, used on every mode change
     ProfileFileCommands *m_profileFiles = nullptr;
+    StoreFollower *m_follower = nullptr;
 
     // tabs and footer
     std::array<VornPushButton *, 4> m_tabs{};

@@ -1,6 +1,7 @@
 #include "app/ProfileFileCommands.h"
 
 #include "store/ConfigFile.h"
+#include "store/DataFolderLock.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
@@ -65,6 +66,16 @@ void ProfileFileCommands::reloadList()
     QTimer::singleShot(0, this, &ProfileFileCommands::reportUnsafeStoreNames);
 }
 
+void ProfileFileCommands::refreshList()
+{
+    QStringList list;
+    readSavedNames(list);
+    if (list == m_list)
+        return;
+    m_list = list;
+    rebuildMenu();
+}
+
 void ProfileFileCommands::reportUnsafeStoreNames()
 {
     const ProfileStore &store = StoreContext::store();
@@ -126,29 +137,11 @@ int ProfileFileCommands::warn(const QString &text, bool ask)
 
 bool ProfileFileCommands::refuseName(const QString &name)
 {
-    QString text;
-    switch (profileNameProblem(name)) {
-    case ProfileNameProblem::None:
+    const NameProblem problem = profileNameProblem(name);
+    if (problem == NameProblem::None)
         return false;
-    case ProfileNameProblem::Empty:
-        text = tr("A profile name cannot be empty.");
-        break;
-    case ProfileNameProblem::Separator:
-        text = tr("A profile name cannot contain \"/\" or \"\\\".");
-        break;
-    case ProfileNameProblem::Control:
-        text = tr("A profile name cannot contain control characters.");
-        break;
-    case ProfileNameProblem::DotName:
-        text = tr("A profile name cannot be \".\" or \"..\".");
-        break;
-    case ProfileNameProblem::TrailingDotOrSpace:
-        text = tr("A profile name cannot end with a dot or a space.");
-        break;
-    case ProfileNameProblem::TooLong:
-        text = tr("A profile name can have at most 100 characters.");
-        break;
-    }
+    const QString text = tr("This name cannot be used for a profile: %1.")
+                             .arg(nameProblemText(problem, profileNameLimits()));
     warn(text);
     return true;
 }
@@ -163,8 +156,17 @@ bool ProfileFileCommands::otherModeUses(const QString &name) const
     return otherModesNames().contains(name);
 }
 
-bool ProfileFileCommands::commitList(const QStringList &list)
+bool ProfileFileCommands::commitList(const QStringList &wanted)
 {
+    // Names another program added since the list was read stay in it.
+    const DataFolderLock lock;
+    QStringList list = wanted;
+    QStringList onDisk;
+    readSavedNames(onDisk);
+    for (const QString &name : qAsConst(onDisk)) {
+        if (!m_list.contains(name) && !list.contains(name))
+            list.append(name);
+    }
     if (!writeSavedNames(list)) {
         warn(tr("The profile list could not be saved to %1.")
                  .arg(QDir::toNativeSeparators(productConfigPath())));

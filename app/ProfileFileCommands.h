@@ -30,6 +30,8 @@ public:
     // The saved-profile list of the current product.
     const QStringList &list() const { return m_list; }
     void reloadList();
+    // The list as the file holds it now, after another program changed it.
+    void refreshList();
     // One action per list entry, in list order, with no upper limit; the
     // menu scrolls when it is taller than the screen.
     void rebuildMenu();

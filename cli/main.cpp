@@ -14,6 +14,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
 
@@ -251,6 +252,14 @@ int main(int argc, char *argv[])
             return usageError(err, QStringLiteral("--") + e.option.names().constFirst() +
                                        QStringLiteral(" needs a value"));
         qputenv(e.variable, value.toLocal8Bit());
+    }
+    // The trace is what support asks for: a run that cannot keep it does
+    // not start.
+    if (parser.isSet(traceOption)) {
+        QFile trace(parser.value(traceOption));
+        if (!trace.open(QIODevice::Append))
+            return usageError(err, QStringLiteral("--trace: cannot open %1: %2")
+                                       .arg(parser.value(traceOption), trace.errorString()));
     }
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())

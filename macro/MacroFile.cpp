@@ -1,5 +1,7 @@
 #include "macro/MacroFile.h"
 
+#include "store/FileNameRule.h"
+
 #include "store/DataFolder.h"
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
@@ -360,29 +362,16 @@ QString macroEventText(const MacroEvent &event)
 
 namespace {
 // 255 bytes of a file name less the ".MSMACRO" suffix.
-constexpr int kMaxNameBytes = 255 - 8;
+constexpr NameLimits kMacroNameLimits{0, 255 - 8};
 } // namespace
 
 bool isSafeMacroName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return false;
-    if (name.toUtf8().size() > kMaxNameBytes)
-        return false;
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return false;
-        if (QStringLiteral("/\\:*?\"<>|").contains(c))
-            return false;
-    }
-    return true;
+    return nameProblem(name, kMacroNameLimits) == NameProblem::None;
 }
 
-QString unsafeMacroNameMessage()
+QString unsafeMacroNameMessage(const QString &name)
 {
-    return QCoreApplication::translate(
-        "Macro", "THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, \".\" OR \"..\", "
-                 "CONTAIN / \\ : * ? \" < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.");
+    return QCoreApplication::translate("Macro", "THIS NAME CANNOT BE USED AS A MACRO NAME: %1.")
+        .arg(nameProblemText(nameProblem(name, kMacroNameLimits), kMacroNameLimits).toUpper());
 }

@@ -117,4 +117,4 @@ QString macroEventText(const MacroEvent &event);
 // takes a name refuses one that is not safe and changes nothing.
 bool isSafeMacroName(const QString &name);
 // The message shown when a name is refused.
-QString unsafeMacroNameMessage();
+QString unsafeMacroNameMessage(const QString &name);

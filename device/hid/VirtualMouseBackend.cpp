@@ -93,7 +93,7 @@ bool VirtualMouseBackend::resolveIdentity(Mouse &mouse) const
     const MouseListSection list = readMouseListSection(kMouseListRows);
     const auto end = list.rows.cbegin() + int(qMin(list.count, quint32(kMouseListRows)));
     const auto e = std::find_if(list.rows.cbegin(), end, [&](const MouseListRow &row) {
-        return row.productName == mouse.name;
+        return row.productName == mouse.name && row.refusal.isEmpty();
     });
     if (e == end) {
         qCWarning(lcHid) << "virtual mouse" << mouse.name << "has no catalogue entry";

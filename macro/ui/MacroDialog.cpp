@@ -913,7 +913,7 @@ void MacroDialog::changeName()
     if (wanted == current)
         return;
     if (!isSafeMacroName(wanted)) {
-        warn(unsafeMacroNameMessage());
+        warn(unsafeMacroNameMessage(wanted));
         return;
     }
     const QString name = renameMacro(current, wanted);
@@ -934,7 +934,7 @@ void MacroDialog::importMacros()
     for (const QString &file : files) {
         QString name;
         const MacroImport result = importMacroFile(file, &name);
-        const QString message = macroImportMessage(result);
+        const QString message = macroImportMessage(result, name);
         if (!message.isEmpty())
             problems << (files.size() > 1 ? QFileInfo(file).fileName() + QStringLiteral(": ")
                                           : QString()) +
@@ -1000,7 +1000,7 @@ void MacroDialog::runGunSet()
 void MacroDialog::addGunFile(const QString &wanted, const QVector<MacroEvent> &gunEvents)
 {
     if (!isSafeMacroName(wanted)) {
-        warn(unsafeMacroNameMessage());
+        warn(unsafeMacroNameMessage(wanted));
         return;
     }
     if (macroLibraryCount() >= kMacroLibrarySlots) {

@@ -170,7 +170,7 @@ void VornGunsetDialog::OnYesClick()
     if (name.isEmpty())
         problem = tr("Please input file name.");
     else if (!isSafeMacroName(name))
-        problem = unsafeMacroNameMessage();
+        problem = unsafeMacroNameMessage(name);
     if (!problem.isEmpty()) {
         VornMessageBox box(VornMessageBox::Ok, QString(), tr("Warning"), problem, this);
         box.exec();

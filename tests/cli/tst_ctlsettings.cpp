@@ -226,6 +226,13 @@ private slots:
         const QStringList none;
         QTest::addRow("rate") << none << QStringList{"report-rate", "300"}
                               << "allowed: 125, 250, 500, 1000";
+        QTest::addRow("negative rate")
+            << none << QStringList{"report-rate", "-1000"} << "allowed: 125, 250, 500, 1000";
+        QTest::addRow("signed speed")
+            << none << QStringList{"pointer-speed", "+5"} << "allowed: 1-20";
+        QTest::addRow("negative DPI") << none << QStringList{"dpi1", "-800"} << "allowed: 50-40000";
+        QTest::addRow("negative lift-off")
+            << none << QStringList{"lift-off", "-2mm"} << "allowed: 3mm, 2mm, 1mm";
         QTest::addRow("speed too high")
             << none << QStringList{"pointer-speed", "21"} << "allowed: 1-20";
         QTest::addRow("speed not a number")

@@ -255,7 +255,8 @@ private slots:
             click(d, MacroDialog::ChangeName);
         }
         QCOMPARE(m_messages.size(), 4);
-        QCOMPARE(m_messages.first(), unsafeMacroNameMessage());
+        QVERIFY(m_messages.first().contains(QStringLiteral("ONE OF / \\ : * ? \" < > |")));
+        QVERIFY(m_messages.last().endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
         QCOMPARE(folderListing(), folder);
         QCOMPARE(QDir(dataFolder()).entryList(QDir::AllEntries), outside);
@@ -285,7 +286,7 @@ private slots:
         click(d, MacroDialog::Batch);
         click(d, MacroDialog::Import);
         QCOMPARE(m_messages.size(), 2);
-        QCOMPARE(m_messages.at(0), unsafeMacroNameMessage());
+        QVERIFY(m_messages.at(0).endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
         QVERIFY(m_messages.at(1).contains(QStringLiteral("junk.MSMACRO: ")));
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
         QCOMPARE(folderListing(), folder);
@@ -450,7 +451,7 @@ private slots:
         QVERIFY(d.control(MacroDialog::RecordDelays)->isChecked());
         QCOMPARE(d.eventList()->count(), 9);
         d.addGunFile(QStringLiteral("../AK"), dialog.events());
-        QCOMPARE(m_messages.last(), unsafeMacroNameMessage());
+        QVERIFY(m_messages.last().contains(QStringLiteral("ONE OF / \\ : * ?")));
         QCOMPARE(macroLibraryCount(), 2);
     }
 

@@ -281,23 +281,37 @@ private slots:
 
     void unsafeNames_data()
     {
+        // The refusal names the rule the name broke.
         QTest::addColumn<QString>("name");
-        QTest::addRow("parent folder") << QStringLiteral("../x");
-        QTest::addRow("slash") << QStringLiteral("a/b");
-        QTest::addRow("backslash") << QStringLiteral("a\\b");
-        QTest::addRow("dot") << QStringLiteral(".");
-        QTest::addRow("dot dot") << QStringLiteral("..");
-        QTest::addRow("control character") << QStringLiteral("a\tb");
-        QTest::addRow("trailing dot") << QStringLiteral("gun.");
-        QTest::addRow("trailing space") << QStringLiteral("gun ");
-        QTest::addRow("colon") << QStringLiteral("c:x");
-        QTest::addRow("empty") << QString();
-        QTest::addRow("too long") << QString(250, QLatin1Char('n'));
+        QTest::addColumn<QString>("rule");
+        const QString forbidden = QStringLiteral("ONE OF / \\ : * ? \" < > |");
+        const QString trailing = QStringLiteral("ENDS WITH A DOT OR A SPACE");
+        QTest::addRow("parent folder") << QStringLiteral("../x") << forbidden;
+        QTest::addRow("slash") << QStringLiteral("a/b") << forbidden;
+        QTest::addRow("backslash") << QStringLiteral("a\\b") << forbidden;
+        QTest::addRow("dot") << QStringLiteral(".") << QStringLiteral("IS \".\" OR \"..\"");
+        QTest::addRow("dot dot") << QStringLiteral("..") << QStringLiteral("IS \".\" OR");
+        QTest::addRow("control character") << QStringLiteral("a\tb") << QStringLiteral("CONTROL");
+        QTest::addRow("right-to-left override")
+            << (QStringLiteral("gun") + QChar(0x202E) + QStringLiteral("exe")) << "U+202E";
+        QTest::addRow("zero-width space")
+            << (QStringLiteral("a") + QChar(0x200B) + QStringLiteral("b")) << "FORMATTING";
+        QTest::addRow("trailing dot") << QStringLiteral("gun.") << trailing;
+        QTest::addRow("trailing space") << QStringLiteral("gun ") << trailing;
+        QTest::addRow("colon") << QStringLiteral("c:x") << forbidden;
+        QTest::addRow("empty") << QString() << QStringLiteral("EMPTY");
+        QTest::addRow("too long") << QString(250, QLatin1Char('n'))
+                                  << QStringLiteral("LONGER THAN 247 BYTES");
+        QTest::addRow("too long in bytes")
+            << QString(100, QChar(0x5b8f)) << QStringLiteral("LONGER THAN 247 BYTES");
     }
 
     void unsafeNames()
     {
         QFETCH(QString, name);
+        QFETCH(QString, rule);
+        QVERIFY2(unsafeMacroNameMessage(name).contains(rule),
+                 qPrintable(unsafeMacroNameMessage(name)));
         QVERIFY(writeMacroFile(QStringLiteral("kept"), MacroFileData{}));
         QVERIFY(addToMacroLibrary(QStringLiteral("kept")));
         const QStringList folder = folderListing();
@@ -374,7 +388,7 @@ private slots:
         QString name;
         QCOMPARE(int(importMacroFile(source, &name)), result);
         if (countAfter < 0) {
-            QVERIFY(!macroImportMessage(MacroImport(result)).isEmpty());
+            QVERIFY(!macroImportMessage(MacroImport(result), QStringLiteral("n")).isEmpty());
             QCOMPARE(macroLibrary(), QStringList{QStringLiteral("kept")});
             QCOMPARE(folderListing(), folder);
             return;
