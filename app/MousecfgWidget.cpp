@@ -775,7 +775,9 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     ProfileStore &store = StoreContext::store();
     const int mode = store.curProfile % kModeCount;
     store.profiles[mode].dpi = iDPI;
-    writeDpiStageToFile(store.profileNames[mode], iDPI);
+    // Written by us, so the file watcher does not take it for another program.
+    if (writeDpiStageToFile(store.profileNames[mode], iDPI))
+        StoreContext::baseline().profiles[mode].dpi = iDPI;
     emit m_links->dpiStageRefreshed(iDPI);
 }
 

@@ -9,6 +9,7 @@
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
 #include "store/ProfileFile.h"
+#include "store/StoreContext.h"
 #include "widgets/DesignLayout.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
@@ -296,8 +297,15 @@ void VornColorWindow::applyStep()
     const LedModeInfo *mode = currentMode();
     if (!mode || !m_store)
         return;
-    writeLedModeToFile(m_store->profileNames[m_profile], m_record->LedMode, mode->RGB, mode->h,
-                       mode->s, mode->v, mode->bright, mode->breath);
+    if (writeLedModeToFile(m_store->profileNames[m_profile], m_record->LedMode, mode->RGB, mode->h,
+                           mode->s, mode->v, mode->bright, mode->breath) &&
+        m_store == &StoreContext::store()) {
+        // Our own write: the file watcher must not take it for another
+        // program's change and reload the panels under the person's hand.
+        ProfileData &base = StoreContext::baseline().profiles[m_profile];
+        base.LedMode = m_record->LedMode;
+        base.LED_MODE[m_record->LedMode] = *mode;
+    }
     const bool sent = SendSingleLedStateWithData(*m_store);
     // Without an open mouse there is nothing to tell.
     if (sent || !DeviceContext::interface1Handle()) {

@@ -245,11 +245,14 @@ private:
             const QString was = button->text();
             // Another effect, one with a colour, brightness and speed to
             // change next if the model has one.
-            QString picked;
+            // By text: picking an entry may rebuild the menu.
+            QStringList offered;
             for (QAction *a : button->menu()->actions()) {
-                if (!a->isVisible() || a->text() == was)
-                    continue;
-                const QString text = a->text();
+                if (a->isVisible() && a->text() != was)
+                    offered << a->text();
+            }
+            QString picked;
+            for (const QString &text : offered) {
                 if (!pickFromMenu(button, {text}))
                     return QStringLiteral("no entry");
                 picked = text;
