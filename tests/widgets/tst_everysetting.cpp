@@ -7,6 +7,7 @@
 #include "app/ProfileFileCommands.h"
 #include "cli/Settings.h"
 #include "panels/VornDPIWindow.h"
+#include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ModelTable.h"
@@ -41,9 +42,21 @@ const char *const kCommitNames[] = {"OK",
 // compact panel with two lift-off distances.
 const char *const kModels[] = {"NX-19", "NX-12", "NX-01", "NX-04", "NX-23", "NX-18"};
 
-// The buttons changed through their function menu, one entry of the menu
-// itself and one of a submenu.
-const QStringList kButtonRows = {QStringLiteral("button3"), QStringLiteral("button4")};
+// The function-menu entry a button setting is edited through: front
+// buttons 0-19, side buttons 20-39, the wheel 40 and 41. Button 1 keeps the
+// last left click, which the panel refuses to take away.
+int buttonEntry(const QString &setting)
+{
+    if (setting == QLatin1String("scroll-up"))
+        return 2 * kButtonGroupSize;
+    if (setting == QLatin1String("scroll-down"))
+        return 2 * kButtonGroupSize + 1;
+    if (setting.startsWith(QLatin1String("side")))
+        return kButtonGroupSize + setting.mid(4).toInt() - 1;
+    if (setting.startsWith(QLatin1String("button")) && setting != QLatin1String("button1"))
+        return setting.mid(6).toInt() - 1;
+    return -1;
+}
 
 using Settings = QMap<QString, QString>;
 
@@ -274,21 +287,42 @@ private:
                                   Qt::LeftButton);
             return QLatin1Char('#') + hex->text();
         }
-        if (kButtonRows.contains(setting)) {
+        if (const int entry = buttonEntry(setting); entry >= 0) {
             click(QStringLiteral("tab1"));
-            const int entry = setting.mid(6).toInt() - 1;
             auto *function = child<QPushButton>(QStringLiteral("function%1").arg(entry));
-            // The button is chosen by its marker on the picture.
-            QTest::mouseClick(m_window->marker(0, entry), Qt::LeftButton);
+            // The button is chosen by its marker on the picture; side
+            // buttons by the panel's own markers on the side view.
+            if (entry >= 2 * kButtonGroupSize) {
+                QTest::mouseClick(m_window->marker(2, entry - 2 * kButtonGroupSize),
+                                  Qt::LeftButton);
+            } else if (entry >= kButtonGroupSize) {
+                click(QStringLiteral("sideButton"));
+                click(QStringLiteral("panelMarker%1").arg(entry));
+            } else {
+                click(QStringLiteral("frontButton"));
+                QTest::mouseClick(m_window->marker(0, entry), Qt::LeftButton);
+            }
             const QString was = function->text();
-            const QStringList path =
-                setting == kButtonRows.first()
-                    ? QStringList{was == QLatin1String("Back") ? QStringLiteral("Forward")
-                                                               : QStringLiteral("Back")}
-                    : QStringList{QStringLiteral("Basic"), was == QLatin1String("Copy")
-                                                               ? QStringLiteral("Paste")
-                                                               : QStringLiteral("Copy")};
-            return pickFromMenu(function, path) ? path.last() : QStringLiteral("no entry");
+            // Entries of the menu itself and of a submenu, in turn; the
+            // wheel's own menu has no submenus.
+            QStringList path;
+            if (entry >= 2 * kButtonGroupSize) {
+                for (QAction *a : function->menu()->actions()) {
+                    if (a->isVisible() && !a->menu() && !a->isSeparator() && a->text() != was) {
+                        path = QStringList{a->text()};
+                        break;
+                    }
+                }
+            } else if (entry % 2) {
+                path = QStringList{was == QLatin1String("Back") ? QStringLiteral("Forward")
+                                                                : QStringLiteral("Back")};
+            } else {
+                path = QStringList{QStringLiteral("Basic"), was == QLatin1String("Copy")
+                                                                ? QStringLiteral("Paste")
+                                                                : QStringLiteral("Copy")};
+            }
+            return !path.isEmpty() && pickFromMenu(function, path) ? path.last()
+                                                                   : QStringLiteral("no entry");
         }
         return QStringLiteral("no control known for ") + setting;
     }
@@ -377,10 +411,7 @@ private slots:
         // A link is set before its bars move: linking moves X to Y.
         QStringList settings;
         for (const QString &name : before[0].keys()) {
-            const bool button = name.startsWith(QLatin1String("button")) ||
-                                name.startsWith(QLatin1String("side")) ||
-                                name.startsWith(QLatin1String("scroll-"));
-            if (!button || kButtonRows.contains(name))
+            if (name != QLatin1String("button1"))
                 settings.insert(name.endsWith(QLatin1String("-link")) ? 0 : settings.size(), name);
         }
         // The effect first: colour, brightness and speed are the new one's.
