@@ -14,7 +14,6 @@ namespace {
 const QColor kSurfaceTop(26, 27, 30);
 const QColor kSurfaceBottom(13, 14, 15);
 const QColor kInset(18, 19, 21);
-const QColor kPanel(33, 35, 35);
 const QColor kLine(48, 50, 54);
 const QColor kRed(200, 20, 30);
 const QColor kRedBright(255, 59, 59);
