@@ -91,103 +91,49 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown"); // what get prints afterwards
-
-        const QStringList none;
-        const QStringList nx18{QStringLiteral("--mouse"), QStringLiteral("NX-18")};
-        QTest::addRow("report rate") << none << none << "report-rate"
-                                     << "500"
-                                     << "500";
-        QTest::addRow("report rate with unit") << none << none << "report-rate"
-                                               << "250Hz"
-                                               << "250";
-        QTest::addRow("pointer speed") << none << none << "pointer-speed"
-                                       << "17"
-                                       << "17";
-        QTest::addRow("scroll speed") << none << none << "scroll-speed"
-                                      << "3"
-                                      << "3";
-        QTest::addRow("lift-off") << none << none << "lift-off"
-                                  << "1mm"
-                                  << "1mm";
-        QTest::addRow("lift-off, two-distance model") << nx18 << none << "lift-off"
-                                                      << "2 mm"
-                                                      << "2mm";
-        QTest::addRow("active stage") << none << none << "dpi-stage"
-                                      << "3"
-                                      << "3";
-        // The 3399 scale runs in 50 DPI steps to 20000, then in 100s.
-        QTest::addRow("stage DPI") << none << none << "dpi2"
-                                   << "1650"
-                                   << "1650";
-        QTest::addRow("stage DPI above the native range") << none << none << "dpi5"
-                                                          << "20100"
-                                                          << "20100";
-        QTest::addRow("stage X and Y") << none << QStringList{"dpi2-link=off"} << "dpi2"
-                                       << "800x1600"
-                                       << "800x1600";
-        QTest::addRow("stage enable") << none << none << "dpi4-enabled"
-                                      << "off"
-                                      << "off";
-        QTest::addRow("stage link makes X follow Y")
-            << none << QStringList{"dpi1-link=off", "dpi1=400x1200"} << "dpi1-link"
-            << "on"
-            << "on";
-        QTest::addRow("effect by menu text") << none << none << "effect"
-                                             << "GO WITHOUT TRACE"
-                                             << "go-without-trace";
-        QTest::addRow("colour") << none << QStringList{"effect=breathing"} << "colour"
-                                << "#12AB9F"
-                                << "#12ab9f";
-        QTest::addRow("brightness") << none << QStringList{"effect=wave"} << "brightness"
-                                    << "2"
-                                    << "2";
-        QTest::addRow("effect speed") << none << QStringList{"effect=flash"} << "effect-speed"
-                                      << "7"
-                                      << "7";
-        QTest::addRow("another mode")
-            << QStringList{QStringLiteral("--mode"), QStringLiteral("4")} << none << "pointer-speed"
-            << "2"
-            << "2";
-        QTest::addRow("button by menu text") << none << none << "button6"
-                                             << "browser-home"
-                                             << "Browser Home";
-        QTest::addRow("wheel slot") << none << none << "scroll-up"
-                                    << "volume down"
-                                    << "Volume Down";
-        QTest::addRow("left click moves to another button")
-            << none << QStringList{"button2=Left"} << "button1"
-            << "DPI +"
-            << "DPI +";
-        QTest::addRow("single key") << none << none << "button2"
-                                    << "single key num +"
-                                    << "SINGLE KEY Num +";
-        QTest::addRow("combo in slot order") << none << none << "button4"
-                                             << "COMBO KEY LCtr+shift+A"
-                                             << "COMBO KEY Shift+Ctrl+A";
-        QTest::addRow("fire key") << none << none << "button3"
-                                  << "FIRE KEY Keyboard Key F5 times 4 delay 20"
-                                  << "FIRE KEY Keyboard Key F5 times 4 delay 20";
-        QTest::addRow("fire mouse button")
-            << none << QStringList{"button3=fire key Keyboard Key F5 times 1 delay 1"} << "button3"
-            << "fire middle times 2 delay 9"
-            << "FIRE KEY Middle times 2 delay 9";
-        // The 3399 sensor's sniper steps run in 50 DPI from 50.
-        QTest::addRow("sniper") << none << none << "button6"
-                                << "SNIPER 800"
-                                << "SNIPER 800";
-        QTest::addRow("macro while held") << none << none << "button5"
-                                          << "macro m2 while-held"
-                                          << "macro m2 while-held";
-        QTest::addRow("macro loops") << none << none << "button5"
-                                     << "Macro Manager m3 times 12"
-                                     << "macro m3 times 12";
-        QTest::addRow("gun file") << none << none << "button2"
-                                  << "gunfile m1"
-                                  << "gunfile m1 times 1";
-        QTest::addRow("button of another mode")
-            << QStringList{QStringLiteral("--mode"), QStringLiteral("3")} << none << "button5"
-            << "Mute"
-            << "Mute";
+        // {row, options, before (";" between), name, value, shown}. The 3399
+        // scale runs in 50 DPI steps to 20000, then in 100s; its sniper
+        // steps in 50 DPI from 50.
+        // clang-format off
+        const char *const rows[][6] = {
+            {"report rate", "", "", "report-rate", "500", "500"},
+            {"report rate with unit", "", "", "report-rate", "250Hz", "250"},
+            {"pointer speed", "", "", "pointer-speed", "17", "17"},
+            {"scroll speed", "", "", "scroll-speed", "3", "3"},
+            {"lift-off", "", "", "lift-off", "1mm", "1mm"},
+            {"lift-off, two-distance model", "--mouse NX-18", "", "lift-off", "2 mm", "2mm"},
+            {"active stage", "", "", "dpi-stage", "3", "3"},
+            {"stage DPI", "", "", "dpi2", "1650", "1650"},
+            {"stage DPI above the native range", "", "", "dpi5", "20100", "20100"},
+            {"stage X and Y", "", "dpi2-link=off", "dpi2", "800x1600", "800x1600"},
+            {"stage enable", "", "", "dpi4-enabled", "off", "off"},
+            {"stage link makes X follow Y", "", "dpi1-link=off;dpi1=400x1200", "dpi1-link", "on", "on"},
+            {"effect by menu text", "", "", "effect", "GO WITHOUT TRACE", "go-without-trace"},
+            {"colour", "", "effect=breathing", "colour", "#12AB9F", "#12ab9f"},
+            {"brightness", "", "effect=wave", "brightness", "2", "2"},
+            {"effect speed", "", "effect=flash", "effect-speed", "7", "7"},
+            {"another mode", "--mode 4", "", "pointer-speed", "2", "2"},
+            {"button by menu text", "", "", "button6", "browser-home", "Browser Home"},
+            {"wheel slot", "", "", "scroll-up", "volume down", "Volume Down"},
+            {"left click moves to another button", "", "button2=Left", "button1", "DPI +", "DPI +"},
+            {"single key", "", "", "button2", "single key num +", "SINGLE KEY Num +"},
+            {"combo in slot order", "", "", "button4", "COMBO KEY LCtr+shift+A", "COMBO KEY Shift+Ctrl+A"},
+            {"fire key", "", "", "button3", "FIRE KEY Keyboard Key F5 times 4 delay 20",
+             "FIRE KEY Keyboard Key F5 times 4 delay 20"},
+            {"fire mouse button", "", "button3=fire key Keyboard Key F5 times 1 delay 1", "button3",
+             "fire middle times 2 delay 9", "FIRE KEY Middle times 2 delay 9"},
+            {"sniper", "", "", "button6", "SNIPER 800", "SNIPER 800"},
+            {"macro while held", "", "", "button5", "macro m2 while-held", "macro m2 while-held"},
+            {"macro loops", "", "", "button5", "Macro Manager m3 times 12", "macro m3 times 12"},
+            {"gun file", "", "", "button2", "gunfile m1", "gunfile m1 times 1"},
+            {"button of another mode", "--mode 3", "", "button5", "Mute", "Mute"},
+        };
+        // clang-format on
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString::fromLatin1(r[1]).split(' ', Qt::SkipEmptyParts)
+                                << QString::fromLatin1(r[2]).split(';', Qt::SkipEmptyParts)
+                                << QString::fromLatin1(r[3]) << QString::fromLatin1(r[4])
+                                << QString::fromLatin1(r[5]);
     }
 
     void setThenGet()
