@@ -91,103 +91,49 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown"); // what get prints afterwards
-
-        const QStringList none;
-        const QStringList nx18{QStringLiteral("--mouse"), QStringLiteral("NX-18")};
-        QTest::addRow("report rate") << none << none << "report-rate"
-                                     << "500"
-                                     << "500";
-        QTest::addRow("report rate with unit") << none << none << "report-rate"
-                                               << "250Hz"
-                                               << "250";
-        QTest::addRow("pointer speed") << none << none << "pointer-speed"
-                                       << "17"
-                                       << "17";
-        QTest::addRow("scroll speed") << none << none << "scroll-speed"
-                                      << "3"
-                                      << "3";
-        QTest::addRow("lift-off") << none << none << "lift-off"
-                                  << "1mm"
-                                  << "1mm";
-        QTest::addRow("lift-off, two-distance model") << nx18 << none << "lift-off"
-                                                      << "2 mm"
-                                                      << "2mm";
-        QTest::addRow("active stage") << none << none << "dpi-stage"
-                                      << "3"
-                                      << "3";
-        // The 3399 scale runs in 50 DPI steps to 20000, then in 100s.
-        QTest::addRow("stage DPI") << none << none << "dpi2"
-                                   << "1650"
-                                   << "1650";
-        QTest::addRow("stage DPI above the native range") << none << none << "dpi5"
-                                                          << "20100"
-                                                          << "20100";
-        QTest::addRow("stage X and Y") << none << QStringList{"dpi2-link=off"} << "dpi2"
-                                       << "800x1600"
-                                       << "800x1600";
-        QTest::addRow("stage enable") << none << none << "dpi4-enabled"
-                                      << "off"
-                                      << "off";
-        QTest::addRow("stage link makes X follow Y")
-            << none << QStringList{"dpi1-link=off", "dpi1=400x1200"} << "dpi1-link"
-            << "on"
-            << "on";
-        QTest::addRow("effect by menu text") << none << none << "effect"
-                                             << "GO WITHOUT TRACE"
-                                             << "go-without-trace";
-        QTest::addRow("colour") << none << QStringList{"effect=breathing"} << "colour"
-                                << "#12AB9F"
-                                << "#12ab9f";
-        QTest::addRow("brightness") << none << QStringList{"effect=wave"} << "brightness"
-                                    << "2"
-                                    << "2";
-        QTest::addRow("effect speed") << none << QStringList{"effect=flash"} << "effect-speed"
-                                      << "7"
-                                      << "7";
-        QTest::addRow("another mode")
-            << QStringList{QStringLiteral("--mode"), QStringLiteral("4")} << none << "pointer-speed"
-            << "2"
-            << "2";
-        QTest::addRow("button by menu text") << none << none << "button6"
-                                             << "browser-home"
-                                             << "Browser Home";
-        QTest::addRow("wheel slot") << none << none << "scroll-up"
-                                    << "volume down"
-                                    << "Volume Down";
-        QTest::addRow("left click moves to another button")
-            << none << QStringList{"button2=Left"} << "button1"
-            << "DPI +"
-            << "DPI +";
-        QTest::addRow("single key") << none << none << "button2"
-                                    << "single key num +"
-                                    << "SINGLE KEY Num +";
-        QTest::addRow("combo in slot order") << none << none << "button4"
-                                             << "COMBO KEY LCtr+shift+A"
-                                             << "COMBO KEY Shift+Ctrl+A";
-        QTest::addRow("fire key") << none << none << "button3"
-                                  << "FIRE KEY Keyboard Key F5 times 4 delay 20"
-                                  << "FIRE KEY Keyboard Key F5 times 4 delay 20";
-        QTest::addRow("fire mouse button")
-            << none << QStringList{"button3=fire key Keyboard Key F5 times 1 delay 1"} << "button3"
-            << "fire middle times 2 delay 9"
-            << "FIRE KEY Middle times 2 delay 9";
-        // The 3399 sensor's sniper steps run in 50 DPI from 50.
-        QTest::addRow("sniper") << none << none << "button6"
-                                << "SNIPER 800"
-                                << "SNIPER 800";
-        QTest::addRow("macro while held") << none << none << "button5"
-                                          << "macro m2 while-held"
-                                          << "macro m2 while-held";
-        QTest::addRow("macro loops") << none << none << "button5"
-                                     << "Macro Manager m3 times 12"
-                                     << "macro m3 times 12";
-        QTest::addRow("gun file") << none << none << "button2"
-                                  << "gunfile m1"
-                                  << "gunfile m1 times 1";
-        QTest::addRow("button of another mode")
-            << QStringList{QStringLiteral("--mode"), QStringLiteral("3")} << none << "button5"
-            << "Mute"
-            << "Mute";
+        // {row, options, before (";" between), name, value, shown}. The 3399
+        // scale runs in 50 DPI steps to 20000, then in 100s; its sniper
+        // steps in 50 DPI from 50.
+        // clang-format off
+        const char *const rows[][6] = {
+            {"report rate", "", "", "report-rate", "500", "500"},
+            {"report rate with unit", "", "", "report-rate", "250Hz", "250"},
+            {"pointer speed", "", "", "pointer-speed", "17", "17"},
+            {"scroll speed", "", "", "scroll-speed", "3", "3"},
+            {"lift-off", "", "", "lift-off", "1mm", "1mm"},
+            {"lift-off, two-distance model", "--mouse NX-18", "", "lift-off", "2 mm", "2mm"},
+            {"active stage", "", "", "dpi-stage", "3", "3"},
+            {"stage DPI", "", "", "dpi2", "1650", "1650"},
+            {"stage DPI above the native range", "", "", "dpi5", "20100", "20100"},
+            {"stage X and Y", "", "dpi2-link=off", "dpi2", "800x1600", "800x1600"},
+            {"stage enable", "", "", "dpi4-enabled", "off", "off"},
+            {"stage link makes X follow Y", "", "dpi1-link=off;dpi1=400x1200", "dpi1-link", "on", "on"},
+            {"effect by menu text", "", "", "effect", "GO WITHOUT TRACE", "go-without-trace"},
+            {"colour", "", "effect=breathing", "colour", "#12AB9F", "#12ab9f"},
+            {"brightness", "", "effect=wave", "brightness", "2", "2"},
+            {"effect speed", "", "effect=flash", "effect-speed", "7", "7"},
+            {"another mode", "--mode 4", "", "pointer-speed", "2", "2"},
+            {"button by menu text", "", "", "button6", "browser-home", "Browser Home"},
+            {"wheel slot", "", "", "scroll-up", "volume down", "Volume Down"},
+            {"left click moves to another button", "", "button2=Left", "button1", "DPI +", "DPI +"},
+            {"single key", "", "", "button2", "single key num +", "SINGLE KEY Num +"},
+            {"combo in slot order", "", "", "button4", "COMBO KEY LCtr+shift+A", "COMBO KEY Shift+Ctrl+A"},
+            {"fire key", "", "", "button3", "FIRE KEY Keyboard Key F5 times 4 delay 20",
+             "FIRE KEY Keyboard Key F5 times 4 delay 20"},
+            {"fire mouse button", "", "button3=fire key Keyboard Key F5 times 1 delay 1", "button3",
+             "fire middle times 2 delay 9", "FIRE KEY Middle times 2 delay 9"},
+            {"sniper", "", "", "button6", "SNIPER 800", "SNIPER 800"},
+            {"macro while held", "", "", "button5", "macro m2 while-held", "macro m2 while-held"},
+            {"macro loops", "", "", "button5", "Macro Manager m3 times 12", "macro m3 times 12"},
+            {"gun file", "", "", "button2", "gunfile m1", "gunfile m1 times 1"},
+            {"button of another mode", "--mode 3", "", "button5", "Mute", "Mute"},
+        };
+        // clang-format on
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString::fromLatin1(r[1]).split(' ', Qt::SkipEmptyParts)
+                                << QString::fromLatin1(r[2]).split(';', Qt::SkipEmptyParts)
+                                << QString::fromLatin1(r[3]) << QString::fromLatin1(r[4])
+                                << QString::fromLatin1(r[5]);
     }
 
     void setThenGet()
@@ -223,70 +169,50 @@ private slots:
         QTest::addColumn<QStringList>("before"); // NAME=VALUE set first, on the same mouse
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        const QStringList none;
-        QTest::addRow("rate") << none << QStringList{"report-rate", "300"}
-                              << "allowed: 125, 250, 500, 1000";
-        QTest::addRow("negative rate")
-            << none << QStringList{"report-rate", "-1000"} << "allowed: 125, 250, 500, 1000";
-        QTest::addRow("signed speed")
-            << none << QStringList{"pointer-speed", "+5"} << "allowed: 1-20";
-        QTest::addRow("negative DPI") << none << QStringList{"dpi1", "-800"} << "allowed: 50-40000";
-        QTest::addRow("negative lift-off")
-            << none << QStringList{"lift-off", "-2mm"} << "allowed: 3mm, 2mm, 1mm";
-        QTest::addRow("speed too high")
-            << none << QStringList{"pointer-speed", "21"} << "allowed: 1-20";
-        QTest::addRow("speed not a number")
-            << none << QStringList{"scroll-speed", "fast"} << "allowed: 1-20";
-        QTest::addRow("DPI between steps")
-            << none << QStringList{"dpi1", "20150"} << "(nearest: 20100, 20200)";
-        QTest::addRow("DPI beyond the sensor")
-            << none << QStringList{"dpi1", "90000"} << "allowed: 50-40000 DPI";
-        QTest::addRow("X and Y apart while linked")
-            << QStringList{"dpi3-link=on"} << QStringList{"dpi3", "800x1600"}
-            << "X and Y are linked";
-        QTest::addRow("stage beyond five")
-            << none << QStringList{"dpi-stage", "6"} << "allowed: 1-5";
-        QTest::addRow("effect of another class")
-            << none << QStringList{"effect", "7 color breathing"}
-            << "allowed: breathing, rainbow, full-lighted, wave, go-without-trace, reactive, "
-               "flash, off";
-        QTest::addRow("colour by name")
-            << none << QStringList{"colour", "red"} << "allowed: #rrggbb";
-        QTest::addRow("brightness zero")
-            << none << QStringList{"brightness", "0"} << "allowed: 1-3";
-        QTest::addRow("lift-off the model lacks")
-            << none << QStringList{"--mouse", "NX-18", "lift-off", "3mm"} << "allowed: 2mm, 1mm";
-        QTest::addRow("unknown setting")
-            << none << QStringList{"loudness", "3"} << "has no setting loudness";
-        QTest::addRow("mode beyond five") << none << QStringList{"--mode", "6", "dpi1", "800"}
-                                          << "--mode needs a profile number 1-5";
-        QTest::addRow("unknown function")
-            << none << QStringList{"button2", "Teleport"} << "functions: Left, Right, Middle";
-        QTest::addRow("a button the model lacks")
-            << none << QStringList{"button9", "Left"} << "has no setting button9";
-        QTest::addRow("wheel slot takes the wheel menu")
-            << none << QStringList{"scroll-down", "Mail"}
-            << "functions: Left, Right, Middle, Forward, Back, Volume Up, Volume Down, Scroll "
-               "Up, Scroll Down; with parameters: SINGLE KEY <key>, COMBO KEY <keys>";
-        QTest::addRow("key the window has no name for")
-            << none << QStringList{"button3", "single key F13"} << "keys by the window's names";
-        QTest::addRow("sniper between steps")
-            << none << QStringList{"button6", "SNIPER 825"} << "sniper DPI: 50, 100, 150";
-        QTest::addRow("the last left click")
-            << none << QStringList{"button1", "Right"} << "holds the profile's last Left click";
-        QTest::addRow("gun file on the left button")
-            << QStringList{"button2=Left"} << QStringList{"button1", "gunfile m1"}
-            << "the left button cannot fire a gun file";
-        QTest::addRow("a macro that does not exist")
-            << none << QStringList{"button3", "macro m9"}
-            << "there is no macro m9; the macros are: m1, m2, m3, m4, m5, m6, m7, m8";
-        // m2 is still counted while its only button is being given m8.
-        QTest::addRow("eighth macro on a 7-macro model")
-            << QStringList{"button2=macro m1", "button3=macro m2", "button4=macro m3",
-                           "button5=macro m4", "button6=macro m5", "button7=macro m6",
-                           "button8=macro m7"}
-            << QStringList{"--mouse", "NX-32", "button3", "macro m8"}
-            << "NX-32 holds at most 7 different macros; assign one of m1, m2, m3, m4, m5, m6, m7";
+        // {row, before (";" between), arguments ("|" between), message}. m2
+        // is still counted while its only button is being given m8.
+        // clang-format off
+        const char *const rows[][4] = {
+            {"rate", "", "report-rate|300", "allowed: 125, 250, 500, 1000"},
+            {"negative rate", "", "report-rate|-1000", "allowed: 125, 250, 500, 1000"},
+            {"signed speed", "", "pointer-speed|+5", "allowed: 1-20"},
+            {"negative DPI", "", "dpi1|-800", "allowed: 50-40000"},
+            {"negative lift-off", "", "lift-off|-2mm", "allowed: 3mm, 2mm, 1mm"},
+            {"speed too high", "", "pointer-speed|21", "allowed: 1-20"},
+            {"speed not a number", "", "scroll-speed|fast", "allowed: 1-20"},
+            {"DPI between steps", "", "dpi1|20150", "(nearest: 20100, 20200)"},
+            {"DPI beyond the sensor", "", "dpi1|90000", "allowed: 50-40000 DPI"},
+            {"X and Y apart while linked", "dpi3-link=on", "dpi3|800x1600", "X and Y are linked"},
+            {"stage beyond five", "", "dpi-stage|6", "allowed: 1-5"},
+            {"effect of another class", "", "effect|7 color breathing",
+             "allowed: breathing, rainbow, full-lighted, wave, go-without-trace, reactive, flash, off"},
+            {"colour by name", "", "colour|red", "allowed: #rrggbb"},
+            {"brightness zero", "", "brightness|0", "allowed: 1-3"},
+            {"lift-off the model lacks", "", "--mouse|NX-18|lift-off|3mm", "allowed: 2mm, 1mm"},
+            {"unknown setting", "", "loudness|3", "has no setting loudness"},
+            {"mode beyond five", "", "--mode|6|dpi1|800", "--mode needs a profile number 1-5"},
+            {"unknown function", "", "button2|Teleport", "functions: Left, Right, Middle"},
+            {"a button the model lacks", "", "button9|Left", "has no setting button9"},
+            {"wheel slot takes the wheel menu", "", "scroll-down|Mail",
+             "functions: Left, Right, Middle, Forward, Back, Volume Up, Volume Down, Scroll Up, "
+             "Scroll Down; with parameters: SINGLE KEY <key>, COMBO KEY <keys>"},
+            {"key the window has no name for", "", "button3|single key F13", "keys by the window's names"},
+            {"sniper between steps", "", "button6|SNIPER 825", "sniper DPI: 50, 100, 150"},
+            {"the last left click", "", "button1|Right", "holds the profile's last Left click"},
+            {"gun file on the left button", "button2=Left", "button1|gunfile m1",
+             "the left button cannot fire a gun file"},
+            {"a macro that does not exist", "", "button3|macro m9",
+             "there is no macro m9; the macros are: m1, m2, m3, m4, m5, m6, m7, m8"},
+            {"eighth macro on a 7-macro model",
+             "button2=macro m1;button3=macro m2;button4=macro m3;button5=macro m4;button6=macro m5;"
+             "button7=macro m6;button8=macro m7", "--mouse|NX-32|button3|macro m8",
+             "NX-32 holds at most 7 different macros; assign one of m1, m2, m3, m4, m5, m6, m7"},
+        };
+        // clang-format on
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString::fromLatin1(r[1]).split(';', Qt::SkipEmptyParts)
+                                << QString::fromLatin1(r[2]).split('|')
+                                << QString::fromLatin1(r[3]);
     }
 
     void refusedValuesChangeNoFile()

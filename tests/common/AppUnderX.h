@@ -245,6 +245,24 @@ public:
         const QImage screen = QImage(file).convertToFormat(QImage::Format_RGB32);
         return inWindow.isNull() ? screen : screen.copy(inWindow.translated(m_window.topLeft()));
     }
+    // Waits until `inWindow` differs from `before` and holds still over two
+    // grabs: the page a click or the mouse brought up, painted. Kept as
+    // screenshot `name` when named; a null image on a timeout.
+    QImage grabSettled(const QRect &inWindow = QRect(), const QImage &before = QImage(),
+                       const QString &name = QString()) const
+    {
+        QImage last;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000) {
+            const QImage now = grab(inWindow);
+            if (now == last && now != before)
+                return name.isEmpty() ? now : grab(inWindow, name);
+            last = now;
+            QTest::qWait(100);
+        }
+        return QImage();
+    }
     // Saves the screen for a person to look at; false if nothing was saved.
     static bool screenshot(const QString &name)
     {

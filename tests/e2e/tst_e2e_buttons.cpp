@@ -58,7 +58,7 @@ private slots:
         TestHome home;
         AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.panels.debug=true")));
-        QTest::qWait(500);
+        QVERIFY(!app.grabSettled().isNull()); // painted and idle
         app.click(AppUnderX::tab(1));
 
         // Button 4 (record entry 3): SINGLE KEY, then A and Right typed.
@@ -115,7 +115,7 @@ private slots:
         TestHome home;
         AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19")));
-        QTest::qWait(500);
+        QVERIFY(!app.grabSettled().isNull()); // painted and idle
         app.click(kAway); // activates the window: a popup of an inactive one closes at once
         app.moveTo(kAway);
         const QImage normal = app.grab(kModeButton);
@@ -126,8 +126,7 @@ private slots:
         app.click(kModeButton.center());
         QVERIFY(app.screenshot(QStringLiteral("mode-menu-open")));
         app.click(QPoint(kModeButton.center().x(), kModeButton.bottom() + 12));
-        QTest::qWait(300);
-        QVERIFY(app.grab(kModeButton) == normal);
+        QTRY_VERIFY_WITH_TIMEOUT(app.grab(kModeButton) == normal, 5000);
         QVERIFY(app.screenshot(QStringLiteral("mode-button-after-pick")));
 
         // Closed with Escape, the pointer still on the button.
@@ -145,7 +144,7 @@ private slots:
         TestHome home;
         AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-14")));
-        QTest::qWait(500);
+        QVERIFY(!app.grabSettled().isNull()); // painted and idle
         app.click(AppUnderX::tab(1));
         QVERIFY(app.screenshot(QStringLiteral("buttons-NX-14-front")));
         app.click(kSideView);

@@ -138,8 +138,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!(window = app.windowOfSize(size)).isNull(), 30000);
         QVERIFY2(QRect(0, 0, 1600, 1000).contains(window),
                  qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
-        QTest::qWait(500);
-        QVERIFY(app.screenshot(QStringLiteral("scale-%1-%2").arg(variable, scale)));
+        QVERIFY(
+            !app.grabSettled(QRect(), QImage(), QStringLiteral("scale-%1-%2").arg(variable, scale))
+                 .isNull());
     }
 
     void secondStartBringsBackTheHiddenWindow()

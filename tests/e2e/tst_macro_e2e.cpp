@@ -116,12 +116,12 @@ private slots:
         QTest::qWait(400);
         QVERIFY(app.screenshot(QStringLiteral("macro-tab-recording")));
         app.click(page + QPoint(478 + 87, 12 + 15)); // STOP
-        QTest::qWait(500);
 
         // Press and release of A, Right (extended, usage 0x4F) and B: the
         // repeats of the held B are not there, and no delays were asked for.
         QSettings saved(macroFile, QSettings::IniFormat);
-        QCOMPARE(saved.value(QStringLiteral("Setting/Count")).toInt(), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            (saved.sync(), saved.value(QStringLiteral("Setting/Count")).toInt()), 6, 5000);
         const int expected[6][3] = {{132, 0, 4}, {4, 0, 4},   {132, 0, 79},
                                     {4, 0, 79},  {132, 0, 5}, {4, 0, 5}};
         for (int i = 0; i < 6; ++i) {

@@ -10,8 +10,10 @@
 #include "panels/VornSingleKeyWindow.h"
 #include "panels/VornSniperWindow.h"
 #include "platform/KeyboardCapture.h"
+#include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
+#include "store/FunctionCodes.h"
 #include "store/StoreContext.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
@@ -142,75 +144,31 @@ private slots:
         m_home.reset();
     }
 
+    // The menus offer the function table: every function at its place
+    // (Macro and GunFile open a chooser, see the macro tests) and nothing
+    // else, the wheel slots only the wheel functions; three codes written out by hand pin the
+    // table.
     void everyMenuEntryWritesItsCode_data()
     {
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("code");
-        const QList<QPair<const char *, int>> functionMenu = {
-            {"Left", 1},
-            {"Right", 2},
-            {"Middle", 3},
-            {"Forward", 4},
-            {"Back", 5},
-            {"Basic > Cut", 17},
-            {"Basic > Copy", 18},
-            {"Basic > Paste", 19},
-            {"Basic > All", 20},
-            {"Basic > Find", 21},
-            {"Basic > New", 22},
-            {"Basic > Print", 23},
-            {"Basic > Save", 24},
-            {"Windows > Switch Window", 25},
-            {"Windows > Close Window", 26},
-            {"Windows > My Computer", 27},
-            {"Windows > Run", 28},
-            {"Windows > Show Desktop", 29},
-            {"Windows > Lock PC", 30},
-            {"Windows > Browser Home", 31},
-            {"Windows > Browser Backward", 32},
-            {"Windows > Browser Forward", 33},
-            {"Windows > Browser Stop", 34},
-            {"Windows > Browser Refresh", 35},
-            {"Windows > Browser Search", 36},
-            {"Windows > Browser Favorite", 37},
-            {"Windows > Mail", 38},
-            {"Advance > SINGLE KEY", 6},
-            {"Advance > COMBO KEY", 7},
-            {"Advance > FIRE KEY", 12},
-            {"Advance > SNIPER", 55},
-            {"Media > Play/Pause", 39},
-            {"Media > Stop", 40},
-            {"Media > Previous Track", 41},
-            {"Media > Next Track", 42},
-            {"Media > Volume Up", 43},
-            {"Media > Volume Down", 44},
-            {"Media > Mute", 45},
-            {"Media > Media Player", 46},
-            {"DPI > DPI Switch", 47},
-            {"DPI > DPI +", 48},
-            {"DPI > DPI -", 49},
-            {"Profile Menu > Profile Switch", 59},
-            {"Profile Menu > Profile +", 57},
-            {"Profile Menu > Profile -", 58},
-            {"Polling Rate > Rate +", 50},
-            {"Polling Rate > Rate -", 51},
-            {"Led Switch", 54},
-            {"Button Off", 16},
-        };
-        const QList<QPair<const char *, int>> wheelMenu = {
-            {"Scroll Up", 52}, {"Scroll Down", 53}, {"Volume Up", 43}, {"Volume Down", 44},
-            {"Left", 1},       {"Right", 2},        {"Middle", 3},     {"Forward", 4},
-            {"Back", 5},       {"SINGLE KEY", 6},   {"COMBO KEY", 7},
-        };
-        for (int group = 0; group < 2; ++group) {
-            for (const auto &row : functionMenu)
-                QTest::addRow("group %d: %s", group, row.first)
-                    << group << QString::fromLatin1(row.first) << row.second;
+        for (int group = 0; group < 3; ++group) {
+            for (const ButtonFunction &f : buttonFunctions()) {
+                const bool wheel = wheelFunctions().contains(f.code);
+                if (group == 2 ? !wheel
+                               : f.place == MenuWheelOnly || f.code == FunctionCode::Macro ||
+                                     f.code == FunctionCode::GunFile)
+                    continue;
+                QString path = QString::fromLatin1(f.text);
+                if (group < 2 && f.place >= 0 && f.place < kFunctionSubmenus)
+                    path.prepend(QLatin1String(functionSubmenuTitle(f.place)) + " > ");
+                QTest::addRow("group %d: %s", group, qPrintable(path)) << group << path << f.code;
+            }
         }
-        for (const auto &row : wheelMenu)
-            QTest::addRow("group 2: %s", row.first)
-                << 2 << QString::fromLatin1(row.first) << row.second;
+        QTest::addRow("by hand: Cut") << 0 << QStringLiteral("Basic > Cut") << 17;
+        QTest::addRow("by hand: SNIPER") << 1 << QStringLiteral("Advance > SNIPER") << 55;
+        QTest::addRow("by hand: Scroll Down") << 2 << QStringLiteral("Scroll Down") << 53;
     }
 
     // Only the selected entry changes: its code, and for the four key
@@ -229,6 +187,17 @@ private slots:
         ProfileData expected = store().profiles[0];
         select(e);
 
+        const std::function<int(QMenu *)> entries = [&](QMenu *menu) {
+            int n = 0;
+            for (QAction *a : menu->actions())
+                n += a->menu() ? entries(a->menu()) : !a->isSeparator();
+            return n;
+        };
+        const int wheelOnly = int(std::count_if(buttonFunctions().begin(), buttonFunctions().end(),
+                                                [](auto &f) { return f.place == MenuWheelOnly; }));
+        QCOMPARE(entries(m_panel->functionButton(e)->menu()),
+                 group == 2 ? wheelFunctions().size()
+                            : buttonFunctions().size() - wheelOnly - 1); // GunFile: Chinese only
         choose(path);
         const bool editor = code == 6 || code == 7 || code == 12 || code == 55;
         expected.BUTTON_INFO[e].Fun = code;
