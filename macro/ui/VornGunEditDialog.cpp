@@ -1,6 +1,7 @@
 #include "macro/ui/VornGunEditDialog.h"
 
 #include "macro/MacroFile.h"
+#include "macro/ui/AnswerButtons.h"
 #include "macro/ui/VornCheckButton.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
@@ -9,13 +10,6 @@
 #include <QPainter>
 #include <QSpinBox>
 #include <QToolButton>
-
-namespace {
-
-const char kToolButtonStyle[] = "QToolButton{background-color:black;color:white;border-radius:3px;"
-                                "border:1px outset red;padding:2px 8px;}";
-
-} // namespace
 
 VornGunEditDialog::VornGunEditDialog(int direction, int distance, QWidget *parent, double scale,
                                      Qt::WindowFlags flags)
@@ -57,21 +51,9 @@ VornGunEditDialog::VornGunEditDialog(int direction, int distance, QWidget *paren
     connect(m_spin, QOverload<int>::of(&QSpinBox::valueChanged), this,
             &VornGunEditDialog::sValueChangedSlot);
 
-    auto *yes = new QToolButton(this);
-    yes->setObjectName(QStringLiteral("msgBoxYesBtn"));
-    yes->setIcon(QIcon(QStringLiteral(":/yes_Btn")));
-    yes->setText(tr("Yes"));
-    yes->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    yes->setStyleSheet(QLatin1String(kToolButtonStyle));
-    yes->setGeometry(px(90), px(204), px(90), px(30));
+    auto *yes = answerButton(this, Answer::Yes, tr("Yes"), QRect(px(90), px(204), px(90), px(30)));
     connect(yes, &QToolButton::released, this, &VornGunEditDialog::OnYesClick);
-    auto *no = new QToolButton(this);
-    no->setObjectName(QStringLiteral("msgBoxNoBtn"));
-    no->setIcon(QIcon(QStringLiteral(":/no_Btn")));
-    no->setText(tr("No"));
-    no->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    no->setStyleSheet(QLatin1String(kToolButtonStyle));
-    no->setGeometry(px(220), px(204), px(90), px(30));
+    auto *no = answerButton(this, Answer::No, tr("No"), QRect(px(220), px(204), px(90), px(30)));
     connect(no, &QToolButton::released, this, &QDialog::reject);
 
     setDirection(direction);

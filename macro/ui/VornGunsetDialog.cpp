@@ -1,6 +1,7 @@
 #include "macro/ui/VornGunsetDialog.h"
 
 #include "macro/MacroLibrary.h"
+#include "macro/ui/AnswerButtons.h"
 #include "macro/ui/VornListItem.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
@@ -18,9 +19,6 @@
 #include <QToolButton>
 
 namespace {
-
-const char kToolButtonStyle[] = "QToolButton{background-color:black;color:white;border-radius:3px;"
-                                "border:1px outset red;padding:2px 8px;}";
 
 QLabel *whiteLabel(const QString &text, QWidget *parent)
 {
@@ -113,23 +111,11 @@ VornGunsetDialog::VornGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
     }
     m_events->hide();
 
-    auto *yes = new QToolButton(this);
-    yes->setObjectName(QStringLiteral("msgBoxYesBtn"));
-    yes->setIcon(QIcon(QStringLiteral(":/yes_Btn")));
-    yes->setText(tr("Yes"));
-    yes->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    yes->setStyleSheet(QLatin1String(kToolButtonStyle));
+    auto *yes = answerButton(this, Answer::Yes, tr("Yes"), QRect(px(190), px(334), px(90), px(30)));
     yes->setFocusPolicy(Qt::NoFocus);
-    yes->setGeometry(px(190), px(334), px(90), px(30));
     connect(yes, &QToolButton::released, this, &VornGunsetDialog::OnYesClick);
-    auto *no = new QToolButton(this);
-    no->setObjectName(QStringLiteral("msgBoxNoBtn"));
-    no->setIcon(QIcon(QStringLiteral(":/no_Btn")));
-    no->setText(tr("No"));
-    no->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    no->setStyleSheet(QLatin1String(kToolButtonStyle));
+    auto *no = answerButton(this, Answer::No, tr("No"), QRect(px(340), px(334), px(90), px(30)));
     no->setFocusPolicy(Qt::NoFocus);
-    no->setGeometry(px(340), px(334), px(90), px(30));
     connect(no, &QToolButton::released, this, &QDialog::reject);
 
     setBullets(kMaxGunShots);

@@ -2,6 +2,7 @@
 
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
+#include "macro/ui/AnswerButtons.h"
 #include "macro/ui/VornCheckButton.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
@@ -16,9 +17,6 @@
 #include <QToolButton>
 
 namespace {
-
-const char kToolButtonStyle[] = "QToolButton{background-color:black;color:white;border-radius:3px;"
-                                "border:1px outset red;padding:2px 8px;}";
 
 int px(int design)
 {
@@ -87,24 +85,12 @@ VornMacroSelect::VornMacroSelect(const QString &title, const QString &name, int 
     m_count->setGeometry(px(330), px(130), px(50), px(24));
     m_count->setText(QString::number(loopCount));
 
-    auto *yes = new QToolButton(this);
-    yes->setObjectName(QStringLiteral("msgBoxYesBtn"));
-    yes->setIcon(QIcon(QStringLiteral(":/yes_Btn")));
-    yes->setText(tr("Yes"));
-    yes->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    yes->setStyleSheet(QLatin1String(kToolButtonStyle));
+    auto *yes = answerButton(this, Answer::Yes, tr("Yes"), QRect(px(110), px(246), px(90), px(30)));
     yes->setFocusPolicy(Qt::NoFocus);
-    yes->setGeometry(px(110), px(246), px(90), px(30));
     connect(yes, &QToolButton::released, this, &QDialog::accept);
     m_yes = yes;
-    auto *no = new QToolButton(this);
-    no->setObjectName(QStringLiteral("msgBoxNoBtn"));
-    no->setIcon(QIcon(QStringLiteral(":/no_Btn")));
-    no->setText(tr("No"));
-    no->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    no->setStyleSheet(QLatin1String(kToolButtonStyle));
+    auto *no = answerButton(this, Answer::No, tr("No"), QRect(px(278), px(246), px(90), px(30)));
     no->setFocusPolicy(Qt::NoFocus);
-    no->setGeometry(px(278), px(246), px(90), px(30));
     connect(no, &QToolButton::released, this, &QDialog::reject);
 
     // A new assignment starts on the library's first macro: Yes must never
