@@ -157,9 +157,8 @@ bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString 
     }
 }
 
-// Macro files come from other people too: they are read by the store's own
-// INI reader, which takes serialised lists as no value, where QSettings
-// would reserve whatever count such a list claims. A missing key reads 0.
+// Macro files come from other people too: the store's INI reader takes
+// serialised lists and the like as no value. A missing key reads 0.
 IniDocument readMacroDocument(const QString &name)
 {
     IniDocument document;
@@ -204,8 +203,7 @@ bool writeMacroFile(const QString &name, const MacroFileData &macro)
     if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
     const int count = std::min(int(macro.events.size()), kMaxMacroEvents);
-    IniFile file(path);
-    QSettings &s = file.settings();
+    IniFile s(path);
     s.setValue(kKeyPath, path);
     s.setValue(kKeyDefaultDelay, macro.defaultDelay);
     s.setValue(kKeyDelayType, macro.delayType);
@@ -218,7 +216,7 @@ bool writeMacroFile(const QString &name, const MacroFileData &macro)
         s.setValue(eventKey("DataH", i), int(e.DataH));
         s.setValue(eventKey("DataL", i), int(e.DataL));
     }
-    return file.commit();
+    return s.commit();
 }
 
 MacroFileData readMacroFile(const QString &name)

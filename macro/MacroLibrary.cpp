@@ -1,6 +1,7 @@
 #include "macro/MacroLibrary.h"
 
 #include "store/DataFolder.h"
+#include "store/IniDocument.h"
 #include "store/IniFile.h"
 
 #include <QCoreApplication>
@@ -17,10 +18,10 @@ QString slotKey(int slot)
 
 QStringList readSlots()
 {
-    IniFile file(globalConfigPath());
+    const IniFile file(globalConfigPath());
     QStringList entries;
     for (int i = 0; i < kMacroLibrarySlots; ++i)
-        entries << file.settings().value(slotKey(i)).toString();
+        entries << file.value(slotKey(i)).toString();
     return entries;
 }
 
@@ -31,13 +32,12 @@ bool macroFileExists(const QString &name)
 
 // A file is taken for a macro file when it parses as INI and says how many
 // events it holds.
-bool readsAsMacroFile(const QString &path, int *count)
+bool readsAsMacroFile(const IniDocument &file, int *count)
 {
-    QSettings s(path, QSettings::IniFormat);
-    if (s.status() != QSettings::NoError)
+    if (file.malformed())
         return false;
     bool ok = false;
-    *count = s.value(QStringLiteral("Setting/Count")).toInt(&ok);
+    *count = file.value(QStringLiteral("Setting/Count")).toInt(&ok);
     return ok && *count >= 0;
 }
 
@@ -66,7 +66,7 @@ bool addToMacroLibrary(const QString &name)
     if (slot < 0)
         return false;
     IniFile file(globalConfigPath());
-    file.settings().setValue(slotKey(slot), name);
+    file.setValue(slotKey(slot), name);
     return file.commit();
 }
 
@@ -76,7 +76,7 @@ bool removeFromMacroLibrary(const QString &name)
     if (slot < 0 || name.isEmpty())
         return false;
     IniFile file(globalConfigPath());
-    file.settings().setValue(slotKey(slot), QString());
+    file.setValue(slotKey(slot), QString());
     return file.commit();
 }
 
@@ -86,7 +86,7 @@ void renameInMacroLibrary(const QString &oldName, const QString &newName)
     IniFile file(globalConfigPath());
     for (int i = 0; i < entries.size(); ++i) {
         if (entries.at(i) == oldName)
-            file.settings().setValue(slotKey(i), newName);
+            file.setValue(slotKey(i), newName);
     }
     file.commit();
 }
@@ -145,7 +145,8 @@ MacroImport importMacroFile(const QString &sourcePath, QString *name)
     if (name)
         *name = base;
     int count = 0;
-    if (!QFileInfo(sourcePath).isFile() || !readsAsMacroFile(sourcePath, &count))
+    IniDocument in;
+    if (!QFileInfo(sourcePath).isFile() || !in.load(sourcePath) || !readsAsMacroFile(in, &count))
         return MacroImport::NotMacroFile;
     if (!isSafeMacroName(base))
         return MacroImport::UnsafeName;
@@ -163,16 +164,15 @@ MacroImport importMacroFile(const QString &sourcePath, QString *name)
     } else {
         // Written anew with the first 63 events as they stand, the settings
         // kept; the copy then reads and uploads like any other macro.
-        QSettings in(sourcePath, QSettings::IniFormat);
         MacroFileData macro;
-        macro.defaultDelay = in.value(QStringLiteral("Setting/DefaultDelay"), 0).toInt();
-        macro.delayType = in.value(QStringLiteral("Setting/DelayType"), 0).toInt();
-        macro.loopType = in.value(QStringLiteral("Setting/LoopType"), 0).toInt();
-        macro.loopTime = in.value(QStringLiteral("Setting/LoopTime"), 0).toInt();
+        macro.defaultDelay = in.value(QStringLiteral("Setting/DefaultDelay")).toInt();
+        macro.delayType = in.value(QStringLiteral("Setting/DelayType")).toInt();
+        macro.loopType = in.value(QStringLiteral("Setting/LoopType")).toInt();
+        macro.loopTime = in.value(QStringLiteral("Setting/LoopTime")).toInt();
         for (int i = 0; i < kMaxMacroEvents; ++i) {
             const auto byte = [&in, i](const char *field) {
                 return quint8(
-                    in.value(QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(i), 0)
+                    in.value(QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(i))
                         .toInt());
             };
             macro.events.append(MacroEvent{byte("Map"), byte("DataH"), byte("DataL")});

@@ -5,8 +5,6 @@
 #include "store/IniFile.h"
 #include "store/StoreContext.h"
 
-#include <QSettings>
-
 #include <functional>
 
 namespace {
@@ -26,14 +24,14 @@ void fillRow(MouseListRow &row, const std::function<QVariant(int field)> &value)
 
 void writeLangId(int id)
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    IniFile settings(globalConfigPath());
     settings.setValue(ConfigKeys::langId(), id);
+    settings.commit();
 }
 
 int readLangId()
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    return settings.value(ConfigKeys::langId()).toInt();
+    return IniFile(globalConfigPath()).value(ConfigKeys::langId()).toInt();
 }
 
 void writeProductName(const QString &name)
@@ -41,21 +39,21 @@ void writeProductName(const QString &name)
     StoreContext::pinProduct(name);
     if (!StoreContext::recordsProductChoice())
         return;
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    IniFile settings(globalConfigPath());
     // Every start settles the name; rewriting the whole file, catalogue and
     // all, to store the name it already holds would only cost a disk sync.
     if (settings.contains(ConfigKeys::currentProductName()) &&
         settings.value(ConfigKeys::currentProductName()).toString() == name)
         return;
     settings.setValue(ConfigKeys::currentProductName(), name);
+    settings.commit();
 }
 
 QString readProductName()
 {
     if (StoreContext::hasPinnedProduct())
         return StoreContext::pinnedProduct();
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
-    return settings.value(ConfigKeys::currentProductName()).toString();
+    return IniFile(globalConfigPath()).value(ConfigKeys::currentProductName()).toString();
 }
 
 MouseListSection readMouseListSection(int rows)
@@ -63,8 +61,8 @@ MouseListSection readMouseListSection(int rows)
     MouseListSection section;
     section.rows.resize(rows);
     // Every start of korvalen-ctl reads the catalogue, most of them more
-    // than once: the plain reader does it several times faster than
-    // QSettings, which remains for files it does not take on.
+    // than once: the plain reader does it several times faster than the
+    // whole-file reader, which remains for files it does not take on.
     std::vector<QVariant> values;
     if (rows <= kMouseListRows &&
         readPlainIniSection(globalConfigPath(), ConfigKeys::catalogueGroup(), catalogueKeys(),
@@ -76,7 +74,7 @@ MouseListSection readMouseListSection(int rows)
         }
         return section;
     }
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    const IniFile settings(globalConfigPath());
     section.count = settings.value(ConfigKeys::catalogueCount()).toUInt();
     for (int n = 0; n < rows; ++n) {
         fillRow(section.rows[n], [&](int field) {
@@ -89,7 +87,7 @@ MouseListSection readMouseListSection(int rows)
 
 FontEntry readFontEntry(int languageIndex)
 {
-    QSettings settings(globalConfigPath(), QSettings::IniFormat);
+    const IniFile settings(globalConfigPath());
     FontEntry font;
     // An unquoted list reads as a string list, a single name as a string.
     const QStringList families =

@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <QVector>
 
-// Operations on the global Config.ini. Each opens its own QSettings and
-// lets it go (which flushes the file) before returning; a missing key reads
-// as 0 or an empty string.
+// Operations on the global Config.ini. Each reads the file afresh and
+// writes what it changes before returning; a missing key reads as 0 or an
+// empty string.
 void writeLangId(int id);
 int readLangId();
 // The current product. Writing settles this process on it (see

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
 
 QString dataFolder()
@@ -37,19 +36,18 @@ QString defaultConfigPath(const QString &applicationDir)
 namespace {
 
 // Copies every key of one group that the target lacks.
-void fillGroup(QSettings &target, const QSettings &source, const QString &group)
+void fillGroup(IniFile &target, const IniFile &source, const QString &group)
 {
-    const QStringList keys = source.allKeys();
     const QString prefix = group + QLatin1Char('/');
-    for (const QString &key : keys) {
-        if (key.startsWith(prefix) && !target.contains(key))
-            target.setValue(key, source.value(key));
+    for (const QString &key : source.keys(group)) {
+        if (!target.contains(prefix + key))
+            target.setValue(prefix + key, source.value(prefix + key));
     }
 }
 
 // The rows a catalogue really has: its count, bounded as the readers bound
 // it.
-int catalogueRows(const QSettings &settings)
+int catalogueRows(const IniFile &settings)
 {
     bool ok = false;
     const qlonglong count = settings.value(ConfigKeys::catalogueCount()).toLongLong(&ok);
@@ -58,7 +56,7 @@ int catalogueRows(const QSettings &settings)
     return int(qMin<qlonglong>(count, kMouseListRows));
 }
 
-int appendMissingRows(QSettings &user, const QSettings &shipped)
+int appendMissingRows(IniFile &user, const IniFile &shipped)
 {
     int userRows = catalogueRows(user);
     QSet<QString> known;
@@ -97,8 +95,9 @@ int plainCatalogueRows(const std::vector<QVariant> &values)
 }
 
 // Whether the user's Config.ini already has all that seedDataFolder would
-// add, told by the plain reader: most starts need nothing, and QSettings
-// takes a good part of korvalen-ctl's run to parse two catalogues.
+// add, told by the plain reader: most starts need nothing, and the
+// whole-file reader would take a good part of korvalen-ctl's run to parse
+// two catalogues.
 bool nothingToAdd(const QString &target, const QString &source)
 {
     std::vector<QVariant> user;
@@ -124,10 +123,10 @@ bool nothingToAdd(const QString &target, const QString &source)
                 return false;
         }
     }
-    // The font list holds lists, which only QSettings reads; it parses
-    // just that section here.
-    QSettings settings(target, QSettings::IniFormat);
-    return settings.contains(ConfigKeys::fontFamily(0)) && settings.status() == QSettings::NoError;
+    // The font list holds lists, which the plain reader leaves alone.
+    const IniFile settings(target);
+    return settings.contains(ConfigKeys::fontFamily(0)) && settings.readable() &&
+           !settings.malformed();
 }
 
 } // namespace
@@ -195,19 +194,17 @@ bool seedDataFolder(const QString &applicationDir)
                                           QFile::ReadOther);
         // A first start speaks the desktop's language (written only where
         // it is not the default's: each write waits for the disk).
-        QSettings settings(target, QSettings::IniFormat);
+        IniFile settings(target);
         const int language = languageIdForLocale(QLocale::system());
-        if (settings.value(ConfigKeys::langId()).toString() != QString::number(language)) {
+        if (settings.value(ConfigKeys::langId()).toString() != QString::number(language))
             settings.setValue(ConfigKeys::langId(), language);
-            settings.sync();
-        }
-        return settings.status() == QSettings::NoError;
+        return settings.commit() && settings.readable() && !settings.malformed();
     }
 
     if (nothingToAdd(target, source))
         return true;
-    QSettings defaults(source, QSettings::IniFormat);
-    QSettings settings(target, QSettings::IniFormat);
+    const IniFile defaults(source);
+    IniFile settings(target);
     if (!settings.contains(ConfigKeys::catalogueCount()))
         fillGroup(settings, defaults, ConfigKeys::catalogueGroup());
     if (!settings.contains(ConfigKeys::fontFamily(0)))
@@ -215,6 +212,5 @@ bool seedDataFolder(const QString &applicationDir)
     // A newer program knows more models than the catalogue an older one
     // seeded.
     appendMissingRows(settings, defaults);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return settings.commit() && settings.readable() && !settings.malformed();
 }

@@ -240,14 +240,31 @@ bool isGuiVariantType(quint32 type)
     return type >= 64 && type < 127;
 }
 
-// Containers give their element count before the elements, and Qt
-// reserves room for that many at once: a few bytes of a file could ask for
-// gigabytes. No file of ours holds one.
-bool isCountedContainerType(quint32 type)
+// The serialised types read here: numbers, text, bytes and times, whose
+// size the data bounds. Containers are not among them (Qt reserves room
+// for the count they give before reading an element, so a few bytes could
+// ask for gigabytes), nor is a type named by text, which could name one.
+// No file of ours holds any of them but colours.
+bool isBoundedVariantType(quint32 type)
 {
-    return type == QMetaType::QVariantMap || type == QMetaType::QVariantList ||
-           type == QMetaType::QStringList || type == QMetaType::QVariantHash ||
-           type == QMetaType::QByteArrayList;
+    switch (type) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QChar:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+    case QMetaType::QDate:
+    case QMetaType::QTime:
+    case QMetaType::QDateTime:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QVariant streamedVariant(const QString &text, int offset, QDataStream::Version version, bool *exact)
@@ -260,7 +277,7 @@ QVariant streamedVariant(const QString &text, int offset, QDataStream::Version v
                              ? 0
                              : quint32(uchar(bytes[0])) << 24 | quint32(uchar(bytes[1])) << 16 |
                                    quint32(uchar(bytes[2])) << 8 | uchar(bytes[3]);
-    if (isGuiVariantType(type) || isCountedContainerType(type)) {
+    if (!isBoundedVariantType(type)) {
         if (exact)
             *exact = false;
         return QVariant();
@@ -269,7 +286,12 @@ QVariant streamedVariant(const QString &text, int offset, QDataStream::Version v
     stream.setVersion(version);
     QVariant value;
     stream >> value;
-    return value;
+    // Text or bytes longer than the data are no value either.
+    if (stream.status() == QDataStream::Ok)
+        return value;
+    if (exact)
+        *exact = false;
+    return QVariant();
 }
 
 } // namespace
@@ -581,9 +603,27 @@ QVariant IniDocument::value(const QString &key) const
         plain =
             plain && (!text.startsWith(QLatin1Char('@')) || text.startsWith(QLatin1String("@@")));
         texts << (text.startsWith(QLatin1String("@@")) ? text.mid(1) : text);
-        values << iniTextValue(text);
+        bool exact = true;
+        values << iniTextValue(text, &exact);
+        if (!exact)
+            return QVariant(); // a list holding a value we do not read is none
     }
     return plain ? QVariant(texts) : QVariant(values);
+}
+
+bool IniDocument::contains(const QString &key) const
+{
+    return find(key) != nullptr;
+}
+
+QStringList IniDocument::childKeys(const QString &group) const
+{
+    QStringList children = keys(group);
+    children.erase(
+        std::remove_if(children.begin(), children.end(),
+                       [](const QString &key) { return key.contains(QLatin1Char('/')); }),
+        children.end());
+    return children;
 }
 
 QStringList IniDocument::keys(const QString &group) const
@@ -612,8 +652,25 @@ QStringList IniDocument::keys(const QString &group) const
 void IniDocument::setValue(const QString &key, const QVariant &value)
 {
     Entry &entry = m_added[key];
-    entry.isList = false;
-    entry.texts = QStringList{iniValueText(value)};
+    entry.texts.clear();
+    // Text lists, and lists of other than one value, are written item by
+    // item; an empty one as no value, which reads back as an empty list.
+    const int type = value.userType();
+    const QVariantList items = type == QMetaType::QStringList || type == QMetaType::QVariantList
+                                   ? value.toList()
+                                   : QVariantList();
+    entry.isList =
+        type == QMetaType::QStringList || (type == QMetaType::QVariantList && items.size() != 1);
+    if (entry.isList) {
+        for (const QVariant &item : items)
+            entry.texts << iniValueText(item);
+        if (items.isEmpty()) {
+            entry.isList = false;
+            entry.texts << iniValueText(QVariant());
+        }
+    } else {
+        entry.texts << iniValueText(value);
+    }
 }
 
 QByteArray IniDocument::text() const

@@ -7,18 +7,22 @@
 
 #include <map>
 
-// An INI file read and written exactly as QSettings (Qt 5.15, no text
-// codec) reads and writes it, for the profile files. Those hold colours as
-// serialised colour variants, which QSettings can only read and write with
-// QtGui loaded: without it every colour of a file it rewrites is lost. The
-// store decodes them itself (see LedColour) and keeps QtGui out of the
-// command-line tool.
+// The program's one INI reader and writer, for every file of the data
+// folder and every file imported or exported: it reads and writes them
+// exactly as QSettings (Qt 5.15, no text codec), where the format comes
+// from, would, but decodes serialised values itself. Colours (see
+// LedColour) are decoded without QtGui, which keeps it out of the
+// command-line tool; numbers, text, bytes and times too. Any other
+// serialised value (lists, maps, widget types, a type named by text) reads
+// as no value and is written back as it stands: Qt would reserve room for
+// whatever count a list claims, so a few bytes could ask for gigabytes.
 //
 // Keys are spelled as QSettings takes them: "Section/key" for a key of
 // [Section], the bare key for one of [General]. Values come back as
-// QSettings returns them, but a colour variant comes back as a LedColour;
-// values set may be numbers, text or LedColour. A file written back keeps
-// the other keys, as QSettings keeps them.
+// QSettings returns them (a text list as a QStringList), but a colour comes
+// back as a LedColour; values set may be numbers, text, byte arrays, text
+// lists or LedColour. A file written back keeps the other keys, as
+// QSettings keeps them. Files are written through IniFile.
 class IniDocument
 {
 public:
@@ -30,8 +34,11 @@ public:
     bool malformed() const { return m_malformed; }
 
     QVariant value(const QString &key) const;
+    bool contains(const QString &key) const;
     // Every key below `group` ("Section" or "Section/sub"), without it.
     QStringList keys(const QString &group) const;
+    // The keys directly below `group`, not those of its subgroups.
+    QStringList childKeys(const QString &group) const;
     void setValue(const QString &key, const QVariant &value);
 
     QByteArray text() const;
@@ -56,8 +63,9 @@ private:
 QString iniValueText(const QVariant &value);
 // What QSettings makes of a value's unescaped text: text, numbers stay
 // text; a colour variant becomes a LedColour. `exact` (if given) is false
-// for forms this reader does not decode (geometry and variants of types
-// that need QtGui); they read as an invalid value.
+// for forms this reader does not decode (geometry, lists and maps,
+// variants of types that need QtGui); they read as an invalid value, as
+// does a serialised text longer than its data.
 QVariant iniTextValue(const QString &text, bool *exact = nullptr);
 // Appends `text` escaped and, where QSettings would, quoted; `utf8` for a
 // file that started with a UTF-8 mark.

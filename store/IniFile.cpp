@@ -14,26 +14,33 @@
 #include <algorithm>
 #include <numeric>
 
-IniFile::IniFile(const QString &path) : m_settings(path, QSettings::IniFormat)
+IniFile::IniFile(const QString &path) : m_path(path)
 {
-    m_settings.setAtomicSyncRequired(true);
+    m_readable = m_document.load(path);
+}
+
+QVariant IniFile::value(const QString &key, const QVariant &fallback) const
+{
+    return m_document.contains(key) ? m_document.value(key) : fallback;
+}
+
+void IniFile::setValue(const QString &key, const QVariant &value)
+{
+    m_document.setValue(key, value);
+    m_changes.emplace_back(key, value);
 }
 
 bool IniFile::commit()
 {
-    m_settings.sync();
-    switch (m_settings.status()) {
-    case QSettings::NoError:
-        break;
-    case QSettings::AccessError:
-        qCWarning(lcStore).noquote() << "cannot write" << m_settings.fileName();
-        return false;
-    case QSettings::FormatError:
-        // QSettings still writes the file, with the lines it could parse.
-        qCWarning(lcStore).noquote() << "rewrote malformed file" << m_settings.fileName();
-        break;
-    }
-    return true;
+    if (m_changes.empty())
+        return true;
+    const bool written = editIniFile(m_path, [this](IniDocument &document) {
+        for (const auto &change : m_changes)
+            document.setValue(change.first, change.second);
+    });
+    if (written)
+        m_changes.clear();
+    return written;
 }
 
 namespace {
@@ -306,9 +313,9 @@ bool editIniFile(const QString &path, const std::function<void(IniDocument &)> &
     // The same lock file QSettings takes, so that a QSettings writer of the
     // same file elsewhere waits for us and we for it.
     QLockFile lock(path + QStringLiteral(".lock"));
-    lock.lock();
+    QDir().mkpath(QFileInfo(path).absolutePath());
     IniDocument document;
-    if (!document.load(path)) {
+    if (!lock.lock() || !document.load(path)) {
         qCWarning(lcStore).noquote() << "cannot write" << path;
         return false;
     }

@@ -1,29 +1,32 @@
 #pragma once
 
+#include "store/IniDocument.h"
+
 #include <QByteArray>
 #include <QHash>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
 #include <functional>
+#include <map>
 #include <mutex>
 #include <utility>
 #include <vector>
 
-class IniDocument;
-
-// Every INI file of the store but the profile files (see IniDocument) is
-// opened through this class, so that all of them share one write guarantee.
+// One INI file of the program, read now by IniDocument and written by
+// commit(). Every file written goes through here or writeWholeFile, so all
+// share one write guarantee, the one QSettings (Qt 5.15) gives with atomic
+// sync: the new text goes to an unnamed temporary file in the same folder,
+// is flushed with fdatasync and only then linked and renamed over the old
+// file (QSaveFile). A crash or power loss therefore leaves the old or the
+// new file, never a truncated one; when no temporary file can be made there
+// the write fails instead of overwriting in place.
 //
-// QSettings (Qt 5.15) writes an INI file through QSaveFile as long as
-// atomic sync is required, which is its default: the new text goes to an
-// unnamed temporary file in the same folder, is flushed with fdatasync and
-// only then linked and renamed over the old file. A crash or power loss
-// therefore leaves the old or the new file, never a truncated one. When no
-// temporary file can be made there it fails instead of overwriting in place;
-// we keep it that way by asking for atomic sync explicitly.
+// As QSettings does, commit() reads the file afresh under the lock file
+// QSettings takes ("<file>.lock") and applies only the values set through
+// this object, so that writers of the same file, ours or a QSettings one,
+// wait for each other and keep each other's keys.
 class IniFile
 {
 public:
@@ -32,15 +35,29 @@ public:
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
-    QSettings &settings() { return m_settings; }
+    // As the file was read, with the values set since. Keys as IniDocument
+    // spells them.
+    QVariant value(const QString &key, const QVariant &fallback = QVariant()) const;
+    bool contains(const QString &key) const { return m_document.contains(key); }
+    QStringList childKeys(const QString &group) const { return m_document.childKeys(group); }
+    QStringList keys(const QString &group) const { return m_document.keys(group); }
+    void setValue(const QString &key, const QVariant &value);
 
-    // Writes pending changes now. False when the file could not be written;
-    // the old file is then untouched. Writers call it; readers just let the
-    // object go.
+    // False when the file is there but could not be read.
+    bool readable() const { return m_readable; }
+    // Lines QSettings would report as a format error were skipped.
+    bool malformed() const { return m_document.malformed(); }
+
+    // Writes the values set, if any. False when the file could not be
+    // written; the old file is then untouched. Writers call it; readers
+    // just let the object go.
     bool commit();
 
 private:
-    QSettings m_settings;
+    QString m_path;
+    IniDocument m_document;
+    std::vector<std::pair<QString, QVariant>> m_changes;
+    bool m_readable = true;
 };
 
 // The keys a plain read looks for, spelled as QSettings takes them ("sub/key"

@@ -42,12 +42,10 @@ QString secondListKey(int number)
 // A list count as the file says, but never more than the numbered keys of
 // that list the file holds: a count of two billion would otherwise be
 // walked (and the list grown) entry by entry.
-int readListCount(QSettings &settings, const QString &countKey, const QString &prefix)
+int readListCount(const IniFile &settings, const QString &countKey, const QString &prefix)
 {
     const qint64 count = settings.value(countKey).toLongLong();
-    settings.beginGroup(QStringLiteral("PROFILE_LIST"));
-    const QStringList keys = settings.childKeys();
-    settings.endGroup();
+    const QStringList keys = settings.childKeys(QStringLiteral("PROFILE_LIST"));
     const auto numbered = std::count_if(keys.begin(), keys.end(), [&prefix](const QString &key) {
         bool number = false;
         if (key.startsWith(prefix))
@@ -57,18 +55,18 @@ int readListCount(QSettings &settings, const QString &countKey, const QString &p
     return int(qBound<qint64>(0, count, numbered));
 }
 
-quint8 readByte(QSettings &settings, const QString &key)
+quint8 readByte(const IniFile &settings, const QString &key)
 {
     return quint8(settings.value(key).toInt() & 0xFF);
 }
 
-void writeNames(QSettings &settings, const ProfileStore &store)
+void writeNames(IniFile &settings, const ProfileStore &store)
 {
     for (int i = 0; i < kProfileCount; ++i)
         settings.setValue(profileNameKey(i + 1), store.profileNames[i]);
 }
 
-void writeSavedNames(QSettings &settings, const QStringList &names)
+void writeSavedNames(IniFile &settings, const QStringList &names)
 {
     settings.setValue(kSavedCount, names.size());
     for (int i = 0; i < names.size(); ++i)
@@ -79,8 +77,7 @@ void writeSavedNames(QSettings &settings, const QStringList &names)
 // list of saved profile files too, in the same write.
 bool writeStoreConfig(const ProfileStore &store, const QStringList *savedNames = nullptr)
 {
-    IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
+    IniFile settings(productConfigPath());
     settings.setValue(kProfileId, int(store.curProfile));
     settings.setValue(kAngleValue, int(store.AngleValue));
     settings.setValue(kLiftHigh, int(store.LiftHigh));
@@ -88,7 +85,7 @@ bool writeStoreConfig(const ProfileStore &store, const QStringList *savedNames =
     writeNames(settings, store);
     if (savedNames)
         writeSavedNames(settings, *savedNames);
-    return ini.commit();
+    return settings.commit();
 }
 
 } // namespace
@@ -118,19 +115,18 @@ bool saveStore(const ProfileStore &store, QStringList *refusedNames)
 
 bool saveStoreNames(const ProfileStore &store)
 {
-    IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
+    IniFile settings(productConfigPath());
     settings.setValue(kProfileId, int(store.curProfile));
     settings.setValue(kCount, int(store.Count));
     writeNames(settings, store);
-    return ini.commit();
+    return settings.commit();
 }
 
 bool saveProfileId(int index)
 {
-    IniFile ini(productConfigPath());
-    ini.settings().setValue(kProfileId, index);
-    return ini.commit();
+    IniFile settings(productConfigPath());
+    settings.setValue(kProfileId, index);
+    return settings.commit();
 }
 
 QStringList unreadableStoreFiles(const ProfileStore &store)
@@ -150,8 +146,7 @@ QStringList unreadableStoreFiles(const ProfileStore &store)
 bool loadStore(ProfileStore &store, QStringList *refusedNames, QStringList *unreadableFiles)
 {
     bool ok = true;
-    IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
+    IniFile settings(productConfigPath());
     store.curProfile = readByte(settings, kProfileId);
     store.AngleValue = readByte(settings, kAngleValue);
     store.LiftHigh = readByte(settings, kLiftHigh);
@@ -229,16 +224,15 @@ bool writeSavedNames(const QStringList &names)
 {
     if (!std::all_of(names.begin(), names.end(), isSafeProfileName))
         return false;
-    IniFile ini(productConfigPath());
-    writeSavedNames(ini.settings(), names);
-    return ini.commit();
+    IniFile settings(productConfigPath());
+    writeSavedNames(settings, names);
+    return settings.commit();
 }
 
 void readSavedNames(QStringList &names)
 {
     names.clear();
-    IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
+    IniFile settings(productConfigPath());
     const int count = readListCount(settings, kSavedCount, QString());
     for (int i = 1; i <= count; ++i)
         names.append(settings.value(savedNameKey(i)).toString());
@@ -248,8 +242,7 @@ bool isInSecondList(const QString &name)
 {
     if (!isSafeProfileName(name))
         return false;
-    IniFile ini(productConfigPath());
-    QSettings &settings = ini.settings();
+    IniFile settings(productConfigPath());
     const int count = readListCount(settings, kSecondCount, QStringLiteral("S"));
     for (int i = 1; i <= count; ++i) {
         if (settings.value(secondListKey(i)).toString() == name)

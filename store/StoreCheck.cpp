@@ -19,7 +19,7 @@ namespace {
 QString heldText(const QString &path, const QString &key, qint64 held)
 {
     if (!path.isEmpty() && QFileInfo::exists(path)) {
-        // Profile files hold colours, which QSettings cannot read here.
+        // The file as written, for the text the user put there.
         IniDocument document;
         document.load(path);
         const QString raw = document.value(key).toString().trimmed();

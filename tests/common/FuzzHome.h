@@ -30,10 +30,9 @@ inline void start(int *argc, char ***argv)
     QDir().mkpath(home().dataFolder());
 }
 
-// Replaces the file at `path` with the input. QSettings keeps files it has
-// parsed and parses again only when size or time changed, so every input
-// gets a time of its own: otherwise two inputs of one size written within a
-// millisecond would both be read as the first.
+// Replaces the file at `path` with the input. Every input gets a time of
+// its own, so that a reader that keeps files it has parsed until their size
+// or time changes (as QSettings does) never takes one input for another.
 inline void writeInput(const QString &path, const uint8_t *data, size_t size)
 {
     static qint64 stamp = 0;

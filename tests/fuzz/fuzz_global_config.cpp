@@ -4,8 +4,7 @@
 #include "macro/MacroLibrary.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
-
-#include <QSettings>
+#include "store/IniFile.h"
 
 #include <memory>
 
@@ -49,8 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The merge appends; it never changes or moves a row the user's
     // catalogue counts, nor grows a catalogue past its limit.
-    const bool counted = QSettings(globalConfigPath(), QSettings::IniFormat)
-                             .contains(QStringLiteral("Mouse_List/Count"));
+    const bool counted = IniFile(globalConfigPath()).contains(QStringLiteral("Mouse_List/Count"));
     const MouseListSection before = readMouseListSection(kMouseListRows);
     seedDataFolder(appDir);
     const MouseListSection after = readMouseListSection(kMouseListRows);

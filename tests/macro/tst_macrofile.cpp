@@ -160,23 +160,6 @@ private slots:
         QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("nowhere"))));
     }
 
-    // A macro file from someone else may claim a list of two billion
-    // entries in a value: it reads as no value, and the rest of the file
-    // as written.
-    void aClaimedHugeListIsNoValue()
-    {
-        QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-        QFile file(macroFilePath(QStringLiteral("hostile")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Setting]\nMacroFilePath=@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n"
-                   "Count=1\nMap_0=132\nDataH_0=0\nDataL_0=4\n");
-        file.close();
-        const QVector<MacroEvent> events = readMacroEventsForUpload(QStringLiteral("hostile"));
-        QCOMPARE(events.size(), 1);
-        QCOMPARE(events.at(0), (MacroEvent{132, 0, 4}));
-        QCOMPARE(readMacroFile(QStringLiteral("hostile")).events.size(), 1);
-    }
-
     // No path puts more than 63 events into a macro.
     void sixtyThreeEvents()
     {

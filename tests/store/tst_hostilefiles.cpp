@@ -1,7 +1,9 @@
+#include "common/HostileValues.h"
 #include "common/MessageLog.h"
 #include "common/TestHome.h"
 
 #include "store/ConfigFile.h"
+#include "store/IniFile.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
@@ -82,6 +84,57 @@ private slots:
         QCOMPARE(rec.LED_MODE[1].RGB, LedColour::fromRgb(0, 0, 0));
         QCOMPARE(rec.LED_MODE[2].RGB, LedColour::fromRgb(40, 50, 60));
         QCOMPARE(log.messages.filter(QStringLiteral("LED_MODE_1_RGB")).size(), 1);
+    }
+
+    // A serialised value that could claim more than its line holds reads
+    // as no value, in the whole-file reader and the plain one, and a file
+    // written back keeps its line as it stands. Values of the kinds read
+    // read as QSettings reads them.
+    void serialisedValuesReadAsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("hostile");
+        for (const HostileValue &value : hostileValues())
+            QTest::addRow("%s", value.name) << value.text << true;
+        QTest::addRow("text") << QByteArray(R"(@Variant(\0\0\0\n\0\0\0\x4\0h\0i))") << false;
+        QTest::addRow("number") << QByteArray(R"(@Variant(\0\0\0\x2\xff\xff\xff\xfe))") << false;
+        QTest::addRow("bytes") << QByteArray(R"(@Variant(\0\0\0\f\0\0\0\x2xy))") << false;
+        QTest::addRow("a list") << QByteArray("a, b,c") << false;
+    }
+
+    void serialisedValuesReadAsNothing()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, hostile);
+        TestHome home;
+        const QString path = home.path() + QStringLiteral("/values.ini");
+        const QByteArray line = "x=" + text + "\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Setting]\nCount=2\n" + line + "y=after\n");
+        file.close();
+        IniFile ini(path);
+        QCOMPARE(ini.value(QStringLiteral("Setting/Count")), QVariant(QStringLiteral("2")));
+        QCOMPARE(ini.value(QStringLiteral("Setting/y")), QVariant(QStringLiteral("after")));
+        std::vector<QVariant> plain;
+        const bool plainRead = readPlainIniSection(
+            path, QStringLiteral("Setting"),
+            PlainIniKeys({QStringLiteral("Count"), QStringLiteral("x"), QStringLiteral("y")}),
+            plain);
+        if (hostile) {
+            QCOMPARE(ini.value(QStringLiteral("Setting/x")), QVariant());
+            QVERIFY(!plainRead || !plain[1].isValid());
+        } else {
+            const QVariant expected =
+                QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/x"));
+            QCOMPARE(ini.value(QStringLiteral("Setting/x")), expected);
+            QVERIFY(!plainRead || plain[1] == expected);
+        }
+        ini.setValue(QStringLiteral("Setting/Count"), 3);
+        QVERIFY(ini.commit());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QVERIFY2(!hostile || written.contains("\n" + line), written.constData());
     }
 
     void listCountsAreBoundedByTheFile_data()
