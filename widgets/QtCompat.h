@@ -1,0 +1,15 @@
+#pragma once
+
+// The few spellings that differ between Qt 5.15 and Qt 6; everything else
+// is written so that both compile it unchanged.
+
+#include <QtGlobal>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QEnterEvent>
+// QWidget::enterEvent's parameter.
+using WidgetEnterEvent = QEnterEvent;
+#else
+#include <QEvent>
+using WidgetEnterEvent = QEvent;
+#endif
