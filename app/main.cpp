@@ -84,10 +84,12 @@ int main(int argc, char *argv[])
     // doubles the time until the window is mapped.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // The window scales itself by its own size classes, so Qt's high-DPI
+    // scaling stays off: Qt 5 has it off already, Qt 6 only turns it off
+    // through the environment.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    // The window scales itself by its own size classes; Qt's high-DPI
-    // scaling stays off (asking for it after the application object exists
-    // would do nothing anyway).
     QApplication::setQuitOnLastWindowClosed(false); // lives on in the tray
 
     auto instance = SingleInstance::create();

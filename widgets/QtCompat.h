@@ -9,7 +9,10 @@
 #include <QEnterEvent>
 // QWidget::enterEvent's parameter.
 using WidgetEnterEvent = QEnterEvent;
+// QWidget::nativeEvent's result.
+using NativeEventResult = qintptr;
 #else
 #include <QEvent>
 using WidgetEnterEvent = QEvent;
+using NativeEventResult = long;
 #endif

@@ -38,7 +38,7 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
 
     QFont font(QStringLiteral("Consolas"));
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     font.setPixelSize(UiScale::scaled(14));
     QPalette palette;
     palette.setColor(QPalette::WindowText, Qt::white);
