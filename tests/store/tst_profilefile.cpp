@@ -1,6 +1,7 @@
 // The .prof format: writer, reader, partial writers and the model tag.
 
 #include "RandomRecord.h"
+#include "common/QSettingsFormat.h"
 #include "common/QtColours.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
@@ -467,6 +468,7 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
 
 void TestProfileFile::plainSectionReaderAgreesWithQSettings()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     QFETCH(QByteArray, text);
     QFETCH(QVariantMap, written);
     QFETCH(bool, plain);
@@ -565,6 +567,7 @@ void TestProfileFile::newFileTextIsWhatQSettingsWrites_data()
 
 void TestProfileFile::newFileTextIsWhatQSettingsWrites()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     QFETCH(ProfileData, rec);
     TestHome home;
     const QString reference = home.path() + QStringLiteral("/reference.prof");
