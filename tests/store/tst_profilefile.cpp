@@ -627,6 +627,7 @@ void TestProfileFile::foreignFixture()
 
 void TestProfileFile::partialWritersKeepTheRest()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     TestHome home;
     writeProductName(QStringLiteral("NX-19"));
     QRandomGenerator rng(5);
