@@ -90,8 +90,17 @@ done:
 // characters.
 void unescapeKey(const QByteArray &key, int from, int to, QString &result)
 {
+    result.reserve(result.size() + to - from);
     int i = from;
     while (i < to) {
+        int plain = i;
+        while (plain < to && key.at(plain) != '\\' && key.at(plain) != '%')
+            ++plain;
+        if (plain > i) {
+            result += QLatin1String(key.constData() + i, plain - i);
+            i = plain;
+            continue;
+        }
         const char ch = key.at(i);
         if (ch == '\\') {
             result += QLatin1Char('/');
@@ -457,6 +466,9 @@ void appendEscapedKey(const QString &key, QByteArray &out)
 // what it read, in its own spelling.
 QString rewrittenText(const QString &text)
 {
+    // Text, nearly every value, is written as it was read.
+    if (!text.startsWith(QLatin1Char('@')) && !text.contains(QChar::Null))
+        return text;
     bool exact = true;
     const QVariant value = iniTextValue(text, &exact);
     if (!exact)

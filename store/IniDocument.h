@@ -22,7 +22,8 @@
 // QSettings returns them (a text list as a QStringList), but a colour comes
 // back as a LedColour; values set may be numbers, text, byte arrays, text
 // lists or LedColour. A file written back keeps the other keys, as
-// QSettings keeps them. Files are written through IniFile.
+// QSettings keeps them. Files are written through IniFile or editIniFile
+// (IniFile.h), which share the write guarantee.
 class IniDocument
 {
 public:

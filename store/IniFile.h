@@ -96,12 +96,12 @@ private:
     bool m_plainKeys = true;
 };
 
-// Reads one section of an INI file without QSettings: values[i] becomes
-// the variant QSettings would return for keys' entry i (a colour as a
+// Reads one section of an INI file the quick way: values[i] becomes what
+// IniDocument (and QSettings) would give for keys' entry i (a colour as a
 // LedColour), an invalid one where the file lacks it. Several times faster
-// than QSettings on the large profile files. It knows only the lines that
-// QSettings itself writes for numbers, text and serialised variants, quoted
-// or not. For anything else in the file (comments, lists, escaped keys,
+// than the whole-file reader on the large profile files. It knows only the
+// lines that QSettings itself writes for numbers, text and serialised
+// variants, quoted or not. For anything else in the file (comments, lists, escaped keys,
 // text beyond ASCII, a key of the section spelled from another section, a
 // key of the section that is not in the table) it returns false, and the
 // caller reads the whole file (IniDocument). A missing file reads as an
@@ -111,8 +111,8 @@ bool readPlainIniSection(const QString &path, const QString &section, const Plai
 
 // The text QSettings writes for a file that holds only `values` in
 // `section`, values[i] under keys' entry i (keys of ASCII letters, digits
-// and "_"), made without QSettings, for int and unsigned numbers, text and
-// colours (LedColour). False for any other value or key.
+// and "_"), made straight from the values, for int and unsigned numbers,
+// text and colours (LedColour). False for any other value or key.
 bool plainIniText(const QString &section, const PlainIniKeys &keys,
                   const std::vector<QVariant> &values, QByteArray &text);
 
