@@ -6,6 +6,7 @@
 #include "app/MouseView.h"
 #include "app/ProfileArea.h"
 #include "app/ProfileFileCommands.h"
+#include "app/StoreFollower.h"
 #include "app/UploadCheck.h"
 #include "app/WindowTray.h"
 #include "device/DeviceConnection.h"
@@ -30,8 +31,11 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
+#include <QApplication>
 #include <QBitmap>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -46,6 +50,15 @@ VornPushButton *skinnedButton(const char *stem, const char *name, QWidget *paren
     return button;
 }
 
+// Writes the store's files when they hold something else; sends nothing.
+void saveChangedStore(const ProfileStore &store)
+{
+    ProfileStore onDisk;
+    loadStore(onDisk);
+    if (!(onDisk == store))
+        saveStore(store);
+}
+
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
@@ -56,8 +69,12 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     // Set before any child exists: set last, it would polish all of them again.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
-    QScreen *screen = QGuiApplication::primaryScreen();
-    m_iDpiVal = Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
+    // The window opens where the pointer is, as window managers place new
+    // windows; its class must fit that screen.
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    m_iDpiVal = screenSizeClass(screen);
     m_scale = Skin::scaleForClass(m_iDpiVal);
     UiScale::setFactor(m_scale);
     m_backgrounds.preload(m_iDpiVal);
@@ -66,9 +83,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setMinimumSize(DesignLayout::kWidth, DesignLayout::kHeight);
     resize(int(DesignLayout::kWidth * m_scale), int(DesignLayout::kHeight * m_scale));
     m_designedSize = size();
-    if (screen)
-        move((screen->size().width() - frameGeometry().width()) / 2,
-             (screen->size().height() - frameGeometry().height()) / 2);
+    if (screen) {
+        // Centred in the free area; never starting above or left of it, so
+        // that the title row with the close button stays in reach.
+        const QRect free = screen->availableGeometry();
+        move(free.x() + qMax(0, (free.width() - frameGeometry().width()) / 2),
+             free.y() + qMax(0, (free.height() - frameGeometry().height()) / 2));
+    }
     m_session = new DeviceSession(this);
     m_links = new PanelLinks(this);
     DeviceConnection *connection = m_session->connection();
@@ -107,21 +128,28 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileArea->profileButton(),
                                              m_profileArea->profileMenu());
+    connect(m_profileFiles, &ProfileFileCommands::collectRequested, this,
+            &MousecfgWidget::collectPanels);
     connect(m_profileFiles, &ProfileFileCommands::recordsChanged, this,
             &MousecfgWidget::loadPanels);
     connect(m_profileFiles, &ProfileFileCommands::textsChanged, this, &MousecfgWidget::retranslate);
     connect(m_profileFiles, &ProfileFileCommands::uploadRequested, this,
             &MousecfgWidget::uploadWithProgress);
+    m_follower =
+        new StoreFollower(this, [this](ProfileStore &store) { m_panelSet.collect(store); });
+    connect(m_follower, &StoreFollower::storeChanged, this, &MousecfgWidget::showFollowedStore);
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
     loadProductStore(store);
+    loadedFromFiles();
     // The system speed arrives once the window is up; an unreadable one (0)
     // must not replace the profile's own.
     const int startProfile = store.curProfile % kModeCount;
     GetPointerSpeedLater(this, [this, startProfile](int speed) {
         if (speed < 1 || speed > 20)
             return;
+        collectPanels(); // the panels are shown again below
         ProfileStore &store = StoreContext::store();
         store.profiles[startProfile].mousespeed = quint8(speed);
         if (store.curProfile % kModeCount == startProfile)
@@ -141,7 +169,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     loadPanels();
     retranslate();
     showCurrentMode();
-    writeDefaultProfileFile();
+    // No model yet (no mouse ever met): there is no product folder to
+    // write into.
+    if (!readProductName().isEmpty())
+        writeDefaultProfileFile();
 
     // The mask waits for the background, decoded meanwhile.
     if (!m_backgrounds.pixmap(m_iDpiVal).isNull())
@@ -162,6 +193,15 @@ void MousecfgWidget::buildChrome()
 {
     m_versionLabel = new VornLabel(QString(), this);
     m_versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Captions on the background, in the grey the skin's own lines use.
+    for (QLabel **caption : {&m_subtitle, &m_modeCaption}) {
+        *caption = new QLabel(this);
+        (*caption)->setStyleSheet(QStringLiteral("color:rgb(150,152,156);background:transparent"));
+        (*caption)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        (*caption)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_subtitle->setObjectName(QStringLiteral("subtitle"));
+    m_modeCaption->setObjectName(QStringLiteral("modeCaption"));
     m_closeButton = skinnedButton("close", "closeButton", this);
     m_minButton = skinnedButton("min", "minimizeButton", this);
 
@@ -204,7 +244,7 @@ void MousecfgWidget::buildChrome()
     onClick(m_minButton, [this] { showMinimized(); });
     for (int i = 0; i < kModeCount; ++i) {
         onClick(m_modeButtons[size_t(i)], [this, i] {
-            StoreContext::store().curProfile = quint8(i);
+            collectPanels();
             selectMode(i, true);
         });
     }
@@ -223,6 +263,9 @@ void MousecfgWidget::buildChrome()
             });
         }
     }
+    // Cancel sends nothing and takes the shown mode back to its file: its
+    // edits not yet applied, the panels' copies among them, are dropped
+    // because the person asked for it.
     onClick(m_cancelButton, [this] {
         m_tray->putAway();
         selectMode(StoreContext::store().curProfile, true);
@@ -231,7 +274,11 @@ void MousecfgWidget::buildChrome()
         collectPanels();
         uploadWithProgress();
     });
-    onClick(m_okButton, [this] { uploadWithProgress(); });
+    onClick(m_okButton, [this] {
+        collectPanels();
+        uploadWithProgress();
+        m_tray->putAway();
+    });
     for (int i = 0; i < ProfileArea::kCommandCount; ++i) {
         onClick(m_profileArea->command(i),
                 [this, i] { m_profileFiles->run(ProfileFileCommands::Command(i)); });
@@ -257,6 +304,8 @@ void MousecfgWidget::layoutChildren()
     place(m_closeButton, kClose);
     place(m_minButton, kMinimize);
     place(m_versionLabel, kVersion);
+    place(m_subtitle, kSubtitle);
+    place(m_modeCaption, kModeCaption);
     place(m_languageButton, kLanguage);
     m_languageButton->setFixedWidth(int(105 * m_scale));
     place(m_modeButton, kModeButton);
@@ -273,6 +322,11 @@ void MousecfgWidget::layoutChildren()
     for (QWidget *w : findChildren<VornPushButton *>())
         w->setFont(w->objectName().startsWith(QLatin1String("marker")) ? markerFont : font);
     m_versionLabel->setFont(font);
+    QFont captionFont = font;
+    captionFont.setPixelSize(qMax(1, int(11 * m_scale)));
+    m_subtitle->setFont(captionFont);
+    captionFont.setBold(true);
+    m_modeCaption->setFont(captionFont);
     m_language->menu()->setFont(font);
     m_modeMenu->setFont(font);
     m_profileArea->place(m_scale, font);
@@ -300,13 +354,23 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     QScreen *screen = QGuiApplication::screenAt(geometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const int screenClass =
-        Skin::sizeClassForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
+    const int screenClass = screenSizeClass(screen);
     m_backgrounds.pixmap(screenClass);
     const int sizeClass = Skin::resizeClass(screenClass, m_previousClass, size(), m_designedSize);
     applySizeClass(sizeClass);
     m_previousClass = sizeClass;
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iDpiVal);
+}
+
+int MousecfgWidget::screenSizeClass(QScreen *screen)
+{
+    if (!screen)
+        return Skin::fittingSizeClass(Skin::requestedScale(),
+                                      QSize(DesignLayout::kWidth, DesignLayout::kHeight));
+    const double asked =
+        Skin::requestedScale(screen->name(), QGuiApplication::screens().indexOf(screen));
+    return Skin::fittingSizeClass(screen->logicalDotsPerInch() / 96.0 * asked,
+                                  screen->availableGeometry().size());
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *event)
@@ -315,6 +379,18 @@ void MousecfgWidget::paintEvent(QPaintEvent *event)
     const QPixmap &background = m_backgrounds.pixmap(m_iDpiVal);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
+    if (m_currentTab == TabLighting || m_currentTab == TabCustomize) {
+        // The frame of the lower panel, around the panels of these two tabs
+        // only: the DPI and MACRO pages are taller and it would show
+        // through their gaps. Colours of the skin's lines and panels.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(48, 50, 54), m_scale));
+        painter.setBrush(QColor(33, 35, 35));
+        const QRectF frame = QRectF(DesignLayout::kLowerPanel).adjusted(-2, -2, 2, 2);
+        painter.drawRoundedRect(QRectF(frame.x() * m_scale, frame.y() * m_scale,
+                                       frame.width() * m_scale, frame.height() * m_scale),
+                                6 * m_scale, 6 * m_scale);
+    }
     event->ignore();
 }
 
@@ -364,6 +440,11 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
     store.curProfile = quint8(index);
     if (loadFile) {
         loadProfileFile(store.profiles[index], store.profileNames[index]);
+        // What the file holds now is what later saves change (a mode put
+        // on another file goes whole, as Config.ini does not name it yet).
+        ProfileStore &baseline = StoreContext::baseline();
+        if (baseline.profileNames[index] == store.profileNames[index])
+            baseline.profiles[index] = store.profiles[index];
         store.profiles[index].ProfileName = store.profileNames[index];
     }
     m_nameEdit->setText(store.profileNames[index]);
@@ -373,6 +454,7 @@ void MousecfgWidget::selectMode(int index, bool loadFile)
 
 void MousecfgWidget::onModeAction(int index)
 {
+    collectPanels(); // into the mode being left
     selectMode(index, false);
     m_profileFiles->rebuildMenu();
     // The mouse holds all five modes already: switch, nothing else.
@@ -395,6 +477,7 @@ void MousecfgWidget::switchTab(int index)
     if (index < 0 || index > 3)
         return;
     m_currentTab = index;
+    update(); // the lower panel's frame belongs to some tabs only
     for (int i = 0; i < 4; ++i)
         m_tabs[size_t(i)]->setSelected(i == index);
     m_panelSet.showTab(index);
@@ -426,13 +509,34 @@ void MousecfgWidget::slotButtonClicked()
 
 void MousecfgWidget::uploadWithProgress(bool threaded)
 {
+    const ProfileStore before = StoreContext::store();
     uploadStoreWithProgress(this, threaded);
+    // The save took in what other programs had written meanwhile.
+    if (!(StoreContext::store() == before))
+        showFollowedStore(true);
+}
+
+void MousecfgWidget::loadedFromFiles()
+{
+    StoreContext::baseline() = StoreContext::store();
+    m_follower->watchCurrentProduct();
+}
+
+void MousecfgWidget::showFollowedStore(bool records)
+{
+    m_profileFiles->refreshList();
+    if (!records)
+        return;
+    showCurrentMode();
+    loadPanels();
 }
 
 void MousecfgWidget::retranslate()
 {
     const QString profile = tr("Profile");
     m_versionLabel->setText(tr("Version") + QStringLiteral(" : " KORVALEN_VERSION));
+    m_subtitle->setText(tr("GAMING MOUSE CONFIG"));
+    m_modeCaption->setText(tr("MODE"));
     m_profileArea->retranslate();
     m_okButton->setText(tr("OK"));
     m_cancelButton->setText(tr("Cancel"));
@@ -464,6 +568,11 @@ int MousecfgWidget::languageIndex() const
 
 void MousecfgWidget::onDeviceListRefreshed(const QStringList &names)
 {
+    // A mouse came or went: the selector changes under a recording, which
+    // ends as STOP would.
+    if (names != m_deviceNames)
+        m_panelSet.endRecording();
+    m_deviceNames = names;
     m_connectedCount = names.size();
     m_mice->setNames(names, readProductName());
     if (names.size() > 1)
@@ -479,10 +588,14 @@ void MousecfgWidget::reloadAfterOpen()
 {
     layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
+    loadedFromFiles();
     showCurrentMode();
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
-    writeDefaultProfileFile();
+    // No model yet (no mouse ever met): there is no product folder to
+    // write into.
+    if (!readProductName().isEmpty())
+        writeDefaultProfileFile();
     switchTab(TabLighting);
     selectButtonMarker(0, 0);
     m_view->applyMarkerSkin(readProductName());
@@ -495,12 +608,15 @@ void MousecfgWidget::slotWarnClose()
     m_view->clearState();
     reloadAfterOpen();
     ShellState::setDeviceOpen(true);
+    if (!m_warningShowing)
+        ShellState::setWarningOpen(false);
     buildModeMenu();
     showCurrentMode();
 }
 
 void MousecfgWidget::onLastMouseRemoved()
 {
+    m_panelSet.endRecording();
     m_session->closeAll();
     m_connectedCount = 0;
     ShellState::setDeviceOpen(false);
@@ -510,6 +626,7 @@ void MousecfgWidget::onLastMouseRemoved()
 
 void MousecfgWidget::onActiveMouseRemoved(const QString &productName)
 {
+    m_panelSet.endRecording();
     m_session->reopen(productName, [this] {
         m_view->clearState();
         buildModeMenu();
@@ -522,6 +639,11 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     if (!action)
         return;
     const QString name = action->text();
+    m_panelSet.endRecording();
+    // The store is about to be replaced by the other mouse's: what was
+    // edited here goes to this mouse's files, to be sent with its next Apply.
+    collectPanels();
+    saveChangedStore(StoreContext::store());
     m_session->switchTo(name, [this, name] {
         m_view->clearState();
         m_mice->showCurrent(name);
@@ -534,6 +656,9 @@ void MousecfgWidget::slotWarning()
 {
     show();
     if (m_connectedCount != 0) {
+        // A mouse came back before the warning opened: nothing to wait for.
+        if (!m_warningShowing)
+            ShellState::setWarningOpen(false);
         activateWindow();
         return;
     }
@@ -569,12 +694,19 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
+    // A double-click arrives as a click and then a double-click: it
+    // toggles the window once.
+    if (m_lastToggle.isValid() && m_lastToggle.elapsed() < QApplication::doubleClickInterval())
+        return;
     if (isHidden()) {
+        m_lastToggle.start();
         slotWarning();
         return;
     }
-    if (!ShellState::warningOpen())
+    if (!ShellState::warningOpen()) {
+        m_lastToggle.start();
         hide();
+    }
 }
 
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
@@ -632,6 +764,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
         qCDebug(lcUi) << "slotRefreshProfile: no mode" << iProfile;
         return;
     }
+    collectPanels(); // into the mode being left
     selectMode(iProfile, false);
     m_profileFiles->rebuildMenu();
     SetPointerSpeed(StoreContext::store().profiles[iProfile].mousespeed);

@@ -2,6 +2,7 @@
 
 #include "widgets/Skin.h"
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
@@ -26,7 +27,9 @@ class ModeMenu;
 class MouseSelector;
 class ProfileArea;
 class ProfileFileCommands;
+class StoreFollower;
 class QLabel;
+class QScreen;
 class QTranslator;
 class VornAction;
 class VornLabel;
@@ -144,12 +147,18 @@ private:
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
     void applySizeClass(int sizeClass);
+    // The class for this screen: its DPI and the scale asked for, within
+    // its free area.
+    static int screenSizeClass(QScreen *screen);
     void loadMousePictures();
     void showCurrentMode();
     // Registers the action of a chrome button (none: it only opens its
     // menu) and routes its clicks through slotButtonClicked.
     void onClick(VornPushButton *button, std::function<void()> action);
     void reloadAfterOpen();
+    // The files as loaded are the baseline of later saves, and are watched.
+    void loadedFromFiles();
+    void showFollowedStore(bool records);
 
     // scaling
     int m_iDpiVal = 0;
@@ -163,6 +172,8 @@ private:
     VornPushButton *m_closeButton = nullptr;
     VornPushButton *m_minButton = nullptr;
     VornLabel *m_versionLabel = nullptr;
+    QLabel *m_subtitle = nullptr;    // "GAMING MOUSE CONFIG"
+    QLabel *m_modeCaption = nullptr; // "MODE" over the mode button
     VornPushButton *m_languageButton = nullptr;
     LanguageMenu *m_language = nullptr;
 
@@ -176,6 +187,7 @@ private:
     ProfileArea *m_profileArea = nullptr;
     VornLineEdit *m_nameEdit = nullptr; // the area's, used on every mode change
     ProfileFileCommands *m_profileFiles = nullptr;
+    StoreFollower *m_follower = nullptr;
 
     // tabs and footer
     std::array<VornPushButton *, 4> m_tabs{};
@@ -191,6 +203,7 @@ private:
     MouseSelector *m_mice = nullptr;
     VornPushButton *m_mouseSelector = nullptr; // the selector's, disabled while recording
     int m_connectedCount = 0;
+    QStringList m_deviceNames; // as last listed
     bool m_stayInTray = false;
     DeviceSession *m_session = nullptr;
 
@@ -201,6 +214,7 @@ private:
     WindowTray *m_tray = nullptr;
 
     bool m_warningShowing = false;
+    QElapsedTimer m_lastToggle; // the last tray click that showed or hid the window
     bool m_openFailureExplained = false;
 
     QHash<QObject *, std::function<void()>> m_clickActions;

@@ -1,9 +1,8 @@
 #include "app/PanelSet.h"
 
 #include "app/PanelLinks.h"
-#include "macro/MacroDialog.h"
-#include "macro/VornMacroSelect.h"
-#include "panels/SettingsPanel.h"
+#include "macro/ui/MacroDialog.h"
+#include "macro/ui/VornMacroSelect.h"
 #include "panels/VornBtnWindow.h"
 #include "panels/VornColorWindow.h"
 #include "panels/VornDPIWindow.h"
@@ -11,6 +10,7 @@
 #include "panels/VornPointSpeed.h"
 #include "panels/VornReportRate.h"
 #include "platform/KeyboardCapture.h"
+#include "widgets/SettingsPanel.h"
 
 void PanelSet::create(QWidget *window, PanelLinks *links)
 {
@@ -98,4 +98,10 @@ void PanelSet::showTab(int tab)
             placePanel(p);
         p->setVisible(p->tab() == tab);
     }
+}
+
+void PanelSet::endRecording() const
+{
+    if (auto *macros = find<MacroDialog>())
+        macros->endRecording();
 }

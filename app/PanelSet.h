@@ -28,6 +28,8 @@ public:
     void place(double scale);
     // Shows the panels of this tab and hides the others.
     void showTab(int tab);
+    // Ends a macro recording as STOP would (the mouse went away).
+    void endRecording() const;
 
     const std::vector<SettingsPanel *> &panels() const { return m_panels; }
 

@@ -1,12 +1,14 @@
 #include "app/ProfileFileCommands.h"
 
 #include "store/ConfigFile.h"
+#include "store/DataFolderLock.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileLibrary.h"
 #include "store/ProfileTransfer.h"
 #include "store/StoreContext.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/Skin.h"
 #include "widgets/UiLog.h"
 #include "widgets/UiScale.h"
@@ -22,6 +24,8 @@
 #include <QTimer>
 
 namespace {
+
+const QString kProfileSuffix = QStringLiteral(".prof");
 
 int currentMode()
 {
@@ -41,10 +45,10 @@ ProfileFileCommands::ProfileFileCommands(QWidget *window, VornLineEdit *nameEdit
     // Long lists scroll instead of spreading into columns.
     m_menu->setStyleSheet(Skin::menuStyleSheet() + QStringLiteral("QMenu{menu-scrollable:1;}"));
     m_saveDialog = [this](const QString &caption, const QString &filter) {
-        return QFileDialog::getSaveFileName(m_window, caption, QString(), filter);
+        return saveFileName(m_window, caption, filter, kProfileSuffix);
     };
     m_openDialog = [this](const QString &caption, const QString &filter) {
-        return QFileDialog::getOpenFileName(m_window, caption, QString(), filter);
+        return QFileDialog::getOpenFileName(m_window, caption, fileDialogFolder(), filter);
     };
 }
 
@@ -60,6 +64,16 @@ void ProfileFileCommands::reloadList()
     // A hand-edited Config.ini may name a mode's file in a way no file may
     // be named; say so once the window is up rather than lose it silently.
     QTimer::singleShot(0, this, &ProfileFileCommands::reportUnsafeStoreNames);
+}
+
+void ProfileFileCommands::refreshList()
+{
+    QStringList list;
+    readSavedNames(list);
+    if (list == m_list)
+        return;
+    m_list = list;
+    rebuildMenu();
 }
 
 void ProfileFileCommands::reportUnsafeStoreNames()
@@ -123,29 +137,11 @@ int ProfileFileCommands::warn(const QString &text, bool ask)
 
 bool ProfileFileCommands::refuseName(const QString &name)
 {
-    QString text;
-    switch (profileNameProblem(name)) {
-    case ProfileNameProblem::None:
+    const NameProblem problem = profileNameProblem(name);
+    if (problem == NameProblem::None)
         return false;
-    case ProfileNameProblem::Empty:
-        text = tr("A profile name cannot be empty.");
-        break;
-    case ProfileNameProblem::Separator:
-        text = tr("A profile name cannot contain \"/\" or \"\\\".");
-        break;
-    case ProfileNameProblem::Control:
-        text = tr("A profile name cannot contain control characters.");
-        break;
-    case ProfileNameProblem::DotName:
-        text = tr("A profile name cannot be \".\" or \"..\".");
-        break;
-    case ProfileNameProblem::TrailingDotOrSpace:
-        text = tr("A profile name cannot end with a dot or a space.");
-        break;
-    case ProfileNameProblem::TooLong:
-        text = tr("A profile name can have at most 100 characters.");
-        break;
-    }
+    const QString text = tr("This name cannot be used for a profile: %1.")
+                             .arg(nameProblemText(problem, profileNameLimits()));
     warn(text);
     return true;
 }
@@ -160,8 +156,17 @@ bool ProfileFileCommands::otherModeUses(const QString &name) const
     return otherModesNames().contains(name);
 }
 
-bool ProfileFileCommands::commitList(const QStringList &list)
+bool ProfileFileCommands::commitList(const QStringList &wanted)
 {
+    // Names another program added since the list was read stay in it.
+    const DataFolderLock lock;
+    QStringList list = wanted;
+    QStringList onDisk;
+    readSavedNames(onDisk);
+    for (const QString &name : qAsConst(onDisk)) {
+        if (!m_list.contains(name) && !list.contains(name))
+            list.append(name);
+    }
     if (!writeSavedNames(list)) {
         warn(tr("The profile list could not be saved to %1.")
                  .arg(QDir::toNativeSeparators(productConfigPath())));
@@ -176,6 +181,29 @@ void ProfileFileCommands::showCurrentName()
     m_nameEdit->setText(StoreContext::store().profileNames[currentMode()]);
 }
 
+bool ProfileFileCommands::keepLeavingRecord()
+{
+    // The mode's record, with the panels' edits, goes to its own file
+    // before another file replaces it in the store; nothing is sent.
+    emit collectRequested();
+    const ProfileStore &store = StoreContext::store();
+    const ProfileData &rec = store.profiles[currentMode()];
+    const QString name = store.profileNames[currentMode()];
+    if (!isSafeProfileName(name))
+        return true; // it has no file to keep anything in
+    ProfileData onDisk;
+    loadProfileFile(onDisk, name);
+    // Neither is an edit: the name follows the mode's file, the path is
+    // not kept in it.
+    onDisk.ProfileName = rec.ProfileName;
+    onDisk.ProfilePath = rec.ProfilePath;
+    if (onDisk == rec || saveProfileFile(rec, name))
+        return true;
+    warn(tr("The profile file could not be written.") + QLatin1Char('\n') +
+         QDir::toNativeSeparators(profileFilePath(name)));
+    return false;
+}
+
 void ProfileFileCommands::choose(int index)
 {
     if (index < 0 || index >= m_list.size())
@@ -186,6 +214,8 @@ void ProfileFileCommands::choose(int index)
         return;
     }
     if (!isSafeProfileName(name) && refuseName(name))
+        return;
+    if (!keepLeavingRecord())
         return;
     ProfileStore &store = StoreContext::store();
     const int mode = currentMode();
@@ -199,6 +229,8 @@ void ProfileFileCommands::choose(int index)
 void ProfileFileCommands::addProfile()
 {
     const QString name = firstFreeProfileName(otherModesNames());
+    if (!keepLeavingRecord())
+        return;
     QString error;
     if (!createProfileFromDefault(name, &error)) {
         warn(tr("The profile file could not be written.") + QLatin1Char('\n') + error);
@@ -333,9 +365,12 @@ void ProfileFileCommands::renameProfile()
 
 void ProfileFileCommands::exportProfile()
 {
-    const QString path = m_saveDialog(tr("Save Profile File"), tr("Profile File(*.prof)"));
+    // LOAD lists only files with the suffix.
+    const QString path = withFileSuffix(
+        m_saveDialog(tr("Save Profile File"), tr("Profile File(*.prof)")), kProfileSuffix);
     if (path.isEmpty())
         return;
+    rememberFileDialogChoice(path);
     const QString name = StoreContext::store().profileNames[currentMode()];
     if (exportReplacesFile(name, path) &&
         warn(
@@ -352,8 +387,11 @@ void ProfileFileCommands::importProfile()
     const QString path = m_openDialog(tr("Load Profile File"), tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
+    rememberFileDialogChoice(path);
     const QString name = importedProfileName(path);
     qCDebug(lcUi).noquote() << name;
+    if (!keepLeavingRecord())
+        return;
     QStringList list = m_list;
     QString error;
     switch (importProfileForMode(StoreContext::store(), currentMode(), path, readProductName(),

@@ -30,6 +30,8 @@ public:
     // The saved-profile list of the current product.
     const QStringList &list() const { return m_list; }
     void reloadList();
+    // The list as the file holds it now, after another program changed it.
+    void refreshList();
     // One action per list entry, in list order, with no upper limit; the
     // menu scrolls when it is taller than the screen.
     void rebuildMenu();
@@ -50,6 +52,9 @@ public:
     void setFileDialogs(FileDialog save, FileDialog open);
 
 signals:
+    // The panels are to write their edits into the current mode's record
+    // now: another file is about to take its place.
+    void collectRequested();
     // The store's records changed: the panels take them again.
     void recordsChanged();
     // Every text is set again (the profile names shown changed).
@@ -66,6 +71,7 @@ private:
     bool commitList(const QStringList &list);
     void showCurrentName();
     void reportUnsafeStoreNames();
+    bool keepLeavingRecord();
 
     QWidget *m_window;
     VornLineEdit *m_nameEdit;

@@ -7,6 +7,7 @@
 #include "store/ProfileFile.h"
 #include "store/StoreCheck.h"
 #include "store/StoreContext.h"
+#include "store/StoreSave.h"
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornProcessDialog.h"
 
@@ -86,23 +87,48 @@ void uploadStoreWithProgress(QWidget *parent, bool threaded)
 {
     if (!UploadCheck::mayUpload(parent))
         return;
+    // Saved first, and only what this window changed, onto the files as
+    // they are now: a save that fails stops the upload before anything
+    // is sent, so the mouse never holds what the files do not.
+    StoreSaveFailure failure;
+    if (!saveStoreChanges(StoreContext::store(), StoreContext::baseline(), &failure)) {
+        ask(parent, VornMessageBox::Ok,
+            UploadCheck::tr("The settings could not be saved to %1: %2. Nothing was sent to the "
+                            "mouse.")
+                .arg(failure.file, failure.cause));
+        return;
+    }
+    UploadStep failed;
     VornProcessDialog dialog(
-        [](const VornProcessDialog::Progress &progress) {
+        [&failed](const VornProcessDialog::Progress &progress) {
             const ProfileStore copy = StoreContext::store();
-            saveStore(copy);
             progress(50);
-            ApplyStore(copy);
+            ApplyStore(copy, [&failed](const UploadStep &step) {
+                if (!step.ok && !step.hostSetting && failed.ok)
+                    failed = step;
+            });
         },
         parent);
     if (!threaded) {
         dialog.startDelayed();
         dialog.exec();
-        return;
+    } else {
+        auto *thread = new VornProcessThread;
+        QObject::connect(thread, &VornProcessThread::DoProcessDlg, &dialog,
+                         &VornProcessDialog::slotProcessDlg);
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        thread->start(QThread::InheritPriority);
+        dialog.exec();
     }
-    auto *thread = new VornProcessThread;
-    QObject::connect(thread, &VornProcessThread::DoProcessDlg, &dialog,
-                     &VornProcessDialog::slotProcessDlg);
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::InheritPriority);
-    dialog.exec();
+    if (!failed.ok)
+        UploadCheck::reportFailedStep(parent, failed.name, failed.problem);
+}
+
+void UploadCheck::reportFailedStep(QWidget *parent, const QString &step, const QString &problem)
+{
+    ask(parent, VornMessageBox::Ok,
+        tr("The mouse did not take every setting: %1 failed (%2). Replug the mouse and try "
+           "again; if it fails again, start the program with KORVALEN_HID_TRACE=<file> and "
+           "send that file to support.")
+            .arg(step, problem));
 }

@@ -16,9 +16,13 @@ public:
     // Works on the process-wide store; false when nothing is to be saved
     // or sent.
     static bool mayUpload(QWidget *parent);
+    // Tells the person, once, which step of a write to the mouse failed
+    // and what to try.
+    static void reportFailedStep(QWidget *parent, const QString &step, const QString &problem);
 };
 
-// The window's upload: after mayUpload(), the progress dialog saves the
-// store and sends it to the mouse. Started by its thread (Apply, OK,
+// The window's upload: after mayUpload(), the store's changes are saved
+// (a failure is shown and nothing is sent), then the progress dialog sends
+// it to the mouse; a step that failed is shown. Started by its thread (Apply, OK,
 // RESET) or, unthreaded, 100 ms after the dialog opens (LOAD).
 void uploadStoreWithProgress(QWidget *parent, bool threaded);

@@ -1,6 +1,7 @@
 #include "app/WindowTray.h"
 
 #include "widgets/Skin.h"
+#include "widgets/VornMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,7 +17,7 @@ WindowTray::WindowTray(QWidget *window) : QObject(window), m_window(window)
     connect(m_loadConfigAction, &QAction::triggered, this, &WindowTray::loadConfigRequested);
     m_quitAction = new QAction(this);
     connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_menu = new QMenu(window);
+    m_menu = new VornMenu(window); // the window's menu style, not the desktop's
     m_menu->addAction(m_loadConfigAction);
     m_menu->addAction(m_quitAction);
     m_icon = new QSystemTrayIcon(this);

@@ -9,12 +9,14 @@
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
+#include "widgets/QtCompat.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 namespace {
@@ -22,13 +24,42 @@ namespace {
 struct StartOptions
 {
     bool answered = false; // -h or -V: printed, nothing else to do
+    bool refused = false;  // an unknown option: the usage went to stderr
     bool hidden = false;
 };
 
-// -h, --help, -V and --version are answered before the window system is
-// asked for, so they work without a display. Everything else is left
-// alone: Qt's own options (-platform, -style...) are for QApplication, and
-// an unknown argument is ignored rather than refused.
+// Qt's own options, left for QApplication, and whether each takes a value.
+const struct
+{
+    const char *name;
+    bool takesValue;
+} kQtOptions[] = {{"platform", true},
+                  {"platformpluginpath", true},
+                  {"platformtheme", true},
+                  {"plugin", true},
+                  {"qwindowgeometry", true},
+                  {"qwindowicon", true},
+                  {"qwindowtitle", true},
+                  {"display", true},
+                  {"geometry", true},
+                  {"title", true},
+                  {"name", true},
+                  {"style", true},
+                  {"stylesheet", true},
+                  {"session", true},
+                  {"qmljsdebugger", true},
+                  {"visual", true},
+                  {"reverse", false},
+                  {"nograb", false},
+                  {"dograb", false},
+                  {"sync", false},
+                  {"widgetcount", false},
+                  {"testability", false}};
+
+// -h, --help, -V and --version are answered, and an unknown option is
+// refused with status 2, before the window system is asked for: both work
+// without a display. Qt's own options (-platform, -style...) are left for
+// QApplication.
 StartOptions readStartOptions(int argc, char *argv[])
 {
     StartOptions options;
@@ -47,7 +78,22 @@ StartOptions readStartOptions(int argc, char *argv[])
         QStringLiteral("hidden"),
         QStringLiteral("Starts in the tray without showing the window (for start at login)."));
     parser.addOptions({help, version, hidden});
-    parser.parse(QCoreApplication::arguments());
+    for (const auto &qt : kQtOptions) {
+        QCommandLineOption option(QLatin1String(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("VALUE"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
+        const QString what = !parsed ? parser.errorText()
+                                     : QStringLiteral("Unexpected argument '%1'.")
+                                           .arg(parser.positionalArguments().constFirst());
+        QTextStream(stderr) << "korvalen-config: " << what << "\n\n" << parser.helpText();
+        options.refused = true;
+        return options;
+    }
     if (parser.isSet(help)) {
         QTextStream(stdout) << parser.helpText();
         options.answered = true;
@@ -77,18 +123,35 @@ void bringBack(MousecfgWidget *window)
 int main(int argc, char *argv[])
 {
     const StartOptions options = readStartOptions(argc, argv);
+    if (options.refused)
+        return 2;
     if (options.answered)
         return 0;
+    // The protocol's and the panels' debug lines are for developers:
+    // QT_LOGGING_RULES="korvalen.*.debug=true" turns them on (it is read
+    // after these rules and wins).
+    QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
     // The window draws with the raster engine only; without this the X11
     // platform plugin loads and sets up GLX for the first window, which
     // doubles the time until the window is mapped.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
-    // The window scales itself by its own size classes, so Qt's high-DPI
-    // scaling stays off: Qt 5 has it off already, Qt 6 only turns it off
-    // through the environment.
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The window scales itself by its own size classes, drawn for each
+    // class; Qt's high-DPI scaling stays off. A scale asked for with
+    // QT_SCALE_FACTOR picks the class instead of blowing up the 100 % art.
+    bool scaleGiven = false;
+    const double askedScale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&scaleGiven);
+    if (scaleGiven) {
+        Skin::setRequestedScale(askedScale);
+        qunsetenv("QT_SCALE_FACTOR");
+    }
+    if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) {
+        Skin::setRequestedScreenScales(qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS"));
+        qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    }
+    // Nor does Qt scale by the screens' pixel density: their logical DPI
+    // picks the class.
+    disableQtHighDpiScaling();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // lives on in the tray
 

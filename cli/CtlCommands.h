@@ -11,6 +11,9 @@ enum CtlExit {
     CtlNoMouse = 1,
     CtlUsage = 2,
     CtlReportFailed = 3,
+    // A file of the data folder (or one named on the command line) could not
+    // be read or written: the mouse is not to blame.
+    CtlFileFailed = 4,
 };
 
 struct CtlContext

@@ -11,16 +11,12 @@
 
 namespace {
 
-QString hex4(quint32 value)
-{
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
-}
-
+// IDs in decimal, as Config.ini writes them: a row is copied from here.
 QString releaseRange(const MouseListEntry &e)
 {
     if (e.versionMax == 0)
         return QStringLiteral("any");
-    return hex4(e.versionMin) + QLatin1Char('-') + hex4(e.versionMax);
+    return QString::number(e.versionMin) + QLatin1Char('-') + QString::number(e.versionMax);
 }
 
 QString state(const MouseListEntry &e, const AccessProblem &problem)
@@ -53,9 +49,18 @@ int runList(const QStringList &args, CtlContext &ctx)
     const DeviceCatalogue &catalogue = DeviceContext::catalogue();
     const QString active = readProductName();
 
+    // Skipped rows are empty in the catalogue; the file still has their
+    // names, and `list` says why they were skipped.
+    const MouseListSection section = readMouseListSection(catalogue.usedCount());
+    const auto nameOf = [&](int n) {
+        const QString &refused = section.rows.value(n).productName;
+        return section.rows.value(n).refusal.isEmpty()
+                   ? QString::fromUtf8(catalogue.entries[n].productName)
+                   : refused;
+    };
     int nameWidth = 7;
     for (int n = 0; n < catalogue.usedCount(); ++n)
-        nameWidth = qMax(nameWidth, QString::fromUtf8(catalogue.entries[n].productName).size());
+        nameWidth = qMax(nameWidth, nameOf(n).size());
 
     QString discarded;
     QTextStream nowhere(&discarded);
@@ -65,8 +70,8 @@ int runList(const QStringList &args, CtlContext &ctx)
     lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
                  .arg(QStringLiteral("ROW"), 3)
                  .arg(QStringLiteral("PRODUCT"), -nameWidth)
-                 .arg(QStringLiteral("VID"), -4)
-                 .arg(QStringLiteral("PID"), -4)
+                 .arg(QStringLiteral("VID"), -5)
+                 .arg(QStringLiteral("PID"), -5)
                  .arg(QStringLiteral("RELEASE"), -9)
                  .arg(QStringLiteral("IF0"), -6)
                  .arg(QStringLiteral("IF1"), -6)
@@ -76,19 +81,22 @@ int runList(const QStringList &args, CtlContext &ctx)
     AccessProblem firstProblem;
     for (int n = 0; n < catalogue.usedCount(); ++n) {
         const MouseListEntry &e = catalogue.entries[n];
-        const QString name = QString::fromUtf8(e.productName);
+        const QString name = nameOf(n);
         // A mouse whose nodes are there but closed to this user is the usual
         // first meeting on Linux: say so instead of calling it connected.
         const AccessProblem problem = e.isConnected() ? probeAccess(e) : AccessProblem();
         if (firstProblem.isNull())
             firstProblem = problem;
-        QString st = state(e, problem);
+        const QString &refusal = section.rows.value(n).refusal;
+        QString st = refusal.isEmpty()
+                         ? state(e, problem)
+                         : QStringLiteral("skipped: the name cannot be a folder name, ") + refusal;
         if (ctx.json) {
             rows.append(QJsonObject{
                 {QStringLiteral("row"), n},
                 {QStringLiteral("product"), name},
-                {QStringLiteral("vid"), hex4(e.vendorId)},
-                {QStringLiteral("pid"), hex4(e.productId)},
+                {QStringLiteral("vid"), int(e.vendorId)},
+                {QStringLiteral("pid"), int(e.productId)},
                 {QStringLiteral("release"), releaseRange(e)},
                 {QStringLiteral("if0"), bool(e.found0)},
                 {QStringLiteral("if1"), bool(e.found1)},
@@ -101,18 +109,18 @@ int runList(const QStringList &args, CtlContext &ctx)
             if (name == active)
                 st += QStringLiteral(" (active)");
         }
+        // One arg() for all: a name holding "%3" is text, not a place.
         lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                     .arg(n, 3)
-                     .arg(name, -nameWidth)
-                     .arg(hex4(e.vendorId), -4)
-                     .arg(hex4(e.productId), -4)
-                     .arg(releaseRange(e), -9)
-                     .arg(e.found0 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                     .arg(e.found1 ? QStringLiteral("found") : QStringLiteral("-"), -6)
-                     .arg(st)
+                     .arg(QString::number(n).rightJustified(3), name.leftJustified(nameWidth),
+                          QString::number(e.vendorId).leftJustified(5),
+                          QString::number(e.productId).leftJustified(5),
+                          releaseRange(e).leftJustified(9),
+                          QLatin1String(e.found0 ? "found " : "-     "),
+                          QLatin1String(e.found1 ? "found " : "-     "), st)
               << '\n';
     }
-    lines << catalogue.usedCount() << " catalogue rows, " << connected << " connected" << Qt::endl;
+    lines << catalogue.usedCount() << " catalogue rows, " << connected
+          << " connected (IDs in decimal, as Config.ini has them)" << Qt::endl;
     if (ctx.json)
         printJson(ctx, QJsonDocument(QJsonObject{{QStringLiteral("rows"), rows}}));
     if (!firstProblem.isNull())

@@ -2,6 +2,8 @@
 
 #include "cli/CtlCommands.h"
 
+#include "store/ProfileData.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,11 @@ MouseChoice chooseMouse(QStringList args, bool allowMouse, const char *command, 
 // The stored profiles of the chosen model into StoreContext::store(), as
 // the window loads them; false (with the reason on err) when unreadable.
 bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unreadable = nullptr);
+
+// Writes the changes of StoreContext::store() against `baseline` onto the
+// files as they are now (saveStoreChanges); false, with the file and the
+// cause on err, when a file could not be written.
+bool saveChangedStore(ProfileStore &baseline, const MouseChoice &mouse, CtlContext &ctx);
 
 // Uploads StoreContext::store() as the window's Apply does; the exit status.
 int uploadChosenStore(const MouseChoice &mouse, CtlContext &ctx);

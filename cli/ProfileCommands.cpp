@@ -1,13 +1,16 @@
 #include "cli/CtlCommands.h"
 #include "cli/MouseChoice.h"
 
+#include "store/DataFolderLock.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileLibrary.h"
 #include "store/ProfileTransfer.h"
 #include "store/StoreContext.h"
+#include "store/StoreSave.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,33 +26,12 @@ int openStore(const ModeArgs &parsed, const char *command, CtlContext &ctx, Mous
     *mouse = chooseMouse(parsed.mouse, true, command, ctx);
     if (mouse->status != CtlOk)
         return mouse->status;
-    return loadChosenStore(*mouse, ctx) ? CtlOk : CtlReportFailed;
+    return loadChosenStore(*mouse, ctx) ? CtlOk : CtlFileFailed;
 }
 
 int modeOf(const ModeArgs &parsed)
 {
     return parsed.mode >= 0 ? parsed.mode : StoreContext::store().curProfile % kProfileCount;
-}
-
-QString profileNameText(ProfileNameProblem problem)
-{
-    switch (problem) {
-    case ProfileNameProblem::None:
-        break;
-    case ProfileNameProblem::Empty:
-        return QStringLiteral("it is empty");
-    case ProfileNameProblem::Separator:
-        return QStringLiteral("it holds / or \\");
-    case ProfileNameProblem::Control:
-        return QStringLiteral("it holds control characters");
-    case ProfileNameProblem::DotName:
-        return QStringLiteral("it is . or ..");
-    case ProfileNameProblem::TrailingDotOrSpace:
-        return QStringLiteral("it ends with a dot or a space");
-    case ProfileNameProblem::TooLong:
-        return QStringLiteral("it has more than 100 characters");
-    }
-    return QString();
 }
 
 } // namespace
@@ -72,8 +54,8 @@ int runExport(const QStringList &args, CtlContext &ctx)
     QString error;
     if (!exportProfileFile(name, mouse.productName, target, &error)) {
         ctx.err << "korvalen-ctl: profile \"" << name << "\" could not be exported: " << error
-                << Qt::endl;
-        return CtlReportFailed;
+                << " (" << writeFailureCause(target) << ')' << Qt::endl;
+        return CtlFileFailed;
     }
     return CtlOk;
 }
@@ -82,10 +64,26 @@ int runImport(const QStringList &args, CtlContext &ctx)
 {
     const ModeArgs parsed = parseModeArgs(args, "import", {QStringLiteral("--apply")}, 1, 1,
                                           "needs the profile file to import", ctx);
+    // Told before the model tag is read: a missing file has no tag either.
+    if (parsed.status == CtlOk && !QFileInfo(parsed.positional.first()).isFile()) {
+        ctx.err << "korvalen-ctl: " << QDir::toNativeSeparators(parsed.positional.first())
+                << " is missing (no such file)" << Qt::endl;
+        return CtlUsage;
+    }
     MouseChoice mouse;
     if (const int status = openStore(parsed, "import", ctx, &mouse))
         return status;
+    // The saved list and the store are read and written under one lock:
+    // another run's import or the window's save must not lose this one.
+    const DataFolderLock lock;
+    if (!lock.problem().isEmpty()) {
+        ctx.err << "korvalen-ctl: " << lock.problem() << Qt::endl;
+        return CtlFileFailed;
+    }
+    if (!loadChosenStore(mouse, ctx))
+        return CtlFileFailed;
     ProfileStore &store = StoreContext::store();
+    ProfileStore baseline = store;
     const int mode = modeOf(parsed);
     const QString path = parsed.positional.first();
     const QString name = importedProfileName(path);
@@ -104,7 +102,7 @@ int runImport(const QStringList &args, CtlContext &ctx)
     }
     case ProfileImport::UnsafeName:
         problem = QStringLiteral("\"%1\" cannot name a profile: %2")
-                      .arg(name, profileNameText(profileNameProblem(name)));
+                      .arg(name, nameProblemText(profileNameProblem(name), profileNameLimits()));
         break;
     case ProfileImport::Exists:
         problem =
@@ -114,23 +112,23 @@ int runImport(const QStringList &args, CtlContext &ctx)
         problem = QStringLiteral("profile \"%1\" is used by another mode").arg(name);
         break;
     case ProfileImport::CopyFailed:
-        ctx.err << "korvalen-ctl: " << path << " could not be imported: " << error << Qt::endl;
-        return CtlReportFailed;
+        ctx.err << "korvalen-ctl: " << path << " could not be imported: " << error << " ("
+                << writeFailureCause(profileFilePath(name), QFileInfo(path).size()) << ')'
+                << Qt::endl;
+        return CtlFileFailed;
     case ProfileImport::ListNotSaved:
         ctx.err << "korvalen-ctl: the profile list could not be saved to "
-                << QDir::toNativeSeparators(productConfigPath()) << Qt::endl;
-        return CtlReportFailed;
+                << QDir::toNativeSeparators(productConfigPath()) << ": "
+                << writeFailureCause(productConfigPath()) << Qt::endl;
+        return CtlFileFailed;
     }
     if (!problem.isEmpty()) {
         ctx.err << "korvalen-ctl: " << problem << Qt::endl;
         return CtlUsage;
     }
     // The window's LOAD saves the store and uploads it; here --apply uploads.
-    if (!saveStore(store)) {
-        ctx.err << "korvalen-ctl: the profiles of " << mouse.productName << " could not be saved"
-                << Qt::endl;
-        return CtlReportFailed;
-    }
+    if (!saveChangedStore(baseline, mouse, ctx))
+        return CtlFileFailed;
     return parsed.flags.contains(QLatin1String("--apply")) ? uploadChosenStore(mouse, ctx) : CtlOk;
 }
 
@@ -171,12 +169,13 @@ int runProfiles(const QStringList &args, CtlContext &ctx)
                                     {QStringLiteral("exists"), exists}});
             continue;
         }
-        ctx.out << QStringLiteral("%1 %2%3")
-                       .arg(name, -24)
-                       .arg(modeTexts.isEmpty()
-                                ? QStringLiteral("-")
-                                : QStringLiteral("mode ") + modeTexts.join(QLatin1String(", ")))
-                       .arg(QLatin1String(exists ? "" : "  (no file)"))
+        // One arg() for all: a name holding "%2" is text, not a place.
+        ctx.out << QStringLiteral("%1 %2%3").arg(name.leftJustified(24),
+                                                 modeTexts.isEmpty()
+                                                     ? QStringLiteral("-")
+                                                     : QStringLiteral("mode ") +
+                                                           modeTexts.join(QLatin1String(", ")),
+                                                 QLatin1String(exists ? "" : "  (no file)"))
                 << '\n';
     }
     if (ctx.json) {

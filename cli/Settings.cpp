@@ -55,10 +55,34 @@ QString normalised(const QString &value)
     return v;
 }
 
+// Digits only: toInt() would take "-5", "+5" and " 5", and a sign that a
+// later step strips would turn -1000 into 1000.
+bool plainNumber(const QString &text, int *out)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 9)
+        return false;
+    for (const QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    *out = t.toInt();
+    return true;
+}
+
+// "1000", "1000hz", "1000 Hz": the number before an optional unit.
+bool numberWithUnit(const QString &value, QLatin1String unit, int *out)
+{
+    QString v = value.trimmed().toLower();
+    if (v.endsWith(unit))
+        v.chop(unit.size());
+    return plainNumber(v, out);
+}
+
 QString numberProblem(const QString &value, int min, int max, int *out)
 {
-    bool ok = false;
-    const int n = value.trimmed().toInt(&ok);
+    int n = 0;
+    const bool ok = plainNumber(value, &n);
     if (!ok || n < min || n > max)
         return QStringLiteral("allowed: %1-%2").arg(min).arg(max);
     *out = n;
@@ -107,8 +131,8 @@ struct DpiScale
     // range and the nearest steps.
     QString slider(const QString &text, quint32 *out) const
     {
-        bool ok = false;
-        const int wanted = text.trimmed().toInt(&ok);
+        int wanted = 0;
+        const bool ok = plainNumber(text, &wanted);
         int below = -1;
         int above = -1;
         for (int v = range.min; v <= range.max; ++v) {
@@ -156,11 +180,10 @@ QVector<Entry> entries(const SettingsTarget &target)
                         return QStringLiteral("unknown");
                     },
                     [&rec](const QString &v) {
-                        QString hz = normalised(v);
-                        hz.remove(QLatin1String("hz"));
-                        hz.remove(QLatin1Char('-'));
+                        int hz = 0;
+                        const bool ok = numberWithUnit(v, QLatin1String("hz"), &hz);
                         for (const Rate &r : kRates) {
-                            if (hz == QString::number(r.hz)) {
+                            if (ok && hz == r.hz) {
                                 rec.pollrate = r.code;
                                 return QString();
                             }
@@ -194,10 +217,10 @@ QVector<Entry> entries(const SettingsTarget &target)
                                        : QStringLiteral("unknown");
                         },
                         [&store, first](const QString &v) {
-                            QString mm = normalised(v);
-                            mm.remove(QLatin1Char('-'));
-                            if (!mm.endsWith(QLatin1String("mm")))
-                                mm += QLatin1String("mm");
+                            int n = 0;
+                            const QString mm = numberWithUnit(v, QLatin1String("mm"), &n)
+                                                   ? QString::number(n) + QLatin1String("mm")
+                                                   : QString();
                             QStringList allowed;
                             for (int c = first; c < 3; ++c) {
                                 allowed << QString::fromLatin1(kLiftOffNames[c]);

@@ -3,8 +3,10 @@
 #include "cli/Settings.h"
 
 #include "store/ProductConfig.h"
+#include "store/ProfileFile.h"
 #include "store/StoreContext.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -18,7 +20,7 @@ int runGet(const QStringList &args, CtlContext &ctx)
     if (mouse.status != CtlOk)
         return mouse.status;
     if (!loadChosenStore(mouse, ctx))
-        return CtlReportFailed;
+        return CtlFileFailed;
     ProfileStore &store = StoreContext::store();
     const SettingsTarget target{store, mouse.productName,
                                 parsed.mode >= 0 ? parsed.mode : store.curProfile % kProfileCount};
@@ -68,22 +70,34 @@ int runSet(const QStringList &args, CtlContext &ctx)
     const MouseChoice mouse = chooseMouse(parsed.mouse, true, "set", ctx);
     if (mouse.status != CtlOk)
         return mouse.status;
-    if (!loadChosenStore(mouse, ctx))
-        return CtlReportFailed;
+    QStringList unreadable;
+    if (!loadChosenStore(mouse, ctx, &unreadable))
+        return CtlFileFailed;
     ProfileStore &store = StoreContext::store();
     SettingsTarget target{store, mouse.productName,
                           parsed.mode >= 0 ? parsed.mode : store.curProfile % kProfileCount};
+    // A file that holds nothing loaded as zeros: one setting written on top
+    // would make a profile of zeros that apply then refuses.
+    for (const QString &file :
+         {productConfigPath(), profileFilePath(store.profileNames[target.mode])}) {
+        if (!unreadable.contains(file))
+            continue;
+        ctx.err << "korvalen-ctl: " << QDir::toNativeSeparators(file)
+                << " is missing, empty, unreadable or holds none of its keys; nothing was "
+                   "changed. Open the window and press Apply to start it from the model's "
+                   "defaults, or import a saved copy"
+                << Qt::endl;
+        return CtlUsage;
+    }
+    ProfileStore baseline = store;
     QString problem;
     if (!writeSetting(target, parsed.positional.at(0), parsed.positional.at(1), &problem)) {
         ctx.err << "korvalen-ctl: " << problem << Qt::endl;
         return CtlUsage;
     }
-    // The files the window's OK writes.
-    QStringList refused;
-    if (!saveStore(store, &refused)) {
-        ctx.err << "korvalen-ctl: the profiles of " << mouse.productName << " could not be saved"
-                << Qt::endl;
-        return CtlReportFailed;
-    }
+    // Only this setting goes onto the files, as they are now: the window or
+    // another run may have changed others since they were read.
+    if (!saveChangedStore(baseline, mouse, ctx))
+        return CtlFileFailed;
     return parsed.flags.contains(QLatin1String("--apply")) ? uploadChosenStore(mouse, ctx) : CtlOk;
 }

@@ -50,7 +50,7 @@ int runUdevRule(const QStringList &args, CtlContext &ctx)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(rules.toUtf8()) < 0 ||
         !file.flush()) {
         ctx.err << "korvalen-ctl: " << args.first() << " cannot be written" << Qt::endl;
-        return CtlReportFailed;
+        return CtlFileFailed;
     }
     return CtlOk;
 }

@@ -7,7 +7,10 @@
 #include "store/ProfileFile.h"
 #include "store/StoreCheck.h"
 #include "store/StoreContext.h"
+#include "store/StoreSave.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,7 +33,16 @@ bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unr
 {
     ProfileStore &store = StoreContext::store();
     QStringList refused;
-    if (loadProductStore(store, &refused, unreadable))
+    const bool loaded = loadProductStore(store, &refused, unreadable);
+    // A model met for the first time whose defaults could not be written.
+    const QString config = productConfigPath();
+    if (!QFileInfo::exists(config)) {
+        ctx.err << "korvalen-ctl: the defaults of " << mouse.productName
+                << " could not be written to " << QDir::toNativeSeparators(config) << " ("
+                << writeFailureCause(config, 1 << 20) << ")" << Qt::endl;
+        return false;
+    }
+    if (loaded)
         return true;
     // A profile whose name cannot be a file name would go out empty.
     for (const QString &name : refused)
@@ -38,6 +50,16 @@ bool loadChosenStore(const MouseChoice &mouse, CtlContext &ctx, QStringList *unr
                 << " cannot be a file name; rename it in the window" << Qt::endl;
     ctx.err << "korvalen-ctl: the stored profiles of " << mouse.productName << " cannot be read"
             << Qt::endl;
+    return false;
+}
+
+bool saveChangedStore(ProfileStore &baseline, const MouseChoice &mouse, CtlContext &ctx)
+{
+    StoreSaveFailure failure;
+    if (saveStoreChanges(StoreContext::store(), baseline, &failure))
+        return true;
+    ctx.err << "korvalen-ctl: " << failure.file << " could not be written: " << failure.cause
+            << "; the profiles of " << mouse.productName << " were not saved" << Qt::endl;
     return false;
 }
 
@@ -103,7 +125,7 @@ int runApply(const QStringList &args, CtlContext &ctx)
         return mouse.status;
     QStringList unreadable;
     if (!loadChosenStore(mouse, ctx, &unreadable))
-        return CtlReportFailed;
+        return CtlFileFailed;
     if (refuseBadStore(mouse, unreadable, ctx))
         return CtlUsage;
     return uploadChosenStore(mouse, ctx);
@@ -141,7 +163,7 @@ int runSwitch(const QStringList &args, CtlContext &ctx)
         return mouse.status;
     QStringList unreadable;
     if (!loadChosenStore(mouse, ctx, &unreadable))
-        return CtlReportFailed;
+        return CtlFileFailed;
     // The mouse gets only the index, which is checked above, and holds
     // its profiles already: their values are apply's business. But the
     // desktop gets that profile's pointer speed, so Config.ini (which names
@@ -153,13 +175,24 @@ int runSwitch(const QStringList &args, CtlContext &ctx)
                      unreadable.end());
     if (refuseUnreadable(mouse, unreadable, ctx, "nothing was sent to"))
         return CtlUsage;
+    // The window and the next upload start from the profile now active, so
+    // ProfileID is saved first: a switch the files would not know of is
+    // not sent at all.
+    const int previous = store.curProfile;
+    if (!saveProfileId(profile - 1)) {
+        ctx.err << "korvalen-ctl: ProfileID could not be saved to "
+                << QDir::toNativeSeparators(productConfigPath()) << " ("
+                << writeFailureCause(productConfigPath()) << "); nothing was sent to "
+                << mouse.productName << Qt::endl;
+        return CtlFileFailed;
+    }
     bool failed = false;
     SwitchProfile(StoreContext::store(), quint8(profile - 1), progressPrinter(ctx, &failed));
-    if (failed)
+    if (failed) {
+        saveProfileId(previous);
         return CtlReportFailed;
-    // The window and the next upload start from the profile now active.
+    }
     StoreContext::store().curProfile = quint8(profile - 1);
-    saveProfileId(profile - 1);
     if (ctx.terminal)
         ctx.out << mouse.productName << " is on profile " << profile << Qt::endl;
     return CtlOk;
@@ -173,7 +206,7 @@ int runVerify(const QStringList &args, CtlContext &ctx)
     // What apply would refuse to write is nothing to compare with.
     QStringList unreadable;
     if (!loadChosenStore(mouse, ctx, &unreadable))
-        return CtlReportFailed;
+        return CtlFileFailed;
     if (refuseBadStore(mouse, unreadable, ctx, "nothing was compared with"))
         return CtlUsage;
     QVector<UploadDifference> differences;

@@ -3,6 +3,7 @@
 #include "device/DeviceContext.h"
 #include "device/hid/HidApi.h"
 #include "device/hid/VirtualMouseBackend.h"
+#include "store/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,8 +12,11 @@
 
 namespace {
 
+// Empty for a model name that cannot be a file name: nothing is kept.
 QString memoryFile(const QString &model)
 {
+    if (productNameProblem(model) != NameProblem::None)
+        return QString();
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
            QStringLiteral("/korvalen-ctl/") + model + QStringLiteral(".mem");
 }
@@ -28,7 +32,7 @@ void restoreVirtualMemory()
     DeviceContext::hid().init();
     for (const QString &model : mice->names()) {
         QFile file(memoryFile(model));
-        if (!file.open(QIODevice::ReadOnly))
+        if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray memory = file.readAll();
         if (memory.size() == VirtualMouseBackend::kMemorySize)
@@ -45,6 +49,8 @@ void keepVirtualMemory()
         if (!mice->isPlugged(model))
             continue;
         const QString path = memoryFile(model);
+        if (path.isEmpty())
+            continue;
         const QByteArray memory = mice->memory(model, 0, VirtualMouseBackend::kMemorySize);
         // Most runs only read the mouse: a file that holds its memory
         // already is left alone, which spares the flush to disk.

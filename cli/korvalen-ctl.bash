@@ -23,7 +23,8 @@ _korvalen_ctl()
     _init_completion || return
 
     local commands="list devices apply get set export import profiles udev-rule switch dump verify"
-    local global="--virtual --trace --help --version"
+    # A command's options may also stand before the command.
+    local global="--virtual --trace -h --help -V --version --json --mouse --mode"
 
     # The command is the first word that is neither an option nor an
     # option's value.
@@ -64,7 +65,7 @@ _korvalen_ctl()
         return
     fi
 
-    local options="--help"
+    local options="-h --help"
     case $command in
         list | devices | dump | verify) options+=" --json --mouse" ;;
         apply) options+=" --mouse --dry-run" ;;

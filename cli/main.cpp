@@ -14,6 +14,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
 
@@ -146,14 +147,15 @@ void printUsage(QTextStream &stream)
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
               "  -V, --version     show the version\n"
-              "  --json            (after list, devices, get, dump, verify, profiles) print JSON\n"
+              "  --json            (list, devices, get, dump, verify, profiles) print JSON\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
         stream << "  " << c.synopsis << '\n';
     stream << "\n"
               "--mouse N takes a catalogue row or a model name as 'list' shows them; get and\n"
-              "set take --mouse too. The choice is not remembered.\n"
+              "set take --mouse too. The choice is not remembered. A command's options may\n"
+              "stand before or after the command.\n"
               "'korvalen-ctl COMMAND --help' shows a command's options and, for get and set,\n"
               "the settings.\n";
     stream.flush();
@@ -209,6 +211,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("V"), QStringLiteral("version")});
     parser.addOptions({helpOption, versionOption, virtualOption, traceOption});
+    // The commands' own options may also stand before the command; they are
+    // handed to it as if written after it.
+    const QStringList commandFlags{QStringLiteral("json"), QStringLiteral("dry-run"),
+                                   QStringLiteral("apply"), QStringLiteral("force")};
+    const QStringList commandValues{QStringLiteral("mouse"), QStringLiteral("mode")};
+    for (const QString &flag : commandFlags)
+        parser.addOption(QCommandLineOption(flag));
+    for (const QString &option : commandValues)
+        parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("VALUE")));
     if (!parser.parse(app.arguments())) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -242,11 +253,29 @@ int main(int argc, char *argv[])
                                        QStringLiteral(" needs a value"));
         qputenv(e.variable, value.toLocal8Bit());
     }
+    // The trace is what support asks for: a run that cannot keep it does
+    // not start.
+    if (parser.isSet(traceOption)) {
+        QFile trace(parser.value(traceOption));
+        if (!trace.open(QIODevice::Append))
+            return usageError(err, QStringLiteral("--trace: cannot open %1: %2")
+                                       .arg(parser.value(traceOption), trace.errorString()));
+    }
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usageError(err, QStringLiteral("no command given"));
 
     const QString name = args.takeFirst();
+    QStringList early;
+    for (const QString &flag : commandFlags) {
+        if (parser.isSet(flag))
+            early << QStringLiteral("--") + flag;
+    }
+    for (const QString &option : commandValues) {
+        if (parser.isSet(option))
+            early << QStringLiteral("--") + option << parser.value(option);
+    }
+    args = early + args;
     const CtlCommand *command = nullptr;
     for (const CtlCommand &c : kCommands) {
         if (name == QLatin1String(c.name))

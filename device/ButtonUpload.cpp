@@ -92,79 +92,6 @@ constexpr FunctionRow kFunctionTable[] = {
 };
 static_assert(std::size(kFunctionTable) == 54, "the function table has 54 rows");
 
-// A run of consecutive slots going to consecutive device indexes, or a
-// fixed function (fixedCode != 0) at one device button.
-struct Run
-{
-    int firstSlot;
-    int lastSlot;
-    int firstIndex;
-    int fixedCode;
-};
-
-struct ButtonMapRow
-{
-    const char *models[10];
-    Run runs[3];
-};
-
-constexpr Run kNone = {0, -1, 0, 0};
-
-constexpr ButtonMapRow kButtonMaps[] = {
-    {{"NX-01"}, {{0, 5, 0, 0}, {20, 31, 6, 0}, kNone}},
-    {{"NX-02", "NX-03", "NX-31", "NX-37", "NX-38", "NX-41", "NX-45", "NX-47"},
-     {{0, 7, 0, 0}, {40, 41, 22, 0}, kNone}},
-    // The fifth model gets a fixed profile-switch entry at button 8.
-    {{"NX-05"}, {{0, 7, 0, 0}, {0, 0, 8, FunctionCode::ProfileSwitch}, {40, 41, 22, 0}}},
-    {{"NX-04", "NX-06", "NX-15", "NX-28", "NX-29", "NX-33", "NX-40"},
-     {{0, 6, 0, 0}, {40, 41, 10, 0}, kNone}},
-    {{"NX-07", "NX-13"}, {{0, 8, 0, 0}, {40, 41, 10, 0}, kNone}},
-    {{"NX-08", "NX-32", "NX-36", "NX-39"}, {{0, 7, 0, 0}, {40, 41, 10, 0}, kNone}},
-    {{"NX-09", "NX-10", "NX-11", "NX-16", "NX-42", "NX-43", "NX-44", "NX-46", "NX-48", "NX-52"},
-     {{0, 8, 0, 0}, {40, 41, 22, 0}, kNone}},
-    {{"NX-12", "NX-20", "NX-23", "NX-24"}, {{0, 5, 0, 0}, {40, 41, 10, 0}, kNone}},
-    {{"NX-14"}, {{0, 6, 0, 0}, {20, 31, 7, 0}, {40, 41, 22, 0}}},
-    {{"NX-17", "NX-18", "NX-19", "NX-25"}, {{0, 5, 0, 0}, {40, 41, 22, 0}, kNone}},
-    {{"NX-21"}, {{0, 6, 0, 0}, {20, 27, 8, 0}, {40, 41, 22, 0}}},
-    {{"NX-22"}, {{0, 6, 0, 0}, {40, 41, 22, 0}, kNone}},
-    {{"NX-30", "NX-49", "NX-50", "TEST xx"}, {{0, 5, 0, 0}, {20, 31, 6, 0}, {40, 41, 22, 0}}},
-    {{"NX-34", "NX-35"}, {{0, 6, 0, 0}, {20, 35, 7, 0}, {40, 41, 24, 0}}},
-    {{"NX-51"}, {{0, 9, 0, 0}, {40, 41, 20, 0}, kNone}},
-    {{"NX-53"}, {{0, 7, 0, 0}, {20, 24, 8, 0}, {40, 41, 22, 0}}},
-    {{"NX-54"}, {{0, 5, 0, 0}, {40, 41, 20, 0}, kNone}},
-    {{"NX-55", "NX-56", "NX-57"}, {{0, 9, 0, 0}, {40, 41, 22, 0}, kNone}},
-    {{"TEST"}, {{0, 6, 0, 0}, kNone, kNone}},
-};
-
-struct PositionRow
-{
-    const char *models[9];
-    int firstIndex;
-    int lastIndex;
-    int positions[16]; // position of firstIndex ... lastIndex
-};
-
-constexpr PositionRow kPositions[] = {
-    {{"NX-05", "NX-31", "NX-39"}, 3, 7, {7, 3, 4, 5, 6}},
-    {{"NX-07", "NX-08", "NX-11", "NX-16", "NX-32", "NX-42", "NX-43", "NX-44", "NX-52"},
-     3,
-     5,
-     {5, 3, 4}},
-    {{"NX-29"}, 6, 6, {7}},
-    {{"NX-34", "NX-35"}, 7, 22, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}},
-    {{"NX-54"}, 3, 5, {6, 7, 4}},
-};
-
-template<std::size_t N>
-bool listsModel(const char *const (&models)[N], const QString &productName)
-{
-    for (const char *m : models) {
-        if (m && productName == QLatin1String(m))
-            return true;
-    }
-    return false;
-}
-
 quint8 macroIndexFor(const QString &name, MacroIndexMap &macros)
 {
     for (const auto &entry : macros) {
@@ -231,37 +158,6 @@ std::optional<FunctionEntry> functionTableRow(int code)
             return row.entry;
     }
     return std::nullopt;
-}
-
-QVector<ButtonMapStep> modelButtonMap(const QString &productName)
-{
-    QVector<ButtonMapStep> steps;
-    for (const ButtonMapRow &row : kButtonMaps) {
-        if (!listsModel(row.models, productName))
-            continue;
-        for (const Run &run : row.runs) {
-            if (run.fixedCode) {
-                steps.append({-1, run.firstIndex, run.fixedCode});
-                continue;
-            }
-            for (int slot = run.firstSlot; slot <= run.lastSlot; ++slot)
-                steps.append({slot, run.firstIndex + slot - run.firstSlot, 0});
-        }
-        break;
-    }
-    return steps;
-}
-
-int buttonPosition(const QString &productName, int index)
-{
-    for (const PositionRow &row : kPositions) {
-        if (listsModel(row.models, productName)) {
-            if (index >= row.firstIndex && index <= row.lastIndex)
-                return row.positions[index - row.firstIndex];
-            return index;
-        }
-    }
-    return index;
 }
 
 quint16 buttonAddress(int profile, int position)
@@ -518,7 +414,9 @@ QStringList missingMacros(const ProfileStore &store)
     QStringList names;
     for (const ProfileData &profile : store.profiles) {
         for (const ButtonInfo &slot : profile.BUTTON_INFO) {
-            if (!isMacroFunction(slot.Fun) || names.contains(slot.macroname))
+            // A button given no name has no file to miss.
+            if (!isMacroFunction(slot.Fun) || slot.macroname.isEmpty() ||
+                names.contains(slot.macroname))
                 continue;
             if (!isSafeMacroName(slot.macroname) ||
                 !QFileInfo::exists(macroFilePath(slot.macroname)))

@@ -3,6 +3,7 @@
 #include "device/DeviceContext.h"
 #include "device/ReportFrame.h"
 #include "macro/MacroFile.h"
+#include "store/ModelTable.h"
 #include "store/ProfileData.h"
 
 #include <QString>
@@ -23,20 +24,6 @@ using FunctionEntry = std::array<quint8, 4>;
 // table lacks (its entry is four zero bytes).
 std::optional<FunctionEntry> functionTableRow(int code);
 
-// One upload step of a model's button map: the record slot that goes to a
-// device button index, or (fixedCode != 0) a fixed function written at a
-// device button without position remapping.
-struct ButtonMapStep
-{
-    int slot = -1;
-    int index = 0;
-    int fixedCode = 0;
-};
-
-// The model's steps in upload order; empty for a model the table lacks.
-QVector<ButtonMapStep> modelButtonMap(const QString &productName);
-// Where a device button index lies in the profile block's button area.
-int buttonPosition(const QString &productName, int index);
 // Address of a device button's entry in a profile block.
 quint16 buttonAddress(int profile, int position);
 

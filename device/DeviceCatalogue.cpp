@@ -37,6 +37,15 @@ void readCatalogue(DeviceCatalogue &catalogue)
     for (int n = 0; n < DeviceCatalogue::kSlots; ++n) {
         const MouseListRow &row = section.rows.at(n);
         MouseListEntry &e = catalogue.entries[n];
+        // Its name would be a folder outside the data folder, or one some
+        // system cannot hold: the row stays empty and matches nothing.
+        if (!row.refusal.isEmpty()) {
+            if (n < catalogue.usedCount())
+                qCWarning(lcDevice).noquote()
+                    << "catalogue row" << n << "skipped: the name" << row.productName
+                    << "cannot be a folder name:" << row.refusal;
+            continue;
+        }
         e.vendorId = row.vendorId;
         e.productId = row.productId;
         e.usage0 = row.usage0;

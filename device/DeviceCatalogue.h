@@ -6,8 +6,9 @@
 // (DeviceContext); the table itself is in MouseList.h.
 
 // Reads the catalogue of the global Config.ini into `catalogue` (cleared
-// first). A count above the table size is cut to it; a product name longer
-// than 255 bytes is cut at a character boundary.
+// first). A count above the table size is cut to it; a row whose product
+// name cannot be a folder name (productNameProblem) stays empty and
+// matches no mouse.
 void readCatalogue(DeviceCatalogue &catalogue);
 
 // Loads the process-wide catalogue from the global Config.ini.

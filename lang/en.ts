@@ -16,6 +16,41 @@
     </message>
 </context>
 <context>
+    <name>FileNameRule</name>
+    <message>
+        <source>it is empty</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>it is "." or ".."</source>
+        <translation>it is "." or ".."</translation>
+    </message>
+    <message>
+        <source>it contains one of / \ : * ? " &lt; &gt; |</source>
+        <translation>it contains one of / \ : * ? " &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>it contains control characters</source>
+        <translation>it contains control characters</translation>
+    </message>
+    <message>
+        <source>it contains invisible formatting characters (such as U+202E or U+200B)</source>
+        <translation>it contains invisible formatting characters (such as U+202E or U+200B)</translation>
+    </message>
+    <message>
+        <source>it ends with a dot or a space</source>
+        <translation>it ends with a dot or a space</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 characters or %2 bytes</source>
+        <translation>it is longer than %1 characters or %2 bytes</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>it is longer than %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>
@@ -73,10 +108,6 @@
         <translation>THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.</translation>
     </message>
     <message>
-        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
-        <translation>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</translation>
-    </message>
-    <message>
         <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
         <translation>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</translation>
     </message>
@@ -95,6 +126,14 @@
     <message>
         <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
         <translation>THE MACRO FILE COULD NOT BE WRITTEN.</translation>
+    </message>
+    <message>
+        <source>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</source>
+        <translation>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED AS A MACRO NAME: %1.</source>
+        <translation>THIS NAME CANNOT BE USED AS A MACRO NAME: %1.</translation>
     </message>
 </context>
 <context>
@@ -366,6 +405,14 @@
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
+    <message>
+        <source>GAMING MOUSE CONFIG</source>
+        <translation>GAMING MOUSE CONFIG</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODE</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>
@@ -380,30 +427,6 @@
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
-    </message>
-    <message>
-        <source>A profile name cannot be empty.</source>
-        <translation>A profile name cannot be empty.</translation>
-    </message>
-    <message>
-        <source>A profile name cannot contain "/" or "\".</source>
-        <translation>A profile name cannot contain "/" or "\".</translation>
-    </message>
-    <message>
-        <source>A profile name cannot contain control characters.</source>
-        <translation>A profile name cannot contain control characters.</translation>
-    </message>
-    <message>
-        <source>A profile name cannot be "." or "..".</source>
-        <translation>A profile name cannot be "." or "..".</translation>
-    </message>
-    <message>
-        <source>A profile name cannot end with a dot or a space.</source>
-        <translation>A profile name cannot end with a dot or a space.</translation>
-    </message>
-    <message>
-        <source>A profile name can have at most 100 characters.</source>
-        <translation>A profile name can have at most 100 characters.</translation>
     </message>
     <message>
         <source>The profile list could not be saved to %1.</source>
@@ -473,6 +496,10 @@
         <source>Are you sure you want reset all profiles?</source>
         <translation>Are you sure you want reset all profiles?</translation>
     </message>
+    <message>
+        <source>This name cannot be used for a profile: %1.</source>
+        <translation>This name cannot be used for a profile: %1.</translation>
+    </message>
 </context>
 <context>
     <name>UploadCheck</name>
@@ -499,6 +526,14 @@
     <message>
         <source>These macros have no file; their buttons get pauses only: %1</source>
         <translation>These macros have no file; their buttons get pauses only: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2. Nothing was sent to the mouse.</source>
+        <translation>The settings could not be saved to %1: %2. Nothing was sent to the mouse.</translation>
+    </message>
+    <message>
+        <source>The mouse did not take every setting: %1 failed (%2). Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</source>
+        <translation>The mouse did not take every setting: %1 failed (%2). Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</translation>
     </message>
 </context>
 <context>
@@ -828,6 +863,14 @@
     <message>
         <source>SPEED</source>
         <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The lighting preview did not reach the mouse. Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</source>
+        <translation>The lighting preview did not reach the mouse. Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</translation>
     </message>
 </context>
 <context>

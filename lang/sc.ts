@@ -16,6 +16,41 @@
     </message>
 </context>
 <context>
+    <name>FileNameRule</name>
+    <message>
+        <source>it is empty</source>
+        <translation>它为空</translation>
+    </message>
+    <message>
+        <source>it is "." or ".."</source>
+        <translation>它是 "." 或 ".."</translation>
+    </message>
+    <message>
+        <source>it contains one of / \ : * ? " &lt; &gt; |</source>
+        <translation>它包含 / \ : * ? " &lt; &gt; | 之一</translation>
+    </message>
+    <message>
+        <source>it contains control characters</source>
+        <translation>它包含控制字符</translation>
+    </message>
+    <message>
+        <source>it contains invisible formatting characters (such as U+202E or U+200B)</source>
+        <translation>它包含不可见的格式字符（如 U+202E 或 U+200B）</translation>
+    </message>
+    <message>
+        <source>it ends with a dot or a space</source>
+        <translation>它以点或空格结尾</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 characters or %2 bytes</source>
+        <translation>它超过 %1 个字符或 %2 个字节</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>它超过 %1 个字节</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>
@@ -73,10 +108,6 @@
         <translation>对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。</translation>
     </message>
     <message>
-        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
-        <translation>无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \ : * ? " &lt; &gt; | 或控制字符，也不能以点或空格结尾。</translation>
-    </message>
-    <message>
         <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
         <translation>该文件包含超过 63 个事件，只保留了前 63 个。</translation>
     </message>
@@ -95,6 +126,14 @@
     <message>
         <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
         <translation>无法写入宏文件。</translation>
+    </message>
+    <message>
+        <source>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</source>
+        <translation>不含延时的录制最多包含 %1 个事件，未再录制任何内容。</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED AS A MACRO NAME: %1.</source>
+        <translation>此名称不能用作宏名称：%1。</translation>
     </message>
 </context>
 <context>
@@ -366,6 +405,14 @@
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一个左键功能。</translation>
     </message>
+    <message>
+        <source>GAMING MOUSE CONFIG</source>
+        <translation>游戏鼠标设置</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>模式</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>
@@ -380,30 +427,6 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
-    </message>
-    <message>
-        <source>A profile name cannot be empty.</source>
-        <translation>配置名称不能为空。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot contain "/" or "\".</source>
-        <translation>配置名称不能包含“/”或“\”。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot contain control characters.</source>
-        <translation>配置名称不能包含控制字符。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot be "." or "..".</source>
-        <translation>配置名称不能是“.”或“..”。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot end with a dot or a space.</source>
-        <translation>配置名称不能以句点或空格结尾。</translation>
-    </message>
-    <message>
-        <source>A profile name can have at most 100 characters.</source>
-        <translation>配置名称最多 100 个字符。</translation>
     </message>
     <message>
         <source>The profile list could not be saved to %1.</source>
@@ -473,6 +496,10 @@
         <source>Are you sure you want reset all profiles?</source>
         <translation>确定要重置全部配置吗？</translation>
     </message>
+    <message>
+        <source>This name cannot be used for a profile: %1.</source>
+        <translation>此名称不能用作配置名称：%1。</translation>
+    </message>
 </context>
 <context>
     <name>UploadCheck</name>
@@ -499,6 +526,14 @@
     <message>
         <source>These macros have no file; their buttons get pauses only: %1</source>
         <translation>以下宏没有文件，其按键只会得到停顿：%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2. Nothing was sent to the mouse.</source>
+        <translation>无法将设置保存到 %1：%2。未向鼠标发送任何内容。</translation>
+    </message>
+    <message>
+        <source>The mouse did not take every setting: %1 failed (%2). Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</source>
+        <translation>鼠标未接受全部设置：%1 失败（%2）。请重新插拔鼠标后再试；如果仍然失败，请以 KORVALEN_HID_TRACE=&lt;文件&gt; 启动程序，并将该文件发送给技术支持。</translation>
     </message>
 </context>
 <context>
@@ -828,6 +863,14 @@
     <message>
         <source>SPEED</source>
         <translation>速度</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The lighting preview did not reach the mouse. Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</source>
+        <translation>灯光预览未能送达鼠标。请重新插拔鼠标后再试；如果仍然失败，请以 KORVALEN_HID_TRACE=&lt;文件&gt; 启动程序，并将该文件发送给技术支持。</translation>
     </message>
 </context>
 <context>

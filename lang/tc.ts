@@ -16,6 +16,41 @@
     </message>
 </context>
 <context>
+    <name>FileNameRule</name>
+    <message>
+        <source>it is empty</source>
+        <translation>它為空</translation>
+    </message>
+    <message>
+        <source>it is "." or ".."</source>
+        <translation>它是 "." 或 ".."</translation>
+    </message>
+    <message>
+        <source>it contains one of / \ : * ? " &lt; &gt; |</source>
+        <translation>它包含 / \ : * ? " &lt; &gt; | 之一</translation>
+    </message>
+    <message>
+        <source>it contains control characters</source>
+        <translation>它包含控制字元</translation>
+    </message>
+    <message>
+        <source>it contains invisible formatting characters (such as U+202E or U+200B)</source>
+        <translation>它包含不可見的格式字元（如 U+202E 或 U+200B）</translation>
+    </message>
+    <message>
+        <source>it ends with a dot or a space</source>
+        <translation>它以點或空格結尾</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 characters or %2 bytes</source>
+        <translation>它超過 %1 個字元或 %2 個位元組</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>它超過 %1 個位元組</translation>
+    </message>
+</context>
+<context>
     <name>KeyCaptureEditor</name>
     <message>
         <source>STOP</source>
@@ -73,10 +108,6 @@
         <translation>對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。</translation>
     </message>
     <message>
-        <source>THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \ : * ? " &lt; &gt; | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.</source>
-        <translation>無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \ : * ? " &lt; &gt; | 或控制字元，也不能以點或空格結尾。</translation>
-    </message>
-    <message>
         <source>THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.</source>
         <translation>該檔案包含超過 63 個事件，只保留了前 63 個。</translation>
     </message>
@@ -95,6 +126,14 @@
     <message>
         <source>THE MACRO FILE COULD NOT BE WRITTEN.</source>
         <translation>無法寫入巨集檔案。</translation>
+    </message>
+    <message>
+        <source>A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.</source>
+        <translation>不含延遲的錄製最多包含 %1 個事件，未再錄製任何內容。</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED AS A MACRO NAME: %1.</source>
+        <translation>此名稱不能用作巨集名稱：%1。</translation>
     </message>
 </context>
 <context>
@@ -366,6 +405,14 @@
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一個左鍵功能。</translation>
     </message>
+    <message>
+        <source>GAMING MOUSE CONFIG</source>
+        <translation>遊戲滑鼠設定</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>模式</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>
@@ -380,30 +427,6 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
-    </message>
-    <message>
-        <source>A profile name cannot be empty.</source>
-        <translation>設定檔名稱不能為空。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot contain "/" or "\".</source>
-        <translation>設定檔名稱不能包含「/」或「\」。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot contain control characters.</source>
-        <translation>設定檔名稱不能包含控制字元。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot be "." or "..".</source>
-        <translation>設定檔名稱不能是「.」或「..」。</translation>
-    </message>
-    <message>
-        <source>A profile name cannot end with a dot or a space.</source>
-        <translation>設定檔名稱不能以句點或空格結尾。</translation>
-    </message>
-    <message>
-        <source>A profile name can have at most 100 characters.</source>
-        <translation>設定檔名稱最多 100 個字元。</translation>
     </message>
     <message>
         <source>The profile list could not be saved to %1.</source>
@@ -473,6 +496,10 @@
         <source>Are you sure you want reset all profiles?</source>
         <translation>確定要重設全部設定檔嗎？</translation>
     </message>
+    <message>
+        <source>This name cannot be used for a profile: %1.</source>
+        <translation>此名稱不能用作設定檔名稱：%1。</translation>
+    </message>
 </context>
 <context>
     <name>UploadCheck</name>
@@ -499,6 +526,14 @@
     <message>
         <source>These macros have no file; their buttons get pauses only: %1</source>
         <translation>以下巨集沒有檔案，其按鍵只會得到停頓：%1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2. Nothing was sent to the mouse.</source>
+        <translation>無法將設定儲存到 %1：%2。未向滑鼠傳送任何內容。</translation>
+    </message>
+    <message>
+        <source>The mouse did not take every setting: %1 failed (%2). Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</source>
+        <translation>滑鼠未接受全部設定：%1 失敗（%2）。請重新插拔滑鼠後再試；如果仍然失敗，請以 KORVALEN_HID_TRACE=&lt;檔案&gt; 啟動程式，並將該檔案傳送給技術支援。</translation>
     </message>
 </context>
 <context>
@@ -828,6 +863,14 @@
     <message>
         <source>SPEED</source>
         <translation>速度</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The lighting preview did not reach the mouse. Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=&lt;file&gt; and send that file to support.</source>
+        <translation>燈光預覽未能送達滑鼠。請重新插拔滑鼠後再試；如果仍然失敗，請以 KORVALEN_HID_TRACE=&lt;檔案&gt; 啟動程式，並將該檔案傳送給技術支援。</translation>
     </message>
 </context>
 <context>

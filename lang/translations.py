@@ -11,6 +11,8 @@ TABLE = {
     "&Load Config": ("加载配置(&L)", "載入設定(&L)"),
     "&Quit": ("退出(&Q)", "結束(&Q)"),
     "Mode": ("模式", "模式"),
+    "MODE": ("模式", "模式"),
+    "GAMING MOUSE CONFIG": ("游戏鼠标设置", "遊戲滑鼠設定"),
     "Profile": ("配置", "設定檔"),
     "Version": ("版本", "版本"),
     "Press Enter To Apply": ("按回车键应用", "按 Enter 鍵套用"),
@@ -58,12 +60,6 @@ TABLE = {
     "These profile names cannot be file names, so their profiles were neither loaded nor saved. Rename them:":
         ("以下配置名称不能用作文件名，因此这些配置既未加载也未保存。请重命名：",
          "以下設定檔名稱不能用作檔案名稱，因此這些設定檔既未載入也未儲存。請重新命名："),
-    "A profile name cannot be empty.": ("配置名称不能为空。", "設定檔名稱不能為空。"),
-    "A profile name cannot contain \"/\" or \"\\\".": ("配置名称不能包含“/”或“\\”。", "設定檔名稱不能包含「/」或「\\」。"),
-    "A profile name cannot contain control characters.": ("配置名称不能包含控制字符。", "設定檔名稱不能包含控制字元。"),
-    "A profile name cannot be \".\" or \"..\".": ("配置名称不能是“.”或“..”。", "設定檔名稱不能是「.」或「..」。"),
-    "A profile name cannot end with a dot or a space.": ("配置名称不能以句点或空格结尾。", "設定檔名稱不能以句點或空格結尾。"),
-    "A profile name can have at most 100 characters.": ("配置名称最多 100 个字符。", "設定檔名稱最多 100 個字元。"),
     "The profile list could not be saved to %1.": ("无法将配置列表保存到 %1。", "無法將設定檔清單儲存到 %1。"),
     "Profile is Already Used!": ("该配置已被使用！", "該設定檔已被使用！"),
     "The profile file could not be written.": ("无法写入配置文件。", "無法寫入設定檔案。"),
@@ -112,12 +108,12 @@ TABLE = {
     # Macros and gun files (the mouse-command names are above).
     "A MACRO HOLDS AT MOST 63 EVENTS. NOTHING MORE WAS ADDED.":
         ("一个宏最多包含 63 个事件，未再添加任何内容。", "一個巨集最多包含 63 個事件，未再新增任何內容。"),
+    "A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 EVENTS. NOTHING MORE WAS RECORDED.":
+        ("不含延时的录制最多包含 %1 个事件，未再录制任何内容。",
+         "不含延遲的錄製最多包含 %1 個事件，未再錄製任何內容。"),
     "THE MOUSE KEEPS ONLY THE FIRST 51 EVENTS OF A MACRO WITHOUT DELAYS; THE REST WILL NOT PLAY.":
         ("对于不含延时的宏，鼠标只保留前 51 个事件，其余事件不会执行。",
          "對於不含延遲的巨集，滑鼠只保留前 51 個事件，其餘事件不會執行。"),
-    'THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, "." OR "..", CONTAIN / \\ : * ? " < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.':
-        ('无法使用此名称。宏名称不能为空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字符，也不能以点或空格结尾。',
-         '無法使用此名稱。巨集名稱不能為空，不能是 "." 或 ".."，不能包含 / \\ : * ? " < > | 或控制字元，也不能以點或空格結尾。'),
     "THE FILE HOLDS MORE THAN 63 EVENTS; ONLY THE FIRST 63 WERE KEPT.":
         ("该文件包含超过 63 个事件，只保留了前 63 个。", "該檔案包含超過 63 個事件，只保留了前 63 個。"),
     "THIS IS NOT A MACRO FILE.": ("这不是宏文件。", "這不是巨集檔案。"),
@@ -245,6 +241,25 @@ TABLE = {
     "%1: %2 = %3 (allowed: %4)": ("%1：%2 = %3（允许：%4）", "%1：%2 = %3（允許：%4）"),
     "Nothing was sent: the mouse has no setting for these values.": ("未发送任何内容：鼠标没有对应这些值的设置。", "未傳送任何內容：滑鼠沒有對應這些值的設定。"),
     "These macros have no file; their buttons get pauses only: %1": ("以下宏没有文件，其按键只会得到停顿：%1", "以下巨集沒有檔案，其按鍵只會得到停頓：%1"),
+    "it is empty": ("它为空", "它為空"),
+    'it is "." or ".."': ('它是 "." 或 ".."', '它是 "." 或 ".."'),
+    'it contains one of / \\ : * ? " < > |': ('它包含 / \\ : * ? " < > | 之一', '它包含 / \\ : * ? " < > | 之一'),
+    "it contains control characters": ("它包含控制字符", "它包含控制字元"),
+    "it contains invisible formatting characters (such as U+202E or U+200B)":
+        ("它包含不可见的格式字符（如 U+202E 或 U+200B）", "它包含不可見的格式字元（如 U+202E 或 U+200B）"),
+    "it ends with a dot or a space": ("它以点或空格结尾", "它以點或空格結尾"),
+    "it is longer than %1 characters or %2 bytes": ("它超过 %1 个字符或 %2 个字节", "它超過 %1 個字元或 %2 個位元組"),
+    "it is longer than %1 bytes": ("它超过 %1 个字节", "它超過 %1 個位元組"),
+    "This name cannot be used for a profile: %1.": ("此名称不能用作配置名称：%1。", "此名稱不能用作設定檔名稱：%1。"),
+    "THIS NAME CANNOT BE USED AS A MACRO NAME: %1.": ("此名称不能用作宏名称：%1。", "此名稱不能用作巨集名稱：%1。"),
+    "The settings could not be saved to %1: %2. Nothing was sent to the mouse.":
+        ("无法将设置保存到 %1：%2。未向鼠标发送任何内容。", "無法將設定儲存到 %1：%2。未向滑鼠傳送任何內容。"),
+    "The mouse did not take every setting: %1 failed (%2). Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=<file> and send that file to support.":
+        ("鼠标未接受全部设置：%1 失败（%2）。请重新插拔鼠标后再试；如果仍然失败，请以 KORVALEN_HID_TRACE=<文件> 启动程序，并将该文件发送给技术支持。",
+         "滑鼠未接受全部設定：%1 失敗（%2）。請重新插拔滑鼠後再試；如果仍然失敗，請以 KORVALEN_HID_TRACE=<檔案> 啟動程式，並將該檔案傳送給技術支援。"),
+    "The lighting preview did not reach the mouse. Replug the mouse and try again; if it fails again, start the program with KORVALEN_HID_TRACE=<file> and send that file to support.":
+        ("灯光预览未能送达鼠标。请重新插拔鼠标后再试；如果仍然失败，请以 KORVALEN_HID_TRACE=<文件> 启动程序，并将该文件发送给技术支持。",
+         "燈光預覽未能送達滑鼠。請重新插拔滑鼠後再試；如果仍然失敗，請以 KORVALEN_HID_TRACE=<檔案> 啟動程式，並將該檔案傳送給技術支援。"),
 }
 
 # Texts whose meaning depends on where they stand: (context, source text).

@@ -10,7 +10,9 @@ QStringList assignedMacros(const ProfileStore &store)
     QStringList names;
     for (const ProfileData &profile : store.profiles) {
         for (const ButtonInfo &info : profile.BUTTON_INFO) {
-            if (info.Fun == FunctionCode::Macro && !names.contains(info.macroname))
+            // A button given no macro name plays nothing and takes no place.
+            if (info.Fun == FunctionCode::Macro && !info.macroname.isEmpty() &&
+                !names.contains(info.macroname))
                 names << info.macroname;
         }
     }
@@ -56,6 +58,10 @@ void assignMacro(ButtonInfo &entry, qint32 code, const MacroChoice &choice)
     entry.macroname = choice.name;
     const QVector<MacroEvent> events = readMacroEventsForUpload(choice.name);
     entry.KeyNumber = events.size();
-    for (int i = 0; i < events.size() && i < kKeyInfoCount; ++i)
-        entry.KeyInfo[i] = KeyInfoEntry{events[i].Map, events[i].DataL, events[i].DataH};
+    // Nothing of the button's previous events stays behind the new ones.
+    for (int i = 0; i < kKeyInfoCount; ++i) {
+        entry.KeyInfo[i] = i < events.size()
+                               ? KeyInfoEntry{events[i].Map, events[i].DataL, events[i].DataH}
+                               : KeyInfoEntry{};
+    }
 }

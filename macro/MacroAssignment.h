@@ -25,8 +25,8 @@ enum class MacroRefusal {
     LimitReached,        // the model holds no more distinct macros
 };
 
-// The distinct macro names the buttons of all five modes hold, in mode and
-// entry order: what the model's macro limit counts.
+// The distinct non-empty macro names the buttons of all five modes hold, in
+// mode and entry order: what the model's macro limit counts.
 QStringList assignedMacros(const ProfileStore &store);
 
 // Whether `code` (macro or gun file) may go to record entry `entry` before

@@ -1,5 +1,7 @@
 #include "macro/MacroFile.h"
 
+#include "store/FileNameRule.h"
+
 #include "store/DataFolder.h"
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
@@ -121,7 +123,7 @@ QString moveText(int direction, int distance)
 }
 
 // The decoding rules of the reader; false when the event is dropped.
-bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString *text)
+bool decodeEvent(const MacroEvent &raw, MacroEvent *out, QString *text)
 {
     if (raw.Map == kMacroButtonPress || raw.Map == kMacroButtonRelease) {
         if (mouseButtonIndex(raw.DataL) < 0)
@@ -143,8 +145,8 @@ bool decodeEvent(const MacroEvent &raw, int delayType, MacroEvent *out, QString 
         return true;
     }
     case kMacroDelay:
-        if (delayType != kRecordDelays && delayType != kDefaultDelays)
-            return false;
+        // Whatever the delay type, a delay the file holds is one the mouse
+        // plays: the type only says how new ones are recorded.
         *out = MacroEvent{kMacroDelay, raw.DataH, raw.DataL};
         *text = macroEventText(*out);
         return true;
@@ -233,7 +235,7 @@ MacroFileData readMacroFile(const QString &name)
     for (int i = 0; i < count; ++i) {
         MacroEvent decoded;
         QString text;
-        if (decodeEvent(readRawEvent(s, i), macro.delayType, &decoded, &text)) {
+        if (decodeEvent(readRawEvent(s, i), &decoded, &text)) {
             macro.events.append(decoded);
             macro.texts.append(text);
         }
@@ -360,29 +362,16 @@ QString macroEventText(const MacroEvent &event)
 
 namespace {
 // 255 bytes of a file name less the ".MSMACRO" suffix.
-constexpr int kMaxNameBytes = 255 - 8;
+constexpr NameLimits kMacroNameLimits{0, 255 - 8};
 } // namespace
 
 bool isSafeMacroName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return false;
-    if (name.toUtf8().size() > kMaxNameBytes)
-        return false;
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return false;
-        if (QStringLiteral("/\\:*?\"<>|").contains(c))
-            return false;
-    }
-    return true;
+    return nameProblem(name, kMacroNameLimits) == NameProblem::None;
 }
 
-QString unsafeMacroNameMessage()
+QString unsafeMacroNameMessage(const QString &name)
 {
-    return QCoreApplication::translate(
-        "Macro", "THIS NAME CANNOT BE USED. A MACRO NAME MUST NOT BE EMPTY, \".\" OR \"..\", "
-                 "CONTAIN / \\ : * ? \" < > | OR CONTROL CHARACTERS, OR END WITH A DOT OR SPACE.");
+    return QCoreApplication::translate("Macro", "THIS NAME CANNOT BE USED AS A MACRO NAME: %1.")
+        .arg(nameProblemText(nameProblem(name, kMacroNameLimits), kMacroNameLimits).toUpper());
 }

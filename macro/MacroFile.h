@@ -34,7 +34,7 @@ constexpr int kMaxMacroEvents = 63;
 
 // DelayType of a macro file.
 enum MacroDelayType {
-    kNoDelays = 0,      // delays are not recorded, and dropped on reading
+    kNoDelays = 0,      // delays are not recorded (inserted ones stay)
     kRecordDelays = 1,  // the measured delays between actions
     kDefaultDelays = 2, // the default delay after each action
 };
@@ -60,8 +60,8 @@ QString macroFilePath(const QString &name);
 // past the new count that an older file held stay in it unread.
 bool writeMacroFile(const QString &name, const MacroFileData &macro);
 
-// Reads and decodes the file: mouse buttons with a valid bit, moves, keys,
-// and delays when the delay type records them; any other event is
+// Reads and decodes the file: mouse buttons with a valid bit, moves, keys
+// and delays, whatever the delay type; any other event is
 // skipped and every kept event is rebuilt in its canonical form. A missing
 // file, or a name that is not safe, reads as an empty macro with every
 // setting 0. Only the first 63 events of a file are read.
@@ -117,4 +117,4 @@ QString macroEventText(const MacroEvent &event);
 // takes a name refuses one that is not safe and changes nothing.
 bool isSafeMacroName(const QString &name);
 // The message shown when a name is refused.
-QString unsafeMacroNameMessage();
+QString unsafeMacroNameMessage(const QString &name);

@@ -190,7 +190,7 @@ MacroImport importMacroFile(const QString &sourcePath, QString *name)
     return count <= kMaxMacroEvents ? MacroImport::Imported : MacroImport::Shortened;
 }
 
-QString macroImportMessage(MacroImport result)
+QString macroImportMessage(MacroImport result, const QString &name)
 {
     switch (result) {
     case MacroImport::Imported:
@@ -201,7 +201,7 @@ QString macroImportMessage(MacroImport result)
     case MacroImport::NotMacroFile:
         return QCoreApplication::translate("Macro", "THIS IS NOT A MACRO FILE.");
     case MacroImport::UnsafeName:
-        return unsafeMacroNameMessage();
+        return unsafeMacroNameMessage(name);
     case MacroImport::Exists:
         return QCoreApplication::translate("Macro", "Macro Exist!");
     case MacroImport::LibraryFull:

@@ -52,5 +52,6 @@ enum class MacroImport {
 // MacroDB and adds the name to the library. On any refusal neither the
 // folder nor the library changes.
 MacroImport importMacroFile(const QString &sourcePath, QString *name = nullptr);
-// The message for an import result; empty for Imported.
-QString macroImportMessage(MacroImport result);
+// The message for an import result; empty for Imported. `name` is the
+// name the import gave (importMacroFile's).
+QString macroImportMessage(MacroImport result, const QString &name);

@@ -2,6 +2,8 @@
 
 #include "store/KeyTables.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -81,6 +83,7 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
     // never ends on a key whose delay did not fit.
     if (rowCount + (delayType == kNoDelays ? 1 : 2) > limit) {
         m_droppedForRoom = true;
+        m_droppedLimit = limit;
         return {};
     }
     const State before = m_state;
@@ -112,6 +115,15 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
         m_releaseRows = rows.size();
     }
     return rows;
+}
+
+QString MacroRecorder::droppedMessage() const
+{
+    if (m_droppedLimit == kMaxMacroEvents)
+        return macroFullMessage();
+    return QCoreApplication::translate("Macro", "A RECORDING WITHOUT DELAYS HOLDS AT MOST %1 "
+                                                "EVENTS. NOTHING MORE WAS RECORDED.")
+        .arg(m_droppedLimit);
 }
 
 void MacroRecorder::settled(qint64 nowMs)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "macro/MacroFile.h"
-#include "platform/KeyboardCapture.h"
+#include "platform/KeyRecord.h"
 
 #include <QString>
 #include <QVector>
@@ -17,6 +17,10 @@ struct MacroRow
     MacroEvent event;
     QString text;
 };
+
+// Without delays a recording stops at 40 rows (the mouse adds a pause after
+// every four such events); with delays at 63, as two rows arrive at a time.
+constexpr int kMaxRecordedRowsWithoutDelays = 40;
 
 // The record step: turns each captured key event into the rows to add,
 // a delay row first when the delay type asks for one. The clock is the
@@ -44,6 +48,8 @@ public:
     // True once an event was dropped because the list was full; restart()
     // clears it.
     bool droppedForRoom() const { return m_droppedForRoom; }
+    // The message that names the bound which dropped it.
+    QString droppedMessage() const;
 
 private:
     struct State
@@ -57,6 +63,7 @@ private:
 
     State m_state;
     bool m_droppedForRoom = false;
+    int m_droppedLimit = kMaxMacroEvents;
     // The last step recorded a release: the state before it, and the rows
     // it added, kept until the next event.
     bool m_releasePending = false;
@@ -71,8 +78,6 @@ private:
 constexpr qint64 kRepeatPairMs = 10;
 
 // Without delays a recording stops at 40 rows (the mouse adds a pause after
-// every four such events); with delays at 63, as two rows arrive at a time.
-constexpr int kMaxRecordedRowsWithoutDelays = 40;
 
 // Every press (key or mouse button) has its release later in the list.
 // Rows of types 1-4 take part: bit 7 set is a press, clear a release,

@@ -48,6 +48,9 @@ double HColorArea::markerY() const
 
 int HColorArea::hueAt(double y) const
 {
+    // The last row of the strip is its bottom end: pure red, as at the top.
+    if (y >= kTop + int(stripHeight()) - 1)
+        return 0;
     const double f = (y - kTop) / stripHeight();
     return int(360.0 * qBound(0.0, 1.0 - f, 1.0));
 }
@@ -141,8 +144,12 @@ void SVColorArea::hueChangedSlot(int hue)
 void SVColorArea::pick(const QPointF &at)
 {
     const int limit = int(side());
-    const int px = qBound(0, qRound(at.x()), limit);
-    const int py = qBound(0, limit - qRound(at.y()), limit);
+    // The last column and the last row are the edges, as a drag past them:
+    // saturation 255 and value 0.
+    const int x = qRound(at.x());
+    const int y = qRound(at.y());
+    const int px = x >= limit - 1 ? limit : qBound(0, x, limit);
+    const int py = y >= limit - 1 ? 0 : qBound(0, limit - y, limit);
     m_point = QPointF(px, py);
     update();
     emit svChangedSignal(m_hue, px, py);

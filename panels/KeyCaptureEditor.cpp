@@ -7,7 +7,25 @@
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornPushButton.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
 namespace {
+
+// A widget that takes typed text.
+bool isTextField(const QWidget *widget)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
+        return !line->isReadOnly();
+    if (const auto *text = qobject_cast<const QTextEdit *>(widget))
+        return !text->isReadOnly();
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(widget))
+        return !plain->isReadOnly();
+    return qobject_cast<const QAbstractSpinBox *>(widget) != nullptr;
+}
 
 const QStringList kButtonImages = {QStringLiteral("/skin/button_1.png"),
                                    QStringLiteral("/skin/button_2.png"),
@@ -37,13 +55,41 @@ KeyCaptureEditor::KeyCaptureEditor(bool traceKeys, QWidget *parent)
     connect(m_capture, &KeyboardCapture::keyEvent, this, &KeyCaptureEditor::onKeyEvent);
     connect(m_stop, &QPushButton::clicked, this, [this] { stopClicked(); });
     connect(m_edit, &QPushButton::clicked, this, [this] { editClicked(); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
 }
 
 void KeyCaptureEditor::showEditor(bool show)
 {
-    m_shown = show;
     setVisible(show);
     updateCapture();
+}
+
+// Hiding the panel, the window or switching tabs hides the editor too.
+void KeyCaptureEditor::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    updateCapture();
+}
+
+void KeyCaptureEditor::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    updateCapture();
+}
+
+// A text field that takes the focus (a click, Tab) is about to get typed
+// keys: the capture ends as STOP ends it, before the first key, so the
+// field's text never becomes a key and what was captured is kept.
+void KeyCaptureEditor::onFocusChanged(QWidget *now)
+{
+    if (!m_capturing || !isVisible() || now == m_keyDisplay || !isTextField(now))
+        return;
+    stopClicked();
+    if (m_capturing)
+        setCapturing(false); // nothing was captured: the stored value stands
+    if (QApplication::focusWidget() != now)
+        now->setFocus(); // STOP gives the key display the focus
 }
 
 bool KeyCaptureEditor::captureActive() const
@@ -99,11 +145,11 @@ void KeyCaptureEditor::onKeyEvent(KeyRecord &record)
     keyCaptured(index, record.flags);
 }
 
-// The keyboard is watched (and on X11 grabbed) only while a key can be
-// taken, so the other fields of the window keep their keys otherwise.
+// The keyboard is watched (and on X11 grabbed) only while the editor is
+// on screen showing STOP, so the other fields keep their keys otherwise.
 void KeyCaptureEditor::updateCapture()
 {
-    if (m_shown && m_capturing)
+    if (isVisible() && m_capturing)
         m_capture->start(m_keyDisplay);
     else
         m_capture->stop();

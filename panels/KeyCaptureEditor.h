@@ -45,6 +45,9 @@ protected:
     // Leaves the STOP / EDIT pair and the key display usable or not.
     void setKeyControlsEnabled(bool enabled);
 
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
     VornLabel *m_title;
     VornLineEdit *m_keyDisplay;
     VornPushButton *m_stop;
@@ -57,9 +60,9 @@ protected:
 private:
     void onKeyEvent(KeyRecord &record);
     void updateCapture();
+    void onFocusChanged(QWidget *now);
 
     KeyboardCapture *m_capture;
     bool m_traceKeys;
     bool m_capturing = false;
-    bool m_shown = true;
 };

@@ -9,6 +9,7 @@
 #include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/FunctionCodes.h"
+#include "store/KeyTables.h"
 #include "store/ModelTable.h"
 #include "store/ProfileData.h"
 #include "store/StoreContext.h"
@@ -243,23 +244,33 @@ void VornBtnWindow::selectButton(int index, int group)
     m_index = qBound(0, index, m_group == 2 ? kScrollButtons - 1 : kGroupSize - 1);
     for (VornPushButton *button : m_functionButtons)
         button->hide();
-    for (int entry = 0; entry < kButtons; ++entry) {
-        const int entryGroup = entry / kGroupSize;
-        if (entryGroup == m_group)
-            m_markers[size_t(entry)]->setSelected(false);
+    // One marker is highlighted: the front and the wheel markers show
+    // together.
+    for (VornPushButton *marker : m_markers)
+        marker->setSelected(false);
+    m_markers[size_t(entryIndex())]->setSelected(true);
+    // A button the model lacks (the side view of a model without side
+    // buttons) offers no function.
+    if (m_markerRects[size_t(entryIndex())].isNull()) {
+        hideKeyEditors();
+        return;
     }
     m_functionButtons[size_t(entryIndex())]->show();
-    m_markers[size_t(entryIndex())]->setSelected(true);
     showKeyEditor();
+}
+
+void VornBtnWindow::hideKeyEditors()
+{
+    m_single->showEditor(false);
+    m_combo->showEditor(false);
+    m_fire->showEditor(false);
+    m_sniper->showEditor(false);
 }
 
 void VornBtnWindow::showKeyEditor()
 {
     if (!m_record) {
-        m_single->showEditor(false);
-        m_combo->showEditor(false);
-        m_fire->showEditor(false);
-        m_sniper->showEditor(false);
+        hideKeyEditors();
         return;
     }
     ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];
@@ -363,6 +374,9 @@ void VornBtnWindow::onMenuAction(qint32 code)
     setSelectedText(code);
     assignment.setFunction(entryIndex(), code);
     showKeyEditor();
+    // A fire key just chosen shows its starting values: the button holds them.
+    if (code == FunctionCode::FireKey)
+        m_fire->report();
 }
 
 // A macro or gun file: the record changes only once the dialog has been
@@ -409,22 +423,28 @@ void VornBtnWindow::OnSingleBtnValue(quint8 iScan)
 }
 
 // The values come from the editor itself; modifiers are stored by their
-// left key.
+// left key. A combination of keys the mouse cannot send stores nothing, and
+// the display then shows what the button holds.
 void VornBtnWindow::OnComboBtnValue(const ComboKeys &iComboKey, const HotKeyCodes &iHotKeyCode)
 {
     Q_UNUSED(iComboKey)
     Q_UNUSED(iHotKeyCode)
     if (!m_record)
         return;
-    setSelectedText(FunctionCode::ComboKey);
     const ComboKeys &held = m_combo->comboKeys();
     const HotKeyCodes &codes = m_combo->hotKeyCodes();
     QVector<quint8> keys;
     for (int slot = 0; slot < kComboSlots; ++slot) {
-        if (held[size_t(slot)] != 0)
+        int usage = 0;
+        if (held[size_t(slot)] != 0 && keyCodeToUsage(codes[size_t(slot)][0], usage))
             keys << codes[size_t(slot)][0];
     }
-    ButtonAssignment(*m_record).setComboKeys(entryIndex(), keys);
+    ButtonInfo &entry = m_record->BUTTON_INFO[entryIndex()];
+    if (!keys.isEmpty()) {
+        setSelectedText(FunctionCode::ComboKey);
+        ButtonAssignment(*m_record).setComboKeys(entryIndex(), keys);
+    }
+    m_combo->load(entry.KeyInfo);
 }
 
 void VornBtnWindow::OnFireBtnValue(quint8 iScan, quint8 iType, quint8 iTimes, quint8 iDelay)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "macro/ui/MacroChoice.h"
 #include "panels/KeyIndex.h"
-#include "panels/MacroChoice.h"
 #include "panels/ScaledLayout.h"
-#include "panels/SettingsPanel.h"
 #include "store/ButtonFunctions.h"
+#include "widgets/SettingsPanel.h"
 
 #include <QHash>
 
@@ -52,6 +52,7 @@ public:
     // Shows button (index, group); kKeepGroup keeps the group.
     void selectButton(int index, int group);
     void showKeyEditor();
+    void hideKeyEditors();
     void refreshButtonTexts();
 
     // The macro assignment dialog; without one, macros cannot be assigned.

@@ -64,6 +64,9 @@ VornColorArea::VornColorArea(QWidget *parent)
         field->setObjectName(QStringLiteral("color%1").arg(QLatin1String(names[i])));
         field->setRange(0, i == H ? 360 : 255);
         field->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        // R, G and B send and save the colour: once a number is finished
+        // (Enter, leaving the field), not at every digit typed.
+        field->setKeyboardTracking(i < R);
         m_fields[size_t(i)] = field;
         m_fieldLabels[size_t(i)] = new QLabel(QLatin1String(names[i]), this);
     }

@@ -1,5 +1,6 @@
 #include "panels/VornColorWindow.h"
 
+#include "device/DeviceContext.h"
 #include "device/FeatureCommands.h"
 #include "panels/PanelLog.h"
 #include "panels/PanelStyle.h"
@@ -13,6 +14,7 @@
 #include "widgets/VornAction.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornMenu.h"
+#include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 #include "widgets/VornSlider.h"
 
@@ -296,5 +298,19 @@ void VornColorWindow::applyStep()
         return;
     writeLedModeToFile(m_store->profileNames[m_profile], m_record->LedMode, mode->RGB, mode->h,
                        mode->s, mode->v, mode->bright, mode->breath);
-    SendSingleLedStateWithData(*m_store);
+    const bool sent = SendSingleLedStateWithData(*m_store);
+    // Without an open mouse there is nothing to tell.
+    if (sent || !DeviceContext::interface1Handle()) {
+        m_previewFailed = false;
+        return;
+    }
+    if (m_previewFailed)
+        return;
+    m_previewFailed = true;
+    VornMessageBox box(VornMessageBox::Ok, QString(), tr("Warning"),
+                       tr("The lighting preview did not reach the mouse. Replug the mouse and try "
+                          "again; if it fails again, start the program with "
+                          "KORVALEN_HID_TRACE=<file> and send that file to support."),
+                       this, false, Qt::FramelessWindowHint);
+    box.exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panels/SettingsPanel.h"
 #include "store/ProfileData.h"
+#include "widgets/SettingsPanel.h"
 
 #include <QColor>
 
@@ -68,6 +68,8 @@ private:
     void layoutChildren();
 
     ProfileStore *m_store = nullptr;
+    // A failed preview is told once, not at every step of a drag.
+    bool m_previewFailed = false;
     int m_profile = 0;
     ProfileData *m_record = nullptr;
     VornLabel *m_effectLabel;

@@ -1,5 +1,6 @@
 #include "panels/VornComboKeyWindow.h"
 
+#include "platform/KeyboardCapture.h"
 #include "store/KeyTables.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornLineEdit.h"
@@ -40,8 +41,19 @@ VornComboKeyWindow::VornComboKeyWindow(QWidget *parent) : KeyCaptureEditor(false
 void VornComboKeyWindow::showEditor(bool show)
 {
     if (show)
-        setCapturing(true);
+        startCapture();
     KeyCaptureEditor::showEditor(show);
+}
+
+// Shown for a button or EDIT: what was captured before belongs to another
+// button or was already stored.
+void VornComboKeyWindow::startCapture()
+{
+    m_counter = -1;
+    m_result = {};
+    m_lastIndex = 0;
+    m_lastFlags = 0;
+    setCapturing(true);
 }
 
 void VornComboKeyWindow::retranslate()
@@ -56,7 +68,14 @@ void VornComboKeyWindow::keyCaptured(quint8 index, quint32 flags)
         return;
     m_lastIndex = index;
     m_lastFlags = flags;
+    // The key-up bit alone tells a release: with Alt held every event
+    // carries the Alt-down flag, presses too.
+    const bool release = flags & kKeyUp;
     if (m_counter == -1) {
+        // A release of a key held from before (the click on EDIT) is no
+        // capture; STOP keeps refusing until a key is pressed.
+        if (release)
+            return;
         m_result = {};
         m_live = {};
     }
@@ -64,9 +83,7 @@ void VornComboKeyWindow::keyCaptured(quint8 index, quint32 flags)
 
     bool right = false;
     const int slot = modifierSlot(m_hotKeyCodes, index, &right);
-    // Anything but a plain or extended press counts as a release, also a
-    // press that carries only the Alt-down flag.
-    if (flags > 1) {
+    if (release) {
         if (slot >= 0) {
             quint8 &state = m_live[size_t(slot)];
             const quint8 step = right ? 2 : 1;
@@ -108,8 +125,7 @@ void VornComboKeyWindow::stopClicked()
 
 void VornComboKeyWindow::editClicked()
 {
-    setCapturing(true);
-    m_counter = -1;
+    startCapture();
 }
 
 // The stored events hold each key's press and release; the first five
@@ -117,6 +133,7 @@ void VornComboKeyWindow::editClicked()
 void VornComboKeyWindow::load(const KeyInfoEntry (&keyInfo)[kKeyInfoCount])
 {
     ComboKeys states{};
+    m_hotKeyCodes[ComboKey][0] = 0;
     for (int i = 0; i < kComboSlots; ++i) {
         if (keyInfo[i].map == 0)
             continue;

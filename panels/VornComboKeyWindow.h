@@ -32,6 +32,7 @@ protected:
     void editClicked() override;
 
 private:
+    void startCapture();
     void showCombination(const ComboKeys &states);
 
     ComboKeys m_result{};

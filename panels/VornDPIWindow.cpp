@@ -192,14 +192,19 @@ void VornDPIWindow::showValues(int stage)
 void VornDPIWindow::setCurrentStage(quint8 stage)
 {
     m_ProfileData.dpi = stage;
+    showCurrentStage();
+    if (QAbstractButton *current = m_group->button(stage))
+        current->setChecked(true);
+}
+
+void VornDPIWindow::showCurrentStage()
+{
     for (int s = 0; s < kDpiStageCount; ++s) {
         Row &row = m_rows[size_t(s)];
-        const QColor colour = s == stage ? QColor(Qt::red) : QColor(Qt::white);
+        const QColor colour = s == m_ProfileData.dpi ? QColor(Qt::red) : QColor(Qt::white);
         for (QWidget *w : std::initializer_list<QWidget *>{row.radio, row.xLabel, row.yLabel})
             setTextColour(w, colour);
     }
-    if (QAbstractButton *current = m_group->button(stage))
-        current->setChecked(true);
 }
 
 void VornDPIWindow::onRadioChanged()
@@ -254,6 +259,9 @@ void VornDPIWindow::setScale(double s)
         row.link->setFixedSize(int(100 * s), int(24 * s));
         row.enable->setFixedSize(int(24 * s), int(24 * s));
     }
+    // A new style sheet gives the children back the palettes they had when
+    // it was first applied: the highlight would return to that stage.
+    showCurrentStage();
     layoutRows(s);
 }
 

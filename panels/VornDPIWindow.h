@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panels/SettingsPanel.h"
 #include "store/ProfileData.h"
+#include "widgets/SettingsPanel.h"
 
 #include <array>
 
@@ -65,6 +65,7 @@ private:
     };
 
     void showValues(int stage);
+    void showCurrentStage();
     void layoutRows(double s);
 
     ProfileData m_ProfileData;

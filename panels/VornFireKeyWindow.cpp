@@ -4,22 +4,14 @@
 #include "store/ButtonFunctions.h"
 #include "store/KeyTables.h"
 #include "store/ProfileData.h"
+#include "widgets/StrictIntValidator.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCheckBox>
-#include <QIntValidator>
-
-namespace {
-
-int fieldValue(const VornLineEdit *field)
-{
-    return field->text().toInt(); // empty or not a number: 0
-}
-
-} // namespace
+#include <QEvent>
 
 VornFireKeyWindow::VornFireKeyWindow(QWidget *parent)
     : KeyCaptureEditor(false, parent)
@@ -48,12 +40,15 @@ VornFireKeyWindow::VornFireKeyWindow(QWidget *parent)
     }
     for (VornLineEdit *field : {m_times, m_delay}) {
         field->setMaxLength(3);
-        field->setValidator(new QIntValidator(1, 255, field));
+        // 0 and anything above 255 are refused as typed: a byte would wrap.
+        field->setValidator(new StrictIntValidator(1, 255, field));
         field->setAlignment(Qt::AlignCenter);
         field->setStyleSheet(
             QStringLiteral("border-width:2px;background-color:rgb(30,30,30);color:white"));
-        connect(field, &QLineEdit::textEdited, this, [this] { report(); });
+        field->installEventFilter(this);
     }
+    connect(m_times, &QLineEdit::textEdited, this, [this] { fieldEdited(m_times, &m_timesValue); });
+    connect(m_delay, &QLineEdit::textEdited, this, [this] { fieldEdited(m_delay, &m_delayValue); });
     m_times->setObjectName(QStringLiteral("fireTimes"));
     m_delay->setObjectName(QStringLiteral("fireDelay"));
     m_layout.add(m_title, QRect(0, 0, 200, 20));
@@ -112,8 +107,27 @@ void VornFireKeyWindow::chooseType(int type)
 
 void VornFireKeyWindow::report()
 {
-    emit SetFireKeyValue(m_keyIndex, quint8(m_type), quint8(fieldValue(m_times)),
-                         quint8(fieldValue(m_delay)));
+    emit SetFireKeyValue(m_keyIndex, quint8(m_type), quint8(m_timesValue), quint8(m_delayValue));
+}
+
+// An emptied field reports nothing until a number is typed again.
+void VornFireKeyWindow::fieldEdited(VornLineEdit *field, int *value)
+{
+    if (!field->hasAcceptableInput())
+        return;
+    *value = field->text().toInt();
+    report();
+}
+
+// A field left empty shows the value it still holds.
+bool VornFireKeyWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == m_times || watched == m_delay)) {
+        auto *field = static_cast<VornLineEdit *>(watched);
+        if (!field->hasAcceptableInput())
+            field->setText(QString::number(field == m_times ? m_timesValue : m_delayValue));
+    }
+    return KeyCaptureEditor::eventFilter(watched, event);
 }
 
 void VornFireKeyWindow::keyCaptured(quint8 index, quint32 flags)
@@ -152,6 +166,8 @@ void VornFireKeyWindow::load(const ButtonInfo &entry)
         setDisplayText(QString());
     }
     setCapturing(m_type == FireKeyboard);
-    m_delay->setText(QString::number(entry.KeyNumber == 0 ? 10 : entry.KeyNumber));
-    m_times->setText(QString::number(entry.LoopNumber == 0 ? 3 : entry.LoopNumber));
+    m_delayValue = entry.KeyNumber == 0 ? 10 : entry.KeyNumber;
+    m_timesValue = entry.LoopNumber == 0 ? 3 : entry.LoopNumber;
+    m_delay->setText(QString::number(m_delayValue));
+    m_times->setText(QString::number(m_timesValue));
 }

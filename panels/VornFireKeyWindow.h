@@ -27,6 +27,8 @@ public:
     QCheckBox *typeButton(int type) const { return m_types[size_t(type)]; }
     VornLineEdit *timesField() const { return m_times; }
     VornLineEdit *delayField() const { return m_delay; }
+    // Reports the values the editor shows.
+    void report();
 
 signals:
     void SetFireKeyValue(quint8 iScan, quint8 iType, quint8 iTimes, quint8 iDelay);
@@ -39,13 +41,18 @@ protected:
 private:
     void chooseType(int type);
     void showType(int type);
-    void report();
+    void fieldEdited(VornLineEdit *field, int *value);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     std::array<QCheckBox *, 4> m_types{};
     VornLabel *m_timesLabel;
     VornLabel *m_delayLabel;
     VornLineEdit *m_times;
     VornLineEdit *m_delay;
+    // The last whole values of the fields (1 to 255): what is reported
+    // while a field is empty during an edit.
+    int m_timesValue = 3;
+    int m_delayValue = 10;
     int m_type = FireLeft;
     quint8 m_keyIndex = 0;
 };

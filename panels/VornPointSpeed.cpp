@@ -4,6 +4,7 @@
 #include "panels/PanelStyle.h"
 #include "store/ProfileData.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornSlider.h"
@@ -28,9 +29,22 @@ VornPointSpeed::VornPointSpeed(QWidget *parent)
 {
     setObjectName(QStringLiteral("pointSpeedPanel"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("VornPointSpeed {background-color: rgb(33,35,35);}"
-                                 "QSpinBox {background-color: rgb(20,20,20); color: white;"
-                                 " border: 1px solid rgb(70,70,70);}"));
+    // A styled box draws no arrows of its own: the skin's, on dark buttons.
+    setStyleSheet(
+        QStringLiteral("VornPointSpeed {background-color: rgb(33,35,35);}"
+                       "QSpinBox {background-color: rgb(20,20,20); color: white;"
+                       " border: 1px solid rgb(70,70,70);}"
+                       "QSpinBox::up-button, QSpinBox::down-button {subcontrol-origin: border;"
+                       " width: 14px; background: rgb(45,46,50);"
+                       " border-left: 1px solid rgb(70,70,70);}"
+                       "QSpinBox::up-button {subcontrol-position: top right;}"
+                       "QSpinBox::down-button {subcontrol-position: bottom right;}"
+                       "QSpinBox::up-button:hover, QSpinBox::down-button:hover {"
+                       " background: rgb(150,20,28);}"
+                       "QSpinBox::up-arrow {image: url(%1); width: 7px; height: 5px;}"
+                       "QSpinBox::down-arrow {image: url(%2); width: 7px; height: 5px;}")
+            .arg(Skin::path(QStringLiteral("/skin/spin_up.png")),
+                 Skin::path(QStringLiteral("/skin/spin_down.png"))));
     m_slider->setObjectName(QStringLiteral("pointerSpeedSlider"));
     m_scroll->setObjectName(QStringLiteral("scrollSpeedField"));
     m_slider->setRange(1, 20);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/SettingsPanel.h"
+#include "widgets/SettingsPanel.h"
 
 class QSpinBox;
 class VornLabel;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panels/SettingsPanel.h"
 #include "store/ProfileData.h"
+#include "widgets/SettingsPanel.h"
 
 #include <array>
 

@@ -1,21 +1,10 @@
 #pragma once
 
+#include "platform/KeyRecord.h"
+
 #include <QObject>
 
 class QWidget;
-
-// One keyboard event as a Windows low-level keyboard hook reports it: the
-// key editors and the macro recorder convert these, whatever the system.
-struct KeyRecord
-{
-    quint32 vkCode = 0;   // virtual key (0xA5 for right Alt)
-    quint32 scanCode = 0; // set-1 make code
-    quint32 flags = 0;    // kKeyExtended | kKeyAltDown | kKeyUp
-};
-
-constexpr quint32 kKeyExtended = 0x01;
-constexpr quint32 kKeyAltDown = 0x20;
-constexpr quint32 kKeyUp = 0x80;
 
 // Captures every key press and release while started, including keys the
 // desktop would otherwise take (Alt, the Windows keys, Print Screen), and

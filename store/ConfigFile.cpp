@@ -2,8 +2,10 @@
 
 #include "store/ConfigKeys.h"
 #include "store/DataFolder.h"
+#include "store/FileNameRule.h"
 #include "store/IniFile.h"
 #include "store/StoreContext.h"
+#include "store/StoreLog.h"
 
 #include <functional>
 
@@ -18,6 +20,15 @@ void fillRow(MouseListRow &row, const std::function<QVariant(int field)> &value)
     for (int f = 0; f < kFieldCount - 1; ++f)
         *numbers[f] = value(f).toUInt();
     row.productName = value(kFieldCount - 1).toString();
+    // An empty name is an unused row, not a refused one.
+    const NameProblem problem = productNameProblem(row.productName);
+    if (!row.productName.isEmpty() && problem != NameProblem::None)
+        row.refusal = nameProblemText(problem, productNameLimits());
+}
+
+bool usableProductName(const QString &name)
+{
+    return name.isEmpty() || productNameProblem(name) == NameProblem::None;
 }
 
 } // namespace
@@ -36,6 +47,10 @@ int readLangId()
 
 void writeProductName(const QString &name)
 {
+    if (!usableProductName(name)) {
+        qCWarning(lcStore) << "refusing product name" << name;
+        return;
+    }
     StoreContext::pinProduct(name);
     if (!StoreContext::recordsProductChoice())
         return;
@@ -53,7 +68,9 @@ QString readProductName()
 {
     if (StoreContext::hasPinnedProduct())
         return StoreContext::pinnedProduct();
-    return IniFile(globalConfigPath()).value(ConfigKeys::currentProductName()).toString();
+    const QString name =
+        IniFile(globalConfigPath()).value(ConfigKeys::currentProductName()).toString();
+    return usableProductName(name) ? name : QString();
 }
 
 MouseListSection readMouseListSection(int rows)

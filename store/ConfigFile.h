@@ -15,6 +15,9 @@ int readLangId();
 // StoreContext::pinProduct) and, where the process records its choice,
 // stores it as "Config/CurrentProductName"; reading gives the settled
 // product, or the stored one while the process has settled on none.
+// A name that cannot be a folder name is neither settled on nor stored,
+// and a stored one reads as empty: it would put the product's files
+// outside the data folder.
 void writeProductName(const QString &name);
 QString readProductName();
 
@@ -30,6 +33,9 @@ struct MouseListRow
     quint32 versionMin = 0;
     quint32 versionMax = 0;
     QString productName;
+    // Why the name cannot be a folder name (see productNameProblem); empty
+    // for a usable row. A refused row matches no mouse.
+    QString refusal;
 };
 
 // The catalogue as written: its count, which may be anything, and the

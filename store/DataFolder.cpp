@@ -25,6 +25,16 @@ QString productFolder(const QString &productName)
     return dataFolder() + QLatin1Char('/') + productName;
 }
 
+NameLimits productNameLimits()
+{
+    return {100, 255};
+}
+
+NameProblem productNameProblem(const QString &name)
+{
+    return nameProblem(name, productNameLimits());
+}
+
 QString globalConfigPath()
 {
     return dataFolder() + QStringLiteral("/Config.ini");

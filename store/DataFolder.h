@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FileNameRule.h"
 #include "store/IniFile.h"
 
 #include <QString>
@@ -12,6 +13,12 @@ QString dataFolder();
 // "<data folder>/<product name>", the folder of one model's Config.ini and
 // profile files.
 QString productFolder(const QString &productName);
+
+// The rule for product names, which become folder names: that of every
+// file name (FileNameRule), at most 100 characters and 255 bytes. A
+// catalogue row whose name breaks it is skipped.
+NameLimits productNameLimits();
+NameProblem productNameProblem(const QString &name);
 
 // "<data folder>/Config.ini", the global configuration file.
 QString globalConfigPath();

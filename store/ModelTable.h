@@ -78,3 +78,18 @@ int liftOffDistanceCount(const QString &productName);
 // Whether the picture's scroll markers are drawn as a wheel rather than as
 // arrows.
 bool usesWheelScrollMarkers(const QString &productName);
+
+// One upload step of a model's button map: the record slot that goes to a
+// device button index, or (fixedCode != 0) a fixed function written at a
+// device button without position remapping.
+struct ButtonMapStep
+{
+    int slot = -1;
+    int index = 0;
+    int fixedCode = 0;
+};
+
+// The model's steps in upload order; empty for a model the table lacks.
+QVector<ButtonMapStep> modelButtonMap(const QString &productName);
+// Where a device button index lies in the profile block's button area.
+int buttonPosition(const QString &productName, int index);

@@ -2,6 +2,7 @@
 
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
+#include "store/DataFolderLock.h"
 #include "store/IniFile.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <future>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -113,6 +115,11 @@ bool saveStore(const ProfileStore &store, QStringList *refusedNames)
     return ok;
 }
 
+bool saveStoreConfig(const ProfileStore &store)
+{
+    return writeStoreConfig(store);
+}
+
 bool saveStoreNames(const ProfileStore &store)
 {
     IniFile settings(productConfigPath());
@@ -124,6 +131,7 @@ bool saveStoreNames(const ProfileStore &store)
 
 bool saveProfileId(int index)
 {
+    const DataFolderLock lock;
     IniFile settings(productConfigPath());
     settings.setValue(kProfileId, index);
     return settings.commit();
@@ -185,7 +193,11 @@ bool loadStore(ProfileStore &store, QStringList *refusedNames, QStringList *unre
 bool loadProductStore(ProfileStore &store, QStringList *refusedNames, QStringList *unreadableFiles)
 {
     // Without a product name the product file would be the global one.
-    if (!readProductName().isEmpty() && !QFile::exists(productConfigPath())) {
+    // The window and korvalen-ctl may meet a new model at once: one seeds.
+    std::unique_ptr<DataFolderLock> lock;
+    if (!readProductName().isEmpty() && !QFile::exists(productConfigPath()))
+        lock = std::make_unique<DataFolderLock>();
+    if (lock && !QFile::exists(productConfigPath())) {
         ProfileStore defaults;
         initProfileStore(defaults);
         const QStringList names(std::begin(defaults.profileNames), std::end(defaults.profileNames));
@@ -224,6 +236,7 @@ bool writeSavedNames(const QStringList &names)
 {
     if (!std::all_of(names.begin(), names.end(), isSafeProfileName))
         return false;
+    const DataFolderLock lock;
     IniFile settings(productConfigPath());
     writeSavedNames(settings, names);
     return settings.commit();

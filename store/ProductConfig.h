@@ -19,6 +19,9 @@ QString productConfigPath();
 // isSafeProfileName) skips only its own file and is listed in
 // `refusedNames`; the result is then false.
 bool saveStore(const ProfileStore &store, QStringList *refusedNames = nullptr);
+// Writes only the store's Config keys (active profile, angle snapping,
+// lift-off, Count and the five names).
+bool saveStoreConfig(const ProfileStore &store);
 // Writes only the active profile, Count and the five names.
 bool saveStoreNames(const ProfileStore &store);
 bool saveProfileId(int index);

@@ -2,6 +2,7 @@
 
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
+#include "store/DataFolderLock.h"
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/StoreLog.h"
@@ -246,7 +247,72 @@ struct Reader
     }
 };
 
+// Every field of a record in walkProfile's order, so that three records
+// can be compared key by key.
+struct FieldList
+{
+    enum Kind { Byte, Int32, UInt32, String, Colour };
+    struct Field
+    {
+        Kind kind;
+        void *value;
+    };
+    std::vector<Field> fields;
+
+    void byte(const QString &, quint8 &v) { fields.push_back({Byte, &v}); }
+    void int32(const QString &, qint32 &v) { fields.push_back({Int32, &v}); }
+    void uint32(const QString &, quint32 &v) { fields.push_back({UInt32, &v}); }
+    void string(const QString &, QString &v) { fields.push_back({String, &v}); }
+    void colour(const QString &, LedColour &v) { fields.push_back({Colour, &v}); }
+};
+
+std::vector<FieldList::Field> fieldsOf(ProfileData &rec)
+{
+    FieldList list;
+    list.fields.reserve(size_t(profileKeys().size()));
+    walkProfile(rec, list);
+    return std::move(list.fields);
+}
+
+template<typename T>
+void takeChanged(const FieldList::Field &edited, const FieldList::Field &baseline,
+                 const FieldList::Field &target)
+{
+    const T &value = *static_cast<const T *>(edited.value);
+    if (!(value == *static_cast<const T *>(baseline.value)))
+        *static_cast<T *>(target.value) = value;
+}
+
 } // namespace
+
+void mergeProfileChanges(const ProfileData &edited, const ProfileData &baseline,
+                         ProfileData &target)
+{
+    ProfileData e = edited;
+    ProfileData b = baseline;
+    const auto from = fieldsOf(e);
+    const auto base = fieldsOf(b);
+    const auto to = fieldsOf(target);
+    for (size_t i = 0; i < to.size(); ++i) {
+        switch (to[i].kind) {
+        case FieldList::Byte:
+            takeChanged<quint8>(from[i], base[i], to[i]);
+            break;
+        case FieldList::Int32:
+            takeChanged<qint32>(from[i], base[i], to[i]);
+            break;
+        case FieldList::UInt32:
+            takeChanged<quint32>(from[i], base[i], to[i]);
+            break;
+        case FieldList::String:
+            takeChanged<QString>(from[i], base[i], to[i]);
+            break;
+        case FieldList::Colour:
+            takeChanged<LedColour>(from[i], base[i], to[i]);
+            break;
+        }
+    }
+}
 
 bool isSafeProfileName(const QString &name)
 {
@@ -343,6 +409,8 @@ bool writeLedModeToFile(const QString &name, quint8 mode, const LedColour &rgb, 
     const QString path = profileFilePath(name);
     if (path.isEmpty())
         return false;
+    // Another program's save must not put the old values back.
+    const DataFolderLock lock;
     return editIniFile(path, [&](IniDocument &document) {
         GroupTarget target{document};
         Writer<GroupTarget> writer{target};
@@ -357,6 +425,7 @@ bool writeDpiStageToFile(const QString &name, int stage)
     const QString path = profileFilePath(name);
     if (path.isEmpty())
         return false;
+    const DataFolderLock lock;
     return editIniFile(path, [stage](IniDocument &document) {
         document.setValue(kGroup + QLatin1Char('/') + kDpi, stage);
     });
@@ -367,6 +436,16 @@ bool writeMouseName(const QString &productName, const QString &path)
     return editIniFile(path, [&productName](IniDocument &document) {
         document.setValue(kMouseName, productName);
     });
+}
+
+bool taggedProfileText(const QString &productName, const QString &path, QByteArray *text)
+{
+    IniDocument document;
+    if (!document.load(path))
+        return false;
+    document.setValue(kMouseName, productName);
+    *text = document.text();
+    return true;
 }
 
 QString readMouseName(const QString &path)

@@ -29,6 +29,12 @@ QString profileFilePath(const QString &folder, const QString &name);
 QString defaultProfilePath();
 
 bool writeProfile(const ProfileData &rec, const QString &path);
+
+// Sets each field (file key) of `target` to that of `edited` where `edited`
+// differs from `baseline`: one writer's changes on top of what the file
+// holds now, the other keys as they are there.
+void mergeProfileChanges(const ProfileData &edited, const ProfileData &baseline,
+                         ProfileData &target);
 void readProfile(ProfileData &rec, const QString &path);
 
 bool saveProfileFile(const ProfileData &rec, const QString &name);
@@ -43,4 +49,7 @@ bool writeDpiStageToFile(const QString &name, int stage);
 
 // The model tag of exported files ("MouseName/Name").
 bool writeMouseName(const QString &productName, const QString &path);
+// The text of the file at `path` with the tag set, as writeMouseName would
+// leave the file, without writing it; false when it cannot be read.
+bool taggedProfileText(const QString &productName, const QString &path, QByteArray *text);
 QString readMouseName(const QString &path);

@@ -26,24 +26,14 @@ bool fail(QString *error, const QString &path, const QString &reason)
 
 } // namespace
 
-ProfileNameProblem profileNameProblem(const QString &name)
+NameLimits profileNameLimits()
 {
-    if (name.isEmpty())
-        return ProfileNameProblem::Empty;
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return ProfileNameProblem::DotName;
-    for (const QChar ch : name) {
-        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\'))
-            return ProfileNameProblem::Separator;
-        if (ch.category() == QChar::Other_Control)
-            return ProfileNameProblem::Control;
-    }
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return ProfileNameProblem::TrailingDotOrSpace;
-    if (name.size() > kMaxProfileNameLength ||
-        QFile::encodeName(name + kExtension).size() > kMaxFileNameBytes)
-        return ProfileNameProblem::TooLong;
-    return ProfileNameProblem::None;
+    return {kMaxProfileNameLength, kMaxFileNameBytes - int(kExtension.size())};
+}
+
+NameProblem profileNameProblem(const QString &name)
+{
+    return nameProblem(name, profileNameLimits());
 }
 
 QString defaultProfileName(int mode)
@@ -181,16 +171,11 @@ bool exportProfileFile(const QString &name, const QString &productName, const QS
     const QFileInfo targetInfo(target);
     if (!QFileInfo(targetInfo.absolutePath()).isDir())
         return fail(error, target, QStringLiteral("the folder does not exist"));
-    if (!writeMouseName(productName, path))
-        return fail(error, path, QStringLiteral("cannot be written"));
-    // Exporting onto the profile's own file: the tag was all there was to do.
-    if (targetInfo.exists() &&
-        targetInfo.canonicalFilePath() == QFileInfo(path).canonicalFilePath())
-        return true;
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return fail(error, path, source.errorString());
-    const QByteArray bytes = source.readAll();
+    // The tag goes into the copy only: the profile's own file is not the
+    // export's to change (and may sit in a folder that cannot be written).
+    QByteArray bytes;
+    if (!taggedProfileText(productName, path, &bytes))
+        return fail(error, path, QStringLiteral("cannot be read"));
     // Written aside and renamed over the target at the end: the old target
     // survives any failure on the way.
     QSaveFile out(target);

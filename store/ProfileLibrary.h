@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FileNameRule.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,23 +11,15 @@
 // window. Every file operation either does all it says or leaves the disk
 // as it was, and says why in `error` when it fails.
 
-// Why a name cannot become the name of a new profile file.
-enum class ProfileNameProblem {
-    None,
-    Empty,
-    Separator,          // "/" or "\": the file would leave the Profile folder
-    Control,            // control characters
-    DotName,            // "." or ".."
-    TrailingDotOrSpace, // dropped or refused by some file systems
-    TooLong,            // more than 100 characters, or too long as a file name
-};
-
 constexpr int kMaxProfileNameLength = 100;
 
-// The rule for names the user brings in (typed, copied, imported). Stricter
-// than isSafeProfileName(), which only keeps files inside the Profile folder
-// and still reads files that older versions let the user name.
-ProfileNameProblem profileNameProblem(const QString &name);
+// The rule for names the user brings in (typed, copied, imported): the
+// rule of every file name (FileNameRule), at most 100 characters and a
+// file name of at most 255 bytes. Stricter than isSafeProfileName(), which
+// only keeps files inside the Profile folder and still reads files that
+// older versions let the user name.
+NameLimits profileNameLimits();
+NameProblem profileNameProblem(const QString &name);
 
 // "Profile 1" ... "Profile 5" (mode 0 ... 4): the names the modes start
 // with; they can be neither renamed nor deleted.
@@ -65,8 +59,8 @@ bool renameProfileFile(const QString &from, const QString &to, QString *error);
 // A missing file is already deleted.
 bool deleteProfileFile(const QString &name, QString *error);
 
-// Tags the file of `name` with the product name (the only change made to
-// it), then writes its bytes to `target`. An existing target is replaced
+// Writes the file of `name`, tagged with the product name, to `target`;
+// the profile's own file is not changed. An existing target is replaced
 // whole or, on failure, kept as it was; the caller asks the user first.
 bool exportProfileFile(const QString &name, const QString &productName, const QString &target,
                        QString *error);

@@ -12,7 +12,7 @@ ProfileImport importProfileForMode(ProfileStore &store, int mode, const QString 
     const QString name = importedProfileName(path);
     if (readMouseName(path) != productName)
         return ProfileImport::OtherModel;
-    if (profileNameProblem(name) != ProfileNameProblem::None)
+    if (profileNameProblem(name) != NameProblem::None)
         return ProfileImport::UnsafeName;
     if (profileFileExists(name))
         return ProfileImport::Exists;

@@ -8,6 +8,12 @@ ProfileStore &editedStore()
     return store;
 }
 
+ProfileStore &baselineStore()
+{
+    static ProfileStore store;
+    return store;
+}
+
 struct ProductChoice
 {
     bool pinned = false;
@@ -26,6 +32,11 @@ ProductChoice &productChoice()
 ProfileStore &StoreContext::store()
 {
     return editedStore();
+}
+
+ProfileStore &StoreContext::baseline()
+{
+    return baselineStore();
 }
 
 bool StoreContext::hasPinnedProduct()
@@ -57,5 +68,6 @@ void StoreContext::setRecordsProductChoice(bool records)
 void StoreContext::reset()
 {
     editedStore() = ProfileStore();
+    baselineStore() = ProfileStore();
     productChoice() = ProductChoice();
 }

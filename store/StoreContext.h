@@ -11,6 +11,11 @@ namespace StoreContext {
 
 ProfileStore &store();
 
+// The store as the files held it when this process last read or wrote
+// them (see StoreSave.h): what differs from it in store() is this
+// process's own change.
+ProfileStore &baseline();
+
 // The product this process works on. Once a process has settled on a
 // mouse it keeps it, whatever another process writes into Config.ini
 // meanwhile: a command-line run must not turn the window's uploads to

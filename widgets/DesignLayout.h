@@ -17,6 +17,8 @@ constexpr QRect kMinimize{903, 33, 19, 19};
 constexpr QRect kClose{924, 33, 19, 19};
 constexpr QRect kVersion{807, 594, 140, 20};
 constexpr QRect kBrand{40, 22, 400, 34};
+// "GAMING MOUSE CONFIG" beside the brand, drawn by the window in its language.
+constexpr QRect kSubtitle{236, 26, 200, 34};
 
 // Left column: modes, tabs and the profile files.
 constexpr QRect kLeftColumn{52, 76, 186, 494};

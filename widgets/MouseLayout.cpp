@@ -1,6 +1,6 @@
 #include "widgets/MouseLayout.h"
 
-#include "device/ButtonUpload.h"
+#include "store/ModelTable.h"
 #include "widgets/DesignLayout.h"
 
 #include <QtMath>

@@ -64,6 +64,49 @@ double scaleForClass(int sizeClass)
     return 1.0 + 0.25 * sizeClass;
 }
 
+int fittingSizeClass(double ratio, const QSize &available)
+{
+    int sizeClass = sizeClassForRatio(ratio);
+    while (sizeClass > 0) {
+        const double scale = scaleForClass(sizeClass);
+        if (int(DesignLayout::kWidth * scale) <= available.width() &&
+            int(DesignLayout::kHeight * scale) <= available.height())
+            break;
+        --sizeClass;
+    }
+    return sizeClass;
+}
+
+namespace {
+double g_requestedScale = 1.0;
+QStringList g_screenScales;
+} // namespace
+
+double requestedScale(const QString &screenName, int screenIndex)
+{
+    double screenScale = 1.0;
+    for (int i = 0; i < g_screenScales.size(); ++i) {
+        const QString &entry = g_screenScales.at(i);
+        const int eq = entry.indexOf(QLatin1Char('='));
+        const bool matches = eq < 0 ? i == screenIndex : entry.left(eq) == screenName;
+        bool ok = false;
+        const double value = entry.mid(eq + 1).toDouble(&ok);
+        if (matches && ok && value > 0)
+            screenScale = value;
+    }
+    return g_requestedScale * screenScale;
+}
+
+void setRequestedScale(double scale)
+{
+    g_requestedScale = scale > 0 ? scale : 1.0;
+}
+
+void setRequestedScreenScales(const QString &factors)
+{
+    g_screenScales = factors.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
 QStringList buttonImages(const char *stem)
 {
     return {QStringLiteral("/skin/%1_1.png").arg(QLatin1String(stem)),

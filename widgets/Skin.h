@@ -48,6 +48,19 @@ private:
 // scale factor (1.0 + 0.25 × class).
 int sizeClassForRatio(double ratio);
 double scaleForClass(int sizeClass);
+// The class for a screen of this ratio whose free area (less panels and
+// docks) is `available`: the ratio's class, or the largest smaller one
+// whose window fits; class 0 when none does.
+int fittingSizeClass(double ratio, const QSize &available);
+// The scale a person asked for (QT_SCALE_FACTOR, and QT_SCREEN_SCALE_FACTORS
+// for single screens, which the window takes over from Qt's own scaling so
+// that it draws its art at that size instead of blowing up the 100 % one);
+// it multiplies the screen's ratio. Screens go by name or by their place
+// in the screen list, as in QT_SCREEN_SCALE_FACTORS ("2;1.5" or
+// "DP-1=2;HDMI-1=1.5").
+double requestedScale(const QString &screenName = QString(), int screenIndex = -1);
+void setRequestedScale(double scale);
+void setRequestedScreenScales(const QString &factors);
 
 // The normal, highlighted and pressed images of a skinned button:
 // "/skin/<stem>_1.png" to "_3.png".

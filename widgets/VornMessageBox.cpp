@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,8 +37,16 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
+    // A parent's style sheet written for its own children (a panel's
+    // background) would paint grey bars behind the icon and the texts.
+    setStyleSheet(QStringLiteral("QLabel{background:transparent;}"));
 
-    QFont font(QStringLiteral("Consolas"));
+    // Consolas where the system has it, else the language's own font: a
+    // system without it would otherwise pick a bold monospace.
+    QFont font = UiScale::languageFont();
+    const QStringList families =
+        font.families().isEmpty() ? QStringList{font.family()} : font.families();
+    font.setFamilies(QStringList{QStringLiteral("Consolas")} + families);
     font.setWeight(QFont::Bold);
     font.setPixelSize(UiScale::scaled(14));
     QPalette palette;
@@ -50,9 +59,20 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
                                 Qt::SmoothTransformation));
     auto *label1 = new QLabel(heading, this);
     label1->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
-    auto *label2 = new QLabel(text, this);
+    // Many lines (several refused values) scroll inside the box rather than
+    // push its first line up under the rule.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("msgBoxText"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea,QScrollArea>QWidget>QWidget"
+                                         "{background:transparent}"));
+    auto *label2 = new QLabel(text, scroll);
     label2->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
     label2->setWordWrap(true);
+    label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    scroll->setWidget(label2);
     QFont bold = font;
     bold.setBold(true);
     label1->setFont(bold);
@@ -61,11 +81,9 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     label2->setPalette(palette);
 
     auto *texts = new QVBoxLayout;
-    texts->addStretch();
     texts->addWidget(label1);
     texts->addSpacing(UiScale::scaled(8));
-    texts->addWidget(label2);
-    texts->addStretch();
+    texts->addWidget(scroll, 1);
 
     auto *top = new QHBoxLayout;
     top->addSpacing(UiScale::scaled(30));
@@ -94,6 +112,7 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(UiScale::scaled(12), UiScale::scaled(24), UiScale::scaled(12), 0);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
     layout->addSpacing(UiScale::scaled(30));

@@ -21,6 +21,12 @@ VornSlider::VornSlider(Qt::Orientation orientation, QWidget *parent)
     });
 }
 
+VornSlider::~VornSlider()
+{
+    if (m_label->parent() != this)
+        delete m_label;
+}
+
 void VornSlider::placeLabel()
 {
     QStyleOptionSlider option;
@@ -42,6 +48,13 @@ void VornSlider::placeLabel()
 void VornSlider::mousePressEvent(QMouseEvent *event)
 {
     QSlider::mousePressEvent(event);
+    // The label rides above the slider, outside it and often outside its
+    // parent too (the DPI bars sit in a box as high as the bars): it is
+    // shown by the window, which nothing clips.
+    if (m_label->parentWidget() != window()) {
+        m_label->setParent(window());
+        m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     placeLabel();
     m_label->show();
 }
@@ -50,6 +63,22 @@ void VornSlider::mouseMoveEvent(QMouseEvent *event)
 {
     QSlider::mouseMoveEvent(event);
     placeLabel();
+}
+
+void VornSlider::keyPressEvent(QKeyEvent *event)
+{
+    const int before = value();
+    QSlider::keyPressEvent(event);
+    if (value() != before)
+        emit MouseChange();
+}
+
+void VornSlider::wheelEvent(QWheelEvent *event)
+{
+    const int before = value();
+    QSlider::wheelEvent(event);
+    if (value() != before && !isSliderDown())
+        emit MouseChange();
 }
 
 void VornSlider::mouseReleaseEvent(QMouseEvent *event)

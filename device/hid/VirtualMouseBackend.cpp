@@ -93,7 +93,7 @@ bool VirtualMouseBackend::resolveIdentity(Mouse &mouse) const
     const MouseListSection list = readMouseListSection(kMouseListRows);
     const auto end = list.rows.cbegin() + int(qMin(list.count, quint32(kMouseListRows)));
     const auto e = std::find_if(list.rows.cbegin(), end, [&](const MouseListRow &row) {
-        return row.productName == mouse.name;
+        return row.productName == mouse.name && row.refusal.isEmpty();
     });
     if (e == end) {
         qCWarning(lcHid) << "virtual mouse" << mouse.name << "has no catalogue entry";
@@ -211,7 +211,7 @@ QVector<HidDeviceInfo> VirtualMouseBackend::enumerate(quint16 vendorId, quint16 
             info.releaseNumber = m->release;
             info.usagePage = m->usagePage[i];
             info.usage = m->usage[i];
-            info.interfaceNumber = 2;
+            info.interfaceNumber = i; // one interface a collection, as the mouse has
             info.product = m->name;
             result.append(info);
         }

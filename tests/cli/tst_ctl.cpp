@@ -22,8 +22,8 @@ private:
     {
         QMap<QString, QString> result;
         const QStringList lines = table.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        static const QRegularExpression row(QStringLiteral(
-            "^\\s*\\d+\\s+(.+?)\\s+[0-9a-f]{4}\\s+[0-9a-f]{4}\\s+\\S+\\s+\\S+\\s+\\S+\\s+(.+)$"));
+        static const QRegularExpression row(
+            QStringLiteral("^\\s*\\d+\\s+(.+?)\\s+\\d+\\s+\\d+\\s+\\S+\\s+\\S+\\s+\\S+\\s+(.+)$"));
         for (const QString &line : lines) {
             const QRegularExpressionMatch m = row.match(line);
             if (m.hasMatch())

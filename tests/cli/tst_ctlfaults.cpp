@@ -1,5 +1,5 @@
 #include "common/CleanHome.h"
-#include "common/CtlProcess.h"
+#include "common/CtlInProcess.h"
 #include "common/FileSnapshot.h"
 #include "common/MacroFiles.h"
 #include "common/ReportLog.h"
@@ -45,15 +45,7 @@ private:
         else
             DeviceContext::installHid(std::move(backend), mice);
         DeviceContext::setProtocolDelayHook([](int) {});
-        CtlResult run;
-        QTextStream out(&run.out);
-        QTextStream err(&run.err);
-        CtlContext ctx{out, err, false};
-        run.status = runApply({}, ctx);
-        out.flush();
-        err.flush();
-        closeDevice();
-        return run;
+        return runInProcess(runApply);
     }
 
     // Two buttons of two profiles play macros; one file has delays of

@@ -1,5 +1,5 @@
 #include "common/CleanHome.h"
-#include "common/CtlProcess.h"
+#include "common/CtlInProcess.h"
 #include "common/FileSnapshot.h"
 #include "common/MessageLog.h"
 
@@ -25,17 +25,9 @@ private:
     VirtualMouseBackend *m_mice = nullptr;
     const QString m_model = QStringLiteral("NX-19");
 
-    CtlResult command(CtlCommandFunction function, const QStringList &args = {})
+    static CtlResult command(CtlCommandFunction function, const QStringList &args = {})
     {
-        CtlResult run;
-        QTextStream out(&run.out);
-        QTextStream err(&run.err);
-        CtlContext ctx{out, err, false};
-        run.status = function(args, ctx);
-        out.flush();
-        err.flush();
-        closeDevice();
-        return run;
+        return runInProcess(function, args);
     }
 
     QString configFile() const { return m_home->productFolder(m_model) + "/Config.ini"; }
@@ -119,62 +111,43 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("command");
-        const QString knows = " is not a value the mouse knows; allowed: ";
-        QTest::addRow("report rate 999")
-            << 1 << "PROFILE/pollrate"
-            << "999"
-            << "PROFILE/pollrate = 999" + knows + "1 (1000 Hz), 2 (500 Hz)"
-            << "apply";
-        QTest::addRow("report rate cut to 3") << 3 << "PROFILE/pollrate"
-                                              << "259"
-                                              << "PROFILE/pollrate = 259"
-                                              << "apply";
-        QTest::addRow("profile index 200") << 0 << "Config/ProfileID"
-                                           << "200"
-                                           << "Config/ProfileID = 200" + knows + "0-4"
-                                           << "apply";
-        QTest::addRow("lift-off 300")
-            << 0 << "Config/LiftHigh"
-            << "300"
-            << "Config/LiftHigh = 300" + knows + "0 (3 mm), 1 (2 mm), 2 (1 mm)"
-            << "apply";
-        QTest::addRow("lighting mode 9") << 5 << "PROFILE/LedMode"
-                                         << "9"
-                                         << "PROFILE/LedMode = 9" + knows + "0-8"
-                                         << "apply";
-        QTest::addRow("DPI stage 5 of 5") << 2 << "PROFILE/dpi"
-                                          << "5"
-                                          << "PROFILE/dpi = 5"
-                                          << "apply";
-        QTest::addRow("brightness 0 of an idle mode")
-            << 1 << "PROFILE/LedMode/LED_MODE_4_bright"
-            << "0"
-            << "PROFILE/LedMode/LED_MODE_4_bright = 0" + knows + "1-3"
-            << "apply";
-        QTest::addRow("brightness 4") << 3 << "PROFILE/LedMode/LED_MODE_3_bright"
-                                      << "4"
-                                      << "PROFILE/LedMode/LED_MODE_3_bright = 4"
-                                      << "apply";
-        // 9 would go up as speed 0, 0 as speed 9: neither is a level.
-        QTest::addRow("speed 9") << 4 << "PROFILE/LedMode/LED_MODE_3_breath"
-                                 << "9"
-                                 << "PROFILE/LedMode/LED_MODE_3_breath = 9" + knows + "1-8"
-                                 << "apply";
-        QTest::addRow("speed 0") << 5 << "PROFILE/LedMode/LED_MODE_0_breath"
-                                 << "0"
-                                 << "PROFILE/LedMode/LED_MODE_0_breath = 0"
-                                 << "apply";
-        QTest::addRow("speed past 2^32") << 2 << "PROFILE/LedMode/LED_MODE_8_breath"
-                                         << "4294967297"
-                                         << "PROFILE/LedMode/LED_MODE_8_breath = 4294967297"
-                                         << "apply";
-        QTest::addRow("verify: report rate 999") << 1 << "PROFILE/pollrate"
-                                                 << "999"
-                                                 << "PROFILE/pollrate = 999" + knows << "verify";
-        QTest::addRow("verify: speed 12") << 2 << "PROFILE/LedMode/LED_MODE_1_breath"
-                                          << "12"
-                                          << "PROFILE/LedMode/LED_MODE_1_breath = 12"
-                                          << "verify";
+        // {row, file, key, value, values allowed (none: not checked), command}
+        struct Row
+        {
+            const char *name;
+            int file;
+            const char *key;
+            const char *value;
+            const char *allowed;
+            const char *command;
+        };
+        // clang-format off
+        const Row rows[] = {
+            {"report rate 999", 1, "pollrate", "999", "1 (1000 Hz), 2 (500 Hz)", "apply"},
+            {"report rate cut to 3", 3, "pollrate", "259", nullptr, "apply"},
+            {"profile index 200", 0, "Config/ProfileID", "200", "0-4", "apply"},
+            {"lift-off 300", 0, "Config/LiftHigh", "300", "0 (3 mm), 1 (2 mm), 2 (1 mm)", "apply"},
+            {"lighting mode 9", 5, "LedMode", "9", "0-8", "apply"},
+            {"DPI stage 5 of 5", 2, "dpi", "5", nullptr, "apply"},
+            {"brightness 0 of an idle mode", 1, "LedMode/LED_MODE_4_bright", "0", "1-3", "apply"},
+            {"brightness 4", 3, "LedMode/LED_MODE_3_bright", "4", nullptr, "apply"},
+            // 9 would go up as speed 0, 0 as speed 9: neither is a level.
+            {"speed 9", 4, "LedMode/LED_MODE_3_breath", "9", "1-8", "apply"},
+            {"speed 0", 5, "LedMode/LED_MODE_0_breath", "0", nullptr, "apply"},
+            {"speed past 2^32", 2, "LedMode/LED_MODE_8_breath", "4294967297", nullptr, "apply"},
+            {"verify: report rate 999", 1, "pollrate", "999", "", "verify"},
+            {"verify: speed 12", 2, "LedMode/LED_MODE_1_breath", "12", nullptr, "verify"},
+        };
+        // clang-format on
+        for (const Row &r : rows) {
+            const QString key = QLatin1String(r.file ? "PROFILE/" : "") + QLatin1String(r.key);
+            QString message = key + QStringLiteral(" = ") + QLatin1String(r.value);
+            if (r.allowed)
+                message += QStringLiteral(" is not a value the mouse knows; allowed: ") +
+                           QLatin1String(r.allowed);
+            QTest::addRow("%s", r.name) << r.file << key << QString::fromLatin1(r.value) << message
+                                        << QString::fromLatin1(r.command);
+        }
     }
 
     void codesWithoutMeaningAreRefused()

@@ -226,6 +226,13 @@ private slots:
         const QStringList none;
         QTest::addRow("rate") << none << QStringList{"report-rate", "300"}
                               << "allowed: 125, 250, 500, 1000";
+        QTest::addRow("negative rate")
+            << none << QStringList{"report-rate", "-1000"} << "allowed: 125, 250, 500, 1000";
+        QTest::addRow("signed speed")
+            << none << QStringList{"pointer-speed", "+5"} << "allowed: 1-20";
+        QTest::addRow("negative DPI") << none << QStringList{"dpi1", "-800"} << "allowed: 50-40000";
+        QTest::addRow("negative lift-off")
+            << none << QStringList{"lift-off", "-2mm"} << "allowed: 3mm, 2mm, 1mm";
         QTest::addRow("speed too high")
             << none << QStringList{"pointer-speed", "21"} << "allowed: 1-20";
         QTest::addRow("speed not a number")
@@ -328,7 +335,8 @@ private slots:
         QCOMPARE(ctl({QStringLiteral("apply")}).status, 0);
         const auto parsed = [this](const QString &command, QString *plain) {
             *plain = ctl({command}).out;
-            const CtlResult run = ctl({command, QStringLiteral("--json")});
+            // Before the command here; get takes it after the command.
+            const CtlResult run = ctl({QStringLiteral("--json"), command});
             QJsonParseError error;
             const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
             return error.error == QJsonParseError::NoError ? doc : QJsonDocument();
@@ -347,10 +355,18 @@ private slots:
             QCOMPARE(o.value(QStringLiteral("product")).toString(), QStringLiteral("NX-19"));
             QCOMPARE(o.value(QStringLiteral("active")).toBool(),
                      plain.contains(QLatin1String("(active)")));
+            // IDs in decimal, as the catalogue row of Config.ini has them.
+            const int n = o.value(QStringLiteral("row")).toInt();
+            const QSettings config(m_home->dataFolder() + QStringLiteral("/Config.ini"),
+                                   QSettings::IniFormat);
+            QCOMPARE(o.value(QStringLiteral("vid")).toInt(),
+                     config.value(QStringLiteral("Mouse_List/VID_%1").arg(n)).toInt());
+            QCOMPARE(o.value(QStringLiteral("pid")).toInt(),
+                     config.value(QStringLiteral("Mouse_List/PID_%1").arg(n)).toInt());
             const QRegularExpression line(QStringLiteral("\\n\\s*%1\\s+NX-19\\s+%2\\s+%3\\s")
-                                              .arg(o.value(QStringLiteral("row")).toInt())
-                                              .arg(o.value(QStringLiteral("vid")).toString(),
-                                                   o.value(QStringLiteral("pid")).toString()));
+                                              .arg(n)
+                                              .arg(o.value(QStringLiteral("vid")).toInt())
+                                              .arg(o.value(QStringLiteral("pid")).toInt()));
             QVERIFY2(line.match(plain).hasMatch(), qPrintable(plain));
         }
         QCOMPARE(connected, 1);
@@ -358,8 +374,13 @@ private slots:
         const QJsonDocument devices = parsed(QStringLiteral("devices"), &plain);
         QVERIFY(devices.isArray());
         QVERIFY(plain.contains(QStringLiteral("\n%1 HID collections").arg(devices.array().size())));
-        for (const QJsonValue &d : devices.array())
+        QList<int> interfaces;
+        for (const QJsonValue &d : devices.array()) {
             QVERIFY(plain.contains(d.toObject().value(QStringLiteral("path")).toString()));
+            interfaces << d.toObject().value(QStringLiteral("interface")).toInt();
+        }
+        // The mouse's two collections, one an interface.
+        QCOMPARE(interfaces, QList<int>({0, 1}));
 
         const QJsonDocument dump = parsed(QStringLiteral("dump"), &plain);
         const QJsonObject root = dump.object();

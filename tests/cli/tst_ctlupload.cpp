@@ -1,5 +1,5 @@
 #include "common/CleanHome.h"
-#include "common/CtlProcess.h"
+#include "common/CtlInProcess.h"
 
 #include "cli/CtlCommands.h"
 #include "device/DeviceCatalogue.h"
@@ -37,18 +37,9 @@ private:
         DeviceContext::setProtocolDelayHook([this](int ms) { m_delays << ms; });
     }
 
-    Run command(CtlCommandFunction function, const QStringList &args, bool terminal = false)
+    static Run command(CtlCommandFunction function, const QStringList &args, bool terminal = false)
     {
-        Run run;
-        QTextStream out(&run.out);
-        QTextStream err(&run.err);
-        CtlContext ctx{out, err, terminal};
-        run.status = function(args, ctx);
-        out.flush();
-        err.flush();
-        // Each command opens the mouse afresh, as each run of the tool does.
-        closeDevice();
-        return run;
+        return runInProcess(function, args, terminal);
     }
 
     Run ctl(const QStringList &args, const QMap<QString, QString> &env = {})

@@ -136,7 +136,10 @@ public:
     // The exit code, or -1 when the program did not end normally in time.
     int waitForExit(int timeoutMs)
     {
-        if (!m_app.waitForFinished(timeoutMs) || m_app.exitStatus() != QProcess::NormalExit)
+        // waitForFinished() says false for a program that has ended already.
+        if (m_app.state() != QProcess::NotRunning && !m_app.waitForFinished(timeoutMs))
+            return -1;
+        if (m_app.exitStatus() != QProcess::NormalExit)
             return -1;
         return m_app.exitCode();
     }

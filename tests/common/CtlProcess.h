@@ -43,7 +43,8 @@ inline std::unique_ptr<QProcess> startCtl(const TestHome &home, const QStringLis
 inline CtlResult finishCtl(QProcess &process)
 {
     CtlResult result;
-    if (!process.waitForFinished(60000))
+    // An event loop of the test (a window's dialog) may have seen it end.
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(60000))
         return result;
     result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = QString::fromUtf8(process.readAllStandardOutput());

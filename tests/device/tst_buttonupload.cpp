@@ -303,6 +303,10 @@ private slots:
                                          block(1, b), S(50), block(2, missing), S(50)}));
         QVERIFY(DeviceContext::macroIndexMap().empty());
         QCOMPARE(debug.messages, QStringList{});
+        // The warning before an upload names the missing files; a button
+        // given no name has none to miss.
+        setMacro(3, 4, QString());
+        QCOMPARE(missingMacros(DeviceContext::deviceStore()), QStringList{"missing"});
     }
 
     void macroLimit_data()

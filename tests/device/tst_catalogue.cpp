@@ -91,16 +91,15 @@ private slots:
         QCOMPARE(DeviceContext::catalogue().count, 200u);
     }
 
-    void longProductNameIsCutAtACharacterBoundary()
+    void nameThatCannotBeAFolderIsSkipped()
     {
-        // 200 two-byte characters: 400 bytes, cut to at most 255 without
-        // splitting a character, so 254 bytes.
-        const QString name(200, QChar(0x00E9));
-        writeCatalogue({row(name, 1)});
+        // 200 two-byte characters: too long for a folder name; the row
+        // matches nothing, the next row is read as usual.
+        writeCatalogue({row(QString(200, QChar(0x00E9)), 1), row(QStringLiteral("NX-19"), 2)});
         loadDeviceCatalogue();
-        const QByteArray stored(DeviceContext::catalogue().entries[0].productName);
-        QCOMPARE(stored.size(), 254);
-        QCOMPARE(QString::fromUtf8(stored), name.left(127));
+        QCOMPARE(QByteArray(DeviceContext::catalogue().entries[0].productName), QByteArray());
+        QCOMPARE(DeviceContext::catalogue().entries[0].productId, 0u);
+        QCOMPARE(DeviceContext::catalogue().indexOfName(QStringLiteral("NX-19")), 1);
     }
 
     void releaseCheck_data()

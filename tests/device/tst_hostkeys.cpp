@@ -79,34 +79,11 @@ class TestHostKeys : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { QVERIFY2(m_recorder.open(), "no X display"); }
+private:
+    XKeyRecorder m_recorder;
 
-    void pulses_data()
+    void expectPulses(const Keys &keys)
     {
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<Keys>("keys");
-
-        QTest::addRow("back") << Action(BrowserBack) << pulse(XF86XK_Back);
-        QTest::addRow("forward") << Action(BrowserForward) << pulse(XF86XK_Forward);
-        QTest::addRow("stop") << Action(BrowserStop) << pulse(XF86XK_Stop);
-        QTest::addRow("refresh") << Action(BrowserRefresh) << pulse(XF86XK_Refresh);
-        QTest::addRow("favorites") << Action(BrowserFavorites) << pulse(XF86XK_Favorites);
-        QTest::addRow("mail key") << Action([] {
-            OpenMail(false);
-            return true;
-        }) << pulse(XF86XK_Mail);
-        QTest::addRow("find") << Action(FindKeys) << kFind;
-        // A keysym borrowed a spare key code the first time is bound again.
-        QTest::addRow("stop again") << Action(BrowserStop) << pulse(XF86XK_Stop);
-    }
-
-    void pulses()
-    {
-        QFETCH(Action, action);
-        QFETCH(Keys, keys);
-
-        QVERIFY(action());
         const QVector<RecordedKey> recorded = m_recorder.take();
         QCOMPARE(describe(recorded), describe(keys));
         for (int i = 1; i < recorded.size(); ++i) {
@@ -116,8 +93,19 @@ private slots:
         }
     }
 
+private slots:
+    void initTestCase() { QVERIFY2(m_recorder.open(), "no X display"); }
+
+    // The browser keys and find are pulsed by their codes (table()); the
+    // mail key has none.
+    void mailKey()
+    {
+        OpenMail(false);
+        expectPulses(pulse(XF86XK_Mail));
+    }
+
     // A keysym the keymap lacks is bound for the pulse only: afterwards the
-    // desktop's keymap is as it was.
+    // desktop's keymap is as it was, and the next pulse binds it again.
     void keymapLeftAsItWas_data()
     {
         QTest::addColumn<Action>("action");
@@ -164,7 +152,7 @@ private slots:
         QFETCH(Keys, keys);
 
         QCOMPARE(performHostAction(quint8(code)), known);
-        QCOMPARE(describe(m_recorder.take()), describe(keys));
+        expectPulses(keys);
     }
 
     void noDisplay()
@@ -200,9 +188,6 @@ private slots:
                               QStringLiteral("mailto:")}));
         QCOMPARE(describe(m_recorder.take()), QStringList());
     }
-
-private:
-    XKeyRecorder m_recorder;
 };
 
 // QTEST_MAIN would abort inside QGuiApplication without a display; say

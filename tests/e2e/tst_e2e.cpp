@@ -264,6 +264,62 @@ private slots:
         QCOMPARE(fromWindow, app.toolApply(QStringLiteral("NX-19"), fresh));
     }
 
+    void trayClicksToggleTheWindowOnce()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty())
+            QSKIP("trayer is not installed");
+        QProcess tray;
+        tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top")});
+        QVERIFY(tray.waitForStarted(5000));
+        AppUnderX app(*m_home);
+        QVERIFY(app.start(QStringLiteral("NX-19")));
+        // The icon is the program's one small window.
+        QRect icon;
+        const auto findIcon = [&] {
+            for (const QRect &w : app.windows()) {
+                if (w.width() <= 64 && w.height() <= 64)
+                    icon = w;
+            }
+            return !icon.isNull();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(findIcon(), 10000);
+        const auto clickIcon = [&](int clicks) {
+            // Apart from the click before by more than a double-click's time.
+            QTest::qWait(700);
+            AppUnderX::moveToScreen(icon.center());
+            AppUnderX::xdotool({QStringLiteral("click"), QStringLiteral("--repeat"),
+                                QString::number(clicks), QStringLiteral("--delay"),
+                                QStringLiteral("100"), QStringLiteral("1")});
+        };
+        const auto shown = [&] { return app.hasWindow(AppUnderX::kMainWindow); };
+
+        clickIcon(1);
+        QTRY_VERIFY_WITH_TIMEOUT(!shown(), 5000);
+        clickIcon(1);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(), 5000);
+        // A double-click hides it once, not hides and shows it again.
+        clickIcon(2);
+        QTRY_VERIFY_WITH_TIMEOUT(!shown(), 5000);
+        QTest::qWait(1000);
+        QVERIFY(!shown());
+        clickIcon(2);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(), 5000);
+
+        // Out and in again within 200 ms: the warning never opens, and a
+        // click still hides the window.
+        QCOMPARE(app.control(QStringLiteral("unplug NX-19")), QStringLiteral("ok"));
+        QCOMPARE(app.control(QStringLiteral("plug NX-19")), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(), 5000);
+        QTest::qWait(500); // past the window's 200 ms wait for a warning
+        QVERIFY(!app.hasWindow(AppUnderX::kBox));
+        QVERIFY(app.screenshot(QStringLiteral("tray-after-fast-replug")));
+        clickIcon(1);
+        QTRY_VERIFY_WITH_TIMEOUT(!shown(), 5000);
+        app.stop();
+        tray.kill();
+        tray.waitForFinished(3000);
+    }
+
     void withoutAMouseOnlyTheTrayRemains()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty())

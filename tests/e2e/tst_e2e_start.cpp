@@ -81,6 +81,67 @@ private slots:
         QVERIFY(!QFile::exists(configFile()));
     }
 
+    // Refused before a display is needed, with the usage on stderr.
+    void unknownOptionIsRefused()
+    {
+        for (const QString &program :
+             {QStringLiteral("korvalen-config"), QStringLiteral("korvalen-ctl")}) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("DISPLAY"));
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            env.insert(QStringLiteral("XDG_DATA_HOME"), m_home->dataHome());
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(KORVALEN_APP_DIR "/") + program, {QStringLiteral("--bogus")});
+            QVERIFY(p.waitForFinished(10000));
+            QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p.exitCode(), 2);
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            QVERIFY2(err.contains(QLatin1String("bogus")) && err.contains(QLatin1String("help")),
+                     qPrintable(err));
+            QVERIFY(p.readAllStandardOutput().isEmpty());
+            QVERIFY(!QFile::exists(configFile()));
+        }
+    }
+
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QSize>("size");
+        const QString all = QStringLiteral("QT_SCALE_FACTOR");
+        QTest::newRow("1.0") << all << "1.0" << QSize(999, 640);
+        QTest::newRow("1.25") << all << "1.25" << QSize(1248, 800);
+        QTest::newRow("1.5") << all << "1.5" << QSize(1498, 960);
+        // 1998 x 1280 would not fit: the largest class that does.
+        QTest::newRow("2.0") << all << "2.0" << QSize(1498, 960);
+        QTest::newRow("screen 1.25")
+            << QStringLiteral("QT_SCREEN_SCALE_FACTORS") << "1.25" << QSize(1248, 800);
+    }
+
+    // The size class drawn for the scale asked for, within a 1600 x 1000
+    // screen (CTest runs this test a second time on one).
+    void windowFitsTheScreen()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, scale);
+        QFETCH(QSize, size);
+        const QStringList screen =
+            AppUnderX::tool({QStringLiteral("xdotool"), QStringLiteral("getdisplaygeometry")})
+                .split(QLatin1Char(' '));
+        if (screen != QStringList{QStringLiteral("1600"), QStringLiteral("1000")})
+            QSKIP("needs a 1600x1000 screen");
+        AppUnderX app(*m_home);
+        app.setEnvironment(variable, scale);
+        QVERIFY(app.launch(QStringLiteral("NX-19")));
+        QRect window;
+        QTRY_VERIFY_WITH_TIMEOUT(!(window = app.windowOfSize(size)).isNull(), 30000);
+        QVERIFY2(QRect(0, 0, 1600, 1000).contains(window),
+                 qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
+        QTest::qWait(500);
+        QVERIFY(app.screenshot(QStringLiteral("scale-%1-%2").arg(variable, scale)));
+    }
+
     void secondStartBringsBackTheHiddenWindow()
     {
         AppUnderX first(*m_home);

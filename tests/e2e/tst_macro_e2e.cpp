@@ -4,6 +4,26 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <X11/Xlib.h>
+
+namespace {
+
+// Whether another X client can take the keyboard now.
+bool keyboardIsFree()
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    const int status = XGrabKeyboard(display, DefaultRootWindow(display), False, GrabModeAsync,
+                                     GrabModeAsync, CurrentTime);
+    if (status == GrabSuccess)
+        XUngrabKeyboard(display, CurrentTime);
+    XCloseDisplay(display);
+    return status == GrabSuccess;
+}
+
+} // namespace
+
 // The macro recorder and the macro assignment in the real window under an
 // X server (CTest runs it through xvfb-run): keys typed with xdotool, the
 // virtual mouse traced.
@@ -16,6 +36,62 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("needs an X server (CTest runs this under xvfb-run)");
+    }
+
+    void aReloadEndsTheRecording_data()
+    {
+        QTest::addColumn<QString>("mice");
+        QTest::addColumn<QString>("unplug");
+        QTest::addRow("the only mouse") << "NX-19"
+                                        << "NX-19";
+        QTest::addRow("the active one of two") << "NX-01,NX-19"
+                                               << "active";
+        QTest::addRow("the other one of two") << "NX-01,NX-19"
+                                              << "other";
+    }
+
+    void aReloadEndsTheRecording()
+    {
+        QFETCH(QString, mice);
+        QFETCH(QString, unplug);
+        TestHome home;
+        AppUnderX app(home);
+        QVERIFY(app.start(mice));
+        QTest::qWait(800);
+        const QPoint page(285, 74);
+        const QString macroFile = home.dataFolder() + QStringLiteral("/MacroDB/name_1.MSMACRO");
+        app.click(AppUnderX::tab(3));
+        app.click(page + QPoint(146 + 11, 8 + 11)); // NEW
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(macroFile), 5000);
+        app.click(page + QPoint(478 + 87, 12 + 15)); // START
+        AppUnderX::keys({QStringLiteral("a")});
+        QTRY_VERIFY_WITH_TIMEOUT(!keyboardIsFree(), 5000);
+
+        const QString active =
+            QSettings(home.dataFolder() + QStringLiteral("/Config.ini"), QSettings::IniFormat)
+                .value(QStringLiteral("Config/CurrentProductName"))
+                .toString();
+        QString gone = unplug;
+        if (unplug == QLatin1String("active"))
+            gone = active;
+        else if (unplug == QLatin1String("other"))
+            gone = mice.split(QLatin1Char(',')).value(active == QLatin1String("NX-01") ? 1 : 0);
+        QCOMPARE(app.control(QStringLiteral("unplug ") + gone), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(keyboardIsFree(), 5000);
+        QVERIFY(app.screenshot(QStringLiteral("recording-ended-by-unplug-") +
+                               QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-')));
+        // STOP's save: the press and release of A.
+        QTRY_COMPARE_WITH_TIMEOUT(QSettings(macroFile, QSettings::IniFormat)
+                                      .value(QStringLiteral("Setting/Count"))
+                                      .toInt(),
+                                  2, 5000);
+        if (app.hasWindow(AppUnderX::kBox))
+            QCOMPARE(app.control(QStringLiteral("plug ") + gone), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(!app.hasWindow(AppUnderX::kBox), 5000);
+        // The window's controls work again: its close button ends the
+        // program (there is no notification area to hide in).
+        app.click(QPoint(924 + 9, 33 + 9));
+        QCOMPARE(app.waitForExit(10000), 0);
     }
 
     void recordAssignAndApply()

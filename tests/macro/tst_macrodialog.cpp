@@ -1,14 +1,15 @@
 #include "common/TestHome.h"
 
-#include "macro/MacroDialog.h"
 #include "macro/MacroLibrary.h"
-#include "macro/VornCheckButton.h"
-#include "macro/VornGunsetDialog.h"
-#include "macro/VornListItem.h"
-#include "macro/VornMacroSelect.h"
-#include "macro/VornTreeWidget.h"
+#include "macro/ui/MacroDialog.h"
+#include "macro/ui/VornCheckButton.h"
+#include "macro/ui/VornGunsetDialog.h"
+#include "macro/ui/VornListItem.h"
+#include "macro/ui/VornMacroSelect.h"
+#include "macro/ui/VornTreeWidget.h"
 #include "platform/KeyboardCapture.h"
 #include "store/DataFolder.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
@@ -254,7 +255,8 @@ private slots:
             click(d, MacroDialog::ChangeName);
         }
         QCOMPARE(m_messages.size(), 4);
-        QCOMPARE(m_messages.first(), unsafeMacroNameMessage());
+        QVERIFY(m_messages.first().contains(QStringLiteral("ONE OF / \\ : * ? \" < > |")));
+        QVERIFY(m_messages.last().endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
         QCOMPARE(folderListing(), folder);
         QCOMPARE(QDir(dataFolder()).entryList(QDir::AllEntries), outside);
@@ -284,7 +286,7 @@ private slots:
         click(d, MacroDialog::Batch);
         click(d, MacroDialog::Import);
         QCOMPARE(m_messages.size(), 2);
-        QCOMPARE(m_messages.at(0), unsafeMacroNameMessage());
+        QVERIFY(m_messages.at(0).endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
         QVERIFY(m_messages.at(1).contains(QStringLiteral("junk.MSMACRO: ")));
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
         QCOMPARE(folderListing(), folder);
@@ -295,13 +297,18 @@ private slots:
         MacroDialog d;
         click(d, MacroDialog::NewMacro);
         click(d, MacroDialog::NewMacro);
-        const QString single = m_home->path() + QStringLiteral("/out.MSMACRO");
+        // A name typed without the suffix gets it; the next dialog opens
+        // where this one ended, or at home once that folder is gone.
+        const QString typed = m_home->path() + QStringLiteral("/sub/out");
+        const QString single = typed + QStringLiteral(".MSMACRO");
         const QString folder = m_home->path() + QStringLiteral("/batch");
         QDir().mkpath(folder);
+        QDir().mkpath(m_home->path() + QStringLiteral("/sub"));
         MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
-            return QStringList{kind == MacroDialog::SaveOne ? single : folder};
+            return QStringList{kind == MacroDialog::SaveOne ? typed : folder};
         });
         click(d, MacroDialog::Export);
+        QCOMPARE(fileDialogFolder(), m_home->path() + QStringLiteral("/sub"));
         QSettings exported(single, QSettings::IniFormat);
         QCOMPARE(exported.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
         QVERIFY(exported.value(QStringLiteral("Setting/MacroFilePath"))
@@ -320,6 +327,9 @@ private slots:
         click(d, MacroDialog::Export);
         QCOMPARE(QDir(folder).entryList(QDir::Files),
                  QStringList{QStringLiteral("name_1.MSMACRO")});
+        QCOMPARE(fileDialogFolder(), folder);
+        QVERIFY(QDir(folder).removeRecursively());
+        QCOMPARE(fileDialogFolder(), QDir::homePath());
         click(d, MacroDialog::Batch);
         QVERIFY(d.control(MacroDialog::Start)->isEnabled());
     }
@@ -347,6 +357,10 @@ private slots:
         row->editPressSlot();
         QCOMPARE(row->text(), QStringLiteral("65530 ms"));
         QCOMPARE(bytes({row->event()}), (Events{{6, 25, 153}}));
+        // Saved without delay options, the delay still reads back.
+        click(d, MacroDialog::Save);
+        click(d, MacroDialog::CancelEdit);
+        QCOMPARE(bytes(d.events()), (Events{{0x84, 0, 4}, {6, 25, 153}}));
     }
 
     void listCommands()
@@ -372,6 +386,21 @@ private slots:
         d.eventList()->setCurrentRow(2);
         click(d, MacroDialog::RowPaste);
         QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2], moves[1]}));
+        // A selection of several rows shows as such, across the rows.
+        d.show();
+        d.eventList()->setCurrentRow(0);
+        d.eventList()->item(2)->setSelected(true);
+        const QImage shown = d.eventList()->viewport()->grab().toImage();
+        for (int r = 0; r < 4; ++r) {
+            const QRect row = d.eventList()->visualItemRect(d.eventList()->item(r));
+            const QColor middle = shown.pixelColor(row.right() - 4, row.center().y());
+            QCOMPARE(middle == QColor(110, 10, 16), r == 0 || r == 2);
+        }
+        // DELETE takes the selection as CUT does.
+        d.eventList()->setCurrentRow(0);
+        d.eventList()->item(2)->setSelected(true);
+        click(d, MacroDialog::RowDelete);
+        QCOMPARE(bytes(d.events()), (Events{moves[3], moves[1]}));
         click(d, MacroDialog::RowClear);
         QCOMPARE(d.eventList()->count(), 0);
         click(d, MacroDialog::InsertDelay); // nothing on an empty list
@@ -422,7 +451,7 @@ private slots:
         QVERIFY(d.control(MacroDialog::RecordDelays)->isChecked());
         QCOMPARE(d.eventList()->count(), 9);
         d.addGunFile(QStringLiteral("../AK"), dialog.events());
-        QCOMPARE(m_messages.last(), unsafeMacroNameMessage());
+        QVERIFY(m_messages.last().contains(QStringLiteral("ONE OF / \\ : * ?")));
         QCOMPARE(macroLibraryCount(), 2);
     }
 
@@ -455,6 +484,16 @@ private slots:
         QTest::keyClicks(select.loopCountEdit(), QStringLiteral("2567"));
         QCOMPARE(select.loopCountEdit()->text(), QStringLiteral("25"));
         select.grab().save(outputDir() + QStringLiteral("/macroselect.png"));
+
+        // A new assignment starts on the library's first macro, never on none.
+        VornMacroSelect fresh(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        QCOMPARE(fresh.macroName(), QStringLiteral("short"));
+        QVERIFY(fresh.findChild<QAbstractButton *>(QStringLiteral("msgBoxYesBtn"))->isEnabled());
+        QVERIFY(removeFromMacroLibrary(QStringLiteral("short")));
+        QVERIFY(removeFromMacroLibrary(QStringLiteral("long")));
+        VornMacroSelect none(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        QVERIFY(none.macroName().isEmpty());
+        QVERIFY(!none.findChild<QAbstractButton *>(QStringLiteral("msgBoxYesBtn"))->isEnabled());
     }
 
     void savingLongMacroWarns()

@@ -126,7 +126,8 @@ private slots:
         add("key without a name", 0, {4, 0, 0x32}, true, {0x04, 0, 0x32}, "");
         add("delay kept with type 1", 1, {6, 1, 0}, true, {6, 1, 0}, "2560 ms");
         add("134 is a delay", 2, {134, 0, 1}, true, {6, 0, 1}, "10 ms");
-        add("delay dropped with type 0", 0, {6, 1, 0}, false, {}, "");
+        // Delays stay whatever the type: they are what the mouse plays.
+        add("delay kept with type 0", 0, {6, 1, 0}, true, {6, 1, 0}, "2560 ms");
         add("type 3 skipped", 1, {3, 0, 0}, false, {}, "");
         add("empty event skipped", 1, {0, 0, 0}, false, {}, "");
         add("values cut to a byte", 0, {0x184, 0, 0x104}, true, {0x84, 0, 4}, "A");

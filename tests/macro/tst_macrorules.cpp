@@ -159,12 +159,13 @@ private slots:
         QTest::addColumn<int>("delayType");
         QTest::addColumn<int>("rowsBefore");
         QTest::addColumn<int>("rowsAdded");
+        QTest::addColumn<int>("bound"); // the one the message names
 
-        QTest::addRow("delays, 61 rows take a delay and a key") << 1 << 61 << 2;
-        QTest::addRow("delays, 62 rows take nothing") << 1 << 62 << 0;
-        QTest::addRow("default delays, 62 rows take nothing") << 2 << 62 << 0;
-        QTest::addRow("no delays, 39 rows take a key") << 0 << 39 << 1;
-        QTest::addRow("no delays, 40 rows take nothing") << 0 << 40 << 0;
+        QTest::addRow("delays, 61 rows take a delay and a key") << 1 << 61 << 2 << 0;
+        QTest::addRow("delays, 62 rows take nothing") << 1 << 62 << 0 << 63;
+        QTest::addRow("default delays, 62 rows take nothing") << 2 << 62 << 0 << 63;
+        QTest::addRow("no delays, 39 rows take a key") << 0 << 39 << 1 << 0;
+        QTest::addRow("no delays, 40 rows take nothing") << 0 << 40 << 0 << 40;
     }
 
     void recordBound()
@@ -172,6 +173,7 @@ private slots:
         QFETCH(int, delayType);
         QFETCH(int, rowsBefore);
         QFETCH(int, rowsAdded);
+        QFETCH(int, bound);
 
         MacroRecorder recorder;
         // A first key starts the clock, so the second brings its delay.
@@ -183,6 +185,11 @@ private slots:
         QCOMPARE(rows.size(), rowsAdded);
         QCOMPARE(recorder.droppedForRoom(), rowsAdded == 0);
         QVERIFY(rowsBefore + rows.size() <= 63);
+        if (bound > 0) {
+            const QString message = recorder.droppedMessage();
+            QVERIFY2(message.contains(QStringLiteral("AT MOST %1 EVENTS").arg(bound)),
+                     qPrintable(message));
+        }
     }
 
     void releaseTest_data()
@@ -274,23 +281,37 @@ private slots:
 
     void unsafeNames_data()
     {
+        // The refusal names the rule the name broke.
         QTest::addColumn<QString>("name");
-        QTest::addRow("parent folder") << QStringLiteral("../x");
-        QTest::addRow("slash") << QStringLiteral("a/b");
-        QTest::addRow("backslash") << QStringLiteral("a\\b");
-        QTest::addRow("dot") << QStringLiteral(".");
-        QTest::addRow("dot dot") << QStringLiteral("..");
-        QTest::addRow("control character") << QStringLiteral("a\tb");
-        QTest::addRow("trailing dot") << QStringLiteral("gun.");
-        QTest::addRow("trailing space") << QStringLiteral("gun ");
-        QTest::addRow("colon") << QStringLiteral("c:x");
-        QTest::addRow("empty") << QString();
-        QTest::addRow("too long") << QString(250, QLatin1Char('n'));
+        QTest::addColumn<QString>("rule");
+        const QString forbidden = QStringLiteral("ONE OF / \\ : * ? \" < > |");
+        const QString trailing = QStringLiteral("ENDS WITH A DOT OR A SPACE");
+        QTest::addRow("parent folder") << QStringLiteral("../x") << forbidden;
+        QTest::addRow("slash") << QStringLiteral("a/b") << forbidden;
+        QTest::addRow("backslash") << QStringLiteral("a\\b") << forbidden;
+        QTest::addRow("dot") << QStringLiteral(".") << QStringLiteral("IS \".\" OR \"..\"");
+        QTest::addRow("dot dot") << QStringLiteral("..") << QStringLiteral("IS \".\" OR");
+        QTest::addRow("control character") << QStringLiteral("a\tb") << QStringLiteral("CONTROL");
+        QTest::addRow("right-to-left override")
+            << (QStringLiteral("gun") + QChar(0x202E) + QStringLiteral("exe")) << "U+202E";
+        QTest::addRow("zero-width space")
+            << (QStringLiteral("a") + QChar(0x200B) + QStringLiteral("b")) << "FORMATTING";
+        QTest::addRow("trailing dot") << QStringLiteral("gun.") << trailing;
+        QTest::addRow("trailing space") << QStringLiteral("gun ") << trailing;
+        QTest::addRow("colon") << QStringLiteral("c:x") << forbidden;
+        QTest::addRow("empty") << QString() << QStringLiteral("EMPTY");
+        QTest::addRow("too long") << QString(250, QLatin1Char('n'))
+                                  << QStringLiteral("LONGER THAN 247 BYTES");
+        QTest::addRow("too long in bytes")
+            << QString(100, QChar(0x5b8f)) << QStringLiteral("LONGER THAN 247 BYTES");
     }
 
     void unsafeNames()
     {
         QFETCH(QString, name);
+        QFETCH(QString, rule);
+        QVERIFY2(unsafeMacroNameMessage(name).contains(rule),
+                 qPrintable(unsafeMacroNameMessage(name)));
         QVERIFY(writeMacroFile(QStringLiteral("kept"), MacroFileData{}));
         QVERIFY(addToMacroLibrary(QStringLiteral("kept")));
         const QStringList folder = folderListing();
@@ -367,7 +388,7 @@ private slots:
         QString name;
         QCOMPARE(int(importMacroFile(source, &name)), result);
         if (countAfter < 0) {
-            QVERIFY(!macroImportMessage(MacroImport(result)).isEmpty());
+            QVERIFY(!macroImportMessage(MacroImport(result), QStringLiteral("n")).isEmpty());
             QCOMPARE(macroLibrary(), QStringList{QStringLiteral("kept")});
             QCOMPARE(folderListing(), folder);
             return;

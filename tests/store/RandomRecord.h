@@ -113,4 +113,21 @@ inline ProfileData profile(QRandomGenerator &rng)
     return rec;
 }
 
+// A store of five such records named after `pattern` ("Game %1": "Game 1"
+// to "Game 5"), on profile 4, with angle snapping, lift-off and a count set.
+inline ProfileStore store(quint32 seed, const QString &pattern)
+{
+    QRandomGenerator rng(seed);
+    ProfileStore s;
+    s.curProfile = 3;
+    s.AngleValue = 1;
+    s.LiftHigh = 2;
+    s.Count = 9;
+    for (int i = 0; i < kProfileCount; ++i) {
+        s.profiles[i] = profile(rng);
+        s.profileNames[i] = pattern.arg(i + 1);
+    }
+    return s;
+}
+
 } // namespace RandomRecord

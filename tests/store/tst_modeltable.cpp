@@ -106,61 +106,26 @@ void TestModelTable::dpi_data()
     QTest::addColumn<int>("sensor");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("dpi");
-
-    // The step doubles above the sensor's native maximum.
-    QTest::addRow("3325 v50") << 3325 << 50 << 5000;
-    QTest::addRow("3325 v51") << 3325 << 51 << 5200;
-    QTest::addRow("3327 v61") << 3327 << 61 << 6200;
-    QTest::addRow("3327 v62") << 3327 << 62 << 6400;
-    QTest::addRow("3327 v92") << 3327 << 92 << 12400;
-    QTest::addRow("3327 v93") << 3327 << 93 << 12600;
-    QTest::addRow("3327 v105") << 3327 << 105 << 16200;
-    QTest::addRow("3327 v106 exact top") << 3327 << 106 << 16400;
-    QTest::addRow("3333 v80") << 3333 << 80 << 8000;
-    QTest::addRow("3333 v81") << 3333 << 81 << 8200;
-    QTest::addRow("3335 v160") << 3335 << 160 << 16000;
-    QTest::addRow("3335 v161") << 3335 << 161 << 16200;
-    QTest::addRow("3360 v120") << 3360 << 120 << 12000;
-    QTest::addRow("3360 v121") << 3360 << 121 << 12200;
-    QTest::addRow("3389 v320") << 3389 << 320 << 16000;
-    QTest::addRow("3389 v321") << 3389 << 321 << 16100;
-    QTest::addRow("3395 v519") << 3395 << 519 << 26000;
-    QTest::addRow("3395 v520") << 3395 << 520 << 26100;
-    QTest::addRow("3399 v399") << 3399 << 399 << 20000;
-    QTest::addRow("3399 v400") << 3399 << 400 << 20100;
-
-    // 3104: rounded to whole hundreds near them.
-    QTest::addRow("3104 v14 (530)") << 3104 << 14 << 500;
-    QTest::addRow("3104 v15 (570 kept)") << 3104 << 15 << 570;
-    QTest::addRow("3104 v27 (1020 down)") << 3104 << 27 << 1000;
-    QTest::addRow("3104 v53") << 3104 << 53 << 2000;
-    QTest::addRow("3104 v55 (2090 kept)") << 3104 << 55 << 2090;
-    QTest::addRow("3104 v58 (2200 whole)") << 3104 << 58 << 2200;
-    QTest::addRow("3104 v68 (2580 kept)") << 3104 << 68 << 2580;
-    QTest::addRow("3104 v71 (2690 up)") << 3104 << 71 << 2700;
-    QTest::addRow("3104 v79") << 3104 << 79 << 3000;
-    QTest::addRow("3104 v105 (3990 kept)") << 3104 << 105 << 3990;
-    QTest::addRow("3104 v106") << 3104 << 106 << 4000;
-    QTest::addRow("3104 v107 upper formula") << 3104 << 107 << 4100;
-    QTest::addRow("3104 v108 (4180 kept)") << 3104 << 108 << 4180;
-    QTest::addRow("3104 v120 (5090 up)") << 3104 << 120 << 5100;
-    QTest::addRow("3104 v132") << 3104 << 132 << 6000;
-    QTest::addRow("3104 v159 (8050)") << 3104 << 159 << 8000;
-
-    // 3212: two formulas with their own fix-ups.
-    QTest::addRow("3212 v16") << 3212 << 16 << 600;
-    QTest::addRow("3212 v21 (790)") << 3212 << 21 << 800;
-    QTest::addRow("3212 v22 (830 kept)") << 3212 << 22 << 830;
-    QTest::addRow("3212 v32 (1210)") << 3212 << 32 << 1200;
-    QTest::addRow("3212 v43 (1630)") << 3212 << 43 << 1600;
-    QTest::addRow("3212 v63 (2390)") << 3212 << 63 << 2400;
-    QTest::addRow("3212 v64 middle scale") << 3212 << 64 << 2430;
-    QTest::addRow("3212 v94 middle top") << 3212 << 94 << 4710;
-    QTest::addRow("3212 v95 upper scale") << 3212 << 95 << 4860;
-    QTest::addRow("3212 v111 (7290)") << 3212 << 111 << 7200;
-
-    QTest::addRow("unknown sensor") << 3100 << 50 << 0;
-    QTest::addRow("sensor 0") << 0 << 10 << 0;
+    // {sensor, slider value, DPI}, worked out by hand. The step doubles above
+    // a sensor's native maximum; 3104 rounds to whole hundreds near them;
+    // 3212 has three formulas with fix-ups of their own; an unknown sensor
+    // gives 0.
+    // clang-format off
+    const int rows[][3] = {
+        {3325, 50, 5000}, {3325, 51, 5200}, {3327, 61, 6200}, {3327, 62, 6400}, {3327, 92, 12400},
+        {3327, 93, 12600}, {3327, 105, 16200}, {3327, 106, 16400}, {3333, 80, 8000},
+        {3333, 81, 8200}, {3335, 160, 16000}, {3335, 161, 16200}, {3360, 120, 12000},
+        {3360, 121, 12200}, {3389, 320, 16000}, {3389, 321, 16100}, {3395, 519, 26000},
+        {3395, 520, 26100}, {3399, 399, 20000}, {3399, 400, 20100}, {3104, 14, 500},
+        {3104, 15, 570}, {3104, 27, 1000}, {3104, 53, 2000}, {3104, 55, 2090}, {3104, 58, 2200},
+        {3104, 68, 2580}, {3104, 71, 2700}, {3104, 79, 3000}, {3104, 105, 3990}, {3104, 106, 4000},
+        {3104, 107, 4100}, {3104, 108, 4180}, {3104, 120, 5100}, {3104, 132, 6000},
+        {3104, 159, 8000}, {3212, 16, 600}, {3212, 21, 800}, {3212, 22, 830}, {3212, 32, 1200},
+        {3212, 43, 1600}, {3212, 63, 2400}, {3212, 64, 2430}, {3212, 94, 4710}, {3212, 95, 4860},
+        {3212, 111, 7200}, {3100, 50, 0}, {0, 10, 0}};
+    // clang-format on
+    for (const auto &row : rows)
+        QTest::addRow("%d v%d", row[0], row[1]) << row[0] << row[1] << row[2];
 }
 
 void TestModelTable::dpi()

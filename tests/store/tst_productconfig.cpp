@@ -27,17 +27,7 @@ QString profilePath(const TestHome &home, const QString &name)
 
 ProfileStore randomStore(quint32 seed)
 {
-    QRandomGenerator rng(seed);
-    ProfileStore store;
-    store.curProfile = 3;
-    store.AngleValue = 1;
-    store.LiftHigh = 2;
-    store.Count = 9;
-    for (int i = 0; i < 5; ++i) {
-        store.profiles[i] = RandomRecord::profile(rng);
-        store.profileNames[i] = QStringLiteral("Game %1").arg(i + 1);
-    }
-    return store;
+    return RandomRecord::store(seed, QStringLiteral("Game %1"));
 }
 
 } // namespace

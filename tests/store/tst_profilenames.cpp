@@ -16,15 +16,7 @@ namespace {
 
 ProfileStore sampleStore(quint32 seed)
 {
-    QRandomGenerator rng(seed);
-    ProfileStore store;
-    store.curProfile = 2;
-    store.LiftHigh = 1;
-    for (int i = 0; i < 5; ++i) {
-        store.profiles[i] = RandomRecord::profile(rng);
-        store.profileNames[i] = QStringLiteral("P%1").arg(i + 1);
-    }
-    return store;
+    return RandomRecord::store(seed, QStringLiteral("P%1"));
 }
 
 } // namespace

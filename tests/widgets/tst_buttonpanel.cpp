@@ -47,6 +47,10 @@ private:
         writeProductName(product);
         m_panel = std::make_unique<VornBtnWindow>();
         m_panel->loadRecord(store());
+        // Editors capture only while on screen.
+        m_panel->show();
+        QApplication::setActiveWindow(m_panel.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
     }
 
     void select(int e) { m_panel->selectButton(e % 20, e / 20); }
@@ -210,7 +214,8 @@ private slots:
     }
 
     // Only the selected entry changes: its code, and for the four key
-    // editors the parameters of the function it replaces are cleared.
+    // editors the parameters of the function it replaces are cleared
+    // (a fire key starts from the values its editor shows).
     void everyMenuEntryWritesItsCode()
     {
         QFETCH(int, group);
@@ -230,6 +235,11 @@ private slots:
         expected.BUTTON_INFO[e].Res1 = editor ? 0 : 9;
         expected.BUTTON_INFO[e].LoopNumber = editor ? 0 : 4;
         expected.BUTTON_INFO[e].KeyNumber = editor ? 0 : 7;
+        if (code == 12) { // a new fire key holds what its editor shows
+            expected.BUTTON_INFO[e].Res1 = 0x81;
+            expected.BUTTON_INFO[e].LoopNumber = 3;
+            expected.BUTTON_INFO[e].KeyNumber = 10;
+        }
         QVERIFY(store().profiles[0] == expected);
         QCOMPARE(m_panel->functionButton(e)->text(), path.section(QStringLiteral(" > "), -1));
     }
@@ -283,20 +293,24 @@ private slots:
     {
         QTest::addColumn<int>("before");
         QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("cleared");
-        QTest::addRow("single key to combo") << 6 << QStringLiteral("Advance > COMBO KEY") << true;
-        QTest::addRow("combo kept") << 7 << QStringLiteral("Advance > COMBO KEY") << false;
-        QTest::addRow("right to fire key") << 2 << QStringLiteral("Advance > FIRE KEY") << true;
-        QTest::addRow("fire key kept") << 12 << QStringLiteral("Advance > FIRE KEY") << false;
-        QTest::addRow("single key kept") << 6 << QStringLiteral("Advance > SINGLE KEY") << false;
-        QTest::addRow("a plain function keeps them") << 6 << QStringLiteral("Middle") << false;
+        QTest::addColumn<QList<int>>("kept"); // Res1, LoopNumber, KeyNumber
+        const QList<int> old{9, 4, 7};
+        QTest::addRow("single key to combo")
+            << 6 << QStringLiteral("Advance > COMBO KEY") << QList<int>{0, 0, 0};
+        QTest::addRow("combo kept") << 7 << QStringLiteral("Advance > COMBO KEY") << old;
+        // A new fire key holds what its editor shows: the left button, 3, 10.
+        QTest::addRow("right to fire key")
+            << 2 << QStringLiteral("Advance > FIRE KEY") << QList<int>{0x81, 3, 10};
+        QTest::addRow("fire key kept") << 12 << QStringLiteral("Advance > FIRE KEY") << old;
+        QTest::addRow("single key kept") << 6 << QStringLiteral("Advance > SINGLE KEY") << old;
+        QTest::addRow("a plain function keeps them") << 6 << QStringLiteral("Middle") << old;
     }
 
     void changingFunctionClearsTheParameters()
     {
         QFETCH(int, before);
         QFETCH(QString, path);
-        QFETCH(bool, cleared);
+        QFETCH(QList<int>, kept);
         ButtonInfo &b = entry(2);
         b.Fun = before;
         b.Res1 = 9;
@@ -306,9 +320,7 @@ private slots:
         makePanel();
         select(2);
         choose(path);
-        QCOMPARE(int(b.Res1), cleared ? 0 : 9);
-        QCOMPARE(b.LoopNumber, cleared ? 0 : 4);
-        QCOMPARE(b.KeyNumber, cleared ? 0 : 7);
+        QCOMPARE((QList<int>{b.Res1, b.LoopNumber, b.KeyNumber}), kept);
         QVERIFY(b.KeyInfo[0] == (KeyInfoEntry{0x04, 5, 0x80}));
     }
 
@@ -360,20 +372,31 @@ private slots:
         QTest::addColumn<QList<Key>>("presses");
         QTest::addColumn<Usages>("usages");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << QStringLiteral("A");
+        QTest::addColumn<QString>("stored"); // shown after STOP
+        const QString ctrlA = QStringLiteral("LCtr + A");
+        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << QStringLiteral("A")
+                           << QStringLiteral("A");
         QTest::addRow("A then Ctrl")
-            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << QStringLiteral("LCtr + A");
+            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << ctrlA << ctrlA;
         QTest::addRow("Ctrl, Shift, A")
             << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}} << Usages{0xE1, 0xE0, 0x04}
-            << QStringLiteral("LShift + LCtr + A");
+            << QStringLiteral("LShift + LCtr + A") << QStringLiteral("LShift + LCtr + A");
         // Right modifiers are shown as such but stored as the left ones.
         QTest::addRow("right Windows, Shift and Ctrl, B")
             << QList<Key>{{0x5C, 1}, {0x36, 0}, {0x1D, 1}, {0x30, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0x05} << QStringLiteral("RShift + RCtr + RWindows + B");
+            << Usages{0xE1, 0xE0, 0xE3, 0x05} << QStringLiteral("RShift + RCtr + RWindows + B")
+            << QStringLiteral("LShift + LCtr + LWindows + B");
         QTest::addRow("all five")
             << QList<Key>{{0x38, 0}, {0x5B, 1}, {0x1D, 0}, {0x2A, 0}, {0x2C, 0}}
             << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D}
+            << QStringLiteral("LShift + LCtr + LWindows + LAlt + Z")
             << QStringLiteral("LShift + LCtr + LWindows + LAlt + Z");
+        // While Alt is held every event carries the Alt-down flag 0x20.
+        QTest::addRow("left Alt, A") << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04}
+                                     << QStringLiteral("LAlt + A") << QStringLiteral("LAlt + A");
+        QTest::addRow("right Alt, Shift, S")
+            << QList<Key>{{0x38, 0x21}, {0x2A, 0x20}, {0x1F, 0x20}} << Usages{0xE1, 0xE2, 0x16}
+            << QStringLiteral("LShift + RAlt + S") << QStringLiteral("LShift + LAlt + S");
     }
 
     // Presses in slot order, then the releases in reverse, each with the
@@ -383,6 +406,7 @@ private slots:
         QFETCH(QList<Key>, presses);
         QFETCH(Usages, usages);
         QFETCH(QString, shown);
+        QFETCH(QString, stored);
         for (KeyInfoEntry &k : entry(4).KeyInfo)
             k = KeyInfoEntry{0x33, 1, 1};
         makePanel();
@@ -405,20 +429,111 @@ private slots:
         for (int i = 0; i < kKeyInfoCount; ++i)
             QVERIFY2(entry(4).KeyInfo[i] == expected[i], qPrintable(QString::number(i)));
         QCOMPARE(m_panel->functionButton(4)->text(), QStringLiteral("COMBO KEY"));
+        QCOMPARE(editor->displayedText(), stored);
     }
 
-    void comboStopBeforeAnyKeyStoresNothing()
+    // The button keeps its combination, and the display shows it.
+    void comboCaptureNeverEmptiesTheButton_data()
     {
-        entry(4).Fun = 7;
-        entry(4).KeyInfo[0] = KeyInfoEntry{0x04, 5, 0x80};
-        entry(4).KeyInfo[1] = KeyInfoEntry{0x04, 5, 0};
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<QList<Key>>("keys");
+        QTest::addColumn<bool>("capturing");
+        QTest::addRow("STOP before any key") << false << QList<Key>{} << true;
+        QTest::addRow("after EDIT, a release only")
+            << true << QList<Key>{{0x1D, 0x80}, {0x38, 0xA0}} << true;
+        QTest::addRow("F13, which the mouse cannot send")
+            << true << QList<Key>{{0x64, 0}, {0x64, 0x80}} << false;
+        QTest::addRow("another button's capture before")
+            << false << QList<Key>{{0x1D, 0}, {0x30, 0}, {0x30, 0x80}} << true;
+    }
+
+    void comboCaptureNeverEmptiesTheButton()
+    {
+        QFETCH(bool, edit);
+        QFETCH(QList<Key>, keys);
+        QFETCH(bool, capturing);
+        for (int e : {4, 5}) {
+            entry(e).Fun = 7;
+            entry(e).KeyInfo[0] = KeyInfoEntry{0x04, 5, 0x80};
+            entry(e).KeyInfo[1] = KeyInfoEntry{0x04, 5, 0};
+        }
         makePanel();
-        select(4);
         VornComboKeyWindow *editor = m_panel->comboKeyEditor();
+        if (!edit) { // the keys go to button 5
+            select(5);
+            for (const Key &k : keys)
+                typeKey(editor, k.first, k.second);
+            if (!keys.isEmpty())
+                clickStop(editor);
+        }
+        select(4);
         QCOMPARE(editor->displayedText(), QStringLiteral("A"));
+        if (edit) {
+            clickStop(editor);
+            editor->findChild<VornPushButton *>(QStringLiteral("edit"))->click();
+            for (const Key &k : keys)
+                typeKey(editor, k.first, k.second);
+        }
         editor->findChild<VornPushButton *>(QStringLiteral("stop"))->click();
-        QVERIFY(editor->isCapturing());
+        QCOMPARE(editor->isCapturing(), capturing);
         QVERIFY(entry(4).KeyInfo[0] == (KeyInfoEntry{0x04, 5, 0x80}));
+        QVERIFY(entry(4).KeyInfo[1] == (KeyInfoEntry{0x04, 5, 0}));
+        QCOMPARE(editor->displayedText(), QStringLiteral("A"));
+    }
+
+    // A key editor captures only while it shows STOP on screen: a text
+    // field taking the focus ends the capture first and keeps what was
+    // captured; hiding the panel pauses it.
+    void captureLeavesTextFieldsAlone_data()
+    {
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<QString>("field"); // "" hides the panel instead
+        QTest::addColumn<int>("stored");    // B as the button holds it
+        QTest::addRow("single key, another field")
+            << QStringLiteral("Advance > SINGLE KEY") << QStringLiteral("other") << 0x30;
+        QTest::addRow("combo key, another field")
+            << QStringLiteral("Advance > COMBO KEY") << QStringLiteral("other") << 0x05;
+        QTest::addRow("fire key, its Times field")
+            << QStringLiteral("Advance > FIRE KEY") << QStringLiteral("fireTimes") << 0x05;
+        QTest::addRow("combo key, panel hidden")
+            << QStringLiteral("Advance > COMBO KEY") << QString() << 0;
+    }
+
+    void captureLeavesTextFieldsAlone()
+    {
+        QFETCH(QString, function);
+        QFETCH(QString, field);
+        QFETCH(int, stored);
+        makePanel();
+        auto *other = new VornLineEdit(m_panel.get());
+        other->setObjectName(QStringLiteral("other"));
+        other->show();
+        select(3);
+        choose(function);
+        KeyCaptureEditor *editor = m_panel->fireKeyEditor();
+        if (entry(3).Fun == 12)
+            editor->findChild<QCheckBox *>(QStringLiteral("fireType3"))->click();
+        else if (entry(3).Fun == 7)
+            editor = m_panel->comboKeyEditor();
+        else
+            editor = m_panel->singleKeyEditor();
+        typeKey(editor, 0x30, 0);
+        typeKey(editor, 0x30, 0x80);
+        if (field.isEmpty()) {
+            m_panel->hide();
+            QVERIFY(!editor->captureActive());
+            m_panel->show();
+            QVERIFY(editor->captureActive());
+            return;
+        }
+        auto *target = m_panel->findChild<QLineEdit *>(field);
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QVERIFY(!editor->captureActive());
+        QVERIFY(!editor->isCapturing());
+        QCOMPARE(editor->displayedText(), QStringLiteral("B"));
+        // What was captured is what the button holds.
+        QCOMPARE(entry(3).Fun == 7 ? int(entry(3).KeyInfo[0].map) : int(entry(3).Res1), stored);
     }
 
     void fireKey_data()
@@ -446,6 +561,8 @@ private slots:
         QVERIFY(editor->typeButton(0)->isChecked());
         QCOMPARE(editor->timesField()->text(), QStringLiteral("3"));
         QCOMPARE(editor->delayField()->text(), QStringLiteral("10"));
+        QCOMPARE((QList<int>{entry(21).Res1, entry(21).LoopNumber, entry(21).KeyNumber}),
+                 (QList<int>{0x81, 3, 10}));
 
         editor->timesField()->clear();
         QTest::keyClicks(editor->timesField(), QStringLiteral("5"));
@@ -462,6 +579,47 @@ private slots:
         QCOMPARE(entry(21).Fun, 12);
         for (int t = 0; t < 4; ++t)
             QCOMPARE(editor->typeButton(t)->isChecked(), t == type);
+    }
+
+    // Times and Delay take 1 to 255: other numbers are refused as typed,
+    // never stored wrapped to a byte; an emptied field keeps its value.
+    void fireKeyFieldRange_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("stored");
+        QTest::addRow("0") << QStringLiteral("0") << QString() << 4;
+        QTest::addRow("05") << QStringLiteral("05") << QStringLiteral("5") << 5;
+        QTest::addRow("256") << QStringLiteral("256") << QStringLiteral("25") << 25;
+        QTest::addRow("300") << QStringLiteral("300") << QStringLiteral("30") << 30;
+        QTest::addRow("999") << QStringLiteral("999") << QStringLiteral("99") << 99;
+        QTest::addRow("1") << QStringLiteral("1") << QStringLiteral("1") << 1;
+        QTest::addRow("255") << QStringLiteral("255") << QStringLiteral("255") << 255;
+    }
+
+    void fireKeyFieldRange()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, stored);
+        entry(2).Fun = 12;
+        entry(2).LoopNumber = 4;
+        entry(2).KeyNumber = 4;
+        makePanel();
+        select(2);
+        VornFireKeyWindow *editor = m_panel->fireKeyEditor();
+        for (VornLineEdit *field : {editor->timesField(), editor->delayField()}) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, typed);
+            QCOMPARE(field->text(), shown);
+        }
+        QCOMPARE(entry(2).LoopNumber, stored);
+        QCOMPARE(entry(2).KeyNumber, stored);
+        editor->delayField()->clearFocus(); // a field left empty shows its value
+        QCOMPARE(editor->timesField()->text(), QString::number(stored));
+        QCOMPARE(editor->delayField()->text(), QString::number(stored));
     }
 
     void sniperStep_data()
@@ -504,18 +662,21 @@ private slots:
         QTest::addColumn<int>("assigned");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("unnamed"); // one more button holds a macro without a name
         QTest::addRow("NX-32: an eighth macro")
             << QStringLiteral("NX-32") << 7 << QStringLiteral("m8")
-            << QStringLiteral("You can only assign 7 different macros.");
+            << QStringLiteral("You can only assign 7 different macros.") << false;
         QTest::addRow("NX-32: one of the seven")
-            << QStringLiteral("NX-32") << 7 << QStringLiteral("m3") << QString();
+            << QStringLiteral("NX-32") << 7 << QStringLiteral("m3") << QString() << false;
+        QTest::addRow("NX-32: six and an unnamed one, a seventh")
+            << QStringLiteral("NX-32") << 6 << QStringLiteral("m7") << QString() << true;
         QTest::addRow("NX-19: an eighth macro")
-            << QStringLiteral("NX-19") << 7 << QStringLiteral("m8") << QString();
+            << QStringLiteral("NX-19") << 7 << QStringLiteral("m8") << QString() << false;
         QTest::addRow("NX-19: a 21st macro")
             << QStringLiteral("NX-19") << 20 << QStringLiteral("m21")
-            << QStringLiteral("You can only assign 20 different macros.");
+            << QStringLiteral("You can only assign 20 different macros.") << true;
         QTest::addRow("NX-19: one of the twenty")
-            << QStringLiteral("NX-19") << 20 << QStringLiteral("m20") << QString();
+            << QStringLiteral("NX-19") << 20 << QStringLiteral("m20") << QString() << false;
     }
 
     // The distinct macros of all five modes count against the model's
@@ -526,6 +687,7 @@ private slots:
         QFETCH(int, assigned);
         QFETCH(QString, chosen);
         QFETCH(QString, refusal);
+        QFETCH(bool, unnamed);
         QStringList names;
         for (int i = 1; i <= assigned + 1; ++i)
             names << QStringLiteral("m%1").arg(i);
@@ -534,6 +696,11 @@ private slots:
             b.Fun = 200;
             b.macroname = names[i];
         }
+        if (unnamed)
+            store().profiles[4].BUTTON_INFO[20].Fun = 200;
+        // Events of the button's earlier macro, longer than the new one.
+        for (KeyInfoEntry &k : entry(3).KeyInfo)
+            k = KeyInfoEntry{0x84, 0x05, 0x01};
         writeRawMacro(chosen, {{0x84, 0x01, 0x04}, {0x06, 0x00, 0x0A}, {0x04, 0x01, 0x04}});
         makePanel(product);
         useMacros(names);
@@ -560,6 +727,8 @@ private slots:
         QVERIFY(b.KeyInfo[0] == (KeyInfoEntry{0x84, 0x04, 0x01}));
         QVERIFY(b.KeyInfo[1] == (KeyInfoEntry{0x06, 0x0A, 0x00}));
         QVERIFY(b.KeyInfo[2] == (KeyInfoEntry{0x04, 0x04, 0x01}));
+        for (int i = 3; i < kKeyInfoCount; ++i)
+            QVERIFY2(b.KeyInfo[i] == KeyInfoEntry{}, qPrintable(QString::number(i)));
         QCOMPARE(m_panel->functionButton(3)->text(), chosen);
     }
 
@@ -720,7 +889,24 @@ private slots:
         QCOMPARE(int(selected.at(0).at(1).value<quint8>()), group);
         QVERIFY(m_panel->functionButton(entryNo)->isVisibleTo(m_panel.get()));
         QVERIFY(!m_panel->functionButton(0)->isVisibleTo(m_panel.get()) || entryNo == 0);
-        QVERIFY(m_panel->marker(entryNo)->isSelected());
+        // Only this marker is highlighted, also after one of another group.
+        for (int e = 0; e < 42; ++e)
+            QCOMPARE(m_panel->marker(e)->isSelected(), e == entryNo);
+    }
+
+    // NX-19 has no side buttons: its side view offers no drop-down and no
+    // editor, whatever the record holds there.
+    void noSideDropDownWithoutSideButtons()
+    {
+        entry(20).Fun = 6;
+        makePanel(QStringLiteral("NX-19"));
+        m_panel->setView(false, 0, 1);
+        for (int e = 0; e < 42; ++e)
+            QVERIFY2(!m_panel->functionButton(e)->isVisibleTo(m_panel.get()),
+                     qPrintable(QString::number(e)));
+        QVERIFY(!m_panel->singleKeyEditor()->isVisibleTo(m_panel.get()));
+        m_panel->setView(true, 1, 0);
+        QVERIFY(m_panel->functionButton(1)->isVisibleTo(m_panel.get()));
     }
 
     // The panel inside the window: both show the same button, and the

@@ -1,18 +1,14 @@
 #include "common/CatalogueFile.h"
 #include "common/Sanitizers.h"
-#include "common/StandinMouse.h"
+#include "common/StandinStart.h"
 #include "common/TestHome.h"
 #include "common/ThreadWakeups.h"
 
 #include "app/MousecfgWidget.h"
 #include "device/DeviceContext.h"
-#include "device/hid/HidapiBackend.h"
 #include "store/ConfigFile.h"
-#include "store/DataFolder.h"
 #include "store/StoreContext.h"
 #include "widgets/ShellState.h"
-#include "widgets/Skin.h"
-#include "widgets/UiScale.h"
 #include "widgets/VornMessageBox.h"
 
 #include <QElapsedTimer>
@@ -66,19 +62,8 @@ private slots:
     {
         m_home = std::make_unique<TestHome>();
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
-        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        const CatalogueRow mouse = row(QStringLiteral("NX-19"), 0x13);
-        writeCatalogue({mouse});
-        writeProductName(mouse.name);
-        m_mouse = std::make_unique<StandinMouse>(m_home->path() + QStringLiteral("/hid"), mouse);
-        QVERIFY(m_mouse->isValid());
-        DeviceContext::reset();
-        DeviceContext::installHid(std::make_unique<HidapiBackend>());
-        DeviceContext::setProtocolDelayHook([](int) {});
-        StoreContext::reset();
-        ShellState::reset();
-        UiScale::reset();
+        m_mouse = startWithStandinMouse(m_home->path() + QStringLiteral("/hid"));
+        QVERIFY(m_mouse);
         VornMessageBox::setExecHook([](VornMessageBox *) { return 1; });
     }
 

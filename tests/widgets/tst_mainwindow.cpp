@@ -4,6 +4,7 @@
 #include "device/DeviceContext.h"
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
+#include "macro/ui/MacroDialog.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
@@ -17,6 +18,8 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QtTest>
 
@@ -311,6 +314,8 @@ private slots:
         VornMessageBox::setExecHook(nullptr);
         auto window = makeWindow({});
         QCOMPARE(window->connectedCount(), 0);
+        // No model met yet: nothing goes into the data folder's own root.
+        QVERIFY(!QDir(dataFolder() + QStringLiteral("/Profile")).exists());
         VirtualMouseBackend *mice = DeviceContext::virtualMice();
         bool closedByDevice = false;
         // Plug the mouse in while the warning is up.
@@ -366,13 +371,40 @@ private slots:
         QVERIFY(window->isHidden());
         window->iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(window->isVisible());
+        // The double-click that follows the click of a double-click.
+        window->iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
         window->iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(window->isHidden());
         // While the warning is up a click does nothing.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
         window->show();
         ShellState::setWarningOpen(true);
         window->iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(window->isVisible());
+    }
+
+    // Choosing the other mouse in the selector ends a recording as STOP
+    // does: saved, and the window's controls back.
+    void choosingAnotherMouseEndsTheRecording()
+    {
+        auto window = makeWindow({QStringLiteral("NX-01"), QStringLiteral("NX-19")});
+        window->show();
+        window->switchTab(MousecfgWidget::TabMacro);
+        auto *macros = window->panelSet().find<MacroDialog>();
+        macros->control(MacroDialog::NewMacro)->click();
+        QVERIFY(!macros->currentMacro().isEmpty());
+        macros->control(MacroDialog::Start)->click();
+        QVERIFY(macros->isRecording());
+        QVERIFY(!window->tabButton(0)->isEnabled());
+        QAction other(readProductName() == QLatin1String("NX-01") ? QStringLiteral("NX-19")
+                                                                  : QStringLiteral("NX-01"));
+        window->slot_show_mousename(&other);
+        QVERIFY(!macros->isRecording());
+        QVERIFY(window->tabButton(0)->isEnabled());
+        QVERIFY(window->mouseSelector()->isEnabled());
+        QTRY_COMPARE(readProductName(), other.text());
     }
 
     void draggingMovesPastFourPixels()

@@ -1,18 +1,15 @@
 #include "common/CatalogueFile.h"
-#include "common/StandinMouse.h"
+#include "common/CtlInProcess.h"
+#include "common/StandinStart.h"
 #include "common/TestHome.h"
 
 #include "app/MousecfgWidget.h"
 #include "cli/CtlCommands.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceContext.h"
-#include "device/hid/HidapiBackend.h"
 #include "store/ConfigFile.h"
-#include "store/DataFolder.h"
 #include "store/StoreContext.h"
 #include "widgets/ShellState.h"
-#include "widgets/Skin.h"
-#include "widgets/UiScale.h"
 #include "widgets/VornMessageBox.h"
 
 #include <QLabel>
@@ -30,24 +27,10 @@ private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<StandinMouse> m_mouse;
 
-    struct Run
+    using Run = CtlResult;
+    static Run command(CtlCommandFunction function, const QStringList &args)
     {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-
-    Run command(CtlCommandFunction function, const QStringList &args)
-    {
-        Run run;
-        QTextStream out(&run.out);
-        QTextStream err(&run.err);
-        CtlContext ctx{out, err, false};
-        run.status = function(args, ctx);
-        out.flush();
-        err.flush();
-        closeDevice();
-        return run;
+        return runInProcess(function, args);
     }
 
     QString node(int index) const { return m_mouse->node(index); }
@@ -57,21 +40,10 @@ private slots:
     {
         m_home = std::make_unique<TestHome>();
         qputenv("KORVALEN_GSETTINGS", "/bin/true");
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
-        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        const CatalogueRow mouse = row(QStringLiteral("NX-19"), 0x13);
-        writeCatalogue({mouse});
-        writeProductName(mouse.name);
-        m_mouse = std::make_unique<StandinMouse>(m_home->path() + QStringLiteral("/hid"), mouse);
-        QVERIFY(m_mouse->isValid());
         qputenv("KORVALEN_STANDIN_HID_DENY", "1");
-        DeviceContext::reset();
-        DeviceContext::installHid(std::make_unique<HidapiBackend>());
-        DeviceContext::setProtocolDelayHook([](int) {});
+        m_mouse = startWithStandinMouse(m_home->path() + QStringLiteral("/hid"));
+        QVERIFY(m_mouse);
         loadDeviceCatalogue();
-        StoreContext::reset();
-        ShellState::reset();
-        UiScale::reset();
     }
 
     void cleanup()

@@ -1,10 +1,14 @@
+#include "common/CatalogueFile.h"
 #include "common/CtlProcess.h"
 #include "common/FileSnapshot.h"
+#include "common/ReportLog.h"
+#include "common/ScratchMount.h"
 #include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
 #include "app/ProfileFileCommands.h"
 #include "device/DeviceContext.h"
+#include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
@@ -449,11 +453,15 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        const QString separator = QStringLiteral("A profile name cannot contain \"/\" or \"\\\".");
-        const QString dots = QStringLiteral("A profile name cannot be \".\" or \"..\".");
-        const QString control = QStringLiteral("A profile name cannot contain control characters.");
-        const QString trailing = QStringLiteral("A profile name cannot end with a dot or a space.");
-        const QString tooLong = QStringLiteral("A profile name can have at most 100 characters.");
+        const auto rule = [](const char *broken) {
+            return QStringLiteral("This name cannot be used for a profile: %1.")
+                .arg(QLatin1String(broken));
+        };
+        const QString separator = rule("it contains one of / \\ : * ? \" < > |");
+        const QString dots = rule("it is \".\" or \"..\"");
+        const QString control = rule("it contains control characters");
+        const QString trailing = rule("it ends with a dot or a space");
+        const QString tooLong = rule("it is longer than 100 characters or 250 bytes");
         QTest::addRow("slash") << "rename"
                                << "../Config" << separator;
         QTest::addRow("backslash") << "rename"
@@ -469,7 +477,10 @@ private slots:
         QTest::addRow("trailing space") << "rename"
                                         << "name " << trailing;
         QTest::addRow("empty") << "rename"
-                               << "" << QStringLiteral("A profile name cannot be empty.");
+                               << "" << rule("it is empty");
+        QTest::addRow("right-to-left override") << "rename" << QStringLiteral("a\u202Eb")
+                                                << rule("it contains invisible formatting "
+                                                        "characters (such as U+202E or U+200B)");
         QTest::addRow("too long in bytes") << "rename" << QString(90, QChar(0x8bbe)) << tooLong;
         QTest::addRow("copy past 100") << "copy" << QString(100, QLatin1Char('x')) << tooLong;
         QTest::addRow("import of a name with a trailing dot") << "import"
@@ -511,27 +522,31 @@ private slots:
     void exportTagsAndAsksBeforeReplacing()
     {
         openWindow();
-        QString target = m_home->path() + QStringLiteral("/out.prof");
+        // A name typed without the suffix gets it.
+        QString typed = m_home->path() + QStringLiteral("/out");
+        QString target = typed + QStringLiteral(".prof");
         commands()->setFileDialogs(
             [&](const QString &caption, const QString &filter) {
                 [&] {
                     QCOMPARE(caption, QStringLiteral("Save Profile File"));
                     QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
                 }();
-                return target;
+                return typed;
             },
             nullptr);
         const QString own = profileFilePath(QStringLiteral("Profile 1"));
         ProfileData before;
         readProfile(before, own);
 
+        const QByteArray ownBytes = bytes(own);
         click("prof_save");
         QCOMPARE(m_boxes.size(), 0);
-        QCOMPARE(readMouseName(own), QStringLiteral("NX-19"));
-        QCOMPARE(bytes(target), bytes(own));
+        // The copy carries the tag; the profile's own file is not touched.
+        QCOMPARE(readMouseName(target), QStringLiteral("NX-19"));
+        QCOMPARE(bytes(own), ownBytes);
         ProfileData after;
-        readProfile(after, own);
-        QVERIFY(after == before); // the tag is all that changed
+        readProfile(after, target);
+        QVERIFY(after == before);
 
         // An existing file is replaced only when the user says so.
         writeText(target, "mine");
@@ -543,7 +558,7 @@ private slots:
         QCOMPARE(bytes(target), QByteArray("mine"));
         click("prof_save");
         QCOMPARE(m_boxes.size(), 2);
-        QCOMPARE(bytes(target), bytes(own));
+        QCOMPARE(readMouseName(target), QStringLiteral("NX-19"));
 
         // Tests run as root, so a read-only folder would not stop the
         // write: a parent that is a file does.
@@ -551,6 +566,7 @@ private slots:
         QVERIFY(QFile::remove(own));
         QVERIFY(saveProfileFile(before, QStringLiteral("Profile 1"))); // untagged again
         target = m_home->path() + QStringLiteral("/plain/out.prof");
+        typed = target;
         const auto disk = fileSnapshot(m_home->path());
         click("prof_save");
         QCOMPARE(m_boxes.size(), 3);
@@ -678,6 +694,163 @@ private slots:
         makeDefaultProfile(second, 1);
         QVERIFY(StoreContext::store().profiles[1] == second);
         QVERIFY(StoreContext::store().profiles[2] == ProfileData());
+    }
+
+    // korvalen-ctl writes while the window is open: the window shows what
+    // it wrote, and the window's own change with OK (or Apply) keeps it.
+    void otherWritersChangesSurviveTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("edits"); // each "ARGS... = VALUE as get prints it"
+        QTest::addColumn<QString>("button");
+        QTest::addRow("five sets, then OK")
+            << QStringList{"report-rate 250", "button6 browser-home=Browser Home",
+                           "--mode 2 dpi1 1650", "--mode 3 dpi2 3200", "effect go-without-trace"}
+            << "okButton";
+        QTest::addRow("import --mode 3, then Apply")
+            << QStringList{"import @ --mode 3"} << "applyButton";
+    }
+
+    void otherWritersChangesSurviveTheWindow()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(QString, button);
+        openWindow();
+        const QString imported = exportedFile(QStringLiteral("NX-19"), QStringLiteral("fps.prof"));
+        const auto ctl = [this](const QStringList &args) {
+            return runCtl(*m_home, args, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+        };
+        QStringList gets;
+        for (QString edit : edits) {
+            edit.replace(QLatin1Char('@'), imported);
+            const QString shown = edit.section(QLatin1Char('='), 1);
+            QStringList args = edit.section(QLatin1Char('='), 0, 0).split(QLatin1Char(' '));
+            const CtlResult run = ctl(args.first() == QLatin1String("import")
+                                          ? args
+                                          : QStringList{QStringLiteral("set")} + args);
+            QVERIFY2(run.status == 0, qPrintable(run.err));
+            if (args.first() != QLatin1String("import"))
+                gets << args.mid(0, args.size() - 1).join(QLatin1Char(' ')) + QLatin1Char('=') +
+                            (shown.isEmpty() ? args.last() : shown);
+        }
+        // The window follows without being asked (the name it keeps in
+        // each record aside).
+        const auto sameAsDisk = [] {
+            ProfileStore disk;
+            loadStore(disk);
+            ProfileStore shown = StoreContext::store();
+            for (int i = 0; i < kProfileCount; ++i)
+                shown.profiles[i].ProfileName = disk.profiles[i].ProfileName;
+            return shown == disk;
+        };
+        QTRY_VERIFY(sameAsDisk());
+        // The window's own change, as a panel makes it, then its button.
+        StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 7;
+        QTest::mouseClick(m_window->findChild<VornPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_boxes.size(), 0);
+        for (const QString &get : gets) {
+            const CtlResult run = ctl(QStringList{QStringLiteral("get")} +
+                                      get.section(QLatin1Char('='), 0, 0).split(' '));
+            QCOMPARE(run.out.trimmed(), get.section(QLatin1Char('='), 1));
+        }
+        QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out.trimmed(),
+                 QStringLiteral("7"));
+        if (gets.isEmpty())
+            QCOMPARE(StoreContext::store().profileNames[2], QStringLiteral("fps"));
+        QVERIFY(sameAsDisk());
+    }
+
+    // A save that cannot be made stops the upload before any report; a
+    // report that fails is told once.
+    void failuresAreShown_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("read-only data folder")
+            << true << "the file system is read-only. Nothing was sent to the mouse.";
+        QTest::addRow("failed report") << false << "The mouse did not take every setting: ";
+    }
+
+    void failuresAreShown()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, text);
+        QStringList log;
+        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
+        VirtualMouseBackend *mice = backend.get();
+        DeviceContext::installHid(std::make_unique<ReportLog>(std::move(backend), &log), mice);
+        m_window = std::make_unique<MousecfgWidget>();
+        QCoreApplication::processEvents();
+        std::unique_ptr<ScratchMount> mount;
+        if (readOnly) {
+            mount = std::make_unique<ScratchMount>(m_home->dataFolder(), ScratchMount::ReadOnly);
+            if (!mount->ok())
+                QSKIP("no tmpfs can be mounted here (needs root)");
+        } else {
+            mice->failNthReport(QStringLiteral("NX-19"), 3);
+        }
+        const auto disk = fileSnapshot(m_home->dataFolder());
+        const int sent = int(log.filter(QStringLiteral("set ")).size());
+        StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 9;
+        QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes[0].text.contains(text), qPrintable(m_boxes[0].text));
+        QCOMPARE(log.filter(QStringLiteral("set ")).size() == sent, readOnly);
+        if (readOnly)
+            QCOMPARE(fileSnapshot(m_home->dataFolder()), disk);
+        QVERIFY(m_window->findChild<VornPushButton *>("applyButton")->isEnabled());
+    }
+
+    // A catalogue row whose name would lead out of the data folder is
+    // never the window's mouse: nothing is created outside.
+    void escapingProductNameCreatesNothing()
+    {
+        writeCatalogue({row(QStringLiteral("../../ESCAPED"), 0x77)});
+        QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
+        openWindow(QStringLiteral("../../ESCAPED"));
+        QTRY_COMPARE(m_boxes.size(), 1); // no mouse
+        QCOMPARE(readProductName(), QString());
+        // Whatever the window keeps without a mouse stays in the data folder.
+        for (const QString &file : fileSnapshot(m_home->path()).keys()) {
+            QVERIFY2(file.startsWith(m_home->dataFolder() + QLatin1Char('/')) &&
+                         !file.contains(QLatin1String("ESCAPED")),
+                     qPrintable(file));
+        }
+    }
+
+    // korvalen-ctl runs while the window applies its own changes: every
+    // change of both lands.
+    void windowAndCtlAtOnce()
+    {
+        openWindow();
+        const QStringList modes{"2", "3", "4", "5", "2"};
+        const QStringList settings{"dpi-stage", "dpi-stage", "dpi-stage", "dpi-stage",
+                                   "report-rate"};
+        const QStringList values{"2", "3", "4", "5", "125"};
+        std::vector<std::unique_ptr<QProcess>> runs;
+        int kept = 0;
+        const int mode = StoreContext::store().curProfile;
+        for (int i = 0; i < 5; ++i) {
+            runs.push_back(startCtl(
+                *m_home,
+                {QStringLiteral("set"), QStringLiteral("--mode"), modes[i], settings[i], values[i]},
+                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}}));
+            StoreContext::store().profiles[mode].scrollspeed = quint8(11 + i);
+            QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
+        }
+        for (auto &run : runs)
+            QCOMPARE(finishCtl(*run).status, 0);
+        for (int i = 0; i < 5; ++i) {
+            const CtlResult get = runCtl(
+                *m_home, {QStringLiteral("get"), QStringLiteral("--mode"), modes[i], settings[i]},
+                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+            kept += get.out.trimmed() == values[i];
+        }
+        ProfileData own;
+        readProfile(own, profileFilePath(StoreContext::store().profileNames[mode]));
+        kept += own.scrollspeed == 15;
+        qInfo("window and korvalen-ctl at once: kept %d/6", kept);
+        QCOMPARE(kept, 6);
+        QCOMPARE(m_boxes.size(), 0);
     }
 };
 

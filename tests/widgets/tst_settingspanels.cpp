@@ -166,7 +166,9 @@ private slots:
         QTest::addColumn<QColor>("preview");
         QTest::addRow("top edge") << 1.0 << 7 << 360 << 0 << rgb(255, 0, 0);
         QTest::addRow("above the strip") << 1.0 << 0 << 360 << 0 << rgb(255, 0, 0);
-        QTest::addRow("bottom edge") << 1.0 << 135 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("below the strip") << 1.0 << 135 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("bottom row") << 1.0 << 134 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("bottom row, scale 1.5") << 1.5 << 198 << 0 << 0 << rgb(255, 0, 0);
         QTest::addRow("middle") << 1.0 << 71 << 180 << 180 << rgb(0, 255, 255);
         QTest::addRow("middle, scale 1.5") << 1.5 << 103 << 180 << 180 << rgb(0, 255, 255);
         QTest::addRow("top edge, scale 2") << 2.0 << 7 << 360 << 0 << rgb(255, 0, 0);
@@ -196,8 +198,9 @@ private slots:
         QCOMPARE(applies.count(), 1);
     }
 
-    // The square: the right edge is saturation 255; the pixel before it
-    // is not. A colour from outside places the marker at the inverse.
+    // The square: the last column is saturation 255 and the last row value
+    // 0, by a click as by a drag past them; the pixels before are not. A
+    // colour from outside places the marker at the inverse.
     void squarePointer_data()
     {
         QTest::addColumn<double>("scale");
@@ -206,7 +209,10 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addRow("right edge, top") << 1.0 << QPoint(128, 0) << 255 << 255;
         QTest::addRow("past the right edge") << 1.0 << QPoint(400, -20) << 255 << 255;
-        QTest::addRow("one pixel inside") << 1.0 << QPoint(127, 1) << 254 << 254;
+        QTest::addRow("last column") << 1.0 << QPoint(127, 1) << 255 << 254;
+        QTest::addRow("last row") << 1.0 << QPoint(64, 127) << 128 << 0;
+        QTest::addRow("one pixel inside") << 1.0 << QPoint(126, 2) << 252 << 252;
+        QTest::addRow("last row, scale 1.5") << 1.5 << QPoint(0, 191) << 0 << 0;
         QTest::addRow("left bottom") << 1.0 << QPoint(0, 128) << 0 << 0;
         QTest::addRow("middle") << 1.0 << QPoint(40, 88) << 80 << 80;
         QTest::addRow("right edge, scale 1.5") << 1.5 << QPoint(191, 96) << 255 << 128;
@@ -282,8 +288,16 @@ private slots:
         QCOMPARE(area.color(), rgb(255, 255, 0));
         QCOMPARE(area.field(0)->value(), 60);
         QCOMPARE(applies.count(), 8);
-        QTest::mouseClick(area.applyButton(), Qt::LeftButton);
+        // Typed digits are one change, taken when the number is finished.
+        area.field(5)->setFocus();
+        area.field(5)->selectAll();
+        QTest::keyClicks(area.field(5), QStringLiteral("128"));
+        QCOMPARE(applies.count(), 8);
+        QTest::keyClick(area.field(5), Qt::Key_Return);
+        QCOMPARE(area.color(), rgb(255, 255, 128));
         QCOMPARE(applies.count(), 9);
+        QTest::mouseClick(area.applyButton(), Qt::LeftButton);
+        QCOMPARE(applies.count(), 10);
     }
 
     // The effect menu by lighting class, in menu order.
@@ -485,6 +499,47 @@ private slots:
         QCOMPARE(written.LED_MODE[3].breath, brightness ? 5u : 8u);
     }
 
+    // A key or a wheel step is a finished change, as a drag's release is:
+    // previewed on the mouse and saved.
+    void sliderKeyAndWheel_data()
+    {
+        QTest::addColumn<bool>("brightness");
+        QTest::addColumn<bool>("wheel");
+        QTest::addRow("brightness, arrow key") << true << false;
+        QTest::addRow("speed, wheel") << false << true;
+    }
+
+    void sliderKeyAndWheel()
+    {
+        QFETCH(bool, brightness);
+        QFETCH(bool, wheel);
+        LoggedMouse mouse(QStringLiteral("NX-19"));
+        ProfileStore &store = StoreContext::store();
+        initProfileStore(store);
+        VornColorWindow panel;
+        panel.resize(664, 199);
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *slider = brightness ? panel.brightnessSlider() : panel.speedSlider();
+        const int before = slider->value();
+        mouse.log.clear();
+        if (wheel) {
+            QWheelEvent step(QPointF(5, 5), slider->mapToGlobal(QPoint(5, 5)), QPoint(),
+                             QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
+            QCoreApplication::sendEvent(slider, &step);
+        } else {
+            QTest::keyClick(slider, Qt::Key_Right);
+        }
+        QCOMPARE(slider->value(), before + 1);
+        QVERIFY(!mouse.log.isEmpty());
+        ProfileData written;
+        readProfile(written, profileFilePath(store.profileNames[0]));
+        const LedModeInfo &mode = written.LED_MODE[written.LedMode];
+        QCOMPARE(int(brightness ? mode.bright : mode.breath), before + 1);
+    }
+
     // The DPI slider range, the end labels and the values shown, per sensor.
     void dpiScale_data()
     {
@@ -594,6 +649,7 @@ private slots:
         QCOMPARE(panel.profileData().dpi, quint8(0));
         QTest::mouseClick(panel.stageButton(3), Qt::LeftButton);
         QCOMPARE(panel.profileData().dpi, quint8(3));
+        panel.rescale(); // as a language change or a late placement does
         QCOMPARE(panel.xLabel(3)->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(panel.xLabel(0)->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(rec.dpi, quint8(0));
@@ -602,6 +658,25 @@ private slots:
         QCOMPARE(rec.DPI_INFO[0].used, quint8(0));
         QCOMPARE(rec.DPI_INFO[1], (DpiInfo{1, 0, 77, 40, 5}));
         QCOMPARE(rec.DPI_INFO[2], (DpiInfo{1, 1, 55, 30, 30}));
+    }
+
+    // The value above a DPI bar's handle shows while the mouse holds it,
+    // though the bars sit in a box no higher than themselves.
+    void dpiValueLabelShows()
+    {
+        ProfileStore store = storeFor(QStringLiteral("NX-19"));
+        VornDPIWindow panel;
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *bar = panel.slider(2)->ySlider();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QLabel *label = bar->valueLabel();
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString::number(bar->value()));
+        QCOMPARE(label->visibleRegion().boundingRect().size(), label->size());
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QVERIFY(!label->isVisible());
     }
 
     // The compact layout hides the enable column and lengthens the bars;

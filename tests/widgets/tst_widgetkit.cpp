@@ -4,12 +4,16 @@
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
+#include "widgets/VornMenu.h"
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 #include "widgets/VornSlider.h"
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -63,6 +67,31 @@ private slots:
         QFETCH(double, scale);
         QCOMPARE(Skin::sizeClassForRatio(ratio), sizeClass);
         QCOMPARE(Skin::scaleForClass(sizeClass), scale);
+    }
+
+    void sizeClassFitsTheScreen_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<int>("sizeClass");
+        QTest::addRow("100 percent on 1600x1000") << 1.0 << QSize(1600, 1000) << 0;
+        QTest::addRow("125 percent on 1600x1000") << 1.25 << QSize(1600, 1000) << 1;
+        QTest::addRow("150 percent on 1600x1000") << 1.5 << QSize(1600, 1000) << 2;
+        QTest::addRow("200 percent on 1600x1000: 1998x1280 does not fit")
+            << 2.0 << QSize(1600, 1000) << 2;
+        QTest::addRow("168 dpi on 1920x1080 less a panel") << 1.75 << QSize(1920, 1040) << 2;
+        QTest::addRow("200 percent on 3840x2160") << 2.0 << QSize(3840, 2160) << 4;
+        QTest::addRow("1498x960 exactly") << 1.5 << QSize(1498, 960) << 2;
+        QTest::addRow("one pixel short") << 1.5 << QSize(1498, 959) << 1;
+        QTest::addRow("smaller than class 0") << 1.0 << QSize(800, 600) << 0;
+    }
+
+    void sizeClassFitsTheScreen()
+    {
+        QFETCH(double, ratio);
+        QFETCH(QSize, available);
+        QFETCH(int, sizeClass);
+        QCOMPARE(Skin::fittingSizeClass(ratio, available), sizeClass);
     }
 
     void scaledSizesTruncate()
@@ -230,6 +259,47 @@ private slots:
         QCOMPARE(small.size(), QSize(478, 309));
     }
 
+    void longTextScrollsUnderTheHeading()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 30; ++i)
+            lines << QStringLiteral("dpi%1: 99999 is not allowed").arg(i);
+        VornMessageBox box(2, QString(), QStringLiteral("Warning"), lines.join(QLatin1Char('\n')));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.size(), QSize(478, 309));
+        // The heading stays below the red rule (y 10-12 of the art), the
+        // text scrolls above the button, and every line is there to scroll to.
+        auto *heading = box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel1"));
+        QVERIFY(heading->mapTo(&box, QPoint(0, 0)).y() > 12);
+        auto *scroll = box.findChild<QScrollArea *>(QStringLiteral("msgBoxText"));
+        auto *ok = box.findChild<QToolButton *>(QStringLiteral("msgBoxYesBtn"));
+        QVERIFY(scroll->mapTo(&box, QPoint(0, scroll->height())).y() <= ok->y());
+        QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        auto *text = box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"));
+        QVERIFY(text->height() >= 30 * text->fontMetrics().lineSpacing());
+        // Consolas first, then the language's font where it is missing.
+        QCOMPARE(text->font().families().value(0), QStringLiteral("Consolas"));
+        QCOMPARE(text->font().families().mid(1).value(0), UiScale::languageFont().family());
+    }
+
+    void dropDownIsAsWideAsItsButton()
+    {
+        QWidget panel;
+        auto *button = new QPushButton(QStringLiteral("1000 HZ"), &panel);
+        auto *menu = new VornMenu(&panel);
+        menu->addAction(QStringLiteral("125 HZ"));
+        button->setMenu(menu);
+        button->setFixedWidth(171);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QVERIFY(menu->sizeHint().width() < 171); // narrower by itself
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->width(), 171);
+        menu->hide();
+    }
+
     void waitForDeviceBoxClosesWhenAMouseIsOpened()
     {
         VornMessageBox box(2, QString(), QStringLiteral("Warning"),
@@ -250,6 +320,23 @@ private slots:
         QTimer::singleShot(300, &box, [&box] { box.done(7); });
         QCOMPARE(box.exec(), 7);
         QVERIFY(!box.closedByDevice());
+    }
+
+    // A panel's style sheet for its own children does not reach into a box
+    // it raises: the box looks as one the window raises.
+    void boxLooksTheSameUnderAPanel()
+    {
+        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
+        QWidget window;
+        QWidget panel;
+        panel.setStyleSheet(QStringLiteral("background-color: rgb(33,35,35)"));
+        QImage looks[2];
+        for (QWidget *parent : {&window, &panel}) {
+            VornMessageBox box(2, QString(), QStringLiteral("Warning"), QStringLiteral("Text"),
+                               parent, false, Qt::FramelessWindowHint);
+            looks[parent == &panel] = box.grab().toImage();
+        }
+        QCOMPARE(looks[1], looks[0]);
     }
 
     void pushButtonStates()

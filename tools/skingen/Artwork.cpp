@@ -97,10 +97,7 @@ QImage mainBackground(double scale)
     p.setFont(font(24, true, true));
     p.drawText(QRectF(kBrand.x() + 38, kBrand.y(), 180, kBrand.height()),
                Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("KORVALEN"));
-    p.setPen(kGrey);
-    p.setFont(font(11));
-    p.drawText(QRectF(kBrand.x() + 196, kBrand.y() + 4, 200, kBrand.height()),
-               Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("GAMING MOUSE CONFIG"));
+    // The subtitle and the MODE caption are the window's, in its language.
     QLinearGradient line(QPointF(30, 0), QPointF(kWidth - 30, 0));
     line.setColorAt(0, Qt::transparent);
     line.setColorAt(0.15, kRed);
@@ -113,9 +110,6 @@ QImage mainBackground(double scale)
     p.setBrush(kInset);
     p.drawRoundedRect(QRectF(kLeftColumn), 10, 10);
     drawEmblem(p, QRectF(kEmblem), 0.18);
-    p.setPen(kGrey);
-    p.setFont(font(11, true));
-    p.drawText(QRectF(kModeCaption), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MODE"));
     p.fillRect(QRectF(kModeCaption.x(), kModeCaption.bottom() + 1, 24, 2), kRed);
 
     // A dark red glow where the mouse picture sits.
@@ -131,10 +125,8 @@ QImage mainBackground(double scale)
     p.drawEllipse(QPointF(0, 0), radius, radius);
     p.restore();
 
-    // Frame of the panel area, and the footer rule.
-    p.setPen(QPen(kLine, 1));
-    p.setBrush(kPanel);
-    p.drawRoundedRect(QRectF(kLowerPanel).adjusted(-2, -2, 2, 2), 6, 6);
+    // The footer rule. The frame of the lower panel is the window's to draw:
+    // the DPI and MACRO pages are taller and would show it through their gaps.
     p.fillRect(QRectF(kLowerPanel.x(), 548, kLowerPanel.width(), 1), kLine);
     return image;
 }
@@ -494,6 +486,24 @@ QImage dialogBackground(int width, int height)
     return image;
 }
 
+// The arrow of a spin box button: a light triangle, drawn at twice its
+// size so that the scaled windows stay sharp.
+QImage spinArrow(bool up)
+{
+    QImage image = canvas(14, 10);
+    QPainter p(&image);
+    antialias(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(225, 225, 225));
+    QPolygonF tip;
+    if (up)
+        tip << QPointF(1, 9) << QPointF(13, 9) << QPointF(7, 1);
+    else
+        tip << QPointF(1, 1) << QPointF(13, 1) << QPointF(7, 9);
+    p.drawPolygon(tip);
+    return image;
+}
+
 QImage warning()
 {
     const int n = 90;
@@ -800,6 +810,8 @@ QVector<Image> allImages()
     add(QStringLiteral("btn_down3.png"), [] { return scrollMarker(false, true, true); });
     add(QStringLiteral("btn_down4.png"), [] { return scrollMarker(false, false, true); });
     add(QStringLiteral("pspeed-slider.png"), [] { return sliderHandle(); });
+    add(QStringLiteral("spin_up.png"), [] { return spinArrow(true); });
+    add(QStringLiteral("spin_down.png"), [] { return spinArrow(false); });
 
     addMacroImages(add);
 

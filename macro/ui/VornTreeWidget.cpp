@@ -1,9 +1,9 @@
-#include "macro/VornTreeWidget.h"
+#include "macro/ui/VornTreeWidget.h"
 
 #include "macro/MacroFile.h"
 #include "widgets/UiScale.h"
 
-#include "macro/StrictIntValidator.h"
+#include "widgets/StrictIntValidator.h"
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>

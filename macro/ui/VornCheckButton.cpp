@@ -1,4 +1,4 @@
-#include "macro/VornCheckButton.h"
+#include "macro/ui/VornCheckButton.h"
 
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"

@@ -1,14 +1,14 @@
-#include "macro/VornMacroSelect.h"
+#include "macro/ui/VornMacroSelect.h"
 
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
-#include "macro/VornCheckButton.h"
+#include "macro/ui/VornCheckButton.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornMenu.h"
 
-#include "macro/StrictIntValidator.h"
+#include "widgets/StrictIntValidator.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -96,6 +96,7 @@ VornMacroSelect::VornMacroSelect(const QString &title, const QString &name, int 
     yes->setFocusPolicy(Qt::NoFocus);
     yes->setGeometry(px(110), px(246), px(90), px(30));
     connect(yes, &QToolButton::released, this, &QDialog::accept);
+    m_yes = yes;
     auto *no = new QToolButton(this);
     no->setObjectName(QStringLiteral("msgBoxNoBtn"));
     no->setIcon(QIcon(QStringLiteral(":/no_Btn")));
@@ -106,7 +107,10 @@ VornMacroSelect::VornMacroSelect(const QString &title, const QString &name, int 
     no->setGeometry(px(278), px(246), px(90), px(30));
     connect(no, &QToolButton::released, this, &QDialog::reject);
 
-    setMacroName(name);
+    // A new assignment starts on the library's first macro: Yes must never
+    // store an empty one. With an empty library there is nothing to take.
+    const QStringList library = macroLibrary();
+    setMacroName(name.isEmpty() && !library.isEmpty() ? library.first() : name);
     setLoopType(loopType);
 }
 
@@ -124,6 +128,8 @@ void VornMacroSelect::setMacroName(const QString &name)
 {
     m_name = name;
     m_nameButton->setText(name);
+    if (m_yes)
+        m_yes->setEnabled(!name.isEmpty());
     const bool losesTail = !name.isEmpty() && macroLosesTailInMouse(readMacroEventsForUpload(name));
     m_warning->setText(losesTail ? macroTailLostMessage() : QString());
 }

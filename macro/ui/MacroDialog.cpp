@@ -1,15 +1,16 @@
-#include "macro/MacroDialog.h"
+#include "macro/ui/MacroDialog.h"
 
 #include "macro/GunSet.h"
 #include "macro/MacroLibrary.h"
 #include "macro/MacroLog.h"
-#include "macro/VornCheckButton.h"
-#include "macro/VornGunEditDialog.h"
-#include "macro/VornGunsetDialog.h"
-#include "macro/VornListItem.h"
-#include "macro/VornTreeWidget.h"
+#include "macro/ui/VornCheckButton.h"
+#include "macro/ui/VornGunEditDialog.h"
+#include "macro/ui/VornGunsetDialog.h"
+#include "macro/ui/VornListItem.h"
+#include "macro/ui/VornTreeWidget.h"
 #include "platform/KeyboardCapture.h"
 #include "widgets/DesignLayout.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLabel.h"
@@ -17,17 +18,21 @@
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
-#include "macro/StrictIntValidator.h"
+#include "widgets/StrictIntValidator.h"
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHideEvent>
 #include <QListWidget>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
+
+const QString kMacroFileSuffix = QStringLiteral(".MSMACRO");
 
 MacroDialog::FileDialogHook &fileDialogHook()
 {
@@ -237,8 +242,25 @@ QRect MacroDialog::designRect() const
 
 void MacroDialog::loadRecord(ProfileStore &store)
 {
-    // Macros live in their files; the profiles only name them.
+    // Macros live in their files; the profiles only name them. A reload
+    // (another mode, another mouse) must not leave the keyboard held.
     Q_UNUSED(store)
+    endRecording();
+}
+
+void MacroDialog::endRecording()
+{
+    if (m_recording)
+        stopRecording(true);
+}
+
+void MacroDialog::hideEvent(QHideEvent *event)
+{
+    // Whatever takes the page away (another tab, a reload, the tray) ends
+    // the recording: the STOP button is out of reach from then on.
+    SettingsPanel::hideEvent(event);
+    if (!event->spontaneous())
+        endRecording();
 }
 
 QAbstractButton *MacroDialog::control(Control c) const
@@ -365,25 +387,32 @@ void MacroDialog::warn(const QString &text, int kind, const QString &heading)
 
 QStringList MacroDialog::askFiles(FileDialog kind)
 {
-    if (fileDialogHook())
-        return fileDialogHook()(kind);
+    const QStringList chosen = fileDialogHook() ? fileDialogHook()(kind) : runFileDialog(kind);
+    if (!chosen.isEmpty())
+        rememberFileDialogChoice(chosen.first(), kind == ChooseFolder);
+    return chosen;
+}
+
+QStringList MacroDialog::runFileDialog(FileDialog kind)
+{
     const QString caption =
         kind == OpenOne || kind == OpenMany ? tr("Load Macro File") : tr("Save Macro File");
     const QString filter = tr("Macro File(*.MSMACRO)");
+    const QString folder = fileDialogFolder();
     switch (kind) {
     case OpenOne: {
-        const QString file = QFileDialog::getOpenFileName(this, caption, QString(), filter);
+        const QString file = QFileDialog::getOpenFileName(this, caption, folder, filter);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     case OpenMany:
-        return QFileDialog::getOpenFileNames(this, caption, QString(), filter);
+        return QFileDialog::getOpenFileNames(this, caption, folder, filter);
     case SaveOne: {
-        const QString file = QFileDialog::getSaveFileName(this, caption, QString(), filter);
+        const QString file = saveFileName(this, caption, filter, kMacroFileSuffix);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     case ChooseFolder: {
-        const QString dir = QFileDialog::getExistingDirectory(this, caption, QStringLiteral("./"),
-                                                              QFileDialog::ShowDirsOnly);
+        const QString dir =
+            QFileDialog::getExistingDirectory(this, caption, folder, QFileDialog::ShowDirsOnly);
         return dir.isEmpty() ? QStringList() : QStringList{dir};
     }
     }
@@ -610,12 +639,8 @@ void MacroDialog::OnButtonClicked()
         }
         break;
     case RowDelete:
-        if (!empty && m_eventList->currentRow() >= 0) {
-            QVector<MacroRow> all = rows();
-            const int current = m_eventList->currentRow();
-            all.remove(current);
-            setRows(all, qMin(current, all.size() - 1));
-        }
+        if (!empty)
+            removeRows(selectedRows());
         break;
     case RowTop:
         if (!empty)
@@ -693,7 +718,8 @@ void MacroDialog::moveCurrentRow(int to)
     setRows(all, to);
 }
 
-void MacroDialog::copyRows(bool cut)
+// The selected rows in list order, else the current one.
+QList<int> MacroDialog::selectedRows() const
 {
     QList<int> selected;
     for (const QModelIndex &index : m_eventList->selectionModel()->selectedRows())
@@ -701,18 +727,31 @@ void MacroDialog::copyRows(bool cut)
     if (selected.isEmpty() && m_eventList->currentRow() >= 0)
         selected << m_eventList->currentRow();
     std::sort(selected.begin(), selected.end());
-    const QVector<MacroRow> all = rows();
-    m_clipboard.clear();
-    for (int i : selected)
-        m_clipboard << all.at(i);
-    if (!cut || selected.isEmpty())
+    return selected;
+}
+
+void MacroDialog::removeRows(const QList<int> &selected)
+{
+    if (selected.isEmpty())
         return;
+    const QVector<MacroRow> all = rows();
     QVector<MacroRow> kept;
     for (int i = 0; i < all.size(); ++i) {
         if (!selected.contains(i))
             kept << all.at(i);
     }
     setRows(kept, qMin(selected.first(), kept.size() - 1));
+}
+
+void MacroDialog::copyRows(bool cut)
+{
+    const QList<int> selected = selectedRows();
+    const QVector<MacroRow> all = rows();
+    m_clipboard.clear();
+    for (int i : selected)
+        m_clipboard << all.at(i);
+    if (cut)
+        removeRows(selected);
 }
 
 void MacroDialog::enableForRecording(bool enable)
@@ -796,7 +835,7 @@ void MacroDialog::onKeyEvent(KeyRecord &record)
     m_recorder.settled(m_clock.elapsed());
 }
 
-void MacroDialog::stopRecording()
+void MacroDialog::stopRecording(bool warnLater)
 {
     const bool wasRecording = m_recording && m_macroList->count() > 0;
     m_recording = false;
@@ -809,11 +848,20 @@ void MacroDialog::stopRecording()
         m_capture->stop();
     if (!wasRecording)
         return;
+    QStringList warnings;
     if (!releaseTestPasses(events()))
-        warn(tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        warnings << tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
     if (m_recorder.droppedForRoom())
-        warn(macroFullMessage());
+        warnings << m_recorder.droppedMessage();
     saveMacro();
+    const auto show = [this, warnings] {
+        for (const QString &text : warnings)
+            warn(text);
+    };
+    if (warnLater)
+        QTimer::singleShot(0, this, show);
+    else
+        show();
 }
 
 void MacroDialog::newMacro()
@@ -865,7 +913,7 @@ void MacroDialog::changeName()
     if (wanted == current)
         return;
     if (!isSafeMacroName(wanted)) {
-        warn(unsafeMacroNameMessage());
+        warn(unsafeMacroNameMessage(wanted));
         return;
     }
     const QString name = renameMacro(current, wanted);
@@ -886,7 +934,7 @@ void MacroDialog::importMacros()
     for (const QString &file : files) {
         QString name;
         const MacroImport result = importMacroFile(file, &name);
-        const QString message = macroImportMessage(result);
+        const QString message = macroImportMessage(result, name);
         if (!message.isEmpty())
             problems << (files.size() > 1 ? QFileInfo(file).fileName() + QStringLiteral(": ")
                                           : QString()) +
@@ -910,9 +958,11 @@ void MacroDialog::exportMacros()
         const QStringList target = askFiles(SaveOne);
         if (target.isEmpty())
             return;
-        // The save dialog has asked before replacing a file.
-        QFile::remove(target.first());
-        QFile::copy(macroFilePath(name), target.first());
+        // IMPORT lists only files with the suffix. The save dialog has
+        // asked before replacing a file.
+        const QString file = withFileSuffix(target.first(), kMacroFileSuffix);
+        QFile::remove(file);
+        QFile::copy(macroFilePath(name), file);
         return;
     }
     const QStringList folder = askFiles(ChooseFolder);
@@ -924,7 +974,7 @@ void MacroDialog::exportMacros()
             continue;
         const QString name = m_macroList->item(i)->data(Qt::UserRole).toString();
         QFile::copy(macroFilePath(name),
-                    folder.first() + QLatin1Char('/') + name + QStringLiteral(".MSMACRO"));
+                    folder.first() + QLatin1Char('/') + name + kMacroFileSuffix);
     }
 }
 
@@ -950,7 +1000,7 @@ void MacroDialog::runGunSet()
 void MacroDialog::addGunFile(const QString &wanted, const QVector<MacroEvent> &gunEvents)
 {
     if (!isSafeMacroName(wanted)) {
-        warn(unsafeMacroNameMessage());
+        warn(unsafeMacroNameMessage(wanted));
         return;
     }
     if (macroLibraryCount() >= kMacroLibrarySlots) {

@@ -1,17 +1,19 @@
-#include "macro/VornListItem.h"
+#include "macro/ui/VornListItem.h"
 
 #include "macro/MacroLog.h"
 #include "widgets/Skin.h"
-#include "widgets/VornLabel.h"
+#include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
 
 #include <QIntValidator>
+#include <QLabel>
 #include <QListWidgetItem>
 
 VornListItem::VornListItem(const MacroEvent &event, const QString &text, QWidget *parent)
-    : QWidget(parent), m_label(new VornLabel(QString(), this)), m_edit(new VornLineEdit(this))
+    : QWidget(parent), m_label(new QLabel(this)), m_edit(new VornLineEdit(this))
 {
-    m_label->setStyleSheet(QStringLiteral("color:rgb(255,255,255)"));
+    m_label->setFont(UiScale::languageFont());
+    m_label->setStyleSheet(QStringLiteral("color:rgb(255,255,255);background:transparent"));
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_edit->setStyleSheet(QStringLiteral("color:black;background:white"));
     m_edit->setValidator(new QIntValidator(1, 99999, m_edit));

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "panels/MacroChoice.h"
+#include "macro/ui/MacroChoice.h"
 
 #include <QDialog>
 #include <QPixmap>
 
 #include <optional>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,4 +57,5 @@ private:
     VornCheckButton *m_loops[3] = {};
     QLineEdit *m_count;
     QLabel *m_warning;
+    QAbstractButton *m_yes = nullptr; // only with a macro chosen
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "macro/MacroRecorder.h"
-#include "panels/SettingsPanel.h"
+#include "widgets/SettingsPanel.h"
 #include "widgets/Skin.h"
 
 #include <QElapsedTimer>
@@ -86,6 +86,10 @@ public:
     QString currentMacro() const { return m_curMacroName; }
     int delayType() const { return m_delayType; }
     bool isRecording() const { return m_recording; }
+    // Ends a recording as STOP does: the macro is saved, the keyboard
+    // released and the window's controls come back. Its warnings wait for
+    // the caller's work (a reload, a tab switch) to finish.
+    void endRecording();
     bool isBatchMode() const { return m_batch; }
     QVector<MacroEvent> events() const;
     VornListItem *row(int i) const;
@@ -120,11 +124,13 @@ private slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildControls();
     QString designStyleSheet() const;
     QStringList askFiles(FileDialog kind);
+    QStringList runFileDialog(FileDialog kind);
     void warn(const QString &text, int kind = 2, const QString &heading = QString());
 
     // Rows.
@@ -147,7 +153,7 @@ private:
 
     // Commands.
     void startRecording(bool after);
-    void stopRecording();
+    void stopRecording(bool warnLater = false);
     void newMacro();
     void deleteMacro();
     void changeName();
@@ -156,6 +162,8 @@ private:
     void toggleBatch();
     void runGunSet();
     void moveCurrentRow(int to);
+    QList<int> selectedRows() const;
+    void removeRows(const QList<int> &selected);
     void copyRows(bool cut);
     void setOption(Control c, bool on);
     void enableForRecording(bool enable);

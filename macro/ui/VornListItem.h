@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class QListWidgetItem;
-class VornLabel;
+class QLabel;
 class VornLineEdit;
 
 // One row of the macro editor's event list: the event, its text, and a
@@ -51,6 +51,7 @@ protected:
 
 private:
     QString m_text;
-    VornLabel *m_label;
+    // A plain label: the row's selection colour shows through it.
+    QLabel *m_label;
     VornLineEdit *m_edit;
 };

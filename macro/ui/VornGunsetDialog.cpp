@@ -1,7 +1,7 @@
-#include "macro/VornGunsetDialog.h"
+#include "macro/ui/VornGunsetDialog.h"
 
 #include "macro/MacroLibrary.h"
-#include "macro/VornListItem.h"
+#include "macro/ui/VornListItem.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
@@ -170,7 +170,7 @@ void VornGunsetDialog::OnYesClick()
     if (name.isEmpty())
         problem = tr("Please input file name.");
     else if (!isSafeMacroName(name))
-        problem = unsafeMacroNameMessage();
+        problem = unsafeMacroNameMessage(name);
     if (!problem.isEmpty()) {
         VornMessageBox box(VornMessageBox::Ok, QString(), tr("Warning"), problem, this);
         box.exec();

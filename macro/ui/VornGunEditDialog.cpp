@@ -1,7 +1,7 @@
-#include "macro/VornGunEditDialog.h"
+#include "macro/ui/VornGunEditDialog.h"
 
 #include "macro/MacroFile.h"
-#include "macro/VornCheckButton.h"
+#include "macro/ui/VornCheckButton.h"
 #include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 

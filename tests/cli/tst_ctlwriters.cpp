@@ -1,0 +1,261 @@
+#include "common/CatalogueFile.h"
+#include "common/CtlProcess.h"
+#include "common/FileSnapshot.h"
+#include "common/ScratchMount.h"
+#include "common/TestHome.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+// korvalen-ctl when it is not the only writer, when the data folder cannot
+// be written, and when names are hostile: every update lands, every
+// failure is told with its own exit status, and nothing is written where
+// it should not be. Each matrix prints how many of its cases held.
+class TestCtlWriters : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    QMap<QString, int> m_held;
+    QMap<QString, int> m_total;
+
+    QString profileFile(int mode) const
+    {
+        return m_home->productFolder(QStringLiteral("NX-19")) +
+               QStringLiteral("/Profile/Profile %1.prof").arg(mode);
+    }
+
+    CtlResult ctl(const QStringList &args, const QString &mice = QStringLiteral("NX-19"))
+    {
+        return runCtl(*m_home, args, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice}});
+    }
+
+    // Counts a case of `matrix` as held once it passed every check.
+    struct Case
+    {
+        TestCtlWriters *test;
+        QString matrix;
+        bool held = false;
+        ~Case()
+        {
+            ++test->m_total[matrix];
+            test->m_held[matrix] += held;
+        }
+    };
+
+private slots:
+    void init() { m_home = std::make_unique<TestHome>(); }
+    void cleanup() { m_home.reset(); }
+    void cleanupTestCase()
+    {
+        for (auto it = m_total.cbegin(); it != m_total.cend(); ++it)
+            qInfo("%s: held %d/%d", qPrintable(it.key()), m_held.value(it.key()), it.value());
+    }
+
+    // Two runs at once change two settings of the same profile file.
+    void concurrentSetsKeepBoth()
+    {
+        Case c{this, QStringLiteral("concurrent set pairs")};
+        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
+        const int pairs = 20;
+        int kept = 0;
+        for (int i = 0; i < pairs; ++i) {
+            const QString speed = QString::number(1 + i % 20);
+            const QString scroll = QString::number(20 - i % 20);
+            const QMap<QString, QString> env{
+                {QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), QStringLiteral("NX-19")}};
+            auto a = startCtl(*m_home,
+                              {QStringLiteral("set"), QStringLiteral("--mode"), QStringLiteral("2"),
+                               QStringLiteral("pointer-speed"), speed},
+                              env);
+            auto b = startCtl(*m_home,
+                              {QStringLiteral("set"), QStringLiteral("--mode"), QStringLiteral("2"),
+                               QStringLiteral("scroll-speed"), scroll},
+                              env);
+            const CtlResult first = finishCtl(*a);
+            const CtlResult second = finishCtl(*b);
+            QVERIFY2(first.status == 0 && second.status == 0, qPrintable(first.err + second.err));
+            QSettings file(profileFile(2), QSettings::IniFormat);
+            QCOMPARE(file.status(), QSettings::NoError);
+            const bool whole =
+                file.childGroups() == QStringList{QStringLiteral("PROFILE")} &&
+                file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_8_breath")).isValid();
+            kept += whole && file.value(QStringLiteral("PROFILE/mousespeed")).toString() == speed;
+            kept += whole && file.value(QStringLiteral("PROFILE/scrollspeed")).toString() == scroll;
+        }
+        qInfo("updates kept: %d/%d", kept, 2 * pairs);
+        QCOMPARE(kept, 2 * pairs);
+        c.held = true;
+    }
+
+    void refusalsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QStringList setMode3{"set", "--mode", "3", "dpi1", "800"};
+        QTest::addRow("set on a missing profile file")
+            << "remove" << setMode3 << 2 << "Profile 3.prof is missing, empty";
+        QTest::addRow("set on a dangling link")
+            << "dangle" << setMode3 << 2 << "Open the window and press Apply";
+        QTest::addRow("import of a missing file")
+            << "" << QStringList{"import", "/nonexistent/fps.prof"} << 2
+            << "/nonexistent/fps.prof is missing";
+        QTest::addRow("trace that cannot be opened")
+            << "" << QStringList{"--trace", "@/no/such/folder/t", "apply"} << 2
+            << "--trace: cannot open";
+        QTest::addRow("switch beyond five")
+            << "" << QStringList{"switch", "-3"} << 2 << "switch needs a profile number 1-5";
+    }
+
+    void refusalsChangeNothing()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        Case c{this, QStringLiteral("refusals")};
+        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
+        if (setup == QLatin1String("remove") || setup == QLatin1String("dangle"))
+            QVERIFY(QFile::remove(profileFile(3)));
+        if (setup == QLatin1String("dangle"))
+            QVERIFY(QFile::link(m_home->path() + QStringLiteral("/gone.prof"), profileFile(3)));
+        args.replaceInStrings(QStringLiteral("@"), m_home->path());
+        const auto before = fileSnapshot(m_home->path());
+        const CtlResult run = ctl(args);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        // Nothing written, the virtual mouse's memory file included.
+        QCOMPARE(fileSnapshot(m_home->path()), before);
+        c.held = true;
+    }
+
+    // Texts a person gave print as given, "%2" and all.
+    void namesPrintAsTheyAre()
+    {
+        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
+        const QString file = m_home->path() + QStringLiteral("/%2e%2e.prof");
+        QCOMPARE(ctl({QStringLiteral("export"), file}).status, 0);
+        QCOMPARE(
+            ctl({QStringLiteral("import"), file, QStringLiteral("--mode"), QStringLiteral("2")})
+                .status,
+            0);
+        QVERIFY(ctl({QStringLiteral("profiles")}).out.contains(QStringLiteral("%2e%2e ")));
+        writeCatalogue({row(QStringLiteral("NX-%3"), 0x77)});
+        QVERIFY(ctl({QStringLiteral("list")}).out.contains(QStringLiteral("  NX-%3  ")));
+    }
+
+    void readOnlyAndFullDisk_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("sends");
+        for (const int fault : {int(ScratchMount::ReadOnly), int(ScratchMount::Full)}) {
+            const char *f = fault == ScratchMount::ReadOnly ? "read-only" : "full";
+            QTest::addRow("%s: set", f) << fault << QStringList{"set", "dpi1", "800"} << 4 << false;
+            QTest::addRow("%s: set --apply", f)
+                << fault << QStringList{"set", "--apply", "report-rate", "125"} << 4 << false;
+            QTest::addRow("%s: import", f)
+                << fault << QStringList{"import", "@/fps.prof", "--mode", "3"} << 4 << false;
+            QTest::addRow("%s: switch", f) << fault << QStringList{"switch", "3"} << 4 << false;
+            QTest::addRow("%s: export into the data folder", f)
+                << fault << QStringList{"export", "#/out.prof"} << 4 << false;
+            // Reading needs no write: these still work.
+            QTest::addRow("%s: export elsewhere", f)
+                << fault << QStringList{"export", "@/out.prof"} << 0 << false;
+            QTest::addRow("%s: apply", f) << fault << QStringList{"apply"} << 0 << true;
+            QTest::addRow("%s: apply, first contact", f)
+                << fault << QStringList{"--virtual", "NX-18", "apply"} << 4 << false;
+        }
+    }
+
+    void readOnlyAndFullDisk()
+    {
+        QFETCH(int, fault);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(bool, sends);
+        Case c{this, QStringLiteral("read-only and full-disk matrix")};
+        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
+        QCOMPARE(
+            ctl({QStringLiteral("export"), m_home->path() + QStringLiteral("/fps.prof")}).status,
+            0);
+        ScratchMount mount(m_home->dataFolder(), ScratchMount::Fault(fault));
+        if (!mount.ok())
+            QSKIP("no tmpfs can be mounted here (needs root)");
+        args.replaceInStrings(QStringLiteral("@"), m_home->path());
+        args.replaceInStrings(QStringLiteral("#"), m_home->dataFolder());
+        const QString trace = m_home->path() + QStringLiteral("/trace");
+        const auto before = fileSnapshot(m_home->dataFolder());
+        const CtlResult run = ctl(QStringList{QStringLiteral("--trace"), trace} + args);
+        QVERIFY2(run.status == status, qPrintable(run.err));
+        if (status == 4) {
+            const QString cause = fault == ScratchMount::ReadOnly ? QStringLiteral("read-only")
+                                                                  : QStringLiteral("full");
+            QVERIFY2(run.err.contains(cause), qPrintable(run.err));
+        }
+        QCOMPARE(!tracedFeatureReports(trace).isEmpty(), sends);
+        QCOMPARE(fileSnapshot(m_home->dataFolder()), before);
+        c.held = true;
+    }
+
+    void hostileProductNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("rule");
+        QTest::addRow("parent of the data folder") << "../../ESCAPED"
+                                                   << "it contains one of / \\";
+        QTest::addRow("out of the temporary folder") << "../../../ESCAPED"
+                                                     << "it contains one of / \\";
+        QTest::addRow("backslash") << "..\\ESCAPED"
+                                   << "it contains one of / \\";
+        QTest::addRow("dot dot") << ".."
+                                 << "it is \".\" or \"..\"";
+        QTest::addRow("colon") << "NX:19"
+                               << "it contains one of / \\";
+        QTest::addRow("trailing dot") << "NX-19."
+                                      << "it ends with a dot";
+        QTest::addRow("right-to-left override")
+            << QStringLiteral("NX\u202E91") << "it contains invisible formatting characters";
+        QTest::addRow("control character") << "NX\t19"
+                                           << "it contains control characters";
+        QTest::addRow("too long") << QString(120, QLatin1Char('N')) << "it is longer than 100";
+    }
+
+    // The virtual mouse of such a row is never plugged, the window's model
+    // choice never settles on it, and no file or folder appears.
+    void hostileProductNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, rule);
+        Case c{this, QStringLiteral("hostile product names")};
+        QCOMPARE(ctl({QStringLiteral("list")}).status, 0);
+        writeCatalogue({row(name, 0x77)});
+        // "../../../ESCAPED" from the data folder is beside the test's home.
+        const QString escaped = m_home->path() + QStringLiteral("/../ESCAPED");
+        // The first run after the catalogue was written adds the shipped rows.
+        const CtlResult list = ctl({QStringLiteral("list")}, name);
+        const auto before = fileSnapshot(m_home->path());
+        QVERIFY2(
+            list.out.contains(QStringLiteral("skipped: the name cannot be a folder name, ") + rule),
+            qPrintable(list.out));
+        QCOMPARE(ctl({QStringLiteral("apply")}, name).status, 1);
+        QCOMPARE(ctl({QStringLiteral("switch"), QStringLiteral("2")}, name).status, 1);
+        QCOMPARE(ctl({QStringLiteral("apply"), QStringLiteral("--dry-run"),
+                      QStringLiteral("--mouse"), name},
+                     name)
+                     .status,
+                 2);
+        QCOMPARE(fileSnapshot(m_home->path()), before);
+        QVERIFY(!QFileInfo::exists(escaped));
+        c.held = true;
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlWriters)
+#include "tst_ctlwriters.moc"
