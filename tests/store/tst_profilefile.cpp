@@ -465,6 +465,7 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
 // keys of its own.
 void TestProfileFile::newFileTextIsWhatQSettingsWrites()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     ProfileData rec;
     readProfile(rec, kEveryField);
     TestHome home;
