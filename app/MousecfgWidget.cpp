@@ -822,7 +822,8 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
     m_tray->handleCloseEvent(event);
 }
 
-bool MousecfgWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
+bool MousecfgWidget::nativeEvent(const QByteArray &eventType, void *message,
+                                 NativeEventResult *result)
 {
     Q_UNUSED(result)
     if (m_session)

@@ -12,6 +12,7 @@
 #include "app/MouseView.h"
 #include "app/PanelLinks.h"
 #include "app/PanelSet.h"
+#include "widgets/QtCompat.h"
 #include "widgets/Skin.h"
 #include "widgets/WindowDrag.h"
 
@@ -130,7 +131,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+    bool nativeEvent(const QByteArray &eventType, void *message,
+                     NativeEventResult *result) override;
 
 private slots:
     void explainOpenFailure(const QString &explanation);

@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
+#include "widgets/QtCompat.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -150,7 +151,7 @@ int main(int argc, char *argv[])
     }
     // Nor does Qt scale by the screens' pixel density: their logical DPI
     // picks the class.
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    disableQtHighDpiScaling();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // lives on in the tray
 

@@ -1,6 +1,7 @@
 #include "panels/QtColour.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QVariant>
 
 QColor toQColor(const LedColour &colour)

@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 QString dataFolder()
 {
     // The parent is taken by name: QDir::cdUp() refuses when the folder
@@ -63,7 +65,7 @@ int catalogueRows(const IniFile &settings)
     const qlonglong count = settings.value(ConfigKeys::catalogueCount()).toLongLong(&ok);
     if (!ok || count < 0)
         return 0;
-    return int(qMin<qlonglong>(count, kMouseListRows));
+    return int(std::min<qlonglong>(count, kMouseListRows));
 }
 
 int appendMissingRows(IniFile &user, const IniFile &shipped)
@@ -101,7 +103,7 @@ int plainCatalogueRows(const std::vector<QVariant> &values)
 {
     bool ok = false;
     const qlonglong count = values[0].toLongLong(&ok);
-    return ok && count >= 0 ? int(qMin<qlonglong>(count, kMouseListRows)) : 0;
+    return ok && count >= 0 ? int(std::min<qlonglong>(count, kMouseListRows)) : 0;
 }
 
 // Whether the user's Config.ini already has all that seedDataFolder would

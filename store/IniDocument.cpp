@@ -243,12 +243,6 @@ bool unescapeValue(const QByteArray &str, int from, int to, bool utf8, QString &
     return isList;
 }
 
-bool isGuiVariantType(quint32 type)
-{
-    // Qt 4.0 streams number the QtGui and QtWidgets types 64-126.
-    return type >= 64 && type < 127;
-}
-
 // The serialised types read here: numbers, text, bytes and times, whose
 // size the data bounds. Containers are not among them (Qt reserves room
 // for the count they give before reading an element, so a few bytes could
@@ -278,7 +272,7 @@ bool isBoundedVariantType(quint32 type)
 
 QVariant streamedVariant(const QString &text, int offset, QDataStream::Version version, bool *exact)
 {
-    const QByteArray bytes = text.midRef(offset).toLatin1();
+    const QByteArray bytes = QStringView(text).mid(offset).toLatin1();
     LedColour colour;
     if (version == QDataStream::Qt_4_0 && colourFromVariantBytes(bytes, colour))
         return QVariant::fromValue(colour);
@@ -313,7 +307,7 @@ QVariant iniTextValue(const QString &text, bool *exact)
         return text;
     if (text.endsWith(QLatin1Char(')'))) {
         if (text.startsWith(QLatin1String("@ByteArray(")))
-            return text.midRef(11, text.size() - 12).toLatin1();
+            return QStringView(text).mid(11, text.size() - 12).toLatin1();
         if (text.startsWith(QLatin1String("@String(")))
             return text.mid(8, text.size() - 9);
         if (text.startsWith(QLatin1String("@Variant(")))
@@ -363,7 +357,9 @@ QString iniValueText(const QVariant &value)
     const bool isDateTime = value.userType() == QMetaType::QDateTime;
     if (value.userType() == qMetaTypeId<LedColour>()) {
         bytes = colourVariantBytes(value.value<LedColour>());
-    } else if (value.userType() < QMetaType::User && !isGuiVariantType(quint32(value.userType()))) {
+    } else if (value.userType() <= QMetaType::LastCoreType) {
+        // Pinned to the versions Qt 5 writes, so that either Qt reads what
+        // the other wrote: Qt 6 numbers its types as Qt 5 did in them.
         QDataStream stream(&bytes, QIODevice::WriteOnly);
         stream.setVersion(isDateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
         stream << value;

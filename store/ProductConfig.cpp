@@ -54,7 +54,7 @@ int readListCount(const IniFile &settings, const QString &countKey, const QStrin
             key.mid(prefix.size()).toInt(&number);
         return number;
     });
-    return int(qBound<qint64>(0, count, numbered));
+    return int(std::clamp<qint64>(count, 0, numbered));
 }
 
 quint8 readByte(const IniFile &settings, const QString &key)

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QVariant>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -217,14 +218,14 @@ struct Reader
     // the file never wraps into another value.
     void int32(const QString &key, qint32 &value)
     {
-        value = qint32(qBound<qint64>(std::numeric_limits<qint32>::min(),
-                                      source.value(key).toLongLong(),
-                                      std::numeric_limits<qint32>::max()));
+        value = qint32(std::clamp<qint64>(source.value(key).toLongLong(),
+                                          std::numeric_limits<qint32>::min(),
+                                          std::numeric_limits<qint32>::max()));
     }
     void uint32(const QString &key, quint32 &value)
     {
-        value = quint32(
-            qBound<qint64>(0, source.value(key).toLongLong(), std::numeric_limits<quint32>::max()));
+        value = quint32(std::clamp<qint64>(source.value(key).toLongLong(), 0,
+                                           std::numeric_limits<quint32>::max()));
     }
     void string(const QString &key, QString &value) { value = source.value(key).toString(); }
     void colour(const QString &key, LedColour &value)

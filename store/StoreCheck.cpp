@@ -25,7 +25,7 @@ QString heldText(const QString &path, const QString &key, qint64 held)
         const QString raw = document.value(key).toString().trimmed();
         bool ok = false;
         const qlonglong number = raw.toLongLong(&ok);
-        const qint64 clamped = qBound<qint64>(0, number, std::numeric_limits<quint32>::max());
+        const qint64 clamped = std::clamp<qint64>(number, 0, std::numeric_limits<quint32>::max());
         if (ok && (number == held || (number & 0xFF) == held || clamped == held))
             return raw;
     }

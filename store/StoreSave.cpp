@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -152,7 +153,7 @@ bool saveStoreChanges(ProfileStore &edited, ProfileStore &baseline, StoreSaveFai
                                                       empty.contains(path));
         if (writeProfile[size_t(i)]) {
             targets << path;
-            needed += qMax<qint64>(sizeOf(path), 256 * 1024);
+            needed += std::max<qint64>(sizeOf(path), 256 * 1024);
         }
     }
     for (const QString &path : targets) {

@@ -47,7 +47,7 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     const QStringList families =
         font.families().isEmpty() ? QStringList{font.family()} : font.families();
     font.setFamilies(QStringList{QStringLiteral("Consolas")} + families);
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     font.setPixelSize(UiScale::scaled(14));
     QPalette palette;
     palette.setColor(QPalette::WindowText, Qt::white);

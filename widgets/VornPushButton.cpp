@@ -64,7 +64,7 @@ void VornPushButton::setState(int state)
     update();
 }
 
-void VornPushButton::enterEvent(QEvent *event)
+void VornPushButton::enterEvent(WidgetEnterEvent *event)
 {
     if (!m_inert && m_images.size() >= 2)
         setState(Hover);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/QtCompat.h"
 #include "widgets/Skin.h"
 
 #include <QPixmap>
@@ -42,7 +43,7 @@ signals:
     void EnterSignal(VornPushButton *button, int curIndex);
 
 protected:
-    void enterEvent(QEvent *event) override;
+    void enterEvent(WidgetEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -39,7 +39,7 @@ int VornTreeItem::distance() const
     return int(m_distance->text().toUInt());
 }
 
-void VornTreeItem::enterEvent(QEvent *event)
+void VornTreeItem::enterEvent(WidgetEnterEvent *event)
 {
     emit MouseInSignal();
     QWidget::enterEvent(event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/QtCompat.h"
+
 #include <QTreeWidget>
 
 class QLabel;
@@ -24,7 +26,7 @@ signals:
     void MouseInSignal();
 
 protected:
-    void enterEvent(QEvent *event) override;
+    void enterEvent(WidgetEnterEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

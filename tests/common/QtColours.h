@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDataStream>
+#include <QIODevice>
 #include <QVariant>
 
 // QColor and the store's colours, converted through QColor's own stream

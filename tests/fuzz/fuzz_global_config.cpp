@@ -6,6 +6,7 @@
 #include "store/DataFolder.h"
 #include "store/IniFile.h"
 
+#include <algorithm>
 #include <memory>
 
 // The global Config.ini as anything may have left it: language, current
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     seedDataFolder(appDir);
     const MouseListSection after = readMouseListSection(kMouseListRows);
     fuzz::require(after.count == before.count || after.count <= kMouseListRows);
-    const int userRows = counted ? int(qMin<quint32>(before.count, kMouseListRows)) : 0;
+    const int userRows = counted ? int(std::min<quint32>(before.count, kMouseListRows)) : 0;
     for (int n = 0; n < userRows; ++n)
         fuzz::require(sameRow(before.rows[n], after.rows[n]));
     return 0;

@@ -1,3 +1,4 @@
+#include "common/QSettingsFormat.h"
 #include "common/TestHome.h"
 
 #include "store/IniFile.h"
@@ -72,6 +73,7 @@ private slots:
 
     void writesWhatQSettingsWrites()
     {
+        SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
         QFETCH(QString, fixture);
         QFETCH(QVariantMap, edits);
         TestHome home;

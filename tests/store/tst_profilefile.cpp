@@ -1,6 +1,7 @@
 // The .prof format: writer, reader, partial writers and the model tag.
 
 #include "RandomRecord.h"
+#include "common/QSettingsFormat.h"
 #include "common/QtColours.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
@@ -377,6 +378,7 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
 
 void TestProfileFile::plainSectionReaderAgreesWithQSettings()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     QFETCH(QByteArray, text);
     QFETCH(QVariantMap, written);
     QFETCH(bool, plain);
@@ -463,6 +465,7 @@ void TestProfileFile::plainSectionReaderAgreesWithQSettings()
 // keys of its own.
 void TestProfileFile::newFileTextIsWhatQSettingsWrites()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     ProfileData rec;
     readProfile(rec, kEveryField);
     TestHome home;
@@ -519,6 +522,7 @@ void TestProfileFile::foreignFixture()
 
 void TestProfileFile::partialWritersKeepTheRest()
 {
+    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
     TestHome home;
     writeProductName(QStringLiteral("NX-19"));
     QRandomGenerator rng(5);
