@@ -60,8 +60,9 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
     const bool pressed = !(record.flags & kKeyUp);
     const bool releasePending = m_releasePending;
     m_releasePending = false;
+    const bool sameStamp = record.time != 0 && record.time == m_releaseStamp;
     if (releasePending && pressed && code == m_state.lastCode &&
-        nowMs - m_releaseMs <= kRepeatPairMs) {
+        (sameStamp || nowMs - m_releaseMs <= kRepeatPairMs)) {
         // The release was the first half of a repeat: take it back and
         // treat the key as still held.
         m_state = m_beforeRelease;
@@ -112,6 +113,7 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
         m_releasePending = true;
         m_beforeRelease = before;
         m_releaseMs = nowMs;
+        m_releaseStamp = record.time;
         m_releaseRows = rows.size();
     }
     return rows;

@@ -69,6 +69,7 @@ private:
     bool m_releasePending = false;
     State m_beforeRelease;
     qint64 m_releaseMs = 0;
+    quint32 m_releaseStamp = 0;
     int m_releaseRows = 0;
 };
 

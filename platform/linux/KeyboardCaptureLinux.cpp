@@ -97,6 +97,7 @@ private:
         }
         if (release)
             record.flags |= kKeyUp;
+        record.time = quint32(event.timestamp());
         if (m_altHeld)
             record.flags |= kKeyAltDown;
         emit keyEvent(record);

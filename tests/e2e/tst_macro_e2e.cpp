@@ -85,8 +85,12 @@ private slots:
                                       .value(QStringLiteral("Setting/Count"))
                                       .toInt(),
                                   2, 5000);
-        if (app.hasWindow(AppUnderX::kBox))
+        // With no mouse left the window says so; the mouse coming back
+        // closes that warning.
+        if (!mice.contains(QLatin1Char(','))) {
+            QTRY_VERIFY_WITH_TIMEOUT(app.hasWindow(AppUnderX::kBox), 5000);
             QCOMPARE(app.control(QStringLiteral("plug ") + gone), QStringLiteral("ok"));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!app.hasWindow(AppUnderX::kBox), 5000);
         // The window's controls work again: its close button ends the
         // program (there is no notification area to hide in).

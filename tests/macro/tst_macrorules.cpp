@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using Events = QList<QList<int>>;
-// vkCode, scanCode, flags, time in ms.
+// vkCode, scanCode, flags, time in ms[, the event's own stamp].
 using Keys = QList<QList<int>>;
 
 namespace {
@@ -87,6 +87,13 @@ private slots:
                          {0x42, 0x30, 0x00, 530}, {0x42, 0x30, 0x80, 560}, {0x42, 0x30, 0x00, 560},
                          {0x42, 0x30, 0x80, 1000}}
             << Events{{0x84, 0, 0x05}, {6, 0, 100}, {0x04, 0, 0x05}} << texts("B|1000 ms|B");
+        QTest::addRow("a stamped repeat pair seen 40 ms apart")
+            << 1
+            << Keys{{0x42, 0x30, 0x00, 0, 7},
+                    {0x42, 0x30, 0x80, 500, 507},
+                    {0x42, 0x30, 0x00, 540, 507},
+                    {0x42, 0x30, 0x80, 1000, 1007}}
+            << Events{{0x84, 0, 0x05}, {6, 0, 100}, {0x04, 0, 0x05}} << texts("B|1000 ms|B");
         QTest::addRow("quick second press after 30 ms is kept")
             << 0
             << Keys{{0x42, 0x30, 0x00, 0},
@@ -138,7 +145,8 @@ private slots:
         QVector<MacroEvent> events;
         QStringList shown;
         for (const QList<int> &k : keys) {
-            const KeyRecord record{quint32(k[0]), quint32(k[1]), quint32(k[2])};
+            const KeyRecord record{quint32(k[0]), quint32(k[1]), quint32(k[2]),
+                                   quint32(k.value(4))};
             int retract = 0;
             const QVector<MacroRow> rows = recorder.step(record, k[3], events.size(), delayType,
                                                          QStringLiteral("15"), &retract);
