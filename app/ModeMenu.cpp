@@ -1,11 +1,14 @@
 #include "app/ModeMenu.h"
 
+#include "store/ModelTable.h"
 #include "widgets/Skin.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornMenu.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,8 +35,7 @@ void ModeMenu::rebuild(const QString &product)
         action = nullptr;
     }
     m_menu->clear();
-    // This model keeps three on-board profiles.
-    const int count = product == QLatin1String("NX-04") ? 3 : kModeCount;
+    const int count = std::min(onBoardProfileCount(product), kModeCount);
     for (int i = 0; i < count; ++i) {
         auto *action = new VornAction(modeName(i), m_menu);
         m_menu->addAction(action);

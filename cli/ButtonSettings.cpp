@@ -227,6 +227,123 @@ QString fireProblem()
                           "times <1-255> delay <1-255>");
 }
 
+// The function a value names: a menu text, or a function with parameters
+// by its introducing words (the rest goes to `argument`). None when
+// nothing matches.
+qint32 functionByText(const QString &v, QString *argument)
+{
+    qint32 code = FunctionCode::None;
+    for (const ButtonFunction &f : buttonFunctions()) {
+        if (!hasParameters(f.code) && matchesMenuText(v, QString::fromLatin1(f.text)))
+            code = f.code;
+    }
+    for (const Introducer &intro : introducers()) {
+        for (const QString &word : intro.words) {
+            if (code == FunctionCode::None && v.size() > word.size() &&
+                v.startsWith(word + QLatin1Char(' '), Qt::CaseInsensitive)) {
+                code = intro.code;
+                *argument = v.mid(word.size() + 1);
+            }
+        }
+    }
+    return code;
+}
+
+QString setMacroFunction(const ProfileStore &store, int entry, qint32 code,
+                         const QString &productName, const QString &argument, ProfileData &record)
+{
+    switch (macroFunctionRefusal(entry, code)) {
+    case MacroRefusal::GunFileOnLeftButton:
+        return QStringLiteral("the left button cannot fire a gun file");
+    case MacroRefusal::NoMacros:
+        return QStringLiteral("no macro exists yet; record one in the window's MACRO tab");
+    default:
+        break;
+    }
+    MacroChoice choice;
+    const QString loopProblem = parseLoop(argument, &choice);
+    if (!loopProblem.isEmpty())
+        return loopProblem;
+    const QStringList library = macroLibrary();
+    if (!library.contains(choice.name))
+        return QStringLiteral("there is no macro %1; the macros are: %2")
+            .arg(choice.name, library.join(QLatin1String(", ")));
+    if (macroLimitRefusal(store, productName, code, choice.name) == MacroRefusal::LimitReached)
+        return QStringLiteral("%1 holds at most %2 different macros; assign one of %3")
+            .arg(productName)
+            .arg(macroLimit(productName))
+            .arg(assignedMacros(store).join(QLatin1String(", ")));
+    assignMacro(record.BUTTON_INFO[entry], code, choice);
+    return QString();
+}
+
+// The parameters of a key, fire or sniper function.
+struct FunctionParameters
+{
+    QVector<quint8> combo;
+    quint8 key = 0;
+    int fireType = FireLeft;
+    int times = 0;
+    int delay = 0;
+    int sniper = 0;
+};
+
+// "<Left|Right|Middle|Keyboard Key KEY> times N delay N".
+QString parseFireKey(const QString &argument, FunctionParameters *p)
+{
+    static const QRegularExpression fire(
+        QStringLiteral("^(.+)\\s+times\\s+(\\d+)\\s+delay\\s+(\\d+)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = fire.match(argument);
+    if (!m.hasMatch())
+        return fireProblem();
+    p->times = m.captured(2).toInt();
+    p->delay = m.captured(3).toInt();
+    if (p->times < 1 || p->times > kMaxRepeat || p->delay < 1 || p->delay > kMaxRepeat)
+        return fireProblem();
+    const QString what = m.captured(1).trimmed();
+    p->fireType = -1;
+    for (int t = FireLeft; t < FireKeyboard; ++t) {
+        if (sameText(what, QString::fromLatin1(kFireTypeNames[t])))
+            p->fireType = t;
+    }
+    const QString keyboard = QStringLiteral("Keyboard Key ");
+    if (p->fireType < 0) {
+        if (!what.startsWith(keyboard, Qt::CaseInsensitive))
+            return fireProblem();
+        if (!keyByName(what.mid(keyboard.size()), &p->key))
+            return keyNamesProblem();
+        p->fireType = FireKeyboard;
+    }
+    return QString();
+}
+
+QString parseParameters(qint32 code, const QString &argument, int entry, const QString &productName,
+                        FunctionParameters *p)
+{
+    switch (code) {
+    case FunctionCode::SingleKey:
+        return keyByName(argument, &p->key) ? QString() : keyNamesProblem();
+    case FunctionCode::ComboKey:
+        return parseCombo(argument, &p->combo);
+    case FunctionCode::FireKey:
+        return parseFireKey(argument, p);
+    case FunctionCode::Sniper: {
+        QStringList allowed;
+        p->sniper = -1;
+        for (const auto &step : sniperSteps(productName)) {
+            allowed << QString::number(step.second);
+            if (argument == allowed.constLast() && p->sniper < 0)
+                p->sniper = step.first;
+        }
+        return p->sniper < 0 ? QStringLiteral("sniper DPI: ") + allowed.join(QLatin1String(", "))
+                             : QString();
+    }
+    default:
+        return argument.isEmpty() ? QString() : allowedFunctions(entry);
+    }
+}
+
 } // namespace
 
 QVector<ButtonSetting> modelButtons(const QString &productName)
@@ -289,22 +406,8 @@ QString buttonFunctionText(const ButtonInfo &entry, const QString &productName)
 QString setButtonFunction(ProfileStore &store, int mode, int entry, const QString &productName,
                           const QString &value)
 {
-    const QString v = value.simplified();
-    qint32 code = FunctionCode::None;
     QString argument;
-    for (const ButtonFunction &f : buttonFunctions()) {
-        if (!hasParameters(f.code) && matchesMenuText(v, QString::fromLatin1(f.text)))
-            code = f.code;
-    }
-    for (const Introducer &intro : introducers()) {
-        for (const QString &word : intro.words) {
-            if (code == FunctionCode::None && v.size() > word.size() &&
-                v.startsWith(word + QLatin1Char(' '), Qt::CaseInsensitive)) {
-                code = intro.code;
-                argument = v.mid(word.size() + 1);
-            }
-        }
-    }
+    const qint32 code = functionByText(value.simplified(), &argument);
     const bool wheel = isWheelSlot(entry);
     if (code == FunctionCode::None ||
         (wheel ? !wheelFunctions().contains(code) : buttonFunction(code)->place == MenuWheelOnly))
@@ -315,109 +418,27 @@ QString setButtonFunction(ProfileStore &store, int mode, int entry, const QStrin
     if (assignment.takesLastLeftClick(entry, code))
         return QStringLiteral("it holds the profile's last Left click; give another button Left "
                               "first");
-
-    if (code == FunctionCode::Macro || code == FunctionCode::GunFile) {
-        switch (macroFunctionRefusal(entry, code)) {
-        case MacroRefusal::GunFileOnLeftButton:
-            return QStringLiteral("the left button cannot fire a gun file");
-        case MacroRefusal::NoMacros:
-            return QStringLiteral("no macro exists yet; record one in the window's MACRO tab");
-        default:
-            break;
-        }
-        MacroChoice choice;
-        const QString loopProblem = parseLoop(argument, &choice);
-        if (!loopProblem.isEmpty())
-            return loopProblem;
-        const QStringList library = macroLibrary();
-        if (!library.contains(choice.name))
-            return QStringLiteral("there is no macro %1; the macros are: %2")
-                .arg(choice.name, library.join(QLatin1String(", ")));
-        if (macroLimitRefusal(store, productName, code, choice.name) == MacroRefusal::LimitReached)
-            return QStringLiteral("%1 holds at most %2 different macros; assign one of %3")
-                .arg(productName)
-                .arg(macroLimit(productName))
-                .arg(assignedMacros(store).join(QLatin1String(", ")));
-        assignMacro(record.BUTTON_INFO[entry], code, choice);
-        return QString();
-    }
+    if (code == FunctionCode::Macro || code == FunctionCode::GunFile)
+        return setMacroFunction(store, entry, code, productName, argument, record);
 
     // Parsed before anything changes: a refused parameter keeps the button.
-    QVector<quint8> combo;
-    quint8 key = 0;
-    int fireType = FireLeft;
-    int times = 0;
-    int delay = 0;
-    int sniper = 0;
-    switch (code) {
-    case FunctionCode::SingleKey:
-        if (!keyByName(argument, &key))
-            return keyNamesProblem();
-        break;
-    case FunctionCode::ComboKey: {
-        const QString problem = parseCombo(argument, &combo);
-        if (!problem.isEmpty())
-            return problem;
-        break;
-    }
-    case FunctionCode::FireKey: {
-        static const QRegularExpression fire(
-            QStringLiteral("^(.+)\\s+times\\s+(\\d+)\\s+delay\\s+(\\d+)$"),
-            QRegularExpression::CaseInsensitiveOption);
-        const QRegularExpressionMatch m = fire.match(argument);
-        if (!m.hasMatch())
-            return fireProblem();
-        times = m.captured(2).toInt();
-        delay = m.captured(3).toInt();
-        if (times < 1 || times > kMaxRepeat || delay < 1 || delay > kMaxRepeat)
-            return fireProblem();
-        const QString what = m.captured(1).trimmed();
-        fireType = -1;
-        for (int t = FireLeft; t < FireKeyboard; ++t) {
-            if (sameText(what, QString::fromLatin1(kFireTypeNames[t])))
-                fireType = t;
-        }
-        const QString keyboard = QStringLiteral("Keyboard Key ");
-        if (fireType < 0) {
-            if (!what.startsWith(keyboard, Qt::CaseInsensitive))
-                return fireProblem();
-            if (!keyByName(what.mid(keyboard.size()), &key))
-                return keyNamesProblem();
-            fireType = FireKeyboard;
-        }
-        break;
-    }
-    case FunctionCode::Sniper: {
-        QStringList allowed;
-        sniper = -1;
-        for (const auto &step : sniperSteps(productName)) {
-            allowed << QString::number(step.second);
-            if (argument == allowed.constLast() && sniper < 0)
-                sniper = step.first;
-        }
-        if (sniper < 0)
-            return QStringLiteral("sniper DPI: ") + allowed.join(QLatin1String(", "));
-        break;
-    }
-    default:
-        if (!argument.isEmpty())
-            return allowedFunctions(entry);
-        break;
-    }
-
+    FunctionParameters p;
+    const QString problem = parseParameters(code, argument, entry, productName, &p);
+    if (!problem.isEmpty())
+        return problem;
     assignment.setFunction(entry, code);
     switch (code) {
     case FunctionCode::SingleKey:
-        assignment.setSingleKey(entry, key);
+        assignment.setSingleKey(entry, p.key);
         break;
     case FunctionCode::ComboKey:
-        assignment.setComboKeys(entry, combo);
+        assignment.setComboKeys(entry, p.combo);
         break;
     case FunctionCode::FireKey:
-        assignment.setFireKey(entry, fireType, key, quint8(times), quint8(delay));
+        assignment.setFireKey(entry, p.fireType, p.key, quint8(p.times), quint8(p.delay));
         break;
     case FunctionCode::Sniper:
-        assignment.setSniper(entry, quint8(sniper));
+        assignment.setSniper(entry, quint8(p.sniper));
         break;
     default:
         break;

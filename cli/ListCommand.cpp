@@ -32,6 +32,35 @@ QString state(const MouseListEntry &e, const AccessProblem &problem)
     return QStringLiteral("absent");
 }
 
+QString headerLine(int nameWidth)
+{
+    return QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+        .arg(QStringLiteral("ROW"), 3)
+        .arg(QStringLiteral("PRODUCT"), -nameWidth)
+        .arg(QStringLiteral("VID"), -5)
+        .arg(QStringLiteral("PID"), -5)
+        .arg(QStringLiteral("RELEASE"), -9)
+        .arg(QStringLiteral("IF0"), -6)
+        .arg(QStringLiteral("IF1"), -6)
+        .arg(QStringLiteral("STATE"));
+}
+
+QJsonObject rowObject(int n, const QString &name, const MouseListEntry &e, const QString &state,
+                      bool active)
+{
+    return QJsonObject{
+        {QStringLiteral("row"), n},
+        {QStringLiteral("product"), name},
+        {QStringLiteral("vid"), int(e.vendorId)},
+        {QStringLiteral("pid"), int(e.productId)},
+        {QStringLiteral("release"), releaseRange(e)},
+        {QStringLiteral("if0"), bool(e.found0)},
+        {QStringLiteral("if1"), bool(e.found1)},
+        {QStringLiteral("state"), state},
+        {QStringLiteral("active"), active},
+    };
+}
+
 } // namespace
 
 void printJson(CtlContext &ctx, const QJsonDocument &document)
@@ -67,16 +96,7 @@ int runList(const QStringList &args, CtlContext &ctx)
     // With --json the lines for people go nowhere and the rows are gathered.
     QTextStream &lines = ctx.json ? nowhere : ctx.out;
     QJsonArray rows;
-    lines << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
-                 .arg(QStringLiteral("ROW"), 3)
-                 .arg(QStringLiteral("PRODUCT"), -nameWidth)
-                 .arg(QStringLiteral("VID"), -5)
-                 .arg(QStringLiteral("PID"), -5)
-                 .arg(QStringLiteral("RELEASE"), -9)
-                 .arg(QStringLiteral("IF0"), -6)
-                 .arg(QStringLiteral("IF1"), -6)
-                 .arg(QStringLiteral("STATE"))
-          << '\n'; // one write at the end, not one a line
+    lines << headerLine(nameWidth) << '\n'; // one write at the end, not one a line
     int connected = 0;
     AccessProblem firstProblem;
     for (int n = 0; n < catalogue.usedCount(); ++n) {
@@ -92,17 +112,8 @@ int runList(const QStringList &args, CtlContext &ctx)
                          ? state(e, problem)
                          : QStringLiteral("skipped: the name cannot be a folder name, ") + refusal;
         if (ctx.json) {
-            rows.append(QJsonObject{
-                {QStringLiteral("row"), n},
-                {QStringLiteral("product"), name},
-                {QStringLiteral("vid"), int(e.vendorId)},
-                {QStringLiteral("pid"), int(e.productId)},
-                {QStringLiteral("release"), releaseRange(e)},
-                {QStringLiteral("if0"), bool(e.found0)},
-                {QStringLiteral("if1"), bool(e.found1)},
-                {QStringLiteral("state"), st},
-                {QStringLiteral("active"), e.isConnected() && problem.isNull() && name == active},
-            });
+            rows.append(
+                rowObject(n, name, e, st, e.isConnected() && problem.isNull() && name == active));
         }
         if (e.isConnected() && problem.isNull()) {
             ++connected;

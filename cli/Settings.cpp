@@ -11,26 +11,9 @@
 
 namespace {
 
-// The report-rate menu: Hz and the code the mouse takes for it.
-struct Rate
-{
-    int hz;
-    quint8 code;
-};
-constexpr Rate kRates[] = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
-
-// The lighting modes by their English menu text, index = mode number.
-const char *const kEffectNames[kLedModeCount] = {
-    "BREATHING", "RAINBOW", "FULL LIGHTED",     "WAVE", "GO WITHOUT TRACE", "REACTIVE",
-    "FLASH",     "OFF",     "7 COLOR BREATHING"};
-
 // The ranges of the panels' sliders.
 constexpr int kSpeedMin = 1;
 constexpr int kSpeedMax = 20;
-
-// Lift-off codes 0-2 are these distances; a model with two distances
-// offers the last two.
-const char *const kLiftOffNames[] = {"3mm", "2mm", "1mm"};
 
 struct Entry
 {
@@ -40,11 +23,20 @@ struct Entry
     std::function<QString(const QString &)> set;
 };
 
+using Entries = QVector<Entry>;
+
+// The command-line names are the menu texts in lower case without spaces:
+// "7-color-breathing", "3mm".
 QString effectText(int mode)
 {
-    return QString::fromLatin1(kEffectNames[mode])
+    return QString::fromLatin1(lightingEffectText(mode))
         .toLower()
         .replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+QString liftOffText(size_t code)
+{
+    return QString::fromLatin1(liftOffDistances()[code]).remove(QLatin1Char(' '));
 }
 
 QString normalised(const QString &value)
@@ -108,21 +100,17 @@ QString onOffProblem(const QString &value, quint8 *out)
     return QStringLiteral("allowed: on, off");
 }
 
-// The model's DPI scale: the panel falls back to the 3325 scale for an
-// unknown sensor, and so does this.
-struct DpiScale
+// The model's DPI scale, as the DPI panel's sliders have it.
+struct DpiSteps
 {
     quint32 sensor = 0;
     DpiSliderRange range;
 
-    explicit DpiScale(const QString &product)
+    explicit DpiSteps(const QString &product)
     {
-        sensor = sensorType(product);
-        range = dpiSliderRange(sensor, product);
-        if (range.max == 0) {
-            sensor = 3325;
-            range = dpiSliderRange(sensor, product);
-        }
+        const DpiScale scale = dpiScale(sensorType(product), product);
+        sensor = scale.sensor;
+        range = scale.range;
     }
 
     int dpi(quint32 slider) const { return dpiFromSlider(int(slider), sensor); }
@@ -162,79 +150,102 @@ struct DpiScale
     }
 };
 
-// The target's store is reached through its reference; set() is only
-// called from writeSetting.
-QVector<Entry> entries(const SettingsTarget &target)
+Entry numberEntry(const char *name, quint8 &field, int min, int max)
 {
-    ProfileStore &store = target.store;
-    ProfileData &rec = store.profiles[target.mode];
-    const QString product = target.productName;
-    QVector<Entry> list;
+    return {QString::fromLatin1(name), [&field] { return QString::number(field); },
+            [&field, min, max](const QString &v) {
+                int n = 0;
+                const QString p = numberProblem(v, min, max, &n);
+                if (p.isEmpty())
+                    field = quint8(n);
+                return p;
+            }};
+}
 
+void addRateAndSpeeds(Entries &list, ProfileData &rec)
+{
     list.push_back({QStringLiteral("report-rate"),
                     [&rec] {
-                        for (const Rate &r : kRates) {
-                            if (r.code == rec.pollrate)
-                                return QString::number(r.hz);
-                        }
-                        return QStringLiteral("unknown");
+                        const ReportRate *rate = reportRateByCode(rec.pollrate);
+                        return rate ? QString::number(rate->hz) : QStringLiteral("unknown");
                     },
                     [&rec](const QString &v) {
                         int hz = 0;
                         const bool ok = numberWithUnit(v, QLatin1String("hz"), &hz);
-                        for (const Rate &r : kRates) {
+                        for (const ReportRate &r : reportRates()) {
                             if (ok && hz == r.hz) {
                                 rec.pollrate = r.code;
                                 return QString();
                             }
                         }
-                        return QStringLiteral("allowed: 125, 250, 500, 1000 (Hz)");
+                        return QStringLiteral("allowed: %1 (Hz)").arg(reportRateChoices());
                     }});
-    list.push_back({QStringLiteral("pointer-speed"),
-                    [&rec] { return QString::number(rec.mousespeed); },
-                    [&rec](const QString &v) {
-                        int n = 0;
-                        const QString p = numberProblem(v, kSpeedMin, kSpeedMax, &n);
-                        if (p.isEmpty())
-                            rec.mousespeed = quint8(n);
-                        return p;
-                    }});
-    list.push_back({QStringLiteral("scroll-speed"),
-                    [&rec] { return QString::number(rec.scrollspeed); },
-                    [&rec](const QString &v) {
-                        int n = 0;
-                        const QString p = numberProblem(v, kSpeedMin, kSpeedMax, &n);
-                        if (p.isEmpty())
-                            rec.scrollspeed = quint8(n);
-                        return p;
-                    }});
-    if (sendsLiftOff(product)) {
-        const int first = 3 - liftOffDistanceCount(product);
-        list.push_back({QStringLiteral("lift-off"),
-                        [&store] {
-                            return store.LiftHigh < 3
-                                       ? QString::fromLatin1(kLiftOffNames[store.LiftHigh])
-                                       : QStringLiteral("unknown");
-                        },
-                        [&store, first](const QString &v) {
-                            int n = 0;
-                            const QString mm = numberWithUnit(v, QLatin1String("mm"), &n)
-                                                   ? QString::number(n) + QLatin1String("mm")
-                                                   : QString();
-                            QStringList allowed;
-                            for (int c = first; c < 3; ++c) {
-                                allowed << QString::fromLatin1(kLiftOffNames[c]);
-                                if (mm == allowed.constLast()) {
-                                    store.LiftHigh = quint8(c);
-                                    return QString();
-                                }
-                            }
-                            return QStringLiteral("allowed: ") + allowed.join(QLatin1String(", "));
-                        }});
-    }
+    list.push_back(numberEntry("pointer-speed", rec.mousespeed, kSpeedMin, kSpeedMax));
+    list.push_back(numberEntry("scroll-speed", rec.scrollspeed, kSpeedMin, kSpeedMax));
+}
 
+void addLiftOff(Entries &list, ProfileStore &store, const QString &product)
+{
+    if (!sendsLiftOff(product))
+        return;
+    const size_t count = liftOffDistances().size();
+    const size_t first = count - size_t(liftOffDistanceCount(product));
+    list.push_back({QStringLiteral("lift-off"),
+                    [&store, count] {
+                        return store.LiftHigh < count ? liftOffText(store.LiftHigh)
+                                                      : QStringLiteral("unknown");
+                    },
+                    [&store, first, count](const QString &v) {
+                        int n = 0;
+                        const QString mm = numberWithUnit(v, QLatin1String("mm"), &n)
+                                               ? QString::number(n) + QLatin1String("mm")
+                                               : QString();
+                        QStringList allowed;
+                        for (size_t c = first; c < count; ++c) {
+                            allowed << liftOffText(c);
+                            if (mm == allowed.constLast()) {
+                                store.LiftHigh = quint8(c);
+                                return QString();
+                            }
+                        }
+                        return QStringLiteral("allowed: ") + allowed.join(QLatin1String(", "));
+                    }});
+}
+
+// One number sets X and Y alike; "XxY" sets them apart.
+Entry dpiEntry(const QString &stage, DpiInfo &info, const DpiSteps &scale)
+{
+    return {stage,
+            [&info, scale] {
+                const int x = scale.dpi(info.x);
+                const int y = scale.dpi(info.y);
+                return x == y ? QString::number(x) : QStringLiteral("%1x%2").arg(x).arg(y);
+            },
+            [&info, scale, stage](const QString &v) {
+                const QStringList parts = v.toLower().split(QLatin1Char('x'));
+                if (parts.size() > 2)
+                    return QStringLiteral("give DPI or XxY DPI");
+                quint32 x = 0;
+                QString p = scale.slider(parts.first(), &x);
+                quint32 y = x;
+                if (p.isEmpty() && parts.size() == 2)
+                    p = scale.slider(parts.last(), &y);
+                if (!p.isEmpty())
+                    return p;
+                if (info.link && x != y)
+                    return QStringLiteral("X and Y are linked; give one value or set "
+                                          "%1-link off first")
+                        .arg(stage);
+                info.x = x;
+                info.y = y;
+                return QString();
+            }};
+}
+
+void addDpi(Entries &list, ProfileData &rec, const QString &product)
+{
     const int stages = dpiStageCount(product);
-    const DpiScale scale(product);
+    const DpiSteps scale(product);
     list.push_back({QStringLiteral("dpi-stage"), [&rec] { return QString::number(rec.dpi + 1); },
                     [&rec, stages](const QString &v) {
                         int n = 0;
@@ -246,33 +257,7 @@ QVector<Entry> entries(const SettingsTarget &target)
     for (int s = 0; s < stages; ++s) {
         DpiInfo &info = rec.DPI_INFO[s];
         const QString stage = QStringLiteral("dpi%1").arg(s + 1);
-        // One number sets X and Y alike; "XxY" sets them apart.
-        list.push_back({stage,
-                        [&info, scale] {
-                            const int x = scale.dpi(info.x);
-                            const int y = scale.dpi(info.y);
-                            return x == y ? QString::number(x)
-                                          : QStringLiteral("%1x%2").arg(x).arg(y);
-                        },
-                        [&info, scale, stage](const QString &v) {
-                            const QStringList parts = v.toLower().split(QLatin1Char('x'));
-                            if (parts.size() > 2)
-                                return QStringLiteral("give DPI or XxY DPI");
-                            quint32 x = 0;
-                            QString p = scale.slider(parts.first(), &x);
-                            quint32 y = x;
-                            if (p.isEmpty() && parts.size() == 2)
-                                p = scale.slider(parts.last(), &y);
-                            if (!p.isEmpty())
-                                return p;
-                            if (info.link && x != y)
-                                return QStringLiteral("X and Y are linked; give one value or set "
-                                                      "%1-link off first")
-                                    .arg(stage);
-                            info.x = x;
-                            info.y = y;
-                            return QString();
-                        }});
+        list.push_back(dpiEntry(stage, info, scale));
         list.push_back({stage + QStringLiteral("-enabled"),
                         [&info] { return onOffText(info.used); },
                         [&info](const QString &v) { return onOffProblem(v, &info.used); }});
@@ -289,9 +274,10 @@ QVector<Entry> entries(const SettingsTarget &target)
                             return QString();
                         }});
     }
+}
 
-    // Some models keep every profile's lighting in profile 1's record.
-    ProfileData &light = store.profiles[lightingInFirstProfile(product) ? 0 : target.mode];
+void addEffect(Entries &list, ProfileData &light, const QString &product)
+{
     const QVector<int> effects = lightingEffects(lightingClass(product), product);
     list.push_back({QStringLiteral("effect"),
                     [&light] {
@@ -309,7 +295,11 @@ QVector<Entry> entries(const SettingsTarget &target)
                         }
                         return QStringLiteral("allowed: ") + allowed.join(QLatin1String(", "));
                     }});
-    // Colour, brightness and speed belong to the effect now chosen.
+}
+
+// Colour, brightness and speed belong to the effect now chosen.
+void addEffectLevels(Entries &list, ProfileData &light)
+{
     const auto mode = [&light]() -> LedModeInfo * {
         return light.LedMode < kLedModeCount ? &light.LED_MODE[light.LedMode] : nullptr;
     };
@@ -358,9 +348,12 @@ QVector<Entry> entries(const SettingsTarget &target)
                             return QString();
                         }});
     }
+}
 
-    // The buttons, as the CUSTOMIZE panel shows them.
-    const int modeIndex = target.mode;
+// The buttons, as the CUSTOMIZE panel shows them.
+void addButtons(Entries &list, ProfileStore &store, int modeIndex, const QString &product)
+{
+    const ProfileData &rec = store.profiles[modeIndex];
     for (const ButtonSetting &button : modelButtons(product)) {
         const int entry = button.entry;
         const ButtonInfo &info = rec.BUTTON_INFO[entry];
@@ -369,6 +362,24 @@ QVector<Entry> entries(const SettingsTarget &target)
                             return setButtonFunction(store, modeIndex, entry, product, v);
                         }});
     }
+}
+
+// The target's store is reached through its reference; set() is only
+// called from writeSetting.
+Entries entries(const SettingsTarget &target)
+{
+    ProfileStore &store = target.store;
+    ProfileData &rec = store.profiles[target.mode];
+    const QString &product = target.productName;
+    Entries list;
+    addRateAndSpeeds(list, rec);
+    addLiftOff(list, store, product);
+    addDpi(list, rec, product);
+    // Some models keep every profile's lighting in profile 1's record.
+    ProfileData &light = store.profiles[lightingInFirstProfile(product) ? 0 : target.mode];
+    addEffect(list, light, product);
+    addEffectLevels(list, light);
+    addButtons(list, store, target.mode, product);
     return list;
 }
 
@@ -379,6 +390,22 @@ QString canonicalName(const QString &name)
 }
 
 } // namespace
+
+QString reportRateChoices()
+{
+    QStringList rates;
+    for (const ReportRate &rate : reportRates())
+        rates << QString::number(rate.hz);
+    return rates.join(QLatin1String(", "));
+}
+
+QString liftOffChoices()
+{
+    QStringList distances;
+    for (size_t code = 0; code < liftOffDistances().size(); ++code)
+        distances << liftOffText(code);
+    return distances.join(QLatin1String(", "));
+}
 
 QVector<SettingValue> readSettings(const SettingsTarget &target)
 {

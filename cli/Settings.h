@@ -22,6 +22,11 @@ struct SettingValue
     QString value;
 };
 
+// The choices of report-rate ("125, 250, 500, 1000", in Hz) and lift-off
+// ("3mm, 2mm, 1mm") as the help lists them.
+QString reportRateChoices();
+QString liftOffChoices();
+
 // Every setting of the target's mode the model has, in the window's order.
 QVector<SettingValue> readSettings(const SettingsTarget &target);
 

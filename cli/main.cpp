@@ -2,6 +2,7 @@
 // store, files and device code as the window.
 
 #include "cli/CtlCommands.h"
+#include "cli/Settings.h"
 #include "cli/VirtualMemory.h"
 
 #include "device/DeviceCatalogue.h"
@@ -20,12 +21,13 @@
 
 namespace {
 
-// The settings of get and set, shown by both commands' help.
+// The settings of get and set, shown by both commands' help; %1 are the
+// report rates, %2 the lift-off distances.
 const char kSettingsHelp[] =
     "Settings (NAME), as the model has them:\n"
-    "  report-rate      125, 250, 500, 1000 (Hz)\n"
+    "  report-rate      %1 (Hz)\n"
     "  pointer-speed    1-20            scroll-speed   1-20\n"
-    "  lift-off         3mm, 2mm, 1mm (device-wide, models that have it)\n"
+    "  lift-off         %2 (device-wide, models that have it)\n"
     "  dpi-stage        the active DPI stage, 1-5\n"
     "  dpiN             stage N's DPI, or XxY; dpiN-enabled, dpiN-link: on, off\n"
     "  effect           lighting effect by its menu name (e.g. breathing, wave)\n"
@@ -134,7 +136,8 @@ void printCommandUsage(QTextStream &stream, const CtlCommand &command)
     stream << "Usage: korvalen-ctl " << command.synopsis << "\n\n" << command.help;
     const QLatin1String name(command.name);
     if (name == QLatin1String("get") || name == QLatin1String("set"))
-        stream << '\n' << kSettingsHelp;
+        stream << '\n'
+               << QString::fromLatin1(kSettingsHelp).arg(reportRateChoices(), liftOffChoices());
     stream.flush();
 }
 
@@ -185,42 +188,38 @@ int usageError(QTextStream &err, const QString &message)
     return CtlUsage;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The tool's own options. The commands' own options may also stand before
+// the command; they are handed to it as if written after it.
+struct Options
 {
-    // The protocol's debug messages would bury the tool's own error lines;
-    // QT_LOGGING_RULES="korvalen.*.debug=true" brings them back. Set before
-    // the application object, which then reads the logging rules only once.
-    QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("korvalen-ctl"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    // Options stand before the command; what follows the command is its
-    // own (apply --mouse 2), so the parser stops at the first positional.
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption virtualOption(QStringLiteral("virtual"), QString(),
-                                           QStringLiteral("NAMES"));
-    const QCommandLineOption traceOption(QStringLiteral("trace"), QString(),
-                                         QStringLiteral("FILE"));
-    const QCommandLineOption versionOption(
-        QStringList{QStringLiteral("V"), QStringLiteral("version")});
-    parser.addOptions({helpOption, versionOption, virtualOption, traceOption});
-    // The commands' own options may also stand before the command; they are
-    // handed to it as if written after it.
+    const QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption virtualMice{QStringLiteral("virtual"), QString(),
+                                         QStringLiteral("NAMES")};
+    const QCommandLineOption trace{QStringLiteral("trace"), QString(), QStringLiteral("FILE")};
+    const QCommandLineOption version{QStringList{QStringLiteral("V"), QStringLiteral("version")}};
     const QStringList commandFlags{QStringLiteral("json"), QStringLiteral("dry-run"),
                                    QStringLiteral("apply"), QStringLiteral("force")};
     const QStringList commandValues{QStringLiteral("mouse"), QStringLiteral("mode")};
-    for (const QString &flag : commandFlags)
+};
+
+// Continue: parseOptions found nothing that ends the run.
+constexpr int kGoOn = -1;
+
+// Parses the options before the command, answers --help and --version and
+// hands --virtual and --trace to the device layer.
+int parseOptions(QCommandLineParser &parser, const Options &o, QTextStream &out, QTextStream &err)
+{
+    // What follows the command is its own (apply --mouse 2), so the parser
+    // stops at the first positional.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOptions({o.help, o.version, o.virtualMice, o.trace});
+    for (const QString &flag : o.commandFlags)
         parser.addOption(QCommandLineOption(flag));
-    for (const QString &option : commandValues)
+    for (const QString &option : o.commandValues)
         parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("VALUE")));
-    if (!parser.parse(app.arguments())) {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString dashes =
@@ -228,13 +227,13 @@ int main(int argc, char *argv[])
             return usageError(err, QStringLiteral("unknown option ") + dashes + unknown.first());
         }
         // Otherwise an option came last, without its value.
-        return usageError(err, app.arguments().constLast() + QStringLiteral(" needs a value"));
+        return usageError(err, arguments.constLast() + QStringLiteral(" needs a value"));
     }
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(o.help)) {
         printUsage(out);
         return CtlOk;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(o.version)) {
         out << "korvalen-ctl " KORVALEN_VERSION << Qt::endl;
         return CtlOk;
     }
@@ -242,8 +241,7 @@ int main(int argc, char *argv[])
     {
         const QCommandLineOption &option;
         const char *variable;
-    } environment[] = {{virtualOption, "KORVALEN_VIRTUAL_MOUSE"},
-                       {traceOption, "KORVALEN_HID_TRACE"}};
+    } environment[] = {{o.virtualMice, "KORVALEN_VIRTUAL_MOUSE"}, {o.trace, "KORVALEN_HID_TRACE"}};
     for (const auto &e : environment) {
         if (!parser.isSet(e.option))
             continue;
@@ -255,39 +253,36 @@ int main(int argc, char *argv[])
     }
     // The trace is what support asks for: a run that cannot keep it does
     // not start.
-    if (parser.isSet(traceOption)) {
-        QFile trace(parser.value(traceOption));
+    if (parser.isSet(o.trace)) {
+        QFile trace(parser.value(o.trace));
         if (!trace.open(QIODevice::Append))
             return usageError(err, QStringLiteral("--trace: cannot open %1: %2")
-                                       .arg(parser.value(traceOption), trace.errorString()));
+                                       .arg(parser.value(o.trace), trace.errorString()));
     }
-    QStringList args = parser.positionalArguments();
-    if (args.isEmpty())
-        return usageError(err, QStringLiteral("no command given"));
+    return kGoOn;
+}
 
-    const QString name = args.takeFirst();
+// The command's arguments, with its options given before the command first.
+QStringList commandArguments(const QCommandLineParser &parser, const Options &o,
+                             const QStringList &rest)
+{
     QStringList early;
-    for (const QString &flag : commandFlags) {
+    for (const QString &flag : o.commandFlags) {
         if (parser.isSet(flag))
             early << QStringLiteral("--") + flag;
     }
-    for (const QString &option : commandValues) {
+    for (const QString &option : o.commandValues) {
         if (parser.isSet(option))
             early << QStringLiteral("--") + option << parser.value(option);
     }
-    args = early + args;
-    const CtlCommand *command = nullptr;
-    for (const CtlCommand &c : kCommands) {
-        if (name == QLatin1String(c.name))
-            command = &c;
-    }
-    if (!command)
-        return usageError(err, QStringLiteral("unknown command ") + name);
-    if (args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--help"))) {
-        printCommandUsage(out, *command);
-        return CtlOk;
-    }
+    return early + rest;
+}
 
+// Runs the command on the data folder and the device layer, then closes
+// both.
+int runCommand(const CtlCommand &command, QStringList args, QTextStream &out, QTextStream &err)
+{
+    const QString name = QLatin1String(command.name);
     // The mouse a run works on is its own choice: it never becomes the
     // window's current product.
     StoreContext::setRecordsProductChoice(false);
@@ -318,7 +313,7 @@ int main(int argc, char *argv[])
                                    QStringLiteral("verify"), QStringLiteral("profiles")};
     if (ctx.json && !jsonCommands.contains(name))
         return usageError(err, name + QStringLiteral(" has no --json output"));
-    const int status = command->run(args, ctx);
+    const int status = command.run(args, ctx);
     if (!dryRun)
         keepVirtualMemory();
     out.flush();
@@ -333,4 +328,42 @@ int main(int argc, char *argv[])
         out.flush();
     }
     return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The protocol's debug messages would bury the tool's own error lines;
+    // QT_LOGGING_RULES="korvalen.*.debug=true" brings them back. Set before
+    // the application object, which then reads the logging rules only once.
+    QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvalen-ctl"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const Options options;
+    QCommandLineParser parser;
+    const int parsed = parseOptions(parser, options, out, err);
+    if (parsed != kGoOn)
+        return parsed;
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usageError(err, QStringLiteral("no command given"));
+
+    const QString name = args.takeFirst();
+    args = commandArguments(parser, options, args);
+    const CtlCommand *command = nullptr;
+    for (const CtlCommand &c : kCommands) {
+        if (name == QLatin1String(c.name))
+            command = &c;
+    }
+    if (!command)
+        return usageError(err, QStringLiteral("unknown command ") + name);
+    if (args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--help"))) {
+        printCommandUsage(out, *command);
+        return CtlOk;
+    }
+    return runCommand(*command, args, out, err);
 }

@@ -149,6 +149,56 @@ FunctionEntry fixedEntry(int code)
     return functionTableRow(code).value_or(FunctionEntry{0, 0, 0, 0});
 }
 
+// The macro's index in the upload (kept in Res4) and how it repeats.
+void encodeMacro(FunctionEntry &e, ButtonInfo &slot, MacroIndexMap &macros)
+{
+    const quint8 index = macroIndexFor(slot.macroname, macros);
+    slot.Res4 = index;
+    const quint8 loopLow = quint8(slot.LoopNumber & 0xFF);
+    const quint8 loopHigh = quint8((slot.LoopNumber >> 8) & 0xFF);
+    switch (slot.Res1) {
+    case 0: // run LoopNumber times
+        e[1] = index;
+        e[2] = loopLow;
+        e[3] = loopHigh;
+        break;
+    case 1: // repeat while held
+        e[1] = quint8(index | 0x80);
+        e[2] = e[3] = 0xFF;
+        break;
+    case 2: // repeat until pressed again
+        e[1] = quint8(index | 0x40);
+        e[2] = e[3] = 0xFF;
+        break;
+    default:
+        e[1] = 0;
+        e[2] = loopLow;
+        e[3] = loopHigh;
+        break;
+    }
+}
+
+void encodeCombo(FunctionEntry &e, const ButtonInfo &slot)
+{
+    // Recorded as press and release of each key, so every modifier is
+    // counted twice; the sum is halved.
+    int modifiers = 0;
+    quint8 key = 0;
+    for (const KeyInfoEntry &k : slot.KeyInfo) {
+        if (k.map == 0)
+            continue;
+        int code = 0;
+        const int bit = usageToKeyCode(k.map, code) ? modifierBit(code) : 0;
+        if (bit)
+            modifiers += bit;
+        else
+            key = k.map;
+    }
+    e[1] = quint8(modifiers / 2);
+    e[2] = key;
+    e[3] = 0;
+}
+
 } // namespace
 
 std::optional<FunctionEntry> functionTableRow(int code)
@@ -170,33 +220,9 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
     FunctionEntry e = fixedEntry(slot.Fun);
     switch (slot.Fun) {
     case FunctionCode::Macro:
-    case FunctionCode::GunFile: {
-        const quint8 index = macroIndexFor(slot.macroname, macros);
-        slot.Res4 = index;
-        const quint8 loopLow = quint8(slot.LoopNumber & 0xFF);
-        const quint8 loopHigh = quint8((slot.LoopNumber >> 8) & 0xFF);
-        switch (slot.Res1) {
-        case 0: // run LoopNumber times
-            e[1] = index;
-            e[2] = loopLow;
-            e[3] = loopHigh;
-            break;
-        case 1: // repeat while held
-            e[1] = quint8(index | 0x80);
-            e[2] = e[3] = 0xFF;
-            break;
-        case 2: // repeat until pressed again
-            e[1] = quint8(index | 0x40);
-            e[2] = e[3] = 0xFF;
-            break;
-        default:
-            e[1] = 0;
-            e[2] = loopLow;
-            e[3] = loopHigh;
-            break;
-        }
+    case FunctionCode::GunFile:
+        encodeMacro(e, slot, macros);
         break;
-    }
     case FunctionCode::SingleKey: {
         // A key code without a HID usage (F13-F24, mouse buttons) is sent
         // as usage 0, no key, rather than anything made up.
@@ -207,26 +233,9 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
         e[3] = 0;
         break;
     }
-    case FunctionCode::ComboKey: {
-        // Recorded as press and release of each key, so every modifier is
-        // counted twice; the sum is halved.
-        int modifiers = 0;
-        quint8 key = 0;
-        for (const KeyInfoEntry &k : slot.KeyInfo) {
-            if (k.map == 0)
-                continue;
-            int code = 0;
-            const int bit = usageToKeyCode(k.map, code) ? modifierBit(code) : 0;
-            if (bit)
-                modifiers += bit;
-            else
-                key = k.map;
-        }
-        e[1] = quint8(modifiers / 2);
-        e[2] = key;
-        e[3] = 0;
+    case FunctionCode::ComboKey:
+        encodeCombo(e, slot);
         break;
-    }
     case FunctionCode::FireKey:
         if (slot.Res1 == 0) {
             e[1] = 0x81;
@@ -246,7 +255,8 @@ FunctionEntry encodeButton(ButtonInfo &slot, const QString &productName, MacroIn
         break;
     }
     case FunctionCode::LedSwitch:
-        if (lightingClass(productName) == 4 || productName == QLatin1String("NX-13")) {
+        // The models with profile 1's lighting switch it by a code of its own.
+        if (lightingInFirstProfile(productName)) {
             e[0] = 0x9B;
             e[1] = 8;
         }

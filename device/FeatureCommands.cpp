@@ -33,9 +33,6 @@ constexpr int kButtonOffset = 66;
 // The stage index and the five stages, as one read.
 constexpr int kDpiReadBytes = 32;
 
-const QLatin1String kNx04("NX-04");
-const QLatin1String kNx13("NX-13");
-
 ProfileStore &device()
 {
     return DeviceContext::deviceStore();
@@ -95,7 +92,9 @@ MemoryWrite keyMapModeWrite()
 
 MemoryWrite keyMapModeByteWrite(const QString &productName)
 {
-    return write(kKeyMapModeAddress, QByteArray(1, char(productName == kNx04 ? 7 : 0x1F)));
+    // 7 for the model with three on-board profiles, 0x1F for five.
+    const quint8 mode = onBoardProfileCount(productName) == 3 ? 7 : 0x1F;
+    return write(kKeyMapModeAddress, QByteArray(1, char(mode)));
 }
 
 QVector<MemoryWrite> pollRateWrites(const ProfileStore &store)
@@ -190,7 +189,7 @@ bool SendSingleLedStateWithData(const ProfileStore &store)
         return false;
     if (!refresh(kRefreshLighting, "SendButtonRefesh Unable to send a feature report 1"))
         return false;
-    if (readProductName() == kNx13)
+    if (usesModeSlotLighting(readProductName()))
         return true;
     return SendCurrentProfile(false);
 }

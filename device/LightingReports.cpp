@@ -1,5 +1,7 @@
 #include "device/LightingReports.h"
 
+#include "store/ModelTable.h"
+
 #include <algorithm>
 
 namespace {
@@ -77,7 +79,7 @@ LightingSlotWrite slotWrite(const Slot &slot, const ProfileData &profile)
 
 LightingLayout lightingLayout(const QString &productName, quint32 lightingClass)
 {
-    if (productName == QLatin1String("NX-13"))
+    if (usesModeSlotLighting(productName))
         return LightingLayout::Nx13;
     if (lightingClass == 4)
         return LightingLayout::Class4;

@@ -19,21 +19,7 @@
 #include "widgets/VornPushButton.h"
 #include "widgets/VornSlider.h"
 
-#include <algorithm>
-
 namespace {
-
-enum Mode {
-    Breathing = 0,
-    Rainbow = 1,
-    FullLighted = 2,
-    Wave = 3,
-    GoWithoutTrace = 4,
-    Reactive = 5,
-    Flash = 6,
-    Off = 7,
-    SevenColorBreathing = 8
-};
 
 // What each effect lets the user set.
 struct ModeControls
@@ -47,16 +33,6 @@ constexpr ModeControls kControls[kLedModeCount] = {
     {true, true, false}, {true, true, false},   {true, true, false},
     {true, true, true},  {false, false, false}, {true, true, false},
 };
-
-// Models whose lights take only the preset colours.
-const char *const kSwatchOnlyModels[] = {"NX-55", "NX-34", "NX-35", "NX-27",
-                                         "NX-56", "NX-57", "NX-48", "NX-03"};
-
-bool swatchOnly(const QString &product)
-{
-    return std::any_of(std::begin(kSwatchOnlyModels), std::end(kSwatchOnlyModels),
-                       [&product](const char *m) { return product == QLatin1String(m); });
-}
 
 QRect scaledRect(int x, int y, int w, int h)
 {
@@ -137,28 +113,8 @@ void VornColorWindow::setProfileData(ProfileStore &store, int profile)
 
 QString VornColorWindow::modeName(int mode)
 {
-    switch (mode) {
-    case Breathing:
-        return tr("BREATHING");
-    case Rainbow:
-        return tr("RAINBOW");
-    case FullLighted:
-        return tr("FULL LIGHTED");
-    case Wave:
-        return tr("WAVE");
-    case GoWithoutTrace:
-        return tr("GO WITHOUT TRACE");
-    case Reactive:
-        return tr("REACTIVE");
-    case Flash:
-        return tr("FLASH");
-    case Off:
-        return tr("OFF");
-    case SevenColorBreathing:
-        return tr("7 COLOR BREATHING");
-    default:
-        return QString();
-    }
+    const char *text = lightingEffectText(mode);
+    return text ? tr(text) : QString();
 }
 
 QVector<int> VornColorWindow::menuModes(quint32 lightingClass, const QString &productName)
@@ -242,7 +198,7 @@ void VornColorWindow::selectMode(int mode, bool apply)
     m_speedLabel->setVisible(controls.speed);
     m_speed->setVisible(controls.speed);
     m_colorArea->setVisible(controls.colour);
-    m_colorArea->setSwatchOnly(swatchOnly(readProductName()));
+    m_colorArea->setSwatchOnly(takesPresetColoursOnly(readProductName()));
 
     m_record->LedMode = quint8(mode);
     const LedModeInfo &info = m_record->LED_MODE[mode];

@@ -131,19 +131,14 @@ void VornDPIWindow::setSensor(quint32 sensor)
     const QString product = readProductName();
     m_compact = usesCompactDpiLayout(product);
     m_enableHeading->setVisible(!m_compact);
-    // An unknown sensor type takes the 3325 scale.
-    DpiSliderRange range = dpiSliderRange(sensor, product);
-    quint32 scale = sensor;
-    if (range.max == 0) {
-        scale = 3325;
-        range = dpiSliderRange(scale, product);
-    }
+    const DpiScale scale = dpiScale(sensor, product);
+    const DpiSliderRange range = scale.range;
     m_stageCount = dpiStageCount(product);
     for (int s = 0; s < kDpiStageCount; ++s) {
         Row &row = m_rows[size_t(s)];
         row.enable->setVisible(!m_compact);
-        row.low->setText(QString::number(dpiFromSlider(range.min, scale)));
-        row.high->setText(QString::number(dpiFromSlider(range.max, scale)));
+        row.low->setText(QString::number(dpiFromSlider(range.min, scale.sensor)));
+        row.high->setText(QString::number(dpiFromSlider(range.max, scale.sensor)));
         row.slider->setRange(range.max, range.min);
         // A stage the mouse does not have is shown greyed and left alone.
         const bool present = s < m_stageCount;

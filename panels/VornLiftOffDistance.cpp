@@ -36,14 +36,14 @@ VornLiftOffDistance::VornLiftOffDistance(QWidget *parent)
     setStyleSheet(QStringLiteral("VornLiftOffDistance {background-color: rgb(33,35,35);}"));
     m_button->setObjectName(QStringLiteral("liftOffButton"));
     m_button->setMenu(m_menu);
-    for (size_t i = 0; i < m_actions.size(); ++i) {
+    for (size_t i = 0; i < liftOffDistances().size(); ++i) {
         auto *action = new VornAction(QString(), this);
         const quint8 code = quint8(i);
         connect(action, &QAction::triggered, this, [this, code] {
             m_code = code;
             m_button->setText(distanceText(code));
         });
-        m_actions[i] = action;
+        m_actions.push_back(action);
     }
     retranslate();
     rescale();
@@ -57,16 +57,8 @@ QRect VornLiftOffDistance::designRect() const
 
 QString VornLiftOffDistance::distanceText(quint8 code)
 {
-    switch (code) {
-    case 0:
-        return tr("3 mm");
-    case 1:
-        return tr("2 mm");
-    case 2:
-        return tr("1 mm");
-    default:
-        return QString();
-    }
+    const std::vector<const char *> &distances = liftOffDistances();
+    return code < distances.size() ? tr(distances[code]) : QString();
 }
 
 void VornLiftOffDistance::loadRecord(ProfileStore &store)

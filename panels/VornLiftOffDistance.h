@@ -2,7 +2,7 @@
 
 #include "widgets/SettingsPanel.h"
 
-#include <array>
+#include <vector>
 
 class VornAction;
 class VornLabel;
@@ -42,5 +42,5 @@ private:
     VornLabel *m_title;
     VornPushButton *m_button;
     VornMenu *m_menu;
-    std::array<VornAction *, 3> m_actions{};
+    std::vector<VornAction *> m_actions;
 };

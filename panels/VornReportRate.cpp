@@ -1,5 +1,6 @@
 #include "panels/VornReportRate.h"
 
+#include "store/ModelTable.h"
 #include "widgets/DesignLayout.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
@@ -8,9 +9,6 @@
 #include "widgets/VornPushButton.h"
 
 namespace {
-
-// Codes are the report interval in milliseconds, in menu order.
-constexpr quint8 kCodes[] = {8, 4, 2, 1};
 
 QRect scaledRect(int x, int y, int w, int h)
 {
@@ -33,15 +31,15 @@ VornReportRate::VornReportRate(QWidget *parent)
     setStyleSheet(QStringLiteral("VornReportRate {background-color: rgb(33,35,35);}"));
     m_button->setObjectName(QStringLiteral("reportRateButton"));
     m_button->setMenu(m_menu);
-    for (size_t i = 0; i < m_actions.size(); ++i) {
+    for (const ReportRate &rate : reportRates()) {
         auto *action = new VornAction(QString(), m_menu);
-        const quint8 code = kCodes[i];
+        const quint8 code = rate.code;
         connect(action, &QAction::triggered, this, [this, code] {
             m_ProfileData.pollrate = code;
             showRate();
         });
         m_menu->addAction(action);
-        m_actions[i] = action;
+        m_actions.push_back(action);
     }
     retranslate();
     rescale();
@@ -54,18 +52,8 @@ QRect VornReportRate::designRect() const
 
 QString VornReportRate::rateText(quint8 code)
 {
-    switch (code) {
-    case 8:
-        return tr("125 HZ");
-    case 4:
-        return tr("250 HZ");
-    case 2:
-        return tr("500 HZ");
-    case 1:
-        return tr("1000 HZ");
-    default:
-        return QString();
-    }
+    const ReportRate *rate = reportRateByCode(code);
+    return rate ? tr(rate->text) : QString();
 }
 
 void VornReportRate::loadRecord(ProfileStore &store)
@@ -103,7 +91,7 @@ void VornReportRate::retranslate()
 {
     m_title->setText(tr("REPORT RATE"));
     for (size_t i = 0; i < m_actions.size(); ++i)
-        m_actions[i]->setText(rateText(kCodes[i]));
+        m_actions[i]->setText(rateText(reportRates()[i].code));
     showRate();
 }
 

@@ -3,7 +3,7 @@
 #include "store/ProfileData.h"
 #include "widgets/SettingsPanel.h"
 
-#include <array>
+#include <vector>
 
 class VornAction;
 class VornLabel;
@@ -46,5 +46,5 @@ private:
     VornLabel *m_title;
     VornPushButton *m_button;
     VornMenu *m_menu;
-    std::array<VornAction *, 4> m_actions{};
+    std::vector<VornAction *> m_actions;
 };

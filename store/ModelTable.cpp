@@ -75,8 +75,17 @@ constexpr DpiSliderRange kWide3327Range = {1, 106};
 const std::initializer_list<const char *> kWide3327Models = {"NX-48"};
 
 const std::initializer_list<const char *> kSecondProfileModels = {"NX-14"};
-const std::initializer_list<const char *> kFirstProfileLightingModels = {"NX-13"};
+const std::initializer_list<const char *> kModeSlotLightingModels = {"NX-13"};
 constexpr quint32 kFirstProfileLightingClass = 4;
+
+const std::initializer_list<const char *> kPresetColourModels = {
+    "NX-55", "NX-34", "NX-35", "NX-27", "NX-56", "NX-57", "NX-48", "NX-03"};
+
+const std::initializer_list<const char *> kThreeProfileModels = {"NX-04"};
+constexpr int kThreeProfiles = 3;
+
+// The unknown-sensor fallback of the DPI sliders.
+constexpr quint32 kFallbackScaleSensor = 3325;
 
 const std::initializer_list<const char *> kSmallMacroLimitModels = {
     "NX-04", "NX-06", "NX-07", "NX-08", "NX-12", "NX-13",
@@ -218,6 +227,52 @@ bool listsModel(const char *const (&models)[N], const QString &productName)
 
 } // namespace
 
+const std::vector<ReportRate> &reportRates()
+{
+    static const std::vector<ReportRate> rates = {
+        {8, 125, QT_TRANSLATE_NOOP("VornReportRate", "125 HZ")},
+        {4, 250, QT_TRANSLATE_NOOP("VornReportRate", "250 HZ")},
+        {2, 500, QT_TRANSLATE_NOOP("VornReportRate", "500 HZ")},
+        {1, 1000, QT_TRANSLATE_NOOP("VornReportRate", "1000 HZ")},
+    };
+    return rates;
+}
+
+const ReportRate *reportRateByCode(quint8 code)
+{
+    for (const ReportRate &rate : reportRates()) {
+        if (rate.code == code)
+            return &rate;
+    }
+    return nullptr;
+}
+
+const std::vector<const char *> &liftOffDistances()
+{
+    static const std::vector<const char *> distances = {
+        QT_TRANSLATE_NOOP("VornLiftOffDistance", "3 mm"),
+        QT_TRANSLATE_NOOP("VornLiftOffDistance", "2 mm"),
+        QT_TRANSLATE_NOOP("VornLiftOffDistance", "1 mm"),
+    };
+    return distances;
+}
+
+const char *lightingEffectText(int mode)
+{
+    static const char *const texts[kLedModeCount] = {
+        QT_TRANSLATE_NOOP("VornColorWindow", "BREATHING"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "RAINBOW"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "FULL LIGHTED"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "WAVE"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "GO WITHOUT TRACE"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "REACTIVE"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "FLASH"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "OFF"),
+        QT_TRANSLATE_NOOP("VornColorWindow", "7 COLOR BREATHING"),
+    };
+    return mode >= 0 && mode < kLedModeCount ? texts[mode] : nullptr;
+}
+
 quint32 sensorType(const QString &productName)
 {
     for (const SensorRow &row : kSensors) {
@@ -276,6 +331,14 @@ DpiSliderRange dpiSliderRange(quint32 sensor, const QString &productName)
     return {};
 }
 
+DpiScale dpiScale(quint32 sensor, const QString &productName)
+{
+    DpiScale scale{sensor, dpiSliderRange(sensor, productName)};
+    if (scale.range.max == 0)
+        scale = {kFallbackScaleSensor, dpiSliderRange(kFallbackScaleSensor, productName)};
+    return scale;
+}
+
 quint32 lightingClass(const QString &productName)
 {
     for (const LightingRow &row : kLighting) {
@@ -296,7 +359,7 @@ QVector<int> lightingEffects(quint32 lightingClass, const QString &productName)
     // without trace, 5 reactive, 6 flash, 7 off, 8 seven-colour breathing.
     switch (lightingClass) {
     case 0:
-        if (productName == QLatin1String("NX-13"))
+        if (usesModeSlotLighting(productName))
             return {0, 3, 8, 2, 6, 7};
         return {0, 1, 8, 2, 6, 7};
     case 2:
@@ -311,7 +374,22 @@ QVector<int> lightingEffects(quint32 lightingClass, const QString &productName)
 bool lightingInFirstProfile(const QString &productName)
 {
     return lightingClass(productName) == kFirstProfileLightingClass ||
-           listed(kFirstProfileLightingModels, productName);
+           usesModeSlotLighting(productName);
+}
+
+bool usesModeSlotLighting(const QString &productName)
+{
+    return listed(kModeSlotLightingModels, productName);
+}
+
+bool takesPresetColoursOnly(const QString &productName)
+{
+    return listed(kPresetColourModels, productName);
+}
+
+int onBoardProfileCount(const QString &productName)
+{
+    return listed(kThreeProfileModels, productName) ? kThreeProfiles : kProfileCount;
 }
 
 bool startsOnSecondProfile(const QString &productName)

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <vector>
 
 // Model-dependent facts, keyed by the product name of the connected mouse
 // (exact, case-sensitive comparison). The forms without a product name read
@@ -19,6 +20,28 @@ quint32 sensorType();
 // sensor type. Stage values in ProfileData are such slider values.
 int dpiFromSlider(int value, quint32 sensor);
 
+// Report rates, in menu order: the code the mouse takes (the report
+// interval in milliseconds), the rate in Hz and the menu text (English,
+// translated in the context "VornReportRate").
+struct ReportRate
+{
+    quint8 code;
+    int hz;
+    const char *text;
+};
+const std::vector<ReportRate> &reportRates();
+// The rate of a code; nullptr for a code no menu entry has.
+const ReportRate *reportRateByCode(quint8 code);
+
+// Lift-off distances by code 0-2 (English menu text, translated in the
+// context "VornLiftOffDistance"). A model with fewer distances offers the
+// last ones.
+const std::vector<const char *> &liftOffDistances();
+
+// The menu text of each lighting mode 0-8 (English, translated in the
+// context "VornColorWindow"); nullptr past the last mode.
+const char *lightingEffectText(int mode);
+
 // Slider range of a sensor's DPI scale. "NX-48" has a longer 3327 scale, so
 // the product name takes part. An unknown sensor gives {0, 0}.
 struct DpiSliderRange
@@ -27,6 +50,15 @@ struct DpiSliderRange
     int max = 0;
 };
 DpiSliderRange dpiSliderRange(quint32 sensor, const QString &productName);
+
+// The scale the DPI sliders use for a sensor: its own, or the 3325 scale
+// for a sensor without one.
+struct DpiScale
+{
+    quint32 sensor = 0;
+    DpiSliderRange range;
+};
+DpiScale dpiScale(quint32 sensor, const QString &productName);
 
 // The SNIPER editor's steps on a sensor's DPI scale, and the step a stored
 // value outside the valid ones becomes. Sensors without a scale of their
@@ -50,6 +82,16 @@ quint32 lightingClass();
 // Lighting modes (0-8, the index of ProfileData::LED_MODE) the effect menu
 // offers for a lighting class, in menu order.
 QVector<int> lightingEffects(quint32 lightingClass, const QString &productName);
+
+// "NX-13" keeps its lighting in one memory slot per lighting mode, all
+// taken from profile 1, and its preview leaves the current profile as it is.
+bool usesModeSlotLighting(const QString &productName);
+
+// Models whose lights take only the preset colours.
+bool takesPresetColoursOnly(const QString &productName);
+
+// On-board profiles the mouse keeps: 3 for "NX-04", 5 for the others.
+int onBoardProfileCount(const QString &productName);
 
 // Whether the lighting settings of every profile live in profile 1's record
 // (lighting class 4 and "NX-13") instead of the active profile's.

@@ -1,13 +1,15 @@
 #include "store/StoreCheck.h"
 
 #include "store/IniDocument.h"
+#include "store/ModelTable.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
 #include <QFileInfo>
+#include <QStringList>
+#include <QVector>
 
 #include <algorithm>
-#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -32,15 +34,50 @@ QString heldText(const QString &path, const QString &key, qint64 held)
     return QString::number(held);
 }
 
+// The codes a key may hold, and how a problem names them: "0 (3 mm), ...".
+struct AllowedCodes
+{
+    QVector<int> codes;
+    QString text;
+};
+
+AllowedCodes liftOffCodes()
+{
+    AllowedCodes allowed;
+    QStringList texts;
+    const std::vector<const char *> &distances = liftOffDistances();
+    for (int code = 0; code < int(distances.size()); ++code) {
+        allowed.codes << code;
+        texts << QStringLiteral("%1 (%2)").arg(code).arg(QLatin1String(distances[size_t(code)]));
+    }
+    allowed.text = texts.join(QLatin1String(", "));
+    return allowed;
+}
+
+// By rising code: "1 (1000 Hz), 2 (500 Hz), ...".
+AllowedCodes reportRateCodes()
+{
+    std::vector<ReportRate> rates = reportRates();
+    std::sort(rates.begin(), rates.end(),
+              [](const ReportRate &a, const ReportRate &b) { return a.code < b.code; });
+    AllowedCodes allowed;
+    QStringList texts;
+    for (const ReportRate &rate : rates) {
+        allowed.codes << rate.code;
+        texts << QStringLiteral("%1 (%2 Hz)").arg(rate.code).arg(rate.hz);
+    }
+    allowed.text = texts.join(QLatin1String(", "));
+    return allowed;
+}
+
 struct Collector
 {
     QVector<StoreProblem> problems;
 
-    void oneOf(const QString &path, const QString &key, int held, std::initializer_list<int> codes,
-               const QString &allowed)
+    void oneOf(const QString &path, const QString &key, int held, const AllowedCodes &allowed)
     {
-        if (std::find(codes.begin(), codes.end(), held) == codes.end())
-            problems.append({path, key, heldText(path, key, held), allowed});
+        if (!allowed.codes.contains(held))
+            problems.append({path, key, heldText(path, key, held), allowed.text});
     }
     void range(const QString &path, const QString &key, qint64 held, qint64 low, qint64 high)
     {
@@ -72,16 +109,15 @@ QVector<StoreProblem> storeProblems(const ProfileStore &store)
     Collector c;
     const QString config = productConfigPath();
     c.range(config, QStringLiteral("Config/ProfileID"), store.curProfile, 0, kProfileCount - 1);
-    c.oneOf(config, QStringLiteral("Config/LiftHigh"), store.LiftHigh, {0, 1, 2},
-            QStringLiteral("0 (3 mm), 1 (2 mm), 2 (1 mm)"));
+    c.oneOf(config, QStringLiteral("Config/LiftHigh"), store.LiftHigh, liftOffCodes());
+    const AllowedCodes rates = reportRateCodes();
     for (int i = 0; i < kProfileCount; ++i) {
         const ProfileData &rec = store.profiles[i];
         QString file = profileFilePath(store.profileNames[i]);
         if (file.isEmpty())
             file = store.profileNames[i];
         const auto key = [](const QString &name) { return QStringLiteral("PROFILE/") + name; };
-        c.oneOf(file, key(QStringLiteral("pollrate")), rec.pollrate, {1, 2, 4, 8},
-                QStringLiteral("1 (1000 Hz), 2 (500 Hz), 4 (250 Hz), 8 (125 Hz)"));
+        c.oneOf(file, key(QStringLiteral("pollrate")), rec.pollrate, rates);
         c.range(file, key(QStringLiteral("dpi")), rec.dpi, 0, kDpiStageCount - 1);
         c.range(file, key(QStringLiteral("LedMode")), rec.LedMode, 0, kLedModeCount - 1);
         // Every mode, not only the active one: the single-slot layouts send

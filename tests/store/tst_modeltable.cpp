@@ -3,6 +3,7 @@
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
 #include "store/ModelTable.h"
+#include "store/ProfileData.h"
 
 #include <QtTest>
 
@@ -34,6 +35,10 @@ private slots:
     void defaultStagesAreRoundValues();
     void decisions_data();
     void decisions();
+    void reportRates();
+    void namesCoverEveryChoice();
+    void unknownSensorTakesFallbackScale_data();
+    void unknownSensorTakesFallbackScale();
 };
 
 void TestModelTable::sensor_data()
@@ -207,15 +212,31 @@ void TestModelTable::decisions_data()
     QTest::addColumn<bool>("liftOff");
     QTest::addColumn<int>("liftOffDistances");
     QTest::addColumn<bool>("secondProfile");
-    QTest::addRow("NX-04") << QStringLiteral("NX-04") << 7 << false << 3 << false;
-    QTest::addRow("NX-07") << QStringLiteral("NX-07") << 7 << true << 3 << false;
-    QTest::addRow("NX-14") << QStringLiteral("NX-14") << 20 << false << 3 << true;
-    QTest::addRow("NX-18") << QStringLiteral("NX-18") << 20 << true << 2 << false;
-    QTest::addRow("NX-19") << QStringLiteral("NX-19") << 20 << true << 3 << false;
-    QTest::addRow("NX-32") << QStringLiteral("NX-32") << 7 << false << 3 << false;
-    QTest::addRow("NX-57") << QStringLiteral("NX-57") << 20 << false << 3 << false;
-    QTest::addRow("TEST") << QStringLiteral("TEST") << 20 << false << 3 << false;
-    QTest::addRow("unlisted") << QStringLiteral("NX-26") << 20 << false << 3 << false;
+    QTest::addColumn<int>("profiles");
+    QTest::addColumn<bool>("modeSlots");
+    QTest::addColumn<bool>("presetColours");
+    QTest::addRow("NX-03") << QStringLiteral("NX-03") << 20 << false << 3 << false << 5 << false
+                           << true;
+    QTest::addRow("NX-04") << QStringLiteral("NX-04") << 7 << false << 3 << false << 3 << false
+                           << false;
+    QTest::addRow("NX-07") << QStringLiteral("NX-07") << 7 << true << 3 << false << 5 << false
+                           << false;
+    QTest::addRow("NX-13") << QStringLiteral("NX-13") << 7 << false << 3 << false << 5 << true
+                           << false;
+    QTest::addRow("NX-14") << QStringLiteral("NX-14") << 20 << false << 3 << true << 5 << false
+                           << false;
+    QTest::addRow("NX-18") << QStringLiteral("NX-18") << 20 << true << 2 << false << 5 << false
+                           << false;
+    QTest::addRow("NX-19") << QStringLiteral("NX-19") << 20 << true << 3 << false << 5 << false
+                           << false;
+    QTest::addRow("NX-32") << QStringLiteral("NX-32") << 7 << false << 3 << false << 5 << false
+                           << false;
+    QTest::addRow("NX-57") << QStringLiteral("NX-57") << 20 << false << 3 << false << 5 << false
+                           << true;
+    QTest::addRow("TEST") << QStringLiteral("TEST") << 20 << false << 3 << false << 5 << false
+                          << false;
+    QTest::addRow("unlisted") << QStringLiteral("NX-26") << 20 << false << 3 << false << 5 << false
+                              << false;
 }
 
 void TestModelTable::decisions()
@@ -230,6 +251,72 @@ void TestModelTable::decisions()
     QCOMPARE(usesCompactDpiLayout(product), liftOff);
     QCOMPARE(liftOffDistanceCount(product), liftOffDistances);
     QCOMPARE(startsOnSecondProfile(product), secondProfile);
+    QFETCH(int, profiles);
+    QFETCH(bool, modeSlots);
+    QFETCH(bool, presetColours);
+    QCOMPARE(onBoardProfileCount(product), profiles);
+    QCOMPARE(usesModeSlotLighting(product), modeSlots);
+    QCOMPARE(takesPresetColoursOnly(product), presetColours);
+}
+
+// A code is the report interval in milliseconds, and each finds its rate
+// again; a code no rate has finds none.
+void TestModelTable::reportRates()
+{
+    QVERIFY(!::reportRates().empty());
+    for (const ReportRate &rate : ::reportRates()) {
+        QCOMPARE(rate.code * rate.hz, 1000);
+        QCOMPARE(reportRateByCode(rate.code), &rate);
+        QVERIFY(
+            QString::fromLatin1(rate.text).startsWith(QString::number(rate.hz) + QLatin1Char(' ')));
+    }
+    for (quint8 code : {0, 3, 16, 255})
+        QCOMPARE(reportRateByCode(code), nullptr);
+}
+
+// Every effect any model's menu offers has a name, and so has every
+// lift-off distance a model offers; no two share one.
+void TestModelTable::namesCoverEveryChoice()
+{
+    QStringList models{QStringLiteral("TEST"), QStringLiteral("TEST xx")};
+    for (int n = 1; n <= 60; ++n)
+        models << QStringLiteral("NX-%1").arg(n, 2, 10, QLatin1Char('0'));
+    for (const QString &model : models) {
+        QSet<QString> effects;
+        for (int mode : lightingEffects(lightingClass(model), model)) {
+            const char *text = lightingEffectText(mode);
+            QVERIFY2(text, qPrintable(model));
+            effects.insert(QString::fromLatin1(text));
+        }
+        QCOMPARE(effects.size(), lightingEffects(lightingClass(model), model).size());
+        QVERIFY(size_t(liftOffDistanceCount(model)) <= liftOffDistances().size());
+    }
+    QCOMPARE(lightingEffectText(kLedModeCount), nullptr);
+    QSet<QString> distances;
+    for (const char *distance : liftOffDistances())
+        distances.insert(QString::fromLatin1(distance));
+    QCOMPARE(size_t(distances.size()), liftOffDistances().size());
+}
+
+void TestModelTable::unknownSensorTakesFallbackScale_data()
+{
+    QTest::addColumn<int>("sensor");
+    QTest::addColumn<int>("scaleSensor");
+    QTest::addColumn<int>("maxDpi");
+    QTest::addRow("3399 keeps its own") << 3399 << 3399 << 40000;
+    QTest::addRow("3104 keeps its own") << 3104 << 3104 << 8000;
+    QTest::addRow("unknown 9999") << 9999 << 3325 << 10000;
+    QTest::addRow("none") << 0 << 3325 << 10000;
+}
+
+void TestModelTable::unknownSensorTakesFallbackScale()
+{
+    QFETCH(int, sensor);
+    QFETCH(int, scaleSensor);
+    QFETCH(int, maxDpi);
+    const DpiScale scale = dpiScale(quint32(sensor), QStringLiteral("NX-19"));
+    QCOMPARE(int(scale.sensor), scaleSensor);
+    QCOMPARE(dpiFromSlider(scale.range.max, scale.sensor), maxDpi);
 }
 
 QTEST_GUILESS_MAIN(TestModelTable)
