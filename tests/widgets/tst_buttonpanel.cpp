@@ -1,3 +1,4 @@
+#include "common/AnsweredBoxes.h"
 #include "common/MacroFiles.h"
 #include "common/UiHome.h"
 
@@ -38,7 +39,7 @@ class TestButtonPanel : public QObject
 private:
     std::unique_ptr<UiHome> m_home;
     std::unique_ptr<VornBtnWindow> m_panel;
-    QStringList m_boxTexts;
+    AnsweredBoxes m_boxes;
     int m_chooserCalls = 0;
 
     static ProfileStore &store() { return StoreContext::store(); }
@@ -129,88 +130,66 @@ private slots:
                 b.Fun = 2;
             p.BUTTON_INFO[0].Fun = 1;
         }
-        m_boxTexts.clear();
+        m_boxes.reset();
         m_chooserCalls = 0;
         m_answer.reset();
-        VornMessageBox::setExecHook([this](VornMessageBox *box) {
-            m_boxTexts << box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
-            return 1;
-        });
     }
     void cleanup()
     {
         m_panel.reset();
-        VornMessageBox::setExecHook(nullptr);
         m_home.reset();
     }
 
-    // The menus offer the function table: every function at its place
-    // (Macro and GunFile open a chooser, see the macro tests) and nothing
-    // else, the wheel slots only the wheel functions; three codes written out by hand pin the
-    // table.
-    void everyMenuEntryWritesItsCode_data()
+    // Every entry of a button's menu (the macro choosers aside) writes a
+    // code of its own that the button then shows by the entry's name, also
+    // when the record is loaded again, and changes no other button; the
+    // codes by hand pin the table. What the key editors clear is
+    // changingFunctionClearsTheParameters's.
+    void everyMenuEntryWritesItsOwnCode_data()
     {
         QTest::addColumn<int>("group");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("code");
-        for (int group = 0; group < 3; ++group) {
-            for (const ButtonFunction &f : buttonFunctions()) {
-                const bool wheel = wheelFunctions().contains(f.code);
-                if (group == 2 ? !wheel
-                               : f.place == MenuWheelOnly || f.code == FunctionCode::Macro ||
-                                     f.code == FunctionCode::GunFile)
-                    continue;
-                QString path = QString::fromLatin1(f.text);
-                if (group < 2 && f.place >= 0 && f.place < kFunctionSubmenus)
-                    path.prepend(QLatin1String(functionSubmenuTitle(f.place)) + " > ");
-                QTest::addRow("group %d: %s", group, qPrintable(path)) << group << path << f.code;
-            }
-        }
-        QTest::addRow("by hand: Cut") << 0 << QStringLiteral("Basic > Cut") << 17;
-        QTest::addRow("by hand: SNIPER") << 1 << QStringLiteral("Advance > SNIPER") << 55;
-        QTest::addRow("by hand: Scroll Down") << 2 << QStringLiteral("Scroll Down") << 53;
+        QTest::addColumn<QStringList>("pinned"); // "path=code"
+        QTest::addRow("front") << 0 << QStringList{"Left=1", "Basic > Cut=17", "Middle=3"};
+        QTest::addRow("side") << 1 << QStringList{"Advance > SNIPER=55", "Advance > FIRE KEY=12"};
+        QTest::addRow("wheel") << 2 << QStringList{"Scroll Down=53"};
     }
 
-    // Only the selected entry changes: its code, and for the four key
-    // editors the parameters of the function it replaces are cleared
-    // (a fire key starts from the values its editor shows).
-    void everyMenuEntryWritesItsCode()
+    void everyMenuEntryWritesItsOwnCode()
     {
         QFETCH(int, group);
-        QFETCH(QString, path);
-        QFETCH(int, code);
+        QFETCH(QStringList, pinned);
         makePanel();
         const int e = 1 + 20 * group;
-        entry(e).Res1 = 9;
-        entry(e).LoopNumber = 4;
-        entry(e).KeyNumber = 7;
-        ProfileData expected = store().profiles[0];
         select(e);
-
-        const std::function<int(QMenu *)> entries = [&](QMenu *menu) {
-            int n = 0;
-            for (QAction *a : menu->actions())
-                n += a->menu() ? entries(a->menu()) : !a->isSeparator();
-            return n;
+        QStringList paths;
+        const std::function<void(QMenu *, const QString &)> walk = [&](QMenu *menu,
+                                                                       const QString &prefix) {
+            for (QAction *a : menu->actions()) {
+                if (a->menu())
+                    walk(a->menu(), prefix + a->text() + " > ");
+                else if (a->isVisible() && !a->isSeparator() &&
+                         !a->text().endsWith(QLatin1String("Manager")))
+                    paths << prefix + a->text();
+            }
         };
-        const int wheelOnly = int(std::count_if(buttonFunctions().begin(), buttonFunctions().end(),
-                                                [](auto &f) { return f.place == MenuWheelOnly; }));
-        QCOMPARE(entries(m_panel->functionButton(e)->menu()),
-                 group == 2 ? wheelFunctions().size()
-                            : buttonFunctions().size() - wheelOnly - 1); // GunFile: Chinese only
-        choose(path);
-        const bool editor = code == 6 || code == 7 || code == 12 || code == 55;
-        expected.BUTTON_INFO[e].Fun = code;
-        expected.BUTTON_INFO[e].Res1 = editor ? 0 : 9;
-        expected.BUTTON_INFO[e].LoopNumber = editor ? 0 : 4;
-        expected.BUTTON_INFO[e].KeyNumber = editor ? 0 : 7;
-        if (code == 12) { // a new fire key holds what its editor shows
-            expected.BUTTON_INFO[e].Res1 = 0x81;
-            expected.BUTTON_INFO[e].LoopNumber = 3;
-            expected.BUTTON_INFO[e].KeyNumber = 10;
+        walk(m_panel->functionButton(e)->menu(), QString());
+        QVERIFY(paths.size() > (group == 2 ? 2 : 30));
+        QMap<int, QString> byCode;
+        for (const QString &path : qAsConst(paths)) {
+            ProfileData expected = store().profiles[0];
+            choose(path);
+            const QString shown = path.section(" > ", -1);
+            QCOMPARE(m_panel->functionButton(e)->text(), shown);
+            m_panel->loadRecord(store());
+            select(e);
+            QCOMPARE(m_panel->functionButton(e)->text(), shown);
+            expected.BUTTON_INFO[e] = entry(e);
+            QVERIFY(store().profiles[0] == expected);
+            QVERIFY2(!byCode.contains(entry(e).Fun), qPrintable(byCode.value(entry(e).Fun)));
+            byCode.insert(entry(e).Fun, path);
         }
-        QVERIFY(store().profiles[0] == expected);
-        QCOMPARE(m_panel->functionButton(e)->text(), path.section(QStringLiteral(" > "), -1));
+        for (const QString &pin : pinned)
+            QCOMPARE(byCode.value(pin.section('=', 1).toInt()), pin.section('=', 0, 0));
     }
 
     void lastClickRule_data()
@@ -682,11 +661,11 @@ private slots:
         QCOMPARE(m_lastTitle, QStringLiteral("MACRO SELECT"));
         QVERIFY(!m_lastGunFile);
         if (!refusal.isEmpty()) {
-            QCOMPARE(m_boxTexts, QStringList{refusal});
+            QCOMPARE(m_boxes.texts, QStringList{refusal});
             QVERIFY(store() == before);
             return;
         }
-        QVERIFY(m_boxTexts.isEmpty());
+        QVERIFY(m_boxes.texts.isEmpty());
         const ButtonInfo &b = entry(3);
         QCOMPARE(b.Fun, 200);
         QCOMPARE(b.macroname, chosen);
@@ -761,7 +740,7 @@ private slots:
         select(selected);
         m_panel->action(510)->trigger();
         if (refused) {
-            QCOMPARE(m_boxTexts,
+            QCOMPARE(m_boxes.texts,
                      QStringList{QStringLiteral("Left Button Can not be Gun Function.")});
             QCOMPARE(m_chooserCalls, 0);
             QVERIFY(store() == before);
@@ -911,7 +890,7 @@ private slots:
                 shown.BUTTON_INFO[e].Fun = 2;
         }
         panel->action(2)->trigger();
-        QCOMPARE(m_boxTexts,
+        QCOMPARE(m_boxes.texts,
                  QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
         QCOMPARE(shown.BUTTON_INFO[0].Fun, 1);
 

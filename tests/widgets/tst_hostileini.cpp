@@ -1,3 +1,4 @@
+#include "common/AnsweredBoxes.h"
 #include "common/CtlProcess.h"
 #include "common/HostileValues.h"
 #include "common/UiHome.h"
@@ -31,6 +32,7 @@ private:
     QStringList m_clean; // what the paths do on files without those lines
     QStringList m_names; // of the five profiles
     std::unique_ptr<UiHome> m_home;
+    AnsweredBoxes m_boxes; // any box is answered Ok
 
     QString source(const QString &file) const
     {
@@ -139,15 +141,10 @@ private slots:
         m_home = std::make_unique<UiHome>();
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
         DeviceContext::setProtocolDelayHook([](int) {});
-        VornMessageBox::setExecHook([](VornMessageBox *) { return 1; });
         seed();
     }
 
-    void cleanup()
-    {
-        VornMessageBox::setExecHook(nullptr);
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void everyPathReadsThemAsNothing_data()
     {
