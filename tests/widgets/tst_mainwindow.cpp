@@ -27,6 +27,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QRadioButton>
 #include <QtTest>
 
 // The main window on the offscreen platform, over virtual mice.
