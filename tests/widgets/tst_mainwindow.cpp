@@ -253,7 +253,7 @@ private slots:
         QSignalSpy selected(window->panelLinks(), &PanelLinks::lightModeSelected);
         window->slotRefreshLightMode(2, 3);
         QCOMPARE(selected.at(0).at(0).toInt(), 8);
-        writeProductName(QStringLiteral("NX-19"));
+        writeProductName("NX-19");
         window->slotRefreshLightMode(2, 3);
         QCOMPARE(selected.at(1).at(0).toInt(), 0);
     }
@@ -337,11 +337,11 @@ private slots:
         auto window = makeWindow({});
         QCOMPARE(window->connectedCount(), 0);
         // No model met yet: nothing goes into the data folder's own root.
-        QVERIFY(!QDir(dataFolder() + QStringLiteral("/Profile")).exists());
+        QVERIFY(!QDir(dataFolder() + "/Profile").exists());
         VirtualMouseBackend *mice = DeviceContext::virtualMice();
         bool closedByDevice = false;
         // Plug the mouse in while the warning is up.
-        QTimer::singleShot(400, [mice] { mice->plug(QStringLiteral("NX-19")); });
+        QTimer::singleShot(400, [mice] { mice->plug("NX-19"); });
         int boxes = 0;
         VornMessageBox::setExecHook([&](VornMessageBox *box) {
             ++boxes;
@@ -366,13 +366,13 @@ private slots:
         QCOMPARE(VornHidReader::liveCount(), 2);
         QTest::qWait(300); // past the start-up's own check for a mouse
         QCOMPARE(m_boxes.texts, QStringList());
-        DeviceContext::virtualMice()->unplug(QStringLiteral("NX-19"));
+        DeviceContext::virtualMice()->unplug("NX-19");
         QTRY_COMPARE(m_boxes.texts, QStringList{QStringLiteral("NO MOUSE DETECTED!")});
         QCOMPARE(window->connectedCount(), 0);
         QVERIFY(!window->readersRunning());
         QVERIFY(!DeviceContext::interface1Handle());
         QTRY_COMPARE(VornHidReader::liveCount(), 0);
-        DeviceContext::virtualMice()->plug(QStringLiteral("NX-19"));
+        DeviceContext::virtualMice()->plug("NX-19");
         QTRY_VERIFY(window->readersRunning());
         QCOMPARE(VornHidReader::liveCount(), 2);
         window.reset();
@@ -416,8 +416,7 @@ private slots:
         macros->control(MacroDialog::Start)->click();
         QVERIFY(macros->isRecording());
         QVERIFY(!window->tabButton(0)->isEnabled());
-        QAction other(readProductName() == QLatin1String("NX-01") ? QStringLiteral("NX-19")
-                                                                  : QStringLiteral("NX-01"));
+        QAction other(readProductName() == QLatin1String("NX-01") ? "NX-19" : "NX-01");
         window->slot_show_mousename(&other);
         QVERIFY(!macros->isRecording());
         QVERIFY(window->tabButton(0)->isEnabled());
@@ -458,13 +457,13 @@ private slots:
     {
         QFETCH(QByteArray, gsettings);
         QFETCH(int, speed);
-        QFile script(m_home->path() + QStringLiteral("/gsettings"));
+        QFile script(m_home->path() + "/gsettings");
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("#!/bin/sh\nsleep 0.2\n" + gsettings + "\n");
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner);
         qputenv("KORVALEN_GSETTINGS", QFile::encodeName(script.fileName()));
-        writeProductName(QStringLiteral("NX-14")); // starts on profile 2
+        writeProductName("NX-14"); // starts on profile 2
 
         auto window = makeWindow({QStringLiteral("NX-14")});
         ProfileStore &store = StoreContext::store();
@@ -483,7 +482,7 @@ private slots:
         auto window = makeWindow({QStringLiteral("NX-19")});
         QTRY_VERIFY(window->readersRunning());
         QTest::qWait(150); // the readers are in their read
-        QVERIFY(DeviceContext::virtualMice()->switchProfile(QStringLiteral("NX-19"), 2));
+        QVERIFY(DeviceContext::virtualMice()->switchProfile("NX-19", 2));
         QTRY_COMPARE(StoreContext::store().curProfile, quint8(2));
         QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 3"));
         // Nothing went back to the mouse.
@@ -502,7 +501,7 @@ private slots:
     void emptyProfileFileIsOfferedDefaults()
     {
         QFETCH(int, answer);
-        const QString nx19 = QStringLiteral("NX-19");
+        const QString nx19 = "NX-19";
         auto window = makeWindow({nx19});
         const QString path = profileFilePath(StoreContext::store().profileNames[1]);
         QFile file(path);
@@ -528,7 +527,7 @@ private slots:
 
     void codeWithoutMeaningIsNotSent()
     {
-        const QString nx19 = QStringLiteral("NX-19");
+        const QString nx19 = "NX-19";
         auto window = makeWindow({nx19});
         StoreContext::store().profiles[3].pollrate = 3;
         const QByteArray before = DeviceContext::virtualMice()->memory(nx19, 0, 0x800);

@@ -28,14 +28,14 @@
 
 namespace {
 
-const QString kAlreadyUsed = QStringLiteral("Profile is Already Used!");
-const QString kDefaultName = QStringLiteral("The default Profile cannot be deleted or renamed.");
-const QString kExist = QStringLiteral("Profile Exist!");
-const QString kRetain = QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.");
-const QString kAskDelete = QStringLiteral("Are you sure you want delete this profile?");
-const QString kNotMatch = QStringLiteral("The file is not match current mouse!");
-const QString kAskReset = QStringLiteral("Are you sure you want reset this profile?");
-const QString kAskResetAll = QStringLiteral("Are you sure you want reset all profiles?");
+const QString kAlreadyUsed = "Profile is Already Used!";
+const QString kDefaultName = "The default Profile cannot be deleted or renamed.";
+const QString kExist = "Profile Exist!";
+const QString kRetain = "AT LEAST ONE PROFILE TO BE RETAINED.";
+const QString kAskDelete = "Are you sure you want delete this profile?";
+const QString kNotMatch = "The file is not match current mouse!";
+const QString kAskReset = "Are you sure you want reset this profile?";
+const QString kAskResetAll = "Are you sure you want reset all profiles?";
 
 QString profileDir()
 {
@@ -46,8 +46,7 @@ QString profileDir()
 QStringList filesOnDisk()
 {
     QStringList names;
-    const QStringList files =
-        QDir(profileFolder()).entryList({QStringLiteral("*.prof")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(profileFolder()).entryList({"*.prof"}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         if (file != QLatin1String("DefaultProfile.prof"))
             names << file.chopped(5);
@@ -98,7 +97,7 @@ private:
     AnsweredBoxes m_boxes;
     std::unique_ptr<MousecfgWidget> m_window;
 
-    MousecfgWidget *openWindow(const QString &model = QStringLiteral("NX-19"))
+    MousecfgWidget *openWindow(const QString &model = "NX-19")
     {
         installVirtualMice({model});
         m_window = std::make_unique<MousecfgWidget>();
@@ -126,9 +125,7 @@ private:
 
     QList<QAction *> menuActions() const
     {
-        return m_window->findChild<QPushButton *>(QStringLiteral("profileButton"))
-            ->menu()
-            ->actions();
+        return m_window->findChild<QPushButton *>("profileButton")->menu()->actions();
     }
 
     // The saved list and the store as the test wants them, then read again
@@ -215,7 +212,7 @@ private slots:
         row("trailing dot", "rename", "name.", trailing);
         row("trailing space", "rename", "name ", trailing);
         row("empty", "rename", "", rule("it is empty"));
-        row("right-to-left override", "rename", QStringLiteral("a\u202Eb"),
+        row("right-to-left override", "rename", "a\u202Eb",
             rule("it contains invisible formatting characters (such as U+202E or U+200B)"));
         row("too long in bytes", "rename", QString(90, QChar(0x8bbe)), tooLong);
         row("copy past 100", "copy", QString(100, QLatin1Char('x')), tooLong);
@@ -232,11 +229,11 @@ private slots:
         QFETCH(int, kind);
         openWindow(model);
         if (QStringList{"rename", "delete", "copy", "import"}.contains(action)) {
-            const QString current = action == QLatin1String("copy") ? name : QStringLiteral("Mine");
-            setUp({QStringLiteral("Profile 1"), current}, {current});
+            const QString current = action == QLatin1String("copy") ? name : "Mine";
+            setUp({"Profile 1", current}, {current});
         }
         if (action == QLatin1String("delete one"))
-            setUp({QStringLiteral("Profile 1")}, {});
+            setUp({"Profile 1"}, {});
         if (action == QLatin1String("delete default"))
             m_window->selectMode(1, true);
         const QString imported =
@@ -310,7 +307,7 @@ private slots:
         openWindow();
         setUp(modes, modes);
         for (const QString &name : removed)
-            QVERIFY(QFile::remove(profileDir() + name + QStringLiteral(".prof")));
+            QVERIFY(QFile::remove(profileDir() + name + ".prof"));
         StoreContext::store().profiles[0].pollrate = 8;
         click("prof_add");
         QCOMPARE(m_boxes.boxes.size(), 0);
@@ -362,7 +359,7 @@ private slots:
         setUp(list, modes);
         const QString deleted = modes.first();
         QSettings(profileFilePath(replacement), QSettings::IniFormat)
-            .setValue(QStringLiteral("PROFILE/pollrate"), 8);
+            .setValue("PROFILE/pollrate", 8);
         QVERIFY(QFile::exists(profileFilePath(deleted)));
 
         click("prof_delete");
@@ -392,7 +389,7 @@ private slots:
         QStringList list;
         for (int i = 1; i <= entries; ++i)
             list << QStringLiteral("Set %1").arg(i);
-        setUp(list, {QStringLiteral("Set 1"), QStringLiteral("Set 2")});
+        setUp(list, {"Set 1", "Set 2"});
         const QString last = list.last();
         QVERIFY(saveProfileFile(recordWithRate(8), last));
         QCOMPARE(menuActions().size(), entries);
@@ -425,7 +422,7 @@ private slots:
         QCOMPARE(bytes(profileFilePath(QStringLiteral("Profile 2 copy 2"))),
                  bytes(profileFilePath(QStringLiteral("Profile 2"))));
 
-        typeName(QStringLiteral("Sniping & more"));
+        typeName("Sniping & more");
         QCOMPARE(m_boxes.boxes.size(), 0);
         QCOMPARE(StoreContext::store().profileNames[1], QStringLiteral("Sniping & more"));
         QCOMPARE(StoreContext::store().profiles[1].ProfileName, QStringLiteral("Sniping & more"));
@@ -453,8 +450,8 @@ private slots:
     {
         openWindow();
         // A name typed without the suffix gets it.
-        QString typed = m_home->path() + QStringLiteral("/out");
-        QString target = typed + QStringLiteral(".prof");
+        QString typed = m_home->path() + "/out";
+        QString target = typed + ".prof";
         commands()->setFileDialogs(
             [&](const QString &caption, const QString &filter) {
                 [&] {
@@ -464,7 +461,7 @@ private slots:
                 return typed;
             },
             nullptr);
-        const QString own = profileFilePath(QStringLiteral("Profile 1"));
+        const QString own = profileFilePath("Profile 1");
         ProfileData before;
         readProfile(before, own);
 
@@ -492,24 +489,23 @@ private slots:
 
         // Tests run as root, so a read-only folder would not stop the
         // write: a parent that is a file does.
-        writeText(m_home->path() + QStringLiteral("/plain"), "x");
+        writeText(m_home->path() + "/plain", "x");
         QVERIFY(QFile::remove(own));
-        QVERIFY(saveProfileFile(before, QStringLiteral("Profile 1"))); // untagged again
-        target = m_home->path() + QStringLiteral("/plain/out.prof");
+        QVERIFY(saveProfileFile(before, "Profile 1")); // untagged again
+        target = m_home->path() + "/plain/out.prof";
         typed = target;
         const auto disk = fileSnapshot(m_home->path());
         click("prof_save");
         QCOMPARE(m_boxes.boxes.size(), 3);
-        QVERIFY(
-            m_boxes.boxes[2].text.startsWith(QStringLiteral("The profile could not be exported.")));
+        QVERIFY(m_boxes.boxes[2].text.startsWith("The profile could not be exported."));
         QCOMPARE(fileSnapshot(m_home->path()), disk);
     }
 
     void importAddsTheFileAndUploads()
     {
         openWindow();
-        const QString source = exportedFile(QStringLiteral("NX-19"), QStringLiteral("Match.prof"));
-        QSettings(source, QSettings::IniFormat).setValue(QStringLiteral("PROFILE/pollrate"), 4);
+        const QString source = exportedFile("NX-19", "Match.prof");
+        QSettings(source, QSettings::IniFormat).setValue("PROFILE/pollrate", 4);
         commands()->setFileDialogs(nullptr, [&](const QString &caption, const QString &filter) {
             [&] {
                 QCOMPARE(caption, QStringLiteral("Load Profile File"));
@@ -528,7 +524,7 @@ private slots:
         QSettings product(productConfigPath(), QSettings::IniFormat);
         QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
                  QStringLiteral("Match"));
-        QVERIFY(!DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")).isEmpty());
+        QVERIFY(!DeviceContext::virtualMice()->refreshes("NX-19").isEmpty());
 
         // Importing it again would overwrite the file now in the folder.
         const auto disk = fileSnapshot(m_home->path());
@@ -553,9 +549,9 @@ private slots:
         QVERIFY(store.profiles[3] == first);
         QCOMPARE(store.profiles[1].pollrate, quint8(8));
         ProfileData onDisk;
-        readProfile(onDisk, profileFilePath(QStringLiteral("Profile 4")));
+        readProfile(onDisk, profileFilePath("Profile 4"));
         QVERIFY(onDisk == first);
-        QVERIFY(!DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")).isEmpty());
+        QVERIFY(!DeviceContext::virtualMice()->refreshes("NX-19").isEmpty());
 
         click("resetAllButton");
         QCOMPARE(m_boxes.boxes.size(), 2);
@@ -564,7 +560,7 @@ private slots:
         QVERIFY(store == expected);
         QCOMPARE(m_window->modeButtonText(), QStringLiteral("Mode 1"));
         QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
-        readProfile(onDisk, profileFilePath(QStringLiteral("Profile 2")));
+        readProfile(onDisk, profileFilePath("Profile 2"));
         QCOMPARE(onDisk.pollrate, expected.profiles[1].pollrate);
     }
 
@@ -579,8 +575,8 @@ private slots:
     void firstContactKeepsExistingProfileFiles()
     {
         QFETCH(bool, window);
-        writeProductName(QStringLiteral("NX-19"));
-        const QString folder = dataFolder() + QStringLiteral("/NX-19/Profile/");
+        writeProductName("NX-19");
+        const QString folder = dataFolder() + "/NX-19/Profile/";
         QMap<QString, QByteArray> written;
         for (int i = 1; i <= 5; ++i) {
             const QString path = folder + QStringLiteral("Profile %1.prof").arg(i);
@@ -598,9 +594,7 @@ private slots:
             QCOMPARE(StoreContext::store().profiles[3].dpi, quint8(3));
             QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
         } else {
-            const CtlResult ctl =
-                runCtl(*m_home, {QStringLiteral("--virtual"), QStringLiteral("NX-19"),
-                                 QStringLiteral("apply")});
+            const CtlResult ctl = runCtl(*m_home, {"--virtual", "NX-19", "apply"});
             QCOMPARE(ctl.status, 0);
         }
         QVERIFY(QFile::exists(productConfigPath()));
@@ -612,15 +606,15 @@ private slots:
 
     void unsafeNameInConfigIsReported()
     {
-        writeProductName(QStringLiteral("NX-19"));
+        writeProductName("NX-19");
         ProfileStore store;
         initProfileStore(store);
         QVERIFY(saveStore(store));
         QSettings(productConfigPath(), QSettings::IniFormat)
-            .setValue(QStringLiteral("Config/Profile3"), QStringLiteral("../escape"));
+            .setValue("Config/Profile3", "../escape");
         openWindow();
         QTRY_COMPARE(m_boxes.boxes.size(), 1);
-        QVERIFY(m_boxes.boxes[0].text.contains(QStringLiteral("Mode 3: \"../escape\"")));
+        QVERIFY(m_boxes.boxes[0].text.contains("Mode 3: \"../escape\""));
         ProfileData second;
         makeDefaultProfile(second, 1);
         QVERIFY(StoreContext::store().profiles[1] == second);
@@ -646,18 +640,17 @@ private slots:
         QFETCH(QStringList, edits);
         QFETCH(QString, button);
         openWindow();
-        const QString imported = exportedFile(QStringLiteral("NX-19"), QStringLiteral("fps.prof"));
+        const QString imported = exportedFile("NX-19", "fps.prof");
         const auto ctl = [this](const QStringList &args) {
-            return runCtl(*m_home, args, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+            return runCtl(*m_home, args, {{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}});
         };
         QStringList gets;
         for (QString edit : edits) {
             edit.replace(QLatin1Char('@'), imported);
             const QString shown = edit.section(QLatin1Char('='), 1);
             QStringList args = edit.section(QLatin1Char('='), 0, 0).split(QLatin1Char(' '));
-            const CtlResult run = ctl(args.first() == QLatin1String("import")
-                                          ? args
-                                          : QStringList{QStringLiteral("set")} + args);
+            const CtlResult run =
+                ctl(args.first() == QLatin1String("import") ? args : QStringList{"set"} + args);
             QVERIFY2(run.status == 0, qPrintable(run.err));
             if (args.first() != QLatin1String("import"))
                 gets << args.mid(0, args.size() - 1).join(QLatin1Char(' ')) + QLatin1Char('=') +
@@ -679,8 +672,8 @@ private slots:
         QTest::mouseClick(m_window->findChild<VornPushButton *>(button), Qt::LeftButton);
         QCOMPARE(m_boxes.boxes.size(), 0);
         for (const QString &get : gets) {
-            const CtlResult run = ctl(QStringList{QStringLiteral("get")} +
-                                      get.section(QLatin1Char('='), 0, 0).split(' '));
+            const CtlResult run =
+                ctl(QStringList{"get"} + get.section(QLatin1Char('='), 0, 0).split(' '));
             QCOMPARE(run.out.trimmed(), get.section(QLatin1Char('='), 1));
         }
         QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out.trimmed(),
@@ -717,10 +710,10 @@ private slots:
             if (!mount->ok())
                 QSKIP("no tmpfs can be mounted here (needs root)");
         } else {
-            mice->failNthReport(QStringLiteral("NX-19"), 3);
+            mice->failNthReport("NX-19", 3);
         }
         const auto disk = fileSnapshot(m_home->dataFolder());
-        const int sent = int(log.filter(QStringLiteral("set ")).size());
+        const int sent = int(log.filter("set ").size());
         StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 9;
         QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
         QCOMPARE(m_boxes.boxes.size(), 1);
@@ -735,9 +728,9 @@ private slots:
     // never the window's mouse: nothing is created outside.
     void escapingProductNameCreatesNothing()
     {
-        writeCatalogue({row(QStringLiteral("../../ESCAPED"), 0x77)});
+        writeCatalogue({row("../../ESCAPED", 0x77)});
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        openWindow(QStringLiteral("../../ESCAPED"));
+        openWindow("../../ESCAPED");
         QTRY_COMPARE(m_boxes.boxes.size(), 1); // no mouse
         QCOMPARE(readProductName(), QString());
         // Whatever the window keeps without a mouse stays in the data folder.
@@ -766,19 +759,16 @@ private slots:
         int kept = 0;
         const int mode = StoreContext::store().curProfile;
         for (int i = 0; i < 5; ++i) {
-            runs.push_back(startCtl(
-                *m_home,
-                {QStringLiteral("set"), QStringLiteral("--mode"), modes[i], settings[i], values[i]},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}}));
+            runs.push_back(startCtl(*m_home, {"set", "--mode", modes[i], settings[i], values[i]},
+                                    {{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}}));
             StoreContext::store().profiles[mode].scrollspeed = quint8(11 + i);
             QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
         }
         for (auto &run : runs)
             QCOMPARE(finishCtl(*run).status, 0);
         for (int i = 0; i < 5; ++i) {
-            const CtlResult get = runCtl(
-                *m_home, {QStringLiteral("get"), QStringLiteral("--mode"), modes[i], settings[i]},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+            const CtlResult get = runCtl(*m_home, {"get", "--mode", modes[i], settings[i]},
+                                         {{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}});
             kept += get.out.trimmed() == values[i];
         }
         ProfileData own;

@@ -245,7 +245,7 @@ private slots:
         // Typed digits are one change, taken when the number is finished.
         area.field(5)->setFocus();
         area.field(5)->selectAll();
-        QTest::keyClicks(area.field(5), QStringLiteral("128"));
+        QTest::keyClicks(area.field(5), "128");
         QCOMPARE(applies.count(), 8);
         QTest::keyClick(area.field(5), Qt::Key_Return);
         QCOMPARE(area.color(), rgb(255, 255, 128));
@@ -259,11 +259,9 @@ private slots:
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QStringList>("effects");
-        const QString breathing = QStringLiteral("BREATHING"), rainbow = QStringLiteral("RAINBOW"),
-                      full = QStringLiteral("FULL LIGHTED"), wave = QStringLiteral("WAVE"),
-                      trace = QStringLiteral("GO WITHOUT TRACE"),
-                      reactive = QStringLiteral("REACTIVE"), flash = QStringLiteral("FLASH"),
-                      off = QStringLiteral("OFF"), seven = QStringLiteral("7 COLOR BREATHING");
+        const QString breathing = "BREATHING", rainbow = "RAINBOW", full = "FULL LIGHTED",
+                      wave = "WAVE", trace = "GO WITHOUT TRACE", reactive = "REACTIVE",
+                      flash = "FLASH", off = "OFF", seven = "7 COLOR BREATHING";
         QTest::addRow("class 0, NX-13")
             << "NX-13" << QStringList{breathing, wave, seven, full, flash, off};
         QTest::addRow("class 0, NX-48")
@@ -300,7 +298,7 @@ private slots:
         QTest::addColumn<bool>("speed");
         QTest::addColumn<bool>("colour");
         QTest::addColumn<bool>("picker");
-        const QString nx19 = QStringLiteral("NX-19");
+        const QString nx19 = "NX-19";
         QTest::addRow("breathing") << nx19 << 0 << "BREATHING" << true << true << true << true;
         QTest::addRow("rainbow") << nx19 << 1 << "RAINBOW" << true << true << false << false;
         QTest::addRow("full lighted")
@@ -405,9 +403,9 @@ private slots:
         // NX-19 defaults: red WAVE (class 3: code 2, variant 0) in every
         // profile, brightness 2, speed level 5 (byte 9 - 5 = 4).
         QTest::addRow("brightness 1 to 3, dragged")
-            << true << "drag" << QList<int>{2, 3} << QStringLiteral("ff000002040003");
-        QTest::addRow("speed 1 to 8, dragged") << false << "drag" << QList<int>{2, 3, 4, 5, 6, 7, 8}
-                                               << QStringLiteral("ff000002010002");
+            << true << "drag" << QList<int>{2, 3} << "ff000002040003";
+        QTest::addRow("speed 1 to 8, dragged")
+            << false << "drag" << QList<int>{2, 3, 4, 5, 6, 7, 8} << "ff000002010002";
         QTest::addRow("brightness, arrow key") << true << "key" << QList<int>{2} << QString();
         QTest::addRow("speed, wheel") << false << "wheel" << QList<int>{2} << QString();
     }
@@ -418,7 +416,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QList<int>, steps);
         QFETCH(QString, profile1);
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         ProfileStore &store = StoreContext::store();
         initProfileStore(store);
         LedModeInfo &wave = store.profiles[0].LED_MODE[3];
@@ -457,7 +455,7 @@ private slots:
             QVERIFY(!mouse.log.isEmpty());
         } else {
             const auto d = [](const QString &hex) { return hex.toLatin1(); };
-            const QString others = QStringLiteral("ff000002040002");
+            const QString others = "ff000002040002";
             QCOMPARE(mouse.log,
                      (QStringList{
                          W(0x446, "0000"), S(10), W(0x449, d(profile1).constData()), S(10),
@@ -514,7 +512,7 @@ private slots:
 
     void linkedStages()
     {
-        ProfileStore store = storeFor(QStringLiteral("NX-03"));
+        ProfileStore store = storeFor("NX-03");
         ProfileData &rec = store.profiles[0];
         rec.DPI_INFO[1] = DpiInfo{1, 1, 77, 10, 30};
         rec.DPI_INFO[2] = DpiInfo{1, 0, 55, 10, 30};
@@ -569,7 +567,7 @@ private slots:
     // though the bars sit in a box no higher than themselves.
     void dpiValueLabelShows()
     {
-        ProfileStore store = storeFor(QStringLiteral("NX-19"));
+        ProfileStore store = storeFor("NX-19");
         VornDPIWindow panel;
         panel.loadRecord(store);
         panel.show();
@@ -670,7 +668,7 @@ private slots:
 
     void smallPanels()
     {
-        ProfileStore store = storeFor(QStringLiteral("NX-18"));
+        ProfileStore store = storeFor("NX-18");
         store.LiftHigh = 0;
         store.profiles[0].pollrate = 4;
         VornReportRate rate;
@@ -704,7 +702,7 @@ private slots:
         lift.liftMenu()->actions().at(1)->trigger();
         lift.collectRecord(store);
         QCOMPARE(store.LiftHigh, quint8(2));
-        writeProductName(QStringLiteral("NX-19"));
+        writeProductName("NX-19");
         lift.setValue(1);
         QCOMPARE(lift.liftButton()->text(), QStringLiteral("2 mm"));
         QCOMPARE(visibleTexts(lift.liftMenu()), (QStringList{"3 mm", "2 mm", "1 mm"}));
