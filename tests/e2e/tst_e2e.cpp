@@ -1,7 +1,6 @@
 #include "common/AppUnderX.h"
 #include "common/TestHome.h"
 
-#include <QDir>
 #include <QSettings>
 #include <QtTest>
 
