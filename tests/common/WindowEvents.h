@@ -17,6 +17,17 @@
 // the groove beside the handle.
 namespace WindowEvents {
 
+inline QStringList visibleTexts(QMenu *menu)
+{
+    QStringList texts;
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *a : actions) {
+        if (a->isVisible())
+            texts << a->text();
+    }
+    return texts;
+}
+
 inline QAction *visibleEntry(QMenu *menu, const QString &text)
 {
     const QList<QAction *> actions = menu->actions();
@@ -62,9 +73,8 @@ inline bool pickFromMenu(QPushButton *button, const QStringList &path)
     return found && step == path.size();
 }
 
-// Drags the handle by one step's width (rounded up) towards
-// `direction`.
-inline void stepSlider(QSlider *slider, int direction)
+// A part of the slider (its handle, its groove), in its own coordinates.
+inline QRect sliderPart(QSlider *slider, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
     option.initFrom(slider);
@@ -73,19 +83,39 @@ inline void stepSlider(QSlider *slider, int direction)
     option.maximum = slider->maximum();
     option.sliderPosition = slider->value();
     option.sliderValue = slider->value();
-    const auto rect = [&](QStyle::SubControl part) {
-        return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
-    };
-    const QRect handle = rect(QStyle::SC_SliderHandle);
-    const int steps = qMax(1, slider->maximum() - slider->minimum());
-    const int span = (rect(QStyle::SC_SliderGroove).width() - handle.width() + steps - 1) / steps;
-    // Through the window: only there does a move carry the pressed button.
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
+}
+
+// Drags the handle by `dx` pixels through the window (only there does a
+// move carry the pressed button), in moves of `stride` pixels with `step`
+// run after each.
+inline void dragSlider(QSlider *slider, int dx, int stride = 0,
+                       const std::function<void()> &step = {})
+{
     QWindow *window = slider->window()->windowHandle();
-    const QPoint from = slider->mapTo(slider->window(), handle.center());
-    const QPoint to = from + QPoint(direction * qMax(1, span), 0);
+    const QPoint from =
+        slider->mapTo(slider->window(), sliderPart(slider, QStyle::SC_SliderHandle).center());
     QTest::mousePress(window, Qt::LeftButton, {}, from);
-    QTest::mouseMove(window, to);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+    for (int x = stride; stride > 0 && x < qAbs(dx); x += stride) {
+        QTest::mouseMove(window, from + QPoint(dx < 0 ? -x : x, 0));
+        if (step)
+            step();
+    }
+    QTest::mouseMove(window, from + QPoint(dx, 0));
+    if (step)
+        step();
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from + QPoint(dx, 0));
+}
+
+// Drags the handle by one step's width (rounded up) towards
+// `direction`.
+inline void stepSlider(QSlider *slider, int direction)
+{
+    const int handle = sliderPart(slider, QStyle::SC_SliderHandle).width();
+    const int steps = qMax(1, slider->maximum() - slider->minimum());
+    const int span =
+        (sliderPart(slider, QStyle::SC_SliderGroove).width() - handle + steps - 1) / steps;
+    dragSlider(slider, direction * qMax(1, span));
 }
 
 // A click on a check box's or radio button's indicator.

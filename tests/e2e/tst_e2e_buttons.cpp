@@ -15,7 +15,6 @@ private:
     // Places in the window at scale 1.
     static constexpr QPoint kFunctionButton{389, 414};
     static constexpr QPoint kEditorStop{615, 469};
-    static constexpr QPoint kSideView{679, 331};
     static constexpr QRect kModeButton{68, 213, 150, 29};
     static constexpr QPoint kAway{500, 600};
     // Marker p of the panel's row.
@@ -28,11 +27,11 @@ private:
         app.click(kFunctionButton);
         QStringList keys;
         for (int i = 0; i < 8; ++i)
-            keys << QStringLiteral("Down");
-        keys << QStringLiteral("Right");
+            keys << "Down";
+        keys << "Right";
         for (int i = 0; i < entry; ++i)
-            keys << QStringLiteral("Down");
-        keys << QStringLiteral("Return");
+            keys << "Down";
+        keys << "Return";
         AppUnderX::keys(keys);
     }
 
@@ -57,36 +56,34 @@ private slots:
     {
         TestHome home;
         AppUnderX app(home);
-        QVERIFY(app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.panels.debug=true")));
+        QVERIFY(app.start("NX-19", "korvalen.panels.debug=true"));
         QVERIFY(!app.grabSettled().isNull()); // painted and idle
         app.click(AppUnderX::tab(1));
 
         // Button 4 (record entry 3): SINGLE KEY, then A and Right typed.
         app.click(panelMarker(3));
         chooseAdvanced(app, 0);
-        AppUnderX::keys({QStringLiteral("a")});
-        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("single key 30 shown as \"A\"")), 3000);
-        AppUnderX::keys({QStringLiteral("Right")});
-        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("l->vkCode 27 l->scanCode 4d 1")),
-                                 3000);
-        QVERIFY(logHas(app, QStringLiteral("single key 77 shown as \"Right\"")));
-        QVERIFY(app.screenshot(QStringLiteral("buttons-single-key-right")));
+        AppUnderX::keys({"a"});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, "single key 30 shown as \"A\""), 3000);
+        AppUnderX::keys({"Right"});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, "l->vkCode 27 l->scanCode 4d 1"), 3000);
+        QVERIFY(logHas(app, "single key 77 shown as \"Right\""));
+        QVERIFY(app.screenshot("buttons-single-key-right"));
         // While the editor holds the keyboard a menu still takes Escape,
         // and the editor has the keyboard again once the menu is gone.
         app.click(kFunctionButton);
         QCOMPARE(app.windows().size(), 2);
-        AppUnderX::keys({QStringLiteral("Escape")});
+        AppUnderX::keys({"Escape"});
         QTRY_COMPARE_WITH_TIMEOUT(app.windows().size(), 1, 3000);
-        AppUnderX::keys({QStringLiteral("Delete"), QStringLiteral("Right")});
-        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, QStringLiteral("single key 83 shown as \"Delete\"")),
-                                 3000);
+        AppUnderX::keys({"Delete", "Right"});
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(app, "single key 83 shown as \"Delete\""), 3000);
         app.click(kEditorStop);
 
         // Button 5 (entry 4): COMBO KEY with Ctrl+Shift+A.
         app.click(panelMarker(4));
         chooseAdvanced(app, 1);
-        AppUnderX::keys({QStringLiteral("ctrl+shift+a")});
-        QVERIFY(app.screenshot(QStringLiteral("buttons-combo-ctrl-shift-a")));
+        AppUnderX::keys({"ctrl+shift+a"});
+        QVERIFY(app.screenshot("buttons-combo-ctrl-shift-a"));
         app.click(kEditorStop);
 
         const int from = app.traceLines();
@@ -95,16 +92,14 @@ private slots:
         // Profile 1 starts at 0x40; button b's entry at +66 + 4b. SINGLE
         // KEY is type 0x90 with the key's usage (Right 0x4F); the combo is
         // a keyboard key 0x8F with Ctrl (1) + Shift (2) and the usage of A.
-        QVERIFY2(sent.contains(QStringLiteral("set_feature 1 02f38e000400000090004f0000000000")),
+        QVERIFY2(sent.contains("set_feature 1 02f38e000400000090004f0000000000"),
                  qPrintable(sent.join(QLatin1Char('\n'))));
-        QVERIFY(sent.contains(QStringLiteral("set_feature 1 02f39200040000008f03040000000000")));
+        QVERIFY(sent.contains("set_feature 1 02f39200040000008f03040000000000"));
         app.stop();
 
         // Apply also saved the mode's profile file: Res1 holds the key
         // code of Right (77), the combo its press and release events.
-        QSettings profile(
-            app.productFile(QStringLiteral("NX-19"), QStringLiteral("Profile/Profile 1.prof")),
-            QSettings::IniFormat);
+        QSettings profile(app.productFile("NX-19", "Profile/Profile 1.prof"), QSettings::IniFormat);
         QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Fun")).toInt(), 6);
         QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Res1")).toInt(), 77);
         QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_4_Fun")).toInt(), 7);
@@ -114,7 +109,7 @@ private slots:
     {
         TestHome home;
         AppUnderX app(home);
-        QVERIFY(app.start(QStringLiteral("NX-19")));
+        QVERIFY(app.start("NX-19"));
         QVERIFY(!app.grabSettled().isNull()); // painted and idle
         app.click(kAway); // activates the window: a popup of an inactive one closes at once
         app.moveTo(kAway);
@@ -124,34 +119,17 @@ private slots:
 
         // Picked with the mouse: "Mode 1", the mode already shown.
         app.click(kModeButton.center());
-        QVERIFY(app.screenshot(QStringLiteral("mode-menu-open")));
+        QVERIFY(app.screenshot("mode-menu-open"));
         app.click(QPoint(kModeButton.center().x(), kModeButton.bottom() + 12));
         QTRY_VERIFY_WITH_TIMEOUT(app.grab(kModeButton) == normal, 5000);
-        QVERIFY(app.screenshot(QStringLiteral("mode-button-after-pick")));
+        QVERIFY(app.screenshot("mode-button-after-pick"));
 
         // Closed with Escape, the pointer still on the button.
         app.click(kModeButton.center());
-        AppUnderX::keys({QStringLiteral("Escape")});
+        AppUnderX::keys({"Escape"});
         const QImage afterEscape = app.grab(kModeButton);
         QVERIFY(afterEscape == normal || afterEscape == hover);
-        QVERIFY(app.screenshot(QStringLiteral("mode-button-after-escape")));
-    }
-
-    // Pictures for a person to look at: the panel on a model with side
-    // buttons, both views.
-    void panelOnASideButtonModel()
-    {
-        TestHome home;
-        AppUnderX app(home);
-        QVERIFY(app.start(QStringLiteral("NX-14")));
-        QVERIFY(!app.grabSettled().isNull()); // painted and idle
-        app.click(AppUnderX::tab(1));
-        QVERIFY(app.screenshot(QStringLiteral("buttons-NX-14-front")));
-        app.click(kSideView);
-        app.click(panelMarker(2));
-        app.click(kFunctionButton);
-        QVERIFY(app.screenshot(QStringLiteral("buttons-NX-14-side-menu")));
-        AppUnderX::keys({QStringLiteral("Escape")});
+        QVERIFY(app.screenshot("mode-button-after-escape"));
     }
 };
 

@@ -20,8 +20,8 @@ private slots:
         auto add = [](const char *name, const QString &contents, const QString &value) {
             QTest::addRow("%s", name) << contents << value;
         };
-        const QString entry = QStringLiteral("[Desktop Entry]\n");
-        const QString other = QStringLiteral("[Desktop Action new]\nExec=other --new\n");
+        const QString entry = "[Desktop Entry]\n";
+        const QString other = "[Desktop Action new]\nExec=other --new\n";
         add("plain", entry + "Name=B\nExec=browser %u\n", "browser %u");
         add("same key in another group first", other + entry + "Exec=browser\n", "browser");
         add("same key in another group after", entry + "Exec=browser\n" + other, "browser");
@@ -40,8 +40,7 @@ private slots:
     {
         QFETCH(QString, contents);
         QFETCH(QString, value);
-        const QString found =
-            desktopEntryValue(contents, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+        const QString found = desktopEntryValue(contents, "Desktop Entry", "Exec");
         QCOMPARE(found, value);
         QCOMPARE(found.isNull(), value.isNull());
     }
@@ -51,34 +50,26 @@ private slots:
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QStringList>("command");
 
-        QTest::addRow("URL field code")
-            << QStringLiteral("firefox-esr %u") << QStringList{QStringLiteral("firefox-esr")};
-        QTest::addRow("URL list field code") << QStringLiteral("/usr/bin/chromium %U")
-                                             << QStringList{QStringLiteral("/usr/bin/chromium")};
+        QTest::addRow("URL field code") << "firefox-esr %u" << QStringList{"firefox-esr"};
+        QTest::addRow("URL list field code")
+            << "/usr/bin/chromium %U" << QStringList{"/usr/bin/chromium"};
         QTest::addRow("quoted path with a space")
-            << QStringLiteral("\"/opt/My Browser/browser\" --new-window %u")
-            << QStringList{QStringLiteral("/opt/My Browser/browser"),
-                           QStringLiteral("--new-window")};
+            << "\"/opt/My Browser/browser\" --new-window %u"
+            << QStringList{"/opt/My Browser/browser", "--new-window"};
         QTest::addRow("environment wrapper")
-            << QStringLiteral("env MOZ_X=1  firefox\t%u")
-            << QStringList{QStringLiteral("env"), QStringLiteral("MOZ_X=1"),
-                           QStringLiteral("firefox")};
+            << "env MOZ_X=1  firefox\t%u" << QStringList{"env", "MOZ_X=1", "firefox"};
         QTest::addRow("escapes in quotes")
-            << QStringLiteral("\"/a/b\\\"c\" \"d\\\\e\" \"\\$f\"")
-            << QStringList{QStringLiteral("/a/b\"c"), QStringLiteral("d\\e"), QStringLiteral("$f")};
+            << "\"/a/b\\\"c\" \"d\\\\e\" \"\\$f\"" << QStringList{"/a/b\"c", "d\\e", "$f"};
         QTest::addRow("literal percent")
-            << QStringLiteral("browser --title=50%% %U")
-            << QStringList{QStringLiteral("browser"), QStringLiteral("--title=50%")};
-        QTest::addRow("icon, name and file codes")
-            << QStringLiteral("browser %i %c %k") << QStringList{QStringLiteral("browser")};
+            << "browser --title=50%% %U" << QStringList{"browser", "--title=50%"};
+        QTest::addRow("icon, name and file codes") << "browser %i %c %k" << QStringList{"browser"};
         QTest::addRow("field code inside a word")
-            << QStringLiteral("browser --url=%u")
-            << QStringList{QStringLiteral("browser"), QStringLiteral("--url=")};
+            << "browser --url=%u" << QStringList{"browser", "--url="};
         QTest::addRow("empty quoted argument")
-            << QStringLiteral("browser \"\"") << QStringList{QStringLiteral("browser"), QString()};
+            << "browser \"\"" << QStringList{"browser", QString()};
         QTest::addRow("empty") << QString() << QStringList();
-        QTest::addRow("unterminated quote") << QStringLiteral("\"/opt/browser %u") << QStringList();
-        QTest::addRow("percent at the end") << QStringLiteral("browser %") << QStringList();
+        QTest::addRow("unterminated quote") << "\"/opt/browser %u" << QStringList();
+        QTest::addRow("percent at the end") << "browser %" << QStringList();
     }
 
     void exec()
@@ -100,22 +91,17 @@ private slots:
 
         const QString none;
         QTest::addRow("user list")
-            << none << listing(QStringLiteral("b.desktop")) << none
-            << listing(QStringLiteral("c.desktop")) << QStringLiteral("b.desktop");
-        QTest::addRow("desktop list wins")
-            << QStringLiteral("X-Test:GNOME") << listing(QStringLiteral("b.desktop"))
-            << listing(QStringLiteral("c.desktop")) << none << QStringLiteral("c.desktop");
+            << none << listing("b.desktop") << none << listing("c.desktop") << "b.desktop";
+        QTest::addRow("desktop list wins") << "X-Test:GNOME" << listing("b.desktop")
+                                           << listing("c.desktop") << none << "c.desktop";
         QTest::addRow("desktop list of another desktop")
-            << QStringLiteral("KDE") << listing(QStringLiteral("b.desktop"))
-            << listing(QStringLiteral("c.desktop")) << none << QStringLiteral("b.desktop");
+            << "KDE" << listing("b.desktop") << listing("c.desktop") << none << "b.desktop";
         QTest::addRow("uninstalled first entry")
-            << none << listing(QStringLiteral("gone.desktop;c.desktop;b.desktop")) << none << none
-            << QStringLiteral("c.desktop");
+            << none << listing("gone.desktop;c.desktop;b.desktop") << none << none << "c.desktop";
         QTest::addRow("only uninstalled in user list")
-            << none << listing(QStringLiteral("gone.desktop")) << none
-            << listing(QStringLiteral("b.desktop")) << QStringLiteral("b.desktop");
+            << none << listing("gone.desktop") << none << listing("b.desktop") << "b.desktop";
         QTest::addRow("other section only")
-            << none << QStringLiteral("[Added Associations]\nx-scheme-handler/http=b.desktop\n")
+            << none << "[Added Associations]\nx-scheme-handler/http=b.desktop\n"
             << none << none << QString();
         QTest::addRow("nothing") << none << none << none << none << QString();
     }
@@ -129,8 +115,8 @@ private slots:
         QFETCH(QString, id);
 
         TestHome home;
-        const QString config = home.path() + QStringLiteral("/config");
-        const QString apps = home.dataHome() + QStringLiteral("/applications");
+        const QString config = home.path() + "/config";
+        const QString apps = home.dataHome() + "/applications";
         ScopedEnvironment env({{"XDG_CONFIG_HOME", config.toLocal8Bit()},
                                {"XDG_CONFIG_DIRS", home.path().toLocal8Bit() + "/no-config"},
                                {"XDG_DATA_DIRS", home.path().toLocal8Bit() + "/no-data"},
@@ -138,11 +124,10 @@ private slots:
         QVERIFY(QDir().mkpath(config));
         QVERIFY(QDir().mkpath(apps));
         for (const char *name : {"b.desktop", "c.desktop"})
-            write(apps + QLatin1Char('/') + QLatin1String(name),
-                  QStringLiteral("[Desktop Entry]\nExec=b\n"));
-        write(config + QStringLiteral("/mimeapps.list"), configList);
-        write(config + QStringLiteral("/x-test-mimeapps.list"), desktopList);
-        write(apps + QStringLiteral("/mimeapps.list"), dataList);
+            write(apps + QLatin1Char('/') + QLatin1String(name), "[Desktop Entry]\nExec=b\n");
+        write(config + "/mimeapps.list", configList);
+        write(config + "/x-test-mimeapps.list", desktopList);
+        write(apps + "/mimeapps.list", dataList);
 
         QCOMPARE(defaultApplicationFor(QStringLiteral("x-scheme-handler/http")), id);
     }
@@ -150,10 +135,10 @@ private slots:
     void command()
     {
         TestHome home;
-        const QString apps = home.dataHome() + QStringLiteral("/applications");
+        const QString apps = home.dataHome() + "/applications";
         QVERIFY(QDir().mkpath(apps));
         ScopedEnvironment env({{"XDG_DATA_DIRS", home.path().toLocal8Bit() + "/no-data"}});
-        write(apps + QStringLiteral("/b.desktop"),
+        write(apps + "/b.desktop",
               QStringLiteral("[Desktop Entry]\nName=B\nExec=\"/opt/b b/b\" -x %U\n"
                              "[Desktop Action private]\nExec=b --private %U\n"));
         QCOMPARE(desktopFileCommand(QStringLiteral("b.desktop")),
@@ -165,8 +150,7 @@ private slots:
 private:
     static QString listing(const QString &ids)
     {
-        return QStringLiteral("[Default Applications]\nx-scheme-handler/http=") + ids +
-               QLatin1Char('\n');
+        return "[Default Applications]\nx-scheme-handler/http=" + ids + QLatin1Char('\n');
     }
 
     static void write(const QString &path, const QString &contents)

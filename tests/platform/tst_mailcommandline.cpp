@@ -15,24 +15,25 @@ private slots:
         QTest::addColumn<QString>("program");
 
         QTest::addRow("quoted path with arguments")
-            << QStringLiteral("\"C:\\Program Files\\Mail\\mail.exe\" -compose \"%1\"")
-            << QStringLiteral("C:\\Program Files\\Mail\\mail.exe");
-        QTest::addRow("quoted path alone")
-            << QStringLiteral("\"C:\\Mail\\mail.exe\"") << QStringLiteral("C:\\Mail\\mail.exe");
+            << "\"C:\\Program Files\\Mail\\mail.exe\" -compose \"%1\""
+            << "C:\\Program Files\\Mail\\mail.exe";
+        QTest::addRow("quoted path alone") << "\"C:\\Mail\\mail.exe\""
+                                           << "C:\\Mail\\mail.exe";
         // Without a quote after the first character the whole rest is taken,
         // arguments and all.
-        QTest::addRow("unquoted path with argument") << QStringLiteral("C:\\Mail\\mail.exe /m %1")
-                                                     << QStringLiteral(":\\Mail\\mail.exe /m %1");
-        QTest::addRow("opening quote only")
-            << QStringLiteral("\"C:\\Mail\\mail.exe") << QStringLiteral("C:\\Mail\\mail.exe");
+        QTest::addRow("unquoted path with argument") << "C:\\Mail\\mail.exe /m %1"
+                                                     << ":\\Mail\\mail.exe /m %1";
+        QTest::addRow("opening quote only") << "\"C:\\Mail\\mail.exe"
+                                            << "C:\\Mail\\mail.exe";
         // A quote at position 0 is not the closing one even when the next
         // character is a quote too.
-        QTest::addRow("empty quotes") << QStringLiteral("\"\" x") << QString();
-        QTest::addRow("unquoted path, quoted argument")
-            << QStringLiteral("mail.exe \"%1\"") << QStringLiteral("ail.exe ");
+        QTest::addRow("empty quotes") << "\"\" x" << QString();
+        QTest::addRow("unquoted path, quoted argument") << "mail.exe \"%1\""
+                                                        << "ail.exe ";
         // A missing registry value reads as the text "true".
-        QTest::addRow("missing value") << QStringLiteral("true") << QStringLiteral("rue");
-        QTest::addRow("one character") << QStringLiteral("\"") << QString();
+        QTest::addRow("missing value") << "true"
+                                       << "rue";
+        QTest::addRow("one character") << "\"" << QString();
         QTest::addRow("empty") << QString() << QString();
     }
 

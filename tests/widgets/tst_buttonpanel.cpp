@@ -1,3 +1,4 @@
+#include "common/AnsweredBoxes.h"
 #include "common/MacroFiles.h"
 #include "common/UiHome.h"
 
@@ -38,13 +39,13 @@ class TestButtonPanel : public QObject
 private:
     std::unique_ptr<UiHome> m_home;
     std::unique_ptr<VornBtnWindow> m_panel;
-    QStringList m_boxTexts;
+    AnsweredBoxes m_boxes;
     int m_chooserCalls = 0;
 
     static ProfileStore &store() { return StoreContext::store(); }
     static ButtonInfo &entry(int e) { return store().profiles[0].BUTTON_INFO[e]; }
 
-    void makePanel(const QString &product = QStringLiteral("NX-19"))
+    void makePanel(const QString &product = "NX-19")
     {
         writeProductName(product);
         m_panel = std::make_unique<VornBtnWindow>();
@@ -64,7 +65,7 @@ private:
             m_panel->functionButton(m_panel->selectedIndex() + 20 * m_panel->selectedGroup())
                 ->menu();
         QAction *found = nullptr;
-        for (const QString &text : path.split(QStringLiteral(" > "))) {
+        for (const QString &text : path.split(" > ")) {
             found = nullptr;
             for (QAction *a : menu ? menu->actions() : QList<QAction *>()) {
                 if (a->text() == text)
@@ -129,88 +130,66 @@ private slots:
                 b.Fun = 2;
             p.BUTTON_INFO[0].Fun = 1;
         }
-        m_boxTexts.clear();
+        m_boxes.reset();
         m_chooserCalls = 0;
         m_answer.reset();
-        VornMessageBox::setExecHook([this](VornMessageBox *box) {
-            m_boxTexts << box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
-            return 1;
-        });
     }
     void cleanup()
     {
         m_panel.reset();
-        VornMessageBox::setExecHook(nullptr);
         m_home.reset();
     }
 
-    // The menus offer the function table: every function at its place
-    // (Macro and GunFile open a chooser, see the macro tests) and nothing
-    // else, the wheel slots only the wheel functions; three codes written out by hand pin the
-    // table.
-    void everyMenuEntryWritesItsCode_data()
+    // Every entry of a button's menu (the macro choosers aside) writes a
+    // code of its own that the button then shows by the entry's name, also
+    // when the record is loaded again, and changes no other button; the
+    // codes by hand pin the table. What the key editors clear is
+    // changingFunctionClearsTheParameters's.
+    void everyMenuEntryWritesItsOwnCode_data()
     {
         QTest::addColumn<int>("group");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("code");
-        for (int group = 0; group < 3; ++group) {
-            for (const ButtonFunction &f : buttonFunctions()) {
-                const bool wheel = wheelFunctions().contains(f.code);
-                if (group == 2 ? !wheel
-                               : f.place == MenuWheelOnly || f.code == FunctionCode::Macro ||
-                                     f.code == FunctionCode::GunFile)
-                    continue;
-                QString path = QString::fromLatin1(f.text);
-                if (group < 2 && f.place >= 0 && f.place < kFunctionSubmenus)
-                    path.prepend(QLatin1String(functionSubmenuTitle(f.place)) + " > ");
-                QTest::addRow("group %d: %s", group, qPrintable(path)) << group << path << f.code;
-            }
-        }
-        QTest::addRow("by hand: Cut") << 0 << QStringLiteral("Basic > Cut") << 17;
-        QTest::addRow("by hand: SNIPER") << 1 << QStringLiteral("Advance > SNIPER") << 55;
-        QTest::addRow("by hand: Scroll Down") << 2 << QStringLiteral("Scroll Down") << 53;
+        QTest::addColumn<QStringList>("pinned"); // "path=code"
+        QTest::addRow("front") << 0 << QStringList{"Left=1", "Basic > Cut=17", "Middle=3"};
+        QTest::addRow("side") << 1 << QStringList{"Advance > SNIPER=55", "Advance > FIRE KEY=12"};
+        QTest::addRow("wheel") << 2 << QStringList{"Scroll Down=53"};
     }
 
-    // Only the selected entry changes: its code, and for the four key
-    // editors the parameters of the function it replaces are cleared
-    // (a fire key starts from the values its editor shows).
-    void everyMenuEntryWritesItsCode()
+    void everyMenuEntryWritesItsOwnCode()
     {
         QFETCH(int, group);
-        QFETCH(QString, path);
-        QFETCH(int, code);
+        QFETCH(QStringList, pinned);
         makePanel();
         const int e = 1 + 20 * group;
-        entry(e).Res1 = 9;
-        entry(e).LoopNumber = 4;
-        entry(e).KeyNumber = 7;
-        ProfileData expected = store().profiles[0];
         select(e);
-
-        const std::function<int(QMenu *)> entries = [&](QMenu *menu) {
-            int n = 0;
-            for (QAction *a : menu->actions())
-                n += a->menu() ? entries(a->menu()) : !a->isSeparator();
-            return n;
+        QStringList paths;
+        const std::function<void(QMenu *, const QString &)> walk = [&](QMenu *menu,
+                                                                       const QString &prefix) {
+            for (QAction *a : menu->actions()) {
+                if (a->menu())
+                    walk(a->menu(), prefix + a->text() + " > ");
+                else if (a->isVisible() && !a->isSeparator() &&
+                         !a->text().endsWith(QLatin1String("Manager")))
+                    paths << prefix + a->text();
+            }
         };
-        const int wheelOnly = int(std::count_if(buttonFunctions().begin(), buttonFunctions().end(),
-                                                [](auto &f) { return f.place == MenuWheelOnly; }));
-        QCOMPARE(entries(m_panel->functionButton(e)->menu()),
-                 group == 2 ? wheelFunctions().size()
-                            : buttonFunctions().size() - wheelOnly - 1); // GunFile: Chinese only
-        choose(path);
-        const bool editor = code == 6 || code == 7 || code == 12 || code == 55;
-        expected.BUTTON_INFO[e].Fun = code;
-        expected.BUTTON_INFO[e].Res1 = editor ? 0 : 9;
-        expected.BUTTON_INFO[e].LoopNumber = editor ? 0 : 4;
-        expected.BUTTON_INFO[e].KeyNumber = editor ? 0 : 7;
-        if (code == 12) { // a new fire key holds what its editor shows
-            expected.BUTTON_INFO[e].Res1 = 0x81;
-            expected.BUTTON_INFO[e].LoopNumber = 3;
-            expected.BUTTON_INFO[e].KeyNumber = 10;
+        walk(m_panel->functionButton(e)->menu(), QString());
+        QVERIFY(paths.size() > (group == 2 ? 2 : 30));
+        QMap<int, QString> byCode;
+        for (const QString &path : qAsConst(paths)) {
+            ProfileData expected = store().profiles[0];
+            choose(path);
+            const QString shown = path.section(" > ", -1);
+            QCOMPARE(m_panel->functionButton(e)->text(), shown);
+            m_panel->loadRecord(store());
+            select(e);
+            QCOMPARE(m_panel->functionButton(e)->text(), shown);
+            expected.BUTTON_INFO[e] = entry(e);
+            QVERIFY(store().profiles[0] == expected);
+            QVERIFY2(!byCode.contains(entry(e).Fun), qPrintable(byCode.value(entry(e).Fun)));
+            byCode.insert(entry(e).Fun, path);
         }
-        QVERIFY(store().profiles[0] == expected);
-        QCOMPARE(m_panel->functionButton(e)->text(), path.section(QStringLiteral(" > "), -1));
+        for (const QString &pin : pinned)
+            QCOMPARE(byCode.value(pin.section('=', 1).toInt()), pin.section('=', 0, 0));
     }
 
     void lastClickRule_data()
@@ -221,17 +200,14 @@ private slots:
         QTest::addColumn<int>("fun");
         QTest::addColumn<bool>("refused");
         QTest::addRow("the only left click cannot become Right")
-            << QList<int>{0} << 0 << QStringLiteral("Right") << 1 << true;
-        QTest::addRow("nor a macro")
-            << QList<int>{0} << 0 << QStringLiteral("Macro Manager") << 1 << true;
-        QTest::addRow("it can be given Left again")
-            << QList<int>{0} << 0 << QStringLiteral("Left") << 1 << false;
+            << QList<int>{0} << 0 << "Right" << 1 << true;
+        QTest::addRow("nor a macro") << QList<int>{0} << 0 << "Macro Manager" << 1 << true;
+        QTest::addRow("it can be given Left again") << QList<int>{0} << 0 << "Left" << 1 << false;
         QTest::addRow("a second left click on scroll up frees it")
-            << QList<int>{0, 40} << 0 << QStringLiteral("Right") << 2 << false;
+            << QList<int>{0, 40} << 0 << "Right" << 2 << false;
         QTest::addRow("a side button among two left clicks")
-            << QList<int>{0, 20} << 20 << QStringLiteral("Back") << 5 << false;
-        QTest::addRow("no left click anywhere")
-            << QList<int>{} << 3 << QStringLiteral("Middle") << 3 << false;
+            << QList<int>{0, 20} << 20 << "Back" << 5 << false;
+        QTest::addRow("no left click anywhere") << QList<int>{} << 3 << "Middle" << 3 << false;
     }
 
     void lastClickRule()
@@ -248,7 +224,7 @@ private slots:
         // Left clicks of the other modes do not count.
         store().profiles[1].BUTTON_INFO[5].Fun = 1;
         makePanel();
-        useMacros({QStringLiteral("m1")});
+        useMacros({"m1"});
         select(selected);
         QSignalSpy pops(m_panel.get(), &VornBtnWindow::PopOneClickBox);
         choose(path);
@@ -264,15 +240,13 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QList<int>>("kept"); // Res1, LoopNumber, KeyNumber
         const QList<int> old{9, 4, 7};
-        QTest::addRow("single key to combo")
-            << 6 << QStringLiteral("Advance > COMBO KEY") << QList<int>{0, 0, 0};
-        QTest::addRow("combo kept") << 7 << QStringLiteral("Advance > COMBO KEY") << old;
+        QTest::addRow("single key to combo") << 6 << "Advance > COMBO KEY" << QList<int>{0, 0, 0};
+        QTest::addRow("combo kept") << 7 << "Advance > COMBO KEY" << old;
         // A new fire key holds what its editor shows: the left button, 3, 10.
-        QTest::addRow("right to fire key")
-            << 2 << QStringLiteral("Advance > FIRE KEY") << QList<int>{0x81, 3, 10};
-        QTest::addRow("fire key kept") << 12 << QStringLiteral("Advance > FIRE KEY") << old;
-        QTest::addRow("single key kept") << 6 << QStringLiteral("Advance > SINGLE KEY") << old;
-        QTest::addRow("a plain function keeps them") << 6 << QStringLiteral("Middle") << old;
+        QTest::addRow("right to fire key") << 2 << "Advance > FIRE KEY" << QList<int>{0x81, 3, 10};
+        QTest::addRow("fire key kept") << 12 << "Advance > FIRE KEY" << old;
+        QTest::addRow("single key kept") << 6 << "Advance > SINGLE KEY" << old;
+        QTest::addRow("a plain function keeps them") << 6 << "Middle" << old;
     }
 
     void changingFunctionClearsTheParameters()
@@ -300,14 +274,13 @@ private slots:
         QTest::addColumn<int>("flags");
         QTest::addColumn<int>("keyIndex");
         QTest::addColumn<QString>("name");
-        QTest::addRow("right Ctrl") << 0 << 0x1D << 1 << 0xEE << QStringLiteral("RCtr");
-        QTest::addRow("left Ctrl") << 1 << 0x1D << 0 << 0x1D << QStringLiteral("LCtr");
-        QTest::addRow("keypad 1") << 2 << 0x4F << 0 << 0xE6 << QStringLiteral("Num 1");
-        QTest::addRow("End") << 0 << 0x4F << 1 << 0x4F << QStringLiteral("End");
-        QTest::addRow("injected Delete") << 1 << 0x53 << 0x10 << 0x53 << QStringLiteral("Delete");
-        QTest::addRow("left Alt with its Alt-down flag")
-            << 2 << 0x38 << 0x20 << 0x38 << QStringLiteral("LAlt");
-        QTest::addRow("right Alt") << 0 << 0x38 << 0x21 << 0xEF << QStringLiteral("RAlt");
+        QTest::addRow("right Ctrl") << 0 << 0x1D << 1 << 0xEE << "RCtr";
+        QTest::addRow("left Ctrl") << 1 << 0x1D << 0 << 0x1D << "LCtr";
+        QTest::addRow("keypad 1") << 2 << 0x4F << 0 << 0xE6 << "Num 1";
+        QTest::addRow("End") << 0 << 0x4F << 1 << 0x4F << "End";
+        QTest::addRow("injected Delete") << 1 << 0x53 << 0x10 << 0x53 << "Delete";
+        QTest::addRow("left Alt with its Alt-down flag") << 2 << 0x38 << 0x20 << 0x38 << "LAlt";
+        QTest::addRow("right Alt") << 0 << 0x38 << 0x21 << 0xEF << "RAlt";
     }
 
     void singleKey()
@@ -320,8 +293,7 @@ private slots:
         makePanel();
         const int e = 1 + 20 * group;
         select(e);
-        choose(QStringLiteral("Advance > SINGLE KEY")
-                   .section(QStringLiteral(" > "), group == 2 ? 1 : 0));
+        choose(QStringLiteral("Advance > SINGLE KEY").section(" > ", group == 2 ? 1 : 0));
         VornSingleKeyWindow *editor = m_panel->singleKeyEditor();
         QVERIFY(editor->isVisibleTo(m_panel.get()));
         typeKey(editor, 0x1E, 0); // A, then the key of the row
@@ -342,30 +314,30 @@ private slots:
         QTest::addColumn<Usages>("usages");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("stored"); // shown after STOP
-        const QString ctrlA = QStringLiteral("LCtr + A");
-        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << QStringLiteral("A")
-                           << QStringLiteral("A");
+        const QString ctrlA = "LCtr + A";
+        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << "A"
+                           << "A";
         QTest::addRow("A then Ctrl")
             << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << ctrlA << ctrlA;
-        QTest::addRow("Ctrl, Shift, A")
-            << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}} << Usages{0xE1, 0xE0, 0x04}
-            << QStringLiteral("LShift + LCtr + A") << QStringLiteral("LShift + LCtr + A");
+        QTest::addRow("Ctrl, Shift, A") << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}}
+                                        << Usages{0xE1, 0xE0, 0x04} << "LShift + LCtr + A"
+                                        << "LShift + LCtr + A";
         // Right modifiers are shown as such but stored as the left ones.
         QTest::addRow("right Windows, Shift and Ctrl, B")
             << QList<Key>{{0x5C, 1}, {0x36, 0}, {0x1D, 1}, {0x30, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0x05} << QStringLiteral("RShift + RCtr + RWindows + B")
-            << QStringLiteral("LShift + LCtr + LWindows + B");
+            << Usages{0xE1, 0xE0, 0xE3, 0x05} << "RShift + RCtr + RWindows + B"
+            << "LShift + LCtr + LWindows + B";
         QTest::addRow("all five")
             << QList<Key>{{0x38, 0}, {0x5B, 1}, {0x1D, 0}, {0x2A, 0}, {0x2C, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D}
-            << QStringLiteral("LShift + LCtr + LWindows + LAlt + Z")
-            << QStringLiteral("LShift + LCtr + LWindows + LAlt + Z");
+            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D} << "LShift + LCtr + LWindows + LAlt + Z"
+            << "LShift + LCtr + LWindows + LAlt + Z";
         // While Alt is held every event carries the Alt-down flag 0x20.
-        QTest::addRow("left Alt, A") << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04}
-                                     << QStringLiteral("LAlt + A") << QStringLiteral("LAlt + A");
-        QTest::addRow("right Alt, Shift, S")
-            << QList<Key>{{0x38, 0x21}, {0x2A, 0x20}, {0x1F, 0x20}} << Usages{0xE1, 0xE2, 0x16}
-            << QStringLiteral("LShift + RAlt + S") << QStringLiteral("LShift + LAlt + S");
+        QTest::addRow("left Alt, A")
+            << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04} << "LAlt + A"
+            << "LAlt + A";
+        QTest::addRow("right Alt, Shift, S") << QList<Key>{{0x38, 0x21}, {0x2A, 0x20}, {0x1F, 0x20}}
+                                             << Usages{0xE1, 0xE2, 0x16} << "LShift + RAlt + S"
+                                             << "LShift + LAlt + S";
     }
 
     // Presses in slot order, then the releases in reverse, each with the
@@ -380,7 +352,7 @@ private slots:
             k = KeyInfoEntry{0x33, 1, 1};
         makePanel();
         select(4);
-        choose(QStringLiteral("Advance > COMBO KEY"));
+        choose("Advance > COMBO KEY");
         VornComboKeyWindow *editor = m_panel->comboKeyEditor();
         for (const Key &k : presses)
             typeKey(editor, k.first, k.second);
@@ -439,11 +411,11 @@ private slots:
         QCOMPARE(editor->displayedText(), QStringLiteral("A"));
         if (edit) {
             clickStop(editor);
-            editor->findChild<VornPushButton *>(QStringLiteral("edit"))->click();
+            editor->findChild<VornPushButton *>("edit")->click();
             for (const Key &k : keys)
                 typeKey(editor, k.first, k.second);
         }
-        editor->findChild<VornPushButton *>(QStringLiteral("stop"))->click();
+        editor->findChild<VornPushButton *>("stop")->click();
         QCOMPARE(editor->isCapturing(), capturing);
         QVERIFY(entry(4).KeyInfo[0] == (KeyInfoEntry{0x04, 5, 0x80}));
         QVERIFY(entry(4).KeyInfo[1] == (KeyInfoEntry{0x04, 5, 0}));
@@ -458,14 +430,13 @@ private slots:
         QTest::addColumn<QString>("function");
         QTest::addColumn<QString>("field"); // "" hides the panel instead
         QTest::addColumn<int>("stored");    // B as the button holds it
-        QTest::addRow("single key, another field")
-            << QStringLiteral("Advance > SINGLE KEY") << QStringLiteral("other") << 0x30;
-        QTest::addRow("combo key, another field")
-            << QStringLiteral("Advance > COMBO KEY") << QStringLiteral("other") << 0x05;
-        QTest::addRow("fire key, its Times field")
-            << QStringLiteral("Advance > FIRE KEY") << QStringLiteral("fireTimes") << 0x05;
-        QTest::addRow("combo key, panel hidden")
-            << QStringLiteral("Advance > COMBO KEY") << QString() << 0;
+        QTest::addRow("single key, another field") << "Advance > SINGLE KEY"
+                                                   << "other" << 0x30;
+        QTest::addRow("combo key, another field") << "Advance > COMBO KEY"
+                                                  << "other" << 0x05;
+        QTest::addRow("fire key, its Times field") << "Advance > FIRE KEY"
+                                                   << "fireTimes" << 0x05;
+        QTest::addRow("combo key, panel hidden") << "Advance > COMBO KEY" << QString() << 0;
     }
 
     void captureLeavesTextFieldsAlone()
@@ -475,13 +446,13 @@ private slots:
         QFETCH(int, stored);
         makePanel();
         auto *other = new VornLineEdit(m_panel.get());
-        other->setObjectName(QStringLiteral("other"));
+        other->setObjectName("other");
         other->show();
         select(3);
         choose(function);
         KeyCaptureEditor *editor = m_panel->fireKeyEditor();
         if (entry(3).Fun == 12)
-            editor->findChild<QCheckBox *>(QStringLiteral("fireType3"))->click();
+            editor->findChild<QCheckBox *>("fireType3")->click();
         else if (entry(3).Fun == 7)
             editor = m_panel->comboKeyEditor();
         else
@@ -524,7 +495,7 @@ private slots:
         QFETCH(int, res1);
         makePanel();
         select(21);
-        choose(QStringLiteral("Advance > FIRE KEY"));
+        choose("Advance > FIRE KEY");
         VornFireKeyWindow *editor = m_panel->fireKeyEditor();
         // A new fire key starts as the left button, 3 times, 10 ms apart.
         QVERIFY(editor->typeButton(0)->isChecked());
@@ -534,9 +505,9 @@ private slots:
                  (QList<int>{0x81, 3, 10}));
 
         editor->timesField()->clear();
-        QTest::keyClicks(editor->timesField(), QStringLiteral("5"));
+        QTest::keyClicks(editor->timesField(), "5");
         editor->delayField()->clear();
-        QTest::keyClicks(editor->delayField(), QStringLiteral("120"));
+        QTest::keyClicks(editor->delayField(), "120");
         editor->typeButton(type)->click();
         for (const Key &k : keys)
             typeKey(editor, k.first, k.second);
@@ -557,13 +528,19 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("stored");
-        QTest::addRow("0") << QStringLiteral("0") << QString() << 4;
-        QTest::addRow("05") << QStringLiteral("05") << QStringLiteral("5") << 5;
-        QTest::addRow("256") << QStringLiteral("256") << QStringLiteral("25") << 25;
-        QTest::addRow("300") << QStringLiteral("300") << QStringLiteral("30") << 30;
-        QTest::addRow("999") << QStringLiteral("999") << QStringLiteral("99") << 99;
-        QTest::addRow("1") << QStringLiteral("1") << QStringLiteral("1") << 1;
-        QTest::addRow("255") << QStringLiteral("255") << QStringLiteral("255") << 255;
+        QTest::addRow("0") << "0" << QString() << 4;
+        QTest::addRow("05") << "05"
+                            << "5" << 5;
+        QTest::addRow("256") << "256"
+                             << "25" << 25;
+        QTest::addRow("300") << "300"
+                             << "30" << 30;
+        QTest::addRow("999") << "999"
+                             << "99" << 99;
+        QTest::addRow("1") << "1"
+                           << "1" << 1;
+        QTest::addRow("255") << "255"
+                             << "255" << 255;
     }
 
     void fireKeyFieldRange()
@@ -597,17 +574,12 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("dpi");
-        QTest::addRow("3389: 25 is out of range")
-            << QStringLiteral("NX-01") << 25 << 6 << QStringLiteral("300");
-        QTest::addRow("3212: 16 stays")
-            << QStringLiteral("NX-29") << 16 << 16 << QStringLiteral("600");
-        QTest::addRow("3212: 33 becomes 16")
-            << QStringLiteral("NX-29") << 33 << 16 << QStringLiteral("600");
-        QTest::addRow("3325: 3 stays")
-            << QStringLiteral("NX-04") << 3 << 3 << QStringLiteral("300");
-        QTest::addRow("3399: 0 stays") << QStringLiteral("NX-19") << 0 << 0 << QStringLiteral("50");
-        QTest::addRow("3104: 14 becomes 14")
-            << QStringLiteral("NX-12") << 14 << 14 << QStringLiteral("500");
+        QTest::addRow("3389: 25 is out of range") << "NX-01" << 25 << 6 << "300";
+        QTest::addRow("3212: 16 stays") << "NX-29" << 16 << 16 << "600";
+        QTest::addRow("3212: 33 becomes 16") << "NX-29" << 33 << 16 << "600";
+        QTest::addRow("3325: 3 stays") << "NX-04" << 3 << 3 << "300";
+        QTest::addRow("3399: 0 stays") << "NX-19" << 0 << 0 << "50";
+        QTest::addRow("3104: 14 becomes 14") << "NX-12" << 14 << 14 << "500";
     }
 
     void sniperStep()
@@ -633,19 +605,15 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<bool>("unnamed"); // one more button holds a macro without a name
         QTest::addRow("NX-32: an eighth macro")
-            << QStringLiteral("NX-32") << 7 << QStringLiteral("m8")
-            << QStringLiteral("You can only assign 7 different macros.") << false;
-        QTest::addRow("NX-32: one of the seven")
-            << QStringLiteral("NX-32") << 7 << QStringLiteral("m3") << QString() << false;
+            << "NX-32" << 7 << "m8"
+            << "You can only assign 7 different macros." << false;
+        QTest::addRow("NX-32: one of the seven") << "NX-32" << 7 << "m3" << QString() << false;
         QTest::addRow("NX-32: six and an unnamed one, a seventh")
-            << QStringLiteral("NX-32") << 6 << QStringLiteral("m7") << QString() << true;
-        QTest::addRow("NX-19: an eighth macro")
-            << QStringLiteral("NX-19") << 7 << QStringLiteral("m8") << QString() << false;
-        QTest::addRow("NX-19: a 21st macro")
-            << QStringLiteral("NX-19") << 20 << QStringLiteral("m21")
-            << QStringLiteral("You can only assign 20 different macros.") << true;
-        QTest::addRow("NX-19: one of the twenty")
-            << QStringLiteral("NX-19") << 20 << QStringLiteral("m20") << QString() << false;
+            << "NX-32" << 6 << "m7" << QString() << true;
+        QTest::addRow("NX-19: an eighth macro") << "NX-19" << 7 << "m8" << QString() << false;
+        QTest::addRow("NX-19: a 21st macro") << "NX-19" << 20 << "m21"
+                                             << "You can only assign 20 different macros." << true;
+        QTest::addRow("NX-19: one of the twenty") << "NX-19" << 20 << "m20" << QString() << false;
     }
 
     // The distinct macros of all five modes count against the model's
@@ -676,17 +644,17 @@ private slots:
         m_answer = MacroChoice{chosen, 7, 1};
         const ProfileStore before = store();
         select(3);
-        choose(QStringLiteral("Macro Manager"));
+        choose("Macro Manager");
 
         QCOMPARE(m_chooserCalls, 1);
         QCOMPARE(m_lastTitle, QStringLiteral("MACRO SELECT"));
         QVERIFY(!m_lastGunFile);
         if (!refusal.isEmpty()) {
-            QCOMPARE(m_boxTexts, QStringList{refusal});
+            QCOMPARE(m_boxes.texts, QStringList{refusal});
             QVERIFY(store() == before);
             return;
         }
-        QVERIFY(m_boxTexts.isEmpty());
+        QVERIFY(m_boxes.texts.isEmpty());
         const ButtonInfo &b = entry(3);
         QCOMPARE(b.Fun, 200);
         QCOMPARE(b.macroname, chosen);
@@ -704,14 +672,14 @@ private slots:
     void macroDialogSeesTheButtonsMacroAndMayBeCancelled()
     {
         entry(3).Fun = 200;
-        entry(3).macroname = QStringLiteral("m1");
+        entry(3).macroname = "m1";
         entry(3).LoopNumber = 4;
         entry(3).Res1 = 2;
         makePanel();
-        useMacros({QStringLiteral("m1")});
+        useMacros({"m1"});
         const ProfileStore before = store();
         select(3);
-        choose(QStringLiteral("Macro Manager"));
+        choose("Macro Manager");
         QCOMPARE(m_lastCurrent.name, QStringLiteral("m1"));
         QCOMPARE(m_lastCurrent.loopCount, 4);
         QCOMPARE(m_lastCurrent.loopMode, 2);
@@ -720,7 +688,7 @@ private slots:
 
         // A button without a macro offers an empty name, once, mode 0.
         select(4);
-        choose(QStringLiteral("Macro Manager"));
+        choose("Macro Manager");
         QCOMPARE(m_lastCurrent.name, QString());
         QCOMPARE(m_lastCurrent.loopCount, 1);
         QCOMPARE(m_lastCurrent.loopMode, 0);
@@ -733,7 +701,7 @@ private slots:
         const ProfileStore before = store();
         QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
         select(3);
-        choose(QStringLiteral("Macro Manager"));
+        choose("Macro Manager");
         QCOMPARE(tabs.count(), 1);
         QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
         QCOMPARE(m_chooserCalls, 0);
@@ -755,13 +723,13 @@ private slots:
         UiScale::setLanguageIndex(1);
         entry(40).Fun = 1; // the rule of the last left click does not interfere
         makePanel();
-        useMacros({QStringLiteral("recoil")});
-        m_answer = MacroChoice{QStringLiteral("recoil"), 1, 0};
+        useMacros({"recoil"});
+        m_answer = MacroChoice{"recoil", 1, 0};
         const ProfileStore before = store();
         select(selected);
         m_panel->action(510)->trigger();
         if (refused) {
-            QCOMPARE(m_boxTexts,
+            QCOMPARE(m_boxes.texts,
                      QStringList{QStringLiteral("Left Button Can not be Gun Function.")});
             QCOMPARE(m_chooserCalls, 0);
             QVERIFY(store() == before);
@@ -792,16 +760,12 @@ private slots:
         QStringList texts;
         for (QAction *a : m_panel->functionMenu()->actions())
             texts << a->text();
-        QStringList expected = {QStringLiteral("Left"),          QStringLiteral("Right"),
-                                QStringLiteral("Middle"),        QStringLiteral("Forward"),
-                                QStringLiteral("Back"),          QStringLiteral("Basic"),
-                                QStringLiteral("Windows"),       QStringLiteral("Advance"),
-                                QStringLiteral("Media"),         QStringLiteral("DPI"),
-                                QStringLiteral("Profile Menu"),  QStringLiteral("Polling Rate"),
-                                QStringLiteral("Macro Manager"), QStringLiteral("Led Switch"),
-                                QStringLiteral("Button Off")};
+        QStringList expected = {"Left",          "Right",      "Middle",       "Forward",
+                                "Back",          "Basic",      "Windows",      "Advance",
+                                "Media",         "DPI",        "Profile Menu", "Polling Rate",
+                                "Macro Manager", "Led Switch", "Button Off"};
         if (offered)
-            expected.insert(13, QStringLiteral("GunFile Manager"));
+            expected.insert(13, "GunFile Manager");
         QCOMPARE(texts, expected);
     }
 
@@ -811,13 +775,12 @@ private slots:
         QTest::addColumn<QList<int>>("entries");
         QTest::addColumn<QList<int>>("columns"); // -1: no marker
         QTest::addRow("NX-19: six buttons and the wheel")
-            << QStringLiteral("NX-19") << QList<int>{0, 5, 6, 20, 40, 41}
-            << QList<int>{0, 5, -1, -1, 6, 7};
+            << "NX-19" << QList<int>{0, 5, 6, 20, 40, 41} << QList<int>{0, 5, -1, -1, 6, 7};
         QTest::addRow("NX-14: seven buttons, twelve side keys and the wheel")
-            << QStringLiteral("NX-14") << QList<int>{0, 6, 7, 20, 31, 32, 40, 41}
+            << "NX-14" << QList<int>{0, 6, 7, 20, 31, 32, 40, 41}
             << QList<int>{0, 6, -1, 0, 11, -1, 7, 8};
         QTest::addRow("NX-05: eight buttons, its fixed entry has no marker")
-            << QStringLiteral("NX-05") << QList<int>{7, 8, 40} << QList<int>{7, -1, 8};
+            << "NX-05" << QList<int>{7, 8, 40} << QList<int>{7, -1, 8};
     }
 
     void markersFollowTheModel()
@@ -850,7 +813,7 @@ private slots:
         QFETCH(int, entryNo);
         QFETCH(int, index);
         QFETCH(int, group);
-        makePanel(QStringLiteral("NX-14"));
+        makePanel("NX-14");
         QSignalSpy selected(m_panel.get(), &VornBtnWindow::SelBtnControl);
         m_panel->marker(entryNo)->click();
         QCOMPARE(selected.count(), 1);
@@ -868,7 +831,7 @@ private slots:
     void noSideDropDownWithoutSideButtons()
     {
         entry(20).Fun = 6;
-        makePanel(QStringLiteral("NX-19"));
+        makePanel("NX-19");
         m_panel->setView(false, 0, 1);
         for (int e = 0; e < 42; ++e)
             QVERIFY2(!m_panel->functionButton(e)->isVisibleTo(m_panel.get()),
@@ -884,7 +847,7 @@ private slots:
     {
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
         DeviceContext::setProtocolDelayHook([](int) {});
-        installVirtualMice({QStringLiteral("NX-14")});
+        installVirtualMice({"NX-14"});
         MousecfgWidget window;
         window.switchTab(MousecfgWidget::TabCustomize);
         auto *panel = window.panelSet().find<VornBtnWindow>();
@@ -911,7 +874,7 @@ private slots:
                 shown.BUTTON_INFO[e].Fun = 2;
         }
         panel->action(2)->trigger();
-        QCOMPARE(m_boxTexts,
+        QCOMPARE(m_boxes.texts,
                  QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
         QCOMPARE(shown.BUTTON_INFO[0].Fun, 1);
 

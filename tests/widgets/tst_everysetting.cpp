@@ -1,3 +1,4 @@
+#include "common/AnsweredBoxes.h"
 #include "common/CtlProcess.h"
 #include "common/ReportLog.h"
 #include "common/UiHome.h"
@@ -111,7 +112,7 @@ private:
     std::unique_ptr<UiHome> m_home;
     std::unique_ptr<MousecfgWidget> m_window;
     QStringList m_log;
-    QStringList m_boxes;
+    AnsweredBoxes m_boxes;
 
     template<class T>
     T *child(const QString &name) const
@@ -150,10 +151,10 @@ private:
         QCOMPARE(readProductName(), model);
         // A profile file no mode uses, to switch to and back from.
         ProfileStore &store = StoreContext::store();
-        QVERIFY(QFile::copy(defaultProfilePath(), profileFilePath(QStringLiteral("Spare"))));
+        QVERIFY(QFile::copy(defaultProfilePath(), profileFilePath("Spare")));
         QStringList list;
         readSavedNames(list);
-        QVERIFY(writeSavedNames(list << QStringLiteral("Spare")));
+        QVERIFY(writeSavedNames(list << "Spare"));
         m_window->profileFiles()->reloadList();
         m_window->profileFiles()->rebuildMenu();
         QCOMPARE(store.curProfile, quint8(0));
@@ -165,35 +166,29 @@ private:
     // window offers no control for it now.
     QString change(const QString &setting)
     {
-        static const QRegularExpression dpiRow(QStringLiteral("^dpi(\\d)(-enabled|-link)?$"));
+        static const QRegularExpression dpiRow("^dpi(\\d)(-enabled|-link)?$");
         const QRegularExpressionMatch dpi = dpiRow.match(setting);
-        const auto other = [](bool on) {
-            return on ? QStringLiteral("off") : QStringLiteral("on");
-        };
+        const auto other = [](bool on) { return on ? "off" : "on"; };
         if (setting == QLatin1String("report-rate")) {
-            click(QStringLiteral("tab2"));
+            click("tab2");
             auto *button = child<QPushButton>(QStringLiteral("reportRateButton"));
-            const QString hz = button->text() == QLatin1String("125 HZ") ? QStringLiteral("250")
-                                                                         : QStringLiteral("125");
-            return pickFromMenu(button, {hz + QStringLiteral(" HZ")}) ? hz
-                                                                      : QStringLiteral("no entry");
+            const QString hz = button->text() == QLatin1String("125 HZ") ? "250" : "125";
+            return pickFromMenu(button, {hz + " HZ"}) ? hz : "no entry";
         }
         if (setting == QLatin1String("lift-off")) {
-            click(QStringLiteral("tab2"));
+            click("tab2");
             auto *button = child<QPushButton>(QStringLiteral("liftOffButton"));
-            const QString mm =
-                button->text() == QLatin1String("1 mm") ? QStringLiteral("2") : QStringLiteral("1");
-            return pickFromMenu(button, {mm + QStringLiteral(" mm")}) ? mm + QStringLiteral("mm")
-                                                                      : QStringLiteral("no entry");
+            const QString mm = button->text() == QLatin1String("1 mm") ? "2" : "1";
+            return pickFromMenu(button, {mm + " mm"}) ? mm + "mm" : "no entry";
         }
         if (setting == QLatin1String("pointer-speed") || setting == QLatin1String("brightness") ||
             setting == QLatin1String("effect-speed")) {
             const bool lighting = setting != QLatin1String("pointer-speed");
-            click(lighting ? QStringLiteral("tab0") : QStringLiteral("tab2"));
-            auto *slider = child<QSlider>(setting == QLatin1String("brightness")
-                                              ? QStringLiteral("brightnessSlider")
-                                          : lighting ? QStringLiteral("speedSlider")
-                                                     : QStringLiteral("pointerSpeedSlider"));
+            click(lighting ? "tab0" : "tab2");
+            auto *slider =
+                child<QSlider>(setting == QLatin1String("brightness") ? "brightnessSlider"
+                               : lighting                             ? "speedSlider"
+                                                                      : "pointerSpeedSlider");
             if (!slider->isVisible())
                 return QString();
             const int was = slider->value();
@@ -201,7 +196,7 @@ private:
             return QString::number(was < slider->maximum() ? was + 1 : was - 1);
         }
         if (setting == QLatin1String("scroll-speed")) {
-            click(QStringLiteral("tab2"));
+            click("tab2");
             auto *field = child<QSpinBox>(QStringLiteral("scrollSpeedField"));
             const int was = field->value();
             QTest::mouseClick(field, Qt::LeftButton);
@@ -209,7 +204,7 @@ private:
             return QString::number(was < field->maximum() ? was + 1 : was - 1);
         }
         if (setting == QLatin1String("dpi-stage")) {
-            click(QStringLiteral("tab2"));
+            click("tab2");
             int stages = 0;
             int checked = 0;
             for (; stages < kDpiStageCount; ++stages) {
@@ -224,7 +219,7 @@ private:
             return QString::number(stage + 1);
         }
         if (dpi.hasMatch()) {
-            click(QStringLiteral("tab2"));
+            click("tab2");
             const int stage = dpi.captured(1).toInt() - 1;
             const QString box = dpi.captured(2);
             if (!box.isEmpty()) {
@@ -239,7 +234,7 @@ private:
                 return other(was);
             }
             auto *x = child<QWidget>(QStringLiteral("dpiSlider%1").arg(stage))
-                          ->findChild<QSlider *>(QStringLiteral("dpiX"));
+                          ->findChild<QSlider *>("dpiX");
             const auto *panel = child<VornDPIWindow>(QStringLiteral("dpiPanel"));
             // Some scales show neighbouring steps as one value: on until
             // the shown value moves.
@@ -253,7 +248,7 @@ private:
             return shownX == shownY ? shownX : shownX + QLatin1Char('x') + shownY;
         }
         if (setting == QLatin1String("effect")) {
-            click(QStringLiteral("tab0"));
+            click("tab0");
             auto *button = child<QPushButton>(QStringLiteral("effectButton"));
             const QString was = button->text();
             // Another effect, one with a colour, brightness and speed to
@@ -267,17 +262,17 @@ private:
             QString picked;
             for (const QString &text : offered) {
                 if (!pickFromMenu(button, {text}))
-                    return QStringLiteral("no entry");
+                    return "no entry";
                 picked = text;
-                if (child<QWidget>(QStringLiteral("colorHex"))->isVisible() &&
-                    child<QWidget>(QStringLiteral("brightnessSlider"))->isVisible() &&
-                    child<QWidget>(QStringLiteral("speedSlider"))->isVisible())
+                if (child<QWidget>("colorHex")->isVisible() &&
+                    child<QWidget>("brightnessSlider")->isVisible() &&
+                    child<QWidget>("speedSlider")->isVisible())
                     break;
             }
             return picked.toLower().replace(QLatin1Char(' '), '-');
         }
         if (setting == QLatin1String("colour")) {
-            click(QStringLiteral("tab0"));
+            click("tab0");
             auto *hex = child<QLineEdit>(QStringLiteral("colorHex"));
             if (!hex->isVisible())
                 return QString();
@@ -288,7 +283,7 @@ private:
             return QLatin1Char('#') + hex->text();
         }
         if (const int entry = buttonEntry(setting); entry >= 0) {
-            click(QStringLiteral("tab1"));
+            click("tab1");
             auto *function = child<QPushButton>(QStringLiteral("function%1").arg(entry));
             // The button is chosen by its marker on the picture; side
             // buttons by the panel's own markers on the side view.
@@ -296,10 +291,10 @@ private:
                 QTest::mouseClick(m_window->marker(2, entry - 2 * kButtonGroupSize),
                                   Qt::LeftButton);
             } else if (entry >= kButtonGroupSize) {
-                click(QStringLiteral("sideButton"));
+                click("sideButton");
                 click(QStringLiteral("panelMarker%1").arg(entry));
             } else {
-                click(QStringLiteral("frontButton"));
+                click("frontButton");
                 QTest::mouseClick(m_window->marker(0, entry), Qt::LeftButton);
             }
             const QString was = function->text();
@@ -314,26 +309,22 @@ private:
                     }
                 }
             } else if (entry % 2) {
-                path = QStringList{was == QLatin1String("Back") ? QStringLiteral("Forward")
-                                                                : QStringLiteral("Back")};
+                path = QStringList{was == QLatin1String("Back") ? "Forward" : "Back"};
             } else {
-                path = QStringList{QStringLiteral("Basic"), was == QLatin1String("Copy")
-                                                                ? QStringLiteral("Paste")
-                                                                : QStringLiteral("Copy")};
+                path = QStringList{"Basic", was == QLatin1String("Copy") ? "Paste" : "Copy"};
             }
-            return !path.isEmpty() && pickFromMenu(function, path) ? path.last()
-                                                                   : QStringLiteral("no entry");
+            return !path.isEmpty() && pickFromMenu(function, path) ? path.last() : "no entry";
         }
-        return QStringLiteral("no control known for ") + setting;
+        return "no control known for " + setting;
     }
 
     void commit(Commit how)
     {
         const ProfileStore &store = StoreContext::store();
         if (how == ModeAndBack) {
-            QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("modeButton")), {"Mode 2"}));
+            QVERIFY(pickFromMenu(child<QPushButton>("modeButton"), {"Mode 2"}));
             QCOMPARE(store.curProfile, quint8(1));
-            QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("modeButton")), {"Mode 1"}));
+            QVERIFY(pickFromMenu(child<QPushButton>("modeButton"), {"Mode 1"}));
             QCOMPARE(store.curProfile, quint8(0));
         }
         if (how == MouseModeAndBack) {
@@ -345,9 +336,9 @@ private:
         }
         if (how == FileAndBack) {
             const QString own = store.profileNames[0];
-            QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("profileButton")), {"Spare"}));
+            QVERIFY(pickFromMenu(child<QPushButton>("profileButton"), {"Spare"}));
             QCOMPARE(store.profileNames[0], QStringLiteral("Spare"));
-            QVERIFY(pickFromMenu(child<QPushButton>(QStringLiteral("profileButton")), {own}));
+            QVERIFY(pickFromMenu(child<QPushButton>("profileButton"), {own}));
             QCOMPARE(store.profileNames[0], own);
         }
         if (how == MouseAndBack) {
@@ -359,7 +350,7 @@ private:
             QCOMPARE(readProductName(), model);
         }
         m_log.clear(); // the upload only
-        click(how == PressOk ? QStringLiteral("okButton") : QStringLiteral("applyButton"));
+        click(how == PressOk ? "okButton" : "applyButton");
         // OK puts the window away (minimized where there is no tray).
         QCOMPARE(m_window->isHidden() || m_window->isMinimized(), how == PressOk);
     }
@@ -368,16 +359,11 @@ private slots:
     void init()
     {
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
-        m_boxes.clear();
-        VornMessageBox::setExecHook([this](VornMessageBox *box) {
-            m_boxes << box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
-            return 1;
-        });
+        m_boxes.reset();
     }
 
     void cleanup()
     {
-        VornMessageBox::setExecHook(nullptr);
         if (QTest::currentTestFailed())
             closeWindow(); // the next row starts afresh
     }
@@ -415,8 +401,8 @@ private slots:
                 settings.insert(name.endsWith(QLatin1String("-link")) ? 0 : settings.size(), name);
         }
         // The effect first: colour, brightness and speed are the new one's.
-        settings.removeOne(QStringLiteral("effect"));
-        settings.prepend(QStringLiteral("effect"));
+        settings.removeOne("effect");
+        settings.prepend("effect");
         Settings expected = before[0];
         QStringList unchangeable;
         const QStringList levels = {"colour", "brightness", "effect-speed"};
@@ -441,15 +427,15 @@ private slots:
             QVERIFY2(hidden, qPrintable(setting));
         }
         this->commit(Commit(commit));
-        QCOMPARE(m_boxes, QStringList());
+        QCOMPARE(m_boxes.texts, QStringList());
 
         // The files: the new values in the first mode (and in all of them
         // where the mouse keeps one: the lift-off distance, the lighting of
         // some models), nothing else changed.
         const QVector<Settings> after = savedSettings(model);
-        QStringList shared = {QStringLiteral("lift-off")};
+        QStringList shared = {"lift-off"};
         if (lightingInFirstProfile(model))
-            shared << QStringLiteral("effect") << levels;
+            shared << "effect" << levels;
         QStringList wrong;
         for (int m = 0; m < kProfileCount; ++m) {
             Settings wanted = m == 0 ? expected : before[m];
@@ -466,9 +452,7 @@ private slots:
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
         // The mouse got what the tool sends for those files.
-        const CtlResult dryRun =
-            runCtl(*m_home, {QStringLiteral("apply"), QStringLiteral("--mouse"), model,
-                             QStringLiteral("--dry-run")});
+        const CtlResult dryRun = runCtl(*m_home, {"apply", "--mouse", model, "--dry-run"});
         QCOMPARE(dryRun.status, 0);
         const QStringList sent = reportsOf(m_log);
         QVERIFY(!sent.isEmpty());
@@ -478,7 +462,7 @@ private slots:
     // Cancel sends nothing, writes nothing and shows the files again.
     void cancelDropsTheUnappliedEdits()
     {
-        const QString model = QStringLiteral("NX-19");
+        const QString model = "NX-19";
         openWindow(model);
         m_window->showNormal();
         const QVector<Settings> before = savedSettings(model);
@@ -486,14 +470,14 @@ private slots:
         for (const QString &setting : edited)
             QVERIFY(!change(setting).isEmpty());
         m_log.clear();
-        click(QStringLiteral("cancelButton"));
+        click("cancelButton");
         QCOMPARE(reportsOf(m_log), QStringList());
         QCOMPARE(savedSettings(model), before);
         m_window->showNormal();
-        click(QStringLiteral("tab2"));
+        click("tab2");
         QCOMPARE(child<QPushButton>(QStringLiteral("reportRateButton"))->text(),
                  before[0].value(QStringLiteral("report-rate")) + QStringLiteral(" HZ"));
-        const int stage = before[0].value(QStringLiteral("dpi-stage")).toInt() - 1;
+        const int stage = before[0].value("dpi-stage").toInt() - 1;
         QVERIFY(child<QRadioButton>(QStringLiteral("dpiStage%1").arg(stage))->isChecked());
         QCOMPARE(child<VornDPIWindow>(QStringLiteral("dpiPanel"))->xLabel(1)->text(),
                  QStringLiteral("X:") + before[0].value(QStringLiteral("dpi2")).section('x', 0, 0));

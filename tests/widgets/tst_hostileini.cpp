@@ -1,3 +1,4 @@
+#include "common/AnsweredBoxes.h"
 #include "common/CtlProcess.h"
 #include "common/HostileValues.h"
 #include "common/UiHome.h"
@@ -27,15 +28,15 @@ class TestHostileIni : public QObject
     Q_OBJECT
 
 private:
-    const QString m_model = QStringLiteral("NX-19");
+    const QString m_model = "NX-19";
     QStringList m_clean; // what the paths do on files without those lines
     QStringList m_names; // of the five profiles
     std::unique_ptr<UiHome> m_home;
+    AnsweredBoxes m_boxes; // any box is answered Ok
 
     QString source(const QString &file) const
     {
-        return TestHome::dataFolderIn(qEnvironmentVariable("XDG_DATA_HOME")) +
-               QStringLiteral("/../") + file;
+        return TestHome::dataFolderIn(qEnvironmentVariable("XDG_DATA_HOME")) + "/../" + file;
     }
 
     // The files of a first start, a macro in the library, and a profile
@@ -49,17 +50,16 @@ private:
         m_names = QStringList(std::begin(store.profileNames), std::end(store.profileNames));
         QVERIFY(QFile::copy(QStringLiteral(KORVALEN_TEST_DATA "/../fuzz/corpus/macro_file/"
                                                               "burst.MSMACRO"),
-                            source(QStringLiteral("Burst.MSMACRO"))));
+                            source("Burst.MSMACRO")));
         QByteArray text = "[Setting]\nCount=64\n";
         for (int i = 0; i < 64; ++i)
             text += QStringLiteral("Map_%1=132\nDataH_%1=0\nDataL_%1=%2\n")
                         .arg(i)
                         .arg(4 + i % 26)
                         .toLatin1();
-        append(source(QStringLiteral("Long.MSMACRO")), text);
-        QVERIFY(addToMacroLibrary(QStringLiteral("kept")));
-        QVERIFY(exportProfileFile(store.profileNames[1], m_model,
-                                  source(QStringLiteral("Loaded.prof")), nullptr));
+        append(source("Long.MSMACRO"), text);
+        QVERIFY(addToMacroLibrary("kept"));
+        QVERIFY(exportProfileFile(store.profileNames[1], m_model, source("Loaded.prof"), nullptr));
     }
 
     static void append(const QString &path, const QByteArray &text)
@@ -77,9 +77,8 @@ private:
         if (kind == QLatin1String("product"))
             return {productConfigPath()};
         if (kind == QLatin1String("macro"))
-            return {source(QStringLiteral("Burst.MSMACRO")),
-                    source(QStringLiteral("Long.MSMACRO"))};
-        QStringList profiles{source(QStringLiteral("Loaded.prof"))};
+            return {source("Burst.MSMACRO"), source("Long.MSMACRO")};
+        QStringList profiles{source("Loaded.prof")};
         for (const QString &name : qAsConst(m_names))
             profiles << profileFilePath(name);
         return profiles;
@@ -89,8 +88,8 @@ private:
     QStringList readEveryPath()
     {
         QStringList seen;
-        const QString trace = source(QStringLiteral("trace"));
-        const QMap<QString, QString> env{{QStringLiteral("KORVALEN_HID_TRACE"), trace}};
+        const QString trace = source("trace");
+        const QMap<QString, QString> env{{"KORVALEN_HID_TRACE", trace}};
         for (const QStringList &args :
              {QStringList{"list"}, QStringList{"get"}, QStringList{"set", "report-rate", "500"},
               QStringList{"get", "report-rate"}, QStringList{"apply"}}) {
@@ -111,8 +110,8 @@ private:
         }
         closeDevice();
 
-        for (const QString &name : {QStringLiteral("Burst"), QStringLiteral("Long")}) {
-            const MacroImport imported = importMacroFile(source(name + QStringLiteral(".MSMACRO")));
+        for (const QString name : {"Burst", "Long"}) {
+            const MacroImport imported = importMacroFile(source(name + ".MSMACRO"));
             MacroFileData macro = readMacroFile(name);
             seen << QStringLiteral("import %1: %2 events")
                         .arg(int(imported))
@@ -125,7 +124,7 @@ private:
         loadStore(store);
         QStringList list;
         const ProfileImport loaded =
-            importProfileForMode(store, 0, source(QStringLiteral("Loaded.prof")), m_model, list);
+            importProfileForMode(store, 0, source("Loaded.prof"), m_model, list);
         seen << QStringLiteral("load %1: %2 %3")
                     .arg(int(loaded))
                     .arg(store.profileNames[0])
@@ -139,15 +138,10 @@ private slots:
         m_home = std::make_unique<UiHome>();
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
         DeviceContext::setProtocolDelayHook([](int) {});
-        VornMessageBox::setExecHook([](VornMessageBox *) { return 1; });
         seed();
     }
 
-    void cleanup()
-    {
-        VornMessageBox::setExecHook(nullptr);
-        m_home.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void everyPathReadsThemAsNothing_data()
     {

@@ -30,10 +30,10 @@ quint8 activeRate()
 }
 
 // Spins the event loop until the active profile's report rate is rate;
-// returns the milliseconds that took, or -1 after a second.
+// returns the milliseconds that took, or -1 after five seconds.
 qint64 msUntilRate(quint8 rate, const QElapsedTimer &since)
 {
-    while (since.elapsed() < 1000) {
+    while (since.elapsed() < 5000) {
         if (activeRate() == rate)
             return since.elapsed();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
@@ -114,8 +114,11 @@ private slots:
         const qint64 second = msUntilRate(secondRate, clock);
         qInfo("report to slot: %lld ms asleep in the read, %lld ms right behind another", first,
               second);
-        QVERIFY(first >= 0 && first <= kReaderPauseMs + 20);
-        QVERIFY(second >= 0 && second <= kReaderPauseMs + 20);
+        // A few pauses at most: room for a loaded machine, not for a reader
+        // that sleeps through a report.
+        const qint64 bound = 3 * kReaderPauseMs * kSanitizerSlowdown;
+        QVERIFY2(first >= 0 && first <= bound, qPrintable(QString::number(first)));
+        QVERIFY2(second >= 0 && second <= bound, qPrintable(QString::number(second)));
     }
 
     void closingTheWindowEndsTheReadersAtOnce_data()
@@ -142,11 +145,11 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         window.reset();
-        while (!threadWakeups(kReaderThreads).isEmpty() && clock.elapsed() < 1000)
+        while (!threadWakeups(kReaderThreads).isEmpty() && clock.elapsed() < 5000)
             QThread::usleep(500);
         const qint64 ms = clock.elapsed();
         qInfo("readers ended %lld ms after the window began to close", ms);
-        QVERIFY(ms < 100 * kSanitizerSlowdown);
+        QVERIFY(ms < 3 * kReaderPauseMs * kSanitizerSlowdown); // not a read's timeout
     }
 };
 

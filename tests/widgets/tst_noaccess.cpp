@@ -27,12 +27,6 @@ private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<StandinMouse> m_mouse;
 
-    using Run = CtlResult;
-    static Run command(CtlCommandFunction function, const QStringList &args)
-    {
-        return runInProcess(function, args);
-    }
-
     QString node(int index) const { return m_mouse->node(index); }
 
 private slots:
@@ -59,7 +53,7 @@ private slots:
 
     void listMarksTheRowPresentWithoutAccess()
     {
-        const Run run = command(runList, {});
+        const CtlResult run = runInProcess(runList, {});
         QCOMPARE(run.status, int(CtlOk));
         const QStringList lines = run.out.split(QLatin1Char('\n'));
         const QString rowLine = lines.value(1);
@@ -74,7 +68,7 @@ private slots:
         qunsetenv("KORVALEN_STANDIN_HID_DENY");
         DeviceContext::catalogue() = DeviceCatalogue();
         loadDeviceCatalogue();
-        const Run granted = command(runList, {});
+        const CtlResult granted = runInProcess(runList, {});
         QVERIFY2(granted.out.split(QLatin1Char('\n')).value(1).contains(QLatin1String("connected")),
                  qPrintable(granted.out));
         QVERIFY2(granted.err.isEmpty(), qPrintable(granted.err));
@@ -93,7 +87,7 @@ private slots:
         QFETCH(int, command);
         const CtlCommandFunction functions[] = {runApply, runSwitch, runVerify};
         const QStringList args = command == 1 ? QStringList{QStringLiteral("1")} : QStringList();
-        const Run run = this->command(functions[command], args);
+        const CtlResult run = runInProcess(functions[command], args);
         QCOMPARE(run.status, int(CtlNoMouse));
         QVERIFY2(run.err.contains(node(0)) || run.err.contains(node(1)), qPrintable(run.err));
         QVERIFY2(run.err.contains(QLatin1String("permission denied")), qPrintable(run.err));

@@ -1,3 +1,4 @@
+#include "common/AnsweredBoxes.h"
 #include "common/CatalogueFile.h"
 #include "common/CtlProcess.h"
 #include "common/FileSnapshot.h"
@@ -27,22 +28,14 @@
 
 namespace {
 
-struct Box
-{
-    int kind;
-    QString heading;
-    QString text;
-    QString title;
-};
-
-const QString kAlreadyUsed = QStringLiteral("Profile is Already Used!");
-const QString kDefaultName = QStringLiteral("The default Profile cannot be deleted or renamed.");
-const QString kExist = QStringLiteral("Profile Exist!");
-const QString kRetain = QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.");
-const QString kAskDelete = QStringLiteral("Are you sure you want delete this profile?");
-const QString kNotMatch = QStringLiteral("The file is not match current mouse!");
-const QString kAskReset = QStringLiteral("Are you sure you want reset this profile?");
-const QString kAskResetAll = QStringLiteral("Are you sure you want reset all profiles?");
+const QString kAlreadyUsed = "Profile is Already Used!";
+const QString kDefaultName = "The default Profile cannot be deleted or renamed.";
+const QString kExist = "Profile Exist!";
+const QString kRetain = "AT LEAST ONE PROFILE TO BE RETAINED.";
+const QString kAskDelete = "Are you sure you want delete this profile?";
+const QString kNotMatch = "The file is not match current mouse!";
+const QString kAskReset = "Are you sure you want reset this profile?";
+const QString kAskResetAll = "Are you sure you want reset all profiles?";
 
 QString profileDir()
 {
@@ -53,8 +46,7 @@ QString profileDir()
 QStringList filesOnDisk()
 {
     QStringList names;
-    const QStringList files =
-        QDir(profileFolder()).entryList({QStringLiteral("*.prof")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(profileFolder()).entryList({"*.prof"}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         if (file != QLatin1String("DefaultProfile.prof"))
             names << file.chopped(5);
@@ -102,11 +94,10 @@ class TestProfileCommands : public QObject
 
 private:
     std::unique_ptr<UiHome> m_home;
-    QList<Box> m_boxes;
-    QList<int> m_answers; // for the next boxes in turn; "Yes"/"Ok" after them
+    AnsweredBoxes m_boxes;
     std::unique_ptr<MousecfgWidget> m_window;
 
-    MousecfgWidget *openWindow(const QString &model = QStringLiteral("NX-19"))
+    MousecfgWidget *openWindow(const QString &model = "NX-19")
     {
         installVirtualMice({model});
         m_window = std::make_unique<MousecfgWidget>();
@@ -134,9 +125,7 @@ private:
 
     QList<QAction *> menuActions() const
     {
-        return m_window->findChild<QPushButton *>(QStringLiteral("profileButton"))
-            ->menu()
-            ->actions();
+        return m_window->findChild<QPushButton *>("profileButton")->menu()->actions();
     }
 
     // The saved list and the store as the test wants them, then read again
@@ -175,85 +164,101 @@ private slots:
         qputenv("KORVALEN_GSETTINGS", "/bin/false");
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
         DeviceContext::setProtocolDelayHook([](int) {});
-        m_boxes.clear();
-        m_answers.clear();
-        VornMessageBox::setExecHook([this](VornMessageBox *box) {
-            m_boxes.append({box->kind(),
-                            box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel1"))->text(),
-                            box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text(),
-                            box->windowTitle()});
-            return m_answers.isEmpty() ? 1 : m_answers.takeFirst();
-        });
+        m_boxes.reset();
     }
 
     void cleanup()
     {
         m_window.reset();
-        VornMessageBox::setExecHook(nullptr);
         m_home.reset();
     }
 
-    // Each message once; declined or refused, the command changes nothing.
-    void messagesOfTheTable_data()
+    // Each refusal, and each question declined: one box, and the store, the
+    // saved list and every file as they were. Custom rows start on mode 1's
+    // own "Mine" (on the copied name for "copy") beside "Profile 1".
+    void refusedOrDeclinedChangesNothing_data()
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name"); // typed, copied or imported
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("kind");
-        QTest::addRow("choose the file of mode 3 from mode 1") << "NX-19"
-                                                               << "choose" << kAlreadyUsed << 2;
-        QTest::addRow("rename Profile 1") << "NX-19"
-                                          << "rename default" << kDefaultName << 2;
-        QTest::addRow("delete Profile 2") << "NX-19"
-                                          << "delete default" << kDefaultName << 2;
-        QTest::addRow("rename onto an existing file") << "NX-19"
-                                                      << "rename" << kExist << 2;
-        QTest::addRow("delete the one entry") << "NX-19"
-                                              << "delete one" << kRetain << 2;
-        QTest::addRow("delete a custom profile, No") << "NX-19"
-                                                     << "delete" << kAskDelete << 1;
-        QTest::addRow("import from NX-05 into NX-06") << "NX-06"
-                                                      << "import" << kNotMatch << 2;
-        QTest::addRow("RESET, No") << "NX-19"
-                                   << "reset" << kAskReset << 1;
-        QTest::addRow("Reset All, No") << "NX-19"
-                                       << "reset all" << kAskResetAll << 1;
+        const auto row = [](const char *tag, const char *action, const QString &name,
+                            const QString &text, int kind = 2, const char *model = "NX-19") {
+            QTest::addRow("%s", tag) << model << action << name << text << kind;
+        };
+        row("choose the file of mode 3 from mode 1", "choose", "", kAlreadyUsed);
+        row("rename Profile 1", "rename default", "Renamed", kDefaultName);
+        row("delete Profile 2", "delete default", "", kDefaultName);
+        row("rename onto an existing file", "rename", "Profile 2", kExist);
+        row("delete the one entry", "delete one", "", kRetain);
+        row("delete a custom profile, No", "delete", "", kAskDelete, 1);
+        row("import from NX-05 into NX-06", "import", "Mine", kNotMatch, 2, "NX-06");
+        row("RESET, No", "reset", "", kAskReset, 1);
+        row("Reset All, No", "reset all", "", kAskResetAll, 1);
+        const auto rule = [](const char *broken) {
+            return QStringLiteral("This name cannot be used for a profile: %1.")
+                .arg(QLatin1String(broken));
+        };
+        const QString separator = rule("it contains one of / \\ : * ? \" < > |");
+        const QString dots = rule("it is \".\" or \"..\"");
+        const QString trailing = rule("it ends with a dot or a space");
+        const QString tooLong = rule("it is longer than 100 characters or 250 bytes");
+        row("slash", "rename", "../Config", separator);
+        row("backslash", "rename", "a\\b", separator);
+        row("dot", "rename", ".", dots);
+        row("dot dot", "rename", "..", dots);
+        row("control", "rename", "a\tb", rule("it contains control characters"));
+        row("trailing dot", "rename", "name.", trailing);
+        row("trailing space", "rename", "name ", trailing);
+        row("empty", "rename", "", rule("it is empty"));
+        row("right-to-left override", "rename", "a\u202Eb",
+            rule("it contains invisible formatting characters (such as U+202E or U+200B)"));
+        row("too long in bytes", "rename", QString(90, QChar(0x8bbe)), tooLong);
+        row("copy past 100", "copy", QString(100, QLatin1Char('x')), tooLong);
+        row("import of a name with a trailing dot", "import", "Trail.", trailing);
+        row("import of a long name", "import", QString(101, QLatin1Char('y')), tooLong);
     }
 
-    void messagesOfTheTable()
+    void refusedOrDeclinedChangesNothing()
     {
         QFETCH(QString, model);
         QFETCH(QString, action);
+        QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(int, kind);
         openWindow(model);
-        const QString fromNx05 = exportedFile(QStringLiteral("NX-05"), QStringLiteral("Mine.prof"));
-        commands()->setFileDialogs(nullptr,
-                                   [&](const QString &, const QString &) { return fromNx05; });
-        if (action == QLatin1String("rename") || action == QLatin1String("delete")) {
-            click("prof_copy"); // mode 1 on "Profile 1 copy"
-            QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1 copy"));
+        if (QStringList{"rename", "delete", "copy", "import"}.contains(action)) {
+            const QString current = action == QLatin1String("copy") ? name : "Mine";
+            setUp({"Profile 1", current}, {current});
         }
         if (action == QLatin1String("delete one"))
-            setUp({QStringLiteral("Profile 1")}, {});
+            setUp({"Profile 1"}, {});
         if (action == QLatin1String("delete default"))
             m_window->selectMode(1, true);
+        const QString imported =
+            action == QLatin1String("import")
+                ? exportedFile(model == QLatin1String("NX-06") ? "NX-05" : "NX-19", name + ".prof")
+                : QString();
+        commands()->setFileDialogs(nullptr,
+                                   [&](const QString &, const QString &) { return imported; });
         const ProfileStore storeBefore = StoreContext::store();
         const QStringList listBefore = savedList();
         const auto disk = fileSnapshot(m_home->path());
-        QCOMPARE(m_boxes.size(), 0);
-        m_answers = {0};
+        QCOMPARE(m_boxes.boxes.size(), 0);
+        m_boxes.answers = {0};
 
         if (action == QLatin1String("choose")) {
             QCOMPARE(menuActions().at(2)->text(), QStringLiteral("Profile 3"));
             menuActions().at(2)->trigger();
-        } else if (action == QLatin1String("rename default")) {
-            typeName(QStringLiteral("Renamed"));
-            QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1")); // restored
-        } else if (action == QLatin1String("rename")) {
-            typeName(QStringLiteral("Profile 2"));
+        } else if (action.startsWith(QLatin1String("rename"))) {
+            typeName(name);
+            if (action == QLatin1String("rename default"))
+                QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1")); // restored
         } else if (action.startsWith(QLatin1String("delete"))) {
             click("prof_delete");
+        } else if (action == QLatin1String("copy")) {
+            click("prof_copy");
         } else if (action == QLatin1String("import")) {
             click("prof_load");
         } else if (action == QLatin1String("reset")) {
@@ -265,11 +270,11 @@ private slots:
             click("resetAllButton");
         }
 
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, text);
-        QCOMPARE(m_boxes[0].kind, kind);
-        QCOMPARE(m_boxes[0].heading, QStringLiteral("Warning"));
-        QCOMPARE(m_boxes[0].title, QString());
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes[0].text, text);
+        QCOMPARE(m_boxes.boxes[0].kind, kind);
+        QCOMPARE(m_boxes.boxes[0].heading, QStringLiteral("Warning"));
+        QCOMPARE(m_boxes.boxes[0].title, QString());
         QVERIFY(StoreContext::store() == storeBefore);
         QCOMPARE(savedList(), listBefore);
         QCOMPARE(fileSnapshot(m_home->path()), disk);
@@ -302,10 +307,10 @@ private slots:
         openWindow();
         setUp(modes, modes);
         for (const QString &name : removed)
-            QVERIFY(QFile::remove(profileDir() + name + QStringLiteral(".prof")));
+            QVERIFY(QFile::remove(profileDir() + name + ".prof"));
         StoreContext::store().profiles[0].pollrate = 8;
         click("prof_add");
-        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(m_boxes.boxes.size(), 0);
         QCOMPARE(nameEdit()->text(), added);
         QCOMPARE(StoreContext::store().profileNames[0], added);
         QCOMPARE(savedList(), list);
@@ -354,12 +359,12 @@ private slots:
         setUp(list, modes);
         const QString deleted = modes.first();
         QSettings(profileFilePath(replacement), QSettings::IniFormat)
-            .setValue(QStringLiteral("PROFILE/pollrate"), 8);
+            .setValue("PROFILE/pollrate", 8);
         QVERIFY(QFile::exists(profileFilePath(deleted)));
 
         click("prof_delete");
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, kAskDelete);
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes[0].text, kAskDelete);
         QVERIFY(!QFile::exists(profileFilePath(deleted)));
         QCOMPARE(nameEdit()->text(), replacement);
         QCOMPARE(StoreContext::store().profileNames[0], replacement);
@@ -384,22 +389,14 @@ private slots:
         QStringList list;
         for (int i = 1; i <= entries; ++i)
             list << QStringLiteral("Set %1").arg(i);
-        setUp(list, {QStringLiteral("Set 1"), QStringLiteral("Set 2")});
+        setUp(list, {"Set 1", "Set 2"});
         const QString last = list.last();
         QVERIFY(saveProfileFile(recordWithRate(8), last));
         QCOMPARE(menuActions().size(), entries);
         QCOMPARE(menuActions().last()->text(), last);
 
-        // The mode's own file is accepted, another mode's refused.
-        menuActions().at(0)->trigger();
-        QCOMPARE(m_boxes.size(), 0);
-        menuActions().at(1)->trigger();
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, kAlreadyUsed);
-        QCOMPARE(nameEdit()->text(), QStringLiteral("Set 1"));
-
         menuActions().last()->trigger();
-        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes.size(), 0);
         QCOMPARE(nameEdit()->text(), last);
         const ProfileData &rec = StoreContext::store().profiles[0];
         QCOMPARE(StoreContext::store().profileNames[0], last);
@@ -425,8 +422,8 @@ private slots:
         QCOMPARE(bytes(profileFilePath(QStringLiteral("Profile 2 copy 2"))),
                  bytes(profileFilePath(QStringLiteral("Profile 2"))));
 
-        typeName(QStringLiteral("Sniping & more"));
-        QCOMPARE(m_boxes.size(), 0);
+        typeName("Sniping & more");
+        QCOMPARE(m_boxes.boxes.size(), 0);
         QCOMPARE(StoreContext::store().profileNames[1], QStringLiteral("Sniping & more"));
         QCOMPARE(StoreContext::store().profiles[1].ProfileName, QStringLiteral("Sniping & more"));
         QCOMPARE(filesOnDisk(), QStringList({"Profile 1", "Profile 1 copy", "Profile 1 copy copy",
@@ -445,87 +442,16 @@ private slots:
         // The menu entry chooses the name, not its displayed text.
         m_window->selectMode(0, true);
         menuActions().last()->trigger();
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, kAlreadyUsed);
-    }
-
-    void unsafeNamesChangeNothing_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        const auto rule = [](const char *broken) {
-            return QStringLiteral("This name cannot be used for a profile: %1.")
-                .arg(QLatin1String(broken));
-        };
-        const QString separator = rule("it contains one of / \\ : * ? \" < > |");
-        const QString dots = rule("it is \".\" or \"..\"");
-        const QString control = rule("it contains control characters");
-        const QString trailing = rule("it ends with a dot or a space");
-        const QString tooLong = rule("it is longer than 100 characters or 250 bytes");
-        QTest::addRow("slash") << "rename"
-                               << "../Config" << separator;
-        QTest::addRow("backslash") << "rename"
-                                   << "a\\b" << separator;
-        QTest::addRow("dot") << "rename"
-                             << "." << dots;
-        QTest::addRow("dot dot") << "rename"
-                                 << ".." << dots;
-        QTest::addRow("control") << "rename"
-                                 << "a\tb" << control;
-        QTest::addRow("trailing dot") << "rename"
-                                      << "name." << trailing;
-        QTest::addRow("trailing space") << "rename"
-                                        << "name " << trailing;
-        QTest::addRow("empty") << "rename"
-                               << "" << rule("it is empty");
-        QTest::addRow("right-to-left override") << "rename" << QStringLiteral("a\u202Eb")
-                                                << rule("it contains invisible formatting "
-                                                        "characters (such as U+202E or U+200B)");
-        QTest::addRow("too long in bytes") << "rename" << QString(90, QChar(0x8bbe)) << tooLong;
-        QTest::addRow("copy past 100") << "copy" << QString(100, QLatin1Char('x')) << tooLong;
-        QTest::addRow("import of a name with a trailing dot") << "import"
-                                                              << "Trail." << trailing;
-        QTest::addRow("import of a long name")
-            << "import" << QString(101, QLatin1Char('y')) << tooLong;
-    }
-
-    void unsafeNamesChangeNothing()
-    {
-        QFETCH(QString, how);
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        openWindow();
-        const QString current = how == QLatin1String("copy") ? name : QStringLiteral("Mine");
-        setUp({QStringLiteral("Profile 1"), current}, {current});
-        const QString imported =
-            how == QLatin1String("import")
-                ? exportedFile(QStringLiteral("NX-19"), name + QStringLiteral(".prof"))
-                : QString();
-        commands()->setFileDialogs(nullptr,
-                                   [&](const QString &, const QString &) { return imported; });
-        const ProfileStore storeBefore = StoreContext::store();
-        const auto disk = fileSnapshot(m_home->path());
-
-        if (how == QLatin1String("rename"))
-            typeName(name);
-        else if (how == QLatin1String("copy"))
-            click("prof_copy");
-        else
-            click("prof_load");
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, text);
-        QVERIFY(StoreContext::store() == storeBefore);
-        QCOMPARE(savedList(), QStringList({"Profile 1", current}));
-        QCOMPARE(fileSnapshot(m_home->path()), disk);
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes[0].text, kAlreadyUsed);
     }
 
     void exportTagsAndAsksBeforeReplacing()
     {
         openWindow();
         // A name typed without the suffix gets it.
-        QString typed = m_home->path() + QStringLiteral("/out");
-        QString target = typed + QStringLiteral(".prof");
+        QString typed = m_home->path() + "/out";
+        QString target = typed + ".prof";
         commands()->setFileDialogs(
             [&](const QString &caption, const QString &filter) {
                 [&] {
@@ -535,13 +461,13 @@ private slots:
                 return typed;
             },
             nullptr);
-        const QString own = profileFilePath(QStringLiteral("Profile 1"));
+        const QString own = profileFilePath("Profile 1");
         ProfileData before;
         readProfile(before, own);
 
         const QByteArray ownBytes = bytes(own);
         click("prof_save");
-        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(m_boxes.boxes.size(), 0);
         // The copy carries the tag; the profile's own file is not touched.
         QCOMPARE(readMouseName(target), QStringLiteral("NX-19"));
         QCOMPARE(bytes(own), ownBytes);
@@ -551,35 +477,35 @@ private slots:
 
         // An existing file is replaced only when the user says so.
         writeText(target, "mine");
-        m_answers = {0};
+        m_boxes.answers = {0};
         click("prof_save");
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].kind, 1);
-        QVERIFY(m_boxes[0].text.contains(QDir::toNativeSeparators(target)));
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes[0].kind, 1);
+        QVERIFY(m_boxes.boxes[0].text.contains(QDir::toNativeSeparators(target)));
         QCOMPARE(bytes(target), QByteArray("mine"));
         click("prof_save");
-        QCOMPARE(m_boxes.size(), 2);
+        QCOMPARE(m_boxes.boxes.size(), 2);
         QCOMPARE(readMouseName(target), QStringLiteral("NX-19"));
 
         // Tests run as root, so a read-only folder would not stop the
         // write: a parent that is a file does.
-        writeText(m_home->path() + QStringLiteral("/plain"), "x");
+        writeText(m_home->path() + "/plain", "x");
         QVERIFY(QFile::remove(own));
-        QVERIFY(saveProfileFile(before, QStringLiteral("Profile 1"))); // untagged again
-        target = m_home->path() + QStringLiteral("/plain/out.prof");
+        QVERIFY(saveProfileFile(before, "Profile 1")); // untagged again
+        target = m_home->path() + "/plain/out.prof";
         typed = target;
         const auto disk = fileSnapshot(m_home->path());
         click("prof_save");
-        QCOMPARE(m_boxes.size(), 3);
-        QVERIFY(m_boxes[2].text.startsWith(QStringLiteral("The profile could not be exported.")));
+        QCOMPARE(m_boxes.boxes.size(), 3);
+        QVERIFY(m_boxes.boxes[2].text.startsWith("The profile could not be exported."));
         QCOMPARE(fileSnapshot(m_home->path()), disk);
     }
 
     void importAddsTheFileAndUploads()
     {
         openWindow();
-        const QString source = exportedFile(QStringLiteral("NX-19"), QStringLiteral("Match.prof"));
-        QSettings(source, QSettings::IniFormat).setValue(QStringLiteral("PROFILE/pollrate"), 4);
+        const QString source = exportedFile("NX-19", "Match.prof");
+        QSettings(source, QSettings::IniFormat).setValue("PROFILE/pollrate", 4);
         commands()->setFileDialogs(nullptr, [&](const QString &caption, const QString &filter) {
             [&] {
                 QCOMPARE(caption, QStringLiteral("Load Profile File"));
@@ -588,7 +514,7 @@ private slots:
             return source;
         });
         click("prof_load");
-        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(m_boxes.boxes.size(), 0);
         QCOMPARE(nameEdit()->text(), QStringLiteral("Match"));
         QCOMPARE(StoreContext::store().profileNames[0], QStringLiteral("Match"));
         QCOMPARE(StoreContext::store().profiles[0].pollrate, quint8(4));
@@ -598,13 +524,13 @@ private slots:
         QSettings product(productConfigPath(), QSettings::IniFormat);
         QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
                  QStringLiteral("Match"));
-        QVERIFY(!DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")).isEmpty());
+        QVERIFY(!DeviceContext::virtualMice()->refreshes("NX-19").isEmpty());
 
         // Importing it again would overwrite the file now in the folder.
         const auto disk = fileSnapshot(m_home->path());
         click("prof_load");
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].text, kExist);
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes[0].text, kExist);
         QCOMPARE(fileSnapshot(m_home->path()), disk);
     }
 
@@ -616,25 +542,25 @@ private slots:
         store.profiles[3].pollrate = 8;
         store.profiles[1].pollrate = 8;
         click("prof_reset");
-        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes.boxes.size(), 1);
         // Reset as profile 1: its own DPI stage index is not kept.
         ProfileData first;
         makeDefaultProfile(first, 0);
         QVERIFY(store.profiles[3] == first);
         QCOMPARE(store.profiles[1].pollrate, quint8(8));
         ProfileData onDisk;
-        readProfile(onDisk, profileFilePath(QStringLiteral("Profile 4")));
+        readProfile(onDisk, profileFilePath("Profile 4"));
         QVERIFY(onDisk == first);
-        QVERIFY(!DeviceContext::virtualMice()->refreshes(QStringLiteral("NX-19")).isEmpty());
+        QVERIFY(!DeviceContext::virtualMice()->refreshes("NX-19").isEmpty());
 
         click("resetAllButton");
-        QCOMPARE(m_boxes.size(), 2);
+        QCOMPARE(m_boxes.boxes.size(), 2);
         ProfileStore expected;
         initProfileStore(expected);
         QVERIFY(store == expected);
         QCOMPARE(m_window->modeButtonText(), QStringLiteral("Mode 1"));
         QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
-        readProfile(onDisk, profileFilePath(QStringLiteral("Profile 2")));
+        readProfile(onDisk, profileFilePath("Profile 2"));
         QCOMPARE(onDisk.pollrate, expected.profiles[1].pollrate);
     }
 
@@ -649,8 +575,8 @@ private slots:
     void firstContactKeepsExistingProfileFiles()
     {
         QFETCH(bool, window);
-        writeProductName(QStringLiteral("NX-19"));
-        const QString folder = dataFolder() + QStringLiteral("/NX-19/Profile/");
+        writeProductName("NX-19");
+        const QString folder = dataFolder() + "/NX-19/Profile/";
         QMap<QString, QByteArray> written;
         for (int i = 1; i <= 5; ++i) {
             const QString path = folder + QStringLiteral("Profile %1.prof").arg(i);
@@ -668,9 +594,7 @@ private slots:
             QCOMPARE(StoreContext::store().profiles[3].dpi, quint8(3));
             QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
         } else {
-            const CtlResult ctl =
-                runCtl(*m_home, {QStringLiteral("--virtual"), QStringLiteral("NX-19"),
-                                 QStringLiteral("apply")});
+            const CtlResult ctl = runCtl(*m_home, {"--virtual", "NX-19", "apply"});
             QCOMPARE(ctl.status, 0);
         }
         QVERIFY(QFile::exists(productConfigPath()));
@@ -682,15 +606,15 @@ private slots:
 
     void unsafeNameInConfigIsReported()
     {
-        writeProductName(QStringLiteral("NX-19"));
+        writeProductName("NX-19");
         ProfileStore store;
         initProfileStore(store);
         QVERIFY(saveStore(store));
         QSettings(productConfigPath(), QSettings::IniFormat)
-            .setValue(QStringLiteral("Config/Profile3"), QStringLiteral("../escape"));
+            .setValue("Config/Profile3", "../escape");
         openWindow();
-        QTRY_COMPARE(m_boxes.size(), 1);
-        QVERIFY(m_boxes[0].text.contains(QStringLiteral("Mode 3: \"../escape\"")));
+        QTRY_COMPARE(m_boxes.boxes.size(), 1);
+        QVERIFY(m_boxes.boxes[0].text.contains("Mode 3: \"../escape\""));
         ProfileData second;
         makeDefaultProfile(second, 1);
         QVERIFY(StoreContext::store().profiles[1] == second);
@@ -716,18 +640,17 @@ private slots:
         QFETCH(QStringList, edits);
         QFETCH(QString, button);
         openWindow();
-        const QString imported = exportedFile(QStringLiteral("NX-19"), QStringLiteral("fps.prof"));
+        const QString imported = exportedFile("NX-19", "fps.prof");
         const auto ctl = [this](const QStringList &args) {
-            return runCtl(*m_home, args, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+            return runCtl(*m_home, args, {{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}});
         };
         QStringList gets;
         for (QString edit : edits) {
             edit.replace(QLatin1Char('@'), imported);
             const QString shown = edit.section(QLatin1Char('='), 1);
             QStringList args = edit.section(QLatin1Char('='), 0, 0).split(QLatin1Char(' '));
-            const CtlResult run = ctl(args.first() == QLatin1String("import")
-                                          ? args
-                                          : QStringList{QStringLiteral("set")} + args);
+            const CtlResult run =
+                ctl(args.first() == QLatin1String("import") ? args : QStringList{"set"} + args);
             QVERIFY2(run.status == 0, qPrintable(run.err));
             if (args.first() != QLatin1String("import"))
                 gets << args.mid(0, args.size() - 1).join(QLatin1Char(' ')) + QLatin1Char('=') +
@@ -747,10 +670,10 @@ private slots:
         // The window's own change, as a panel makes it, then its button.
         StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 7;
         QTest::mouseClick(m_window->findChild<VornPushButton *>(button), Qt::LeftButton);
-        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(m_boxes.boxes.size(), 0);
         for (const QString &get : gets) {
-            const CtlResult run = ctl(QStringList{QStringLiteral("get")} +
-                                      get.section(QLatin1Char('='), 0, 0).split(' '));
+            const CtlResult run =
+                ctl(QStringList{"get"} + get.section(QLatin1Char('='), 0, 0).split(' '));
             QCOMPARE(run.out.trimmed(), get.section(QLatin1Char('='), 1));
         }
         QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out.trimmed(),
@@ -787,14 +710,14 @@ private slots:
             if (!mount->ok())
                 QSKIP("no tmpfs can be mounted here (needs root)");
         } else {
-            mice->failNthReport(QStringLiteral("NX-19"), 3);
+            mice->failNthReport("NX-19", 3);
         }
         const auto disk = fileSnapshot(m_home->dataFolder());
-        const int sent = int(log.filter(QStringLiteral("set ")).size());
+        const int sent = int(log.filter("set ").size());
         StoreContext::store().profiles[StoreContext::store().curProfile].scrollspeed = 9;
         QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
-        QCOMPARE(m_boxes.size(), 1);
-        QVERIFY2(m_boxes[0].text.contains(text), qPrintable(m_boxes[0].text));
+        QCOMPARE(m_boxes.boxes.size(), 1);
+        QVERIFY2(m_boxes.boxes[0].text.contains(text), qPrintable(m_boxes.boxes[0].text));
         QCOMPARE(log.filter(QStringLiteral("set ")).size() == sent, readOnly);
         if (readOnly)
             QCOMPARE(fileSnapshot(m_home->dataFolder()), disk);
@@ -805,10 +728,10 @@ private slots:
     // never the window's mouse: nothing is created outside.
     void escapingProductNameCreatesNothing()
     {
-        writeCatalogue({row(QStringLiteral("../../ESCAPED"), 0x77)});
+        writeCatalogue({row("../../ESCAPED", 0x77)});
         QVERIFY(seedDataFolder(QStringLiteral(KORVALEN_APP_DIR)));
-        openWindow(QStringLiteral("../../ESCAPED"));
-        QTRY_COMPARE(m_boxes.size(), 1); // no mouse
+        openWindow("../../ESCAPED");
+        QTRY_COMPARE(m_boxes.boxes.size(), 1); // no mouse
         QCOMPARE(readProductName(), QString());
         // Whatever the window keeps without a mouse stays in the data folder.
         for (const QString &file : fileSnapshot(m_home->path()).keys()) {
@@ -836,19 +759,16 @@ private slots:
         int kept = 0;
         const int mode = StoreContext::store().curProfile;
         for (int i = 0; i < 5; ++i) {
-            runs.push_back(startCtl(
-                *m_home,
-                {QStringLiteral("set"), QStringLiteral("--mode"), modes[i], settings[i], values[i]},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}}));
+            runs.push_back(startCtl(*m_home, {"set", "--mode", modes[i], settings[i], values[i]},
+                                    {{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}}));
             StoreContext::store().profiles[mode].scrollspeed = quint8(11 + i);
             QTest::mouseClick(m_window->findChild<VornPushButton *>("applyButton"), Qt::LeftButton);
         }
         for (auto &run : runs)
             QCOMPARE(finishCtl(*run).status, 0);
         for (int i = 0; i < 5; ++i) {
-            const CtlResult get = runCtl(
-                *m_home, {QStringLiteral("get"), QStringLiteral("--mode"), modes[i], settings[i]},
-                {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), "NX-19"}});
+            const CtlResult get = runCtl(*m_home, {"get", "--mode", modes[i], settings[i]},
+                                         {{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}});
             kept += get.out.trimmed() == values[i];
         }
         ProfileData own;
@@ -856,7 +776,7 @@ private slots:
         kept += own.scrollspeed == 15;
         qInfo("window and korvalen-ctl at once: kept %d/6", kept);
         QCOMPARE(kept, 6);
-        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(m_boxes.boxes.size(), 0);
     }
 };
 
