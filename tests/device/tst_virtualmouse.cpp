@@ -1,4 +1,5 @@
 #include "common/CatalogueFile.h"
+#include "common/ReportLog.h"
 #include "common/TestHome.h"
 
 #include "device/hid/VirtualMouseBackend.h"
@@ -12,30 +13,16 @@
 
 namespace {
 
-const QString kMouse = QStringLiteral("NX-19");
+const QString kMouse = "NX-19";
 
-// A write frame: report ID, 0xF3, address, count, data from byte 8.
 QByteArray writeFrame(int reportId, int length, int address, const QByteArray &data)
 {
-    QByteArray f(length, '\0');
-    f[0] = char(reportId);
-    f[1] = char(0xF3);
-    f[2] = char(address & 0xFF);
-    f[3] = char(address >> 8);
-    f[4] = char(data.size());
-    f.replace(8, data.size(), data);
-    return f;
+    return Frames::rawWrite(reportId, length, address, data);
 }
 
 QByteArray commandFrame(int command, int b2, int b3, int b4 = 0)
 {
-    QByteArray f(16, '\0');
-    f[0] = 2;
-    f[1] = char(command);
-    f[2] = char(b2);
-    f[3] = char(b3);
-    f[4] = char(b4);
-    return f;
+    return Frames::raw(2, 16, command, b2, b3, b4);
 }
 
 } // namespace
@@ -98,7 +85,7 @@ private slots:
         nx19.usage1 = 7;
         nx19.usagePage1 = 0xFF61;
         // Only the first entry with the name gives the identity.
-        writeCatalogue({row(QStringLiteral("NX-05"), 5), nx19, row(kMouse, 0x0099)});
+        writeCatalogue({row("NX-05", 5), nx19, row(kMouse, 0x0099)});
         m_mice = std::make_unique<VirtualMouseBackend>(QStringList{kMouse});
         QCOMPARE(m_mice->init(), 0);
         openBoth();
@@ -126,7 +113,7 @@ private slots:
         QCOMPARE(all[1].usagePage, quint16(0xFF61));
         QCOMPARE(m_mice->enumerate(0xFFFF, 0x0013).size(), 2);
         QCOMPARE(m_mice->enumerate(0xFFFF, 0x0005).size(), 0);
-        QVERIFY(!m_mice->plug(QStringLiteral("NX-77"))); // no catalogue entry
+        QVERIFY(!m_mice->plug("NX-77")); // no catalogue entry
     }
 
     void reportLengths_data()
@@ -248,18 +235,18 @@ private slots:
         QFETCH(int, address);
         QFETCH(int, value);
 
-        if (action != QLatin1String("profile")) {
+        if (action != "profile") {
             QVERIFY(m_mice->switchProfile(kMouse, 2));
             QCOMPARE(readInput(m_if1).at(1), '\x01');
         }
         bool ok = false;
-        if (action == QLatin1String("profile"))
+        if (action == "profile")
             ok = m_mice->switchProfile(kMouse, 2);
-        else if (action == QLatin1String("dpi"))
+        else if (action == "dpi")
             ok = m_mice->switchDpiStage(kMouse, 4);
-        else if (action == QLatin1String("rate"))
+        else if (action == "rate")
             ok = m_mice->switchReportRate(kMouse, 3);
-        else if (action == QLatin1String("light"))
+        else if (action == "light")
             ok = m_mice->switchLighting(kMouse, 5, 1);
         else
             ok = m_mice->pressHostAction(kMouse, 0x24);
@@ -276,7 +263,7 @@ private slots:
         QVERIFY(!m_mice->switchProfile(kMouse, 5));
         QVERIFY(!m_mice->switchDpiStage(kMouse, -1));
         QVERIFY(!m_mice->switchLighting(kMouse, 256, 0));
-        QVERIFY(!m_mice->switchProfile(QStringLiteral("NX-05"), 1));
+        QVERIFY(!m_mice->switchProfile("NX-05", 1));
     }
 
     void eachOpenHandleGetsItsOwnCopy()
@@ -313,15 +300,15 @@ private slots:
         reader->start();
         QTest::qWait(50);
         QCOMPARE(result.load(), 1000); // still blocked
-        if (interruption == QLatin1String("report"))
+        if (interruption == "report")
             m_mice->switchProfile(kMouse, 1);
-        else if (interruption == QLatin1String("close"))
+        else if (interruption == "close")
             m_mice->close(m_if1);
         else
             m_mice->unplug(kMouse);
         QVERIFY(reader->wait(2000));
         delete reader;
-        QCOMPARE(result.load(), interruption == QLatin1String("report") ? 8 : -1);
+        QCOMPARE(result.load(), interruption == "report" ? 8 : -1);
     }
 
     void unplugAndReplug()
@@ -376,9 +363,9 @@ private slots:
         QFETCH(int, n);
         QFETCH(QList<int>, results);
         QFETCH(bool, pluggedAfter);
-        if (fault == QLatin1String("fail"))
+        if (fault == "fail")
             QVERIFY(m_mice->failNthReport(kMouse, n));
-        else if (fault == QLatin1String("all"))
+        else if (fault == "all")
             QVERIFY(m_mice->failAllReports(kMouse, true));
         else
             QVERIFY(m_mice->unplugAfterReport(kMouse, n));
@@ -424,24 +411,24 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, answer);
         VirtualMouseControl control(m_mice.get());
-        if (command.startsWith(QLatin1String("memory NX-19 0x2C")))
-            QCOMPARE(control.execute(QStringLiteral("profile NX-19 3")), QStringLiteral("ok"));
+        if (command.startsWith("memory NX-19 0x2C"))
+            QCOMPARE(control.execute("profile NX-19 3"), "ok");
         QCOMPARE(control.execute(command), answer);
     }
 
     void controlNamesWithSpaces()
     {
-        writeCatalogue({row(QStringLiteral("TEST xx"), 0x3B)});
+        writeCatalogue({row("TEST xx", 0x3B)});
         VirtualMouseControl control(m_mice.get());
-        QCOMPARE(control.execute(QStringLiteral("plug TEST xx")), QStringLiteral("ok"));
-        QVERIFY(m_mice->isPlugged(QStringLiteral("TEST xx")));
-        QCOMPARE(control.execute(QStringLiteral("profile TEST xx 4")), QStringLiteral("ok"));
-        QCOMPARE(control.execute(QStringLiteral("memory TEST xx 44 1")), QStringLiteral("04"));
+        QCOMPARE(control.execute("plug TEST xx"), "ok");
+        QVERIFY(m_mice->isPlugged("TEST xx"));
+        QCOMPARE(control.execute("profile TEST xx 4"), "ok");
+        QCOMPARE(control.execute("memory TEST xx 44 1"), "04");
     }
 
     void controlSocket()
     {
-        const QString socketPath = m_home->runtimeDir() + QStringLiteral("/control");
+        const QString socketPath = m_home->runtimeDir() + "/control";
         auto *control = new VirtualMouseControl(m_mice.get(), m_mice.get());
         QVERIFY(control->listen(socketPath));
         QVERIFY(send(commandFrame(0xF1, 2, 8)) > 0);
