@@ -57,16 +57,11 @@ private:
         loadDeviceCatalogue();
         ProfileStore &store = StoreContext::store();
         QVERIFY(loadProductStore(store));
-        const struct
-        {
-            int profile, slot;
-            const char *macro;
-        } bound[] = {{0, 3, "burst"}, {2, 4, "plain"}};
-        for (const auto &b : bound) {
-            ButtonInfo &button = store.profiles[b.profile].BUTTON_INFO[b.slot];
-            button.Fun = 200;
-            button.macroname = QLatin1String(b.macro);
-        }
+        ButtonInfo &burst = store.profiles[0].BUTTON_INFO[3];
+        ButtonInfo &plain = store.profiles[2].BUTTON_INFO[4];
+        burst.Fun = plain.Fun = 200;
+        burst.macroname = "burst";
+        plain.macroname = "plain";
         QVERIFY(saveStore(store));
         writeRawMacro("burst",
                       {{0x84, 0, 4}, {0x06, 0, 5}, {0x04, 0, 4}, {0x81, 0, 1}, {0x01, 0, 1}});

@@ -52,10 +52,9 @@ private:
         QVERIFY(QFile::exists(profileFile(1)));
     }
 
-    void setKey(const QString &file, const QString &key, const QString &value)
+    static void setKey(const QString &file, const QString &key, const QString &value)
     {
-        QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(key, value);
+        QSettings(file, QSettings::IniFormat).setValue(key, value);
     }
 
     void expectNothingSent()

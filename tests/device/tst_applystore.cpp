@@ -17,23 +17,13 @@ using namespace Frames;
 
 namespace {
 
-const QStringList kSteps = {"mode",
-                            "key-map mode",
-                            "lighting",
-                            "report rates",
-                            "scroll speeds",
-                            "DPI stage indexes",
-                            "pointer speed",
-                            "DPI stages of profile 1",
-                            "DPI stages of profile 2",
-                            "DPI stages of profile 3",
-                            "DPI stages of profile 4",
-                            "DPI stages of profile 5",
-                            "lift-off distance",
-                            "current profile",
-                            "button maps",
-                            "refresh",
-                            "macros"};
+// clang-format off
+const QStringList kSteps = {
+    "mode", "key-map mode", "lighting", "report rates", "scroll speeds", "DPI stage indexes",
+    "pointer speed", "DPI stages of profile 1", "DPI stages of profile 2",
+    "DPI stages of profile 3", "DPI stages of profile 4", "DPI stages of profile 5",
+    "lift-off distance", "current profile", "button maps", "refresh", "macros"};
+// clang-format on
 
 const int kBases[5] = {0x040, 0x100, 0x1B0, 0x260, 0x310};
 

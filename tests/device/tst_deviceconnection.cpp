@@ -18,8 +18,6 @@ class TestDeviceConnection : public QObject
 private:
     std::unique_ptr<CleanHome> m_home;
 
-    static QString name(const QVariant &v) { return v.toString(); }
-
 private slots:
     void init()
     {

@@ -15,10 +15,7 @@ namespace {
 
 const QString kMouse = "NX-19";
 
-QByteArray writeFrame(int reportId, int length, int address, const QByteArray &data)
-{
-    return Frames::rawWrite(reportId, length, address, data);
-}
+using Frames::rawWrite;
 
 QByteArray commandFrame(int command, int b2, int b3, int b4 = 0)
 {
@@ -137,7 +134,7 @@ private slots:
         QFETCH(int, reportId);
         QFETCH(int, length);
         QFETCH(bool, accepted);
-        const QByteArray frame = writeFrame(reportId, length, 0x100, QByteArray("\x05\x06", 2));
+        const QByteArray frame = rawWrite(reportId, length, 0x100, QByteArray("\x05\x06", 2));
         QCOMPARE(send(frame), accepted ? length : -1);
         QCOMPARE(m_mice->memory(kMouse, 0x100, 2),
                  accepted ? QByteArray("\x05\x06", 2) : QByteArray(2, '\0'));
@@ -154,15 +151,15 @@ private slots:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<bool>("accepted");
         QTest::addRow("16-byte write of 8 bytes")
-            << writeFrame(2, 16, 0x040, QByteArray(8, '\x11')) << true;
+            << rawWrite(2, 16, 0x040, QByteArray(8, '\x11')) << true;
         QTest::addRow("16-byte write of 9 bytes overruns the report")
-            << writeFrame(2, 16, 0x040, QByteArray(9, '\x11')) << false;
+            << rawWrite(2, 16, 0x040, QByteArray(9, '\x11')) << false;
         QTest::addRow("macro block of 200 bytes at the last macro")
-            << writeFrame(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')) << true;
+            << rawWrite(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')) << true;
         QTest::addRow("last byte of the memory")
-            << writeFrame(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
+            << rawWrite(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
         QTest::addRow("past the end of the memory")
-            << writeFrame(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
+            << rawWrite(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
         QTest::addRow("unknown command") << commandFrame(0xF4, 0, 0) << false;
     }
 
@@ -180,7 +177,7 @@ private slots:
 
     void readReturnsTheMemoryFromByte8()
     {
-        QVERIFY(send(writeFrame(3, 64, 0x102, QByteArray("\x01\x02\x03\x04\x05", 5))) > 0);
+        QVERIFY(send(rawWrite(3, 64, 0x102, QByteArray("\x01\x02\x03\x04\x05", 5))) > 0);
         QCOMPARE(readBack(0x102, 5), QByteArray("\x01\x02\x03\x04\x05", 5));
         QCOMPARE(readBack(0x101, 3, 2, 16), QByteArray("\x00\x01\x02", 3));
         // A read past the end is refused when armed.
@@ -189,13 +186,13 @@ private slots:
 
     void featureReportsOnInterface0Fail()
     {
-        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
+        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
         QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
     }
 
     void nullHandleFailsCleanly()
     {
-        const QByteArray frame = writeFrame(2, 16, 0x40, QByteArray(1, '\x01'));
+        const QByteArray frame = rawWrite(2, 16, 0x40, QByteArray(1, '\x01'));
         QCOMPARE(m_mice->sendFeatureReport(
                      nullptr, reinterpret_cast<const unsigned char *>(frame.constData()), 16),
                  -1);
@@ -314,20 +311,20 @@ private slots:
     void unplugAndReplug()
     {
         QSignalSpy notices(m_mice.get(), &VirtualMouseBackend::deviceNotice);
-        QVERIFY(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
+        QVERIFY(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
         QVERIFY(m_mice->unplug(kMouse));
         QVERIFY(!m_mice->unplug(kMouse));
         QCOMPARE(m_mice->enumerate(0, 0).size(), 0);
-        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
+        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
         QVERIFY(!m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 1)));
 
         QVERIFY(m_mice->plug(kMouse));
         QVERIFY(!m_mice->plug(kMouse));
         // Old handles stay dead; the memory is fresh.
-        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
+        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
         QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
         openBoth();
-        QVERIFY(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
+        QVERIFY(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
 
         QCOMPARE(notices.count(), 4);
         const QList<bool> arrived{false, false, true, true};
@@ -371,7 +368,7 @@ private slots:
             QVERIFY(m_mice->unplugAfterReport(kMouse, n));
         QList<int> got;
         for (int i = 0; i < 5; ++i)
-            got << (send(writeFrame(2, 16, 0x40 + i, QByteArray(1, char(i + 1)))) > 0 ? 1 : 0);
+            got << (send(rawWrite(2, 16, 0x40 + i, QByteArray(1, char(i + 1)))) > 0 ? 1 : 0);
         QCOMPARE(got, results);
         QCOMPARE(m_mice->isPlugged(kMouse), pluggedAfter);
         if (pluggedAfter) {
