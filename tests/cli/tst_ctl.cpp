@@ -21,9 +21,9 @@ private:
     static QMap<QString, QString> states(const QString &table)
     {
         QMap<QString, QString> result;
-        const QStringList lines = table.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = table.split('\n', Qt::SkipEmptyParts);
         static const QRegularExpression row(
-            QStringLiteral("^\\s*\\d+\\s+(.+?)\\s+\\d+\\s+\\d+\\s+\\S+\\s+\\S+\\s+\\S+\\s+(.+)$"));
+            "^\\s*\\d+\\s+(.+?)\\s+\\d+\\s+\\d+\\s+\\S+\\s+\\S+\\s+\\S+\\s+(.+)$");
         for (const QString &line : lines) {
             const QRegularExpressionMatch m = row.match(line);
             if (m.hasMatch())
@@ -50,45 +50,39 @@ private slots:
     {
         QFETCH(QString, mice);
         QFETCH(QStringList, connected);
-        const Run run =
-            ctl({QStringLiteral("list")}, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice}});
+        const Run run = ctl({"list"}, {{"KORVALEN_VIRTUAL_MOUSE", mice}});
         QCOMPARE(run.status, 0);
         const QMap<QString, QString> rows = states(run.out);
         QCOMPARE(rows.size(), 59);
         for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
             if (connected.contains(it.key()))
-                QVERIFY2(it.value().startsWith(QLatin1String("connected")), qPrintable(it.key()));
+                QVERIFY2(it.value().startsWith("connected"), qPrintable(it.key()));
             else
-                QCOMPARE(it.value(), QStringLiteral("absent"));
+                QCOMPARE(it.value(), "absent");
         }
         QVERIFY(run.out.contains(
             QStringLiteral("59 catalogue rows, %1 connected").arg(connected.size())));
         // The first run created the data folder from the shipped default.
-        QVERIFY(QFile::exists(m_home->dataFolder() + QStringLiteral("/Config.ini")));
+        QVERIFY(QFile::exists(m_home->dataFolder() + "/Config.ini"));
     }
 
     // Mice the user may not open: present in the list without access, and
     // every command that needs them ends with status 1 and the remedy.
     void miceClosedToTheUser()
     {
-        const QMap<QString, QString> env = {
-            {QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), QStringLiteral("NX-19,NX-05")},
-            {QStringLiteral("KORVALEN_VIRTUAL_MOUSE_DENY"), QStringLiteral("1")}};
-        const Run list = ctl({QStringLiteral("list")}, env);
+        const QMap<QString, QString> env = {{"KORVALEN_VIRTUAL_MOUSE", "NX-19,NX-05"},
+                                            {"KORVALEN_VIRTUAL_MOUSE_DENY", "1"}};
+        const Run list = ctl({"list"}, env);
         QCOMPARE(list.status, 0);
         const QMap<QString, QString> rows = states(list.out);
-        QCOMPARE(rows.value(QStringLiteral("NX-19")),
-                 QStringLiteral("present, no access (permission denied)"));
-        QCOMPARE(rows.value(QStringLiteral("NX-05")),
-                 QStringLiteral("present, no access (permission denied)"));
-        QVERIFY(list.out.contains(QLatin1String("59 catalogue rows, 0 connected")));
+        QCOMPARE(rows.value("NX-19"), "present, no access (permission denied)");
+        QCOMPARE(rows.value("NX-05"), "present, no access (permission denied)");
+        QVERIFY(list.out.contains("59 catalogue rows, 0 connected"));
 
-        const Run apply = ctl({QStringLiteral("apply")}, env);
+        const Run apply = ctl({"apply"}, env);
         QCOMPARE(apply.status, 1);
-        QVERIFY2(apply.err.contains(QLatin1String("cannot be opened: permission denied")),
-                 qPrintable(apply.err));
-        QVERIFY2(apply.err.contains(QLatin1String("70-korvalen-mice.rules")),
-                 qPrintable(apply.err));
+        QVERIFY2(apply.err.contains("cannot be opened: permission denied"), qPrintable(apply.err));
+        QVERIFY2(apply.err.contains("70-korvalen-mice.rules"), qPrintable(apply.err));
     }
 
     void usageErrors_data()
@@ -97,18 +91,14 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addRow("no command") << QStringList{} << "no command given";
         QTest::addRow("unknown command")
-            << QStringList{QStringLiteral("frobnicate")} << "unknown command frobnicate";
-        QTest::addRow("unknown option")
-            << QStringList{QStringLiteral("--loud"), QStringLiteral("list")}
-            << "unknown option --loud";
+            << QStringList{"frobnicate"} << "unknown command frobnicate";
+        QTest::addRow("unknown option") << QStringList{"--loud", "list"} << "unknown option --loud";
         QTest::addRow("option without value")
-            << QStringList{QStringLiteral("--virtual")} << "--virtual needs a value";
+            << QStringList{"--virtual"} << "--virtual needs a value";
         QTest::addRow("empty option value")
-            << QStringList{QStringLiteral("--trace"), QStringLiteral(""), QStringLiteral("list")}
-            << "--trace needs a value";
+            << QStringList{"--trace", "", "list"} << "--trace needs a value";
         QTest::addRow("list with an argument")
-            << QStringList{QStringLiteral("list"), QStringLiteral("extra")}
-            << "list takes no arguments";
+            << QStringList{"list", "extra"} << "list takes no arguments";
     }
 
     void usageErrors()

@@ -28,7 +28,7 @@ private:
     enum Fault { FailReport, UnplugAfterReport };
 
     std::unique_ptr<CleanHome> m_home;
-    const QString m_model = QStringLiteral("NX-19");
+    const QString m_model = "NX-19";
 
     // One apply in this process against a fresh mouse, without the
     // protocol's waits; `log` gets the reports when given.
@@ -57,27 +57,22 @@ private:
         loadDeviceCatalogue();
         ProfileStore &store = StoreContext::store();
         QVERIFY(loadProductStore(store));
-        const struct
-        {
-            int profile, slot;
-            const char *macro;
-        } bound[] = {{0, 3, "burst"}, {2, 4, "plain"}};
-        for (const auto &b : bound) {
-            ButtonInfo &button = store.profiles[b.profile].BUTTON_INFO[b.slot];
-            button.Fun = 200;
-            button.macroname = QLatin1String(b.macro);
-        }
+        ButtonInfo &burst = store.profiles[0].BUTTON_INFO[3];
+        ButtonInfo &plain = store.profiles[2].BUTTON_INFO[4];
+        burst.Fun = plain.Fun = 200;
+        burst.macroname = "burst";
+        plain.macroname = "plain";
         QVERIFY(saveStore(store));
-        writeRawMacro(QStringLiteral("burst"),
+        writeRawMacro("burst",
                       {{0x84, 0, 4}, {0x06, 0, 5}, {0x04, 0, 4}, {0x81, 0, 1}, {0x01, 0, 1}});
-        writeRawMacro(QStringLiteral("plain"), {{0x84, 0, 5}, {0x04, 0, 5}});
+        writeRawMacro("plain", {{0x84, 0, 5}, {0x04, 0, 5}});
     }
 
 private slots:
     void initTestCase()
     {
         // Some 500 runs of the protocol's debug lines would bury a failure.
-        QLoggingCategory::setFilterRules(QStringLiteral("korvalen.*.debug=false"));
+        QLoggingCategory::setFilterRules("korvalen.*.debug=false");
         m_home = std::make_unique<CleanHome>();
         qputenv("KORVALEN_GSETTINGS", "/bin/true");
         seedStoreWithMacros();
@@ -95,11 +90,11 @@ private slots:
         QStringList log;
         const CtlResult clean = apply(FailReport, 0, &log);
         QCOMPARE(clean.status, int(CtlOk));
-        const int reports = log.filter(QRegularExpression(QStringLiteral("^(set|get) "))).size();
+        const int reports = log.filter(QRegularExpression("^(set|get) ")).size();
         QVERIFY2(reports > 50, qPrintable(QString::number(reports)));
-        QVERIFY(log.filter(QStringLiteral(" ERR")).isEmpty());
+        QVERIFY(log.filter(" ERR").isEmpty());
 
-        const QRegularExpression namedFailure(QStringLiteral("^korvalen-ctl: [^:]+: \\S"),
+        const QRegularExpression namedFailure("^korvalen-ctl: [^:]+: \\S",
                                               QRegularExpression::MultilineOption);
         int runs = 0;
         for (const Fault fault : {FailReport, UnplugAfterReport}) {

@@ -1,5 +1,6 @@
 #include "common/CleanHome.h"
 #include "common/CtlInProcess.h"
+#include "common/FileBytes.h"
 #include "common/FileSnapshot.h"
 #include "common/MessageLog.h"
 
@@ -23,7 +24,7 @@ class TestCtlGarbage : public QObject
 private:
     std::unique_ptr<CleanHome> m_home;
     VirtualMouseBackend *m_mice = nullptr;
-    const QString m_model = QStringLiteral("NX-19");
+    const QString m_model = "NX-19";
 
     static CtlResult command(CtlCommandFunction function, const QStringList &args = {})
     {
@@ -51,17 +52,9 @@ private:
         QVERIFY(QFile::exists(profileFile(1)));
     }
 
-    void setKey(const QString &file, const QString &key, const QString &value)
+    static void setKey(const QString &file, const QString &key, const QString &value)
     {
-        QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(key, value);
-    }
-
-    void writeFile(const QString &path, const QByteArray &content)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+        QSettings(file, QSettings::IniFormat).setValue(key, value);
     }
 
     void expectNothingSent()
@@ -92,14 +85,13 @@ private slots:
     // What a refused command names as left undone.
     static QString outcome(const QString &command)
     {
-        return command == QLatin1String("verify") ? QStringLiteral("nothing was compared with")
-                                                  : QStringLiteral("nothing was sent to");
+        return command == "verify" ? "nothing was compared with" : "nothing was sent to";
     }
     CtlResult runNamed(const QString &command)
     {
-        if (command == QLatin1String("verify"))
+        if (command == "verify")
             return this->command(runVerify);
-        if (command.startsWith(QLatin1String("switch ")))
+        if (command.startsWith("switch "))
             return this->command(runSwitch, {command.mid(7)});
         return this->command(runApply);
     }
@@ -141,10 +133,9 @@ private slots:
         // clang-format on
         for (const Row &r : rows) {
             const QString key = QLatin1String(r.file ? "PROFILE/" : "") + QLatin1String(r.key);
-            QString message = key + QStringLiteral(" = ") + QLatin1String(r.value);
+            QString message = key + " = " + QLatin1String(r.value);
             if (r.allowed)
-                message += QStringLiteral(" is not a value the mouse knows; allowed: ") +
-                           QLatin1String(r.allowed);
+                message += " is not a value the mouse knows; allowed: " + QLatin1String(r.allowed);
             QTest::addRow("%s", r.name) << r.file << key << QString::fromLatin1(r.value) << message
                                         << QString::fromLatin1(r.command);
         }
@@ -164,8 +155,8 @@ private slots:
 
         const CtlResult run = runNamed(command);
         QCOMPARE(run.status, int(CtlUsage));
-        QVERIFY2(run.err.contains(path + QStringLiteral(": ") + message), qPrintable(run.err));
-        QVERIFY(run.err.contains(outcome(command) + QStringLiteral(" NX-19")));
+        QVERIFY2(run.err.contains(path + ": " + message), qPrintable(run.err));
+        QVERIFY(run.err.contains(outcome(command) + " NX-19"));
         expectNothingSent();
         QCOMPARE(fileSnapshot(m_home->path()), before);
         expectNothingOutsideTheDataFolder();
@@ -204,7 +195,7 @@ private slots:
         if (remove)
             QVERIFY(QFile::remove(path));
         else
-            writeFile(path, content);
+            QVERIFY(writeFileBytes(path, content));
 
         const CtlResult run = runNamed(command);
         QCOMPARE(run.status, int(CtlUsage));
@@ -223,10 +214,10 @@ private slots:
     void switchNeedsOnlyItsOwnProfile()
     {
         seedWithoutSending();
-        setKey(profileFile(5), QStringLiteral("PROFILE/pollrate"), QStringLiteral("999"));
-        writeFile(profileFile(3), QByteArray());
+        setKey(profileFile(5), "PROFILE/pollrate", "999");
+        QVERIFY(writeFileBytes(profileFile(3), QByteArray()));
 
-        const CtlResult run = command(runSwitch, {QStringLiteral("2")});
+        const CtlResult run = command(runSwitch, {"2"});
         QCOMPARE(run.status, int(CtlOk));
         // The current profile's byte: the second profile.
         QCOMPARE(m_mice->memory(m_model, 0x02C, 1).toHex(), QByteArray("01"));
@@ -245,27 +236,26 @@ private slots:
         QVERIFY(loadProductStore(store));
         ButtonInfo &button = store.profiles[0].BUTTON_INFO[3];
         button.Fun = 200;
-        button.macroname = QStringLiteral("kept");
+        button.macroname = "kept";
         ButtonInfo &stale = store.profiles[1].BUTTON_INFO[30];
         stale.Fun = 200;
-        stale.macroname = QStringLiteral("stale");
+        stale.macroname = "stale";
         stale.Res4 = 30;
         // A macro still to come keeps the index map from running empty
         // before the stale slot is met.
         ButtonInfo &later = store.profiles[2].BUTTON_INFO[0];
         later.Fun = 200;
-        later.macroname = QStringLiteral("later");
+        later.macroname = "later";
         QVERIFY(saveStore(store));
 
         MessageLog log;
         const CtlResult run = command(runApply);
         QCOMPARE(run.status, int(CtlOk));
-        QVERIFY2(run.err.contains(QLatin1String("the macro \"kept\" has no file")),
-                 qPrintable(run.err));
-        QVERIFY(run.err.contains(QLatin1String("the macro \"stale\" has no file")));
-        const QStringList warnings = log.messages.filter(QStringLiteral("\"stale\""));
+        QVERIFY2(run.err.contains("the macro \"kept\" has no file"), qPrintable(run.err));
+        QVERIFY(run.err.contains("the macro \"stale\" has no file"));
+        const QStringList warnings = log.messages.filter("\"stale\"");
         QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings.first().contains(QLatin1String("profile 2, button slot 30")),
+        QVERIFY2(warnings.first().contains("profile 2, button slot 30"),
                  qPrintable(warnings.first()));
         // Blocks 0 and 1 hold the pauses of the missing files: Map 6, DataL 0, DataH 1.
         QCOMPARE(m_mice->memory(m_model, 0x478, 9).toHex(), QByteArray("060001000000000000"));

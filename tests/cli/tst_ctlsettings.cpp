@@ -1,5 +1,6 @@
 #include "common/CtlProcess.h"
 #include "common/FileSnapshot.h"
+#include "common/MacroFiles.h"
 #include "common/TestHome.h"
 
 #include <QJsonArray>
@@ -19,14 +20,18 @@ private:
     {
         // NX-19 alone unless a run names another model, which is then picked
         // by name from two connected mice.
-        const int mouse = args.indexOf(QLatin1String("--mouse"));
-        const QString mice = mouse >= 0 && args.value(mouse + 1) != QLatin1String("NX-19")
-                                 ? QStringLiteral("NX-19,") + args.value(mouse + 1)
-                                 : QStringLiteral("NX-19");
-        QMap<QString, QString> env{{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice}};
+        const int mouse = args.indexOf("--mouse");
+        const QString mice = mouse >= 0 && args.value(mouse + 1) != "NX-19"
+                                 ? "NX-19," + args.value(mouse + 1)
+                                 : "NX-19";
+        QMap<QString, QString> env{{"KORVALEN_VIRTUAL_MOUSE", mice}};
         if (!trace.isEmpty())
-            env.insert(QStringLiteral("KORVALEN_HID_TRACE"), trace);
+            env.insert("KORVALEN_HID_TRACE", trace);
         return runCtl(*m_home, args, env);
+    }
+    CtlResult ctl(const char *line, const QString &trace = QString())
+    {
+        return ctl(words(line), trace);
     }
 
     // Runs "set NAME VALUE" for each "NAME=VALUE" and fails on the first
@@ -34,9 +39,9 @@ private:
     bool setAll(const QStringList &pairs, const QStringList &options)
     {
         for (const QString &pair : pairs) {
-            const int eq = pair.indexOf(QLatin1Char('='));
-            const CtlResult run = ctl(QStringList{QStringLiteral("set")} + options +
-                                      QStringList{pair.left(eq), pair.mid(eq + 1)});
+            const int eq = pair.indexOf('=');
+            const CtlResult run =
+                ctl(QStringList{"set"} + options + QStringList{pair.left(eq), pair.mid(eq + 1)});
             if (run.status != 0) {
                 qWarning() << pair << run.err;
                 return false;
@@ -49,8 +54,8 @@ private:
     static QMap<QString, QString> plainSettings(const QString &out)
     {
         QMap<QString, QString> settings;
-        for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            const int gap = line.indexOf(QLatin1Char(' '));
+        for (const QString &line : out.split('\n', Qt::SkipEmptyParts)) {
+            const int gap = line.indexOf(' ');
             settings.insert(line.left(gap), line.mid(gap).trimmed());
         }
         return settings;
@@ -59,22 +64,12 @@ private:
     // Macros m1 ... m8 in the library, each a key press and release.
     void addMacros()
     {
-        QCOMPARE(ctl({QStringLiteral("list")}).status, 0); // seeds the data folder
-        const QString folder = m_home->dataFolder();
-        QSettings config(folder + QStringLiteral("/Config.ini"), QSettings::IniFormat);
-        QDir().mkpath(folder + QStringLiteral("/MacroDB"));
+        QCOMPARE(ctl("list").status, 0); // seeds the data folder
+        QSettings config(m_home->dataFolder() + "/Config.ini", QSettings::IniFormat);
         for (int i = 1; i <= 8; ++i) {
-            const QString name = QStringLiteral("m%1").arg(i);
-            config.setValue(QStringLiteral("MACRO_LIST/%1").arg(i - 1), name);
-            QSettings macro(folder + QStringLiteral("/MacroDB/%1.MSMACRO").arg(name),
-                            QSettings::IniFormat);
-            macro.setValue(QStringLiteral("Setting/Count"), 2);
-            const int events[2][3] = {{0x84, 0x00, 0x04 + i}, {0x04, 0x00, 0x04 + i}};
-            for (int e = 0; e < 2; ++e) {
-                macro.setValue(QStringLiteral("Setting/Map_%1").arg(e), events[e][0]);
-                macro.setValue(QStringLiteral("Setting/DataH_%1").arg(e), events[e][1]);
-                macro.setValue(QStringLiteral("Setting/DataL_%1").arg(e), events[e][2]);
-            }
+            config.setValue(QStringLiteral("MACRO_LIST/%1").arg(i - 1),
+                            QStringLiteral("m%1").arg(i));
+            writeRawMacro(QStringLiteral("m%1").arg(i), {{0x84, 0, 4 + i}, {0x04, 0, 4 + i}});
         }
     }
 
@@ -143,25 +138,22 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(QString, shown);
-        if (value.contains(QLatin1String(" m")))
+        if (value.contains(" m"))
             addMacros();
         QVERIFY(setAll(before, options));
-        const CtlResult set =
-            ctl(QStringList{QStringLiteral("set")} + options + QStringList{name, value});
-        QVERIFY2(set.status == 0, qPrintable(set.err));
-        const CtlResult get = ctl(QStringList{QStringLiteral("get")} + options + QStringList{name});
+        QVERIFY(setAll({name + '=' + value}, options));
+        const CtlResult get = ctl(QStringList{"get"} + options + QStringList{name});
         QCOMPARE(get.status, 0);
-        QCOMPARE(get.out, shown + QLatin1Char('\n'));
-        if (name == QLatin1String("dpi1-link")) {
+        QCOMPARE(get.out, shown + '\n');
+        if (name == "dpi1-link") {
             // Linking moved X to Y.
-            const CtlResult dpi = ctl(QStringList{QStringLiteral("get"), QStringLiteral("dpi1")});
-            QCOMPARE(dpi.out, QStringLiteral("1200\n"));
+            QCOMPARE(ctl("get dpi1").out, "1200\n");
         }
-        if (!options.contains(QLatin1String("--mode")))
+        if (!options.contains("--mode"))
             return;
         // The active profile kept its own value.
-        const CtlResult other = ctl({QStringLiteral("get"), name});
-        QVERIFY(other.out != shown + QLatin1Char('\n'));
+        const CtlResult other = ctl({"get", name});
+        QVERIFY(other.out != shown + '\n');
     }
 
     void refusedValuesChangeNoFile_data()
@@ -223,12 +215,12 @@ private slots:
         addMacros();
         // The first run writes the model's defaults; the refusal must not
         // touch them.
-        const int mouse = args.indexOf(QLatin1String("--mouse"));
+        const int mouse = args.indexOf("--mouse");
         const QStringList mouseArgs = args.mid(mouse, mouse < 0 ? 0 : 2);
-        QCOMPARE(ctl(QStringList{QStringLiteral("get")} + mouseArgs).status, 0);
+        QCOMPARE(ctl(QStringList{"get"} + mouseArgs).status, 0);
         QVERIFY(setAll(before, mouseArgs));
         const QMap<QString, QByteArray> files = fileSnapshot(m_home->dataFolder());
-        const CtlResult run = ctl(QStringList{QStringLiteral("set")} + args);
+        const CtlResult run = ctl(QStringList{"set"} + args);
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
@@ -236,133 +228,114 @@ private slots:
 
     void jsonHoldsThePlainFacts()
     {
-        QVERIFY(setAll({QStringLiteral("effect=reactive"), QStringLiteral("dpi2-link=off"),
-                        QStringLiteral("dpi2=400x800")},
-                       {}));
-        const CtlResult plain = ctl({QStringLiteral("get")});
-        const CtlResult json = ctl({QStringLiteral("get"), QStringLiteral("--json")});
+        QVERIFY(setAll({"effect=reactive", "dpi2-link=off", "dpi2=400x800"}, {}));
+        const CtlResult json = ctl("get --json");
         QCOMPARE(json.status, 0);
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(doc.object().value(QStringLiteral("model")).toString(), QStringLiteral("NX-19"));
-        const QJsonObject settings = doc.object().value(QStringLiteral("settings")).toObject();
+        QCOMPARE(doc.object().value("model").toString(), "NX-19");
+        const QJsonObject settings = doc.object().value("settings").toObject();
         QMap<QString, QString> fromJson;
         for (auto it = settings.constBegin(); it != settings.constEnd(); ++it)
             fromJson.insert(it.key(), it.value().isDouble() ? QString::number(it.value().toInt())
                                                             : it.value().toString());
-        QCOMPARE(fromJson, plainSettings(plain.out));
-        QCOMPARE(fromJson.value(QStringLiteral("effect")), QStringLiteral("reactive"));
-        QCOMPARE(fromJson.value(QStringLiteral("dpi2")), QStringLiteral("400x800"));
+        QCOMPARE(fromJson, plainSettings(ctl("get").out));
+        QCOMPARE(fromJson.value("effect"), "reactive");
+        QCOMPARE(fromJson.value("dpi2"), "400x800");
     }
 
     void jsonOfTheOtherCommands()
     {
-        QCOMPARE(ctl({QStringLiteral("apply")}).status, 0);
-        const auto parsed = [this](const QString &command, QString *plain) {
-            *plain = ctl({command}).out;
-            // Before the command here; get takes it after the command.
-            const CtlResult run = ctl({QStringLiteral("--json"), command});
-            QJsonParseError error;
-            const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
-            return error.error == QJsonParseError::NoError ? doc : QJsonDocument();
-        };
+        QCOMPARE(ctl("apply").status, 0);
         QString plain;
+        const auto parsed = [this, &plain](const QString &command) {
+            plain = ctl({command}).out;
+            // Before the command here; get takes it after the command.
+            return QJsonDocument::fromJson(ctl({"--json", command}).out.toUtf8());
+        };
 
-        const QJsonDocument list = parsed(QStringLiteral("list"), &plain);
-        const QJsonArray rows = list.object().value(QStringLiteral("rows")).toArray();
+        const QJsonArray rows = parsed("list").object().value("rows").toArray();
         QVERIFY(plain.contains(QStringLiteral("%1 catalogue rows, 1 connected").arg(rows.size())));
+        const QSettings config(m_home->dataFolder() + "/Config.ini", QSettings::IniFormat);
         int connected = 0;
         for (const QJsonValue &row : rows) {
             const QJsonObject o = row.toObject();
-            if (o.value(QStringLiteral("state")).toString() != QLatin1String("connected"))
+            if (o.value("state").toString() != "connected")
                 continue;
             ++connected;
-            QCOMPARE(o.value(QStringLiteral("product")).toString(), QStringLiteral("NX-19"));
-            QCOMPARE(o.value(QStringLiteral("active")).toBool(),
-                     plain.contains(QLatin1String("(active)")));
+            QCOMPARE(o.value("product").toString(), "NX-19");
+            QCOMPARE(o.value("active").toBool(), plain.contains("(active)"));
             // IDs in decimal, as the catalogue row of Config.ini has them.
-            const int n = o.value(QStringLiteral("row")).toInt();
-            const QSettings config(m_home->dataFolder() + QStringLiteral("/Config.ini"),
-                                   QSettings::IniFormat);
-            QCOMPARE(o.value(QStringLiteral("vid")).toInt(),
-                     config.value(QStringLiteral("Mouse_List/VID_%1").arg(n)).toInt());
-            QCOMPARE(o.value(QStringLiteral("pid")).toInt(),
-                     config.value(QStringLiteral("Mouse_List/PID_%1").arg(n)).toInt());
-            const QRegularExpression line(QStringLiteral("\\n\\s*%1\\s+NX-19\\s+%2\\s+%3\\s")
-                                              .arg(n)
-                                              .arg(o.value(QStringLiteral("vid")).toInt())
-                                              .arg(o.value(QStringLiteral("pid")).toInt()));
+            const int n = o.value("row").toInt(), vid = o.value("vid").toInt(),
+                      pid = o.value("pid").toInt();
+            QCOMPARE(vid, config.value(QStringLiteral("Mouse_List/VID_%1").arg(n)).toInt());
+            QCOMPARE(pid, config.value(QStringLiteral("Mouse_List/PID_%1").arg(n)).toInt());
+            const QRegularExpression line(
+                QStringLiteral("\\n\\s*%1\\s+NX-19\\s+%2\\s+%3\\s").arg(n).arg(vid).arg(pid));
             QVERIFY2(line.match(plain).hasMatch(), qPrintable(plain));
         }
         QCOMPARE(connected, 1);
 
-        const QJsonDocument devices = parsed(QStringLiteral("devices"), &plain);
-        QVERIFY(devices.isArray());
-        QVERIFY(plain.contains(QStringLiteral("\n%1 HID collections").arg(devices.array().size())));
+        const QJsonArray devices = parsed("devices").array();
+        QVERIFY(plain.contains(QStringLiteral("\n%1 HID collections").arg(devices.size())));
         QList<int> interfaces;
-        for (const QJsonValue &d : devices.array()) {
-            QVERIFY(plain.contains(d.toObject().value(QStringLiteral("path")).toString()));
-            interfaces << d.toObject().value(QStringLiteral("interface")).toInt();
+        for (const QJsonValue &d : devices) {
+            QVERIFY(plain.contains(d.toObject().value("path").toString()));
+            interfaces << d.toObject().value("interface").toInt();
         }
         // The mouse's two collections, one an interface.
         QCOMPARE(interfaces, QList<int>({0, 1}));
 
-        const QJsonDocument dump = parsed(QStringLiteral("dump"), &plain);
-        const QJsonObject root = dump.object();
-        QVERIFY(plain.contains(QStringLiteral("\ncurrent profile %1\n")
-                                   .arg(root.value(QStringLiteral("currentProfile")).toInt())));
-        const QJsonArray profiles = root.value(QStringLiteral("profiles")).toArray();
+        const QJsonObject dump = parsed("dump").object();
+        QVERIFY(plain.contains(
+            QStringLiteral("\ncurrent profile %1\n").arg(dump.value("currentProfile").toInt())));
+        const QJsonArray profiles = dump.value("profiles").toArray();
         QCOMPARE(profiles.size(), 5);
-        for (const QJsonValue &stage :
-             profiles.at(1).toObject().value(QStringLiteral("dpiStages")).toArray()) {
+        for (const QJsonValue &stage : profiles.at(1).toObject().value("dpiStages").toArray()) {
             const QJsonObject o = stage.toObject();
             QVERIFY(plain.contains(QStringLiteral("(%1 x %2 DPI) [%3]")
-                                       .arg(o.value(QStringLiteral("xDpi")).toInt())
-                                       .arg(o.value(QStringLiteral("yDpi")).toInt())
-                                       .arg(o.value(QStringLiteral("bytes")).toString())));
+                                       .arg(o.value("xDpi").toInt())
+                                       .arg(o.value("yDpi").toInt())
+                                       .arg(o.value("bytes").toString())));
         }
 
-        const QJsonDocument verify = parsed(QStringLiteral("verify"), &plain);
-        QVERIFY(plain.contains(QLatin1String("holds what apply writes")));
-        QCOMPARE(verify.object().value(QStringLiteral("model")).toString(),
-                 QStringLiteral("NX-19"));
-        QVERIFY(verify.object().value(QStringLiteral("differences")).isArray());
-        QCOMPARE(verify.object().value(QStringLiteral("differences")).toArray().size(), 0);
+        const QJsonObject verify = parsed("verify").object();
+        QVERIFY(plain.contains("holds what apply writes"));
+        QCOMPARE(verify.value("model").toString(), "NX-19");
+        QVERIFY(verify.value("differences").isArray());
+        QCOMPARE(verify.value("differences").toArray().size(), 0);
     }
 
     void udevRuleFollowsTheUsersCatalogue()
     {
-        QCOMPARE(ctl({QStringLiteral("list")}).status, 0); // seeds the data folder
+        QCOMPARE(ctl("list").status, 0); // seeds the data folder
         {
             // A user enters the real IDs of their mouse into row 3.
-            QSettings config(m_home->dataFolder() + QStringLiteral("/Config.ini"),
-                             QSettings::IniFormat);
-            config.setValue(QStringLiteral("Mouse_List/VID_3"), 0x1A2B);
-            config.setValue(QStringLiteral("Mouse_List/PID_3"), 0x00C4);
+            QSettings config(m_home->dataFolder() + "/Config.ini", QSettings::IniFormat);
+            config.setValue("Mouse_List/VID_3", 0x1A2B);
+            config.setValue("Mouse_List/PID_3", 0x00C4);
         }
-        const CtlResult run = ctl({QStringLiteral("udev-rule")});
+        const CtlResult run = ctl("udev-rule");
         QCOMPARE(run.status, 0);
-        const QStringList lines = run.out.split(QLatin1Char('\n')).filter(QStringLiteral("1a2b"));
-        QCOMPARE(lines,
-                 QStringList{QStringLiteral("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"1a2b\", "
-                                            "ATTRS{idProduct}==\"00c4\", TAG+=\"uaccess\"")});
+        QCOMPARE(run.out.split('\n').filter("1a2b"),
+                 QStringList{"KERNEL==\"hidraw*\", ATTRS{idVendor}==\"1a2b\", "
+                             "ATTRS{idProduct}==\"00c4\", TAG+=\"uaccess\""});
     }
 
     void dryRunPrintsWhatApplySends()
     {
-        QVERIFY(setAll({QStringLiteral("effect=flash")}, {}));
+        QVERIFY(setAll({"effect=flash"}, {}));
         QTemporaryDir traces;
-        const QString printed = traces.filePath(QStringLiteral("printed.trace"));
-        const QString sent = traces.filePath(QStringLiteral("sent.trace"));
-        const CtlResult dry = ctl({QStringLiteral("apply"), QStringLiteral("--mouse"),
-                                   QStringLiteral("NX-19"), QStringLiteral("--dry-run")});
+        const QString printed = traces.filePath("printed.trace");
+        const QString sent = traces.filePath("sent.trace");
+        const CtlResult dry = ctl("apply --mouse NX-19 --dry-run");
         QCOMPARE(dry.status, 0);
         QFile file(printed);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(dry.out.toUtf8());
         file.close();
-        QCOMPARE(ctl({QStringLiteral("apply")}, sent).status, 0);
+        QCOMPARE(ctl({"apply"}, sent).status, 0);
         QVERIFY(!tracedFeatureReports(sent).isEmpty());
         QCOMPARE(tracedFeatureReports(printed), tracedFeatureReports(sent));
     }
@@ -372,34 +345,23 @@ private slots:
     void exportThenImport()
     {
         addMacros();
-        QVERIFY(setAll({QStringLiteral("dpi1=3200"), QStringLiteral("button6=macro m4 times 2"),
-                        QStringLiteral("effect=flash")},
-                       {QStringLiteral("--mode"), QStringLiteral("1")}));
+        QVERIFY(setAll({"dpi1=3200", "button6=macro m4 times 2", "effect=flash"}, {"--mode", "1"}));
         QTemporaryDir outside;
-        const QString file = outside.filePath(QStringLiteral("fps.prof"));
+        const QString file = outside.filePath("fps.prof");
         const auto settingsOf = [this](const QString &mode) {
-            const CtlResult get = ctl(
-                {QStringLiteral("get"), QStringLiteral("--json"), QStringLiteral("--mode"), mode});
-            return QJsonDocument::fromJson(get.out.toUtf8())
+            return QJsonDocument::fromJson(ctl({"get", "--json", "--mode", mode}).out.toUtf8())
                 .object()
-                .value(QStringLiteral("settings"))
+                .value("settings")
                 .toObject();
         };
-        QCOMPARE(
-            ctl({QStringLiteral("export"), QStringLiteral("--mode"), QStringLiteral("1"), file})
-                .status,
-            0);
-        QVERIFY(settingsOf(QStringLiteral("1")) != settingsOf(QStringLiteral("4")));
-        QCOMPARE(
-            ctl({QStringLiteral("import"), file, QStringLiteral("--mode"), QStringLiteral("4")})
-                .status,
-            0);
-        QCOMPARE(settingsOf(QStringLiteral("4")), settingsOf(QStringLiteral("1")));
+        QCOMPARE(ctl({"export", "--mode", "1", file}).status, 0);
+        QVERIFY(settingsOf("1") != settingsOf("4"));
+        QCOMPARE(ctl({"import", file, "--mode", "4"}).status, 0);
+        QCOMPARE(settingsOf("4"), settingsOf("1"));
         // Every key of the record, the macro's events included, as the
         // files spell them.
         const auto record = [this](const QString &name) {
-            QFile file(m_home->productFolder(QStringLiteral("NX-19")) +
-                       QStringLiteral("/Profile/%1.prof").arg(name));
+            QFile file(m_home->productFolder("NX-19") + "/Profile/" + name + ".prof");
             QStringList lines;
             bool inProfile = false;
             if (file.open(QIODevice::ReadOnly)) {
@@ -413,26 +375,23 @@ private slots:
             lines.sort();
             return lines;
         };
-        QCOMPARE(record(QStringLiteral("fps")).size(), 8406);
-        QCOMPARE(record(QStringLiteral("fps")), record(QStringLiteral("Profile 1")));
-        const CtlResult profiles = ctl({QStringLiteral("profiles"), QStringLiteral("--json")});
+        QCOMPARE(record("fps").size(), 8406);
+        QCOMPARE(record("fps"), record("Profile 1"));
         QJsonObject used;
-        for (const QJsonValue &row :
-             QJsonDocument::fromJson(profiles.out.toUtf8()).object().value("profiles").toArray())
+        for (const QJsonValue &row : QJsonDocument::fromJson(ctl("profiles --json").out.toUtf8())
+                                         .object()
+                                         .value("profiles")
+                                         .toArray())
             used.insert(row.toObject().value("name").toString(), row.toObject().value("modes"));
         QCOMPARE(used.value("fps").toArray(), QJsonArray{4});
         QCOMPARE(used.value("Profile 4").toArray(), QJsonArray{});
 
-        const QString other = outside.filePath(QStringLiteral("other.prof"));
-        QCOMPARE(ctl({QStringLiteral("export"), QStringLiteral("--mouse"), QStringLiteral("NX-18"),
-                      other})
-                     .status,
-                 0);
+        const QString other = outside.filePath("other.prof");
+        QCOMPARE(ctl({"export", "--mouse", "NX-18", other}).status, 0);
         const QMap<QString, QByteArray> files = fileSnapshot(m_home->dataFolder());
-        const CtlResult refused = ctl({QStringLiteral("import"), other});
+        const CtlResult refused = ctl({"import", other});
         QCOMPARE(refused.status, 2);
-        QVERIFY2(refused.err.contains(QLatin1String("was not exported from NX-19 (its model: "
-                                                    "NX-18)")),
+        QVERIFY2(refused.err.contains("was not exported from NX-19 (its model: NX-18)"),
                  qPrintable(refused.err));
         QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
     }
@@ -452,15 +411,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QTemporaryDir traces;
-        const QString together = traces.filePath(QStringLiteral("together.trace"));
-        const QString apart = traces.filePath(QStringLiteral("apart.trace"));
-        QCOMPARE(
-            ctl({QStringLiteral("set"), QStringLiteral("--apply"), name, value}, together).status,
-            0);
+        const QString together = traces.filePath("together.trace");
+        const QString apart = traces.filePath("apart.trace");
+        QCOMPARE(ctl({"set", "--apply", name, value}, together).status, 0);
         // The same change again on a fresh home, then a separate apply.
         m_home = std::make_unique<TestHome>();
-        QCOMPARE(ctl({QStringLiteral("set"), name, value}, apart).status, 0);
-        QCOMPARE(ctl({QStringLiteral("apply")}, apart).status, 0);
+        QCOMPARE(ctl({"set", name, value}, apart).status, 0);
+        QCOMPARE(ctl({"apply"}, apart).status, 0);
         const QStringList reports = tracedFeatureReports(together);
         QVERIFY(!reports.isEmpty());
         QCOMPARE(reports, tracedFeatureReports(apart));

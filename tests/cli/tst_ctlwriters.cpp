@@ -24,13 +24,13 @@ private:
 
     QString profileFile(int mode) const
     {
-        return m_home->productFolder(QStringLiteral("NX-19")) +
+        return m_home->productFolder("NX-19") +
                QStringLiteral("/Profile/Profile %1.prof").arg(mode);
     }
 
-    CtlResult ctl(const QStringList &args, const QString &mice = QStringLiteral("NX-19"))
+    CtlResult ctl(const QStringList &args, const QString &mice = "NX-19")
     {
-        return runCtl(*m_home, args, {{QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), mice}});
+        return runCtl(*m_home, args, {{"KORVALEN_VIRTUAL_MOUSE", mice}});
     }
 
     // Counts a case of `matrix` as held once it passed every check.
@@ -58,33 +58,25 @@ private slots:
     // Two runs at once change two settings of the same profile file.
     void concurrentSetsKeepBoth()
     {
-        Case c{this, QStringLiteral("concurrent set pairs")};
-        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
+        Case c{this, "concurrent set pairs"};
+        QCOMPARE(ctl({"get"}).status, 0);
         const int pairs = 20;
         int kept = 0;
         for (int i = 0; i < pairs; ++i) {
             const QString speed = QString::number(1 + i % 20);
             const QString scroll = QString::number(20 - i % 20);
-            const QMap<QString, QString> env{
-                {QStringLiteral("KORVALEN_VIRTUAL_MOUSE"), QStringLiteral("NX-19")}};
-            auto a = startCtl(*m_home,
-                              {QStringLiteral("set"), QStringLiteral("--mode"), QStringLiteral("2"),
-                               QStringLiteral("pointer-speed"), speed},
-                              env);
-            auto b = startCtl(*m_home,
-                              {QStringLiteral("set"), QStringLiteral("--mode"), QStringLiteral("2"),
-                               QStringLiteral("scroll-speed"), scroll},
-                              env);
+            const QMap<QString, QString> env{{"KORVALEN_VIRTUAL_MOUSE", "NX-19"}};
+            auto a = startCtl(*m_home, {"set", "--mode", "2", "pointer-speed", speed}, env);
+            auto b = startCtl(*m_home, {"set", "--mode", "2", "scroll-speed", scroll}, env);
             const CtlResult first = finishCtl(*a);
             const CtlResult second = finishCtl(*b);
             QVERIFY2(first.status == 0 && second.status == 0, qPrintable(first.err + second.err));
             QSettings file(profileFile(2), QSettings::IniFormat);
             QCOMPARE(file.status(), QSettings::NoError);
-            const bool whole =
-                file.childGroups() == QStringList{QStringLiteral("PROFILE")} &&
-                file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_8_breath")).isValid();
-            kept += whole && file.value(QStringLiteral("PROFILE/mousespeed")).toString() == speed;
-            kept += whole && file.value(QStringLiteral("PROFILE/scrollspeed")).toString() == scroll;
+            const bool whole = file.childGroups() == QStringList{"PROFILE"} &&
+                               file.value("PROFILE/LedMode/LED_MODE_8_breath").isValid();
+            kept += whole && file.value("PROFILE/mousespeed").toString() == speed;
+            kept += whole && file.value("PROFILE/scrollspeed").toString() == scroll;
         }
         qInfo("updates kept: %d/%d", kept, 2 * pairs);
         QCOMPARE(kept, 2 * pairs);
@@ -118,13 +110,13 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, message);
-        Case c{this, QStringLiteral("refusals")};
-        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
-        if (setup == QLatin1String("remove") || setup == QLatin1String("dangle"))
+        Case c{this, "refusals"};
+        QCOMPARE(ctl({"get"}).status, 0);
+        if (setup == "remove" || setup == "dangle")
             QVERIFY(QFile::remove(profileFile(3)));
-        if (setup == QLatin1String("dangle"))
-            QVERIFY(QFile::link(m_home->path() + QStringLiteral("/gone.prof"), profileFile(3)));
-        args.replaceInStrings(QStringLiteral("@"), m_home->path());
+        if (setup == "dangle")
+            QVERIFY(QFile::link(m_home->path() + "/gone.prof", profileFile(3)));
+        args.replaceInStrings("@", m_home->path());
         const auto before = fileSnapshot(m_home->path());
         const CtlResult run = ctl(args);
         QCOMPARE(run.status, status);
@@ -137,16 +129,13 @@ private slots:
     // Texts a person gave print as given, "%2" and all.
     void namesPrintAsTheyAre()
     {
-        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
-        const QString file = m_home->path() + QStringLiteral("/%2e%2e.prof");
-        QCOMPARE(ctl({QStringLiteral("export"), file}).status, 0);
-        QCOMPARE(
-            ctl({QStringLiteral("import"), file, QStringLiteral("--mode"), QStringLiteral("2")})
-                .status,
-            0);
-        QVERIFY(ctl({QStringLiteral("profiles")}).out.contains(QStringLiteral("%2e%2e ")));
-        writeCatalogue({row(QStringLiteral("NX-%3"), 0x77)});
-        QVERIFY(ctl({QStringLiteral("list")}).out.contains(QStringLiteral("  NX-%3  ")));
+        QCOMPARE(ctl({"get"}).status, 0);
+        const QString file = m_home->path() + "/%2e%2e.prof";
+        QCOMPARE(ctl({"export", file}).status, 0);
+        QCOMPARE(ctl({"import", file, "--mode", "2"}).status, 0);
+        QVERIFY(ctl({"profiles"}).out.contains("%2e%2e "));
+        writeCatalogue({row("NX-%3", 0x77)});
+        QVERIFY(ctl({"list"}).out.contains("  NX-%3  "));
     }
 
     void readOnlyAndFullDisk_data()
@@ -180,23 +169,20 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(bool, sends);
-        Case c{this, QStringLiteral("read-only and full-disk matrix")};
-        QCOMPARE(ctl({QStringLiteral("get")}).status, 0);
-        QCOMPARE(
-            ctl({QStringLiteral("export"), m_home->path() + QStringLiteral("/fps.prof")}).status,
-            0);
+        Case c{this, "read-only and full-disk matrix"};
+        QCOMPARE(ctl({"get"}).status, 0);
+        QCOMPARE(ctl({"export", m_home->path() + "/fps.prof"}).status, 0);
         ScratchMount mount(m_home->dataFolder(), ScratchMount::Fault(fault));
         if (!mount.ok())
             QSKIP("no tmpfs can be mounted here (needs root)");
-        args.replaceInStrings(QStringLiteral("@"), m_home->path());
-        args.replaceInStrings(QStringLiteral("#"), m_home->dataFolder());
-        const QString trace = m_home->path() + QStringLiteral("/trace");
+        args.replaceInStrings("@", m_home->path());
+        args.replaceInStrings("#", m_home->dataFolder());
+        const QString trace = m_home->path() + "/trace";
         const auto before = fileSnapshot(m_home->dataFolder());
-        const CtlResult run = ctl(QStringList{QStringLiteral("--trace"), trace} + args);
+        const CtlResult run = ctl(QStringList{"--trace", trace} + args);
         QVERIFY2(run.status == status, qPrintable(run.err));
         if (status == 4) {
-            const QString cause = fault == ScratchMount::ReadOnly ? QStringLiteral("read-only")
-                                                                  : QStringLiteral("full");
+            const QString cause = fault == ScratchMount::ReadOnly ? "read-only" : "full";
             QVERIFY2(run.err.contains(cause), qPrintable(run.err));
         }
         QCOMPARE(!tracedFeatureReports(trace).isEmpty(), sends);
@@ -220,8 +206,8 @@ private slots:
                                << "it contains one of / \\";
         QTest::addRow("trailing dot") << "NX-19."
                                       << "it ends with a dot";
-        QTest::addRow("right-to-left override")
-            << QStringLiteral("NX\u202E91") << "it contains invisible formatting characters";
+        QTest::addRow("right-to-left override") << "NX\u202E91"
+                                                << "it contains invisible formatting characters";
         QTest::addRow("control character") << "NX\t19"
                                            << "it contains control characters";
         QTest::addRow("too long") << QString(120, QLatin1Char('N')) << "it is longer than 100";
@@ -233,24 +219,19 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, rule);
-        Case c{this, QStringLiteral("hostile product names")};
-        QCOMPARE(ctl({QStringLiteral("list")}).status, 0);
+        Case c{this, "hostile product names"};
+        QCOMPARE(ctl({"list"}).status, 0);
         writeCatalogue({row(name, 0x77)});
         // "../../../ESCAPED" from the data folder is beside the test's home.
-        const QString escaped = m_home->path() + QStringLiteral("/../ESCAPED");
+        const QString escaped = m_home->path() + "/../ESCAPED";
         // The first run after the catalogue was written adds the shipped rows.
-        const CtlResult list = ctl({QStringLiteral("list")}, name);
+        const CtlResult list = ctl({"list"}, name);
         const auto before = fileSnapshot(m_home->path());
-        QVERIFY2(
-            list.out.contains(QStringLiteral("skipped: the name cannot be a folder name, ") + rule),
-            qPrintable(list.out));
-        QCOMPARE(ctl({QStringLiteral("apply")}, name).status, 1);
-        QCOMPARE(ctl({QStringLiteral("switch"), QStringLiteral("2")}, name).status, 1);
-        QCOMPARE(ctl({QStringLiteral("apply"), QStringLiteral("--dry-run"),
-                      QStringLiteral("--mouse"), name},
-                     name)
-                     .status,
-                 2);
+        QVERIFY2(list.out.contains("skipped: the name cannot be a folder name, " + rule),
+                 qPrintable(list.out));
+        QCOMPARE(ctl({"apply"}, name).status, 1);
+        QCOMPARE(ctl({"switch", "2"}, name).status, 1);
+        QCOMPARE(ctl({"apply", "--dry-run", "--mouse", name}, name).status, 2);
         QCOMPARE(fileSnapshot(m_home->path()), before);
         QVERIFY(!QFileInfo::exists(escaped));
         c.held = true;

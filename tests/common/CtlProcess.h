@@ -19,6 +19,14 @@ struct CtlResult
     QString err;
 };
 
+// A command line as one text: words apart by spaces, or by '|' where a
+// word holds spaces.
+inline QStringList words(const QString &line)
+{
+    return line.split(line.contains(QLatin1Char('|')) ? QLatin1Char('|') : QLatin1Char(' '),
+                      Qt::SkipEmptyParts);
+}
+
 // Starts korvalen-ctl without waiting, for runs that overlap.
 inline std::unique_ptr<QProcess> startCtl(const TestHome &home, const QStringList &args,
                                           const QMap<QString, QString> &env = {})

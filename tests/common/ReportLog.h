@@ -122,8 +122,8 @@ inline QByteArray bytes(const char *hex)
     return QByteArray::fromHex(hex);
 }
 
-inline QString frame(int reportId, int length, int command, int b2, int b3, int count,
-                     const QByteArray &data)
+inline QByteArray raw(int reportId, int length, int command, int b2, int b3, int count,
+                      const QByteArray &data = {})
 {
     QByteArray f(length, '\0');
     f[0] = char(reportId);
@@ -132,7 +132,20 @@ inline QString frame(int reportId, int length, int command, int b2, int b3, int 
     f[3] = char(b3);
     f[4] = char(count);
     f.replace(8, data.size(), data);
-    return QStringLiteral("set ") + QString::fromLatin1(f.toHex());
+    return f;
+}
+
+// A write of data at an address, as the mouse receives it.
+inline QByteArray rawWrite(int reportId, int length, int address, const QByteArray &data)
+{
+    return raw(reportId, length, 0xF3, address & 0xFF, address >> 8, data.size(), data);
+}
+
+inline QString frame(int reportId, int length, int command, int b2, int b3, int count,
+                     const QByteArray &data)
+{
+    return QStringLiteral("set ") +
+           QString::fromLatin1(raw(reportId, length, command, b2, b3, count, data).toHex());
 }
 
 // A write of report 2 (16 bytes).

@@ -17,23 +17,13 @@ using namespace Frames;
 
 namespace {
 
-const QStringList kSteps = {QStringLiteral("mode"),
-                            QStringLiteral("key-map mode"),
-                            QStringLiteral("lighting"),
-                            QStringLiteral("report rates"),
-                            QStringLiteral("scroll speeds"),
-                            QStringLiteral("DPI stage indexes"),
-                            QStringLiteral("pointer speed"),
-                            QStringLiteral("DPI stages of profile 1"),
-                            QStringLiteral("DPI stages of profile 2"),
-                            QStringLiteral("DPI stages of profile 3"),
-                            QStringLiteral("DPI stages of profile 4"),
-                            QStringLiteral("DPI stages of profile 5"),
-                            QStringLiteral("lift-off distance"),
-                            QStringLiteral("current profile"),
-                            QStringLiteral("button maps"),
-                            QStringLiteral("refresh"),
-                            QStringLiteral("macros")};
+// clang-format off
+const QStringList kSteps = {
+    "mode", "key-map mode", "lighting", "report rates", "scroll speeds", "DPI stage indexes",
+    "pointer speed", "DPI stages of profile 1", "DPI stages of profile 2",
+    "DPI stages of profile 3", "DPI stages of profile 4", "DPI stages of profile 5",
+    "lift-off distance", "current profile", "button maps", "refresh", "macros"};
+// clang-format on
 
 const int kBases[5] = {0x040, 0x100, 0x1B0, 0x260, 0x310};
 
@@ -66,13 +56,13 @@ ProfileStore nx19Store()
     ButtonInfo &macro = s.profiles[0].BUTTON_INFO[5];
     macro.Fun = 200;
     macro.LoopNumber = 1;
-    macro.macroname = QStringLiteral("combo");
+    macro.macroname = "combo";
     return s;
 }
 
 void writeCombo()
 {
-    writeRawMacro(QStringLiteral("combo"), {{0x84, 0, 4}, {0x04, 0, 4}});
+    writeRawMacro("combo", {{0x84, 0, 4}, {0x04, 0, 4}});
 }
 
 // Everything ApplyStore sends for nx19Store(), worked out by hand.
@@ -127,7 +117,7 @@ private:
     // Pointer speed goes to a stand-in, never to the desktop.
     void useGsettings(const QByteArray &body)
     {
-        const QString program = m_home->path() + QStringLiteral("/bin/gsettings-standin");
+        const QString program = m_home->path() + "/bin/gsettings-standin";
         QVERIFY(FakePrograms::writeScript(program, body));
         // The old value must be put back before the new one is set.
         m_env.reset();
@@ -141,8 +131,8 @@ private:
         QStringList steps;
         *all = ApplyStore(store, [&steps](const UploadStep &step) {
             QVERIFY(step.ok == step.problem.isEmpty());
-            QCOMPARE(step.hostSetting, step.name == QLatin1String("pointer speed"));
-            steps << (step.ok ? step.name : step.name + QStringLiteral(" FAILED"));
+            QCOMPARE(step.hostSetting, step.name == "pointer speed");
+            steps << (step.ok ? step.name : step.name + " FAILED");
         });
         return steps;
     }
@@ -151,13 +141,12 @@ private slots:
     void init()
     {
         m_home = std::make_unique<CleanHome>();
-        m_speedRecord = m_home->path() + QStringLiteral("/speed");
-        QVERIFY(FakePrograms::writeRecorder(m_home->path() + QStringLiteral("/bin/gsettings-rec"),
-                                            QStringLiteral("gsettings"), m_speedRecord));
+        m_speedRecord = m_home->path() + "/speed";
+        QVERIFY(FakePrograms::writeRecorder(m_home->path() + "/bin/gsettings-rec", "gsettings",
+                                            m_speedRecord));
         m_env = std::make_unique<ScopedEnvironment>(
             std::initializer_list<std::pair<const char *, QByteArray>>{
-                {"KORVALEN_GSETTINGS",
-                 QFile::encodeName(m_home->path() + QStringLiteral("/bin/gsettings-rec"))}});
+                {"KORVALEN_GSETTINGS", QFile::encodeName(m_home->path() + "/bin/gsettings-rec")}});
     }
     void cleanup()
     {
@@ -167,7 +156,7 @@ private slots:
 
     void wholeUploadInOrder()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         writeCombo();
         const ProfileStore store = nx19Store();
         bool all = false;
@@ -182,9 +171,7 @@ private slots:
         // Profile 2 is active: its speed 14 is (14 - 10) / 10 on GNOME's scale.
         const QStringList speed = FakePrograms::readRecord(m_speedRecord);
         QCOMPARE(speed.mid(2, 3),
-                 (QStringList{QStringLiteral("set"),
-                              QStringLiteral("org.gnome.desktop.peripherals.mouse"),
-                              QStringLiteral("speed")}));
+                 (QStringList{"set", "org.gnome.desktop.peripherals.mouse", "speed"}));
         QCOMPARE(speed.value(5).toDouble(), 0.4);
     }
 
@@ -212,7 +199,7 @@ private slots:
     {
         QFETCH(int, report);
         QFETCH(QString, step);
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         writeCombo();
         mouse.failReport(report);
         MessageLog debug;
@@ -220,7 +207,7 @@ private slots:
         const QStringList steps = progressOf(nx19Store(), &all);
         QVERIFY(!all);
         QStringList expectedSteps = kSteps;
-        expectedSteps[kSteps.indexOf(step)] += QStringLiteral(" FAILED");
+        expectedSteps[kSteps.indexOf(step)] += " FAILED";
         QCOMPARE(steps, expectedSteps);
 
         // The full upload with the failing frame marked and the rest of its
@@ -229,26 +216,26 @@ private slots:
         int sent = 0;
         int at = -1;
         for (int i = 0; i < full.size() && at < 0; ++i) {
-            if (full.at(i).startsWith(QLatin1String("set ")) && ++sent == report)
+            if (full.at(i).startsWith("set ") && ++sent == report)
                 at = i;
         }
         QVERIFY(at >= 0);
         QCOMPARE(mouse.log.mid(0, at), full.mid(0, at));
         QCOMPARE(mouse.log.at(at), failed(full.at(at)));
         // The upload went on to its end.
-        if (step != QLatin1String("macros"))
+        if (step != "macros")
             QCOMPARE(mouse.log.mid(mouse.log.size() - 2), full.mid(full.size() - 2));
     }
 
     void pointerSpeedFailure()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         writeCombo();
         useGsettings("exit 1");
         bool all = true;
         const QStringList steps = progressOf(nx19Store(), &all);
         QVERIFY(!all);
-        QCOMPARE(steps.at(6), QStringLiteral("pointer speed FAILED"));
+        QCOMPARE(steps.at(6), "pointer speed FAILED");
         QCOMPARE(mouse.log, nx19Upload());
     }
 
@@ -256,7 +243,7 @@ private slots:
     // although no report did.
     void macroLimitFailsTheMacroStep()
     {
-        LoggedMouse mouse(QStringLiteral("NX-04"));
+        LoggedMouse mouse("NX-04");
         ProfileStore store = nx19Store();
         for (int m = 0; m < 8; ++m) {
             ButtonInfo &b = store.profiles[m / 6].BUTTON_INFO[m % 6];
@@ -267,27 +254,26 @@ private slots:
         QVERIFY(!ApplyStore(store, [&steps](const UploadStep &s) { steps << s; }));
         QCOMPARE(steps.size(), kSteps.size());
         for (const UploadStep &s : steps) {
-            if (s.name != QLatin1String("macros"))
+            if (s.name != "macros")
                 QVERIFY2(s.ok, qPrintable(s.name));
         }
         QVERIFY(!steps.last().ok);
         QCOMPARE(steps.last().problem,
-                 QStringLiteral("more macros than the model holds; the rest were not uploaded"));
-        QVERIFY(!mouse.log.join(QLatin1Char(',')).contains(QLatin1String("ERR")));
+                 "more macros than the model holds; the rest were not uploaded");
+        QVERIFY(!mouse.log.join(',').contains("ERR"));
     }
 
     void profileSwitch()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         ProfileStore store = nx19Store();
         store.profiles[3].mousespeed = 1;
         QStringList steps;
         auto record = [&steps](const UploadStep &step) {
-            steps << (step.ok ? step.name : step.name + QStringLiteral(" FAILED"));
+            steps << (step.ok ? step.name : step.name + " FAILED");
         };
         QVERIFY(SwitchProfile(store, 3, record));
-        QCOMPARE(steps, (QStringList{QStringLiteral("profile"), QStringLiteral("refresh"),
-                                     QStringLiteral("pointer speed")}));
+        QCOMPARE(steps, (QStringList{"profile", "refresh", "pointer speed"}));
         QCOMPARE(mouse.log,
                  (QStringList{W(0x02C, "03"), R(1), S(100), R(4), R(1), R(2), R(8), R(16)}));
         QCOMPARE(DeviceContext::deviceStore().curProfile, quint8(3));
@@ -297,64 +283,51 @@ private slots:
         mouse.failReport(1);
         steps.clear();
         QVERIFY(!SwitchProfile(store, 0, record));
-        QCOMPARE(steps, (QStringList{QStringLiteral("profile FAILED"), QStringLiteral("refresh"),
-                                     QStringLiteral("pointer speed")}));
+        QCOMPARE(steps, (QStringList{"profile FAILED", "refresh", "pointer speed"}));
         QCOMPARE(DeviceContext::deviceStore().curProfile, quint8(3));
     }
 
     void verifyFindsEveryDifference()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         writeCombo();
         const ProfileStore store = nx19Store();
         QVERIFY(ApplyStore(store));
         QVector<UploadDifference> differences;
-        QVERIFY(verifyUpload(store, QStringLiteral("NX-19"), &differences));
+        QVERIFY(verifyUpload(store, "NX-19", &differences));
         QVERIFY(differences.isEmpty());
 
         // Change two stage bytes of profile 3 and one byte of the macro
         // block behind the program's back.
-        auto poke = [](int address, const QByteArray &data) {
-            QByteArray f(16, '\0');
-            f[0] = 2;
-            f[1] = char(0xF3);
-            f[2] = char(address & 0xFF);
-            f[3] = char(address >> 8);
-            f[4] = char(data.size());
-            f.replace(8, data.size(), data);
-            DeviceContext::hid().sendFeatureReport(
-                DeviceContext::interface1Handle(),
-                reinterpret_cast<const unsigned char *>(f.constData()), 16);
-        };
-        poke(0x1B0 + 4 + 6 + 1, QByteArray::fromHex("2800"));
-        poke(0x478 + 8, QByteArray::fromHex("ff"));
-        QVERIFY(verifyUpload(store, QStringLiteral("NX-19"), &differences));
+        QVERIFY(mouse.mice().setMemory("NX-19", 0x1B0 + 4 + 6 + 1, QByteArray::fromHex("2800")));
+        QVERIFY(mouse.mice().setMemory("NX-19", 0x478 + 8, QByteArray::fromHex("ff")));
+        QVERIFY(verifyUpload(store, "NX-19", &differences));
         QCOMPARE(differences.size(), 2);
-        QCOMPARE(differences[0].what, QStringLiteral("DPI stage 2 of profile 3"));
+        QCOMPARE(differences[0].what, "DPI stage 2 of profile 3");
         QCOMPARE(differences[0].address, quint16(0x1BB));
         QCOMPARE(differences[0].expected.toHex(), QByteArray("27"));
         QCOMPARE(differences[0].actual.toHex(), QByteArray("28"));
-        QCOMPARE(differences[1].what, QStringLiteral("macro block 0 (combo)"));
+        QCOMPARE(differences[1].what, "macro block 0 (combo)");
         QCOMPARE(differences[1].address, quint16(0x480));
         QCOMPARE(differences[1].expected.toHex(), QByteArray("01"));
         QCOMPARE(differences[1].actual.toHex(), QByteArray("ff"));
 
         // A read that fails is not a difference.
         mouse.failReport(2);
-        QVERIFY(!verifyUpload(store, QStringLiteral("NX-19"), &differences));
+        QVERIFY(!verifyUpload(store, "NX-19", &differences));
     }
 
     // Reads of the check are 64-byte reports of at most 56 data bytes.
     void verifyReadsInLongReports()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         const ProfileStore store = nx19Store();
         QVector<UploadDifference> differences;
-        QVERIFY(verifyUpload(store, QStringLiteral("NX-19"), &differences));
+        QVERIFY(verifyUpload(store, "NX-19", &differences));
         QVERIFY(!differences.isEmpty()); // nothing was uploaded
         for (const QString &line : mouse.log) {
-            if (line.startsWith(QLatin1String("set ")))
-                QVERIFY2(line.startsWith(QLatin1String("set 03f2")) && line.size() == 4 + 128 &&
+            if (line.startsWith("set "))
+                QVERIFY2(line.startsWith("set 03f2") && line.size() == 4 + 128 &&
                              line.mid(12, 2).toInt(nullptr, 16) <= 56,
                          qPrintable(line.left(20)));
         }

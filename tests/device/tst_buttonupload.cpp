@@ -26,6 +26,12 @@ QByteArray delay2560ms()
     return QByteArray::fromHex("060001");
 }
 
+// An address as a frame carries it: low byte first, in hex.
+QString le16(int address)
+{
+    return QString::fromLatin1((QByteArray(1, char(address & 0xFF)) + char(address >> 8)).toHex());
+}
+
 } // namespace
 
 class TestButtonUpload : public QObject
@@ -49,7 +55,7 @@ private slots:
         QTest::addColumn<QByteArray>("keys"); // KeyInfo map bytes from entry 0
         QTest::addColumn<QByteArray>("entry");
 
-        const QString nx19 = QStringLiteral("NX-19");
+        const QString nx19 = "NX-19";
         auto add = [&](const char *name, const QString &model, int fun, int res1, int loop,
                        int keyNumber, const char *keys, const char *entry) {
             QTest::addRow("%s", name) << model << fun << res1 << loop << keyNumber
@@ -83,12 +89,12 @@ private slots:
         add("macro, unknown loop mode", nx19, 200, 3, 0x0203, 0, "", "91000302");
         add("gun file", nx19, 510, 0, 7, 0, "", "9d000700");
         add("sniper on a 3399", nx19, 55, 40, 0, 0, "", "9a012828");
-        add("sniper on a 3327", QStringLiteral("NX-03"), 55, 4, 0, 0, "", "9a010b0b");
-        add("sniper on a 3360", QStringLiteral("NX-34"), 55, 40, 0, 0, "", "9a012727");
-        add("sniper on a 3333", QStringLiteral("NX-10"), 55, 40, 0, 0, "", "9a010404");
+        add("sniper on a 3327", "NX-03", 55, 4, 0, 0, "", "9a010b0b");
+        add("sniper on a 3360", "NX-34", 55, 40, 0, 0, "", "9a012727");
+        add("sniper on a 3333", "NX-10", 55, 40, 0, 0, "", "9a010404");
         add("lighting switch", nx19, 54, 0, 0, 0, "", "9b040000");
-        add("lighting switch on NX-13", QStringLiteral("NX-13"), 54, 0, 0, 0, "", "9b080000");
-        add("lighting switch on class 4", QStringLiteral("NX-24"), 54, 0, 0, 0, "", "9b080000");
+        add("lighting switch on NX-13", "NX-13", 54, 0, 0, 0, "", "9b080000");
+        add("lighting switch on class 4", "NX-24", 54, 0, 0, 0, "", "9b080000");
     }
 
     void encoding()
@@ -105,7 +111,7 @@ private slots:
         slot.Res1 = quint8(res1);
         slot.LoopNumber = loop;
         slot.KeyNumber = keyNumber;
-        slot.macroname = QStringLiteral("m");
+        slot.macroname = "m";
         for (int i = 0; i < keys.size(); ++i)
             slot.KeyInfo[i].map = quint8(keys.at(i));
         MacroIndexMap macros;
@@ -119,28 +125,18 @@ private slots:
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QList<int>>("addresses"); // profile 1, in upload order
-        QTest::addRow("NX-19: 0-5, 40-41 -> 22-23")
-            << QStringLiteral("NX-19")
-            << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xDA, 0xDE};
-        QTest::addRow("NX-12: 0-5, 40-41 -> 10-11")
-            << QStringLiteral("NX-12")
-            << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xAA, 0xAE};
+        // clang-format off
+        QTest::addRow("NX-19: 0-5, 40-41 -> 22-23") << "NX-19" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xDA, 0xDE};
+        QTest::addRow("NX-12: 0-5, 40-41 -> 10-11") << "NX-12" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xAA, 0xAE};
         QTest::addRow("NX-05: remapped positions, the fixed button 8")
-            << QStringLiteral("NX-05")
-            << QList<int>{0x82, 0x86, 0x8A, 0x9E, 0x8E, 0x92, 0x96, 0x9A, 0xA2, 0xDA, 0xDE};
-        QTest::addRow("NX-54: index 3 at position 6")
-            << QStringLiteral("NX-54")
-            << QList<int>{0x82, 0x86, 0x8A, 0x9A, 0x9E, 0x92, 0xD2, 0xD6};
-        QTest::addRow("NX-29: index 6 at position 7")
-            << QStringLiteral("NX-29")
-            << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0x9E, 0xAA, 0xAE};
-        QTest::addRow("NX-01: no fixed slots")
-            << QStringLiteral("NX-01")
-            << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0x9A, 0x9E, 0xA2,
-                          0xA6, 0xAA, 0xAE, 0xB2, 0xB6, 0xBA, 0xBE, 0xC2, 0xC6};
-        QTest::addRow("TEST: 0-6 only")
-            << QStringLiteral("TEST") << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0x9A};
-        QTest::addRow("NX-26: nothing") << QStringLiteral("NX-26") << QList<int>{};
+            << "NX-05" << QList<int>{0x82, 0x86, 0x8A, 0x9E, 0x8E, 0x92, 0x96, 0x9A, 0xA2, 0xDA, 0xDE};
+        QTest::addRow("NX-54: index 3 at position 6") << "NX-54" << QList<int>{0x82, 0x86, 0x8A, 0x9A, 0x9E, 0x92, 0xD2, 0xD6};
+        QTest::addRow("NX-29: index 6 at position 7") << "NX-29" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0x9E, 0xAA, 0xAE};
+        QTest::addRow("NX-01: no fixed slots") << "NX-01" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0x9A, 0x9E, 0xA2,
+                                                                        0xA6, 0xAA, 0xAE, 0xB2, 0xB6, 0xBA, 0xBE, 0xC2, 0xC6};
+        QTest::addRow("TEST: 0-6 only") << "TEST" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0x9A};
+        QTest::addRow("NX-26: nothing") << "NX-26" << QList<int>{};
+        // clang-format on
     }
 
     void buttonMap()
@@ -151,26 +147,18 @@ private slots:
         QVERIFY(UploadButtonMaps());
         QCOMPARE(mouse.log.size(), 2 * 5 * addresses.size());
         for (int i = 0; i < addresses.size(); ++i) {
-            const QString &line = mouse.log.at(2 * i);
-            const QString address = QStringLiteral("%1%2")
-                                        .arg(addresses[i] & 0xFF, 2, 16, QLatin1Char('0'))
-                                        .arg(addresses[i] >> 8, 2, 16, QLatin1Char('0'));
-            QCOMPARE(line.mid(4, 10), QStringLiteral("02f3") + address + QStringLiteral("04"));
+            QCOMPARE(mouse.log.at(2 * i).mid(4, 10), "02f3" + le16(addresses[i]) + "04");
             QCOMPARE(mouse.log.at(2 * i + 1), S(10));
         }
         // The other profiles repeat the map at their own base.
-        if (!addresses.isEmpty()) {
-            const int last = 0x310 - 0x040 + addresses.last();
+        if (!addresses.isEmpty())
             QCOMPARE(mouse.log.at(mouse.log.size() - 2).mid(8, 4),
-                     QStringLiteral("%1%2")
-                         .arg(last & 0xFF, 2, 16, QLatin1Char('0'))
-                         .arg(last >> 8, 2, 16, QLatin1Char('0')));
-        }
+                     le16(0x310 - 0x040 + addresses.last()));
     }
 
     void sendersOfOneEntry()
     {
-        LoggedMouse mouse(QStringLiteral("NX-54"));
+        LoggedMouse mouse("NX-54");
         DeviceContext::deviceStore().profiles[1].BUTTON_INFO[3].Fun = 4;
         QVERIFY(SendButton(1, 3, 3));
         QVERIFY(SendFixedButton(2, 8, 59));
@@ -192,20 +180,18 @@ private slots:
     // button is in; the index goes to Res4 and into the entry.
     void macroIndexes()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
-        setMacro(0, 3, QStringLiteral("alpha"));
-        setMacro(2, 0, QStringLiteral("beta"));
-        setMacro(4, 5, QStringLiteral("alpha"), 510);
-        setMacro(4, 41, QStringLiteral("gamma"));
+        LoggedMouse mouse("NX-19");
+        setMacro(0, 3, "alpha");
+        setMacro(2, 0, "beta");
+        setMacro(4, 5, "alpha", 510);
+        setMacro(4, 41, "gamma");
         QVERIFY(UploadButtonMaps());
         const ProfileStore &s = DeviceContext::deviceStore();
         QCOMPARE(s.profiles[0].BUTTON_INFO[3].Res4, quint8(0));
         QCOMPARE(s.profiles[2].BUTTON_INFO[0].Res4, quint8(1));
         QCOMPARE(s.profiles[4].BUTTON_INFO[5].Res4, quint8(0));
         QCOMPARE(s.profiles[4].BUTTON_INFO[41].Res4, quint8(2));
-        const MacroIndexMap expected = {{0, QStringLiteral("alpha")},
-                                        {1, QStringLiteral("beta")},
-                                        {2, QStringLiteral("gamma")}};
+        const MacroIndexMap expected = {{0, "alpha"}, {1, "beta"}, {2, "gamma"}};
         QCOMPARE(DeviceContext::macroIndexMap() == expected, true);
         QVERIFY(mouse.log.contains(W(0x08E, "91000000")));
         QVERIFY(mouse.log.contains(W(0x1F2, "91010000")));
@@ -247,7 +233,7 @@ private slots:
         for (int i = 0; i + 2 < events.size(); i += 3)
             list.append(
                 MacroEvent{quint8(events[i]), quint8(events[i + 1]), quint8(events[i + 2])});
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         ButtonInfo slot;
         slot.Res4 = 2;
         QVERIFY(SendMacro(slot, list));
@@ -267,7 +253,7 @@ private slots:
         // Groups of four events and a delay: event 52 sits at 52 + 13.
         QCOMPARE(block.at(4), (MacroEvent{6, 1, 0}));
         QCOMPARE(block.at(65), list.at(52));
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         ButtonInfo slot;
         slot.Res4 = 0;
         QVERIFY(SendMacro(slot, list));
@@ -276,15 +262,15 @@ private slots:
 
     void macroUpload()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
-        writeRawMacro(QStringLiteral("a"), {{0x84, 0, 4}, {0x04, 0, 4}, {0x06, 0, 5}});
-        writeRawMacro(QStringLiteral("b"), {{0x81, 0, 1}});
-        setMacro(0, 0, QStringLiteral("a"));
-        setMacro(1, 2, QStringLiteral("a"));
-        setMacro(1, 3, QStringLiteral("b"));
-        setMacro(2, 1, QStringLiteral("missing"));
+        LoggedMouse mouse("NX-19");
+        writeRawMacro("a", {{0x84, 0, 4}, {0x04, 0, 4}, {0x06, 0, 5}});
+        writeRawMacro("b", {{0x81, 0, 1}});
+        setMacro(0, 0, "a");
+        setMacro(1, 2, "a");
+        setMacro(1, 3, "b");
+        setMacro(2, 1, "missing");
         // Not in NX-19's map: keeps its stale block index.
-        setMacro(0, 10, QStringLiteral("b"));
+        setMacro(0, 10, "b");
         DeviceContext::deviceStore().profiles[0].BUTTON_INFO[10].Res4 = 5;
         QVERIFY(UploadButtonMaps());
         mouse.log.clear();
@@ -315,16 +301,14 @@ private slots:
         QTest::addColumn<int>("macros");
         QTest::addColumn<int>("uploaded");
         QTest::addColumn<QString>("message");
-        QTest::addRow("7-macro model with seven") << QStringLiteral("NX-04") << 7 << 7 << QString();
+        QTest::addRow("7-macro model with seven") << "NX-04" << 7 << 7 << QString();
         QTest::addRow("7-macro model with eight")
-            << QStringLiteral("NX-04") << 8 << 7 << QStringLiteral("iIndex>=MAX_MACRO_NUMBER_550");
+            << "NX-04" << 8 << 7 << "iIndex>=MAX_MACRO_NUMBER_550";
         QTest::addRow("another 7-macro model with eight")
-            << QStringLiteral("NX-06") << 8 << 7 << QStringLiteral("iIndex>=MAX_MACRO_NUMBER_550");
-        QTest::addRow("20-macro model with eight")
-            << QStringLiteral("NX-19") << 8 << 8 << QString();
+            << "NX-06" << 8 << 7 << "iIndex>=MAX_MACRO_NUMBER_550";
+        QTest::addRow("20-macro model with eight") << "NX-19" << 8 << 8 << QString();
         QTest::addRow("20-macro model with twenty-one")
-            << QStringLiteral("NX-19") << 21 << 20
-            << QStringLiteral("iIndex>=MAX_MACRO_NUMBER_560");
+            << "NX-19" << 21 << 20 << "iIndex>=MAX_MACRO_NUMBER_560";
     }
 
     void macroLimit()
@@ -344,20 +328,16 @@ private slots:
         QCOMPARE(UploadMacros(&limitReached), message.isEmpty());
         QCOMPARE(limitReached, !message.isEmpty());
         QCOMPARE(mouse.log.size(), 2 * uploaded);
-        for (int i = 0; i < uploaded; ++i) {
-            const int address = 0x478 + 200 * i;
-            QCOMPARE(mouse.log.at(2 * i).left(14), QStringLiteral("set 04f3%1%2c8")
-                                                       .arg(address & 0xFF, 2, 16, QLatin1Char('0'))
-                                                       .arg(address >> 8, 2, 16, QLatin1Char('0')));
-        }
+        for (int i = 0; i < uploaded; ++i)
+            QCOMPARE(mouse.log.at(2 * i).left(14), "set 04f3" + le16(0x478 + 200 * i) + "c8");
         QCOMPARE(debug.messages, message.isEmpty() ? QStringList{} : QStringList{message});
     }
 
     void failedMacroBlockDoesNotStopTheOthers()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
-        setMacro(0, 0, QStringLiteral("x"));
-        setMacro(0, 1, QStringLiteral("y"));
+        LoggedMouse mouse("NX-19");
+        setMacro(0, 0, "x");
+        setMacro(0, 1, "y");
         QVERIFY(UploadButtonMaps());
         mouse.log.clear();
         mouse.failReport(1);
@@ -366,11 +346,10 @@ private slots:
         QVERIFY(!UploadMacros(&limitReached));
         QVERIFY(!limitReached);
         QCOMPARE(mouse.log.size(), 4);
-        QVERIFY(mouse.log.at(0).endsWith(QLatin1String(" ERR")));
+        QVERIFY(mouse.log.at(0).endsWith(" ERR"));
         QCOMPARE(mouse.log.at(1), S(50));
-        QVERIFY(!mouse.log.at(2).endsWith(QLatin1String(" ERR")));
-        QCOMPARE(debug.messages,
-                 QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 3")});
+        QVERIFY(!mouse.log.at(2).endsWith(" ERR"));
+        QCOMPARE(debug.messages, QStringList{"SendButtonRefesh Unable to send a feature report 3"});
     }
 
     // The upload reads at most 63 events, whatever Count says.
@@ -379,12 +358,12 @@ private slots:
         QList<QList<int>> raw;
         for (int i = 0; i < 64; ++i)
             raw.append(i == 62 ? QList<int>{0x184, 0, 0} : QList<int>{0x84, 0, 4});
-        writeRawMacro(QStringLiteral("big"), raw, 100000);
-        const QVector<MacroEvent> events = readMacroEventsForUpload(QStringLiteral("big"));
+        writeRawMacro("big", raw, 100000);
+        const QVector<MacroEvent> events = readMacroEventsForUpload("big");
         QCOMPARE(events.size(), 63);
         QCOMPARE(events.last(), (MacroEvent{0x84, 0, 0})); // cut to a byte
-        writeRawMacro(QStringLiteral("big"), raw, -4);
-        QVERIFY(readMacroEventsForUpload(QStringLiteral("big")).isEmpty());
+        writeRawMacro("big", raw, -4);
+        QVERIFY(readMacroEventsForUpload("big").isEmpty());
     }
 };
 

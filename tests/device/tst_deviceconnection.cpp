@@ -18,14 +18,11 @@ class TestDeviceConnection : public QObject
 private:
     std::unique_ptr<CleanHome> m_home;
 
-    static QString name(const QVariant &v) { return v.toString(); }
-
 private slots:
     void init()
     {
         m_home = std::make_unique<CleanHome>();
-        writeCatalogue({row(QStringLiteral("NX-19"), 1), row(QStringLiteral("NX-05"), 2),
-                        row(QStringLiteral("NX-33"), 3)});
+        writeCatalogue({row("NX-19", 1), row("NX-05", 2), row("NX-33", 3)});
         loadDeviceCatalogue();
     }
     void cleanup() { m_home.reset(); }
@@ -36,13 +33,12 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("active");
-        const QString nx19 = QStringLiteral("NX-19");
-        const QString nx05 = QStringLiteral("NX-05");
+        const QString nx19 = "NX-19";
+        const QString nx05 = "NX-05";
         QTest::addRow("two, the stored second stays active")
             << QStringList{nx05, nx19} << nx05 << QStringList{nx19, nx05} << nx05;
         QTest::addRow("two, a stored name not connected gives the first")
-            << QStringList{nx05, nx19} << QStringLiteral("NX-33") << QStringList{nx19, nx05}
-            << nx19;
+            << QStringList{nx05, nx19} << "NX-33" << QStringList{nx19, nx05} << nx19;
         QTest::addRow("one replaces the stored name")
             << QStringList{nx05} << nx19 << QStringList{nx05} << nx05;
         QTest::addRow("none empties the stored name")
@@ -62,8 +58,7 @@ private slots:
         DeviceConnection connection;
         QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
         if (names.size() == 1)
-            QTest::ignoreMessage(QtDebugMsg,
-                                 qPrintable(QStringLiteral("RefreshMouseList ") + names.first()));
+            QTest::ignoreMessage(QtDebugMsg, qPrintable("RefreshMouseList " + names.first()));
         QCOMPARE(connection.refreshDeviceList(), names);
         QCOMPARE(connection.connectedCount(), names.size());
         QCOMPARE(readProductName(), active);
@@ -76,7 +71,7 @@ private slots:
         VirtualMouseBackend *mice = installVirtualMice({});
         QCOMPARE(enumerateDevices(), 0);
         QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
-        QVERIFY(mice->plug(QStringLiteral("NX-19")));
+        QVERIFY(mice->plug("NX-19"));
         QCOMPARE(notices.count(), 2);
 
         // Created after the plug, so the notices are handed over by hand.
@@ -97,7 +92,7 @@ private slots:
         connection.handleNotice(notices.at(1).at(0).value<DeviceNotice>());
         QCOMPARE(arrived.count(), 1);
         QCOMPARE(connection.connectedCount(), 1);
-        QCOMPARE(readProductName(), QStringLiteral("NX-19"));
+        QCOMPARE(readProductName(), "NX-19");
     }
 
     void pluggingRaisesNoticesThroughTheEventLoop()
@@ -109,23 +104,23 @@ private slots:
         QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
         QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
 
-        QVERIFY(mice->plug(QStringLiteral("NX-05")));
+        QVERIFY(mice->plug("NX-05"));
         QCOMPARE(arrived.count(), 0); // queued, like a system notice
         QTRY_COMPARE(arrived.count(), 1);
-        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+        QCOMPARE(readProductName(), "NX-05");
 
         // A second model while one is connected only refreshes the list.
-        QVERIFY(mice->plug(QStringLiteral("NX-19")));
+        QVERIFY(mice->plug("NX-19"));
         QTRY_COMPARE(connection.connectedCount(), 2);
         QCOMPARE(arrived.count(), 1);
-        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+        QCOMPARE(readProductName(), "NX-05");
 
-        QVERIFY(mice->unplug(QStringLiteral("NX-19")));
-        QVERIFY(mice->unplug(QStringLiteral("NX-05")));
+        QVERIFY(mice->unplug("NX-19"));
+        QVERIFY(mice->unplug("NX-05"));
         QTRY_COMPARE(gone.count(), 1);
         QCOMPARE(connection.connectedCount(), 0);
         // Only recounted: the name stays for the mouse to come back.
-        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+        QCOMPARE(readProductName(), "NX-05");
     }
 
     void removal_data()
@@ -133,10 +128,8 @@ private slots:
         QTest::addColumn<QString>("removed");
         QTest::addColumn<int>("switched");
         QTest::addColumn<QString>("active");
-        QTest::addRow("the active mouse")
-            << QStringLiteral("NX-19") << 1 << QStringLiteral("NX-05");
-        QTest::addRow("the inactive mouse")
-            << QStringLiteral("NX-05") << 0 << QStringLiteral("NX-19");
+        QTest::addRow("the active mouse") << "NX-19" << 1 << "NX-05";
+        QTest::addRow("the inactive mouse") << "NX-05" << 0 << "NX-19";
     }
 
     void removal()
@@ -145,9 +138,8 @@ private slots:
         QFETCH(int, switched);
         QFETCH(QString, active);
 
-        VirtualMouseBackend *mice =
-            installVirtualMice({QStringLiteral("NX-19"), QStringLiteral("NX-05")});
-        writeProductName(QStringLiteral("NX-19"));
+        VirtualMouseBackend *mice = installVirtualMice({"NX-19", "NX-05"});
+        writeProductName("NX-19");
         QCOMPARE(enumerateDevices(), 0);
         DeviceConnection connection;
         connection.refreshDeviceList();
@@ -170,11 +162,10 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addRow("upper case")
-            << QStringLiteral("HID#VID_FFFF&PID_0002&MI_02&COL01#7&1A2B&0&0000#{4d1e55b2-f16f}")
-            << QStringLiteral("HID#VID_FFFF&PID_0002&MI_02&COL02#7&1A2B&0&0001#{4d1e55b2-f16f}");
-        QTest::addRow("mixed case, interface 1 first")
-            << QStringLiteral("Hid#Vid_fFfF&Pid_0002&Mi_02&Col02#x")
-            << QStringLiteral("hId#vID_FFff&pID_0002&mI_02&cOL01#x");
+            << "HID#VID_FFFF&PID_0002&MI_02&COL01#7&1A2B&0&0000#{4d1e55b2-f16f}"
+            << "HID#VID_FFFF&PID_0002&MI_02&COL02#7&1A2B&0&0001#{4d1e55b2-f16f}";
+        QTest::addRow("mixed case, interface 1 first") << "Hid#Vid_fFfF&Pid_0002&Mi_02&Col02#x"
+                                                       << "hId#vID_FFff&pID_0002&mI_02&cOL01#x";
     }
 
     void windowsNotices()
@@ -196,12 +187,11 @@ private slots:
         connection.handleNotice(parseDeviceInterfaceName(second, true));
         QVERIFY(e.isConnected());
         QCOMPARE(arrived.count(), 1);
-        const QString col01 =
-            first.contains(QLatin1String("col01"), Qt::CaseInsensitive) ? first : second;
+        const QString col01 = first.contains("col01", Qt::CaseInsensitive) ? first : second;
         const QString col02 = col01 == first ? second : first;
         QCOMPARE(QByteArray(e.path0), QByteArray("\\\\?\\") + col01.toLatin1());
         QCOMPARE(QByteArray(e.path1), QByteArray("\\\\?\\") + col02.toLatin1());
-        QCOMPARE(readProductName(), QStringLiteral("NX-05"));
+        QCOMPARE(readProductName(), "NX-05");
 
         connection.handleNotice(parseDeviceInterfaceName(first, false));
         QVERIFY(!e.isConnected());
@@ -213,10 +203,10 @@ private slots:
 
     void arrivalOutsideTheReleaseRangeIsIgnored()
     {
-        writeCatalogue({row(QStringLiteral("NX-19"), 1, 0x100, 0x200)});
+        writeCatalogue({row("NX-19", 1, 0x100, 0x200)});
         loadDeviceCatalogue();
         auto fake = std::make_unique<FakeHid>();
-        const QString name = QStringLiteral("HID#VID_FFFF&PID_0001&MI_02&COL01#a");
+        const QString name = "HID#VID_FFFF&PID_0001&MI_02&COL01#a";
         fake->releases.insert(parseDeviceInterfaceName(name, true).path, 0x201);
         DeviceContext::installHid(std::move(fake));
         DeviceConnection connection;
@@ -229,12 +219,12 @@ private slots:
         VirtualMouseBackend *mice = installVirtualMice({});
         QCOMPARE(enumerateDevices(), 0);
         QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
-        QVERIFY(mice->plug(QStringLiteral("NX-19")));
+        QVERIFY(mice->plug("NX-19"));
         DeviceConnection connection;
         connection.refreshDeviceList();
         QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
         connection.handleNotice(notices.at(0).at(0).value<DeviceNotice>());
-        QVERIFY(mice->unplug(QStringLiteral("NX-19")));
+        QVERIFY(mice->unplug("NX-19"));
         connection.handleNotice(notices.at(2).at(0).value<DeviceNotice>());
         QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
         QCOMPARE(gone.count(), 0);

@@ -11,26 +11,6 @@ using namespace Frames;
 
 namespace {
 
-enum Sender {
-    Mode5,
-    KeyMapMode,
-    KeyMapModeByte,
-    PollRate,
-    PollRateRefresh,
-    ScrollSpeed,
-    StageIndex,
-    StageIndexRefresh,
-    Dpi0Refresh,
-    Dpi4,
-    LiftOff3,
-    Profile3,
-    CurrentProfile,
-    CurrentProfileRefresh,
-    ButtonRefresh,
-    LedState,
-    LedPreview,
-};
-
 // A device store with a different value in every field the senders read.
 void fillDeviceStore()
 {
@@ -64,46 +44,23 @@ void fillDeviceStore()
     s.profiles[4].LED_MODE[6] = {LedColour::fromRgb(1, 2, 3), 0, 0, 0, 0, 1};
 }
 
-bool run(Sender sender)
-{
-    switch (sender) {
-    case Mode5:
-        return SendMode(5);
-    case KeyMapMode:
-        return SendKeyMapMode();
-    case KeyMapModeByte:
-        return SendKeyMapModeByte();
-    case PollRate:
-        return SendPollRate(false);
-    case PollRateRefresh:
-        return SendPollRate(true);
-    case ScrollSpeed:
-        return SendScrollSpeed();
-    case StageIndex:
-        return SendDpiStageIndex(false);
-    case StageIndexRefresh:
-        return SendDpiStageIndex(true);
-    case Dpi0Refresh:
-        return SendDpi(0, true);
-    case Dpi4:
-        return SendDpi(4, false);
-    case LiftOff3:
-        return SendLiftOff(3);
-    case Profile3:
-        return SendProfile(3);
-    case CurrentProfile:
-        return SendCurrentProfile(false);
-    case CurrentProfileRefresh:
-        return SendCurrentProfile(true);
-    case ButtonRefresh:
-        return SendButtonRefesh();
-    case LedState:
-        return SendLedState();
-    case LedPreview:
-        return SendSingleLedStateWithData(DeviceContext::deviceStore());
-    }
-    return false;
-}
+// A sender with its arguments, as a row names it.
+using Sender = bool (*)();
+const Sender Mode5 = [] { return SendMode(5); };
+const Sender KeyMapMode = [] { return SendKeyMapMode(); };
+const Sender KeyMapModeByte = [] { return SendKeyMapModeByte(); };
+const Sender PollRateRefresh = [] { return SendPollRate(true); };
+const Sender ScrollSpeed = [] { return SendScrollSpeed(); };
+const Sender StageIndex = [] { return SendDpiStageIndex(false); };
+const Sender StageIndexRefresh = [] { return SendDpiStageIndex(true); };
+const Sender Dpi0Refresh = [] { return SendDpi(0, true); };
+const Sender Dpi4 = [] { return SendDpi(4, false); };
+const Sender LiftOff3 = [] { return SendLiftOff(3); };
+const Sender Profile3 = [] { return SendProfile(3); };
+const Sender CurrentProfileRefresh = [] { return SendCurrentProfile(true); };
+const Sender ButtonRefresh = [] { return SendButtonRefesh(); };
+const Sender LedState = [] { return SendLedState(); };
+const Sender LedPreview = [] { return SendSingleLedStateWithData(DeviceContext::deviceStore()); };
 
 // Lighting writes, each followed by its 10 ms pause.
 QStringList paced(const QStringList &writes)
@@ -134,6 +91,8 @@ QStringList nx13Slots()
 
 } // namespace
 
+Q_DECLARE_METATYPE(Sender)
+
 class TestFeatureCommands : public QObject
 {
     Q_OBJECT
@@ -148,146 +107,117 @@ private slots:
     void frames_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("sender");
+        QTest::addColumn<Sender>("sender");
         QTest::addColumn<QStringList>("expected");
 
-        const QString nx19 = QStringLiteral("NX-19");
-        QTest::addRow("SendMode") << nx19 << int(Mode5) << QStringList{M(5), S(10)};
-        QTest::addRow("SendKeyMapMode second form, NX-04")
-            << QStringLiteral("NX-04") << int(KeyMapModeByte) << QStringList{W(0x03C, "07"), S(10)};
-        QTest::addRow("SendPollRate(true)")
-            << nx19 << int(PollRateRefresh)
-            << QStringList{W(0x032, "010002000300"), S(50), W(0x038, "04000500"), S(50), R(8)};
-        QTest::addRow("SendScrollSpeed")
-            << nx19 << int(ScrollSpeed) << QStringList{W64(0x020, "0a000b000c000d000e00"), S(100)};
-        QTest::addRow("SendDpiStageIndex(false)")
-            << nx19 << int(StageIndex)
-            << QStringList{W(0x042, "00"), W(0x102, "01"), W(0x1B2, "02"), W(0x262, "03"),
-                           W(0x312, "04")};
+        const auto add = [](const char *name, const char *model, Sender sender,
+                            const QStringList &expected) {
+            QTest::addRow("%s", name) << QString(model) << sender << expected;
+        };
+        // clang-format off
+        add("SendMode", "NX-19", Mode5, {M(5), S(10)});
+        add("SendKeyMapMode second form, NX-04", "NX-04", KeyMapModeByte, {W(0x03C, "07"), S(10)});
+        add("SendPollRate(true)", "NX-19", PollRateRefresh,
+            {W(0x032, "010002000300"), S(50), W(0x038, "04000500"), S(50), R(8)});
+        add("SendScrollSpeed", "NX-19", ScrollSpeed, {W64(0x020, "0a000b000c000d000e00"), S(100)});
+        add("SendDpiStageIndex(false)", "NX-19", StageIndex,
+            {W(0x042, "00"), W(0x102, "01"), W(0x1B2, "02"), W(0x262, "03"), W(0x312, "04")});
         // 3399: 400/400 is c8 80 / 90 01; 599 is 399 + 0x80 on both axes.
-        QTest::addRow("SendDpi(0, true) on a 3399")
-            << nx19 << int(Dpi0Refresh)
-            << QStringList{W(0x044, "01c8809001"), W(0x04A, "0113001300"), W(0x050, "004f004f00"),
-                           W(0x056, "018f818f81"), W(0x05C, "0100000000"), R(2)};
+        add("SendDpi(0, true) on a 3399", "NX-19", Dpi0Refresh,
+            {W(0x044, "01c8809001"), W(0x04A, "0113001300"), W(0x050, "004f004f00"),
+             W(0x056, "018f818f81"), W(0x05C, "0100000000"), R(2)});
         // 3325 codes T3325[10, 20, 30, 40] = 22, 46, 69, 92; 50 -> 115.
-        QTest::addRow("SendDpi(4) on NX-04: fifth stage disabled")
-            << QStringLiteral("NX-04") << int(Dpi4)
-            << QStringList{W(0x314, "0116001600"), W(0x31A, "012e002e00"), W(0x320, "0145004500"),
-                           W(0x326, "015c005c00"), W(0x32C, "0073007300")};
-        QTest::addRow("SendDpi(4) on NX-33 keeps the fifth stage")
-            << QStringLiteral("NX-33") << int(Dpi4)
-            << QStringList{W(0x314, "0116001600"), W(0x31A, "012e002e00"), W(0x320, "0145004500"),
-                           W(0x326, "015c005c00"), W(0x32C, "0173007300")};
-        QTest::addRow("SendLiftOff on NX-05 sends nothing")
-            << QStringLiteral("NX-05") << int(LiftOff3) << QStringList{};
-        QTest::addRow("SendProfile(3)")
-            << nx19 << int(Profile3) << QStringList{W(0x02C, "03"), R(1), S(100)};
-        QTest::addRow("SendCurrentProfile(true)")
-            << nx19 << int(CurrentProfileRefresh) << QStringList{W(0x02C, "02"), R(1), S(100)};
-        QTest::addRow("SendLedState, class 3") << nx19 << int(LedState) << class3Lighting();
+        add("SendDpi(4) on NX-04: fifth stage disabled", "NX-04", Dpi4,
+            {W(0x314, "0116001600"), W(0x31A, "012e002e00"), W(0x320, "0145004500"),
+             W(0x326, "015c005c00"), W(0x32C, "0073007300")});
+        add("SendDpi(4) on NX-33 keeps the fifth stage", "NX-33", Dpi4,
+            {W(0x314, "0116001600"), W(0x31A, "012e002e00"), W(0x320, "0145004500"),
+             W(0x326, "015c005c00"), W(0x32C, "0173007300")});
+        add("SendLiftOff on NX-05 sends nothing", "NX-05", LiftOff3, {});
+        add("SendProfile(3)", "NX-19", Profile3, {W(0x02C, "03"), R(1), S(100)});
+        add("SendCurrentProfile(true)", "NX-19", CurrentProfileRefresh, {W(0x02C, "02"), R(1), S(100)});
+        add("SendLedState, class 3", "NX-19", LedState, class3Lighting());
         // Profile 1's mode 0 is active: header bit 0x04 on NX-13, 0x01 on
         // class 4. Slots of unset modes carry zero colour and 9 - 0.
-        QTest::addRow("SendLedState, NX-13") << QStringLiteral("NX-13") << int(LedState)
-                                             << paced(QStringList{W(0x446, "0400")} + nx13Slots());
-        QTest::addRow("SendLedState, class 4")
-            << QStringLiteral("NX-23") << int(LedState)
-            << paced({W(0x446, "0100"), W(0x448, "8111223302040102"), W(0x450, "8100000003090000"),
-                      W(0x458, "8100000001090100"), W(0x460, "8100000004090100"),
-                      W(0x468, "8000000000000000")});
-        QTest::addRow("lighting preview, class 3")
-            << nx19 << int(LedPreview)
-            << (class3Lighting() + QStringList{R(4), W(0x02C, "02"), S(100)});
-        QTest::addRow("lighting preview, NX-13: header 0, slot of mode 7, no profile write")
-            << QStringLiteral("NX-13") << int(LedPreview)
-            << (paced(QStringList{W(0x446, "0000")} + nx13Slots() << W(0x470, "8000000000000000"))
-                << R(4));
+        add("SendLedState, NX-13", "NX-13", LedState, paced(QStringList{W(0x446, "0400")} + nx13Slots()));
+        add("SendLedState, class 4", "NX-23", LedState,
+            paced({W(0x446, "0100"), W(0x448, "8111223302040102"), W(0x450, "8100000003090000"),
+                   W(0x458, "8100000001090100"), W(0x460, "8100000004090100"), W(0x468, "8000000000000000")}));
+        add("lighting preview, class 3", "NX-19", LedPreview,
+            class3Lighting() + QStringList{R(4), W(0x02C, "02"), S(100)});
+        add("lighting preview, NX-13: header 0, slot of mode 7, no profile write", "NX-13", LedPreview,
+            paced(QStringList{W(0x446, "0000")} + nx13Slots() << W(0x470, "8000000000000000")) << R(4));
+        // clang-format on
     }
 
     void frames()
     {
         QFETCH(QString, model);
-        QFETCH(int, sender);
+        QFETCH(Sender, sender);
         QFETCH(QStringList, expected);
         // The whole upload (tst_applystore) pins the other forms of these
         // senders on NX-19.
         LoggedMouse mouse(model);
         QVERIFY(mouse.isOpen());
         fillDeviceStore();
-        QVERIFY(run(Sender(sender)));
+        QVERIFY(sender());
         QCOMPARE(mouse.log, expected);
     }
 
     void failures_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("sender");
+        QTest::addColumn<Sender>("sender");
         QTest::addColumn<int>("failing");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QStringList>("messages");
 
-        const QString nx19 = QStringLiteral("NX-19");
-        QTest::addRow("SendMode waits also after a failure")
-            << nx19 << int(Mode5) << 1 << QStringList{failed(M(5)), S(10)}
-            << QStringList{QStringLiteral("Unable to send a feature report.")};
-        QTest::addRow("SendKeyMapMode")
-            << nx19 << int(KeyMapMode) << 1 << QStringList{failed(W(0x03E, "0000"))}
-            << QStringList{QStringLiteral("SendKeyMapMode Unable to send a feature report.")};
-        QTest::addRow("SendKeyMapMode second form")
-            << nx19 << int(KeyMapModeByte) << 1 << QStringList{failed(W(0x03C, "1f"))}
-            << QStringList{QStringLiteral("SendKeyMapMode Unable to send a feature report.")};
-        QTest::addRow("SendPollRate(true), first report")
-            << nx19 << int(PollRateRefresh) << 1 << QStringList{failed(W(0x032, "010002000300"))}
-            << QStringList{QStringLiteral("SendPollRate Unable to send a feature report 1.")};
-        QTest::addRow("SendPollRate(true), second report")
-            << nx19 << int(PollRateRefresh) << 2
-            << QStringList{W(0x032, "010002000300"), S(50), failed(W(0x038, "04000500"))}
-            << QStringList{QStringLiteral("SendPollRate Unable to send a feature report 2.")};
-        QTest::addRow("SendPollRate(true), refresh")
-            << nx19 << int(PollRateRefresh) << 3
-            << QStringList{W(0x032, "010002000300"), S(50), W(0x038, "04000500"), S(50),
-                           failed(R(8))}
-            << QStringList{QStringLiteral("SendPollRate Unable to send a feature report 3.")};
-        QTest::addRow("SendScrollSpeed")
-            << nx19 << int(ScrollSpeed) << 1
-            << QStringList{failed(W64(0x020, "0a000b000c000d000e00"))}
-            << QStringList{QStringLiteral("SendScrollSpeed Unable to send a feature report")};
-        QTest::addRow("SendDpiStageIndex(true), first refresh")
-            << nx19 << int(StageIndexRefresh) << 6
-            << QStringList{W(0x042, "00"), W(0x102, "01"), W(0x1B2, "02"),
-                           W(0x262, "03"), W(0x312, "04"), failed(R(2))}
-            << QStringList{};
-        QTest::addRow("SendDpi, second stage")
-            << nx19 << int(Dpi0Refresh) << 2
-            << QStringList{W(0x044, "01c8809001"), failed(W(0x04A, "0113001300"))} << QStringList{};
-        QTest::addRow("SendLiftOff, refresh: no pause")
-            << nx19 << int(LiftOff3) << 2 << QStringList{W(0x02A, "03"), failed(R(8))}
-            << QStringList{};
-        QTest::addRow("SendProfile, write")
-            << nx19 << int(Profile3) << 1 << QStringList{failed(W(0x02C, "03"))} << QStringList{};
-        QTest::addRow("SendButtonRefesh, third")
-            << nx19 << int(ButtonRefresh) << 3 << QStringList{R(4), R(1), failed(R(2))}
-            << QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 3")};
-        QTest::addRow("SendButtonRefesh, fifth shares the fourth message")
-            << nx19 << int(ButtonRefresh) << 5 << QStringList{R(4), R(1), R(2), R(8), failed(R(16))}
-            << QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 4")};
-        QTest::addRow("SendLedState, standard")
-            << nx19 << int(LedState) << 2
-            << QStringList{W(0x446, "0000"), S(10), failed(W(0x449, "11223301040402"))}
-            << QStringList{QStringLiteral("SendLedState Unable to send a feature report.")};
-        QTest::addRow("SendLedState, class 4 uses the preview's message")
-            << QStringLiteral("NX-23") << int(LedState) << 1
-            << QStringList{failed(W(0x446, "0100"))}
-            << QStringList{
-                   QStringLiteral("SendSingleLedStateWithData Unable to send a feature report.")};
-        QTest::addRow("lighting preview, refresh")
-            << nx19 << int(LedPreview) << 7 << (class3Lighting() + QStringList{failed(R(4))})
-            << QStringList{QStringLiteral("SendButtonRefesh Unable to send a feature report 1")};
+        const auto add = [](const char *name, const char *model, Sender sender, int failing,
+                            const QStringList &expected, const char *message = nullptr) {
+            QTest::addRow("%s", name) << QString(model) << sender << failing << expected
+                                      << (message ? QStringList{message} : QStringList());
+        };
+        // clang-format off
+        add("SendMode waits also after a failure", "NX-19", Mode5, 1, {failed(M(5)), S(10)},
+            "Unable to send a feature report.");
+        add("SendKeyMapMode", "NX-19", KeyMapMode, 1, {failed(W(0x03E, "0000"))},
+            "SendKeyMapMode Unable to send a feature report.");
+        add("SendKeyMapMode second form", "NX-19", KeyMapModeByte, 1, {failed(W(0x03C, "1f"))},
+            "SendKeyMapMode Unable to send a feature report.");
+        add("SendPollRate(true), first report", "NX-19", PollRateRefresh, 1,
+            {failed(W(0x032, "010002000300"))}, "SendPollRate Unable to send a feature report 1.");
+        add("SendPollRate(true), second report", "NX-19", PollRateRefresh, 2,
+            {W(0x032, "010002000300"), S(50), failed(W(0x038, "04000500"))},
+            "SendPollRate Unable to send a feature report 2.");
+        add("SendPollRate(true), refresh", "NX-19", PollRateRefresh, 3,
+            {W(0x032, "010002000300"), S(50), W(0x038, "04000500"), S(50), failed(R(8))},
+            "SendPollRate Unable to send a feature report 3.");
+        add("SendScrollSpeed", "NX-19", ScrollSpeed, 1, {failed(W64(0x020, "0a000b000c000d000e00"))},
+            "SendScrollSpeed Unable to send a feature report");
+        add("SendDpiStageIndex(true), first refresh", "NX-19", StageIndexRefresh, 6,
+            {W(0x042, "00"), W(0x102, "01"), W(0x1B2, "02"), W(0x262, "03"), W(0x312, "04"), failed(R(2))});
+        add("SendDpi, second stage", "NX-19", Dpi0Refresh, 2,
+            {W(0x044, "01c8809001"), failed(W(0x04A, "0113001300"))});
+        add("SendLiftOff, refresh: no pause", "NX-19", LiftOff3, 2, {W(0x02A, "03"), failed(R(8))});
+        add("SendProfile, write", "NX-19", Profile3, 1, {failed(W(0x02C, "03"))});
+        add("SendButtonRefesh, third", "NX-19", ButtonRefresh, 3, {R(4), R(1), failed(R(2))},
+            "SendButtonRefesh Unable to send a feature report 3");
+        add("SendButtonRefesh, fifth shares the fourth message", "NX-19", ButtonRefresh, 5,
+            {R(4), R(1), R(2), R(8), failed(R(16))}, "SendButtonRefesh Unable to send a feature report 4");
+        add("SendLedState, standard", "NX-19", LedState, 2,
+            {W(0x446, "0000"), S(10), failed(W(0x449, "11223301040402"))},
+            "SendLedState Unable to send a feature report.");
+        add("SendLedState, class 4 uses the preview's message", "NX-23", LedState, 1,
+            {failed(W(0x446, "0100"))}, "SendSingleLedStateWithData Unable to send a feature report.");
+        add("lighting preview, refresh", "NX-19", LedPreview, 7, class3Lighting() + QStringList{failed(R(4))},
+            "SendButtonRefesh Unable to send a feature report 1");
+        // clang-format on
     }
 
     void failures()
     {
         QFETCH(QString, model);
-        QFETCH(int, sender);
+        QFETCH(Sender, sender);
         QFETCH(int, failing);
         QFETCH(QStringList, expected);
         QFETCH(QStringList, messages);
@@ -295,7 +225,7 @@ private slots:
         fillDeviceStore();
         mouse.failReport(failing);
         MessageLog debug;
-        QVERIFY(!run(Sender(sender)));
+        QVERIFY(!sender());
         QCOMPARE(mouse.log, expected);
         QCOMPARE(debug.messages, messages);
     }
@@ -305,33 +235,29 @@ private slots:
     void brightnessMessages_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("sender");
+        QTest::addColumn<Sender>("sender");
         QTest::addColumn<QStringList>("messages");
-        const QStringList class4 = {QStringLiteral("bright = 2"), QStringLiteral("bright = 0"),
-                                    QStringLiteral("bright = 0"), QStringLiteral("bright = 0"),
-                                    QStringLiteral("bright = 0")};
-        QTest::addRow("class 4") << QStringLiteral("NX-23") << int(LedState) << class4;
-        QTest::addRow("class 4 preview") << QStringLiteral("NX-23") << int(LedPreview) << class4;
+        const QStringList class4 = {"bright = 2", "bright = 0", "bright = 0", "bright = 0",
+                                    "bright = 0"};
+        QTest::addRow("class 4") << "NX-23" << Sender(LedState) << class4;
+        QTest::addRow("class 4 preview") << "NX-23" << Sender(LedPreview) << class4;
         QTest::addRow("NX-13 SendLedState is quiet")
-            << QStringLiteral("NX-13") << int(LedState) << QStringList{};
-        QTest::addRow("NX-13 preview")
-            << QStringLiteral("NX-13") << int(LedPreview)
-            << QStringList{QStringLiteral("bright = 2"), QStringLiteral("bright = 0"),
-                           QStringLiteral("bright = 0"), QStringLiteral("bright = 0"),
-                           QStringLiteral("bright = 0"), QStringLiteral("bright = 0")};
-        QTest::addRow("standard layout is quiet")
-            << QStringLiteral("NX-19") << int(LedPreview) << QStringList{};
+            << "NX-13" << Sender(LedState) << QStringList{};
+        QTest::addRow("NX-13 preview") << "NX-13" << Sender(LedPreview)
+                                       << QStringList{"bright = 2", "bright = 0", "bright = 0",
+                                                      "bright = 0", "bright = 0", "bright = 0"};
+        QTest::addRow("standard layout is quiet") << "NX-19" << Sender(LedPreview) << QStringList{};
     }
 
     void brightnessMessages()
     {
         QFETCH(QString, model);
-        QFETCH(int, sender);
+        QFETCH(Sender, sender);
         QFETCH(QStringList, messages);
         LoggedMouse mouse(model);
         fillDeviceStore();
         MessageLog debug;
-        QVERIFY(run(Sender(sender)));
+        QVERIFY(sender());
         QCOMPARE(debug.messages, messages);
     }
 
@@ -340,36 +266,35 @@ private slots:
     void lightingWithoutMouse_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("sender");
+        QTest::addColumn<Sender>("sender");
         QTest::addColumn<bool>("result");
         QTest::addColumn<QStringList>("expected");
         QTest::addRow("class 4 SendLedState")
-            << QStringLiteral("NX-23") << int(LedState) << true << QStringList{};
+            << "NX-23" << Sender(LedState) << true << QStringList{};
         QTest::addRow("standard SendLedState fails at its first write")
-            << QStringLiteral("NX-19") << int(LedState) << false
-            << QStringList{failed(W(0x446, "0000"))};
+            << "NX-19" << Sender(LedState) << false << QStringList{failed(W(0x446, "0000"))};
         QTest::addRow("preview tries its refresh")
-            << QStringLiteral("NX-19") << int(LedPreview) << false << QStringList{failed(R(4))};
+            << "NX-19" << Sender(LedPreview) << false << QStringList{failed(R(4))};
     }
 
     void lightingWithoutMouse()
     {
         QFETCH(QString, model);
-        QFETCH(int, sender);
+        QFETCH(Sender, sender);
         QFETCH(bool, result);
         QFETCH(QStringList, expected);
         LoggedMouse mouse(model);
         fillDeviceStore();
         closeDevice();
         MessageLog debug;
-        QCOMPARE(run(Sender(sender)), result);
+        QCOMPARE(sender(), result);
         QCOMPARE(mouse.log, expected);
     }
 
     // The mouse's memory after the senders, read back by the readers.
     void readersDecodeWhatTheSendersWrote()
     {
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         fillDeviceStore();
         QVERIFY(SendPollRate(false));
         QVERIFY(SendCurrentProfile(false));
@@ -382,10 +307,8 @@ private slots:
 
         QVERIFY(QueryCurrentProfile());
         QCOMPARE(mouse.log,
-                 (QStringList{
-                     QStringLiteral("set 02f22c0001000000") + QString(16, QLatin1Char('0')), S(10),
-                     QStringLiteral("get 02f22c0001000000") + QStringLiteral("02") +
-                         QString(14, QLatin1Char('0'))}));
+                 (QStringList{"set 02f22c0001000000" + QString(16, QLatin1Char('0')), S(10),
+                              "get 02f22c000100000002" + QString(14, QLatin1Char('0'))}));
         QVERIFY(QueryPollRate());
         QVERIFY(QueryLedState());
         mouse.log.clear();
@@ -393,10 +316,9 @@ private slots:
         // The read request is a 64-byte report 3 asking for 32 bytes at
         // base + 2 = 0x042.
         QCOMPARE(mouse.log.size(), 3);
-        QCOMPARE(mouse.log.at(0),
-                 QStringLiteral("set 03f2420020000000") + QString(112, QLatin1Char('0')));
+        QCOMPARE(mouse.log.at(0), "set 03f2420020000000" + QString(112, QLatin1Char('0')));
         QCOMPARE(mouse.log.at(1), S(10));
-        QVERIFY(mouse.log.at(2).startsWith(QLatin1String("get 03f242002000000000")));
+        QVERIFY(mouse.log.at(2).startsWith("get 03f242002000000000"));
 
         const ProfileStore &read = DeviceContext::deviceStore();
         QCOMPARE(read.curProfile, quint8(2));
@@ -422,52 +344,38 @@ private slots:
         QByteArray entry;
         QVERIFY(QuerySingleButton(1, 2, &entry));
         // 0x100 + 66 + 8 = 0x14A.
-        QCOMPARE(mouse.log.at(0),
-                 QStringLiteral("set 03f24a0104000000") + QString(112, QLatin1Char('0')));
+        QCOMPARE(mouse.log.at(0), "set 03f24a0104000000" + QString(112, QLatin1Char('0')));
         QCOMPARE(entry, QByteArray(4, '\0'));
     }
 
     void readerFailures_data()
     {
-        QTest::addColumn<int>("reader");
+        QTest::addColumn<Sender>("reader");
         QTest::addColumn<int>("failing");
         QTest::addColumn<QString>("message");
         QTest::addRow("QueryPollRate, second request")
-            << 0 << 3 << "QueryPollRate Unable to send a feature report.";
+            << Sender(QueryPollRate) << 3 << "QueryPollRate Unable to send a feature report.";
         QTest::addRow("QueryLedState, a fetch")
-            << 1 << 4 << "QueryLedState Unable to send a feature report.";
-        QTest::addRow("QueryDpi") << 2 << 1 << "QueryDpi Unable to send a feature report.";
-        QTest::addRow("QuerySingleButton")
-            << 3 << 2 << "QuerySingleButton Unable to send a feature report.";
+            << Sender(QueryLedState) << 4 << "QueryLedState Unable to send a feature report.";
+        QTest::addRow("QueryDpi") << Sender([] { return QueryDpi(0); }) << 1
+                                  << "QueryDpi Unable to send a feature report.";
+        QTest::addRow("QuerySingleButton") << Sender([] {
+            QByteArray entry;
+            return QuerySingleButton(0, 0, &entry);
+        }) << 2 << "QuerySingleButton Unable to send a feature report.";
     }
 
     void readerFailures()
     {
-        QFETCH(int, reader);
+        QFETCH(Sender, reader);
         QFETCH(int, failing);
         QFETCH(QString, message);
-        LoggedMouse mouse(QStringLiteral("NX-19"));
+        LoggedMouse mouse("NX-19");
         mouse.failReport(failing);
         MessageLog debug;
-        QByteArray entry;
-        bool ok = true;
-        switch (reader) {
-        case 0:
-            ok = QueryPollRate();
-            break;
-        case 1:
-            ok = QueryLedState();
-            break;
-        case 2:
-            ok = QueryDpi(0);
-            break;
-        default:
-            ok = QuerySingleButton(0, 0, &entry);
-            break;
-        }
-        QVERIFY(!ok);
+        QVERIFY(!reader());
         QCOMPARE(debug.messages, QStringList{message});
-        QVERIFY(mouse.log.last().endsWith(QLatin1String(" ERR")));
+        QVERIFY(mouse.log.last().endsWith(" ERR"));
     }
 };
 

@@ -30,8 +30,7 @@ private slots:
     void init()
     {
         m_home = std::make_unique<TestHome>();
-        m_mouse = std::make_unique<StandinMouse>(m_home->path() + QStringLiteral("/hid"),
-                                                 row(QStringLiteral("NX-19"), 0x13));
+        m_mouse = std::make_unique<StandinMouse>(m_home->path() + "/hid", row("NX-19", 0x13));
         QVERIFY(m_mouse->isValid());
     }
     void cleanup()

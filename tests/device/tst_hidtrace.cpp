@@ -18,16 +18,16 @@ private slots:
     void tracesEveryReportOfARealSession()
     {
         TestHome home;
-        writeCatalogue({row(QStringLiteral("NX-19"), 0x13)});
-        const QString file = home.path() + QStringLiteral("/trace.txt");
-        auto mice = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
+        writeCatalogue({row("NX-19", 0x13)});
+        const QString file = home.path() + "/trace.txt";
+        auto mice = std::make_unique<VirtualMouseBackend>(QStringList{"NX-19"});
         VirtualMouseBackend *virtualMice = mice.get();
         {
             HidTrace trace(std::move(mice), file);
             QVERIFY(trace.isOpen());
             QCOMPARE(trace.init(), 0);
-            HidDevice *h0 = trace.openPath(VirtualMouseBackend::pathOf(QStringLiteral("NX-19"), 0));
-            HidDevice *h1 = trace.openPath(VirtualMouseBackend::pathOf(QStringLiteral("NX-19"), 1));
+            HidDevice *h0 = trace.openPath(VirtualMouseBackend::pathOf("NX-19", 0));
+            HidDevice *h1 = trace.openPath(VirtualMouseBackend::pathOf("NX-19", 1));
             h0->setInterfaceTag(0);
             h1->setInterfaceTag(1);
 
@@ -41,7 +41,7 @@ private slots:
             unsigned char badLength[15] = {2, 0xF1, 2, 1};
             QCOMPARE(trace.sendFeatureReport(h1, badLength, 15), -1);
             QCOMPARE(trace.getFeatureReport(h1, badLength, 15), -1);
-            QVERIFY(virtualMice->pressHostAction(QStringLiteral("NX-19"), 0x20));
+            QVERIFY(virtualMice->pressHostAction("NX-19", 0x20));
             unsigned char input[8];
             QCOMPARE(trace.read(h0, input, 8, 100), 8);
             QCOMPARE(trace.read(h0, input, 8, 0), 0); // nothing: no line
@@ -54,16 +54,16 @@ private slots:
         const QList<QByteArray> lines = f.readAll().split('\n');
         QCOMPARE(lines.size(), 8); // seven lines and the final newline
         QVERIFY(lines.last().isEmpty());
-        const QRegularExpression pattern(QStringLiteral(
-            "^(\\d+\\.\\d) (set_feature|get_feature|read) (0|1) ([0-9a-f]*)( ERR)?$"));
+        const QRegularExpression pattern(
+            "^(\\d+\\.\\d) (set_feature|get_feature|read) (0|1) ([0-9a-f]*)( ERR)?$");
         const QStringList expected{
-            QStringLiteral("set_feature 1 02f32c00010000000300000000000000"),
-            QStringLiteral("set_feature 1 02f22c00010000000000000000000000"),
-            QStringLiteral("get_feature 1 02f22c00010000000300000000000000"),
+            "set_feature 1 02f32c00010000000300000000000000",
+            "set_feature 1 02f22c00010000000000000000000000",
+            "get_feature 1 02f22c00010000000300000000000000",
             QStringLiteral("set_feature 1 02f10201%1 ERR").arg(QString(22, QLatin1Char('0'))),
-            QStringLiteral("get_feature 1  ERR"),
-            QStringLiteral("read 0 01ff200000000000"),
-            QStringLiteral("read 0  ERR"),
+            "get_feature 1  ERR",
+            "read 0 01ff200000000000",
+            "read 0  ERR",
         };
         double previous = -1;
         for (int i = 0; i < expected.size(); ++i) {
@@ -73,7 +73,7 @@ private slots:
             const double ms = m.captured(1).toDouble();
             QVERIFY(ms >= previous);
             previous = ms;
-            QCOMPARE(line.mid(line.indexOf(QLatin1Char(' ')) + 1), expected.at(i));
+            QCOMPARE(line.mid(line.indexOf(' ') + 1), expected.at(i));
         }
         QVERIFY(previous >= 2.0); // the wait shows in the times
     }

@@ -58,7 +58,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QByteArray, data);
         const QVector<LightingSlotWrite> w =
-            lightingWrites(storeWithMode(mode), QStringLiteral("NX-19"), lightClass, false);
+            lightingWrites(storeWithMode(mode), "NX-19", lightClass, false);
         QCOMPARE(w.size(), 6);
         QCOMPARE(w.at(1).write.address, quint16(0x449));
         QCOMPARE(w.at(1).write.data.toHex(), data.toHex());
@@ -88,15 +88,15 @@ private slots:
         QTest::addColumn<uint>("lightClass");
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("bit");
-        const QString nx13 = QStringLiteral("NX-13");
-        const QString nx23 = QStringLiteral("NX-23");
+        const QString nx13 = "NX-13";
+        const QString nx23 = "NX-23";
         const int nx13Bits[][2] = {{0, 4}, {8, 2}, {2, 0x10}, {6, 8}, {7, 0x20}, {1, 1}, {3, 1}};
         for (const auto &b : nx13Bits)
             QTest::addRow("NX-13 mode %d", b[0]) << nx13 << 0u << b[0] << b[1];
         const int class4Bits[][2] = {{1, 2}, {2, 4}, {6, 8}, {7, 0x10}, {0, 1}, {8, 1}};
         for (const auto &b : class4Bits)
             QTest::addRow("class 4 mode %d", b[0]) << nx23 << 4u << b[0] << b[1];
-        QTest::addRow("standard") << QStringLiteral("NX-19") << 3u << 6 << 0;
+        QTest::addRow("standard") << "NX-19" << 3u << 6 << 0;
     }
 
     void headerBits()

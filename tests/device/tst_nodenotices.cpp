@@ -23,7 +23,7 @@ private slots:
     void init()
     {
         m_home = std::make_unique<CleanHome>();
-        writeCatalogue({row(QStringLiteral("NX-19"), 0x13), row(QStringLiteral("NX-05"), 0x05)});
+        writeCatalogue({row("NX-19", 0x13), row("NX-05", 0x05)});
         loadDeviceCatalogue();
         auto fake = std::make_unique<FakeHid>();
         m_fake = fake.get();

@@ -1,4 +1,5 @@
 #include "common/CatalogueFile.h"
+#include "common/ReportLog.h"
 #include "common/TestHome.h"
 
 #include "device/hid/VirtualMouseBackend.h"
@@ -12,30 +13,13 @@
 
 namespace {
 
-const QString kMouse = QStringLiteral("NX-19");
+const QString kMouse = "NX-19";
 
-// A write frame: report ID, 0xF3, address, count, data from byte 8.
-QByteArray writeFrame(int reportId, int length, int address, const QByteArray &data)
-{
-    QByteArray f(length, '\0');
-    f[0] = char(reportId);
-    f[1] = char(0xF3);
-    f[2] = char(address & 0xFF);
-    f[3] = char(address >> 8);
-    f[4] = char(data.size());
-    f.replace(8, data.size(), data);
-    return f;
-}
+using Frames::rawWrite;
 
 QByteArray commandFrame(int command, int b2, int b3, int b4 = 0)
 {
-    QByteArray f(16, '\0');
-    f[0] = 2;
-    f[1] = char(command);
-    f[2] = char(b2);
-    f[3] = char(b3);
-    f[4] = char(b4);
-    return f;
+    return Frames::raw(2, 16, command, b2, b3, b4);
 }
 
 } // namespace
@@ -98,7 +82,7 @@ private slots:
         nx19.usage1 = 7;
         nx19.usagePage1 = 0xFF61;
         // Only the first entry with the name gives the identity.
-        writeCatalogue({row(QStringLiteral("NX-05"), 5), nx19, row(kMouse, 0x0099)});
+        writeCatalogue({row("NX-05", 5), nx19, row(kMouse, 0x0099)});
         m_mice = std::make_unique<VirtualMouseBackend>(QStringList{kMouse});
         QCOMPARE(m_mice->init(), 0);
         openBoth();
@@ -126,7 +110,7 @@ private slots:
         QCOMPARE(all[1].usagePage, quint16(0xFF61));
         QCOMPARE(m_mice->enumerate(0xFFFF, 0x0013).size(), 2);
         QCOMPARE(m_mice->enumerate(0xFFFF, 0x0005).size(), 0);
-        QVERIFY(!m_mice->plug(QStringLiteral("NX-77"))); // no catalogue entry
+        QVERIFY(!m_mice->plug("NX-77")); // no catalogue entry
     }
 
     void reportLengths_data()
@@ -150,7 +134,7 @@ private slots:
         QFETCH(int, reportId);
         QFETCH(int, length);
         QFETCH(bool, accepted);
-        const QByteArray frame = writeFrame(reportId, length, 0x100, QByteArray("\x05\x06", 2));
+        const QByteArray frame = rawWrite(reportId, length, 0x100, QByteArray("\x05\x06", 2));
         QCOMPARE(send(frame), accepted ? length : -1);
         QCOMPARE(m_mice->memory(kMouse, 0x100, 2),
                  accepted ? QByteArray("\x05\x06", 2) : QByteArray(2, '\0'));
@@ -167,15 +151,15 @@ private slots:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<bool>("accepted");
         QTest::addRow("16-byte write of 8 bytes")
-            << writeFrame(2, 16, 0x040, QByteArray(8, '\x11')) << true;
+            << rawWrite(2, 16, 0x040, QByteArray(8, '\x11')) << true;
         QTest::addRow("16-byte write of 9 bytes overruns the report")
-            << writeFrame(2, 16, 0x040, QByteArray(9, '\x11')) << false;
+            << rawWrite(2, 16, 0x040, QByteArray(9, '\x11')) << false;
         QTest::addRow("macro block of 200 bytes at the last macro")
-            << writeFrame(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')) << true;
+            << rawWrite(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')) << true;
         QTest::addRow("last byte of the memory")
-            << writeFrame(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
+            << rawWrite(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
         QTest::addRow("past the end of the memory")
-            << writeFrame(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
+            << rawWrite(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
         QTest::addRow("unknown command") << commandFrame(0xF4, 0, 0) << false;
     }
 
@@ -193,7 +177,7 @@ private slots:
 
     void readReturnsTheMemoryFromByte8()
     {
-        QVERIFY(send(writeFrame(3, 64, 0x102, QByteArray("\x01\x02\x03\x04\x05", 5))) > 0);
+        QVERIFY(send(rawWrite(3, 64, 0x102, QByteArray("\x01\x02\x03\x04\x05", 5))) > 0);
         QCOMPARE(readBack(0x102, 5), QByteArray("\x01\x02\x03\x04\x05", 5));
         QCOMPARE(readBack(0x101, 3, 2, 16), QByteArray("\x00\x01\x02", 3));
         // A read past the end is refused when armed.
@@ -202,13 +186,13 @@ private slots:
 
     void featureReportsOnInterface0Fail()
     {
-        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
+        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
         QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
     }
 
     void nullHandleFailsCleanly()
     {
-        const QByteArray frame = writeFrame(2, 16, 0x40, QByteArray(1, '\x01'));
+        const QByteArray frame = rawWrite(2, 16, 0x40, QByteArray(1, '\x01'));
         QCOMPARE(m_mice->sendFeatureReport(
                      nullptr, reinterpret_cast<const unsigned char *>(frame.constData()), 16),
                  -1);
@@ -248,18 +232,18 @@ private slots:
         QFETCH(int, address);
         QFETCH(int, value);
 
-        if (action != QLatin1String("profile")) {
+        if (action != "profile") {
             QVERIFY(m_mice->switchProfile(kMouse, 2));
             QCOMPARE(readInput(m_if1).at(1), '\x01');
         }
         bool ok = false;
-        if (action == QLatin1String("profile"))
+        if (action == "profile")
             ok = m_mice->switchProfile(kMouse, 2);
-        else if (action == QLatin1String("dpi"))
+        else if (action == "dpi")
             ok = m_mice->switchDpiStage(kMouse, 4);
-        else if (action == QLatin1String("rate"))
+        else if (action == "rate")
             ok = m_mice->switchReportRate(kMouse, 3);
-        else if (action == QLatin1String("light"))
+        else if (action == "light")
             ok = m_mice->switchLighting(kMouse, 5, 1);
         else
             ok = m_mice->pressHostAction(kMouse, 0x24);
@@ -276,7 +260,7 @@ private slots:
         QVERIFY(!m_mice->switchProfile(kMouse, 5));
         QVERIFY(!m_mice->switchDpiStage(kMouse, -1));
         QVERIFY(!m_mice->switchLighting(kMouse, 256, 0));
-        QVERIFY(!m_mice->switchProfile(QStringLiteral("NX-05"), 1));
+        QVERIFY(!m_mice->switchProfile("NX-05", 1));
     }
 
     void eachOpenHandleGetsItsOwnCopy()
@@ -313,34 +297,34 @@ private slots:
         reader->start();
         QTest::qWait(50);
         QCOMPARE(result.load(), 1000); // still blocked
-        if (interruption == QLatin1String("report"))
+        if (interruption == "report")
             m_mice->switchProfile(kMouse, 1);
-        else if (interruption == QLatin1String("close"))
+        else if (interruption == "close")
             m_mice->close(m_if1);
         else
             m_mice->unplug(kMouse);
         QVERIFY(reader->wait(2000));
         delete reader;
-        QCOMPARE(result.load(), interruption == QLatin1String("report") ? 8 : -1);
+        QCOMPARE(result.load(), interruption == "report" ? 8 : -1);
     }
 
     void unplugAndReplug()
     {
         QSignalSpy notices(m_mice.get(), &VirtualMouseBackend::deviceNotice);
-        QVERIFY(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
+        QVERIFY(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
         QVERIFY(m_mice->unplug(kMouse));
         QVERIFY(!m_mice->unplug(kMouse));
         QCOMPARE(m_mice->enumerate(0, 0).size(), 0);
-        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
+        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
         QVERIFY(!m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 1)));
 
         QVERIFY(m_mice->plug(kMouse));
         QVERIFY(!m_mice->plug(kMouse));
         // Old handles stay dead; the memory is fresh.
-        QCOMPARE(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
+        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))), -1);
         QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
         openBoth();
-        QVERIFY(send(writeFrame(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
+        QVERIFY(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
 
         QCOMPARE(notices.count(), 4);
         const QList<bool> arrived{false, false, true, true};
@@ -376,15 +360,15 @@ private slots:
         QFETCH(int, n);
         QFETCH(QList<int>, results);
         QFETCH(bool, pluggedAfter);
-        if (fault == QLatin1String("fail"))
+        if (fault == "fail")
             QVERIFY(m_mice->failNthReport(kMouse, n));
-        else if (fault == QLatin1String("all"))
+        else if (fault == "all")
             QVERIFY(m_mice->failAllReports(kMouse, true));
         else
             QVERIFY(m_mice->unplugAfterReport(kMouse, n));
         QList<int> got;
         for (int i = 0; i < 5; ++i)
-            got << (send(writeFrame(2, 16, 0x40 + i, QByteArray(1, char(i + 1)))) > 0 ? 1 : 0);
+            got << (send(rawWrite(2, 16, 0x40 + i, QByteArray(1, char(i + 1)))) > 0 ? 1 : 0);
         QCOMPARE(got, results);
         QCOMPARE(m_mice->isPlugged(kMouse), pluggedAfter);
         if (pluggedAfter) {
@@ -424,24 +408,24 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, answer);
         VirtualMouseControl control(m_mice.get());
-        if (command.startsWith(QLatin1String("memory NX-19 0x2C")))
-            QCOMPARE(control.execute(QStringLiteral("profile NX-19 3")), QStringLiteral("ok"));
+        if (command.startsWith("memory NX-19 0x2C"))
+            QCOMPARE(control.execute("profile NX-19 3"), "ok");
         QCOMPARE(control.execute(command), answer);
     }
 
     void controlNamesWithSpaces()
     {
-        writeCatalogue({row(QStringLiteral("TEST xx"), 0x3B)});
+        writeCatalogue({row("TEST xx", 0x3B)});
         VirtualMouseControl control(m_mice.get());
-        QCOMPARE(control.execute(QStringLiteral("plug TEST xx")), QStringLiteral("ok"));
-        QVERIFY(m_mice->isPlugged(QStringLiteral("TEST xx")));
-        QCOMPARE(control.execute(QStringLiteral("profile TEST xx 4")), QStringLiteral("ok"));
-        QCOMPARE(control.execute(QStringLiteral("memory TEST xx 44 1")), QStringLiteral("04"));
+        QCOMPARE(control.execute("plug TEST xx"), "ok");
+        QVERIFY(m_mice->isPlugged("TEST xx"));
+        QCOMPARE(control.execute("profile TEST xx 4"), "ok");
+        QCOMPARE(control.execute("memory TEST xx 44 1"), "04");
     }
 
     void controlSocket()
     {
-        const QString socketPath = m_home->runtimeDir() + QStringLiteral("/control");
+        const QString socketPath = m_home->runtimeDir() + "/control";
         auto *control = new VirtualMouseControl(m_mice.get(), m_mice.get());
         QVERIFY(control->listen(socketPath));
         QVERIFY(send(commandFrame(0xF1, 2, 8)) > 0);

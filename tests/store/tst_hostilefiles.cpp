@@ -1,3 +1,4 @@
+#include "common/FileBytes.h"
 #include "common/HostileValues.h"
 #include "common/MessageLog.h"
 #include "common/TestHome.h"
@@ -41,12 +42,9 @@ private slots:
         QFETCH(qint64, stage);
         QFETCH(qint64, fun);
         TestHome home;
-        const QString path = home.path() + QStringLiteral("/wide.prof");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[PROFILE]\nDPI_INFO_1_x=" + text.toLatin1() +
-                   "\nBUTTON_INFO_2_Fun=" + text.toLatin1() + "\n");
-        file.close();
+        const QString path = home.path() + "/wide.prof";
+        QVERIFY(writeFileBytes(path, "[PROFILE]\nDPI_INFO_1_x=" + text.toLatin1() +
+                                         "\nBUTTON_INFO_2_Fun=" + text.toLatin1() + "\n"));
         ProfileData rec;
         readProfile(rec, path);
         QCOMPARE(qint64(rec.DPI_INFO[1].x), stage);
@@ -58,32 +56,27 @@ private slots:
     void unknownColourModelReadsBlack()
     {
         TestHome home;
-        const QString path = home.path() + QStringLiteral("/colour.prof");
+        const QString path = home.path() + "/colour.prof";
         {
             QSettings file(path, QSettings::IniFormat);
-            file.setValue(QStringLiteral("PROFILE/LedMode/LED_MODE_1_RGB"), QColor(10, 20, 30));
-            file.setValue(QStringLiteral("PROFILE/LedMode/LED_MODE_2_RGB"), QColor(40, 50, 60));
+            file.setValue("PROFILE/LedMode/LED_MODE_1_RGB", QColor(10, 20, 30));
+            file.setValue("PROFILE/LedMode/LED_MODE_2_RGB", QColor(40, 50, 60));
         }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray text = file.readAll();
-        file.close();
+        QByteArray text = fileBytes(path);
         // The model number is the byte after the QColor type id; 0x7f is
         // none of Qt's.
         const QByteArray good = "LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff";
         const int at = text.indexOf(good);
         QVERIFY2(at >= 0, text.constData());
         text.replace(at, good.size(), "LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x7f\\xff");
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        file.close();
+        QVERIFY(writeFileBytes(path, text));
 
         MessageLog log("korvalen.store");
         ProfileData rec;
         readProfile(rec, path);
         QCOMPARE(rec.LED_MODE[1].RGB, LedColour::fromRgb(0, 0, 0));
         QCOMPARE(rec.LED_MODE[2].RGB, LedColour::fromRgb(40, 50, 60));
-        QCOMPARE(log.messages.filter(QStringLiteral("LED_MODE_1_RGB")).size(), 1);
+        QCOMPARE(log.messages.filter("LED_MODE_1_RGB").size(), 1);
     }
 
     // A serialised value that could claim more than its line holds reads
@@ -107,33 +100,26 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, hostile);
         TestHome home;
-        const QString path = home.path() + QStringLiteral("/values.ini");
+        const QString path = home.path() + "/values.ini";
         const QByteArray line = "x=" + text + "\n";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Setting]\nCount=2\n" + line + "y=after\n");
-        file.close();
+        QVERIFY(writeFileBytes(path, "[Setting]\nCount=2\n" + line + "y=after\n"));
         IniFile ini(path);
-        QCOMPARE(ini.value(QStringLiteral("Setting/Count")), QVariant(QStringLiteral("2")));
-        QCOMPARE(ini.value(QStringLiteral("Setting/y")), QVariant(QStringLiteral("after")));
+        QCOMPARE(ini.value("Setting/Count"), QVariant("2"));
+        QCOMPARE(ini.value("Setting/y"), QVariant("after"));
         std::vector<QVariant> plain;
-        const bool plainRead = readPlainIniSection(
-            path, QStringLiteral("Setting"),
-            PlainIniKeys({QStringLiteral("Count"), QStringLiteral("x"), QStringLiteral("y")}),
-            plain);
+        const bool plainRead =
+            readPlainIniSection(path, "Setting", PlainIniKeys({"Count", "x", "y"}), plain);
         if (hostile) {
-            QCOMPARE(ini.value(QStringLiteral("Setting/x")), QVariant());
+            QCOMPARE(ini.value("Setting/x"), QVariant());
             QVERIFY(!plainRead || !plain[1].isValid());
         } else {
-            const QVariant expected =
-                QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/x"));
-            QCOMPARE(ini.value(QStringLiteral("Setting/x")), expected);
+            const QVariant expected = QSettings(path, QSettings::IniFormat).value("Setting/x");
+            QCOMPARE(ini.value("Setting/x"), expected);
             QVERIFY(!plainRead || plain[1] == expected);
         }
-        ini.setValue(QStringLiteral("Setting/Count"), 3);
+        ini.setValue("Setting/Count", 3);
         QVERIFY(ini.commit());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray written = file.readAll();
+        const QByteArray written = fileBytes(path);
         QVERIFY2(!hostile || written.contains("\n" + line), written.constData());
     }
 
@@ -153,20 +139,20 @@ private slots:
         QFETCH(QString, count);
         QFETCH(int, expected);
         TestHome home;
-        writeProductName(QStringLiteral("NX-19"));
-        QVERIFY(writeSavedNames({QStringLiteral("one"), QStringLiteral("two")}));
+        writeProductName("NX-19");
+        QVERIFY(writeSavedNames({"one", "two"}));
         {
             QSettings file(productConfigPath(), QSettings::IniFormat);
-            file.setValue(QStringLiteral("PROFILE_LIST/Count"), count);
-            file.setValue(QStringLiteral("PROFILE_LIST/SCount"), count);
-            file.setValue(QStringLiteral("PROFILE_LIST/S2"), QStringLiteral("second"));
+            file.setValue("PROFILE_LIST/Count", count);
+            file.setValue("PROFILE_LIST/SCount", count);
+            file.setValue("PROFILE_LIST/S2", "second");
         }
         QElapsedTimer timer;
         timer.start();
         QStringList names;
         readSavedNames(names);
         QCOMPARE(names.size(), expected);
-        QCOMPARE(isInSecondList(QStringLiteral("absent")), false);
+        QCOMPARE(isInSecondList("absent"), false);
         QVERIFY(timer.elapsed() < 2000);
     }
 };

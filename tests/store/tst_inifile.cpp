@@ -1,3 +1,4 @@
+#include "common/FileBytes.h"
 #include "common/QSettingsFormat.h"
 #include "common/TestHome.h"
 
@@ -12,13 +13,6 @@ class TestIniFile : public QObject
 {
     Q_OBJECT
 
-private:
-    static QByteArray fileBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
 private slots:
     void writesWhatQSettingsWrites_data()
     {
@@ -29,14 +23,14 @@ private slots:
         QTest::addRow("global: language, product, macro slot")
             << shipped
             << QVariantMap{{"Config/LangID", 2},
-                           {"Config/CurrentProductName", QStringLiteral("NX-19")},
-                           {"MACRO_LIST/0", QStringLiteral("burst 2")},
+                           {"Config/CurrentProductName", "NX-19"},
+                           {"MACRO_LIST/0", "burst 2"},
                            {"MACRO_LIST/1", QString()}};
         QTest::addRow("global: catalogue row, font lists")
             << shipped
             << QVariantMap{
                    {"Mouse_List/Count", 60},
-                   {"Mouse_List/PRODUCT_NAME_59", QStringLiteral("NX-99")},
+                   {"Mouse_List/PRODUCT_NAME_59", "NX-99"},
                    {"Mouse_List/VID_59", 65535u},
                    {"FONT_LIST/FONT_0", QStringList{"Arial", "Liberation Sans"}},
                    {"FONT_LIST/FONT_1", QStringList{"One"}},
@@ -50,19 +44,18 @@ private slots:
         QTest::addRow("product: store keys and saved list")
             << corpus + "product_config/names.ini"
             << QVariantMap{{"Config/ProfileID", 3},
-                           {"Config/Profile3", QStringLiteral("My; profile")},
+                           {"Config/Profile3", "My; profile"},
                            {"PROFILE_LIST/Count", 3},
-                           {"PROFILE_LIST/3", QStringLiteral("caf\u00e9")}};
-        QTest::addRow("product: a new file")
-            << QString()
-            << QVariantMap{{"Config/ProfileID", 0},
-                           {"Config/AngleValue", 1},
-                           {"Config/Profile1", QStringLiteral("Profile1")},
-                           {"PROFILE_LIST/Count", 1},
-                           {"PROFILE_LIST/1", QStringLiteral("Profile1")}};
+                           {"PROFILE_LIST/3", "caf\u00e9"}};
+        QTest::addRow("product: a new file") << QString()
+                                             << QVariantMap{{"Config/ProfileID", 0},
+                                                            {"Config/AngleValue", 1},
+                                                            {"Config/Profile1", "Profile1"},
+                                                            {"PROFILE_LIST/Count", 1},
+                                                            {"PROFILE_LIST/1", "Profile1"}};
         QTest::addRow("macro: saved over")
             << corpus + "macro_file/burst.MSMACRO"
-            << QVariantMap{{"Setting/MacroFilePath", QStringLiteral("/home/a b/MacroDB/m.MSMACRO")},
+            << QVariantMap{{"Setting/MacroFilePath", "/home/a b/MacroDB/m.MSMACRO"},
                            {"Setting/Count", 1},
                            {"Setting/Map_0", 129},
                            {"Setting/DataH_0", 0},
@@ -77,8 +70,8 @@ private slots:
         QFETCH(QString, fixture);
         QFETCH(QVariantMap, edits);
         TestHome home;
-        const QString ours = home.path() + QStringLiteral("/ours/file.ini");
-        const QString theirs = home.path() + QStringLiteral("/theirs.ini");
+        const QString ours = home.path() + "/ours/file.ini";
+        const QString theirs = home.path() + "/theirs.ini";
         if (!fixture.isEmpty()) {
             QDir().mkpath(QFileInfo(ours).path());
             QVERIFY(QFile::copy(fixture, ours));
@@ -101,7 +94,7 @@ private slots:
         }
         QVERIFY(file.commit());
         QCOMPARE(fileBytes(ours), fileBytes(theirs));
-        QVERIFY(!QFile::exists(ours + QStringLiteral(".lock")));
+        QVERIFY(!QFile::exists(ours + ".lock"));
         // Read back as QSettings reads it: the lists as lists.
         const QSettings reference(ours, QSettings::IniFormat);
         for (auto it = edits.cbegin(); it != edits.cend(); ++it)
@@ -113,11 +106,11 @@ private slots:
     void writersKeepEachOthersKeys()
     {
         TestHome home;
-        const QString path = home.path() + QStringLiteral("/shared.ini");
+        const QString path = home.path() + "/shared.ini";
         IniFile first(path);
         IniFile second(path);
-        first.setValue(QStringLiteral("Config/A"), 1);
-        second.setValue(QStringLiteral("Config/B"), 2);
+        first.setValue("Config/A", 1);
+        second.setValue("Config/B", 2);
         QVERIFY(first.commit());
         QVERIFY(second.commit());
         QCOMPARE(fileBytes(path), QByteArray("[Config]\nA=1\nB=2\n"));

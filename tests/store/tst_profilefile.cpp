@@ -1,6 +1,7 @@
 // The .prof format: writer, reader, partial writers and the model tag.
 
 #include "RandomRecord.h"
+#include "common/FileBytes.h"
 #include "common/QSettingsFormat.h"
 #include "common/QtColours.h"
 #include "common/TestHome.h"
@@ -19,12 +20,6 @@ namespace {
 // key (random numbers, texts INI must escape, colours of each kind and an
 // invalid one): the format as another program writes it.
 const QString kEveryField = QStringLiteral(KORVALEN_TEST_DATA "/store/every-field.prof");
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 ProfileData junkRecord()
 {
@@ -54,541 +49,456 @@ class TestProfileFile : public QObject
     Q_OBJECT
 
 private slots:
-    void colourAgreesWithQColor_data();
-    void colourAgreesWithQColor();
-    void roundTrip_data();
-    void roundTrip();
-    void lightingKeys();
-    void bytesAreCutOnReading();
-    void missingFileReadsAsZero();
-    void missingKeysReadAsZero();
-    void everyKeyHoldsItsField();
-    void plainSectionReaderAgreesWithQSettings_data();
-    void plainSectionReaderAgreesWithQSettings();
-    void newFileTextIsWhatQSettingsWrites();
-    void foreignFixture();
-    void partialWritersKeepTheRest();
-    void modelTag();
-    void sameNameSharesOneFile();
-};
-
-void TestProfileFile::colourAgreesWithQColor_data()
-{
-    // A colour in each of QColor's models (or the text it is read from):
-    // the store's colour must send the channels QColor rounds to, be
-    // spelled as QColor spells it, and serialise to QColor's bytes.
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("text");
-    QColor hsv;
-    hsv.setHsv(123, 200, 177);
-    QTest::addRow("8-bit RGB") << QColor(59, 44, 61) << QString();
-    QTest::addRow("16-bit RGB") << hsv.toRgb() << QString();
-    QTest::addRow("RGB with alpha") << QColor::fromRgba64(1, 30000, 65535, 7) << QString();
-    for (int hue : {0, 59, 123, 180, 250, 300, 359})
-        QTest::addRow("HSV hue %d", hue) << QColor::fromHsv(hue, 200, 177) << QString();
-    QTest::addRow("HSV grey") << QColor::fromHsv(-1, 0, 90) << QString();
-    for (int lightness : {0, 40, 127, 128, 200, 255})
-        QTest::addRow("HSL lightness %d", lightness)
-            << QColor::fromHsl(300, 120, lightness) << QString();
-    QTest::addRow("HSL hue 20") << QColor::fromHsl(20, 255, 100) << QString();
-    QTest::addRow("HSL grey") << QColor::fromHsl(-1, 0, 77) << QString();
-    QTest::addRow("CMYK") << QColor::fromCmyk(10, 200, 30, 40) << QString();
-    QTest::addRow("extended RGB") << QColor::fromRgbF(0.2, 0.7, 0.1).toExtendedRgb() << QString();
-    QTest::addRow("extended RGB past 0 and 1") << QColor::fromRgbF(1.5, -0.25, 0.5) << QString();
-    QTest::addRow("invalid") << QColor() << QString();
-    for (const char *text : {"#3b2C3d", "#f0a", "#803b2c3d", "#3b12c43d5", "#3b0c2c003d00",
-                             "#12345", "#zz0000", "#+12345", "#3b 2c3d", "3b2c3d", ""})
-        QTest::addRow("text %s", text) << QColor() << QString::fromLatin1(text);
-}
-
-void TestProfileFile::colourAgreesWithQColor()
-{
-    QFETCH(QColor, colour);
-    QFETCH(QString, text);
-    LedColour ours = ledColourOf(colour);
-    if (!text.isNull()) {
-        colour = QColor(text);
-        ours = LedColour::fromText(text);
-        QCOMPARE(qColorOf(ours), colour);
-    }
-    QCOMPARE(ours.isValid(), colour.isValid());
-    if (colour.isValid()) {
-        QCOMPARE(ours.red(), colour.red());
-        QCOMPARE(ours.green(), colour.green());
-        QCOMPARE(ours.blue(), colour.blue());
-        QCOMPARE(ours.name(), colour.name());
-    }
-    QByteArray bytes;
+    void colourAgreesWithQColor_data()
     {
-        QDataStream stream(&bytes, QIODevice::WriteOnly);
-        stream.setVersion(QDataStream::Qt_4_0);
-        stream << QVariant(colour);
+        // A colour in each of QColor's models (or the text it is read from):
+        // the store's colour must send the channels QColor rounds to, be
+        // spelled as QColor spells it, and serialise to QColor's bytes.
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("text");
+        QColor hsv;
+        hsv.setHsv(123, 200, 177);
+        QTest::addRow("8-bit RGB") << QColor(59, 44, 61) << QString();
+        QTest::addRow("16-bit RGB") << hsv.toRgb() << QString();
+        QTest::addRow("RGB with alpha") << QColor::fromRgba64(1, 30000, 65535, 7) << QString();
+        for (int hue : {0, 59, 123, 180, 250, 300, 359})
+            QTest::addRow("HSV hue %d", hue) << QColor::fromHsv(hue, 200, 177) << QString();
+        QTest::addRow("HSV grey") << QColor::fromHsv(-1, 0, 90) << QString();
+        for (int lightness : {0, 40, 127, 128, 200, 255})
+            QTest::addRow("HSL lightness %d", lightness)
+                << QColor::fromHsl(300, 120, lightness) << QString();
+        QTest::addRow("HSL hue 20") << QColor::fromHsl(20, 255, 100) << QString();
+        QTest::addRow("HSL grey") << QColor::fromHsl(-1, 0, 77) << QString();
+        QTest::addRow("CMYK") << QColor::fromCmyk(10, 200, 30, 40) << QString();
+        QTest::addRow("extended RGB")
+            << QColor::fromRgbF(0.2, 0.7, 0.1).toExtendedRgb() << QString();
+        QTest::addRow("extended RGB past 0 and 1")
+            << QColor::fromRgbF(1.5, -0.25, 0.5) << QString();
+        QTest::addRow("invalid") << QColor() << QString();
+        for (const char *text : {"#3b2C3d", "#f0a", "#803b2c3d", "#3b12c43d5", "#3b0c2c003d00",
+                                 "#12345", "#zz0000", "#+12345", "#3b 2c3d", "3b2c3d", ""})
+            QTest::addRow("text %s", text) << QColor() << QString::fromLatin1(text);
     }
-    QCOMPARE(colourVariantBytes(ours).toHex(), bytes.toHex());
-    LedColour back;
-    QVERIFY(colourFromVariantBytes(bytes, back));
-    QCOMPARE(back, ours);
-}
 
-void TestProfileFile::roundTrip_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed : {1u, 2u, 3u, 17u, 2024u})
-        QTest::addRow("seed %u", seed) << seed;
-}
-
-void TestProfileFile::roundTrip()
-{
-    QFETCH(quint32, seed);
-    TestHome home;
-    QRandomGenerator rng(seed);
-    const ProfileData rec = RandomRecord::profile(rng);
-    const QString path = home.path() + QStringLiteral("/round.prof");
-
-    QVERIFY(writeProfile(rec, path));
-    ProfileData back = junkRecord();
-    readProfile(back, path);
-    QVERIFY(back == rec);
-
-    // Writing over a file that holds another record replaces every value.
-    QRandomGenerator other(seed + 1000);
-    const ProfileData second = RandomRecord::profile(other);
-    QVERIFY(writeProfile(second, path));
-    readProfile(back, path);
-    QVERIFY(back == second);
-}
-
-// The lighting mode is a value and a group prefix at once; colours are
-// QVariant-encoded so that QSettings gives them back as colours.
-void TestProfileFile::lightingKeys()
-{
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/led.prof");
-    ProfileData rec;
-    rec.LedMode = 7;
-    rec.LED_MODE[8].breath = 9;
-    rec.LED_MODE[4].RGB = LedColour::fromRgb(0, 0, 255);
-    QVERIFY(writeProfile(rec, path));
-
-    const QByteArray text = fileBytes(path);
-    QVERIFY(text.contains("\nLedMode=7\n"));
-    QVERIFY(text.contains("\nLedMode\\LED_MODE_8_breath=9\n"));
-    QVERIFY(text.contains("LedMode\\LED_MODE_4_RGB=@Variant("));
-    QSettings file(path, QSettings::IniFormat);
-    const QVariant value = file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_4_RGB"));
-    QCOMPARE(value.userType(), int(QMetaType::QColor));
-    // A fresh record's invalid colour stays invalid.
-    QVERIFY(
-        !file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_0_RGB")).value<QColor>().isValid());
-    ProfileData back;
-    readProfile(back, path);
-    QVERIFY(back == rec);
-}
-
-// 8-bit fields keep the low byte of what the file says; 32-bit ones keep
-// the value.
-void TestProfileFile::bytesAreCutOnReading()
-{
-    ProfileData rec;
-    readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/out-of-range.prof"));
-    QCOMPARE(int(rec.pollrate), 2);
-    QCOMPARE(int(rec.DPI_INFO[3].used), 255);
-    QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
-    QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
-    QCOMPARE(int(rec.LedMode), 9);
-    QCOMPARE(rec.BUTTON_INFO[2].Fun, 510);
-    QCOMPARE(rec.DPI_INFO[1].x, 700u);
-    QCOMPARE(rec.LED_MODE[6].breath, 300u);
-}
-
-void TestProfileFile::missingFileReadsAsZero()
-{
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/nothing/here.prof");
-    ProfileData rec = junkRecord();
-    readProfile(rec, path);
-    QVERIFY(rec == ProfileData());
-    QVERIFY(!rec.LED_MODE[0].RGB.isValid());
-    QVERIFY(!QFile::exists(path)); // reading creates nothing
-}
-
-void TestProfileFile::missingKeysReadAsZero()
-{
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/partial.prof");
+    void colourAgreesWithQColor()
     {
-        QSettings file(path, QSettings::IniFormat);
-        file.setValue(QStringLiteral("PROFILE/dpi"), 3);
-        file.setValue(QStringLiteral("PROFILE/BUTTON_INFO_7_macroname"), QStringLiteral("m"));
-    }
-    ProfileData rec = junkRecord();
-    readProfile(rec, path);
-    ProfileData expected;
-    expected.dpi = 3;
-    expected.BUTTON_INFO[7].macroname = QStringLiteral("m");
-    QVERIFY(rec == expected);
-}
-
-// Each key of the format holds its own field, as QSettings reads it: one key
-// of every field, at the last index of each list.
-void TestProfileFile::everyKeyHoldsItsField()
-{
-    ProfileData rec = junkRecord();
-    readProfile(rec, kEveryField);
-    const QSettings file(kEveryField, QSettings::IniFormat);
-    QCOMPARE(file.allKeys().size(), 8406);
-    const DpiInfo &d = rec.DPI_INFO[4];
-    const ButtonInfo &b = rec.BUTTON_INFO[41];
-    const KeyInfoEntry &k = rec.BUTTON_INFO[41].KeyInfo[62];
-    const LedModeInfo &m = rec.LED_MODE[8];
-    const std::pair<const char *, QVariant> fields[] = {{"pollrate", rec.pollrate},
-                                                        {"dpi", rec.dpi},
-                                                        {"mousespeed", rec.mousespeed},
-                                                        {"dbclickspeed", rec.dbclickspeed},
-                                                        {"scrollispage", rec.scrollispage},
-                                                        {"scrollspeed", rec.scrollspeed},
-                                                        {"accelenable", rec.accelenable},
-                                                        {"acee", rec.acee},
-                                                        {"ProfileName", rec.ProfileName},
-                                                        {"ProfilePath", rec.ProfilePath},
-                                                        {"LedMode", rec.LedMode},
-                                                        {"DPI_INFO_4_used", d.used},
-                                                        {"DPI_INFO_4_link", d.link},
-                                                        {"DPI_INFO_4_xy", d.xy},
-                                                        {"DPI_INFO_4_x", d.x},
-                                                        {"DPI_INFO_4_y", d.y},
-                                                        {"BUTTON_INFO_41_ID", b.ID},
-                                                        {"BUTTON_INFO_41_Fun", b.Fun},
-                                                        {"BUTTON_INFO_41_LoopNumber", b.LoopNumber},
-                                                        {"BUTTON_INFO_41_KeyNumber", b.KeyNumber},
-                                                        {"BUTTON_INFO_41_Res1", b.Res1},
-                                                        {"BUTTON_INFO_41_Res2", b.Res2},
-                                                        {"BUTTON_INFO_41_Res3", b.Res3},
-                                                        {"BUTTON_INFO_41_Res4", b.Res4},
-                                                        {"BUTTON_INFO_41_macroname", b.macroname},
-                                                        {"BUTTON_INFO_41_KeyInfo_62_map", k.map},
-                                                        {"BUTTON_INFO_41_KeyInfo_62_", k.value},
-                                                        {"BUTTON_INFO_41_KeyInfo_62_H", k.H},
-                                                        {"LedMode/LED_MODE_8_h", m.h},
-                                                        {"LedMode/LED_MODE_8_s", m.s},
-                                                        {"LedMode/LED_MODE_8_v", m.v},
-                                                        {"LedMode/LED_MODE_8_bright", m.bright},
-                                                        {"LedMode/LED_MODE_8_breath", m.breath}};
-    for (const auto &[key, value] : fields) {
-        const QVariant read = file.value(QStringLiteral("PROFILE/") + QLatin1String(key));
-        QVERIFY2(read.toString() == value.toString(), key);
-    }
-    QCOMPARE(file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_8_RGB")).value<QColor>(),
-             qColorOf(m.RGB));
-    QVERIFY(
-        !file.value(QStringLiteral("PROFILE/LedMode/LED_MODE_0_RGB")).value<QColor>().isValid());
-    QVERIFY(!rec.LED_MODE[0].RGB.isValid());
-}
-
-void TestProfileFile::plainSectionReaderAgreesWithQSettings_data()
-{
-    // A file's text (or, when empty, the keys QSettings writes), and whether
-    // the plain reader takes it on: whatever it takes it must read exactly
-    // as QSettings does. The whole-file reader takes every file on, and an
-    // edit of it must write what QSettings writes.
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QVariantMap>("written");
-    QTest::addColumn<bool>("plain");
-    QTest::addColumn<bool>("writable"); // the same text comes out of plainIniText
-    const QVariantMap none;
-    QTest::addRow("numbers") << QByteArray("[PROFILE]\npollrate=2\ndpi=-3\nbig=4294967295\n")
-                             << none << true << false;
-    QTest::addRow("value and prefix")
-        << QByteArray("[PROFILE]\nLedMode=3\nLedMode\\LED_MODE_0_h=360\n") << none << true << false;
-    QTest::addRow("escapes") << QByteArray("[PROFILE]\nx=a\\tb\\x41\\0z\\\\\\\"q\\101\n") << none
-                             << true << false;
-    QTest::addRow("other sections, CRLF, a repeated section")
-        << QByteArray("[MouseName]\r\nName=NX-19\r\n[PROFILE]\r\na=1\r\n\r\n[X]\r\nb=2\r\n"
-                      "[PROFILE]\r\na=3\r\n")
-        << none << true << false;
-    QTest::addRow("missing file") << QByteArray() << none << true << false;
-    QTest::addRow("written: numbers, text, colours, empty text")
-        << QByteArray()
-        << QVariantMap{{"pollrate", 2},
-                       {"DPI_INFO_0_x", 4294967295u},
-                       {"BUTTON_INFO_0_macroname", QStringLiteral("Burst 2")},
-                       {"ProfileName", QString()},
-                       {"minus", -7},
-                       {"LedMode/LED_MODE_0_RGB", QColor(255, 0, 0)},
-                       {"LedMode/LED_MODE_1_RGB", QColor(0, 16, 32, 48)},
-                       {"LedMode/LED_MODE_2_RGB", QColor::fromHsv(200, 10, 0)},
-                       {"LedMode/LED_MODE_3_RGB", QColor(59, 44, 61)},
-                       {"LedMode/LED_MODE_4_RGB", QColor::fromHsl(300, 120, 90)},
-                       {"LedMode/LED_MODE_5_RGB", QColor::fromCmyk(10, 200, 30, 40)},
-                       {"LedMode/LED_MODE_6_RGB", QColor::fromHsv(123, 200, 177).toRgb()},
-                       {"invalid", QColor()}}
-        << true << true;
-    QTest::addRow("written: a tab")
-        << QByteArray() << QVariantMap{{"tab", QStringLiteral("a\tb")}} << true << true;
-    QTest::addRow("written: a list")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("a,b")}} << true << true;
-    QTest::addRow("written: an equals sign")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("a=b")}} << true << true;
-    QTest::addRow("written: beyond ASCII, escaped")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral("caf\u00e9 \u4e2d")}} << true << true;
-    QTest::addRow("written: leading space")
-        << QByteArray() << QVariantMap{{"x", QStringLiteral(" a")}} << true << true;
-    QTest::addRow("written: text starting with @ or holding a zero")
-        << QByteArray()
-        << QVariantMap{{"x", QStringLiteral("@Variant(1)")}, {"y", QString(QChar(0))}} << false
-        << true;
-    QTest::addRow("written: a byte array")
-        << QByteArray() << QVariantMap{{"x", QByteArray("ab")}} << false << false;
-    QTest::addRow("a key the table lacks")
-        << QByteArray("[PROFILE]\ndpi=1\nextra_key=2\n") << none << false << false;
-    QTest::addRow("comment") << QByteArray("; hi\n[PROFILE]\npollrate=1\n") << none << false
-                             << false;
-    QTest::addRow("spaces around =")
-        << QByteArray("[PROFILE]\ndpi = 2\n") << none << false << false;
-    QTest::addRow("quoted") << QByteArray("[PROFILE]\nname=\"x\"\n") << none << true << false;
-    QTest::addRow("a repeated key")
-        << QByteArray("[PROFILE]\ndpi=1\npollrate=2\ndpi=3\n") << none << true << false;
-    QTest::addRow("a list, a comment after a value")
-        << QByteArray("[PROFILE]\nx = a, \"b\" ,c\ndpi=1 ; one\n") << none << false << false;
-    QTest::addRow("a section without its bracket")
-        << QByteArray("[PROFILE]\ndpi=1\n[Other\nx=2\n") << none << false << false;
-    QTest::addRow("a cut colour, a long one")
-        << QByteArray("[PROFILE]\nb=@Variant(\\0\\0\\0\\x43)\n"
-                      "c=@Variant(\\0\\0\\0\\x43\\x1\\0\\x1\\0\\x2\\0\\x3\\0\\x4\\0\\0\\0\\x5)\n")
-        << none << true << false;
-    QTest::addRow("quote in another section")
-        << QByteArray("[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n") << none << false << false;
-    QTest::addRow("ours spelled from General")
-        << QByteArray("[General]\nPROFILE\\pollrate=5\n[PROFILE]\ndpi=1\n") << none << false
-        << false;
-    QTest::addRow("escaped key") << QByteArray("[PROFILE]\nmy%20key=1\n") << none << false << false;
-    QTest::addRow("section in another case")
-        << QByteArray("[profile]\ndpi=1\n") << none << false << false;
-    QTest::addRow("continued line")
-        << QByteArray("[PROFILE]\nx=a\\\nb=1\n") << none << false << false;
-    QTest::addRow("long octal escape")
-        << QByteArray("[PROFILE]\nx=\\1012\n") << none << false << false;
-    QTest::addRow("long hex escape")
-        << QByteArray("[PROFILE]\nx=\\x00041\n") << none << false << false;
-    QTest::addRow("other @ form") << QByteArray("[PROFILE]\nx=@ByteArray(ab)\n") << none << false
-                                  << false;
-    QTest::addRow("UTF-8 mark") << QByteArray("\xef\xbb\xbf[PROFILE]\ndpi=1\n") << none << false
-                                << false;
-}
-
-void TestProfileFile::plainSectionReaderAgreesWithQSettings()
-{
-    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
-    QFETCH(QByteArray, text);
-    QFETCH(QVariantMap, written);
-    QFETCH(bool, plain);
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/section.ini");
-    if (!written.isEmpty()) {
-        const QString original = home.path() + QStringLiteral("/written.ini");
+        QFETCH(QColor, colour);
+        QFETCH(QString, text);
+        LedColour ours = ledColourOf(colour);
+        if (!text.isNull()) {
+            colour = QColor(text);
+            ours = LedColour::fromText(text);
+            QCOMPARE(qColorOf(ours), colour);
+        }
+        QCOMPARE(ours.isValid(), colour.isValid());
+        if (colour.isValid()) {
+            QCOMPARE(ours.red(), colour.red());
+            QCOMPARE(ours.green(), colour.green());
+            QCOMPARE(ours.blue(), colour.blue());
+            QCOMPARE(ours.name(), colour.name());
+        }
+        QByteArray bytes;
         {
-            QSettings file(original, QSettings::IniFormat);
-            file.beginGroup(QStringLiteral("PROFILE"));
-            for (auto it = written.cbegin(); it != written.cend(); ++it)
-                file.setValue(it.key(), it.value());
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_4_0);
+            stream << QVariant(colour);
         }
-        // A copy, so that QSettings parses it rather than recall what it wrote.
-        QVERIFY(QFile::copy(original, path));
-    } else if (!text.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        QCOMPARE(colourVariantBytes(ours).toHex(), bytes.toHex());
+        LedColour back;
+        QVERIFY(colourFromVariantBytes(bytes, back));
+        QCOMPARE(back, ours);
     }
 
-    QFETCH(bool, writable);
-    if (!written.isEmpty()) {
-        // In an order of their own: the writer must sort them as QSettings does.
-        QStringList writtenKeys;
-        std::vector<QVariant> values;
-        for (auto it = written.cend(); it != written.cbegin();) {
-            --it;
-            writtenKeys << it.key();
-            values.push_back(storeForm(it.value()));
-        }
-        QByteArray ours;
-        QCOMPARE(plainIniText(QStringLiteral("PROFILE"), PlainIniKeys(writtenKeys), values, ours),
-                 writable);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        if (writable)
-            QCOMPARE(ours, file.readAll());
-    }
-
-    // The table: what QSettings finds (but "extra_key"), and some keys it
-    // must not find.
-    QSettings file(path, QSettings::IniFormat);
-    file.beginGroup(QStringLiteral("PROFILE"));
-    QStringList keys = file.allKeys();
-    keys.removeAll(QStringLiteral("extra_key"));
-    for (const char *absent : {"absent", "b", "LedMode/LED_MODE_9_h", "pollrate"}) {
-        if (!keys.contains(QLatin1String(absent)))
-            keys << QLatin1String(absent);
-    }
-    IniDocument document;
-    QVERIFY(document.load(path));
-    for (const QString &key : qAsConst(keys))
-        compareValues(document.value(QStringLiteral("PROFILE/") + key), file.value(key), key);
-    std::vector<QVariant> values;
-    QCOMPARE(readPlainIniSection(path, QStringLiteral("PROFILE"), PlainIniKeys(keys), values),
-             plain);
-    if (plain) {
-        for (int i = 0; i < keys.size(); ++i)
-            compareValues(values[size_t(i)], file.value(keys[i]), keys[i]);
-    }
-
-    // An edit: a key changed, a colour set, a section added.
-    const QString reference = home.path() + QStringLiteral("/reference.ini");
-    if (QFile::exists(path))
-        QVERIFY(QFile::copy(path, reference));
+    void roundTrip_data()
     {
-        QSettings edited(reference, QSettings::IniFormat);
-        edited.setValue(QStringLiteral("PROFILE/dpi"), 7);
-        edited.setValue(QStringLiteral("PROFILE/LedMode/LED_MODE_5_RGB"), QColor(59, 44, 61));
-        edited.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("NX-19"));
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u, 17u, 2024u})
+            QTest::addRow("seed %u", seed) << seed;
     }
-    QVERIFY(editIniFile(path, [](IniDocument &edited) {
-        edited.setValue(QStringLiteral("PROFILE/dpi"), 7);
-        edited.setValue(QStringLiteral("PROFILE/LedMode/LED_MODE_5_RGB"),
-                        QVariant::fromValue(LedColour::fromRgb(59, 44, 61)));
-        edited.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("NX-19"));
-    }));
-    QCOMPARE(fileBytes(path), fileBytes(reference));
-}
 
-// The writer gives what QSettings wrote for the same record: in a new file,
-// in an empty one, and over a file with another record, another section and
-// keys of its own.
-void TestProfileFile::newFileTextIsWhatQSettingsWrites()
-{
-    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
-    ProfileData rec;
-    readProfile(rec, kEveryField);
-    TestHome home;
-    const QString fresh = home.path() + QStringLiteral("/new/fresh.prof");
-    const QString existing = home.path() + QStringLiteral("/existing.prof");
+    void roundTrip()
     {
-        QFile file(existing);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(writeProfile(rec, fresh));
-    QVERIFY(writeProfile(rec, existing));
-    const QByteArray expected = fileBytes(kEveryField);
-    QCOMPARE(expected.count('\n'), 8407);
-    QCOMPARE(fileBytes(fresh), expected);
-    QCOMPARE(fileBytes(existing), expected);
+        QFETCH(quint32, seed);
+        TestHome home;
+        QRandomGenerator rng(seed);
+        const ProfileData rec = RandomRecord::profile(rng);
+        const QString path = home.path() + "/round.prof";
 
-    const QString reference = home.path() + QStringLiteral("/reference.prof");
-    QVERIFY(QFile::copy(kEveryField, reference));
-    for (const QString &path : {existing, reference}) {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(writeProfile(rec, path));
+        ProfileData back = junkRecord();
+        readProfile(back, path);
+        QVERIFY(back == rec);
+
+        // Writing over a file that holds another record replaces every value.
+        QRandomGenerator other(seed + 1000);
+        const ProfileData second = RandomRecord::profile(other);
+        QVERIFY(writeProfile(second, path));
+        readProfile(back, path);
+        QVERIFY(back == second);
+    }
+
+    // The lighting mode is a value and a group prefix at once; colours are
+    // QVariant-encoded so that QSettings gives them back as colours.
+    void lightingKeys()
+    {
+        TestHome home;
+        const QString path = home.path() + "/led.prof";
+        ProfileData rec;
+        rec.LedMode = 7;
+        rec.LED_MODE[8].breath = 9;
+        rec.LED_MODE[4].RGB = LedColour::fromRgb(0, 0, 255);
+        QVERIFY(writeProfile(rec, path));
+
+        const QByteArray text = fileBytes(path);
+        QVERIFY(text.contains("\nLedMode=7\n"));
+        QVERIFY(text.contains("\nLedMode\\LED_MODE_8_breath=9\n"));
+        QVERIFY(text.contains("LedMode\\LED_MODE_4_RGB=@Variant("));
         QSettings file(path, QSettings::IniFormat);
-        file.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("NX-19"));
-        file.setValue(QStringLiteral("PROFILE/mine"), QStringLiteral("kept"));
+        const QVariant value = file.value("PROFILE/LedMode/LED_MODE_4_RGB");
+        QCOMPARE(value.userType(), int(QMetaType::QColor));
+        // A fresh record's invalid colour stays invalid.
+        QVERIFY(!file.value("PROFILE/LedMode/LED_MODE_0_RGB").value<QColor>().isValid());
+        ProfileData back;
+        readProfile(back, path);
+        QVERIFY(back == rec);
     }
-    QVERIFY(writeProfile(ProfileData(), existing));
-    QVERIFY(writeProfile(rec, existing));
-    QCOMPARE(fileBytes(existing), fileBytes(reference));
-}
 
-void TestProfileFile::foreignFixture()
-{
-    // Hand-written: a colour as "#rrggbb" text, one as @Variant, loose
-    // spacing, CRLF line ends, a comment, and an unrelated section.
-    ProfileData rec = junkRecord();
-    readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof"));
-    QCOMPARE(int(rec.pollrate), 3);
-    QCOMPARE(int(rec.dpi), 2);
-    QCOMPARE(rec.DPI_INFO[2].x, 1234u);
-    QCOMPARE(rec.BUTTON_INFO[0].Fun, 200);
-    QCOMPARE(rec.BUTTON_INFO[0].macroname, QStringLiteral("Burst, fast"));
-    QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].map), 132);
-    QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].value), 4);
-    QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].H), 0);
-    QCOMPARE(int(rec.LedMode), 5);
-    QCOMPARE(rec.LED_MODE[0].RGB, LedColour::fromRgb(0, 255, 0));
-    QCOMPARE(rec.LED_MODE[1].RGB, LedColour::fromRgb(0, 0, 255));
-    QCOMPARE(rec.LED_MODE[1].bright, 4u);
-    QVERIFY(!rec.LED_MODE[2].RGB.isValid());
-    QCOMPARE(rec.ProfileName, QStringLiteral("Sniper"));
-    QCOMPARE(int(rec.BUTTON_INFO[1].Fun), 0);
-    QCOMPARE(readMouseName(QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof")),
-             QStringLiteral("NX-19"));
-}
-
-void TestProfileFile::partialWritersKeepTheRest()
-{
-    SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
-    TestHome home;
-    writeProductName(QStringLiteral("NX-19"));
-    QRandomGenerator rng(5);
-    ProfileData rec = RandomRecord::profile(rng);
-    QVERIFY(saveProfileFile(rec, QStringLiteral("Work")));
-    const QString path =
-        home.productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Profile/Work.prof");
-    QVERIFY(QFile::exists(path));
-    QVERIFY(writeMouseName(QStringLiteral("NX-19"), path));
-
-    const QString reference = home.path() + QStringLiteral("/reference.prof");
-    QVERIFY(QFile::copy(path, reference));
-
-    QVERIFY(writeDpiStageToFile(QStringLiteral("Work"), 4));
-    QVERIFY(writeLedModeToFile(QStringLiteral("Work"), 6, LedColour::fromRgb(59, 2, 3), 10, 20, 30,
-                               4, 2));
+    // 8-bit fields keep the low byte of what the file says; 32-bit ones keep
+    // the value.
+    void bytesAreCutOnReading()
     {
-        // The same edits through QSettings give the same file.
-        QSettings file(reference, QSettings::IniFormat);
-        file.setValue(QStringLiteral("PROFILE/dpi"), 4);
-        file.setValue(QStringLiteral("PROFILE/LedMode"), 6);
-        const QString mode = QStringLiteral("PROFILE/LedMode/LED_MODE_6_");
-        file.setValue(mode + QStringLiteral("RGB"), QColor(59, 2, 3));
-        const char *fields[] = {"h", "s", "v", "bright", "breath"};
-        const uint values[] = {10, 20, 30, 4, 2};
-        for (int i = 0; i < 5; ++i)
-            file.setValue(mode + QLatin1String(fields[i]), values[i]);
+        ProfileData rec;
+        readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/out-of-range.prof"));
+        QCOMPARE(int(rec.pollrate), 2);
+        QCOMPARE(int(rec.DPI_INFO[3].used), 255);
+        QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
+        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
+        QCOMPARE(int(rec.LedMode), 9);
+        QCOMPARE(rec.BUTTON_INFO[2].Fun, 510);
+        QCOMPARE(rec.DPI_INFO[1].x, 700u);
+        QCOMPARE(rec.LED_MODE[6].breath, 300u);
     }
-    QCOMPARE(fileBytes(path), fileBytes(reference));
 
-    rec.dpi = 4;
-    rec.LedMode = 6;
-    rec.LED_MODE[6] = {LedColour::fromRgb(59, 2, 3), 10, 20, 30, 4, 2};
-    ProfileData back;
-    QVERIFY(loadProfileFile(back, QStringLiteral("Work")));
-    QVERIFY(back == rec);
-    QCOMPARE(readMouseName(path), QStringLiteral("NX-19"));
-    QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8407);
-}
+    // A missing file or key reads as zero, and reading creates nothing.
+    void missingFileAndKeysReadAsZero()
+    {
+        TestHome home;
+        const QString path = home.path() + "/partial.prof";
+        ProfileData rec = junkRecord();
+        readProfile(rec, path);
+        QVERIFY(rec == ProfileData());
+        QVERIFY(!rec.LED_MODE[0].RGB.isValid());
+        QVERIFY(!QFile::exists(path));
+        {
+            QSettings file(path, QSettings::IniFormat);
+            file.setValue("PROFILE/dpi", 3);
+            file.setValue("PROFILE/BUTTON_INFO_7_macroname", "m");
+        }
+        rec = junkRecord();
+        readProfile(rec, path);
+        ProfileData expected;
+        expected.dpi = 3;
+        expected.BUTTON_INFO[7].macroname = "m";
+        QVERIFY(rec == expected);
+    }
 
-void TestProfileFile::modelTag()
-{
-    TestHome home;
-    const QString path = home.path() + QStringLiteral("/tag.prof");
-    QVERIFY(writeProfile(ProfileData(), path));
-    QCOMPARE(readMouseName(path), QString()); // no tag: refused by the import check
-    QVERIFY(writeMouseName(QStringLiteral("NX-49"), path));
-    QCOMPARE(readMouseName(path), QStringLiteral("NX-49"));
-    QSettings file(path, QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("MouseName/Name")).toString(), QStringLiteral("NX-49"));
-}
+    // Each key of the format holds its own field, as QSettings reads it: one key
+    // of every field, at the last index of each list.
+    void everyKeyHoldsItsField()
+    {
+        ProfileData rec = junkRecord();
+        readProfile(rec, kEveryField);
+        const QSettings file(kEveryField, QSettings::IniFormat);
+        QCOMPARE(file.allKeys().size(), 8406);
+        const DpiInfo &d = rec.DPI_INFO[4];
+        const ButtonInfo &b = rec.BUTTON_INFO[41];
+        const KeyInfoEntry &k = rec.BUTTON_INFO[41].KeyInfo[62];
+        const LedModeInfo &m = rec.LED_MODE[8];
+        // clang-format off
+        const std::pair<const char *, QVariant> fields[] = {
+            {"pollrate", rec.pollrate}, {"dpi", rec.dpi}, {"mousespeed", rec.mousespeed},
+            {"dbclickspeed", rec.dbclickspeed}, {"scrollispage", rec.scrollispage},
+            {"scrollspeed", rec.scrollspeed}, {"accelenable", rec.accelenable}, {"acee", rec.acee},
+            {"ProfileName", rec.ProfileName}, {"ProfilePath", rec.ProfilePath},
+            {"LedMode", rec.LedMode}, {"DPI_INFO_4_used", d.used}, {"DPI_INFO_4_link", d.link},
+            {"DPI_INFO_4_xy", d.xy}, {"DPI_INFO_4_x", d.x}, {"DPI_INFO_4_y", d.y},
+            {"BUTTON_INFO_41_ID", b.ID}, {"BUTTON_INFO_41_Fun", b.Fun},
+            {"BUTTON_INFO_41_LoopNumber", b.LoopNumber}, {"BUTTON_INFO_41_KeyNumber", b.KeyNumber},
+            {"BUTTON_INFO_41_Res1", b.Res1}, {"BUTTON_INFO_41_Res2", b.Res2},
+            {"BUTTON_INFO_41_Res3", b.Res3}, {"BUTTON_INFO_41_Res4", b.Res4},
+            {"BUTTON_INFO_41_macroname", b.macroname}, {"BUTTON_INFO_41_KeyInfo_62_map", k.map},
+            {"BUTTON_INFO_41_KeyInfo_62_", k.value}, {"BUTTON_INFO_41_KeyInfo_62_H", k.H},
+            {"LedMode/LED_MODE_8_h", m.h}, {"LedMode/LED_MODE_8_s", m.s},
+            {"LedMode/LED_MODE_8_v", m.v}, {"LedMode/LED_MODE_8_bright", m.bright},
+            {"LedMode/LED_MODE_8_breath", m.breath}};
+        // clang-format on
+        for (const auto &[key, value] : fields) {
+            const QVariant read = file.value("PROFILE/" + QLatin1String(key));
+            QVERIFY2(read.toString() == value.toString(), key);
+        }
+        QCOMPARE(file.value("PROFILE/LedMode/LED_MODE_8_RGB").value<QColor>(), qColorOf(m.RGB));
+        QVERIFY(!file.value("PROFILE/LedMode/LED_MODE_0_RGB").value<QColor>().isValid());
+        QVERIFY(!rec.LED_MODE[0].RGB.isValid());
+    }
 
-void TestProfileFile::sameNameSharesOneFile()
-{
-    TestHome home;
-    writeProductName(QStringLiteral("NX-01"));
-    ProfileData first;
-    first.pollrate = 1;
-    ProfileData second;
-    second.pollrate = 2;
-    QVERIFY(saveProfileFile(first, QStringLiteral("Twin")));
-    QVERIFY(saveProfileFile(second, QStringLiteral("Twin")));
-    ProfileData back;
-    QVERIFY(loadProfileFile(back, QStringLiteral("Twin")));
-    QVERIFY(back == second);
-}
+    void plainSectionReaderAgreesWithQSettings_data()
+    {
+        // A file's text (or, when empty, the keys QSettings writes), and whether
+        // the plain reader takes it on: whatever it takes it must read exactly
+        // as QSettings does. The whole-file reader takes every file on, and an
+        // edit of it must write what QSettings writes.
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QVariantMap>("written");
+        QTest::addColumn<bool>("plain");
+        QTest::addColumn<bool>("writable"); // the same text comes out of plainIniText
+        const auto text = [](const char *name, const QByteArray &bytes, bool plain) {
+            QTest::addRow("%s", name) << bytes << QVariantMap() << plain << false;
+        };
+        const auto written = [](const char *name, const QVariantMap &keys, bool plain) {
+            QTest::addRow("written: %s", name) << QByteArray() << keys << plain << plain;
+        };
+        // clang-format off
+        text("numbers", "[PROFILE]\npollrate=2\ndpi=-3\nbig=4294967295\n", true);
+        text("value and prefix", "[PROFILE]\nLedMode=3\nLedMode\\LED_MODE_0_h=360\n", true);
+        text("escapes", "[PROFILE]\nx=a\\tb\\x41\\0z\\\\\\\"q\\101\n", true);
+        text("other sections, CRLF, a repeated section",
+             "[MouseName]\r\nName=NX-19\r\n[PROFILE]\r\na=1\r\n\r\n[X]\r\nb=2\r\n[PROFILE]\r\na=3\r\n", true);
+        text("missing file", QByteArray(), true);
+        written("numbers, text, colours, empty text",
+                {{"pollrate", 2}, {"DPI_INFO_0_x", 4294967295u}, {"BUTTON_INFO_0_macroname", "Burst 2"},
+                 {"ProfileName", QString()}, {"minus", -7},
+                 {"LedMode/LED_MODE_0_RGB", QColor(255, 0, 0)},
+                 {"LedMode/LED_MODE_1_RGB", QColor(0, 16, 32, 48)},
+                 {"LedMode/LED_MODE_2_RGB", QColor::fromHsv(200, 10, 0)},
+                 {"LedMode/LED_MODE_3_RGB", QColor(59, 44, 61)},
+                 {"LedMode/LED_MODE_4_RGB", QColor::fromHsl(300, 120, 90)},
+                 {"LedMode/LED_MODE_5_RGB", QColor::fromCmyk(10, 200, 30, 40)},
+                 {"LedMode/LED_MODE_6_RGB", QColor::fromHsv(123, 200, 177).toRgb()},
+                 {"invalid", QColor()}}, true);
+        written("a tab", {{"tab", "a\tb"}}, true);
+        written("a list", {{"x", "a,b"}}, true);
+        written("an equals sign", {{"x", "a=b"}}, true);
+        written("beyond ASCII, escaped", {{"x", "caf\u00e9 \u4e2d"}}, true);
+        written("leading space", {{"x", " a"}}, true);
+        QTest::addRow("written: text starting with @ or holding a zero")
+            << QByteArray() << QVariantMap{{"x", "@Variant(1)"}, {"y", QString(QChar(0))}} << false << true;
+        written("a byte array", {{"x", QByteArray("ab")}}, false);
+        text("a key the table lacks", "[PROFILE]\ndpi=1\nextra_key=2\n", false);
+        text("comment", "; hi\n[PROFILE]\npollrate=1\n", false);
+        text("spaces around =", "[PROFILE]\ndpi = 2\n", false);
+        text("quoted", "[PROFILE]\nname=\"x\"\n", true);
+        text("a repeated key", "[PROFILE]\ndpi=1\npollrate=2\ndpi=3\n", true);
+        text("a list, a comment after a value", "[PROFILE]\nx = a, \"b\" ,c\ndpi=1 ; one\n", false);
+        text("a section without its bracket", "[PROFILE]\ndpi=1\n[Other\nx=2\n", false);
+        text("a cut colour, a long one", "[PROFILE]\nb=@Variant(\\0\\0\\0\\x43)\n"
+             "c=@Variant(\\0\\0\\0\\x43\\x1\\0\\x1\\0\\x2\\0\\x3\\0\\x4\\0\\0\\0\\x5)\n", true);
+        text("quote in another section", "[A]\nx=\"\n[PROFILE]\ndpi=1\n\"\n", false);
+        text("ours spelled from General", "[General]\nPROFILE\\pollrate=5\n[PROFILE]\ndpi=1\n", false);
+        text("escaped key", "[PROFILE]\nmy%20key=1\n", false);
+        text("section in another case", "[profile]\ndpi=1\n", false);
+        text("continued line", "[PROFILE]\nx=a\\\nb=1\n", false);
+        text("long octal escape", "[PROFILE]\nx=\\1012\n", false);
+        text("long hex escape", "[PROFILE]\nx=\\x00041\n", false);
+        text("other @ form", "[PROFILE]\nx=@ByteArray(ab)\n", false);
+        text("UTF-8 mark", "\xef\xbb\xbf[PROFILE]\ndpi=1\n", false);
+        // clang-format on
+    }
+
+    void plainSectionReaderAgreesWithQSettings()
+    {
+        SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
+        QFETCH(QByteArray, text);
+        QFETCH(QVariantMap, written);
+        QFETCH(bool, plain);
+        TestHome home;
+        const QString path = home.path() + "/section.ini";
+        if (!written.isEmpty()) {
+            const QString original = home.path() + "/written.ini";
+            {
+                QSettings file(original, QSettings::IniFormat);
+                file.beginGroup("PROFILE");
+                for (auto it = written.cbegin(); it != written.cend(); ++it)
+                    file.setValue(it.key(), it.value());
+            }
+            // A copy, so that QSettings parses it rather than recall what it wrote.
+            QVERIFY(QFile::copy(original, path));
+        } else if (!text.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+
+        QFETCH(bool, writable);
+        if (!written.isEmpty()) {
+            // In an order of their own: the writer must sort them as QSettings does.
+            QStringList writtenKeys;
+            std::vector<QVariant> values;
+            for (auto it = written.cend(); it != written.cbegin();) {
+                --it;
+                writtenKeys << it.key();
+                values.push_back(storeForm(it.value()));
+            }
+            QByteArray ours;
+            QCOMPARE(plainIniText("PROFILE", PlainIniKeys(writtenKeys), values, ours), writable);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            if (writable)
+                QCOMPARE(ours, file.readAll());
+        }
+
+        // The table: what QSettings finds (but "extra_key"), and some keys it
+        // must not find.
+        QSettings file(path, QSettings::IniFormat);
+        file.beginGroup("PROFILE");
+        QStringList keys = file.allKeys();
+        keys.removeAll("extra_key");
+        for (const char *absent : {"absent", "b", "LedMode/LED_MODE_9_h", "pollrate"}) {
+            if (!keys.contains(QLatin1String(absent)))
+                keys << QLatin1String(absent);
+        }
+        IniDocument document;
+        QVERIFY(document.load(path));
+        for (const QString &key : qAsConst(keys))
+            compareValues(document.value("PROFILE/" + key), file.value(key), key);
+        std::vector<QVariant> values;
+        QCOMPARE(readPlainIniSection(path, "PROFILE", PlainIniKeys(keys), values), plain);
+        if (plain) {
+            for (int i = 0; i < keys.size(); ++i)
+                compareValues(values[size_t(i)], file.value(keys[i]), keys[i]);
+        }
+
+        // An edit: a key changed, a colour set, a section added.
+        const QString reference = home.path() + "/reference.ini";
+        if (QFile::exists(path))
+            QVERIFY(QFile::copy(path, reference));
+        {
+            QSettings edited(reference, QSettings::IniFormat);
+            edited.setValue("PROFILE/dpi", 7);
+            edited.setValue("PROFILE/LedMode/LED_MODE_5_RGB", QColor(59, 44, 61));
+            edited.setValue("MouseName/Name", "NX-19");
+        }
+        QVERIFY(editIniFile(path, [](IniDocument &edited) {
+            edited.setValue("PROFILE/dpi", 7);
+            edited.setValue("PROFILE/LedMode/LED_MODE_5_RGB",
+                            QVariant::fromValue(LedColour::fromRgb(59, 44, 61)));
+            edited.setValue("MouseName/Name", "NX-19");
+        }));
+        QCOMPARE(fileBytes(path), fileBytes(reference));
+    }
+
+    // The writer gives what QSettings wrote for the same record: in a new file,
+    // in an empty one, and over a file with another record, another section and
+    // keys of its own.
+    void newFileTextIsWhatQSettingsWrites()
+    {
+        SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
+        ProfileData rec;
+        readProfile(rec, kEveryField);
+        TestHome home;
+        const QString fresh = home.path() + "/new/fresh.prof";
+        const QString existing = home.path() + "/existing.prof";
+        {
+            QFile file(existing);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(writeProfile(rec, fresh));
+        QVERIFY(writeProfile(rec, existing));
+        const QByteArray expected = fileBytes(kEveryField);
+        QCOMPARE(expected.count('\n'), 8407);
+        QCOMPARE(fileBytes(fresh), expected);
+        QCOMPARE(fileBytes(existing), expected);
+
+        const QString reference = home.path() + "/reference.prof";
+        QVERIFY(QFile::copy(kEveryField, reference));
+        for (const QString &path : {existing, reference}) {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            QSettings file(path, QSettings::IniFormat);
+            file.setValue("MouseName/Name", "NX-19");
+            file.setValue("PROFILE/mine", "kept");
+        }
+        QVERIFY(writeProfile(ProfileData(), existing));
+        QVERIFY(writeProfile(rec, existing));
+        QCOMPARE(fileBytes(existing), fileBytes(reference));
+    }
+
+    void foreignFixture()
+    {
+        // Hand-written: a colour as "#rrggbb" text, one as @Variant, loose
+        // spacing, CRLF line ends, a comment, and an unrelated section.
+        ProfileData rec = junkRecord();
+        readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof"));
+        QCOMPARE(int(rec.pollrate), 3);
+        QCOMPARE(int(rec.dpi), 2);
+        QCOMPARE(rec.DPI_INFO[2].x, 1234u);
+        QCOMPARE(rec.BUTTON_INFO[0].Fun, 200);
+        QCOMPARE(rec.BUTTON_INFO[0].macroname, "Burst, fast");
+        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].map), 132);
+        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].value), 4);
+        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[0].H), 0);
+        QCOMPARE(int(rec.LedMode), 5);
+        QCOMPARE(rec.LED_MODE[0].RGB, LedColour::fromRgb(0, 255, 0));
+        QCOMPARE(rec.LED_MODE[1].RGB, LedColour::fromRgb(0, 0, 255));
+        QCOMPARE(rec.LED_MODE[1].bright, 4u);
+        QVERIFY(!rec.LED_MODE[2].RGB.isValid());
+        QCOMPARE(rec.ProfileName, "Sniper");
+        QCOMPARE(int(rec.BUTTON_INFO[1].Fun), 0);
+        QCOMPARE(readMouseName(QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof")),
+                 "NX-19");
+    }
+
+    void partialWritersKeepTheRest()
+    {
+        SKIP_UNLESS_QSETTINGS_WRITES_THE_FORMAT();
+        TestHome home;
+        writeProductName("NX-19");
+        QRandomGenerator rng(5);
+        ProfileData rec = RandomRecord::profile(rng);
+        QVERIFY(saveProfileFile(rec, "Work"));
+        const QString path = home.productFolder("NX-19") + "/Profile/Work.prof";
+        QVERIFY(QFile::exists(path));
+        QVERIFY(writeMouseName("NX-19", path));
+
+        const QString reference = home.path() + "/reference.prof";
+        QVERIFY(QFile::copy(path, reference));
+
+        QVERIFY(writeDpiStageToFile("Work", 4));
+        QVERIFY(writeLedModeToFile("Work", 6, LedColour::fromRgb(59, 2, 3), 10, 20, 30, 4, 2));
+        {
+            // The same edits through QSettings give the same file.
+            QSettings file(reference, QSettings::IniFormat);
+            file.setValue("PROFILE/dpi", 4);
+            file.setValue("PROFILE/LedMode", 6);
+            const QString mode = "PROFILE/LedMode/LED_MODE_6_";
+            file.setValue(mode + "RGB", QColor(59, 2, 3));
+            const char *fields[] = {"h", "s", "v", "bright", "breath"};
+            const uint values[] = {10, 20, 30, 4, 2};
+            for (int i = 0; i < 5; ++i)
+                file.setValue(mode + QLatin1String(fields[i]), values[i]);
+        }
+        QCOMPARE(fileBytes(path), fileBytes(reference));
+
+        rec.dpi = 4;
+        rec.LedMode = 6;
+        rec.LED_MODE[6] = {LedColour::fromRgb(59, 2, 3), 10, 20, 30, 4, 2};
+        ProfileData back;
+        QVERIFY(loadProfileFile(back, "Work"));
+        QVERIFY(back == rec);
+        QCOMPARE(readMouseName(path), "NX-19");
+        QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8407);
+    }
+
+    void modelTag()
+    {
+        TestHome home;
+        const QString path = home.path() + "/tag.prof";
+        QVERIFY(writeProfile(ProfileData(), path));
+        QCOMPARE(readMouseName(path), QString()); // no tag: refused by the import check
+        QVERIFY(writeMouseName("NX-49", path));
+        QCOMPARE(readMouseName(path), "NX-49");
+        QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(file.value("MouseName/Name").toString(), "NX-49");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestProfileFile)
 #include "tst_profilefile.moc"
