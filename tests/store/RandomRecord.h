@@ -15,7 +15,11 @@ namespace RandomRecord {
 inline QString text(QRandomGenerator &rng)
 {
     static const QString pieces[] = {
-        "Macro", " ", "=", ";", "#", "\"", "\\", ",", "\n", "[x]", "ü", "中文", "@", "%1", "/",
+        QStringLiteral("Macro"), QStringLiteral(" "),  QStringLiteral("="),
+        QStringLiteral(";"),     QStringLiteral("#"),  QStringLiteral("\""),
+        QStringLiteral("\\"),    QStringLiteral(","),  QStringLiteral("\n"),
+        QStringLiteral("[x]"),   QStringLiteral("ü"),  QStringLiteral("中文"),
+        QStringLiteral("@"),     QStringLiteral("%1"), QStringLiteral("/"),
     };
     QString out;
     const int count = rng.bounded(0, 6);
