@@ -1,6 +1,7 @@
 #include "common/TestHome.h"
 
 #include "macro/GunSet.h"
+#include "macro/MacroEventList.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
 #include "macro/MacroRecorder.h"
@@ -277,6 +278,94 @@ private slots:
         QCOMPARE(macroLosesTailInMouse(events), losesTail);
         QVERIFY(macroHasRoom(60, 3));
         QVERIFY(!macroHasRoom(61, 3));
+    }
+
+    // The macro being edited, from rows "r0", "r1", ... (keys A, B, ...):
+    // each step of `steps` runs one operation; then the row texts ("#n": n
+    // rows) and the current row of the last reset (-2: none).
+    void eventList_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("current");
+
+        const auto steps = [](const char *s) { return QString::fromLatin1(s).split(u';'); };
+        QTest::addRow("move up") << 4 << steps("move 2 1") << "r0|r2|r1|r3" << 1;
+        QTest::addRow("move to the top") << 4 << steps("move 3 0") << "r3|r0|r1|r2" << 0;
+        QTest::addRow("move past the end") << 4 << steps("move 3 4") << "r0|r1|r2|r3" << -2;
+        QTest::addRow("move without a row") << 4 << steps("move -1 0") << "r0|r1|r2|r3" << -2;
+        QTest::addRow("remove a selection") << 4 << steps("remove 0 2") << "r1|r3" << 0;
+        QTest::addRow("remove the last") << 3 << steps("remove 2") << "r0|r1" << 1;
+        QTest::addRow("cut, paste at the end")
+            << 4 << steps("cut 1 2;paste 1") << "r0|r3|r1|r2" << 3;
+        QTest::addRow("copy, paste without a row")
+            << 2 << steps("copy 0;paste -1") << "r0|r1|r0" << 2;
+        QTest::addRow("keys, no delays") << 2 << steps("keys 0 0") << "r0|A|A|r1" << 2;
+        QTest::addRow("keys, recorded delays")
+            << 1 << steps("keys -1 1") << "r0|A|10 ms|A|10 ms" << 4;
+        QTest::addRow("keys, default delay") << 0 << steps("keys -1 2") << "A|15 ms|A|15 ms" << 3;
+        QTest::addRow("fits 63") << 59 << steps("keys 0 1") << "#63" << 4;
+        QTest::addRow("refused past 63") << 60 << steps("keys 0 1") << "#60" << -2;
+        QTest::addRow("paste refused past 63") << 62 << steps("copy 0 1;paste 3") << "#62" << -2;
+        QTest::addRow("record at the end") << 2 << steps("record -1 0 2") << "r0|r1|X|X" << 3;
+        QTest::addRow("record after a row, twice")
+            << 3 << steps("record 1 0 1;record 2 0 1") << "r0|X|X|r1|r2" << 2;
+        QTest::addRow("record takes back a release")
+            << 3 << steps("record 2 1 2") << "r0|X|X|r2" << 2;
+        QTest::addRow("retranslate keeps delay texts")
+            << 2 << steps("delay 0;retranslate") << "A|10 ms|B" << 1;
+    }
+
+    void eventList()
+    {
+        QFETCH(int, rows);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, after);
+        QFETCH(int, current);
+
+        MacroEventList list;
+        QVector<MacroRow> start;
+        for (int i = 0; i < rows; ++i)
+            start << MacroRow{keyEvent(quint8(4 + i % 20), true), QStringLiteral("r%1").arg(i)};
+        list.setRows(start);
+        QSignalSpy reset(&list, &MacroEventList::reset);
+        for (const QString &step : steps) {
+            const QStringList w = step.split(u' ');
+            QList<int> n;
+            for (const QString &number : w.mid(1))
+                n << number.toInt();
+            if (w[0] == QLatin1String("move"))
+                list.move(n[0], n[1]);
+            else if (w[0] == QLatin1String("remove"))
+                list.remove(n);
+            else if (w[0] == QLatin1String("copy") || w[0] == QLatin1String("cut"))
+                list.copy(n, w[0] == QLatin1String("cut"));
+            else if (w[0] == QLatin1String("paste"))
+                list.paste(n[0]);
+            else if (w[0] == QLatin1String("delay"))
+                list.insertAfter(n[0], {delayRow(10)});
+            else if (w[0] == QLatin1String("record"))
+                list.record(
+                    n[0], n[1],
+                    QVector<MacroRow>(n[2], MacroRow{delayRow(20).event, QStringLiteral("X")}));
+            else if (w[0] == QLatin1String("retranslate"))
+                list.retranslate();
+            else { // keys CURRENT DELAYTYPE: a press and release of A
+                list.setDelayType(n[1]);
+                list.insertAfter(n[0], list.withDelays({keyEvent(4, true), keyEvent(4, false)},
+                                                       QStringLiteral("15")));
+            }
+        }
+        QStringList texts;
+        for (const MacroRow &r : list.rows())
+            texts << r.text;
+        if (after.startsWith(u'#'))
+            QCOMPARE(texts.size(), after.mid(1).toInt());
+        else
+            QCOMPARE(texts.join(u'|'), after);
+        QCOMPARE(reset.isEmpty() ? -2 : reset.last().at(0).toInt(), current);
+        QCOMPARE(list.events().size(), list.size());
     }
 
     void unsafeNames_data()
