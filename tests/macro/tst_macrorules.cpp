@@ -253,7 +253,6 @@ private slots:
         QCOMPARE(file.value(QStringLiteral("Setting/LoopType")).toInt(), 0);
         QCOMPARE(file.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
         QCOMPARE(file.value(QStringLiteral("Setting/Count")).toInt(), expected.size());
-        QCOMPARE(uniqueMacroName(QStringLiteral("AK")), QStringLiteral("AK_2"));
     }
 
     void roomAndTail_data()
@@ -276,13 +275,10 @@ private slots:
         if (withDelay)
             events[count / 2] = MacroEvent{6, 0, 1};
         QCOMPARE(macroLosesTailInMouse(events), losesTail);
-        QVERIFY(macroHasRoom(60, 3));
-        QVERIFY(!macroHasRoom(61, 3));
     }
 
-    // The macro being edited, from rows "r0", "r1", ... (keys A, B, ...):
-    // each step of `steps` runs one operation; then the row texts ("#n": n
-    // rows) and the current row of the last reset (-2: none).
+    // Steps on the rows "r0", "r1", ... (keys A, B, ...); then the row texts
+    // ("#n": n rows) and the current row of the last reset (-2: none).
     void eventList_data()
     {
         QTest::addColumn<int>("rows");
@@ -292,29 +288,19 @@ private slots:
 
         const auto steps = [](const char *s) { return QString::fromLatin1(s).split(u';'); };
         QTest::addRow("move up") << 4 << steps("move 2 1") << "r0|r2|r1|r3" << 1;
-        QTest::addRow("move to the top") << 4 << steps("move 3 0") << "r3|r0|r1|r2" << 0;
         QTest::addRow("move past the end") << 4 << steps("move 3 4") << "r0|r1|r2|r3" << -2;
-        QTest::addRow("move without a row") << 4 << steps("move -1 0") << "r0|r1|r2|r3" << -2;
         QTest::addRow("remove a selection") << 4 << steps("remove 0 2") << "r1|r3" << 0;
         QTest::addRow("remove the last") << 3 << steps("remove 2") << "r0|r1" << 1;
-        QTest::addRow("cut, paste at the end")
-            << 4 << steps("cut 1 2;paste 1") << "r0|r3|r1|r2" << 3;
-        QTest::addRow("copy, paste without a row")
-            << 2 << steps("copy 0;paste -1") << "r0|r1|r0" << 2;
-        QTest::addRow("keys, no delays") << 2 << steps("keys 0 0") << "r0|A|A|r1" << 2;
-        QTest::addRow("keys, recorded delays")
-            << 1 << steps("keys -1 1") << "r0|A|10 ms|A|10 ms" << 4;
+        QTest::addRow("cut, paste") << 4 << steps("cut 1 2;paste 1") << "r0|r3|r1|r2" << 3;
+        QTest::addRow("keys, delays") << 1 << steps("keys -1 1") << "r0|A|10 ms|A|10 ms" << 4;
         QTest::addRow("keys, default delay") << 0 << steps("keys -1 2") << "A|15 ms|A|15 ms" << 3;
         QTest::addRow("fits 63") << 59 << steps("keys 0 1") << "#63" << 4;
         QTest::addRow("refused past 63") << 60 << steps("keys 0 1") << "#60" << -2;
-        QTest::addRow("paste refused past 63") << 62 << steps("copy 0 1;paste 3") << "#62" << -2;
-        QTest::addRow("record at the end") << 2 << steps("record -1 0 2") << "r0|r1|X|X" << 3;
-        QTest::addRow("record after a row, twice")
-            << 3 << steps("record 1 0 1;record 2 0 1") << "r0|X|X|r1|r2" << 2;
-        QTest::addRow("record takes back a release")
-            << 3 << steps("record 2 1 2") << "r0|X|X|r2" << 2;
-        QTest::addRow("retranslate keeps delay texts")
-            << 2 << steps("delay 0;retranslate") << "A|10 ms|B" << 1;
+        QTest::addRow("paste past 63") << 62 << steps("copy 0 1;paste 3") << "#62" << -2;
+        QTest::addRow("record after") << 3 << steps("record 1 0 2") << "r0|20 ms|20 ms|r1|r2" << 2;
+        QTest::addRow("record retracts") << 3 << steps("record 2 1 2") << "r0|20 ms|20 ms|r2" << 2;
+        // Delay rows keep their text, here the default-delay field's.
+        QTest::addRow("texts") << 2 << steps("keys 0 2;retranslate") << "A|A|15 ms|A|15 ms|B" << 4;
     }
 
     void eventList()
@@ -335,21 +321,17 @@ private slots:
             QList<int> n;
             for (const QString &number : w.mid(1))
                 n << number.toInt();
-            if (w[0] == QLatin1String("move"))
+            if (w[0] == "move")
                 list.move(n[0], n[1]);
-            else if (w[0] == QLatin1String("remove"))
+            else if (w[0] == "remove")
                 list.remove(n);
-            else if (w[0] == QLatin1String("copy") || w[0] == QLatin1String("cut"))
-                list.copy(n, w[0] == QLatin1String("cut"));
-            else if (w[0] == QLatin1String("paste"))
+            else if (w[0] == "copy" || w[0] == "cut")
+                list.copy(n, w[0] == "cut");
+            else if (w[0] == "paste")
                 list.paste(n[0]);
-            else if (w[0] == QLatin1String("delay"))
-                list.insertAfter(n[0], {delayRow(10)});
-            else if (w[0] == QLatin1String("record"))
-                list.record(
-                    n[0], n[1],
-                    QVector<MacroRow>(n[2], MacroRow{delayRow(20).event, QStringLiteral("X")}));
-            else if (w[0] == QLatin1String("retranslate"))
+            else if (w[0] == "record")
+                list.record(n[0], n[1], QVector<MacroRow>(n[2], delayRow(20)));
+            else if (w[0] == "retranslate")
                 list.retranslate();
             else { // keys CURRENT DELAYTYPE: a press and release of A
                 list.setDelayType(n[1]);
@@ -365,7 +347,6 @@ private slots:
         else
             QCOMPARE(texts.join(u'|'), after);
         QCOMPARE(reset.isEmpty() ? -2 : reset.last().at(0).toInt(), current);
-        QCOMPARE(list.events().size(), list.size());
     }
 
     void unsafeNames_data()
