@@ -1,9 +1,6 @@
 #include "macro/ui/MacroDialog.h"
 
 #include "macro/MacroLog.h"
-#include "macro/ui/MacroEventView.h"
-#include "macro/ui/MacroLibraryCommands.h"
-#include "macro/ui/MacroRecordingController.h"
 #include "macro/ui/VornCheckButton.h"
 #include "macro/ui/VornListItem.h"
 #include "macro/ui/VornTreeWidget.h"

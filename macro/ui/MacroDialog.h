@@ -17,10 +17,8 @@ class QListWidget;
 class QListWidgetItem;
 class QModelIndex;
 class QTreeWidgetItem;
-class VornCheckButton;
 class VornLabel;
 class VornListItem;
-class VornPushButton;
 class VornTreeWidget;
 
 // The MACRO page: the macro library beside the events of the current
@@ -52,7 +50,6 @@ public:
     QLineEdit *nameEdit() const { return m_nameEdit; }
     QLineEdit *defaultDelayEdit() const { return m_defaultDelay; }
     QLineEdit *loopTimeEdit() const { return m_loopTime; }
-    MacroEventList *eventModel() const { return m_events; }
     QString currentMacro() const { return m_library->current(); }
     int delayType() const { return m_events->delayType(); }
     bool isRecording() const { return m_recording->isRecording(); }
