@@ -2,7 +2,6 @@
 
 #include "macro/MacroLog.h"
 #include "macro/ui/VornCheckButton.h"
-#include "macro/ui/VornListItem.h"
 #include "macro/ui/VornTreeWidget.h"
 #include "widgets/DesignLayout.h"
 #include "widgets/Skin.h"
