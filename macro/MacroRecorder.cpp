@@ -95,13 +95,10 @@ QVector<MacroRow> MacroRecorder::step(const KeyRecord &record, qint64 nowMs, int
     QVector<MacroRow> rows;
     if (m_state.hasPrevious) {
         const qint64 gap = std::max<qint64>((nowMs - m_state.lastMs) / 10 * 10, 10);
-        if (delayType == kRecordDelays) {
-            const MacroEvent delay = delayEventFromMs(int(std::min<qint64>(gap, 65530)));
-            rows.append({delay, macroEventText(delay)});
-        } else if (delayType == kDefaultDelays) {
-            rows.append({delayEventFromMs(defaultDelayText.toInt()),
-                         defaultDelayText + QStringLiteral(" ms")});
-        }
+        if (delayType == kRecordDelays)
+            rows.append(delayRow(int(std::min<qint64>(gap, 65530))));
+        else if (delayType == kDefaultDelays)
+            rows.append(defaultDelayRow(defaultDelayText));
     }
     // Only the key-up bit tells a release: Windows also sets the Alt-down
     // flag on presses made while Alt is held, Alt's own press included.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "macro/MacroFile.h"
+#include "macro/MacroEventList.h"
 #include "platform/KeyRecord.h"
 
 #include <QString>
@@ -10,13 +10,6 @@
 // Unlike the key editors it knows right Alt by its virtual key, and takes
 // the keypad twins only from events without any flag but key-up.
 quint8 recorderKeyCode(const KeyRecord &record);
-
-// One row the editor shows: the event and its text.
-struct MacroRow
-{
-    MacroEvent event;
-    QString text;
-};
 
 // Without delays a recording stops at 40 rows (the mouse adds a pause after
 // every four such events); with delays at 63, as two rows arrive at a time.
@@ -77,8 +70,6 @@ private:
 // toolkits do not always mark the pair. No hand releases and presses a key
 // again this fast.
 constexpr qint64 kRepeatPairMs = 10;
-
-// Without delays a recording stops at 40 rows (the mouse adds a pause after
 
 // Every press (key or mouse button) has its release later in the list.
 // Rows of types 1-4 take part: bit 7 set is a press, clear a release,

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "macro/MacroRecorder.h"
+#include "macro/MacroEventList.h"
+#include "macro/ui/MacroEventView.h"
+#include "macro/ui/MacroLibraryCommands.h"
+#include "macro/ui/MacroPageLayout.h"
+#include "macro/ui/MacroRecordingController.h"
 #include "widgets/SettingsPanel.h"
 #include "widgets/Skin.h"
 
-#include <QElapsedTimer>
 #include <QHash>
-#include <QPixmap>
-#include <QPointer>
-
-#include <functional>
 
 class KeyboardCapture;
 class QAbstractButton;
@@ -18,16 +17,16 @@ class QListWidget;
 class QListWidgetItem;
 class QModelIndex;
 class QTreeWidgetItem;
-class VornCheckButton;
 class VornLabel;
 class VornListItem;
-class VornPushButton;
 class VornTreeWidget;
 
 // The MACRO page: the macro library beside the events of the current
 // macro, the keyboard recorder, mouse commands, delay and loop options, and
 // the library commands. It edits macro files only, never the profiles.
-class MacroDialog : public SettingsPanel
+// The macro being edited is a MacroEventList, which the event list shows;
+// the library commands and the recording have classes of their own.
+class MacroDialog : public SettingsPanel, public MacroPageControls
 {
     Q_OBJECT
 
@@ -43,39 +42,7 @@ public:
     void retranslate() override;
     void rescale() override;
 
-    // The controls, by what they do (tests and the window's tab order).
-    enum Control {
-        Start,
-        Stop,
-        NewMacro,
-        DeleteMacro,
-        ChangeName,
-        Save,
-        CancelEdit,
-        Import,
-        Export,
-        Batch,
-        InsertDelay,
-        GunSet,
-        RowDelete,
-        RowTop,
-        RowBottom,
-        RowUp,
-        RowDown,
-        RowClear,
-        RowCopy,
-        RowCut,
-        RowPaste,
-        RecordAfter,
-        RecordDelays,
-        DefaultDelays,
-        LoopTimes,
-        RepeatWhileDown,
-        RepeatUntilPressed,
-        MouseAction,
-        ControlCount
-    };
-    QAbstractButton *control(Control c) const;
+    QAbstractButton *control(Control c) const { return m_controls[c]; }
 
     QListWidget *macroList() const { return m_macroList; }
     QListWidget *eventList() const { return m_eventList; }
@@ -83,26 +50,23 @@ public:
     QLineEdit *nameEdit() const { return m_nameEdit; }
     QLineEdit *defaultDelayEdit() const { return m_defaultDelay; }
     QLineEdit *loopTimeEdit() const { return m_loopTime; }
-    QString currentMacro() const { return m_curMacroName; }
-    int delayType() const { return m_delayType; }
-    bool isRecording() const { return m_recording; }
+    QString currentMacro() const { return m_library->current(); }
+    int delayType() const { return m_events->delayType(); }
+    bool isRecording() const { return m_recording->isRecording(); }
     // Ends a recording as STOP does: the macro is saved, the keyboard
     // released and the window's controls come back. Its warnings wait for
     // the caller's work (a reload, a tab switch) to finish.
     void endRecording();
-    bool isBatchMode() const { return m_batch; }
-    QVector<MacroEvent> events() const;
-    VornListItem *row(int i) const;
+    bool isBatchMode() const { return m_library->isBatch(); }
+    QVector<MacroEvent> events() const { return m_events->events(); }
+    VornListItem *row(int i) const { return m_view->row(i); }
 
     // The gun-set dialog's result joins the library under a free name,
     // with record delays on, and becomes the current macro.
-    void addGunFile(const QString &wanted, const QVector<MacroEvent> &events);
-
-    // File dialogs, answered by tests through this hook: it receives the
-    // kind and returns the chosen paths (empty: cancelled).
-    enum FileDialog { OpenOne, OpenMany, SaveOne, ChooseFolder };
-    using FileDialogHook = std::function<QStringList(FileDialog)>;
-    static void setFileDialogHook(FileDialogHook hook);
+    void addGunFile(const QString &wanted, const QVector<MacroEvent> &events)
+    {
+        m_library->addGunFile(wanted, events);
+    }
 
 signals:
     void EnableButtonsSignal(bool bEnable);
@@ -120,7 +84,6 @@ public slots:
 
 private slots:
     void OnButtonClicked();
-    void onKeyEvent(KeyRecord &record);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -129,47 +92,20 @@ protected:
 private:
     void buildControls();
     QString designStyleSheet() const;
-    QStringList askFiles(FileDialog kind);
-    QStringList runFileDialog(FileDialog kind);
-    void warn(const QString &text, int kind = 2, const QString &heading = QString());
+    void warn(const QString &text);
 
-    // Rows.
-    QVector<MacroRow> rows() const;
-    void setRows(const QVector<MacroRow> &rows, int current);
-    void appendRow(const MacroRow &row);
-    // Inserts after the current row (at the end when there is none) and
-    // makes the last inserted row current; refused whole, with a message,
-    // when the macro would pass 63 events.
-    bool insertRows(const QVector<MacroRow> &rows);
-    QVector<MacroRow> withDelays(const QVector<MacroEvent> &commands) const;
-    void endDelayEdit();
-
-    // Library.
-    void fillMacroList(const QString &select = QString());
-    QString selectedMacro() const;
+    // The macro file and the options.
     void loadMacro(const QString &name);
     bool saveMacro();
     void setOptionsFromFile(int delayType, int loopType);
+    void startFreshMacro(int delayType);
+    void setOption(Control c, bool on);
 
-    // Commands.
     void startRecording(bool after);
     void stopRecording(bool warnLater = false);
-    void newMacro();
-    void deleteMacro();
-    void changeName();
-    void importMacros();
-    void exportMacros();
-    void toggleBatch();
-    void runGunSet();
-    void moveCurrentRow(int to);
-    QList<int> selectedRows() const;
-    void removeRows(const QList<int> &selected);
-    void copyRows(bool cut);
-    void setOption(Control c, bool on);
     void enableForRecording(bool enable);
     void enableForBatch(bool enable);
 
-    QPointer<KeyboardCapture> m_capture; // may go before the page does
     Skin::LazyPixmap m_background;
     QAbstractButton *m_controls[ControlCount] = {};
     QHash<QObject *, Control> m_controlOf;
@@ -183,13 +119,8 @@ private:
     QLineEdit *m_defaultDelay;
     QLineEdit *m_loopTime;
 
-    qint8 m_delayType = kNoDelays;
-    bool m_recording = false;
-    int m_insertAt = -1; // RECORD AFTER: where the next recorded row goes
-    MacroRecorder m_recorder;
-    QElapsedTimer m_clock;
-    bool m_batch = false;
-    int m_editRow = -1;
-    QString m_curMacroName;
-    QVector<MacroRow> m_clipboard;
+    MacroEventList *m_events;
+    MacroEventView *m_view;
+    MacroLibraryCommands *m_library;
+    MacroRecordingController *m_recording;
 };

@@ -63,6 +63,22 @@ VornGunsetDialog::VornGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
     title->setFont(big);
     title->setGeometry(px(20), px(14), px(579), px(26));
 
+    buildNameAndBullets();
+    buildShotRows();
+    m_events->hide();
+
+    auto *yes = answerButton(this, Answer::Yes, tr("Yes"), QRect(px(190), px(334), px(90), px(30)));
+    yes->setFocusPolicy(Qt::NoFocus);
+    connect(yes, &QToolButton::released, this, &VornGunsetDialog::OnYesClick);
+    auto *no = answerButton(this, Answer::No, tr("No"), QRect(px(340), px(334), px(90), px(30)));
+    no->setFocusPolicy(Qt::NoFocus);
+    connect(no, &QToolButton::released, this, &QDialog::reject);
+
+    setBullets(kMaxGunShots);
+}
+
+void VornGunsetDialog::buildNameAndBullets()
+{
     whiteLabel(tr("GUNFILE NAME"), this)->setGeometry(px(20), px(56), px(154), px(24));
     m_name->setObjectName(QStringLiteral("gunName"));
     m_name->setMaxLength(100);
@@ -86,7 +102,11 @@ VornGunsetDialog::VornGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
         connect(action, &QAction::triggered, this, [this, i] { setBullets(i); });
     }
     m_bulletButton->setMenu(m_bulletMenu);
+}
 
+// The slider, the column heads and one row of fields per shot.
+void VornGunsetDialog::buildShotRows()
+{
     auto *slider = new QLabel(this);
     slider->setPixmap(Skin::pixmap(QStringLiteral("/skin/gunset_slider.png")));
     slider->setScaledContents(true);
@@ -109,16 +129,6 @@ VornGunsetDialog::VornGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
         row.y->setGeometry(px(290), y + px(3), px(110), px(24));
         row.x->setGeometry(px(430), y + px(3), px(110), px(24));
     }
-    m_events->hide();
-
-    auto *yes = answerButton(this, Answer::Yes, tr("Yes"), QRect(px(190), px(334), px(90), px(30)));
-    yes->setFocusPolicy(Qt::NoFocus);
-    connect(yes, &QToolButton::released, this, &VornGunsetDialog::OnYesClick);
-    auto *no = answerButton(this, Answer::No, tr("No"), QRect(px(340), px(334), px(90), px(30)));
-    no->setFocusPolicy(Qt::NoFocus);
-    connect(no, &QToolButton::released, this, &QDialog::reject);
-
-    setBullets(kMaxGunShots);
 }
 
 void VornGunsetDialog::setBullets(int count)

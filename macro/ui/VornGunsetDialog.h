@@ -53,6 +53,8 @@ private:
     };
 
     int px(int design) const { return int(design * m_scale); }
+    void buildNameAndBullets();
+    void buildShotRows();
 
     double m_scale;
     QPixmap m_background;

@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -58,13 +57,6 @@ Events bytes(const QVector<MacroEvent> &events)
 QStringList folderListing()
 {
     return QDir(dataFolder() + QStringLiteral("/MacroDB")).entryList(QDir::Files);
-}
-
-QString outputDir()
-{
-    const QString dir = QStringLiteral(KORVALEN_APP_DIR "/tests/macro-output");
-    QDir().mkpath(dir);
-    return dir;
 }
 
 } // namespace
@@ -105,7 +97,7 @@ private slots:
     void cleanup()
     {
         VornMessageBox::setExecHook(nullptr);
-        MacroDialog::setFileDialogHook(nullptr);
+        MacroLibraryCommands::setFileDialogHook(nullptr);
         UiScale::reset();
         m_home.reset();
     }
@@ -115,6 +107,13 @@ private slots:
         FakeCapture capture;
         MacroDialog d(nullptr, &capture);
         QSignalSpy enabled(&d, &MacroDialog::EnableButtonsSignal);
+        // Without a macro START records nothing and leaves the window usable.
+        click(d, MacroDialog::Start);
+        QVERIFY(d.control(MacroDialog::Stop)->isVisibleTo(&d));
+        capture.key(0x41, 0x1E, 0x00);
+        QVERIFY(d.eventList()->count() == 0 && enabled.isEmpty());
+        click(d, MacroDialog::Stop);
+        enabled.clear();
         click(d, MacroDialog::NewMacro);
         QCOMPARE(d.currentMacro(), QStringLiteral("name_1"));
 
@@ -138,97 +137,35 @@ private slots:
         const Events expected{{0x84, 0, 4}, {0x84, 0, 0xE4}, {0x04, 0, 0xE4}, {0x04, 0, 4}};
         QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events), expected);
         QCOMPARE(d.row(1)->text(), QStringLiteral("RCtr"));
-    }
-
-    void recordingWithKeyHeld()
-    {
-        FakeCapture capture;
-        MacroDialog d(nullptr, &capture);
-        click(d, MacroDialog::NewMacro);
-        click(d, MacroDialog::Start);
-        capture.key(0x42, 0x30, 0x00);
-        click(d, MacroDialog::Stop);
-        QCOMPARE(m_messages,
-                 QStringList{QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
-        // Saved all the same.
-        QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events), (Events{{0x84, 0, 5}}));
-    }
-
-    void startWithoutMacros()
-    {
-        FakeCapture capture;
-        MacroDialog d(nullptr, &capture);
-        QSignalSpy enabled(&d, &MacroDialog::EnableButtonsSignal);
-        click(d, MacroDialog::Start);
-        QVERIFY(d.control(MacroDialog::Stop)->isVisibleTo(&d));
-        capture.key(0x41, 0x1E, 0x00);
-        QCOMPARE(d.eventList()->count(), 0);
-        QVERIFY(enabled.isEmpty());
-    }
-
-    void recordAfterInsertsAtCurrentRow()
-    {
-        FakeCapture capture;
-        MacroDialog d(nullptr, &capture);
-        click(d, MacroDialog::NewMacro);
-        d.commandTree()->move(3)->distanceEdit()->setText(QStringLiteral("7"));
-        d.TreeitemClick(d.commandTree()->command(8), 0);
-        d.TreeitemClick(d.commandTree()->command(8), 0);
+        // RECORD AFTER inserts after the current row.
         d.eventList()->setCurrentRow(0);
         click(d, MacroDialog::RecordAfter);
-        capture.key(0x41, 0x1E, 0x00);
-        capture.key(0x41, 0x1E, 0x80);
+        capture.key(0x43, 0x2E, 0x00);
+        capture.key(0x43, 0x2E, 0x80);
         click(d, MacroDialog::Stop);
-        QCOMPARE(bytes(d.events()), (Events{{2, 7, 0}, {0x84, 0, 4}, {0x04, 0, 4}, {2, 7, 0}}));
+        QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events).mid(0, 4),
+                 (Events{expected[0], {0x84, 0, 6}, {0x04, 0, 6}, expected[1]}));
     }
 
-    // Every way of adding rows stops at 63 and says so.
+    // The macro refuses what passes 63 events (its own test has the rules);
+    // the page says so, for the commands and for the recorder.
     void boundOnEveryPath_data()
     {
-        QTest::addColumn<int>("rowsBefore");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("rowsAfter");
-
-        QTest::addRow("full click fits") << 61 << "click" << 63;
-        QTest::addRow("full click refused") << 62 << "click" << 62;
-        QTest::addRow("press with delay refused") << 62 << "press-delayed" << 62;
-        QTest::addRow("move fits") << 62 << "move" << 63;
-        QTest::addRow("move refused") << 63 << "move" << 63;
-        QTest::addRow("insert delay refused") << 63 << "delay" << 63;
-        QTest::addRow("paste refused") << 60 << "paste4" << 60;
-        QTest::addRow("paste fits") << 59 << "paste4" << 63;
-        QTest::addRow("recorder stops") << 61 << "record" << 62;
+        QTest::addColumn<bool>("record");
+        QTest::addRow("full click refused") << false;
+        QTest::addRow("recorder stops") << true;
     }
 
     void boundOnEveryPath()
     {
-        QFETCH(int, rowsBefore);
-        QFETCH(QString, path);
-        QFETCH(int, rowsAfter);
-
-        makeMacro(rowsBefore);
+        QFETCH(bool, record);
+        makeMacro(record ? 61 : 62);
         FakeCapture capture;
         MacroDialog d(nullptr, &capture);
-        QCOMPARE(d.eventList()->count(), rowsBefore);
-        d.eventList()->setCurrentRow(rowsBefore - 1);
-        VornTreeWidget *tree = d.commandTree();
-        if (path == QLatin1String("click")) {
-            tree->command(0)->setExpanded(true);
-            d.TreeitemClick(tree->command(0), 0);
-        } else if (path == QLatin1String("press-delayed")) {
-            d.control(MacroDialog::RecordDelays)->click();
-            d.TreeitemClick(tree->command(2)->child(0), 0);
-        } else if (path == QLatin1String("move")) {
-            d.TreeitemClick(tree->command(5), 0);
-        } else if (path == QLatin1String("delay")) {
-            click(d, MacroDialog::InsertDelay);
-        } else if (path == QLatin1String("paste4")) {
-            d.eventList()->setCurrentRow(0);
-            for (int i = 1; i < 4; ++i)
-                d.eventList()->item(i)->setSelected(true);
-            click(d, MacroDialog::RowCopy);
-            d.eventList()->setCurrentRow(rowsBefore - 1);
-            click(d, MacroDialog::RowPaste);
+        d.eventList()->setCurrentRow(d.eventList()->count() - 1);
+        if (!record) {
+            d.commandTree()->command(0)->setExpanded(true);
+            d.TreeitemClick(d.commandTree()->command(0), 0);
         } else {
             d.control(MacroDialog::RecordDelays)->click();
             d.control(MacroDialog::RecordAfter)->click();
@@ -238,29 +175,22 @@ private slots:
             }
             click(d, MacroDialog::Stop);
         }
-        QCOMPARE(d.eventList()->count(), rowsAfter);
-        const bool refused = rowsAfter == rowsBefore || path == QLatin1String("record");
-        QCOMPARE(m_messages.contains(macroFullMessage()), refused);
+        // Saved all the same (the tail warning first), the last release lost.
+        QCOMPARE(readMacroFile(QStringLiteral("full")).events.size(), 62);
+        QCOMPARE(m_messages.mid(record ? 1 : 0).join(u'|'),
+                 (record ? "ONE OR MORE KEYS HAS NOT BEEN RELEASED.|" : "") + macroFullMessage());
     }
 
+    // The name rules have their own test; the page shows the refusal.
     void unsafeNameRefusedOnRename()
     {
         MacroDialog d;
         click(d, MacroDialog::NewMacro);
-        const QStringList folder = folderListing();
-        const QStringList outside = QDir(dataFolder()).entryList(QDir::AllEntries);
-        for (const QString &bad : {QStringLiteral("../x"), QStringLiteral("a/b"),
-                                   QStringLiteral(".."), QStringLiteral("x.")}) {
-            d.nameEdit()->setText(bad);
-            click(d, MacroDialog::ChangeName);
-        }
-        QCOMPARE(m_messages.size(), 4);
+        d.nameEdit()->setText(QStringLiteral("../x"));
+        click(d, MacroDialog::ChangeName);
+        QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages.first().contains(QStringLiteral("ONE OF / \\ : * ? \" < > |")));
-        QVERIFY(m_messages.last().endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
-        QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
-        QCOMPARE(folderListing(), folder);
-        QCOMPARE(QDir(dataFolder()).entryList(QDir::AllEntries), outside);
-
+        QCOMPARE(folderListing(), QStringList{QStringLiteral("name_1.MSMACRO")});
         d.nameEdit()->setText(QStringLiteral("burst"));
         click(d, MacroDialog::ChangeName);
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("burst")});
@@ -279,8 +209,9 @@ private slots:
         f.write("not a macro");
         f.close();
         const QStringList folder = folderListing();
-        MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
-            return kind == MacroDialog::OpenMany ? QStringList{bad, junk} : QStringList{bad};
+        MacroLibraryCommands::setFileDialogHook([&](MacroLibraryCommands::FileDialog kind) {
+            return kind == MacroLibraryCommands::OpenMany ? QStringList{bad, junk}
+                                                          : QStringList{bad};
         });
         click(d, MacroDialog::Import);
         click(d, MacroDialog::Batch);
@@ -304,8 +235,8 @@ private slots:
         const QString folder = m_home->path() + QStringLiteral("/batch");
         QDir().mkpath(folder);
         QDir().mkpath(m_home->path() + QStringLiteral("/sub"));
-        MacroDialog::setFileDialogHook([&](MacroDialog::FileDialog kind) {
-            return QStringList{kind == MacroDialog::SaveOne ? typed : folder};
+        MacroLibraryCommands::setFileDialogHook([&](MacroLibraryCommands::FileDialog kind) {
+            return QStringList{kind == MacroLibraryCommands::SaveOne ? typed : folder};
         });
         click(d, MacroDialog::Export);
         QCOMPARE(fileDialogFolder(), m_home->path() + QStringLiteral("/sub"));
@@ -356,13 +287,15 @@ private slots:
         row->editor()->setText(QStringLiteral("70000"));
         row->editPressSlot();
         QCOMPARE(row->text(), QStringLiteral("65530 ms"));
-        QCOMPARE(bytes({row->event()}), (Events{{6, 25, 153}}));
+        QCOMPARE(bytes(d.events()), (Events{{0x84, 0, 4}, {6, 25, 153}}));
         // Saved without delay options, the delay still reads back.
         click(d, MacroDialog::Save);
         click(d, MacroDialog::CancelEdit);
         QCOMPARE(bytes(d.events()), (Events{{0x84, 0, 4}, {6, 25, 153}}));
     }
 
+    // The buttons under the list reach the macro (its own test has the
+    // rules), each on the current row or the selection.
     void listCommands()
     {
         MacroDialog d;
@@ -373,19 +306,26 @@ private slots:
             d.TreeitemClick(d.commandTree()->command(5 + direction), 0);
         }
         // Left 1, right 2, up 3, down 4.
-        const Events moves{{2, 0, 255}, {2, 0, 2}, {2, 253, 0}, {2, 4, 0}};
-        QCOMPARE(bytes(d.events()), moves);
-        d.eventList()->setCurrentRow(2);
-        click(d, MacroDialog::RowTop);
-        QCOMPARE(bytes(d.events()), (Events{moves[2], moves[0], moves[1], moves[3]}));
-        click(d, MacroDialog::RowBottom);
-        QCOMPARE(bytes(d.events()), (Events{moves[0], moves[1], moves[3], moves[2]}));
-        d.eventList()->setCurrentRow(1);
-        click(d, MacroDialog::RowCut);
-        QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2]}));
-        d.eventList()->setCurrentRow(2);
-        click(d, MacroDialog::RowPaste);
-        QCOMPARE(bytes(d.events()), (Events{moves[0], moves[3], moves[2], moves[1]}));
+        const Events m{{2, 0, 255}, {2, 0, 2}, {2, 253, 0}, {2, 4, 0}};
+        QCOMPARE(bytes(d.events()), m);
+        const struct
+        {
+            MacroDialog::Control button;
+            int current;
+            Events after;
+        } steps[] = {
+            {MacroDialog::RowTop, 2, {m[2], m[0], m[1], m[3]}},
+            {MacroDialog::RowBottom, 0, {m[0], m[1], m[3], m[2]}},
+            {MacroDialog::RowDown, 1, {m[0], m[3], m[1], m[2]}},
+            {MacroDialog::RowUp, 2, {m[0], m[1], m[3], m[2]}},
+            {MacroDialog::RowCut, 1, {m[0], m[3], m[2]}},
+            {MacroDialog::RowPaste, 2, {m[0], m[3], m[2], m[1]}},
+        };
+        for (const auto &step : steps) {
+            d.eventList()->setCurrentRow(step.current);
+            click(d, step.button);
+            QCOMPARE(bytes(d.events()), step.after);
+        }
         // A selection of several rows shows as such, across the rows.
         d.show();
         d.eventList()->setCurrentRow(0);
@@ -396,11 +336,8 @@ private slots:
             const QColor middle = shown.pixelColor(row.right() - 4, row.center().y());
             QCOMPARE(middle == QColor(110, 10, 16), r == 0 || r == 2);
         }
-        // DELETE takes the selection as CUT does.
-        d.eventList()->setCurrentRow(0);
-        d.eventList()->item(2)->setSelected(true);
         click(d, MacroDialog::RowDelete);
-        QCOMPARE(bytes(d.events()), (Events{moves[3], moves[1]}));
+        QCOMPARE(bytes(d.events()), (Events{m[3], m[1]}));
         click(d, MacroDialog::RowClear);
         QCOMPARE(d.eventList()->count(), 0);
         click(d, MacroDialog::InsertDelay); // nothing on an empty list
@@ -426,19 +363,10 @@ private slots:
         dialog.delayBox(1)->setValue(50);
         dialog.yBox(2)->setValue(9); // hidden row: no events
         dialog.nameEdit()->setText(QStringLiteral("AK"));
-        dialog.grab().save(outputDir() + QStringLiteral("/gunset.png"));
         dialog.OnYesClick();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.fileName(), QStringLiteral("AK"));
-        QCOMPARE(bytes(dialog.events()), (Events{{0x81, 0, 1},
-                                                 {0x01, 0, 1},
-                                                 {2, 5, 0},
-                                                 {6, 0, 10},
-                                                 {0x81, 0, 1},
-                                                 {0x01, 0, 1},
-                                                 {2, 249, 0},
-                                                 {2, 0, 253},
-                                                 {6, 0, 5}}));
+        QCOMPARE(bytes(dialog.events()), bytes(gunSetEvents({{100, 5, 0}, {50, -7, -3}})));
 
         UiScale::setLanguageIndex(1);
         MacroDialog d;
@@ -483,7 +411,6 @@ private slots:
         select.loopCountEdit()->setText(QString());
         QTest::keyClicks(select.loopCountEdit(), QStringLiteral("2567"));
         QCOMPARE(select.loopCountEdit()->text(), QStringLiteral("25"));
-        select.grab().save(outputDir() + QStringLiteral("/macroselect.png"));
 
         // A new assignment starts on the library's first macro, never on none.
         VornMacroSelect fresh(QStringLiteral("MACRO SELECT"), QString(), 1, 0);

@@ -1,6 +1,7 @@
 #include "common/TestHome.h"
 
 #include "macro/GunSet.h"
+#include "macro/MacroEventList.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroLibrary.h"
 #include "macro/MacroRecorder.h"
@@ -260,7 +261,6 @@ private slots:
         QCOMPARE(file.value(QStringLiteral("Setting/LoopType")).toInt(), 0);
         QCOMPARE(file.value(QStringLiteral("Setting/LoopTime")).toInt(), 1);
         QCOMPARE(file.value(QStringLiteral("Setting/Count")).toInt(), expected.size());
-        QCOMPARE(uniqueMacroName(QStringLiteral("AK")), QStringLiteral("AK_2"));
     }
 
     void roomAndTail_data()
@@ -283,8 +283,78 @@ private slots:
         if (withDelay)
             events[count / 2] = MacroEvent{6, 0, 1};
         QCOMPARE(macroLosesTailInMouse(events), losesTail);
-        QVERIFY(macroHasRoom(60, 3));
-        QVERIFY(!macroHasRoom(61, 3));
+    }
+
+    // Steps on the rows "r0", "r1", ... (keys A, B, ...); then the row texts
+    // ("#n": n rows) and the current row of the last reset (-2: none).
+    void eventList_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("current");
+
+        const auto steps = [](const char *s) { return QString::fromLatin1(s).split(u';'); };
+        QTest::addRow("move up") << 4 << steps("move 2 1") << "r0|r2|r1|r3" << 1;
+        QTest::addRow("move past the end") << 4 << steps("move 3 4") << "r0|r1|r2|r3" << -2;
+        QTest::addRow("remove a selection") << 4 << steps("remove 0 2") << "r1|r3" << 0;
+        QTest::addRow("remove the last") << 3 << steps("remove 2") << "r0|r1" << 1;
+        QTest::addRow("cut, paste") << 4 << steps("cut 1 2;paste 1") << "r0|r3|r1|r2" << 3;
+        QTest::addRow("keys, delays") << 1 << steps("keys -1 1") << "r0|A|10 ms|A|10 ms" << 4;
+        QTest::addRow("keys, default delay") << 0 << steps("keys -1 2") << "A|15 ms|A|15 ms" << 3;
+        QTest::addRow("fits 63") << 59 << steps("keys 0 1") << "#63" << 4;
+        QTest::addRow("refused past 63") << 60 << steps("keys 0 1") << "#60" << -2;
+        QTest::addRow("paste past 63") << 62 << steps("copy 0 1;paste 3") << "#62" << -2;
+        QTest::addRow("record after") << 3 << steps("record 1 0 2") << "r0|20 ms|20 ms|r1|r2" << 2;
+        QTest::addRow("record retracts") << 3 << steps("record 2 1 2") << "r0|20 ms|20 ms|r2" << 2;
+        // Delay rows keep their text, here the default-delay field's.
+        QTest::addRow("texts") << 2 << steps("keys 0 2;retranslate") << "A|A|15 ms|A|15 ms|B" << 4;
+    }
+
+    void eventList()
+    {
+        QFETCH(int, rows);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, after);
+        QFETCH(int, current);
+
+        MacroEventList list;
+        QVector<MacroRow> start;
+        for (int i = 0; i < rows; ++i)
+            start << MacroRow{keyEvent(quint8(4 + i % 20), true), QStringLiteral("r%1").arg(i)};
+        list.setRows(start);
+        QSignalSpy reset(&list, &MacroEventList::reset);
+        for (const QString &step : steps) {
+            const QStringList w = step.split(u' ');
+            QList<int> n;
+            for (const QString &number : w.mid(1))
+                n << number.toInt();
+            if (w[0] == "move")
+                list.move(n[0], n[1]);
+            else if (w[0] == "remove")
+                list.remove(n);
+            else if (w[0] == "copy" || w[0] == "cut")
+                list.copy(n, w[0] == "cut");
+            else if (w[0] == "paste")
+                list.paste(n[0]);
+            else if (w[0] == "record")
+                list.record(n[0], n[1], QVector<MacroRow>(n[2], delayRow(20)));
+            else if (w[0] == "retranslate")
+                list.retranslate();
+            else { // keys CURRENT DELAYTYPE: a press and release of A
+                list.setDelayType(n[1]);
+                list.insertAfter(n[0], list.withDelays({keyEvent(4, true), keyEvent(4, false)},
+                                                       QStringLiteral("15")));
+            }
+        }
+        QStringList texts;
+        for (const MacroRow &r : list.rows())
+            texts << r.text;
+        if (after.startsWith(u'#'))
+            QCOMPARE(texts.size(), after.mid(1).toInt());
+        else
+            QCOMPARE(texts.join(u'|'), after);
+        QCOMPARE(reset.isEmpty() ? -2 : reset.last().at(0).toInt(), current);
     }
 
     void unsafeNames_data()
