@@ -137,14 +137,50 @@ void chopTrailingSpaces(QString &text, int limit)
         text.truncate(n--);
 }
 
+// The escape whose backslash stands before str[i]: appends what it stands
+// for and moves i past it. False when the value ends at the backslash.
+bool unescapeOne(const QByteArray &str, int &i, int to, QString &text)
+{
+    static const char named[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                    {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                    {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+    if (i >= to)
+        return false;
+    const char e = str.at(i++);
+    for (const auto &n : named) {
+        if (e == n[0]) {
+            text += QLatin1Char(n[1]);
+            return true;
+        }
+    }
+    const bool hex = e == 'x' && i < to && hexValue(str.at(i)) >= 0;
+    if (hex || (e >= '0' && e <= '7')) {
+        uint value = hex ? 0 : uint(e - '0');
+        const int base = hex ? 16 : 8;
+        while (i < to) {
+            const int digit = hex ? hexValue(str.at(i))
+                                  : (str.at(i) >= '0' && str.at(i) <= '7' ? str.at(i) - '0' : -1);
+            if (digit < 0)
+                break;
+            value = value * uint(base) + uint(digit);
+            ++i;
+        }
+        text += QChar(ushort(value & 0xFFFF));
+        return true;
+    }
+    if ((e == '\n' || e == '\r') && i < to) {
+        const char next = str.at(i);
+        if ((next == '\n' || next == '\r') && next != e)
+            ++i;
+    }
+    return true;
+}
+
 // A value: escapes, quotes, and "," between the items of a list. Returns
 // whether it is a list.
 bool unescapeValue(const QByteArray &str, int from, int to, bool utf8, QString &text,
                    QStringList &list)
 {
-    static const char named[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
-                                    {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
-                                    {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     bool isList = false;
     bool inQuotes = false;
     bool quoted = false;
@@ -160,44 +196,9 @@ bool unescapeValue(const QByteArray &str, int from, int to, bool utf8, QString &
         const char ch = str.at(i);
         if (ch == '\\') {
             ++i;
-            if (i >= to) {
+            if (!unescapeOne(str, i, to, text)) {
                 chop = false; // QSettings stops short of trimming here
                 break;
-            }
-            const char e = str.at(i++);
-            bool isNamed = false;
-            for (const auto &n : named) {
-                if (e == n[0]) {
-                    text += QLatin1Char(n[1]);
-                    isNamed = true;
-                    break;
-                }
-            }
-            if (isNamed) {
-                chopLimit = text.size();
-                continue;
-            }
-            const bool hex = e == 'x' && i < to && hexValue(str.at(i)) >= 0;
-            if (hex || (e >= '0' && e <= '7')) {
-                uint value = hex ? 0 : uint(e - '0');
-                const int base = hex ? 16 : 8;
-                while (i < to) {
-                    const int digit =
-                        hex ? hexValue(str.at(i))
-                            : (str.at(i) >= '0' && str.at(i) <= '7' ? str.at(i) - '0' : -1);
-                    if (digit < 0)
-                        break;
-                    value = value * uint(base) + uint(digit);
-                    ++i;
-                }
-                text += QChar(ushort(value & 0xFFFF));
-                chopLimit = text.size();
-                continue;
-            }
-            if ((e == '\n' || e == '\r') && i < to) {
-                const char next = str.at(i);
-                if ((next == '\n' || next == '\r') && next != e)
-                    ++i;
             }
             chopLimit = text.size();
             continue;
@@ -679,6 +680,22 @@ void IniDocument::setValue(const QString &key, const QVariant &value)
     } else {
         entry.texts << iniValueText(value);
     }
+}
+
+void IniDocument::remove(const QString &key)
+{
+    const QString below = key + QLatin1Char('/');
+    const auto erase = [&](Keys &keys) {
+        for (auto it = keys.begin(); it != keys.end();) {
+            if (it->first == key || it->first.startsWith(below))
+                it = keys.erase(it);
+            else
+                ++it;
+        }
+    };
+    for (auto &section : m_sections)
+        erase(section.second);
+    erase(m_added);
 }
 
 QByteArray IniDocument::text() const

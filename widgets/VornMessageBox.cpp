@@ -24,23 +24,9 @@ const char kButtonStyle[] = "QToolButton{background-color:black;color:white;bord
                             "border:1px outset red;padding:2px 8px;}"
                             "QToolButton:hover{border-color:rgb(255,80,80);}";
 
-} // namespace
-
-VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &heading,
-                               const QString &text, QWidget *parent, bool waitForDevice,
-                               Qt::WindowFlags flags)
-    : QDialog(parent, flags)
-    , m_kind(kind)
-    , m_background(Skin::pixmap(QStringLiteral("/skin/dlg.png")))
+// The heading over the text, in the box's bold white font.
+QVBoxLayout *messageTexts(QWidget *parent, const QString &heading, const QString &text)
 {
-    setWindowTitle(title);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setModal(true);
-    setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
-    // A parent's style sheet written for its own children (a panel's
-    // background) would paint grey bars behind the icon and the texts.
-    setStyleSheet(QStringLiteral("QLabel{background:transparent;}"));
-
     // Consolas where the system has it, else the language's own font: a
     // system without it would otherwise pick a bold monospace.
     QFont font = UiScale::languageFont();
@@ -52,16 +38,11 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     QPalette palette;
     palette.setColor(QPalette::WindowText, Qt::white);
 
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("msgBoxIconLabel"));
-    icon->setPixmap(Skin::pixmap(QStringLiteral("/skin/warn.png"))
-                        .scaled(UiScale::scaled(45), UiScale::scaled(45), Qt::KeepAspectRatio,
-                                Qt::SmoothTransformation));
-    auto *label1 = new QLabel(heading, this);
+    auto *label1 = new QLabel(heading, parent);
     label1->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
     // Many lines (several refused values) scroll inside the box rather than
     // push its first line up under the rule.
-    auto *scroll = new QScrollArea(this);
+    auto *scroll = new QScrollArea(parent);
     scroll->setObjectName(QStringLiteral("msgBoxText"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -84,13 +65,54 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     texts->addWidget(label1);
     texts->addSpacing(UiScale::scaled(8));
     texts->addWidget(scroll, 1);
+    return texts;
+}
+
+} // namespace
+
+VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &heading,
+                               const QString &text, QWidget *parent, bool waitForDevice,
+                               Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , m_kind(kind)
+    , m_background(Skin::pixmap(QStringLiteral("/skin/dlg.png")))
+{
+    setWindowTitle(title);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setModal(true);
+    setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
+    // A parent's style sheet written for its own children (a panel's
+    // background) would paint grey bars behind the icon and the texts.
+    setStyleSheet(QStringLiteral("QLabel{background:transparent;}"));
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("msgBoxIconLabel"));
+    icon->setPixmap(Skin::pixmap(QStringLiteral("/skin/warn.png"))
+                        .scaled(UiScale::scaled(45), UiScale::scaled(45), Qt::KeepAspectRatio,
+                                Qt::SmoothTransformation));
 
     auto *top = new QHBoxLayout;
     top->addSpacing(UiScale::scaled(30));
     top->addWidget(icon);
     top->addSpacing(UiScale::scaled(30));
-    top->addLayout(texts, 1);
+    top->addLayout(messageTexts(this, heading, text), 1);
 
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(UiScale::scaled(12), UiScale::scaled(24), UiScale::scaled(12), 0);
+    layout->addLayout(top, 1);
+    layout->addLayout(makeButtons(kind));
+    layout->addSpacing(UiScale::scaled(30));
+
+    if (waitForDevice) {
+        m_waitTimer = new QTimer(this);
+        m_waitTimer->setInterval(100);
+        connect(m_waitTimer, &QTimer::timeout, this, &VornMessageBox::GetPlugInSignal);
+        m_waitTimer->start();
+    }
+}
+
+QHBoxLayout *VornMessageBox::makeButtons(int kind)
+{
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     if (kind == YesNo) {
@@ -110,19 +132,7 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
         buttons->addWidget(ok);
     }
     buttons->addStretch();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(UiScale::scaled(12), UiScale::scaled(24), UiScale::scaled(12), 0);
-    layout->addLayout(top, 1);
-    layout->addLayout(buttons);
-    layout->addSpacing(UiScale::scaled(30));
-
-    if (waitForDevice) {
-        m_waitTimer = new QTimer(this);
-        m_waitTimer->setInterval(100);
-        connect(m_waitTimer, &QTimer::timeout, this, &VornMessageBox::GetPlugInSignal);
-        m_waitTimer->start();
-    }
+    return buttons;
 }
 
 QToolButton *VornMessageBox::makeButton(const QString &text, const QString &icon,

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QTimer;
+class QHBoxLayout;
 class QToolButton;
 
 // The skinned message box. Kind 1 asks "Yes" (accept) or "No" (reject),
@@ -41,6 +42,8 @@ protected:
 
 private:
     QToolButton *makeButton(const QString &text, const QString &icon, const QString &name);
+    // Yes and No, or Ok, centred.
+    QHBoxLayout *makeButtons(int kind);
 
     int m_kind;
     bool m_closedByDevice = false;
