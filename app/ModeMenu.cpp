@@ -15,6 +15,11 @@ QString modeName(int index)
            QStringLiteral(" %1").arg(index + 1);
 }
 
+QString programProfilesName()
+{
+    return QCoreApplication::translate("MousecfgWidget", "Program Profiles");
+}
+
 } // namespace
 
 ModeMenu::ModeMenu(QWidget *window) : QObject(window)
@@ -31,6 +36,8 @@ void ModeMenu::rebuild(const QString &product)
         delete action;
         action = nullptr;
     }
+    delete m_programs;
+    m_programs = nullptr;
     m_menu->clear();
     // This model keeps three on-board profiles.
     const int count = product == QLatin1String("NX-04") ? 3 : kModeCount;
@@ -40,6 +47,11 @@ void ModeMenu::rebuild(const QString &product)
         connect(action, &QAction::triggered, this, [this, i] { emit modeTriggered(i); });
         m_actions[size_t(i)] = action;
     }
+    m_menu->addSeparator();
+    m_programs = new VornAction(programProfilesName(), m_menu);
+    m_programs->setObjectName(QStringLiteral("programProfilesAction"));
+    m_menu->addAction(m_programs);
+    connect(m_programs, &QAction::triggered, this, &ModeMenu::programProfilesRequested);
 }
 
 bool ModeMenu::hasMode(int index) const
@@ -68,4 +80,6 @@ void ModeMenu::retranslate()
         if (m_actions[size_t(i)])
             m_actions[size_t(i)]->setText(modeName(i));
     }
+    if (m_programs)
+        m_programs->setText(programProfilesName());
 }

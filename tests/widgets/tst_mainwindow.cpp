@@ -244,7 +244,8 @@ private slots:
         QFETCH(int, modes);
         auto window = makeWindow({model});
         QCOMPARE(window->modeActionCount(), modes);
-        QCOMPARE(window->modeMenu()->actions().size(), modes);
+        // The modes, a separator and the program profiles' entry.
+        QCOMPARE(window->modeMenu()->actions().size(), modes + 2);
         // A report of a mode the model lacks is ignored.
         const quint8 before = StoreContext::store().curProfile;
         window->slotRefreshProfile(quint8(modes));
