@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kWidth = 478;
-constexpr int kHeight = 420;
+constexpr int kHeight = 428;
 constexpr int kModeRole = Qt::UserRole;
 
 int px(int design)
@@ -73,6 +73,8 @@ ProgramProfilesDialog::ProgramProfilesDialog(const FrontWindow *front, QWidget *
     m_enabled->setCheckable(true);
     m_table->setHorizontalHeaderLabels({tr("Program"), tr("Mode")});
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(px(26));
+    m_table->horizontalHeader()->setFont(UiScale::languageFont());
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
     m_table->setColumnWidth(1, px(100));
@@ -104,6 +106,9 @@ ProgramProfilesDialog::ProgramProfilesDialog(const FrontWindow *front, QWidget *
     m_open->setStyleSheet(QString::fromLatin1(kDropdownStyle)
                               .arg(Skin::path(QStringLiteral("/skin/profilesel.png"))));
     m_open->setMenu(m_openMenu);
+    // Enter in the name field adds it; it never closes the dialog.
+    for (QPushButton *b : {m_add, m_open, m_remove})
+        b->setAutoDefault(false);
     connect(m_openMenu, &QMenu::aboutToShow, this, &ProgramProfilesDialog::fillOpenPrograms);
 
     const FrontWindow::Reach reach = FrontWindow::reach();
@@ -123,11 +128,15 @@ ProgramProfilesDialog::ProgramProfilesDialog(const FrontWindow *front, QWidget *
     m_default->setGeometry(box(200, 314, 130, 24));
     setDefaultMode(stored.defaultMode);
 
-    auto *ok = answerButton(this, Answer::Yes, tr("OK"), box(110, 374, 90, 30));
+    auto *ok = answerButton(this, Answer::Yes, tr("OK"), box(110, 382, 90, 30));
     ok->setFocusPolicy(Qt::NoFocus);
+    ok->setFont(UiScale::languageFont());
+    ok->setIconSize(QSize(px(16), px(16)));
     connect(ok, &QToolButton::released, this, &ProgramProfilesDialog::accept);
-    auto *cancel = answerButton(this, Answer::No, tr("Cancel"), box(278, 374, 90, 30));
+    auto *cancel = answerButton(this, Answer::No, tr("Cancel"), box(278, 382, 90, 30));
     cancel->setFocusPolicy(Qt::NoFocus);
+    cancel->setFont(UiScale::languageFont());
+    cancel->setIconSize(QSize(px(16), px(16)));
     connect(cancel, &QToolButton::released, this, &QDialog::reject);
 }
 
@@ -152,7 +161,7 @@ void ProgramProfilesDialog::placeWidgets()
     m_defaultCaption->setGeometry(box(34, 314, 160, 24));
     m_note->setWordWrap(true);
     m_note->setStyleSheet(QStringLiteral("color:rgb(150,152,156)"));
-    m_note->setGeometry(box(34, 340, 412, 32));
+    m_note->setGeometry(box(34, 342, 412, 34));
 }
 
 QPushButton *ProgramProfilesDialog::modeButton(int mode, bool withStay,
