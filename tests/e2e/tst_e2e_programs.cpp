@@ -66,6 +66,45 @@ private:
         return frontLines(app) == seen + 1;
     }
 
+    // The wake-ups of every thread of process `pid` so far (times a thread
+    // blocked and was woken again).
+    static qint64 wakeups(qint64 pid)
+    {
+        qint64 total = 0;
+        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+        for (const QString &id : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile status(tasks.filePath(id + QStringLiteral("/status")));
+            if (!status.open(QIODevice::ReadOnly))
+                continue;
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("voluntary_ctxt_switches:"))
+                    total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+            }
+        }
+        return total;
+    }
+
+    // Starts the window on NX-19 and gives it `rules`; true once it has
+    // read them.
+    bool startWithRules(AppUnderX &app, const ProgramRules &rules)
+    {
+        if (!app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.ui.debug=true")))
+            return false;
+        const QString config =
+            m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini");
+        if (!writeProgramRules(config, rules))
+            return false;
+        // The window reads the rules again once it sees its Config.ini change.
+        const QString line = QStringLiteral("korvalen.ui: program rules: %1 %2")
+                                 .arg(rules.rules.size())
+                                 .arg(rules.enabled ? QStringLiteral("on") : QStringLiteral("off"));
+        QElapsedTimer clock;
+        clock.start();
+        while (!app.logLines().contains(line) && clock.elapsed() < 10000)
+            QTest::qWait(50);
+        return app.logLines().contains(line);
+    }
+
     QString profileId() const
     {
         QSettings s(m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini"),
@@ -113,18 +152,12 @@ private slots:
     void theModeFollowsTheProgramInFront()
     {
         AppUnderX app(*m_home);
-        QVERIFY(app.start(QStringLiteral("NX-19"), QStringLiteral("korvalen.ui.debug=true")));
-        QCOMPARE(profileId(), QStringLiteral("0"));
-        const QString config =
-            m_home->productFolder(QStringLiteral("NX-19")) + QStringLiteral("/Config.ini");
         ProgramRules rules;
         rules.enabled = true;
         rules.defaultMode = 4;
         rules.rules = {{QStringLiteral("KvAlpha"), 2}, {QStringLiteral("KvBeta"), 3}};
-        QVERIFY(writeProgramRules(config, rules));
-        // The window reads the rules again once it sees its Config.ini change.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            app.logLines().contains(QStringLiteral("korvalen.ui: program rules: 2 on")), 10000);
+        QVERIFY(startWithRules(app, rules));
+        QCOMPARE(profileId(), QStringLiteral("0"));
 
         const Window alpha = testWindow("KvAlpha");
         const Window beta = testWindow("KvBeta");
@@ -162,6 +195,23 @@ private slots:
         QVERIFY(putInFront(app, alpha));
         QTRY_COMPARE_WITH_TIMEOUT(profileId(), QStringLiteral("1"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(app.reports(from), toMode2, 5000);
+    }
+
+    // Following the front window costs no wake-ups while nothing changes:
+    // the whole program stays within 2 a second.
+    void followingStaysAsleepWhileNothingChanges()
+    {
+        AppUnderX app(*m_home);
+        ProgramRules rules;
+        rules.enabled = true;
+        rules.defaultMode = 2;
+        rules.rules = {{QStringLiteral("KvAlpha"), 3}};
+        QVERIFY(startWithRules(app, rules));
+        const qint64 before = wakeups(app.processId());
+        QTest::qWait(10000); // the time measured
+        const qint64 woken = wakeups(app.processId()) - before;
+        qInfo("10 s idle with following on: %lld wake-ups of the program", woken);
+        QVERIFY2(woken <= 20, "the program wakes while nothing changes");
     }
 };
 
