@@ -53,4 +53,5 @@ int runSet(const QStringList &args, CtlContext &ctx);
 int runExport(const QStringList &args, CtlContext &ctx);
 int runImport(const QStringList &args, CtlContext &ctx);
 int runProfiles(const QStringList &args, CtlContext &ctx);
+int runProgramProfiles(const QStringList &args, CtlContext &ctx);
 int runUdevRule(const QStringList &args, CtlContext &ctx);

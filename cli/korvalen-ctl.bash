@@ -22,7 +22,7 @@ _korvalen_ctl()
     local cur prev words cword
     _init_completion || return
 
-    local commands="list devices apply get set export import profiles udev-rule switch dump verify"
+    local commands="list devices apply get set export import profiles program-profiles udev-rule switch dump verify"
     # A command's options may also stand before the command.
     local global="--virtual --trace -h --help -V --version --json --mouse --mode"
 
@@ -74,6 +74,7 @@ _korvalen_ctl()
         export) options+=" --mouse --mode --force" ;;
         import) options+=" --mouse --mode --apply" ;;
         profiles) options+=" --mouse --json" ;;
+        program-profiles) options+=" --mouse --json" ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
@@ -105,6 +106,22 @@ _korvalen_ctl()
             ;;
         switch)
             COMPREPLY=($(compgen -W "1 2 3 4 5" -- "$cur"))
+            ;;
+        program-profiles)
+            # The words after the command: the sub-command, then its values.
+            local after=()
+            for ((i = 1; i < cword; i++)); do
+                case ${words[i]} in
+                    --virtual | --trace | --mouse | --mode) ((i++)) ;;
+                    -*) ;;
+                    *) after+=("${words[i]}") ;;
+                esac
+            done
+            case ${#after[@]}:${after[1]} in
+                1:) COMPREPLY=($(compgen -W "list add remove default on off" -- "$cur")) ;;
+                2:default) COMPREPLY=($(compgen -W "1 2 3 4 5 stay" -- "$cur")) ;;
+                3:add) COMPREPLY=($(compgen -W "1 2 3 4 5" -- "$cur")) ;;
+            esac
             ;;
     esac
 }

@@ -105,6 +105,20 @@ const CtlCommand kCommands[] = {
      "Lists the model's saved profile files and the modes (1-5) that use each.\n"
      "--json prints them with their paths as JSON.\n",
      runProfiles},
+    {"program-profiles",
+     "program-profiles [--mouse N] list [--json] | add PROGRAM MODE | remove PROGRAM |\n"
+     "                      default MODE|stay | on | off\n"
+     "                      the modes the mouse takes when a program comes to the front",
+     "Lists or changes the model's program profiles: the mode (1-5) the mouse takes\n"
+     "when a program comes to the front, named by its executable's file name (tried\n"
+     "first) or its window class, without regard to case. add replaces the mode of\n"
+     "a program that has a rule; default sets the mode for programs without one\n"
+     "(stay: keep the mode); on and off switch following the front program.\n"
+     "At most 64 rules, names of up to 255 characters. A refused change exits with\n"
+     "status 2 and changes no file.\n"
+     "  --mouse N   catalogue row or model name\n"
+     "  --json      (list) one JSON object: enabled, defaultMode (0: stay), rules\n",
+     runProgramProfiles},
     {"udev-rule",
      "udev-rule [FILE]    the udev rule giving the user access to the catalogue's mice\n"
      "                      (the catalogue of the user's Config.ini), to stdout or FILE",
@@ -147,7 +161,8 @@ void printUsage(QTextStream &stream)
               "  --trace FILE      append every HID report to FILE\n"
               "  -h, --help        show this help\n"
               "  -V, --version     show the version\n"
-              "  --json            (list, devices, get, dump, verify, profiles) print JSON\n"
+              "  --json            (list, devices, get, dump, verify, profiles,\n"
+              "                    program-profiles list) print JSON\n"
               "\n"
               "Commands:\n";
     for (const CtlCommand &c : kCommands)
@@ -313,9 +328,13 @@ int main(int argc, char *argv[])
     CtlContext ctx{out, err, isStandardOutputTerminal()};
     // --json may stand anywhere after the command.
     ctx.json = args.removeAll(QStringLiteral("--json")) > 0;
-    const QStringList jsonCommands{QStringLiteral("list"),   QStringLiteral("devices"),
-                                   QStringLiteral("get"),    QStringLiteral("dump"),
-                                   QStringLiteral("verify"), QStringLiteral("profiles")};
+    const QStringList jsonCommands{QStringLiteral("list"),
+                                   QStringLiteral("devices"),
+                                   QStringLiteral("get"),
+                                   QStringLiteral("dump"),
+                                   QStringLiteral("verify"),
+                                   QStringLiteral("profiles"),
+                                   QStringLiteral("program-profiles")};
     if (ctx.json && !jsonCommands.contains(name))
         return usageError(err, name + QStringLiteral(" has no --json output"));
     const int status = command->run(args, ctx);

@@ -681,6 +681,22 @@ void IniDocument::setValue(const QString &key, const QVariant &value)
     }
 }
 
+void IniDocument::remove(const QString &key)
+{
+    const QString below = key + QLatin1Char('/');
+    const auto erase = [&](Keys &keys) {
+        for (auto it = keys.begin(); it != keys.end();) {
+            if (it->first == key || it->first.startsWith(below))
+                it = keys.erase(it);
+            else
+                ++it;
+        }
+    };
+    for (auto &section : m_sections)
+        erase(section.second);
+    erase(m_added);
+}
+
 QByteArray IniDocument::text() const
 {
     // Every key of every section (a key in two, as the later section by

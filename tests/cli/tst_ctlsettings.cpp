@@ -437,6 +437,91 @@ private slots:
         QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
     }
 
+    void programProfiles_data()
+    {
+        QTest::addColumn<int>("seeded"); // rules p1 ... pN, pI in mode I % 5 + 1, already kept
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected"); // the rules afterwards, or the refusal's words
+        // {row, seeded, arguments ("|" between; "~" a 256-character name), expected}
+        // clang-format off
+        const struct { const char *row; int seeded; const char *args; const char *expected; } rows[] = {
+            {"add", 0, "add|cs2|3", "off;0;cs2=3"},
+            {"add replaces the mode", 2, "add|P2|5", "off;0;p1=2,p2=5"},
+            {"remove", 2, "remove|P1", "off;0;p2=3"},
+            {"default", 1, "default|4", "off;4;p1=2"},
+            {"on", 1, "on", "on;0;p1=2"},
+            {"unknown mode", 1, "add|cs2|6", "unknown mode 6; modes are 1-5"},
+            {"mode not a number", 1, "add|cs2|three", "unknown mode three"},
+            {"missing mode", 1, "add|cs2", "usage: program-profiles add PROGRAM MODE"},
+            {"empty name", 1, "add||3", "the program's name is empty"},
+            {"control character", 1, "add|a\tb|3", "may not hold control or invisible characters"},
+            {"name too long", 1, "add|~|3", "at most 255 characters"},
+            {"no such rule", 1, "remove|cs2", "there is no rule for \"cs2\""},
+            {"default 0", 1, "default|0", "modes are 1-5, or stay"},
+            {"a 65th rule", 64, "add|cs2|1", "there are 64 rules already"},
+            {"unknown sub-command", 0, "rename|a|b", "unknown command rename"},
+        };
+        // clang-format on
+        for (const auto &r : rows)
+            QTest::addRow("%s", r.row)
+                << r.seeded
+                << QString::fromLatin1(r.args).replace('~', QString(256, 'n')).split('|')
+                << QString::fromLatin1(r.expected);
+    }
+
+    // Each change keeps every other key of the model's Config.ini; a
+    // refusal exits with 2 and changes no file.
+    void programProfiles()
+    {
+        QFETCH(int, seeded);
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        const QStringList list{"program-profiles", "list", "--json"};
+        QCOMPARE(ctl(list).status, 0); // writes the model's defaults
+        const QString path = m_home->productFolder("NX-19") + "/Config.ini";
+        const auto otherKeys = [&path] {
+            QSettings config(path, QSettings::IniFormat);
+            QVariantMap keys;
+            for (const QString &key : config.allKeys()) {
+                if (!key.startsWith("Program_Profiles/"))
+                    keys.insert(key, config.value(key));
+            }
+            return keys;
+        };
+        {
+            QSettings config(path, QSettings::IniFormat);
+            config.setValue("Other/kept", "yes");
+            config.setValue("Program_Profiles/Count", seeded);
+            for (int i = 1; i <= seeded; ++i) {
+                config.setValue(QStringLiteral("Program_Profiles/Program_%1").arg(i),
+                                "p" + QString::number(i));
+                config.setValue(QStringLiteral("Program_Profiles/Mode_%1").arg(i), i % 5 + 1);
+            }
+        }
+        const QVariantMap others = otherKeys();
+        const QMap<QString, QByteArray> files = fileSnapshot(m_home->dataFolder());
+        const CtlResult run = ctl(QStringList{"program-profiles"} + args);
+        if (!expected.startsWith("on;") && !expected.startsWith("off;")) {
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+            QCOMPARE(fileSnapshot(m_home->dataFolder()), files);
+            return;
+        }
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QJsonObject shown = QJsonDocument::fromJson(ctl(list).out.toUtf8()).object();
+        QStringList rules;
+        for (const QJsonValue &rule : shown.value("rules").toArray())
+            rules << rule["program"].toString() + '=' + QString::number(rule["mode"].toInt());
+        QCOMPARE(QStringLiteral("%1;%2;%3")
+                     .arg(shown.value("enabled").toBool() ? "on" : "off")
+                     .arg(shown.value("defaultMode").toInt())
+                     .arg(rules.join(',')),
+                 expected);
+        QCOMPARE(otherKeys(), others);
+        // The lines for people: on or off, the default, a line a rule.
+        QCOMPARE(ctl({"program-profiles", "list"}).out.count('\n'), rules.size() + 2);
+    }
+
     void setWithApplyUploadsAsApplyDoes_data()
     {
         QTest::addColumn<QString>("name");

@@ -163,6 +163,10 @@ private slots:
             QTest::addRow("%s: import", f)
                 << fault << QStringList{"import", "@/fps.prof", "--mode", "3"} << 4 << false;
             QTest::addRow("%s: switch", f) << fault << QStringList{"switch", "3"} << 4 << false;
+            QTest::addRow("%s: program-profiles add", f)
+                << fault << QStringList{"program-profiles", "add", "cs2", "3"} << 4 << false;
+            QTest::addRow("%s: program-profiles list", f)
+                << fault << QStringList{"program-profiles", "list"} << 0 << false;
             QTest::addRow("%s: export into the data folder", f)
                 << fault << QStringList{"export", "#/out.prof"} << 4 << false;
             // Reading needs no write: these still work.
