@@ -1,6 +1,7 @@
 #include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
+#include "app/ProgramProfilesDialog.h"
 #include "device/DeviceContext.h"
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
@@ -9,6 +10,7 @@
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
+#include "store/ProgramRules.h"
 #include "store/StoreContext.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
@@ -21,6 +23,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QTableWidget>
 #include <QtTest>
 
 // The main window on the offscreen platform, over virtual mice.
@@ -236,6 +239,40 @@ private slots:
         QTest::addRow("NX-04 keeps three") << "NX-04" << 3;
         QTest::addRow("NX-19") << "NX-19" << 5;
         QTest::addRow("NX-05") << "NX-05" << 5;
+    }
+
+    // The dialog shows the rules another writer left and writes back what
+    // was changed in it, and nothing else.
+    void programProfilesDialogRoundTrip()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        ProgramRules stored;
+        stored.enabled = true;
+        stored.defaultMode = 4;
+        stored.rules = {{QStringLiteral("cs2"), 3}, {QStringLiteral("steam"), 2}};
+        QVERIFY(writeProgramRules(productConfigPath(), stored));
+
+        ProgramProfilesDialog dialog(nullptr, window.get());
+        QTableWidget *table = dialog.table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("steam"));
+        QVERIFY(!dialog.addProgram(QStringLiteral("  ")));
+        QVERIFY(dialog.addProgram(QStringLiteral("CS2"))); // has a rule: selected, not added
+        QCOMPARE(table->rowCount(), 2);
+        dialog.removeSelected();
+        QVERIFY(dialog.addProgram(QStringLiteral("Firefox-esr")));
+        dialog.setDefaultMode(0);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        const ProgramRules written = readProgramRules(productConfigPath());
+        QCOMPARE(written.enabled, true);
+        QCOMPARE(written.defaultMode, 0);
+        QCOMPARE(written.rules.size(), 2);
+        QCOMPARE(written.rules[0].program, QStringLiteral("steam"));
+        QCOMPARE(written.rules[0].mode, 2);
+        QCOMPARE(written.rules[1].program, QStringLiteral("Firefox-esr"));
+        QCOMPARE(written.rules[1].mode, 1);
     }
 
     void modeMenuSize()
