@@ -18,6 +18,11 @@ QString modeName(int index)
            QStringLiteral(" %1").arg(index + 1);
 }
 
+QString programProfilesName()
+{
+    return QCoreApplication::translate("MousecfgWidget", "Program Profiles");
+}
+
 } // namespace
 
 ModeMenu::ModeMenu(QWidget *window) : QObject(window)
@@ -34,6 +39,8 @@ void ModeMenu::rebuild(const QString &product)
         delete action;
         action = nullptr;
     }
+    delete m_programs;
+    m_programs = nullptr;
     m_menu->clear();
     const int count = std::min(onBoardProfileCount(product), kModeCount);
     for (int i = 0; i < count; ++i) {
@@ -42,6 +49,11 @@ void ModeMenu::rebuild(const QString &product)
         connect(action, &QAction::triggered, this, [this, i] { emit modeTriggered(i); });
         m_actions[size_t(i)] = action;
     }
+    m_menu->addSeparator();
+    m_programs = new VornAction(programProfilesName(), m_menu);
+    m_programs->setObjectName(QStringLiteral("programProfilesAction"));
+    m_menu->addAction(m_programs);
+    connect(m_programs, &QAction::triggered, this, &ModeMenu::programProfilesRequested);
 }
 
 bool ModeMenu::hasMode(int index) const
@@ -70,4 +82,6 @@ void ModeMenu::retranslate()
         if (m_actions[size_t(i)])
             m_actions[size_t(i)]->setText(modeName(i));
     }
+    if (m_programs)
+        m_programs->setText(programProfilesName());
 }

@@ -10,7 +10,8 @@ class VornMenu;
 class VornPushButton;
 
 // The mode (on-board profile) selector: a button that shows the current
-// mode and opens a menu with one action per mode the model has.
+// mode and opens a menu with one action per mode the model has, and below
+// them the entry of the program profiles.
 class ModeMenu final : public QObject
 {
     Q_OBJECT
@@ -34,9 +35,11 @@ public:
 signals:
     // A mode was picked from the menu.
     void modeTriggered(int index);
+    void programProfilesRequested();
 
 private:
     VornPushButton *m_button = nullptr;
     VornMenu *m_menu = nullptr;
     std::array<VornAction *, kModeCount> m_actions{};
+    VornAction *m_programs = nullptr;
 };

@@ -6,6 +6,8 @@
 #include "app/MouseView.h"
 #include "app/ProfileArea.h"
 #include "app/ProfileFileCommands.h"
+#include "app/ProgramFollower.h"
+#include "app/ProgramProfilesDialog.h"
 #include "app/StoreFollower.h"
 #include "app/UploadCheck.h"
 #include "app/WindowTray.h"
@@ -68,7 +70,28 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
     // Set before any child exists: set last, it would polish all of them again.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    placeOnScreen();
+    m_session = new DeviceSession(this);
+    m_links = new PanelLinks(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    connectDevice();
 
+    m_tray = new WindowTray(this);
+    connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &WindowTray::loadConfigRequested, this, &MousecfgWidget::slotWarning);
+    connect(m_tray, &WindowTray::programProfilesRequested, this,
+            &MousecfgWidget::showProgramProfiles);
+    m_language = new LanguageMenu(this);
+    connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
+    buildChrome();
+    connectChrome();
+    loadStartStore();
+    showStart();
+}
+
+void MousecfgWidget::placeOnScreen()
+{
     // The window opens where the pointer is, as window managers place new
     // windows; its class must fit that screen.
     QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
@@ -90,12 +113,11 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
         move(free.x() + qMax(0, (free.width() - frameGeometry().width()) / 2),
              free.y() + qMax(0, (free.height() - frameGeometry().height()) / 2));
     }
-    m_session = new DeviceSession(this);
-    m_links = new PanelLinks(this);
-    DeviceConnection *connection = m_session->connection();
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+}
 
+void MousecfgWidget::connectDevice()
+{
+    DeviceConnection *connection = m_session->connection();
     m_mice = new MouseSelector(this);
     m_mouseSelector = m_mice->button();
     connect(m_mice, &MouseSelector::mouseChosen, this, &MousecfgWidget::slot_show_mousename);
@@ -118,14 +140,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_session, &DeviceSession::openFailed, this, &MousecfgWidget::explainOpenFailure,
             Qt::QueuedConnection);
     m_session->begin([this] { return quintptr(winId()); });
+}
 
-    m_tray = new WindowTray(this);
-    connect(m_tray, &WindowTray::activated, this, &MousecfgWidget::iconActivated);
-    connect(m_tray, &WindowTray::loadConfigRequested, this, &MousecfgWidget::slotWarning);
-    m_language = new LanguageMenu(this);
-    connect(m_language, &LanguageMenu::changed, this, &MousecfgWidget::retranslate);
-    buildChrome();
-
+void MousecfgWidget::loadStartStore()
+{
     m_profileFiles = new ProfileFileCommands(this, m_nameEdit, m_profileArea->profileButton(),
                                              m_profileArea->profileMenu());
     connect(m_profileFiles, &ProfileFileCommands::collectRequested, this,
@@ -138,6 +156,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_follower =
         new StoreFollower(this, [this](ProfileStore &store) { m_panelSet.collect(store); });
     connect(m_follower, &StoreFollower::storeChanged, this, &MousecfgWidget::showFollowedStore);
+    followPrograms();
     m_session->openCurrent();
 
     ProfileStore &store = StoreContext::store();
@@ -155,7 +174,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
         if (store.curProfile % kModeCount == startProfile)
             loadPanels();
     });
+}
 
+void MousecfgWidget::showStart()
+{
     // Read once the store is loaded: meeting a new product writes the list.
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();
@@ -210,6 +232,8 @@ void MousecfgWidget::buildChrome()
     m_modes = new ModeMenu(this);
     m_modeButton = m_modes->button();
     connect(m_modes, &ModeMenu::modeTriggered, this, &MousecfgWidget::onModeAction);
+    connect(m_modes, &ModeMenu::programProfilesRequested, this,
+            &MousecfgWidget::showProgramProfiles);
     for (int i = 0; i < kModeCount; ++i) {
         m_modeButtons[size_t(i)] = new VornPushButton({}, this);
         m_modeButtons[size_t(i)]->setFixedSize(0, 0);
@@ -231,7 +255,10 @@ void MousecfgWidget::buildChrome()
     m_okButton = skinnedButton("button", "okButton", this);
     m_cancelButton = skinnedButton("button", "cancelButton", this);
     m_applyButton = skinnedButton("button", "applyButton", this);
+}
 
+void MousecfgWidget::connectChrome()
+{
     // Every chrome button goes through the one click handler; those
     // without an action only open their menus.
     QList<VornPushButton *> buttons = {m_languageButton, m_modeButton,
@@ -462,6 +489,40 @@ void MousecfgWidget::onModeAction(int index)
     m_nameEdit->setText(StoreContext::store().profileNames[StoreContext::store().curProfile]);
 }
 
+void MousecfgWidget::followPrograms()
+{
+    m_programs = new ProgramFollower(this, [this] {
+        return m_session->connection()->connectedCount() > 0
+                   ? StoreContext::store().curProfile % kModeCount
+                   : -1;
+    });
+    // The rules live in the product Config.ini, which the follower watches.
+    connect(m_follower, &StoreFollower::storeChanged, m_programs, &ProgramFollower::reloadRules);
+    connect(m_programs, &ProgramFollower::modeWanted, this, [this](int index) {
+        // As the mode menu: not while a recording holds the mode button,
+        // nor under an open dialog (an upload, a question).
+        if (!m_modes->hasMode(index) || !m_modeButton->isEnabled() ||
+            QApplication::activeModalWidget())
+            return;
+        onModeAction(index);
+    });
+}
+
+void MousecfgWidget::showProgramProfiles()
+{
+    // The rules belong to a model: with none met yet there is nowhere to
+    // keep them.
+    if (readProductName().isEmpty()) {
+        VornMessageBox box(VornMessageBox::Ok, QString(), tr("Warning"), tr("NO MOUSE DETECTED!"),
+                           this);
+        box.exec();
+        return;
+    }
+    ProgramProfilesDialog dialog(m_programs->frontWindow(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_programs->reloadRules();
+}
+
 void MousecfgWidget::loadPanels()
 {
     m_panelSet.load(StoreContext::store());
@@ -589,6 +650,7 @@ void MousecfgWidget::reloadAfterOpen()
     layoutChildren(); // with the pictures of the product now open
     loadProductStore(StoreContext::store());
     loadedFromFiles();
+    m_programs->reloadRules(); // the rules of this model
     showCurrentMode();
     m_profileFiles->reloadList();
     m_profileFiles->rebuildMenu();

@@ -27,6 +27,7 @@ class ModeMenu;
 class MouseSelector;
 class ProfileArea;
 class ProfileFileCommands;
+class ProgramFollower;
 class StoreFollower;
 class QLabel;
 class QScreen;
@@ -101,6 +102,7 @@ public:
     const PanelSet &panelSet() const { return m_panelSet; }
     PanelLinks *panelLinks() const { return m_links; }
     ProfileFileCommands *profileFiles() const { return m_profileFiles; }
+    ProgramFollower *programFollower() const { return m_programs; }
 
     // Saves the store and sends it to the mouse behind the progress dialog;
     // without the thread the update starts 100 ms after the dialog is up.
@@ -123,6 +125,8 @@ public slots:
     void slotRefreshLift(quint8 iLift);
     void slotWarning();
     void slotWarnClose();
+    // The dialog that links programs to modes.
+    void showProgramProfiles();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -143,7 +147,13 @@ private slots:
     void onDeviceListRefreshed(const QStringList &names);
 
 private:
+    void placeOnScreen();
+    void connectDevice();
     void buildChrome();
+    void connectChrome();
+    void loadStartStore();
+    void showStart();
+    void followPrograms();
     void layoutChildren();
     void place(QWidget *widget, const QRect &design);
     void applySizeClass(int sizeClass);
@@ -188,6 +198,7 @@ private:
     VornLineEdit *m_nameEdit = nullptr; // the area's, used on every mode change
     ProfileFileCommands *m_profileFiles = nullptr;
     StoreFollower *m_follower = nullptr;
+    ProgramFollower *m_programs = nullptr;
 
     // tabs and footer
     std::array<VornPushButton *, 4> m_tabs{};

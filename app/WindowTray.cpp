@@ -15,10 +15,14 @@ WindowTray::WindowTray(QWidget *window) : QObject(window), m_window(window)
     const QIcon icon(Skin::path(QStringLiteral("/skin/icon.ico")));
     m_loadConfigAction = new QAction(this);
     connect(m_loadConfigAction, &QAction::triggered, this, &WindowTray::loadConfigRequested);
+    m_programProfilesAction = new QAction(this);
+    connect(m_programProfilesAction, &QAction::triggered, this,
+            &WindowTray::programProfilesRequested);
     m_quitAction = new QAction(this);
     connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
     m_menu = new VornMenu(window); // the window's menu style, not the desktop's
     m_menu->addAction(m_loadConfigAction);
+    m_menu->addAction(m_programProfilesAction);
     m_menu->addAction(m_quitAction);
     m_icon = new QSystemTrayIcon(this);
     m_icon->setContextMenu(m_menu);
@@ -66,5 +70,7 @@ void WindowTray::retranslate()
 {
     // The texts belong to the window's translation context.
     m_loadConfigAction->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
+    m_programProfilesAction->setText(
+        QCoreApplication::translate("MousecfgWidget", "Program Profiles"));
     m_quitAction->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
 }

@@ -18,7 +18,8 @@ class WindowTray final : public QObject
     Q_OBJECT
 
 public:
-    // Builds the icon with its menu ("&Load Config", "&Quit") for window.
+    // Builds the icon with its menu ("&Load Config", "Program Profiles",
+    // "&Quit") for window.
     explicit WindowTray(QWidget *window);
 
     static bool available();
@@ -34,11 +35,13 @@ public:
 signals:
     void activated(QSystemTrayIcon::ActivationReason reason);
     void loadConfigRequested();
+    void programProfilesRequested();
 
 private:
     QWidget *m_window;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_loadConfigAction = nullptr;
+    QAction *m_programProfilesAction = nullptr;
     QAction *m_quitAction = nullptr;
 };

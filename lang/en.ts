@@ -413,6 +413,10 @@
         <source>MODE</source>
         <translation>MODE</translation>
     </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>Program Profiles</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>
@@ -499,6 +503,77 @@
     <message>
         <source>This name cannot be used for a profile: %1.</source>
         <translation>This name cannot be used for a profile: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramProfilesDialog</name>
+    <message>
+        <source>Stay</source>
+        <translation>Stay</translation>
+    </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>Program Profiles</translation>
+    </message>
+    <message>
+        <source>Switch the mode for the program in front</source>
+        <translation>Switch the mode for the program in front</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Other programs:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Executable or window class</source>
+        <translation>Executable or window class</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Open programs</source>
+        <translation>Open programs</translation>
+    </message>
+    <message>
+        <source>On Wayland the program in front cannot be known: only programs that run under X11 (XWayland) are followed.</source>
+        <translation>On Wayland the program in front cannot be known: only programs that run under X11 (XWayland) are followed.</translation>
+    </message>
+    <message>
+        <source>The program in front cannot be known on this desktop: the mode does not follow it.</source>
+        <translation>The program in front cannot be known on this desktop: the mode does not follow it.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(none found)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The program profiles could not be saved.</source>
+        <translation>The program profiles could not be saved.</translation>
     </message>
 </context>
 <context>

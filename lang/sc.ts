@@ -413,6 +413,10 @@
         <source>MODE</source>
         <translation>模式</translation>
     </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>程序配置</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>
@@ -499,6 +503,77 @@
     <message>
         <source>This name cannot be used for a profile: %1.</source>
         <translation>此名称不能用作配置名称：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramProfilesDialog</name>
+    <message>
+        <source>Stay</source>
+        <translation>保持不变</translation>
+    </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>程序配置</translation>
+    </message>
+    <message>
+        <source>Switch the mode for the program in front</source>
+        <translation>按前台程序切换模式</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>其他程序：</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Executable or window class</source>
+        <translation>可执行文件名或窗口类</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Open programs</source>
+        <translation>已打开的程序</translation>
+    </message>
+    <message>
+        <source>On Wayland the program in front cannot be known: only programs that run under X11 (XWayland) are followed.</source>
+        <translation>在 Wayland 下无法得知前台程序：只跟随在 X11（XWayland）下运行的程序。</translation>
+    </message>
+    <message>
+        <source>The program in front cannot be known on this desktop: the mode does not follow it.</source>
+        <translation>在此桌面上无法得知前台程序：模式不会跟随它切换。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>（未找到）</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The program profiles could not be saved.</source>
+        <translation>无法保存程序配置。</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,10 @@
         <source>MODE</source>
         <translation>模式</translation>
     </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>程式設定檔</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCommands</name>
@@ -499,6 +503,77 @@
     <message>
         <source>This name cannot be used for a profile: %1.</source>
         <translation>此名稱不能用作設定檔名稱：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramProfilesDialog</name>
+    <message>
+        <source>Stay</source>
+        <translation>保持不變</translation>
+    </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>程式設定檔</translation>
+    </message>
+    <message>
+        <source>Switch the mode for the program in front</source>
+        <translation>依前景程式切換模式</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>其他程式：</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程式</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Executable or window class</source>
+        <translation>執行檔名稱或視窗類別</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Open programs</source>
+        <translation>已開啟的程式</translation>
+    </message>
+    <message>
+        <source>On Wayland the program in front cannot be known: only programs that run under X11 (XWayland) are followed.</source>
+        <translation>在 Wayland 下無法得知前景程式：只跟隨在 X11（XWayland）下執行的程式。</translation>
+    </message>
+    <message>
+        <source>The program in front cannot be known on this desktop: the mode does not follow it.</source>
+        <translation>在此桌面上無法得知前景程式：模式不會跟隨它切換。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>（找不到）</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The program profiles could not be saved.</source>
+        <translation>無法儲存程式設定檔。</translation>
     </message>
 </context>
 <context>

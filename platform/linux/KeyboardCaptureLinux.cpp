@@ -115,6 +115,7 @@ void KeyboardCaptureLinux::deliver(const QKeyEvent &event)
     }
     if (release)
         record.flags |= kKeyUp;
+    record.time = quint32(event.timestamp());
     if (m_altHeld)
         record.flags |= kKeyAltDown;
     emit keyEvent(record);

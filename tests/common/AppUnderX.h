@@ -133,6 +133,7 @@ public:
     }
 
     bool running() const { return m_app.state() == QProcess::Running; }
+    qint64 processId() const { return m_app.processId(); }
     // The exit code, or -1 when the program did not end normally in time.
     int waitForExit(int timeoutMs)
     {

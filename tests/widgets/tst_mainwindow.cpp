@@ -3,6 +3,7 @@
 #include "common/UiHome.h"
 
 #include "app/MousecfgWidget.h"
+#include "app/ProgramProfilesDialog.h"
 #include "device/DeviceContext.h"
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
@@ -15,6 +16,7 @@
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
+#include "store/ProgramRules.h"
 #include "store/StoreContext.h"
 #include "widgets/ShellState.h"
 #include "widgets/Skin.h"
@@ -28,6 +30,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QtTest>
 
 // The main window on the offscreen platform, over virtual mice.
@@ -232,13 +235,48 @@ private slots:
         QTest::addRow("NX-05") << "NX-05" << 5;
     }
 
+    // The dialog shows the rules another writer left and writes back what
+    // was changed in it, and nothing else.
+    void programProfilesDialogRoundTrip()
+    {
+        auto window = makeWindow({QStringLiteral("NX-19")});
+        ProgramRules stored;
+        stored.enabled = true;
+        stored.defaultMode = 4;
+        stored.rules = {{QStringLiteral("cs2"), 3}, {QStringLiteral("steam"), 2}};
+        QVERIFY(writeProgramRules(productConfigPath(), stored));
+
+        ProgramProfilesDialog dialog(nullptr, window.get());
+        QTableWidget *table = dialog.table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("steam"));
+        QVERIFY(!dialog.addProgram(QStringLiteral("  ")));
+        QVERIFY(dialog.addProgram(QStringLiteral("CS2"))); // has a rule: selected, not added
+        QCOMPARE(table->rowCount(), 2);
+        dialog.removeSelected();
+        QVERIFY(dialog.addProgram(QStringLiteral("Firefox-esr")));
+        dialog.setDefaultMode(0);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        const ProgramRules written = readProgramRules(productConfigPath());
+        QCOMPARE(written.enabled, true);
+        QCOMPARE(written.defaultMode, 0);
+        QCOMPARE(written.rules.size(), 2);
+        QCOMPARE(written.rules[0].program, QStringLiteral("steam"));
+        QCOMPARE(written.rules[0].mode, 2);
+        QCOMPARE(written.rules[1].program, QStringLiteral("Firefox-esr"));
+        QCOMPARE(written.rules[1].mode, 1);
+    }
+
     void modeMenuSize()
     {
         QFETCH(QString, model);
         QFETCH(int, modes);
         auto window = makeWindow({model});
         QCOMPARE(window->modeActionCount(), modes);
-        QCOMPARE(window->modeMenu()->actions().size(), modes);
+        // The modes, a separator and the program profiles' entry.
+        QCOMPARE(window->modeMenu()->actions().size(), modes + 2);
         // A report of a mode the model lacks is ignored.
         const quint8 before = StoreContext::store().curProfile;
         window->slotRefreshProfile(quint8(modes));
