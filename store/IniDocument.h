@@ -41,7 +41,7 @@ public:
     // The keys directly below `group`, not those of its subgroups.
     QStringList childKeys(const QString &group) const;
     void setValue(const QString &key, const QVariant &value);
-    // Takes out `key` and every key below it, as QSettings::remove does,
+    // Takes out `key` and every key below it, as QSettings' remove does,
     // wherever the file spells them.
     void remove(const QString &key);
 
