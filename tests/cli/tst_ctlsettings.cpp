@@ -335,7 +335,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(dry.out.toUtf8());
         file.close();
-        QCOMPARE(ctl({"apply"}, sent).status, 0);
+        QCOMPARE(ctl("apply", sent).status, 0);
         QVERIFY(!tracedFeatureReports(sent).isEmpty());
         QCOMPARE(tracedFeatureReports(printed), tracedFeatureReports(sent));
     }
@@ -502,7 +502,7 @@ private slots:
         // The same change again on a fresh home, then a separate apply.
         m_home = std::make_unique<TestHome>();
         QCOMPARE(ctl({"set", name, value}, apart).status, 0);
-        QCOMPARE(ctl({"apply"}, apart).status, 0);
+        QCOMPARE(ctl("apply", apart).status, 0);
         const QStringList reports = tracedFeatureReports(together);
         QVERIFY(!reports.isEmpty());
         QCOMPARE(reports, tracedFeatureReports(apart));
