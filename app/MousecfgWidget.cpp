@@ -760,14 +760,17 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
     // toggles the window once.
     if (m_lastToggle.isValid() && m_lastToggle.elapsed() < QApplication::doubleClickInterval())
         return;
+    // Timed from the end of the toggle: on a slow machine the first show
+    // outlasts the interval, and the double-click's second half, queued
+    // meanwhile, must not hide the window again.
     if (isHidden()) {
-        m_lastToggle.start();
         slotWarning();
+        m_lastToggle.start();
         return;
     }
     if (!ShellState::warningOpen()) {
-        m_lastToggle.start();
         hide();
+        m_lastToggle.start();
     }
 }
 
