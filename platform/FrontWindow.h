@@ -15,6 +15,10 @@ struct FrontProgram
     bool ownWindow = false; // a window of this process
 };
 
+// The programs behind a list of windows, in the list's order: one entry per
+// executable (per class where the executable is unknown), ours left out.
+QVector<FrontProgram> distinctPrograms(const QVector<FrontProgram> &windows);
+
 // Tells which window is in front, as the desktop announces it: on X11 the
 // root window's _NET_ACTIVE_WINDOW, watched through X events on a
 // connection of its own; on Windows the foreground event. No timer: the

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSet>
 #include <QSocketNotifier>
 #include <QWindow>
 
@@ -193,10 +192,9 @@ FrontProgram FrontWindow::current() const
 
 QVector<FrontProgram> FrontWindow::openPrograms() const
 {
-    QVector<FrontProgram> programs;
     const Watch &w = *m_watch;
     if (!w.display)
-        return programs;
+        return {};
     // The window manager's list of managed windows; without one (a bare X
     // server) the mapped top-level windows.
     QVector<Window> windows;
@@ -218,14 +216,8 @@ QVector<FrontProgram> FrontWindow::openPrograms() const
         if (children)
             XFree(children);
     }
-    QSet<QString> seen;
-    for (Window window : windows) {
-        const FrontProgram program = programOf(w, window);
-        const QString key = program.executable.isEmpty() ? program.windowClass : program.executable;
-        if (program.ownWindow || key.isEmpty() || seen.contains(key))
-            continue;
-        seen.insert(key);
-        programs.append(program);
-    }
-    return programs;
+    QVector<FrontProgram> found;
+    for (Window window : windows)
+        found.append(programOf(w, window));
+    return distinctPrograms(found);
 }

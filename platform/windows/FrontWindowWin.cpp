@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSet>
 
 #include <windows.h>
 
@@ -111,15 +110,8 @@ QVector<FrontProgram> FrontWindow::openPrograms() const
 {
     QVector<HWND> windows;
     EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&windows));
-    QVector<FrontProgram> programs;
-    QSet<QString> seen;
-    for (HWND window : windows) {
-        const FrontProgram program = programOf(window);
-        const QString key = program.executable.isEmpty() ? program.windowClass : program.executable;
-        if (program.ownWindow || key.isEmpty() || seen.contains(key))
-            continue;
-        seen.insert(key);
-        programs.append(program);
-    }
-    return programs;
+    QVector<FrontProgram> found;
+    for (HWND window : windows)
+        found.append(programOf(window));
+    return distinctPrograms(found);
 }
