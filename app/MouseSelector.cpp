@@ -2,6 +2,7 @@
 
 #include "widgets/DesignLayout.h"
 #include "widgets/Skin.h"
+#include "widgets/UiScale.h"
 #include "widgets/VornAction.h"
 #include "widgets/VornMenu.h"
 #include "widgets/VornPushButton.h"
@@ -41,8 +42,7 @@ void MouseSelector::place(double scale, const QFont &font)
     QRect r = DesignLayout::kMouseSelector;
     if (m_button->menu())
         r.setLeft(DesignLayout::kMouseSelector.right() + 1 - 150);
-    m_button->setGeometry(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale),
-                          int(r.height() * scale));
+    m_button->setGeometry(UiScale::scaled(r, scale));
     m_button->setFont(font);
     m_menu->setFont(font);
 }

@@ -4,6 +4,7 @@
 #include "widgets/DesignLayout.h"
 #include "widgets/MouseLayout.h"
 #include "widgets/Skin.h"
+#include "widgets/UiScale.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCoreApplication>
@@ -49,8 +50,7 @@ MouseView::MouseView(QWidget *window) : QObject(window)
 
 void MouseView::place(QWidget *widget, const QRect &design) const
 {
-    widget->setGeometry(int(design.x() * m_scale), int(design.y() * m_scale),
-                        int(design.width() * m_scale), int(design.height() * m_scale));
+    widget->setGeometry(UiScale::scaled(design, m_scale));
 }
 
 void MouseView::layout(double scale, const QString &product)

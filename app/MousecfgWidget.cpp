@@ -317,8 +317,7 @@ void MousecfgWidget::place(QWidget *widget, const QRect &design)
 {
     if (!widget)
         return;
-    widget->setGeometry(int(design.x() * m_scale), int(design.y() * m_scale),
-                        int(design.width() * m_scale), int(design.height() * m_scale));
+    widget->setGeometry(UiScale::scaled(design, m_scale));
 }
 
 void MousecfgWidget::layoutChildren()

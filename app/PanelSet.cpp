@@ -11,6 +11,7 @@
 #include "panels/VornReportRate.h"
 #include "platform/KeyboardCapture.h"
 #include "widgets/SettingsPanel.h"
+#include "widgets/UiScale.h"
 
 void PanelSet::create(QWidget *window, PanelLinks *links)
 {
@@ -85,8 +86,7 @@ void PanelSet::place(double scale)
 void PanelSet::placePanel(SettingsPanel *p)
 {
     const QRect r = p->designRect();
-    p->setGeometry(int(r.x() * m_scale), int(r.y() * m_scale), int(r.width() * m_scale),
-                   int(r.height() * m_scale));
+    p->setGeometry(UiScale::scaled(r, m_scale));
     p->rescale();
     m_unplaced.remove(p);
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/DesignLayout.h"
 #include "widgets/Skin.h"
+#include "widgets/UiScale.h"
 #include "widgets/VornLabel.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
@@ -13,8 +14,7 @@ namespace {
 
 void placeScaled(QWidget *widget, const QRect &design, double scale)
 {
-    widget->setGeometry(int(design.x() * scale), int(design.y() * scale),
-                        int(design.width() * scale), int(design.height() * scale));
+    widget->setGeometry(UiScale::scaled(design, scale));
 }
 
 } // namespace

@@ -29,11 +29,6 @@ int px(int design)
     return UiScale::scaled(design);
 }
 
-QRect box(int x, int y, int width, int height)
-{
-    return QRect(px(x), px(y), px(width), px(height));
-}
-
 QString modeText(int mode)
 {
     if (mode == 0)
@@ -125,15 +120,16 @@ ProgramProfilesDialog::ProgramProfilesDialog(const FrontWindow *front, QWidget *
         addRow(rule);
     m_default = modeButton(stored.defaultMode, true, [this](int mode) { setDefaultMode(mode); });
     m_default->setObjectName(QStringLiteral("defaultMode"));
-    m_default->setGeometry(box(200, 314, 130, 24));
+    m_default->setGeometry(UiScale::scaled({200, 314, 130, 24}));
     setDefaultMode(stored.defaultMode);
 
-    auto *ok = answerButton(this, Answer::Yes, tr("OK"), box(110, 382, 90, 30));
+    auto *ok = answerButton(this, Answer::Yes, tr("OK"), UiScale::scaled({110, 382, 90, 30}));
     ok->setFocusPolicy(Qt::NoFocus);
     ok->setFont(UiScale::languageFont());
     ok->setIconSize(QSize(px(16), px(16)));
     connect(ok, &QToolButton::released, this, &ProgramProfilesDialog::accept);
-    auto *cancel = answerButton(this, Answer::No, tr("Cancel"), box(278, 382, 90, 30));
+    auto *cancel =
+        answerButton(this, Answer::No, tr("Cancel"), UiScale::scaled({278, 382, 90, 30}));
     cancel->setFocusPolicy(Qt::NoFocus);
     cancel->setFont(UiScale::languageFont());
     cancel->setIconSize(QSize(px(16), px(16)));
@@ -151,17 +147,17 @@ void ProgramProfilesDialog::placeWidgets()
         w->setFont(font);
     m_title->setFont(bold);
     m_title->setAlignment(Qt::AlignCenter);
-    m_title->setGeometry(box(20, 18, 438, 24));
-    m_enabled->setGeometry(box(34, 50, 410, 24));
-    m_table->setGeometry(box(34, 82, 290, 186));
-    m_open->setGeometry(box(334, 82, 112, 24));
-    m_remove->setGeometry(box(334, 114, 112, 26));
-    m_name->setGeometry(box(34, 278, 290, 24));
-    m_add->setGeometry(box(334, 277, 112, 26));
-    m_defaultCaption->setGeometry(box(34, 314, 160, 24));
+    m_title->setGeometry(UiScale::scaled({20, 18, 438, 24}));
+    m_enabled->setGeometry(UiScale::scaled({34, 50, 410, 24}));
+    m_table->setGeometry(UiScale::scaled({34, 82, 290, 186}));
+    m_open->setGeometry(UiScale::scaled({334, 82, 112, 24}));
+    m_remove->setGeometry(UiScale::scaled({334, 114, 112, 26}));
+    m_name->setGeometry(UiScale::scaled({34, 278, 290, 24}));
+    m_add->setGeometry(UiScale::scaled({334, 277, 112, 26}));
+    m_defaultCaption->setGeometry(UiScale::scaled({34, 314, 160, 24}));
     m_note->setWordWrap(true);
     m_note->setStyleSheet(QStringLiteral("color:rgb(150,152,156)"));
-    m_note->setGeometry(box(34, 342, 412, 34));
+    m_note->setGeometry(UiScale::scaled({34, 342, 412, 34}));
 }
 
 QPushButton *ProgramProfilesDialog::modeButton(int mode, bool withStay,

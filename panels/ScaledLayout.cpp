@@ -1,5 +1,7 @@
 #include "panels/ScaledLayout.h"
 
+#include "widgets/UiScale.h"
+
 void ScaledLayout::add(QWidget *widget, const QRect &design)
 {
     m_items.emplace_back(widget, design);
@@ -20,12 +22,6 @@ void ScaledLayout::apply(double scale) const
 {
     for (const auto &item : m_items) {
         if (item.first)
-            item.first->setGeometry(scaled(item.second, scale));
+            item.first->setGeometry(UiScale::scaled(item.second, scale));
     }
-}
-
-QRect ScaledLayout::scaled(const QRect &design, double scale)
-{
-    return QRect(int(design.x() * scale), int(design.y() * scale), int(design.width() * scale),
-                 int(design.height() * scale));
 }

@@ -16,7 +16,6 @@ public:
     // A widget already added moves to a new design rectangle.
     void move(QWidget *widget, const QRect &design);
     void apply(double scale) const;
-    static QRect scaled(const QRect &design, double scale);
 
 private:
     std::vector<std::pair<QPointer<QWidget>, QRect>> m_items;

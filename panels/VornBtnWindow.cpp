@@ -55,9 +55,7 @@ VornBtnWindow::VornBtnWindow(QWidget *parent)
 
     buildMenus();
 
-    const QStringList dropDown = {QStringLiteral("/skin/dropdown_1.png"),
-                                  QStringLiteral("/skin/dropdown_2.png"),
-                                  QStringLiteral("/skin/dropdown_3.png")};
+    const QStringList dropDown = Skin::buttonImages("dropdown");
     const QStringList numbered = {QStringLiteral("/skin/btn_2.png"),
                                   QStringLiteral("/skin/btn_1.png"),
                                   QStringLiteral("/skin/btn_1.png")};
@@ -175,8 +173,7 @@ void VornBtnWindow::rescale()
     const double scale = UiScale::factor();
     m_layout.apply(scale);
     for (int entry = 0; entry < kButtons; ++entry)
-        m_markers[size_t(entry)]->setGeometry(
-            ScaledLayout::scaled(m_markerRects[size_t(entry)], scale));
+        m_markers[size_t(entry)]->setGeometry(UiScale::scaled(m_markerRects[size_t(entry)], scale));
     QFont markerFont = UiScale::languageFont();
     markerFont.setPixelSize(qMax(1, int(10 * scale)));
     markerFont.setBold(true);

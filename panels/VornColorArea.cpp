@@ -13,11 +13,6 @@
 
 namespace {
 
-QRect scaledRect(int x, int y, int w, int h)
-{
-    return QRect(UiScale::scaled(x), UiScale::scaled(y), UiScale::scaled(w), UiScale::scaled(h));
-}
-
 QString hexOf(const QColor &c)
 {
     return QStringLiteral("%1%2%3")
@@ -127,21 +122,21 @@ void VornColorArea::rescale()
 
 void VornColorArea::layoutChildren()
 {
-    m_header->setGeometry(scaledRect(0, 0, 96, 22));
+    m_header->setGeometry(UiScale::scaled({0, 0, 96, 22}));
     m_hueBar->move(UiScale::scaled(10), UiScale::scaled(24));
     m_square->move(UiScale::scaled(44), UiScale::scaled(24) + HColorArea::kTop);
-    m_preview->setGeometry(scaledRect(186, 31, 64, 40));
-    m_apply->setGeometry(scaledRect(260, 38, 66, 26));
+    m_preview->setGeometry(UiScale::scaled({186, 31, 64, 40}));
+    m_apply->setGeometry(UiScale::scaled({260, 38, 66, 26}));
     for (int i = 0; i < 6; ++i) {
         const int column = i < R ? 186 : 262;
         const int y = 80 + 24 * (i % 3);
-        m_fieldLabels[size_t(i)]->setGeometry(scaledRect(column, y, 14, 20));
-        m_fields[size_t(i)]->setGeometry(scaledRect(column + 16, y, 52, 20));
+        m_fieldLabels[size_t(i)]->setGeometry(UiScale::scaled({column, y, 14, 20}));
+        m_fields[size_t(i)]->setGeometry(UiScale::scaled({column + 16, y, 52, 20}));
     }
-    m_hexLabel->setGeometry(scaledRect(186, 156, 14, 20));
-    m_hex->setGeometry(scaledRect(202, 156, 128, 20));
+    m_hexLabel->setGeometry(UiScale::scaled({186, 156, 14, 20}));
+    m_hex->setGeometry(UiScale::scaled({202, 156, 128, 20}));
     for (int i = 0; i < kSwatches; ++i)
-        m_swatches[size_t(i)]->setGeometry(scaledRect(44 + 18 * i, 166, 16, 16));
+        m_swatches[size_t(i)]->setGeometry(UiScale::scaled({44 + 18 * i, 166, 16, 16}));
 }
 
 void VornColorArea::setSwatchOnly(bool swatchOnly)

@@ -34,17 +34,6 @@ constexpr ModeControls kControls[kLedModeCount] = {
     {true, true, true},  {false, false, false}, {true, true, false},
 };
 
-QRect scaledRect(int x, int y, int w, int h)
-{
-    return QRect(UiScale::scaled(x), UiScale::scaled(y), UiScale::scaled(w), UiScale::scaled(h));
-}
-
-QStringList dropdownImages()
-{
-    return {QStringLiteral("/skin/dropdown_1.png"), QStringLiteral("/skin/dropdown_2.png"),
-            QStringLiteral("/skin/dropdown_3.png")};
-}
-
 } // namespace
 
 VornColorWindow::VornColorWindow(QWidget *parent)
@@ -52,7 +41,7 @@ VornColorWindow::VornColorWindow(QWidget *parent)
     , m_effectLabel(new VornLabel(QString(), this))
     , m_brightLabel(new VornLabel(QString(), this))
     , m_speedLabel(new VornLabel(QString(), this))
-    , m_effectButton(new VornPushButton(dropdownImages(), this))
+    , m_effectButton(new VornPushButton(Skin::buttonImages("dropdown"), this))
     , m_menu(new VornMenu(this))
     , m_bright(new VornSlider(Qt::Horizontal, this))
     , m_speed(new VornSlider(Qt::Horizontal, this))
@@ -169,13 +158,13 @@ void VornColorWindow::rescale()
 
 void VornColorWindow::layoutChildren()
 {
-    m_effectLabel->setGeometry(scaledRect(24, 20, 200, 20));
-    m_effectButton->setGeometry(scaledRect(24, 44, 200, 29));
-    m_brightLabel->setGeometry(scaledRect(24, 88, 200, 20));
-    m_bright->setGeometry(scaledRect(24, 110, 250, 22));
-    m_speedLabel->setGeometry(scaledRect(24, 142, 200, 20));
-    m_speed->setGeometry(scaledRect(24, 164, 250, 22));
-    m_colorArea->setGeometry(scaledRect(318, 4, 340, 191));
+    m_effectLabel->setGeometry(UiScale::scaled({24, 20, 200, 20}));
+    m_effectButton->setGeometry(UiScale::scaled({24, 44, 200, 29}));
+    m_brightLabel->setGeometry(UiScale::scaled({24, 88, 200, 20}));
+    m_bright->setGeometry(UiScale::scaled({24, 110, 250, 22}));
+    m_speedLabel->setGeometry(UiScale::scaled({24, 142, 200, 20}));
+    m_speed->setGeometry(UiScale::scaled({24, 164, 250, 22}));
+    m_colorArea->setGeometry(UiScale::scaled({318, 4, 340, 191}));
 }
 
 LedModeInfo *VornColorWindow::currentMode() const

@@ -43,11 +43,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(p);
 }
 
-QRect scaledRect(double s, int x, int y, int w, int h)
-{
-    return QRect(int(x * s), int(y * s), int(w * s), int(h * s));
-}
-
 } // namespace
 
 VornDPIWindow::VornDPIWindow(QWidget *parent)
@@ -264,18 +259,18 @@ void VornDPIWindow::layoutRows(double s)
 {
     // The compact layout gives the enable column's room to the bar.
     const int barX = m_compact ? 66 : 96;
-    m_enableHeading->setGeometry(scaledRect(s, 4, kHeadingY, 80, 20));
+    m_enableHeading->setGeometry(UiScale::scaled({4, kHeadingY, 80, 20}, s));
     for (int i = 0; i < kDpiStageCount; ++i) {
         Row &row = m_rows[size_t(i)];
         const int y = kFirstRowY + kRowPitch * i;
-        row.radio->setGeometry(scaledRect(s, 12, y, 130, 24));
-        row.xLabel->setGeometry(scaledRect(s, 156, y, 90, 24));
-        row.yLabel->setGeometry(scaledRect(s, 250, y, 90, 24));
+        row.radio->setGeometry(UiScale::scaled({12, y, 130, 24}, s));
+        row.xLabel->setGeometry(UiScale::scaled({156, y, 90, 24}, s));
+        row.yLabel->setGeometry(UiScale::scaled({250, y, 90, 24}, s));
         row.link->move(int(346 * s), int(y * s));
         row.enable->move(int(12 * s), int((y + kBarLineY - 3) * s));
-        row.low->setGeometry(scaledRect(s, barX - 56, y + kBarLineY - 3, 52, 24));
+        row.low->setGeometry(UiScale::scaled({barX - 56, y + kBarLineY - 3, 52, 24}, s));
         row.slider->applyScale(s, m_compact);
         row.slider->move(int(barX * s), int((y + kBarLineY) * s));
-        row.high->setGeometry(scaledRect(s, 401, y + kBarLineY - 3, 52, 24));
+        row.high->setGeometry(UiScale::scaled({401, y + kBarLineY - 3, 52, 24}, s));
     }
 }

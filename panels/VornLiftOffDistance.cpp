@@ -15,20 +15,12 @@ namespace {
 // Under the report rate, in the same column.
 constexpr QRect kLiftOffPanel{746, 160, 199, 84};
 
-QRect scaledRect(int x, int y, int w, int h)
-{
-    return QRect(UiScale::scaled(x), UiScale::scaled(y), UiScale::scaled(w), UiScale::scaled(h));
-}
-
 } // namespace
 
 VornLiftOffDistance::VornLiftOffDistance(QWidget *parent)
     : SettingsPanel(parent)
     , m_title(new VornLabel(QString(), this))
-    , m_button(new VornPushButton({QStringLiteral("/skin/dropdown_1.png"),
-                                   QStringLiteral("/skin/dropdown_2.png"),
-                                   QStringLiteral("/skin/dropdown_3.png")},
-                                  this))
+    , m_button(new VornPushButton(Skin::buttonImages("dropdown"), this))
     , m_menu(new VornMenu(this))
 {
     setObjectName(QStringLiteral("liftOffPanel"));
@@ -105,8 +97,8 @@ void VornLiftOffDistance::retranslate()
 
 void VornLiftOffDistance::rescale()
 {
-    m_title->setGeometry(scaledRect(14, 10, 171, 22));
-    m_button->setGeometry(scaledRect(14, 38, 171, 29));
+    m_title->setGeometry(UiScale::scaled({14, 10, 171, 22}));
+    m_button->setGeometry(UiScale::scaled({14, 38, 171, 29}));
     const QFont font = UiScale::languageFont();
     m_title->setFont(font);
     m_button->setFont(font);

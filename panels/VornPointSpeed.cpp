@@ -11,14 +11,7 @@
 
 #include <QSpinBox>
 
-namespace {
-
-QRect scaledRect(int x, int y, int w, int h)
-{
-    return QRect(UiScale::scaled(x), UiScale::scaled(y), UiScale::scaled(w), UiScale::scaled(h));
-}
-
-} // namespace
+namespace {} // namespace
 
 VornPointSpeed::VornPointSpeed(QWidget *parent)
     : SettingsPanel(parent)
@@ -104,10 +97,10 @@ void VornPointSpeed::retranslate()
 
 void VornPointSpeed::rescale()
 {
-    m_pointerLabel->setGeometry(scaledRect(16, 10, 200, 20));
-    m_slider->setGeometry(scaledRect(16, 40, 280, 22));
-    m_scrollLabel->setGeometry(scaledRect(320, 10, 120, 20));
-    m_scroll->setGeometry(scaledRect(320, 38, 70, 24));
+    m_pointerLabel->setGeometry(UiScale::scaled({16, 10, 200, 20}));
+    m_slider->setGeometry(UiScale::scaled({16, 40, 280, 22}));
+    m_scrollLabel->setGeometry(UiScale::scaled({320, 10, 120, 20}));
+    m_scroll->setGeometry(UiScale::scaled({320, 38, 70, 24}));
     m_scroll->setFont(UiScale::languageFont());
     m_slider->setStyleSheet(levelSliderStyle(QStringLiteral("pspeed.png")));
 }

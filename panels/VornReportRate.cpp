@@ -8,22 +8,12 @@
 #include "widgets/VornMenu.h"
 #include "widgets/VornPushButton.h"
 
-namespace {
-
-QRect scaledRect(int x, int y, int w, int h)
-{
-    return QRect(UiScale::scaled(x), UiScale::scaled(y), UiScale::scaled(w), UiScale::scaled(h));
-}
-
-} // namespace
+namespace {} // namespace
 
 VornReportRate::VornReportRate(QWidget *parent)
     : SettingsPanel(parent)
     , m_title(new VornLabel(QString(), this))
-    , m_button(new VornPushButton({QStringLiteral("/skin/dropdown_1.png"),
-                                   QStringLiteral("/skin/dropdown_2.png"),
-                                   QStringLiteral("/skin/dropdown_3.png")},
-                                  this))
+    , m_button(new VornPushButton(Skin::buttonImages("dropdown"), this))
     , m_menu(new VornMenu(this))
 {
     setObjectName(QStringLiteral("reportRatePanel"));
@@ -97,8 +87,8 @@ void VornReportRate::retranslate()
 
 void VornReportRate::rescale()
 {
-    m_title->setGeometry(scaledRect(14, 14, 171, 22));
-    m_button->setGeometry(scaledRect(14, 42, 171, 29));
+    m_title->setGeometry(UiScale::scaled({14, 14, 171, 22}));
+    m_button->setGeometry(UiScale::scaled({14, 42, 171, 29}));
     const QFont font = UiScale::languageFont();
     m_title->setFont(font);
     m_button->setFont(font);

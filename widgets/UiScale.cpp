@@ -45,6 +45,17 @@ int scaled(int designPixels)
     return int(designPixels * state().factor);
 }
 
+QRect scaled(const QRect &design, double factor)
+{
+    return QRect(int(design.x() * factor), int(design.y() * factor), int(design.width() * factor),
+                 int(design.height() * factor));
+}
+
+QRect scaled(const QRect &design)
+{
+    return scaled(design, state().factor);
+}
+
 int languageIndex()
 {
     return state().languageIndex;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 
 // Process-wide presentation state: the scale factor that every design-time
 // pixel size is multiplied by, and the language index that picks the
@@ -12,6 +13,10 @@ void setFactor(double factor);
 
 // A design-time size times the scale factor, truncated.
 int scaled(int designPixels);
+// A design-time rectangle times a factor (by default the current one),
+// each of its four values truncated.
+QRect scaled(const QRect &design, double factor);
+QRect scaled(const QRect &design);
 
 int languageIndex();
 void setLanguageIndex(int index);

@@ -20,12 +20,6 @@ namespace {
 
 using namespace MacroPageLayout;
 
-QRect scaled(const QRect &r)
-{
-    const double f = UiScale::factor();
-    return QRect(int(r.x() * f), int(r.y() * f), int(r.width() * f), int(r.height() * f));
-}
-
 } // namespace
 
 MacroDialog::MacroDialog(QWidget *parent, KeyboardCapture *capture)
@@ -169,18 +163,18 @@ void MacroDialog::rescale()
 {
     const QFont font = UiScale::languageFont();
     for (const Place &place : kPlaces) {
-        m_controls[place.control]->setGeometry(scaled(place.rect));
+        m_controls[place.control]->setGeometry(UiScale::scaled(place.rect));
         m_controls[place.control]->setFont(font);
     }
-    m_macroNameLabel->setGeometry(scaled(kMacroNameLabel));
-    m_mouseActionLabel->setGeometry(scaled(kMacroNameLabel));
-    m_macroList->setGeometry(scaled(kMacroList));
-    m_tree->setGeometry(scaled(kMacroList));
-    m_nameEdit->setGeometry(scaled(kNameEdit));
-    m_eventList->setGeometry(scaled(kEventList));
-    m_defaultDelay->setGeometry(scaled(kDefaultDelay));
-    m_msLabel->setGeometry(scaled(kMsLabel));
-    m_loopTime->setGeometry(scaled(kLoopTime));
+    m_macroNameLabel->setGeometry(UiScale::scaled(kMacroNameLabel));
+    m_mouseActionLabel->setGeometry(UiScale::scaled(kMacroNameLabel));
+    m_macroList->setGeometry(UiScale::scaled(kMacroList));
+    m_tree->setGeometry(UiScale::scaled(kMacroList));
+    m_nameEdit->setGeometry(UiScale::scaled(kNameEdit));
+    m_eventList->setGeometry(UiScale::scaled(kEventList));
+    m_defaultDelay->setGeometry(UiScale::scaled(kDefaultDelay));
+    m_msLabel->setGeometry(UiScale::scaled(kMsLabel));
+    m_loopTime->setGeometry(UiScale::scaled(kLoopTime));
     for (QWidget *w : std::initializer_list<QWidget *>{m_macroNameLabel, m_mouseActionLabel,
                                                        m_msLabel, m_macroList, m_eventList, m_tree,
                                                        m_nameEdit, m_defaultDelay, m_loopTime})
