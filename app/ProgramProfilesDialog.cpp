@@ -62,6 +62,7 @@ ProgramProfilesDialog::ProgramProfilesDialog(const FrontWindow *front, QWidget *
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(px(kWidth), px(kHeight));
+    Skin::clipToBackground(this, m_background);
     setStyleSheet(QStringLiteral("QLabel{background:transparent;color:white}"));
     placeWidgets();
 

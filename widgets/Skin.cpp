@@ -5,6 +5,7 @@
 #include "widgets/DesignLayout.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
 namespace {
 
@@ -105,6 +106,12 @@ void setRequestedScale(double scale)
 void setRequestedScreenScales(const QString &factors)
 {
     g_screenScales = factors.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+void clipToBackground(QWidget *window, const QPixmap &background)
+{
+    if (!background.isNull())
+        window->setMask(background.scaled(window->size()).mask());
 }
 
 QStringList buttonImages(const char *stem)

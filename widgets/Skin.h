@@ -11,6 +11,8 @@
 #include <future>
 #include <utility>
 
+class QWidget;
+
 // Where the program's own files are and how its skin looks.
 namespace Skin {
 
@@ -73,6 +75,11 @@ int resizeClass(int screenClass, int previousClass, const QSize &current, const 
 
 // The dark-red style of every drop-down menu.
 QString menuStyleSheet();
+
+// Clips a frameless window at its present size to the opaque part of its
+// background picture: without a compositor the transparent corners would
+// show as black squares.
+void clipToBackground(QWidget *window, const QPixmap &background);
 
 void reset();
 

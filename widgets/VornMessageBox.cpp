@@ -54,6 +54,9 @@ QVBoxLayout *messageTexts(QWidget *parent, const QString &heading, const QString
     label2->setWordWrap(true);
     label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     scroll->setWidget(label2);
+    // The scroll area makes its widget fill its background, in the light
+    // window colour that the white text would vanish on.
+    label2->setAutoFillBackground(false);
     QFont bold = font;
     bold.setBold(true);
     label1->setFont(bold);
@@ -81,6 +84,7 @@ VornMessageBox::VornMessageBox(int kind, const QString &title, const QString &he
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setFixedSize(UiScale::scaled(478), UiScale::scaled(309));
+    Skin::clipToBackground(this, m_background);
     // A parent's style sheet written for its own children (a panel's
     // background) would paint grey bars behind the icon and the texts.
     setStyleSheet(QStringLiteral("QLabel{background:transparent;}"));

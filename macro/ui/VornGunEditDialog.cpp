@@ -22,6 +22,7 @@ VornGunEditDialog::VornGunEditDialog(int direction, int distance, QWidget *paren
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(px(400), px(260));
+    Skin::clipToBackground(this, m_background);
 
     const QString labelStyle = QStringLiteral("color:white;background:transparent");
     auto *title = new QLabel(tr("GUN EDIT"), this);

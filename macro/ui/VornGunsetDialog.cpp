@@ -54,8 +54,7 @@ VornGunsetDialog::VornGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(px(619), px(400));
-    if (!m_background.isNull())
-        setMask(m_background.scaled(size()).mask());
+    Skin::clipToBackground(this, m_background);
 
     auto *title = whiteLabel(tr("GUN SET"), this);
     QFont big = UiScale::languageFont();

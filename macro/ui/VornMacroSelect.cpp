@@ -39,6 +39,7 @@ VornMacroSelect::VornMacroSelect(const QString &title, const QString &name, int 
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(px(478), px(309));
+    Skin::clipToBackground(this, m_background);
     const QFont font = UiScale::languageFont();
 
     QFont bold = font;
