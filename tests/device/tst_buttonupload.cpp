@@ -61,11 +61,7 @@ private slots:
             QTest::addRow("%s", name) << model << fun << res1 << loop << keyNumber
                                       << QByteArray::fromHex(keys) << QByteArray::fromHex(entry);
         };
-        add("left click", nx19, 1, 0, 0, 0, "", "81000000");
-        add("forward", nx19, 4, 0, 0, 0, "", "85000000");
-        add("function 5", nx19, 5, 0, 0, 0, "", "84000000");
         add("function 48", nx19, 48, 0, 0, 0, "", "8a000000");
-        add("scroll up", nx19, 52, 0, 0, 0, "", "8b000000");
         add("code missing from the table", nx19, 999, 0, 0, 0, "", "00000000");
         add("nothing assigned", nx19, 0, 0, 0, 0, "", "00000000");
         add("browser back reports host action 0x20", nx19, 32, 0, 0, 0, "", "8e01ff20");
@@ -126,7 +122,6 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QList<int>>("addresses"); // profile 1, in upload order
         // clang-format off
-        QTest::addRow("NX-19: 0-5, 40-41 -> 22-23") << "NX-19" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xDA, 0xDE};
         QTest::addRow("NX-12: 0-5, 40-41 -> 10-11") << "NX-12" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xAA, 0xAE};
         QTest::addRow("NX-05: remapped positions, the fixed button 8")
             << "NX-05" << QList<int>{0x82, 0x86, 0x8A, 0x9E, 0x8E, 0x92, 0x96, 0x9A, 0xA2, 0xDA, 0xDE};

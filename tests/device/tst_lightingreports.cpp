@@ -126,7 +126,6 @@ private slots:
         QTest::addRow("class 2 (2,3)") << 2u << 2 << 3 << 8;
         QTest::addRow("class 0 code 0") << 0u << 0 << 9 << 7;
         QTest::addRow("class 0 unknown") << 0u << 9 << 9 << 0;
-        QTest::addRow("class 3 (1,16)") << 3u << 1 << 16 << 6;
         QTest::addRow("class 3 code 6") << 3u << 6 << 5 << 4;
         QTest::addRow("class 3 code 7") << 3u << 7 << 0 << 5;
         QTest::addRow("class 4 code 3") << 4u << 3 << 7 << 1;
