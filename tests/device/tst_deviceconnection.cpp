@@ -66,35 +66,6 @@ private slots:
         QCOMPARE(refreshed.at(0).at(0).toStringList(), names);
     }
 
-    void arrivalOfOneInterfaceThenTheOther()
-    {
-        VirtualMouseBackend *mice = installVirtualMice({});
-        QCOMPARE(enumerateDevices(), 0);
-        QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
-        QVERIFY(mice->plug("NX-19"));
-        QCOMPARE(notices.count(), 2);
-
-        // Created after the plug, so the notices are handed over by hand.
-        DeviceConnection connection;
-        connection.refreshDeviceList();
-        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
-        QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
-
-        QTest::ignoreMessage(QtDebugMsg, "vid = 65535, pid = 1");
-        connection.handleNotice(notices.at(0).at(0).value<DeviceNotice>());
-        QCOMPARE(arrived.count(), 0);
-        QCOMPARE(refreshed.count(), 0);
-        QCOMPARE(connection.connectedCount(), 0);
-        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
-        QCOMPARE(e.found0, 1);
-        QCOMPARE(e.found1, 0);
-
-        connection.handleNotice(notices.at(1).at(0).value<DeviceNotice>());
-        QCOMPARE(arrived.count(), 1);
-        QCOMPARE(connection.connectedCount(), 1);
-        QCOMPARE(readProductName(), "NX-19");
-    }
-
     void pluggingRaisesNoticesThroughTheEventLoop()
     {
         VirtualMouseBackend *mice = installVirtualMice({});
@@ -181,8 +152,10 @@ private slots:
         QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
         const MouseListEntry &e = DeviceContext::catalogue().entries[1];
 
+        QTest::ignoreMessage(QtDebugMsg, "vid = 65535, pid = 2");
         connection.handleNotice(parseDeviceInterfaceName(first, true));
         QCOMPARE(e.found0 + e.found1, 1);
+        QCOMPARE(connection.connectedCount(), 0);
         QCOMPARE(arrived.count(), 0);
         connection.handleNotice(parseDeviceInterfaceName(second, true));
         QVERIFY(e.isConnected());
