@@ -170,8 +170,8 @@ private slots:
         QVERIFY(DeviceContext::deviceStore() == expected);
         // Profile 2 is active: its speed 14 is (14 - 10) / 10 on GNOME's scale.
         const QStringList speed = FakePrograms::readRecord(m_speedRecord);
-        QCOMPARE(speed.mid(2, 3),
-                 (QStringList{"set", "org.gnome.desktop.peripherals.mouse", "speed"}));
+        QCOMPARE(speed.mid(1, 4),
+                 (QStringList{"4", "set", "org.gnome.desktop.peripherals.mouse", "speed"}));
         QCOMPARE(speed.value(5).toDouble(), 0.4);
     }
 

@@ -9,8 +9,6 @@
 
 #include <QtTest>
 
-#include <cmath>
-
 using namespace FakePrograms;
 
 namespace {
@@ -60,33 +58,6 @@ private slots:
         QVERIFY2(!QFile::exists(record("decoy")), "the gsettings of the search path was run");
         m_env.reset();
         m_home.reset();
-    }
-
-    // The scale itself is tst_pointerspeedscale's; these rows check what
-    // reaches gsettings.
-    void setPointerSpeed_data()
-    {
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<double>("gnome");
-
-        QTest::addRow("slowest") << 1 << -1.0;
-        QTest::addRow("default") << 10 << 0.0;
-        QTest::addRow("fastest") << 20 << 1.0;
-    }
-
-    void setPointerSpeed()
-    {
-        QFETCH(int, speed);
-        QFETCH(double, gnome);
-        useGsettings("exit 0");
-
-        QVERIFY(SetPointerSpeed(speed));
-        const QStringList args = readRecord(record("gsettings"));
-        QCOMPARE(args.size(), 6);
-        QCOMPARE(args.mid(1, 4), (QStringList{"4", "set", kSchema, "speed"}));
-        bool ok = false;
-        const double written = args.at(5).toDouble(&ok);
-        QVERIFY2(ok && std::abs(written - gnome) < 1e-6, qPrintable(args.at(5)));
     }
 
     // Every failure writes the one message with the error code and leaves
@@ -175,9 +146,6 @@ private slots:
         QCOMPARE(calls, 0);
     }
 
-    // The default browser is started without a URL. Rows name what the
-    // desktop provides; "browser" is a desktop file whose program lies in
-    // a folder with a space in its name.
     // A Wayland session is named once: the key pulses reach X programs only.
     void keyPulseLimits_data()
     {
@@ -207,6 +175,9 @@ private slots:
         QVERIFY2(log.messages.first().contains("stop"), qPrintable(log.messages.first()));
     }
 
+    // The default browser is started without a URL. Rows name what the
+    // desktop provides; "browser" is a desktop file whose program lies in
+    // a folder with a space in its name.
     void startPage_data()
     {
         QTest::addColumn<QByteArray>("xdgSettings"); // body; empty: not installed
@@ -216,12 +187,8 @@ private slots:
 
         const QStringList browser{"browser", "1", "--new-window"};
         const QStringList wwwBrowser{"x-www-browser", "0"};
-        QTest::addRow("desktop setting")
-            << QByteArray("echo browser.desktop") << QString() << true << browser;
         QTest::addRow("desktop setting before association list")
             << QByteArray("echo browser.desktop") << "other.desktop" << false << browser;
-        QTest::addRow("association list")
-            << QByteArray() << "gone.desktop;browser.desktop;" << true << browser;
         QTest::addRow("setting names a file not installed")
             << QByteArray("echo gone.desktop") << "browser.desktop" << false << browser;
         QTest::addRow("setting fails") << QByteArray("echo unknown desktop >&2\nexit 3")
