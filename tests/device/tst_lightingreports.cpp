@@ -65,12 +65,11 @@ private slots:
         QCOMPARE(w.at(0).write.data.toHex(), QByteArray("0000"));
     }
 
+    // 9 - breath; breath 0 and 9 are pinned in tst_featurecommands frames.
     void speedByte_data()
     {
         QTest::addColumn<uint>("breath");
         QTest::addColumn<int>("speed");
-        QTest::addRow("0") << 0u << 9;
-        QTest::addRow("9") << 9u << 0;
         QTest::addRow("10 does not wrap") << 10u << 0;
         QTest::addRow("huge") << 4000000000u << 0;
     }
