@@ -6,6 +6,7 @@
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
 #include "device/DeviceNameParser.h"
+#include "device/HidNodeNotices.h"
 #include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 
@@ -201,6 +202,75 @@ private slots:
         connection.handleNotice(notices.at(2).at(0).value<DeviceNotice>());
         QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
         QCOMPARE(gone.count(), 0);
+    }
+
+    // Well-formed names of both collections, in any case, are windowsNotices'.
+    void interfaceNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("interfaceIndex");
+        QTest::addColumn<int>("vid");
+        QTest::addColumn<int>("pid");
+        QTest::addRow("mixed") << "\\\\?\\Hid#Vid_aBcD&pId_00Ef&Mi_02&cOl01#x" << 0 << 0xABCD
+                               << 0x00EF;
+        QTest::addRow("other interface") << "HID#VID_258A&PID_1007&MI_01&COL01#x" << -1 << 0 << 0;
+        QTest::addRow("third collection") << "HID#VID_258A&PID_1007&MI_02&COL03#x" << -1 << 0 << 0;
+        QTest::addRow("no collection") << "HID#VID_258A&PID_1007&MI_02#x" << -1 << 0 << 0;
+        QTest::addRow("not hex") << "HID#VID_ZZZZ&PID_1007&MI_02&COL01#x" << 0 << 0 << 0x1007;
+        QTest::addRow("empty") << "" << -1 << 0 << 0;
+    }
+
+    void interfaceNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, interfaceIndex);
+        QFETCH(int, vid);
+        QFETCH(int, pid);
+        for (bool arrived : {true, false}) {
+            const DeviceNotice n = parseDeviceInterfaceName(name, arrived);
+            QCOMPARE(n.arrived, arrived);
+            QVERIFY(n.identifiedByName);
+            QCOMPARE(n.interfaceIndex, interfaceIndex);
+            QCOMPARE(int(n.vendorId), vid);
+            QCOMPARE(int(n.productId), pid);
+            QCOMPARE(n.path, QByteArray("\\\\?\\") + name.toLatin1());
+        }
+    }
+
+    // On Linux both collections of a mouse sit on one hidraw node: one udev
+    // event must bring the model in, and one must take it away.
+    void oneHidrawNodeConnectsAndDisconnectsTheModel()
+    {
+        auto fake = std::make_unique<FakeHid>();
+        fake->devices << FakeHid::device("/dev/hidraw4", 0xFFFF, 1, 0xFF01, 1)
+                      << FakeHid::device("/dev/hidraw4", 0xFFFF, 1, 0xFF02, 1)
+                      << FakeHid::device("/dev/hidraw2", 0x046D, 0xC077, 0x0001, 2);
+        DeviceContext::installHid(std::move(fake));
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
+        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
+        // One notice per collection: the model needs both to arrive.
+        const QVector<DeviceNotice> added = noticesForAddedNode("/dev/hidraw4");
+        QCOMPARE(added.size(), 2);
+        for (const DeviceNotice &n : added)
+            connection.handleNotice(n);
+        QCOMPARE(arrived.count(), 1);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
+        QCOMPARE(QByteArray(e.path0), QByteArray("/dev/hidraw4"));
+        QCOMPARE(QByteArray(e.path1), QByteArray("/dev/hidraw4"));
+
+        // An unrelated node going away changes nothing.
+        connection.handleNotice(noticeForRemovedNode("/dev/hidraw2"));
+        QVERIFY(e.isConnected());
+
+        const DeviceNotice removed = noticeForRemovedNode("/dev/hidraw4");
+        QCOMPARE(removed.vendorId, quint16(0xFFFF));
+        QCOMPARE(removed.productId, quint16(1));
+        connection.handleNotice(removed);
+        QCOMPARE(e.found0 + e.found1, 0);
+        QCOMPARE(gone.count(), 1);
+        QVERIFY(noticesForAddedNode("/dev/hidraw9").isEmpty());
     }
 };
 
