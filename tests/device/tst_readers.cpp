@@ -158,7 +158,6 @@ private slots:
         reader.stop();
         QVERIFY(reader.wait(1000));
         QVERIFY(clock.elapsed() < 30);
-        closeDevice();
     }
 
     void withoutAMouseTheThreadsEndAtOnceAndSayNothing()
