@@ -61,11 +61,7 @@ private slots:
             QTest::addRow("%s", name) << model << fun << res1 << loop << keyNumber
                                       << QByteArray::fromHex(keys) << QByteArray::fromHex(entry);
         };
-        add("left click", nx19, 1, 0, 0, 0, "", "81000000");
-        add("forward", nx19, 4, 0, 0, 0, "", "85000000");
-        add("function 5", nx19, 5, 0, 0, 0, "", "84000000");
         add("function 48", nx19, 48, 0, 0, 0, "", "8a000000");
-        add("scroll up", nx19, 52, 0, 0, 0, "", "8b000000");
         add("code missing from the table", nx19, 999, 0, 0, 0, "", "00000000");
         add("nothing assigned", nx19, 0, 0, 0, 0, "", "00000000");
         add("browser back reports host action 0x20", nx19, 32, 0, 0, 0, "", "8e01ff20");
@@ -126,7 +122,6 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QList<int>>("addresses"); // profile 1, in upload order
         // clang-format off
-        QTest::addRow("NX-19: 0-5, 40-41 -> 22-23") << "NX-19" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xDA, 0xDE};
         QTest::addRow("NX-12: 0-5, 40-41 -> 10-11") << "NX-12" << QList<int>{0x82, 0x86, 0x8A, 0x8E, 0x92, 0x96, 0xAA, 0xAE};
         QTest::addRow("NX-05: remapped positions, the fixed button 8")
             << "NX-05" << QList<int>{0x82, 0x86, 0x8A, 0x9E, 0x8E, 0x92, 0x96, 0x9A, 0xA2, 0xDA, 0xDE};
@@ -301,14 +296,17 @@ private slots:
         QTest::addColumn<int>("macros");
         QTest::addColumn<int>("uploaded");
         QTest::addColumn<QString>("message");
-        QTest::addRow("7-macro model with seven") << "NX-04" << 7 << 7 << QString();
+        QTest::addColumn<int>("failing"); // the block whose report fails; 0: none
+        QTest::addRow("7-macro model with seven") << "NX-04" << 7 << 7 << QString() << 0;
         QTest::addRow("7-macro model with eight")
-            << "NX-04" << 8 << 7 << "iIndex>=MAX_MACRO_NUMBER_550";
+            << "NX-04" << 8 << 7 << "iIndex>=MAX_MACRO_NUMBER_550" << 0;
         QTest::addRow("another 7-macro model with eight")
-            << "NX-06" << 8 << 7 << "iIndex>=MAX_MACRO_NUMBER_550";
-        QTest::addRow("20-macro model with eight") << "NX-19" << 8 << 8 << QString();
+            << "NX-06" << 8 << 7 << "iIndex>=MAX_MACRO_NUMBER_550" << 0;
+        QTest::addRow("20-macro model with eight") << "NX-19" << 8 << 8 << QString() << 0;
         QTest::addRow("20-macro model with twenty-one")
-            << "NX-19" << 21 << 20 << "iIndex>=MAX_MACRO_NUMBER_560";
+            << "NX-19" << 21 << 20 << "iIndex>=MAX_MACRO_NUMBER_560" << 0;
+        QTest::addRow("a failed block does not stop the others")
+            << "NX-19" << 2 << 2 << "SendButtonRefesh Unable to send a feature report 3" << 1;
     }
 
     void macroLimit()
@@ -317,39 +315,27 @@ private slots:
         QFETCH(int, macros);
         QFETCH(int, uploaded);
         QFETCH(QString, message);
+        QFETCH(int, failing);
         LoggedMouse mouse(model);
         // Slots 0-5 of each profile are in every one of these models' maps.
         for (int m = 0; m < macros; ++m)
             setMacro(m / 6, m % 6, QStringLiteral("m%1").arg(m));
         QVERIFY(UploadButtonMaps());
         mouse.log.clear();
+        if (failing)
+            mouse.failReport(failing);
         MessageLog debug;
-        bool limitReached = false;
+        // Set to the opposite of the outcome: the upload must say which.
+        bool limitReached = !message.startsWith("iIndex");
         QCOMPARE(UploadMacros(&limitReached), message.isEmpty());
-        QCOMPARE(limitReached, !message.isEmpty());
+        QCOMPARE(limitReached, message.startsWith("iIndex"));
         QCOMPARE(mouse.log.size(), 2 * uploaded);
-        for (int i = 0; i < uploaded; ++i)
+        for (int i = 0; i < uploaded; ++i) {
             QCOMPARE(mouse.log.at(2 * i).left(14), "set 04f3" + le16(0x478 + 200 * i) + "c8");
+            QCOMPARE(mouse.log.at(2 * i).endsWith(" ERR"), i + 1 == failing);
+            QCOMPARE(mouse.log.at(2 * i + 1), S(50));
+        }
         QCOMPARE(debug.messages, message.isEmpty() ? QStringList{} : QStringList{message});
-    }
-
-    void failedMacroBlockDoesNotStopTheOthers()
-    {
-        LoggedMouse mouse("NX-19");
-        setMacro(0, 0, "x");
-        setMacro(0, 1, "y");
-        QVERIFY(UploadButtonMaps());
-        mouse.log.clear();
-        mouse.failReport(1);
-        MessageLog debug;
-        bool limitReached = true;
-        QVERIFY(!UploadMacros(&limitReached));
-        QVERIFY(!limitReached);
-        QCOMPARE(mouse.log.size(), 4);
-        QVERIFY(mouse.log.at(0).endsWith(" ERR"));
-        QCOMPARE(mouse.log.at(1), S(50));
-        QVERIFY(!mouse.log.at(2).endsWith(" ERR"));
-        QCOMPARE(debug.messages, QStringList{"SendButtonRefesh Unable to send a feature report 3"});
     }
 
     // The upload reads at most 63 events, whatever Count says.

@@ -97,52 +97,22 @@ private slots:
         QCOMPARE(DeviceContext::catalogue().indexOfName("NX-19"), 1);
     }
 
-    void releaseCheck_data()
-    {
-        QTest::addColumn<quint32>("versionMin");
-        QTest::addColumn<quint32>("versionMax");
-        QTest::addColumn<quint32>("release");
-        QTest::addColumn<bool>("accepted");
-        QTest::addRow("max 0 accepts anything") << 0x500u << 0u << 0x0001u << true;
-        QTest::addRow("max 0 accepts 0") << 0u << 0u << 0u << true;
-        QTest::addRow("lower end inclusive") << 0x100u << 0x200u << 0x100u << true;
-        QTest::addRow("upper end inclusive") << 0x100u << 0x200u << 0x200u << true;
-        QTest::addRow("inside") << 0x100u << 0x200u << 0x150u << true;
-        QTest::addRow("above") << 0x100u << 0x200u << 0x201u << false;
-        QTest::addRow("below") << 0x100u << 0x200u << 0x0FFu << false;
-    }
-
-    void releaseCheck()
-    {
-        QFETCH(quint32, versionMin);
-        QFETCH(quint32, versionMax);
-        QFETCH(quint32, release);
-        QFETCH(bool, accepted);
-
-        FakeHid *fake = catalogueOver({row("NX-19", 7, versionMin, versionMax)});
-        fake->devices << FakeHid::device("/dev/a", 0xFFFF, 7, 0xFF01, 1, quint16(release))
-                      << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1, quint16(release));
-        QCOMPARE(enumerateDevices(), 0);
-        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
-        QCOMPARE(e.isConnected(), accepted);
-        if (accepted) {
-            QCOMPARE(QByteArray(e.path0), QByteArray("/dev/a"));
-            QCOMPARE(QByteArray(e.path1), QByteArray("/dev/b"));
-        }
-    }
-
+    // One entry, one device of one interface: is it found, and where?
     void matching_data()
     {
         QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("releases"); // the entry's lowest, highest; the device's
+        QTest::addColumn<QByteArray>("path");
         QTest::addColumn<quint16>("vid");
         QTest::addColumn<quint16>("pid");
         QTest::addColumn<quint16>("usagePage");
         QTest::addColumn<int>("found0");
         QTest::addColumn<int>("found1");
         auto add = [](const char *name, int count, int vid, int pid, int usagePage, int found0,
-                      int found1) {
-            QTest::addRow("%s", name)
-                << count << quint16(vid) << quint16(pid) << quint16(usagePage) << found0 << found1;
+                      int found1, const QList<int> &releases = {0, 0, 1},
+                      const QByteArray &path = "/dev/x") {
+            QTest::addRow("%s", name) << count << releases << path << quint16(vid) << quint16(pid)
+                                      << quint16(usagePage) << found0 << found1;
         };
         add("interface 0", 1, 0xFFFF, 7, 0xFF01, 1, 0);
         add("interface 1", 1, 0xFFFF, 7, 0xFF02, 0, 1);
@@ -150,23 +120,37 @@ private slots:
         add("other vendor", 1, 0xFFFE, 7, 0xFF01, 0, 0);
         add("other product", 1, 0xFFFF, 8, 0xFF01, 0, 0);
         add("count 0 with entries present", 0, 0xFFFF, 7, 0xFF01, 0, 0);
+        add("longest path", 1, 0xFFFF, 7, 0xFF01, 1, 0, {0, 0, 1}, QByteArray(254, 'p'));
+        add("path too long", 1, 0xFFFF, 7, 0xFF02, 0, 0, {0, 0, 1}, QByteArray(255, 'q'));
+        add("highest 0 accepts any release", 1, 0xFFFF, 7, 0xFF01, 1, 0, {0x500, 0, 1});
+        add("highest 0 accepts 0", 1, 0xFFFF, 7, 0xFF01, 1, 0, {0, 0, 0});
+        add("lowest release inclusive", 1, 0xFFFF, 7, 0xFF01, 1, 0, {0x100, 0x200, 0x100});
+        add("highest release inclusive", 1, 0xFFFF, 7, 0xFF01, 1, 0, {0x100, 0x200, 0x200});
+        add("release inside", 1, 0xFFFF, 7, 0xFF01, 1, 0, {0x100, 0x200, 0x150});
+        add("release above", 1, 0xFFFF, 7, 0xFF01, 0, 0, {0x100, 0x200, 0x201});
+        add("release below", 1, 0xFFFF, 7, 0xFF01, 0, 0, {0x100, 0x200, 0x0FF});
     }
 
     void matching()
     {
         QFETCH(int, count);
+        QFETCH(QList<int>, releases);
+        QFETCH(QByteArray, path);
         QFETCH(quint16, vid);
         QFETCH(quint16, pid);
         QFETCH(quint16, usagePage);
         QFETCH(int, found0);
         QFETCH(int, found1);
 
-        FakeHid *fake = catalogueOver({row("NX-19", 7)}, count);
-        fake->devices << FakeHid::device("/dev/x", vid, pid, usagePage, 1);
+        FakeHid *fake =
+            catalogueOver({row("NX-19", 7, quint32(releases[0]), quint32(releases[1]))}, count);
+        fake->devices << FakeHid::device(path, vid, pid, usagePage, 1, quint16(releases[2]));
         QCOMPARE(enumerateDevices(), 0);
         const MouseListEntry &e = DeviceContext::catalogue().entries[0];
         QCOMPARE(e.found0, found0);
         QCOMPARE(e.found1, found1);
+        QCOMPARE(QByteArray(e.path0), found0 ? path : QByteArray());
+        QCOMPARE(QByteArray(e.path1), found1 ? path : QByteArray());
     }
 
     void oneDeviceSatisfiesSeveralEntries()
@@ -177,21 +161,6 @@ private slots:
                       << FakeHid::device("/dev/b", 0xFFFF, 7, 0xFF02, 1, 0x250);
         QCOMPARE(enumerateDevices(), 0);
         QCOMPARE(DeviceContext::catalogue().connectedNames(), QStringList({"ANY", "NEW"}));
-    }
-
-    void pathTooLongLeavesTheInterfaceAbsent()
-    {
-        FakeHid *fake = catalogueOver({row("NX-19", 7)});
-        const QByteArray longest(254, 'p');
-        const QByteArray tooLong(255, 'q');
-        fake->devices << FakeHid::device(longest, 0xFFFF, 7, 0xFF01, 1)
-                      << FakeHid::device(tooLong, 0xFFFF, 7, 0xFF02, 1);
-        QCOMPARE(enumerateDevices(), 0);
-        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
-        QCOMPARE(e.found0, 1);
-        QCOMPARE(QByteArray(e.path0), longest);
-        QCOMPARE(e.found1, 0);
-        QCOMPARE(e.path1[0], '\0');
     }
 
     void initFailureFindsNothingAndOpensNothing()

@@ -6,6 +6,7 @@
 #include "device/DeviceConnection.h"
 #include "device/DeviceContext.h"
 #include "device/DeviceNameParser.h"
+#include "device/HidNodeNotices.h"
 #include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 
@@ -64,35 +65,6 @@ private slots:
         QCOMPARE(readProductName(), active);
         QCOMPARE(refreshed.count(), 1);
         QCOMPARE(refreshed.at(0).at(0).toStringList(), names);
-    }
-
-    void arrivalOfOneInterfaceThenTheOther()
-    {
-        VirtualMouseBackend *mice = installVirtualMice({});
-        QCOMPARE(enumerateDevices(), 0);
-        QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
-        QVERIFY(mice->plug("NX-19"));
-        QCOMPARE(notices.count(), 2);
-
-        // Created after the plug, so the notices are handed over by hand.
-        DeviceConnection connection;
-        connection.refreshDeviceList();
-        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
-        QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
-
-        QTest::ignoreMessage(QtDebugMsg, "vid = 65535, pid = 1");
-        connection.handleNotice(notices.at(0).at(0).value<DeviceNotice>());
-        QCOMPARE(arrived.count(), 0);
-        QCOMPARE(refreshed.count(), 0);
-        QCOMPARE(connection.connectedCount(), 0);
-        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
-        QCOMPARE(e.found0, 1);
-        QCOMPARE(e.found1, 0);
-
-        connection.handleNotice(notices.at(1).at(0).value<DeviceNotice>());
-        QCOMPARE(arrived.count(), 1);
-        QCOMPARE(connection.connectedCount(), 1);
-        QCOMPARE(readProductName(), "NX-19");
     }
 
     void pluggingRaisesNoticesThroughTheEventLoop()
@@ -181,8 +153,10 @@ private slots:
         QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
         const MouseListEntry &e = DeviceContext::catalogue().entries[1];
 
+        QTest::ignoreMessage(QtDebugMsg, "vid = 65535, pid = 2");
         connection.handleNotice(parseDeviceInterfaceName(first, true));
         QCOMPARE(e.found0 + e.found1, 1);
+        QCOMPARE(connection.connectedCount(), 0);
         QCOMPARE(arrived.count(), 0);
         connection.handleNotice(parseDeviceInterfaceName(second, true));
         QVERIFY(e.isConnected());
@@ -228,6 +202,75 @@ private slots:
         connection.handleNotice(notices.at(2).at(0).value<DeviceNotice>());
         QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
         QCOMPARE(gone.count(), 0);
+    }
+
+    // Well-formed names of both collections, in any case, are windowsNotices'.
+    void interfaceNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("interfaceIndex");
+        QTest::addColumn<int>("vid");
+        QTest::addColumn<int>("pid");
+        QTest::addRow("mixed") << "\\\\?\\Hid#Vid_aBcD&pId_00Ef&Mi_02&cOl01#x" << 0 << 0xABCD
+                               << 0x00EF;
+        QTest::addRow("other interface") << "HID#VID_258A&PID_1007&MI_01&COL01#x" << -1 << 0 << 0;
+        QTest::addRow("third collection") << "HID#VID_258A&PID_1007&MI_02&COL03#x" << -1 << 0 << 0;
+        QTest::addRow("no collection") << "HID#VID_258A&PID_1007&MI_02#x" << -1 << 0 << 0;
+        QTest::addRow("not hex") << "HID#VID_ZZZZ&PID_1007&MI_02&COL01#x" << 0 << 0 << 0x1007;
+        QTest::addRow("empty") << "" << -1 << 0 << 0;
+    }
+
+    void interfaceNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, interfaceIndex);
+        QFETCH(int, vid);
+        QFETCH(int, pid);
+        for (bool arrived : {true, false}) {
+            const DeviceNotice n = parseDeviceInterfaceName(name, arrived);
+            QCOMPARE(n.arrived, arrived);
+            QVERIFY(n.identifiedByName);
+            QCOMPARE(n.interfaceIndex, interfaceIndex);
+            QCOMPARE(int(n.vendorId), vid);
+            QCOMPARE(int(n.productId), pid);
+            QCOMPARE(n.path, QByteArray("\\\\?\\") + name.toLatin1());
+        }
+    }
+
+    // On Linux both collections of a mouse sit on one hidraw node: one udev
+    // event must bring the model in, and one must take it away.
+    void oneHidrawNodeConnectsAndDisconnectsTheModel()
+    {
+        auto fake = std::make_unique<FakeHid>();
+        fake->devices << FakeHid::device("/dev/hidraw4", 0xFFFF, 1, 0xFF01, 1)
+                      << FakeHid::device("/dev/hidraw4", 0xFFFF, 1, 0xFF02, 1)
+                      << FakeHid::device("/dev/hidraw2", 0x046D, 0xC077, 0x0001, 2);
+        DeviceContext::installHid(std::move(fake));
+        DeviceConnection connection;
+        connection.refreshDeviceList();
+        QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
+        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
+        // One notice per collection: the model needs both to arrive.
+        const QVector<DeviceNotice> added = noticesForAddedNode("/dev/hidraw4");
+        QCOMPARE(added.size(), 2);
+        for (const DeviceNotice &n : added)
+            connection.handleNotice(n);
+        QCOMPARE(arrived.count(), 1);
+        const MouseListEntry &e = DeviceContext::catalogue().entries[0];
+        QCOMPARE(QByteArray(e.path0), QByteArray("/dev/hidraw4"));
+        QCOMPARE(QByteArray(e.path1), QByteArray("/dev/hidraw4"));
+
+        // An unrelated node going away changes nothing.
+        connection.handleNotice(noticeForRemovedNode("/dev/hidraw2"));
+        QVERIFY(e.isConnected());
+
+        const DeviceNotice removed = noticeForRemovedNode("/dev/hidraw4");
+        QCOMPARE(removed.vendorId, quint16(0xFFFF));
+        QCOMPARE(removed.productId, quint16(1));
+        connection.handleNotice(removed);
+        QCOMPARE(e.found0 + e.found1, 0);
+        QCOMPARE(gone.count(), 1);
+        QVERIFY(noticesForAddedNode("/dev/hidraw9").isEmpty());
     }
 };
 

@@ -109,11 +109,19 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<Sender>("sender");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("messages");
 
         const auto add = [](const char *name, const char *model, Sender sender,
-                            const QStringList &expected) {
-            QTest::addRow("%s", name) << QString(model) << sender << expected;
+                            const QStringList &expected, const QStringList &messages = {}) {
+            QTest::addRow("%s", name) << QString(model) << sender << expected << messages;
         };
+        // The class-4 layout writes "bright = n" for each slot; the preview
+        // does so for the slots of NX-13 too.
+        const QStringList bright5 = {"bright = 2", "bright = 0", "bright = 0", "bright = 0",
+                                     "bright = 0"};
+        const QStringList class4Slots = {W(0x448, "8111223302040102"), W(0x450, "8100000003090000"),
+                                         W(0x458, "8100000001090100"), W(0x460, "8100000004090100"),
+                                         W(0x468, "8000000000000000")};
         // clang-format off
         add("SendMode", "NX-19", Mode5, {M(5), S(10)});
         add("SendKeyMapMode second form, NX-04", "NX-04", KeyMapModeByte, {W(0x03C, "07"), S(10)});
@@ -134,19 +142,19 @@ private slots:
             {W(0x314, "0116001600"), W(0x31A, "012e002e00"), W(0x320, "0145004500"),
              W(0x326, "015c005c00"), W(0x32C, "0173007300")});
         add("SendLiftOff on NX-05 sends nothing", "NX-05", LiftOff3, {});
-        add("SendProfile(3)", "NX-19", Profile3, {W(0x02C, "03"), R(1), S(100)});
         add("SendCurrentProfile(true)", "NX-19", CurrentProfileRefresh, {W(0x02C, "02"), R(1), S(100)});
         add("SendLedState, class 3", "NX-19", LedState, class3Lighting());
         // Profile 1's mode 0 is active: header bit 0x04 on NX-13, 0x01 on
         // class 4. Slots of unset modes carry zero colour and 9 - 0.
         add("SendLedState, NX-13", "NX-13", LedState, paced(QStringList{W(0x446, "0400")} + nx13Slots()));
-        add("SendLedState, class 4", "NX-23", LedState,
-            paced({W(0x446, "0100"), W(0x448, "8111223302040102"), W(0x450, "8100000003090000"),
-                   W(0x458, "8100000001090100"), W(0x460, "8100000004090100"), W(0x468, "8000000000000000")}));
+        add("SendLedState, class 4", "NX-23", LedState, paced(QStringList{W(0x446, "0100")} + class4Slots), bright5);
         add("lighting preview, class 3", "NX-19", LedPreview,
             class3Lighting() + QStringList{R(4), W(0x02C, "02"), S(100)});
+        add("lighting preview, class 4: header 0", "NX-23", LedPreview,
+            paced(QStringList{W(0x446, "0000")} + class4Slots) + QStringList{R(4), W(0x02C, "02"), S(100)}, bright5);
         add("lighting preview, NX-13: header 0, slot of mode 7, no profile write", "NX-13", LedPreview,
-            paced(QStringList{W(0x446, "0000")} + nx13Slots() << W(0x470, "8000000000000000")) << R(4));
+            paced(QStringList{W(0x446, "0000")} + nx13Slots() << W(0x470, "8000000000000000")) << R(4),
+            bright5 + QStringList{"bright = 0"});
         // clang-format on
     }
 
@@ -155,13 +163,16 @@ private slots:
         QFETCH(QString, model);
         QFETCH(Sender, sender);
         QFETCH(QStringList, expected);
+        QFETCH(QStringList, messages);
         // The whole upload (tst_applystore) pins the other forms of these
         // senders on NX-19.
         LoggedMouse mouse(model);
         QVERIFY(mouse.isOpen());
         fillDeviceStore();
+        MessageLog debug;
         QVERIFY(sender());
         QCOMPARE(mouse.log, expected);
+        QCOMPARE(debug.messages, messages);
     }
 
     void failures_data()
@@ -211,6 +222,13 @@ private slots:
             {failed(W(0x446, "0100"))}, "SendSingleLedStateWithData Unable to send a feature report.");
         add("lighting preview, refresh", "NX-19", LedPreview, 7, class3Lighting() + QStringList{failed(R(4))},
             "SendButtonRefesh Unable to send a feature report 1");
+        // Failing 0: no open mouse. The preview and the class-4 layout skip
+        // their writes; the refresh is still tried.
+        add("class 4 SendLedState without a mouse", "NX-23", LedState, 0, {});
+        add("standard SendLedState without a mouse", "NX-19", LedState, 0, {failed(W(0x446, "0000"))},
+            "SendLedState Unable to send a feature report.");
+        add("preview without a mouse tries its refresh", "NX-19", LedPreview, 0, {failed(R(4))},
+            "SendButtonRefesh Unable to send a feature report 1");
         // clang-format on
     }
 
@@ -223,72 +241,15 @@ private slots:
         QFETCH(QStringList, messages);
         LoggedMouse mouse(model);
         fillDeviceStore();
-        mouse.failReport(failing);
+        if (failing)
+            mouse.failReport(failing);
+        else
+            closeDevice();
         MessageLog debug;
-        QVERIFY(!sender());
+        // A sender succeeds exactly when none of its reports failed.
+        QCOMPARE(sender(), expected.filter(" ERR").isEmpty());
         QCOMPARE(mouse.log, expected);
         QCOMPARE(debug.messages, messages);
-    }
-
-    // The class-4 layout writes "bright = n" for each slot; the preview
-    // does so for the slots of NX-13 too.
-    void brightnessMessages_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<Sender>("sender");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList class4 = {"bright = 2", "bright = 0", "bright = 0", "bright = 0",
-                                    "bright = 0"};
-        QTest::addRow("class 4") << "NX-23" << Sender(LedState) << class4;
-        QTest::addRow("class 4 preview") << "NX-23" << Sender(LedPreview) << class4;
-        QTest::addRow("NX-13 SendLedState is quiet")
-            << "NX-13" << Sender(LedState) << QStringList{};
-        QTest::addRow("NX-13 preview") << "NX-13" << Sender(LedPreview)
-                                       << QStringList{"bright = 2", "bright = 0", "bright = 0",
-                                                      "bright = 0", "bright = 0", "bright = 0"};
-        QTest::addRow("standard layout is quiet") << "NX-19" << Sender(LedPreview) << QStringList{};
-    }
-
-    void brightnessMessages()
-    {
-        QFETCH(QString, model);
-        QFETCH(Sender, sender);
-        QFETCH(QStringList, messages);
-        LoggedMouse mouse(model);
-        fillDeviceStore();
-        MessageLog debug;
-        QVERIFY(sender());
-        QCOMPARE(debug.messages, messages);
-    }
-
-    // Without an open mouse the preview and the class-4 layout skip their
-    // writes; the refresh is still tried.
-    void lightingWithoutMouse_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<Sender>("sender");
-        QTest::addColumn<bool>("result");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addRow("class 4 SendLedState")
-            << "NX-23" << Sender(LedState) << true << QStringList{};
-        QTest::addRow("standard SendLedState fails at its first write")
-            << "NX-19" << Sender(LedState) << false << QStringList{failed(W(0x446, "0000"))};
-        QTest::addRow("preview tries its refresh")
-            << "NX-19" << Sender(LedPreview) << false << QStringList{failed(R(4))};
-    }
-
-    void lightingWithoutMouse()
-    {
-        QFETCH(QString, model);
-        QFETCH(Sender, sender);
-        QFETCH(bool, result);
-        QFETCH(QStringList, expected);
-        LoggedMouse mouse(model);
-        fillDeviceStore();
-        closeDevice();
-        MessageLog debug;
-        QCOMPARE(sender(), result);
-        QCOMPARE(mouse.log, expected);
     }
 
     // The mouse's memory after the senders, read back by the readers.

@@ -2,10 +2,12 @@
 #include "common/ReportLog.h"
 #include "common/TestHome.h"
 
+#include "device/hid/HidTrace.h"
 #include "device/hid/VirtualMouseBackend.h"
 #include "device/hid/VirtualMouseControl.h"
 
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QThread>
 #include <QtTest>
 
@@ -39,21 +41,6 @@ private:
         return m_mice->sendFeatureReport(device ? device : m_if1,
                                          reinterpret_cast<const unsigned char *>(frame.constData()),
                                          std::size_t(frame.size()));
-    }
-
-    // Arms a read and fetches it; returns the data bytes (from byte 8).
-    QByteArray readBack(int address, int count, int reportId = 3, int length = 64)
-    {
-        QByteArray arm = commandFrame(0xF2, address & 0xFF, address >> 8, count);
-        if (send(arm) < 0)
-            return QByteArray("send failed");
-        QByteArray buffer(length, '\0');
-        buffer[0] = char(reportId);
-        const int n = m_mice->getFeatureReport(
-            m_if1, reinterpret_cast<unsigned char *>(buffer.data()), std::size_t(length));
-        if (n != length)
-            return QByteArray("get failed");
-        return buffer.mid(8, count);
     }
 
     QByteArray readInput(HidDevice *device, int timeoutMs = 1000)
@@ -160,6 +147,8 @@ private slots:
             << rawWrite(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
         QTest::addRow("past the end of the memory")
             << rawWrite(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
+        QTest::addRow("read past the end of the memory")
+            << commandFrame(0xF2, 0xFF, 0x1F, 2) << false;
         QTest::addRow("unknown command") << commandFrame(0xF4, 0, 0) << false;
     }
 
@@ -173,15 +162,6 @@ private slots:
         if (uchar(frame[1]) == 0xF3 && address + count <= VirtualMouseBackend::kMemorySize)
             QCOMPARE(m_mice->memory(kMouse, address, count),
                      accepted ? frame.mid(8, count) : QByteArray(count, '\0'));
-    }
-
-    void readReturnsTheMemoryFromByte8()
-    {
-        QVERIFY(send(rawWrite(3, 64, 0x102, QByteArray("\x01\x02\x03\x04\x05", 5))) > 0);
-        QCOMPARE(readBack(0x102, 5), QByteArray("\x01\x02\x03\x04\x05", 5));
-        QCOMPARE(readBack(0x101, 3, 2, 16), QByteArray("\x00\x01\x02", 3));
-        // A read past the end is refused when armed.
-        QCOMPARE(send(commandFrame(0xF2, 0xFF, 0x1F, 2)), -1);
     }
 
     void featureReportsOnInterface0Fail()
@@ -326,56 +306,9 @@ private slots:
         openBoth();
         QVERIFY(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x09'))) > 0);
 
+        // What the notices carry is tst_deviceconnection's: a model comes
+        // and goes through them.
         QCOMPARE(notices.count(), 4);
-        const QList<bool> arrived{false, false, true, true};
-        for (int i = 0; i < 4; ++i) {
-            const DeviceNotice n = notices.at(i).at(0).value<DeviceNotice>();
-            QCOMPARE(n.arrived, arrived.at(i));
-            QCOMPARE(n.path, VirtualMouseBackend::pathOf(kMouse, i % 2));
-            QCOMPARE(n.vendorId, quint16(0xFFFF));
-            QCOMPARE(n.productId, quint16(0x0013));
-            QVERIFY(!n.identifiedByName);
-        }
-        QCOMPARE(notices.at(2).at(0).value<DeviceNotice>().usagePage, quint16(0xFF60));
-        QCOMPARE(notices.at(3).at(0).value<DeviceNotice>().usagePage, quint16(0xFF61));
-    }
-
-    void faults_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QList<int>>("results"); // of five writes: 1 ok, 0 failed
-        QTest::addColumn<bool>("pluggedAfter");
-        QTest::addRow("fail the 1st") << "fail" << 1 << QList<int>{0, 1, 1, 1, 1} << true;
-        QTest::addRow("fail the 3rd") << "fail" << 3 << QList<int>{1, 1, 0, 1, 1} << true;
-        QTest::addRow("fail none") << "fail" << 0 << QList<int>{1, 1, 1, 1, 1} << true;
-        QTest::addRow("fail all") << "all" << 1 << QList<int>{0, 0, 0, 0, 0} << true;
-        QTest::addRow("unplug after the 2nd")
-            << "unplug" << 2 << QList<int>{1, 1, 0, 0, 0} << false;
-    }
-
-    void faults()
-    {
-        QFETCH(QString, fault);
-        QFETCH(int, n);
-        QFETCH(QList<int>, results);
-        QFETCH(bool, pluggedAfter);
-        if (fault == "fail")
-            QVERIFY(m_mice->failNthReport(kMouse, n));
-        else if (fault == "all")
-            QVERIFY(m_mice->failAllReports(kMouse, true));
-        else
-            QVERIFY(m_mice->unplugAfterReport(kMouse, n));
-        QList<int> got;
-        for (int i = 0; i < 5; ++i)
-            got << (send(rawWrite(2, 16, 0x40 + i, QByteArray(1, char(i + 1)))) > 0 ? 1 : 0);
-        QCOMPARE(got, results);
-        QCOMPARE(m_mice->isPlugged(kMouse), pluggedAfter);
-        if (pluggedAfter) {
-            for (int i = 0; i < 5; ++i)
-                QCOMPARE(m_mice->memory(kMouse, 0x40 + i, 1),
-                         QByteArray(1, results.at(i) ? char(i + 1) : '\0'));
-        }
     }
 
     void control_data()
@@ -439,6 +372,69 @@ private slots:
         QCOMPARE(socket.readLine(), QByteArray("8 1\n"));
         QTRY_VERIFY(socket.canReadLine());
         QCOMPARE(socket.readLine(), QByteArray("error: unknown command bogus\n"));
+    }
+
+    // Each call of a session as one line: the time, the call, the interface,
+    // the bytes that went or came, and ERR on failure (a failed fetch or read
+    // has no bytes to show).
+    void tracesEveryReportOfARealSession()
+    {
+        const QString file = m_home->path() + "/trace.txt";
+        VirtualMouseBackend *virtualMice = m_mice.get();
+        {
+            HidTrace trace(std::move(m_mice), file);
+            QVERIFY(trace.isOpen());
+            QCOMPARE(trace.init(), 0);
+            HidDevice *h0 = trace.openPath(VirtualMouseBackend::pathOf("NX-19", 0));
+            HidDevice *h1 = trace.openPath(VirtualMouseBackend::pathOf("NX-19", 1));
+            h0->setInterfaceTag(0);
+            h1->setInterfaceTag(1);
+
+            unsigned char write[16] = {2, 0xF3, 0x2C, 0, 1, 0, 0, 0, 3};
+            QCOMPARE(trace.sendFeatureReport(h1, write, 16), 16);
+            QTest::qWait(2);
+            unsigned char arm[16] = {2, 0xF2, 0x2C, 0, 1};
+            QCOMPARE(trace.sendFeatureReport(h1, arm, 16), 16);
+            unsigned char get[16] = {2};
+            QCOMPARE(trace.getFeatureReport(h1, get, 16), 16);
+            unsigned char badLength[15] = {2, 0xF1, 2, 1};
+            QCOMPARE(trace.sendFeatureReport(h1, badLength, 15), -1);
+            QCOMPARE(trace.getFeatureReport(h1, badLength, 15), -1);
+            QVERIFY(virtualMice->pressHostAction("NX-19", 0x20));
+            unsigned char input[8];
+            QCOMPARE(trace.read(h0, input, 8, 100), 8);
+            QCOMPARE(trace.read(h0, input, 8, 0), 0); // nothing: no line
+            trace.close(h0);
+            QCOMPARE(trace.read(h0, input, 8, 0), -1);
+        }
+
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.size(), 8); // seven lines and the final newline
+        QVERIFY(lines.last().isEmpty());
+        const QRegularExpression pattern(
+            "^(\\d+\\.\\d) (set_feature|get_feature|read) (0|1) ([0-9a-f]*)( ERR)?$");
+        const QStringList expected{
+            "set_feature 1 02f32c00010000000300000000000000",
+            "set_feature 1 02f22c00010000000000000000000000",
+            "get_feature 1 02f22c00010000000300000000000000",
+            QStringLiteral("set_feature 1 02f10201%1 ERR").arg(QString(22, QLatin1Char('0'))),
+            "get_feature 1  ERR",
+            "read 0 01ff200000000000",
+            "read 0  ERR",
+        };
+        double previous = -1;
+        for (int i = 0; i < expected.size(); ++i) {
+            const QString line = QString::fromLatin1(lines.at(i));
+            const QRegularExpressionMatch m = pattern.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            const double ms = m.captured(1).toDouble();
+            QVERIFY(ms >= previous);
+            previous = ms;
+            QCOMPARE(line.mid(line.indexOf(' ') + 1), expected.at(i));
+        }
+        QVERIFY(previous >= 2.0); // the wait shows in the times
     }
 };
 
