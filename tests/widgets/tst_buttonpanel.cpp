@@ -11,19 +11,15 @@
 #include "panels/VornSingleKeyWindow.h"
 #include "panels/VornSniperWindow.h"
 #include "platform/KeyboardCapture.h"
-#include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
-#include "store/FunctionCodes.h"
 #include "store/StoreContext.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
-#include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QtTest>
 
 using Key = QPair<int, int>; // scan code, flags as the keyboard hook gives them

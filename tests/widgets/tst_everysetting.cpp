@@ -15,7 +15,6 @@
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 #include "store/StoreContext.h"
-#include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCheckBox>
