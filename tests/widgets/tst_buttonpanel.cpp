@@ -306,31 +306,22 @@ private slots:
         QTest::addColumn<QList<Key>>("presses");
         QTest::addColumn<Usages>("usages");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("stored"); // shown after STOP
-        const QString ctrlA = "LCtr + A";
-        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << "A"
-                           << "A";
         QTest::addRow("A then Ctrl")
-            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << ctrlA << ctrlA;
+            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << "LCtr + A";
         QTest::addRow("Ctrl, Shift, A") << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}}
-                                        << Usages{0xE1, 0xE0, 0x04} << "LShift + LCtr + A"
-                                        << "LShift + LCtr + A";
+                                        << Usages{0xE1, 0xE0, 0x04} << "LShift + LCtr + A";
         // Right modifiers are shown as such but stored as the left ones.
         QTest::addRow("right Windows, Shift and Ctrl, B")
             << QList<Key>{{0x5C, 1}, {0x36, 0}, {0x1D, 1}, {0x30, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0x05} << "RShift + RCtr + RWindows + B"
-            << "LShift + LCtr + LWindows + B";
+            << Usages{0xE1, 0xE0, 0xE3, 0x05} << "RShift + RCtr + RWindows + B";
         QTest::addRow("all five")
             << QList<Key>{{0x38, 0}, {0x5B, 1}, {0x1D, 0}, {0x2A, 0}, {0x2C, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D} << "LShift + LCtr + LWindows + LAlt + Z"
-            << "LShift + LCtr + LWindows + LAlt + Z";
+            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D} << "LShift + LCtr + LWindows + LAlt + Z";
         // While Alt is held every event carries the Alt-down flag 0x20.
         QTest::addRow("left Alt, A")
-            << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04} << "LAlt + A"
-            << "LAlt + A";
+            << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04} << "LAlt + A";
         QTest::addRow("right Alt, Shift, S") << QList<Key>{{0x38, 0x21}, {0x2A, 0x20}, {0x1F, 0x20}}
-                                             << Usages{0xE1, 0xE2, 0x16} << "LShift + RAlt + S"
-                                             << "LShift + LAlt + S";
+                                             << Usages{0xE1, 0xE2, 0x16} << "LShift + RAlt + S";
     }
 
     // Presses in slot order, then the releases in reverse, each with the
@@ -340,7 +331,9 @@ private slots:
         QFETCH(QList<Key>, presses);
         QFETCH(Usages, usages);
         QFETCH(QString, shown);
-        QFETCH(QString, stored);
+        // Read back from the record after STOP: the left modifiers.
+        const QString stored =
+            QString(shown).replace(QRegularExpression("\\bR(?=Shift|Ctr|Windows|Alt)"), "L");
         for (KeyInfoEntry &k : entry(4).KeyInfo)
             k = KeyInfoEntry{0x33, 1, 1};
         makePanel();
