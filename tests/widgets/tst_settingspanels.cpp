@@ -147,22 +147,27 @@ private slots:
     }
 
     // The square: the last column is saturation 255 and the last row value
-    // 0, by a click as by a drag past them; the pixels before are not. A
-    // colour from outside places the marker at the inverse.
+    // 0, by a click as by a drag past them; the pixels before are not. The
+    // same colour from outside places the marker at the inverse.
     void squarePointer_data()
     {
         QTest::addColumn<double>("scale");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("saturation");
         QTest::addColumn<int>("value");
-        QTest::addRow("right edge, top") << 1.0 << QPoint(128, 0) << 255 << 255;
-        QTest::addRow("past the right edge") << 1.0 << QPoint(400, -20) << 255 << 255;
-        QTest::addRow("last column") << 1.0 << QPoint(127, 1) << 255 << 254;
-        QTest::addRow("last row") << 1.0 << QPoint(64, 127) << 128 << 0;
-        QTest::addRow("one pixel inside") << 1.0 << QPoint(126, 2) << 252 << 252;
-        QTest::addRow("last row, scale 1.5") << 1.5 << QPoint(0, 191) << 0 << 0;
-        QTest::addRow("left bottom") << 1.0 << QPoint(0, 128) << 0 << 0;
-        QTest::addRow("scale 2") << 2.0 << QPoint(100, 206) << 100 << 50;
+        QTest::addColumn<QPointF>("marker");
+        QTest::addRow("right edge, top")
+            << 1.0 << QPoint(128, 0) << 255 << 255 << QPointF(127.5, 0.5);
+        QTest::addRow("past the right edge")
+            << 1.0 << QPoint(400, -20) << 255 << 255 << QPointF(127.5, 0.5);
+        QTest::addRow("last column") << 1.0 << QPoint(127, 1) << 255 << 254 << QPointF(127.5, 1);
+        QTest::addRow("last row") << 1.0 << QPoint(64, 127) << 128 << 0 << QPointF(64, 128);
+        QTest::addRow("one pixel inside") << 1.0 << QPoint(126, 2) << 252 << 252 << QPointF(126, 2);
+        QTest::addRow("last row, scale 1.5") << 1.5 << QPoint(0, 191) << 0 << 0 << QPointF(0, 192);
+        QTest::addRow("left bottom") << 1.0 << QPoint(0, 128) << 0 << 0 << QPointF(0, 128);
+        QTest::addRow("right edge, scale 1.5")
+            << 1.5 << QPoint(191, 96) << 255 << 128 << QPointF(191.25, 96);
+        QTest::addRow("scale 2") << 2.0 << QPoint(100, 206) << 100 << 50 << QPointF(100, 206);
     }
 
     void squarePointer()
@@ -171,39 +176,19 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(int, saturation);
         QFETCH(int, value);
+        QFETCH(QPointF, marker);
         UiScale::setFactor(scale);
         VornColorArea area;
         area.show();
         QTest::mouseClick(area.square(), Qt::LeftButton, {}, at);
         QCOMPARE(area.field(1)->value(), saturation);
         QCOMPARE(area.field(2)->value(), value);
-    }
-
-    void squareMarkerFromOutside_data()
-    {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("saturation");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QPointF>("marker");
-        QTest::addRow("full") << 1.0 << 255 << 255 << QPointF(127.5, 0.5);
-        QTest::addRow("none") << 1.0 << 0 << 0 << QPointF(0, 128);
-        QTest::addRow("scale 1.5") << 1.5 << 100 << 50 << QPointF(75, 154.5);
-        QTest::addRow("scale 2") << 2.0 << 200 << 16 << QPointF(200, 240);
-    }
-
-    void squareMarkerFromOutside()
-    {
-        QFETCH(double, scale);
-        QFETCH(int, saturation);
-        QFETCH(int, value);
-        QFETCH(QPointF, marker);
-        UiScale::setFactor(scale);
-        VornColorArea area;
-        QSignalSpy changes(&area, &VornColorArea::VornChangeColor);
-        area.setColor(QColor::fromHsv(120, saturation, value));
-        QCOMPARE(area.square()->markerCentre(), marker);
-        QCOMPARE(area.field(1)->value(), saturation);
-        QCOMPARE(area.field(2)->value(), value);
+        VornColorArea outside;
+        QSignalSpy changes(&outside, &VornColorArea::VornChangeColor);
+        outside.setColor(QColor::fromHsv(120, saturation, value));
+        QCOMPARE(outside.square()->markerCentre(), marker);
+        QCOMPARE(outside.field(1)->value(), saturation);
+        QCOMPARE(outside.field(2)->value(), value);
         QCOMPARE(changes.count(), 0);
     }
 
