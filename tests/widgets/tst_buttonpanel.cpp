@@ -483,12 +483,11 @@ private slots:
         select(21);
         choose("Advance > FIRE KEY");
         VornFireKeyWindow *editor = m_panel->fireKeyEditor();
-        // A new fire key starts as the left button, 3 times, 10 ms apart.
+        // A new fire key shows the left button, 3 times, 10 ms apart (which
+        // it stores is changingFunctionClearsTheParameters's).
         QVERIFY(editor->typeButton(0)->isChecked());
         QCOMPARE(editor->timesField()->text(), QStringLiteral("3"));
         QCOMPARE(editor->delayField()->text(), QStringLiteral("10"));
-        QCOMPARE((QList<int>{entry(21).Res1, entry(21).LoopNumber, entry(21).KeyNumber}),
-                 (QList<int>{0x81, 3, 10}));
 
         editor->timesField()->clear();
         QTest::keyClicks(editor->timesField(), "5");
@@ -647,6 +646,9 @@ private slots:
         QCOMPARE(m_panel->functionButton(3)->text(), chosen);
     }
 
+    // Without a macro in the library the MACRO tab opens instead of the
+    // dialog; the dialog sees the button's macro, and cancelling it
+    // changes nothing.
     void macroDialogSeesTheButtonsMacroAndMayBeCancelled()
     {
         entry(3).Fun = 200;
@@ -654,9 +656,16 @@ private slots:
         entry(3).LoopNumber = 4;
         entry(3).Res1 = 2;
         makePanel();
-        useMacros({"m1"});
+        useMacros({});
         const ProfileStore before = store();
+        QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
         select(3);
+        choose("Macro Manager");
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
+        QCOMPARE(m_chooserCalls, 0);
+
+        useMacros({"m1"});
         choose("Macro Manager");
         QCOMPARE(m_lastCurrent.name, QStringLiteral("m1"));
         QCOMPARE(m_lastCurrent.loopCount, 4);
@@ -670,20 +679,7 @@ private slots:
         QCOMPARE(m_lastCurrent.name, QString());
         QCOMPARE(m_lastCurrent.loopCount, 1);
         QCOMPARE(m_lastCurrent.loopMode, 0);
-    }
-
-    void withoutMacrosTheMacroTabOpens()
-    {
-        makePanel();
-        useMacros({});
-        const ProfileStore before = store();
-        QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
-        select(3);
-        choose("Macro Manager");
         QCOMPARE(tabs.count(), 1);
-        QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
-        QCOMPARE(m_chooserCalls, 0);
-        QVERIFY(store() == before);
     }
 
     void gunFile_data()
