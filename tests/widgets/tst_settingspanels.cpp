@@ -423,14 +423,11 @@ private slots:
         if (profile1.isEmpty()) {
             QVERIFY(!mouse.log.isEmpty());
         } else {
-            const auto d = [](const QString &hex) { return hex.toLatin1(); };
-            const QString others = "ff000002040002";
-            QCOMPARE(mouse.log,
-                     (QStringList{
-                         W(0x446, "0000"), S(10), W(0x449, d(profile1).constData()), S(10),
-                         W(0x451, d(others).constData()), S(10), W(0x459, d(others).constData()),
-                         S(10), W(0x461, d(others).constData()), S(10),
-                         W(0x469, d(others).constData()), S(10), R(4), W(0x02C, "00"), S(100)}));
+            // Every profile's lighting, 8 bytes apart; the others unchanged.
+            QStringList expected{W(0x446, "0000"), S(10)};
+            for (int p = 0; p < kProfileCount; ++p)
+                expected << W(0x449 + 8 * p, p ? "ff000002040002" : qPrintable(profile1)) << S(10);
+            QCOMPARE(mouse.log, expected << R(4) << W(0x02C, "00") << S(100));
         }
         ProfileData written;
         readProfile(written, file);
