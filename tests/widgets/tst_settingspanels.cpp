@@ -262,9 +262,8 @@ private slots:
         QCOMPARE(visibleTexts(panel.effectMenu()), effects);
     }
 
-    // What each effect shows, one effect of each kind; the swatch-only
-    // models keep only the preview, the hexadecimal field, the swatches and
-    // APPLY of the colour editor.
+    // What each effect shows; the swatch-only models keep only the preview,
+    // the hexadecimal field, the swatches and APPLY of the colour editor.
     void effectControls_data()
     {
         QTest::addColumn<QString>("model");
@@ -279,6 +278,11 @@ private slots:
         QTest::addRow("rainbow") << nx19 << 1 << "RAINBOW" << true << true << false << false;
         QTest::addRow("full lighted")
             << nx19 << 2 << "FULL LIGHTED" << true << false << true << true;
+        QTest::addRow("wave") << nx19 << 3 << "WAVE" << true << true << false << false;
+        QTest::addRow("go without trace")
+            << nx19 << 4 << "GO WITHOUT TRACE" << true << true << false << false;
+        QTest::addRow("reactive") << nx19 << 5 << "REACTIVE" << true << true << false << false;
+        QTest::addRow("flash") << nx19 << 6 << "FLASH" << true << true << true << true;
         QTest::addRow("off") << nx19 << 7 << "OFF" << false << false << false << false;
         QTest::addRow("7 colour breathing, not in the class-3 menu")
             << nx19 << 8 << "7 COLOR BREATHING" << true << true << false << false;
