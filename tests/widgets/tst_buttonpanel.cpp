@@ -11,19 +11,15 @@
 #include "panels/VornSingleKeyWindow.h"
 #include "panels/VornSniperWindow.h"
 #include "platform/KeyboardCapture.h"
-#include "store/ButtonFunctions.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
-#include "store/FunctionCodes.h"
 #include "store/StoreContext.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
-#include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QtTest>
 
 using Key = QPair<int, int>; // scan code, flags as the keyboard hook gives them
@@ -275,12 +271,9 @@ private slots:
         QTest::addColumn<int>("keyIndex");
         QTest::addColumn<QString>("name");
         QTest::addRow("right Ctrl") << 0 << 0x1D << 1 << 0xEE << "RCtr";
-        QTest::addRow("left Ctrl") << 1 << 0x1D << 0 << 0x1D << "LCtr";
         QTest::addRow("keypad 1") << 2 << 0x4F << 0 << 0xE6 << "Num 1";
-        QTest::addRow("End") << 0 << 0x4F << 1 << 0x4F << "End";
         QTest::addRow("injected Delete") << 1 << 0x53 << 0x10 << 0x53 << "Delete";
         QTest::addRow("left Alt with its Alt-down flag") << 2 << 0x38 << 0x20 << 0x38 << "LAlt";
-        QTest::addRow("right Alt") << 0 << 0x38 << 0x21 << 0xEF << "RAlt";
     }
 
     void singleKey()
@@ -313,31 +306,22 @@ private slots:
         QTest::addColumn<QList<Key>>("presses");
         QTest::addColumn<Usages>("usages");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("stored"); // shown after STOP
-        const QString ctrlA = "LCtr + A";
-        QTest::addRow("A") << QList<Key>{{0x1E, 0}} << Usages{0x04} << "A"
-                           << "A";
         QTest::addRow("A then Ctrl")
-            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << ctrlA << ctrlA;
+            << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << "LCtr + A";
         QTest::addRow("Ctrl, Shift, A") << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}}
-                                        << Usages{0xE1, 0xE0, 0x04} << "LShift + LCtr + A"
-                                        << "LShift + LCtr + A";
+                                        << Usages{0xE1, 0xE0, 0x04} << "LShift + LCtr + A";
         // Right modifiers are shown as such but stored as the left ones.
         QTest::addRow("right Windows, Shift and Ctrl, B")
             << QList<Key>{{0x5C, 1}, {0x36, 0}, {0x1D, 1}, {0x30, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0x05} << "RShift + RCtr + RWindows + B"
-            << "LShift + LCtr + LWindows + B";
+            << Usages{0xE1, 0xE0, 0xE3, 0x05} << "RShift + RCtr + RWindows + B";
         QTest::addRow("all five")
             << QList<Key>{{0x38, 0}, {0x5B, 1}, {0x1D, 0}, {0x2A, 0}, {0x2C, 0}}
-            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D} << "LShift + LCtr + LWindows + LAlt + Z"
-            << "LShift + LCtr + LWindows + LAlt + Z";
+            << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D} << "LShift + LCtr + LWindows + LAlt + Z";
         // While Alt is held every event carries the Alt-down flag 0x20.
         QTest::addRow("left Alt, A")
-            << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04} << "LAlt + A"
-            << "LAlt + A";
+            << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04} << "LAlt + A";
         QTest::addRow("right Alt, Shift, S") << QList<Key>{{0x38, 0x21}, {0x2A, 0x20}, {0x1F, 0x20}}
-                                             << Usages{0xE1, 0xE2, 0x16} << "LShift + RAlt + S"
-                                             << "LShift + LAlt + S";
+                                             << Usages{0xE1, 0xE2, 0x16} << "LShift + RAlt + S";
     }
 
     // Presses in slot order, then the releases in reverse, each with the
@@ -347,7 +331,9 @@ private slots:
         QFETCH(QList<Key>, presses);
         QFETCH(Usages, usages);
         QFETCH(QString, shown);
-        QFETCH(QString, stored);
+        // Read back from the record after STOP: the left modifiers.
+        const QString stored =
+            QString(shown).replace(QRegularExpression("\\bR(?=Shift|Ctr|Windows|Alt)"), "L");
         for (KeyInfoEntry &k : entry(4).KeyInfo)
             k = KeyInfoEntry{0x33, 1, 1};
         makePanel();
@@ -497,12 +483,11 @@ private slots:
         select(21);
         choose("Advance > FIRE KEY");
         VornFireKeyWindow *editor = m_panel->fireKeyEditor();
-        // A new fire key starts as the left button, 3 times, 10 ms apart.
+        // A new fire key shows the left button, 3 times, 10 ms apart (which
+        // it stores is changingFunctionClearsTheParameters's).
         QVERIFY(editor->typeButton(0)->isChecked());
         QCOMPARE(editor->timesField()->text(), QStringLiteral("3"));
         QCOMPARE(editor->delayField()->text(), QStringLiteral("10"));
-        QCOMPARE((QList<int>{entry(21).Res1, entry(21).LoopNumber, entry(21).KeyNumber}),
-                 (QList<int>{0x81, 3, 10}));
 
         editor->timesField()->clear();
         QTest::keyClicks(editor->timesField(), "5");
@@ -533,10 +518,6 @@ private slots:
                             << "5" << 5;
         QTest::addRow("256") << "256"
                              << "25" << 25;
-        QTest::addRow("300") << "300"
-                             << "30" << 30;
-        QTest::addRow("999") << "999"
-                             << "99" << 99;
         QTest::addRow("1") << "1"
                            << "1" << 1;
         QTest::addRow("255") << "255"
@@ -575,9 +556,7 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("dpi");
         QTest::addRow("3389: 25 is out of range") << "NX-01" << 25 << 6 << "300";
-        QTest::addRow("3212: 16 stays") << "NX-29" << 16 << 16 << "600";
         QTest::addRow("3212: 33 becomes 16") << "NX-29" << 33 << 16 << "600";
-        QTest::addRow("3325: 3 stays") << "NX-04" << 3 << 3 << "300";
         QTest::addRow("3399: 0 stays") << "NX-19" << 0 << 0 << "50";
         QTest::addRow("3104: 14 becomes 14") << "NX-12" << 14 << 14 << "500";
     }
@@ -610,10 +589,8 @@ private slots:
         QTest::addRow("NX-32: one of the seven") << "NX-32" << 7 << "m3" << QString() << false;
         QTest::addRow("NX-32: six and an unnamed one, a seventh")
             << "NX-32" << 6 << "m7" << QString() << true;
-        QTest::addRow("NX-19: an eighth macro") << "NX-19" << 7 << "m8" << QString() << false;
         QTest::addRow("NX-19: a 21st macro") << "NX-19" << 20 << "m21"
                                              << "You can only assign 20 different macros." << true;
-        QTest::addRow("NX-19: one of the twenty") << "NX-19" << 20 << "m20" << QString() << false;
     }
 
     // The distinct macros of all five modes count against the model's
@@ -669,6 +646,9 @@ private slots:
         QCOMPARE(m_panel->functionButton(3)->text(), chosen);
     }
 
+    // Without a macro in the library the MACRO tab opens instead of the
+    // dialog; the dialog sees the button's macro, and cancelling it
+    // changes nothing.
     void macroDialogSeesTheButtonsMacroAndMayBeCancelled()
     {
         entry(3).Fun = 200;
@@ -676,9 +656,16 @@ private slots:
         entry(3).LoopNumber = 4;
         entry(3).Res1 = 2;
         makePanel();
-        useMacros({"m1"});
+        useMacros({});
         const ProfileStore before = store();
+        QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
         select(3);
+        choose("Macro Manager");
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
+        QCOMPARE(m_chooserCalls, 0);
+
+        useMacros({"m1"});
         choose("Macro Manager");
         QCOMPARE(m_lastCurrent.name, QStringLiteral("m1"));
         QCOMPARE(m_lastCurrent.loopCount, 4);
@@ -692,20 +679,7 @@ private slots:
         QCOMPARE(m_lastCurrent.name, QString());
         QCOMPARE(m_lastCurrent.loopCount, 1);
         QCOMPARE(m_lastCurrent.loopMode, 0);
-    }
-
-    void withoutMacrosTheMacroTabOpens()
-    {
-        makePanel();
-        useMacros({});
-        const ProfileStore before = store();
-        QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
-        select(3);
-        choose("Macro Manager");
         QCOMPARE(tabs.count(), 1);
-        QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
-        QCOMPARE(m_chooserCalls, 0);
-        QVERIFY(store() == before);
     }
 
     void gunFile_data()
@@ -760,13 +734,9 @@ private slots:
         QStringList texts;
         for (QAction *a : m_panel->functionMenu()->actions())
             texts << a->text();
-        QStringList expected = {"Left",          "Right",      "Middle",       "Forward",
-                                "Back",          "Basic",      "Windows",      "Advance",
-                                "Media",         "DPI",        "Profile Menu", "Polling Rate",
-                                "Macro Manager", "Led Switch", "Button Off"};
-        if (offered)
-            expected.insert(13, "GunFile Manager");
-        QCOMPARE(texts, expected);
+        // Right after the macros.
+        QCOMPARE(texts.indexOf("GunFile Manager"),
+                 offered ? texts.indexOf("Macro Manager") + 1 : -1);
     }
 
     void markersFollowTheModel_data()

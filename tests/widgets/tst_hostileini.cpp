@@ -13,7 +13,6 @@
 #include "store/ProfileLibrary.h"
 #include "store/ProfileTransfer.h"
 #include "store/StoreContext.h"
-#include "widgets/VornMessageBox.h"
 
 #include <QtTest>
 

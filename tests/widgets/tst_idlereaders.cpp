@@ -1,4 +1,3 @@
-#include "common/CatalogueFile.h"
 #include "common/Sanitizers.h"
 #include "common/StandinStart.h"
 #include "common/TestHome.h"
@@ -6,9 +5,7 @@
 
 #include "app/MousecfgWidget.h"
 #include "device/DeviceContext.h"
-#include "store/ConfigFile.h"
 #include "store/StoreContext.h"
-#include "widgets/ShellState.h"
 #include "widgets/VornMessageBox.h"
 
 #include <QElapsedTimer>

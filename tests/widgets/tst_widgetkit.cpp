@@ -8,7 +8,6 @@
 #include "widgets/VornMenu.h"
 #include "widgets/VornMessageBox.h"
 #include "widgets/VornPushButton.h"
-#include "widgets/VornSlider.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -47,15 +46,10 @@ private slots:
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("sizeClass");
         QTest::addColumn<double>("scale");
-        QTest::addRow("0.9") << 0.9 << 0 << 1.0;
         QTest::addRow("just below 1.1") << 1.0999 << 0 << 1.0;
         QTest::addRow("exactly 1.1") << 1.1 << 1 << 1.25;
-        QTest::addRow("120 dpi") << 120.0 / 96 << 1 << 1.25;
-        QTest::addRow("144 dpi") << 144.0 / 96 << 2 << 1.5;
         QTest::addRow("1.6") << 1.6 << 3 << 1.75;
-        QTest::addRow("192 dpi") << 2.0 << 4 << 2.0;
         QTest::addRow("2.3") << 2.3 << 6 << 2.5;
-        QTest::addRow("3.3") << 3.3 << 10 << 3.5;
         QTest::addRow("4.75") << 4.75 << 15 << 4.75;
         QTest::addRow("exactly 4.8") << 4.8 << 16 << 5.0;
         QTest::addRow("8.0") << 8.0 << 16 << 5.0;
@@ -75,12 +69,9 @@ private slots:
         QTest::addColumn<double>("ratio");
         QTest::addColumn<QSize>("available");
         QTest::addColumn<int>("sizeClass");
-        QTest::addRow("100 percent on 1600x1000") << 1.0 << QSize(1600, 1000) << 0;
-        QTest::addRow("125 percent on 1600x1000") << 1.25 << QSize(1600, 1000) << 1;
         QTest::addRow("150 percent on 1600x1000") << 1.5 << QSize(1600, 1000) << 2;
         QTest::addRow("200 percent on 1600x1000: 1998x1280 does not fit")
             << 2.0 << QSize(1600, 1000) << 2;
-        QTest::addRow("168 dpi on 1920x1080 less a panel") << 1.75 << QSize(1920, 1040) << 2;
         QTest::addRow("200 percent on 3840x2160") << 2.0 << QSize(3840, 2160) << 4;
         QTest::addRow("1498x960 exactly") << 1.5 << QSize(1498, 960) << 2;
         QTest::addRow("one pixel short") << 1.5 << QSize(1498, 959) << 1;
@@ -106,8 +97,6 @@ private slots:
         const QList<int> all = {0, 1, 2};
         QTest::addRow("class 0") << all << 0 << 0 << QSize(999, 640);
         QTest::addRow("class 1 has its own") << all << 1 << 1 << QSize(1248, 800);
-        QTest::addRow("class 2 has its own") << all << 2 << 2 << QSize(1498, 960);
-        QTest::addRow("class 3 is class 0 scaled") << all << 3 << 0 << QSize(1748, 1120);
         QTest::addRow("class 16 is class 0 scaled") << all << 16 << 0 << QSize(4995, 3200);
         QTest::addRow("missing class 1") << QList<int>{0, 2} << 1 << 0 << QSize(1248, 800);
         QTest::addRow("missing class 2") << QList<int>{0} << 2 << 0 << QSize(1498, 960);
@@ -225,16 +214,12 @@ private slots:
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel1"))->text(),
                  QStringLiteral("Warning"));
         QVERIFY(box.findChild<QLabel *>("msgBoxInfoLabel2")->wordWrap());
+        if (kind == 2) { // one button sits in the middle
+            box.show();
+            QTRY_VERIFY(yes->isVisible());
+            QVERIFY(qAbs(yes->geometry().center().x() - box.width() / 2) <= 2);
+        }
         QCOMPARE(clickAndRun(box, click), result);
-    }
-
-    void oneOkButtonIsCentred()
-    {
-        VornMessageBox box(2, QString(), "Warning", "Text");
-        box.show();
-        auto *ok = box.findChild<QToolButton *>(QStringLiteral("msgBoxYesBtn"));
-        QTRY_VERIFY(ok->isVisible());
-        QVERIFY(qAbs(ok->geometry().center().x() - box.width() / 2) <= 2);
     }
 
     void messageBoxScales()
@@ -244,9 +229,6 @@ private slots:
         QCOMPARE(box.size(), QSize(717, 463));
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->font().pixelSize(),
                  21);
-        UiScale::setFactor(1.0);
-        VornMessageBox small(1, QString(), "Warning", "Text");
-        QCOMPARE(small.size(), QSize(478, 309));
     }
 
     void longTextScrollsUnderTheHeading()
@@ -367,24 +349,6 @@ private slots:
         VornPushButton single({"/skin/button_1.png"});
         QCoreApplication::sendEvent(&single, &enter);
         QCOMPARE(single.state(), int(VornPushButton::Normal));
-    }
-
-    void sliderShowsItsValueWhilePressed()
-    {
-        QWidget parent;
-        parent.resize(300, 100);
-        VornSlider slider(Qt::Horizontal, &parent);
-        slider.setGeometry(20, 50, 200, 20);
-        slider.setRange(1, 8);
-        parent.show();
-        QSignalSpy released(&slider, &VornSlider::MouseChange);
-        QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(190, 10));
-        QVERIFY(slider.valueLabel()->isVisible());
-        QCOMPARE(slider.valueLabel()->text(), QString::number(slider.value()));
-        QCOMPARE(slider.valueLabel()->size(), QSize(20, 20));
-        QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(190, 10));
-        QVERIFY(!slider.valueLabel()->isVisible());
-        QCOMPARE(released.count(), 1);
     }
 };
 
