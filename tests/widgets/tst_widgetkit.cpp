@@ -214,10 +214,16 @@ private slots:
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel1"))->text(),
                  QStringLiteral("Warning"));
         QVERIFY(box.findChild<QLabel *>("msgBoxInfoLabel2")->wordWrap());
-        if (kind == 2) { // one button sits in the middle
+        if (kind == 2) { // one button sits in the middle; white text on the dark picture
             box.show();
             QTRY_VERIFY(yes->isVisible());
             QVERIFY(qAbs(yes->geometry().center().x() - box.width() / 2) <= 2);
+            const QImage shot = box.grab().toImage();
+            const QRect text = box.findChild<QWidget *>(QStringLiteral("msgBoxText"))->geometry();
+            QVERIFY(QColor(shot.pixel(text.topLeft() + QPoint(2, 2))).lightness() < 80);
+            // Clipped to the picture: its middle kept, its rounded corner cut away.
+            QVERIFY(box.mask().contains(box.rect().center()));
+            QVERIFY(!box.mask().contains(QPoint(0, 0)));
         }
         QCOMPARE(clickAndRun(box, click), result);
     }
