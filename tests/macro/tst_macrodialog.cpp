@@ -117,33 +117,28 @@ private slots:
         click(d, MacroDialog::NewMacro);
         QCOMPARE(d.currentMacro(), QStringLiteral("name_1"));
 
+        // The recorder's rules (repeats, extended keys) are tst_macrorules'.
         click(d, MacroDialog::Start);
         QVERIFY(capture.isActive());
         QVERIFY(!d.control(MacroDialog::Save)->isEnabled());
         QVERIFY(!d.macroList()->isEnabled());
-        QVERIFY(d.control(MacroDialog::Stop)->isEnabled());
         capture.key(0x41, 0x1E, 0x00);
-        capture.key(0x41, 0x1E, 0x00); // auto-repeat
-        capture.key(0xA3, 0x1D, 0x01);
-        capture.key(0xA3, 0x1D, 0x81);
         capture.key(0x41, 0x1E, 0x80);
         click(d, MacroDialog::Stop);
-
         QVERIFY(!capture.isActive());
-        QCOMPARE(enabled.size(), 2);
-        QCOMPARE(enabled.at(0).at(0).toBool(), false);
-        QCOMPARE(enabled.at(1).at(0).toBool(), true);
+        QCOMPARE(enabled.size(), 2); // off while recording, on again
+        QVERIFY(!enabled.at(0).at(0).toBool() && enabled.at(1).at(0).toBool());
         QVERIFY(m_messages.isEmpty());
-        const Events expected{{0x84, 0, 4}, {0x84, 0, 0xE4}, {0x04, 0, 0xE4}, {0x04, 0, 4}};
+        const Events expected{{0x84, 0, 4}, {0x04, 0, 4}};
         QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events), expected);
-        QCOMPARE(d.row(1)->text(), QStringLiteral("RCtr"));
+        QCOMPARE(d.row(1)->text(), QStringLiteral("A"));
         // RECORD AFTER inserts after the current row.
         d.eventList()->setCurrentRow(0);
         click(d, MacroDialog::RecordAfter);
         capture.key(0x43, 0x2E, 0x00);
         capture.key(0x43, 0x2E, 0x80);
         click(d, MacroDialog::Stop);
-        QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events).mid(0, 4),
+        QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events),
                  (Events{expected[0], {0x84, 0, 6}, {0x04, 0, 6}, expected[1]}));
     }
 
@@ -177,8 +172,10 @@ private slots:
         }
         // Saved all the same (the tail warning first), the last release lost.
         QCOMPARE(readMacroFile(QStringLiteral("full")).events.size(), 62);
-        QCOMPARE(m_messages.mid(record ? 1 : 0).join(u'|'),
-                 (record ? "ONE OR MORE KEYS HAS NOT BEEN RELEASED.|" : "") + macroFullMessage());
+        QCOMPARE(m_messages.join(u'|'),
+                 (record ? macroTailLostMessage() + "|ONE OR MORE KEYS HAS NOT BEEN RELEASED.|"
+                         : QString()) +
+                     macroFullMessage());
     }
 
     // The name rules have their own test; the page shows the refusal.
@@ -421,19 +418,6 @@ private slots:
         VornMacroSelect none(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
         QVERIFY(none.macroName().isEmpty());
         QVERIFY(!none.findChild<QAbstractButton *>(QStringLiteral("msgBoxYesBtn"))->isEnabled());
-    }
-
-    void savingLongMacroWarns()
-    {
-        makeMacro(52);
-        MacroDialog d;
-        click(d, MacroDialog::Save);
-        QCOMPARE(m_messages, QStringList{macroTailLostMessage()});
-        d.control(MacroDialog::RecordDelays)->click();
-        d.eventList()->setCurrentRow(0);
-        click(d, MacroDialog::InsertDelay);
-        click(d, MacroDialog::Save);
-        QCOMPARE(m_messages.size(), 1);
     }
 };
 
