@@ -1,4 +1,6 @@
-#include "common/TestHome.h"
+#include "common/AnsweredBoxes.h"
+#include "common/FileBytes.h"
+#include "common/UiHome.h"
 
 #include "macro/MacroLibrary.h"
 #include "macro/ui/MacroDialog.h"
@@ -10,15 +12,12 @@
 #include "platform/KeyboardCapture.h"
 #include "store/DataFolder.h"
 #include "widgets/FileDialogs.h"
-#include "widgets/Skin.h"
 #include "widgets/UiScale.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
-#include "widgets/VornMessageBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -66,8 +65,8 @@ class TestMacroDialog : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
-    QStringList m_messages;
+    std::unique_ptr<UiHome> m_home;
+    AnsweredBoxes m_boxes;
 
     void click(MacroDialog &d, MacroDialog::Control c) { d.control(c)->click(); }
 
@@ -83,22 +82,14 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<TestHome>();
+        m_home = std::make_unique<UiHome>();
         QDir().mkpath(dataFolder() + QStringLiteral("/MacroDB"));
-        Skin::setApplicationDir(QStringLiteral(KORVALEN_APP_DIR));
-        UiScale::reset();
-        m_messages.clear();
-        VornMessageBox::setExecHook([this](VornMessageBox *box) {
-            m_messages << box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
-            return 1;
-        });
+        m_boxes.reset();
     }
 
     void cleanup()
     {
-        VornMessageBox::setExecHook(nullptr);
         MacroLibraryCommands::setFileDialogHook(nullptr);
-        UiScale::reset();
         m_home.reset();
     }
 
@@ -128,7 +119,7 @@ private slots:
         QVERIFY(!capture.isActive());
         QCOMPARE(enabled.size(), 2); // off while recording, on again
         QVERIFY(!enabled.at(0).at(0).toBool() && enabled.at(1).at(0).toBool());
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_boxes.texts.isEmpty());
         const Events expected{{0x84, 0, 4}, {0x04, 0, 4}};
         QCOMPARE(bytes(readMacroFile(QStringLiteral("name_1")).events), expected);
         QCOMPARE(d.row(1)->text(), QStringLiteral("A"));
@@ -172,7 +163,7 @@ private slots:
         }
         // Saved all the same (the tail warning first), the last release lost.
         QCOMPARE(readMacroFile(QStringLiteral("full")).events.size(), 62);
-        QCOMPARE(m_messages.join(u'|'),
+        QCOMPARE(m_boxes.texts.join(u'|'),
                  (record ? macroTailLostMessage() + "|ONE OR MORE KEYS HAS NOT BEEN RELEASED.|"
                          : QString()) +
                      macroFullMessage());
@@ -185,8 +176,8 @@ private slots:
         click(d, MacroDialog::NewMacro);
         d.nameEdit()->setText(QStringLiteral("../x"));
         click(d, MacroDialog::ChangeName);
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages.first().contains(QStringLiteral("ONE OF / \\ : * ? \" < > |")));
+        QCOMPARE(m_boxes.texts.size(), 1);
+        QVERIFY(m_boxes.texts.first().contains(QStringLiteral("ONE OF / \\ : * ? \" < > |")));
         QCOMPARE(folderListing(), QStringList{QStringLiteral("name_1.MSMACRO")});
         d.nameEdit()->setText(QStringLiteral("burst"));
         click(d, MacroDialog::ChangeName);
@@ -201,10 +192,7 @@ private slots:
         const QString bad = m_home->path() + QStringLiteral("/evil..MSMACRO");
         const QString junk = m_home->path() + QStringLiteral("/junk.MSMACRO");
         QSettings(bad, QSettings::IniFormat).setValue(QStringLiteral("Setting/Count"), 0);
-        QFile f(junk);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a macro");
-        f.close();
+        QVERIFY(writeFileBytes(junk, "not a macro"));
         const QStringList folder = folderListing();
         MacroLibraryCommands::setFileDialogHook([&](MacroLibraryCommands::FileDialog kind) {
             return kind == MacroLibraryCommands::OpenMany ? QStringList{bad, junk}
@@ -213,9 +201,9 @@ private slots:
         click(d, MacroDialog::Import);
         click(d, MacroDialog::Batch);
         click(d, MacroDialog::Import);
-        QCOMPARE(m_messages.size(), 2);
-        QVERIFY(m_messages.at(0).endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
-        QVERIFY(m_messages.at(1).contains(QStringLiteral("junk.MSMACRO: ")));
+        QCOMPARE(m_boxes.texts.size(), 2);
+        QVERIFY(m_boxes.texts.at(0).endsWith(QStringLiteral("ENDS WITH A DOT OR A SPACE.")));
+        QVERIFY(m_boxes.texts.at(1).contains(QStringLiteral("junk.MSMACRO: ")));
         QCOMPARE(macroLibrary(), QStringList{QStringLiteral("name_1")});
         QCOMPARE(folderListing(), folder);
     }
@@ -345,7 +333,7 @@ private slots:
     {
         VornGunsetDialog dialog(nullptr, 1.0);
         dialog.OnYesClick();
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Please input file name.")});
+        QCOMPARE(m_boxes.texts, QStringList{QStringLiteral("Please input file name.")});
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
         const QList<QAction *> actions = dialog.bulletMenu()->actions();
@@ -376,7 +364,7 @@ private slots:
         QVERIFY(d.control(MacroDialog::RecordDelays)->isChecked());
         QCOMPARE(d.eventList()->count(), 9);
         d.addGunFile(QStringLiteral("../AK"), dialog.events());
-        QVERIFY(m_messages.last().contains(QStringLiteral("ONE OF / \\ : * ?")));
+        QVERIFY(m_boxes.texts.last().contains(QStringLiteral("ONE OF / \\ : * ?")));
         QCOMPARE(macroLibraryCount(), 2);
     }
 

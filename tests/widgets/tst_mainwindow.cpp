@@ -1,4 +1,5 @@
 #include "common/AnsweredBoxes.h"
+#include "common/FileBytes.h"
 #include "common/ReportLog.h"
 #include "common/UiHome.h"
 
@@ -444,12 +445,10 @@ private slots:
     {
         QFETCH(QByteArray, gsettings);
         QFETCH(int, speed);
-        QFile script(m_home->path() + "/gsettings");
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nsleep 0.2\n" + gsettings + "\n");
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-        qputenv("KORVALEN_GSETTINGS", QFile::encodeName(script.fileName()));
+        const QString script = m_home->path() + "/gsettings";
+        QVERIFY(writeFileBytes(script, "#!/bin/sh\nsleep 0.2\n" + gsettings + "\n"));
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("KORVALEN_GSETTINGS", QFile::encodeName(script));
         writeProductName("NX-14"); // starts on profile 2
 
         auto window = makeWindow({QStringLiteral("NX-14")});
@@ -491,9 +490,7 @@ private slots:
         const QString nx19 = "NX-19";
         auto window = makeWindow({nx19});
         const QString path = profileFilePath(StoreContext::store().profileNames[1]);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.close();
+        QVERIFY(writeFileBytes(path, QByteArray()));
         const QByteArray before = DeviceContext::virtualMice()->memory(nx19, 0, 0x800);
         m_boxes.answers = {answer};
         window->uploadWithProgress(false);
