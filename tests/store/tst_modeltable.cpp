@@ -29,8 +29,6 @@ private slots:
     void dpi();
     void scaleEnds_data();
     void scaleEnds();
-    void decisions_data();
-    void decisions();
     void reportRates();
     void namesCoverEveryChoice();
     void unknownSensorTakesFallbackScale_data();
@@ -147,60 +145,6 @@ void TestModelTable::scaleEnds()
     const DpiSliderRange range = dpiSliderRange(quint32(sensor), product);
     QCOMPARE(dpiFromSlider(range.min, quint32(sensor)), minDpi);
     QCOMPARE(dpiFromSlider(range.max, quint32(sensor)), maxDpi);
-}
-
-void TestModelTable::decisions_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("macros");
-    QTest::addColumn<bool>("liftOff");
-    QTest::addColumn<int>("liftOffDistances");
-    QTest::addColumn<bool>("secondProfile");
-    QTest::addColumn<int>("profiles");
-    QTest::addColumn<bool>("modeSlots");
-    QTest::addColumn<bool>("presetColours");
-    QTest::addRow("NX-03") << QStringLiteral("NX-03") << 20 << false << 3 << false << 5 << false
-                           << true;
-    QTest::addRow("NX-04") << QStringLiteral("NX-04") << 7 << false << 3 << false << 3 << false
-                           << false;
-    QTest::addRow("NX-07") << QStringLiteral("NX-07") << 7 << true << 3 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-13") << QStringLiteral("NX-13") << 7 << false << 3 << false << 5 << true
-                           << false;
-    QTest::addRow("NX-14") << QStringLiteral("NX-14") << 20 << false << 3 << true << 5 << false
-                           << false;
-    QTest::addRow("NX-18") << QStringLiteral("NX-18") << 20 << true << 2 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-19") << QStringLiteral("NX-19") << 20 << true << 3 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-32") << QStringLiteral("NX-32") << 7 << false << 3 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-57") << QStringLiteral("NX-57") << 20 << false << 3 << false << 5 << false
-                           << true;
-    QTest::addRow("TEST") << QStringLiteral("TEST") << 20 << false << 3 << false << 5 << false
-                          << false;
-    QTest::addRow("unlisted") << QStringLiteral("NX-26") << 20 << false << 3 << false << 5 << false
-                              << false;
-}
-
-void TestModelTable::decisions()
-{
-    QFETCH(QString, product);
-    QFETCH(int, macros);
-    QFETCH(bool, liftOff);
-    QFETCH(int, liftOffDistances);
-    QFETCH(bool, secondProfile);
-    QCOMPARE(macroLimit(product), macros);
-    QCOMPARE(sendsLiftOff(product), liftOff);
-    QCOMPARE(usesCompactDpiLayout(product), liftOff);
-    QCOMPARE(liftOffDistanceCount(product), liftOffDistances);
-    QCOMPARE(startsOnSecondProfile(product), secondProfile);
-    QFETCH(int, profiles);
-    QFETCH(bool, modeSlots);
-    QFETCH(bool, presetColours);
-    QCOMPARE(onBoardProfileCount(product), profiles);
-    QCOMPARE(usesModeSlotLighting(product), modeSlots);
-    QCOMPARE(takesPresetColoursOnly(product), presetColours);
 }
 
 // A code is the report interval in milliseconds, and each finds its rate
