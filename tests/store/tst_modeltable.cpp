@@ -7,23 +7,11 @@
 
 #include <QtTest>
 
-namespace {
-
-void addModels(const char *models, int value)
-{
-    for (const QString &model : QString::fromLatin1(models).split(QLatin1Char(',')))
-        QTest::addRow("%s", qPrintable(model.trimmed())) << model.trimmed() << value;
-}
-
-} // namespace
-
 class TestModelTable : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void lighting_data();
-    void lighting();
     void readsTheProductEachTime();
     void dpi_data();
     void dpi();
@@ -34,30 +22,6 @@ private slots:
     void unknownSensorTakesFallbackScale_data();
     void unknownSensorTakesFallbackScale();
 };
-
-void TestModelTable::lighting_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("lightingClass");
-    addModels("NX-13, NX-49, TEST", 0);
-    addModels("NX-01", 1);
-    addModels("NX-04, NX-32", 2);
-    addModels("NX-19, NX-57, TEST xx", 3);
-    addModels("NX-23, NX-24", 4);
-    QTest::addRow("unlisted NX-26") << QStringLiteral("NX-26") << 0;
-    QTest::addRow("unlisted NX-27") << QStringLiteral("NX-27") << 0;
-    QTest::addRow("empty") << QString() << 0;
-}
-
-void TestModelTable::lighting()
-{
-    QFETCH(QString, product);
-    QFETCH(int, lightingClass);
-    QCOMPARE(int(::lightingClass(product)), lightingClass);
-    // Class 4 and NX-13 keep lighting in profile 1's record.
-    QCOMPARE(lightingInFirstProfile(product),
-             lightingClass == 4 || product == QLatin1String("NX-13"));
-}
 
 void TestModelTable::readsTheProductEachTime()
 {
