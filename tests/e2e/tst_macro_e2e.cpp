@@ -104,7 +104,7 @@ private slots:
         AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19")));
         QVERIFY(!app.grabSettled().isNull()); // painted and idle
-        const QPoint page(285, 74); // the macro page's design place
+        const QPoint page(285, 74);           // the macro page's design place
         const QString macroFile = home.dataFolder() + QStringLiteral("/MacroDB/name_1.MSMACRO");
 
         // MACRO tab, a new macro, then record.
