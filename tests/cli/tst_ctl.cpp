@@ -85,28 +85,46 @@ private slots:
         QVERIFY2(apply.err.contains("70-korvalen-mice.rules"), qPrintable(apply.err));
     }
 
-    void usageErrors_data()
+    // Refused command lines, for every command: usage errors exit 2, a
+    // command that finds no mouse 1; only stderr says why.
+    void errors_data()
     {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::addRow("no command") << QStringList{} << "no command given";
-        QTest::addRow("unknown command")
-            << QStringList{"frobnicate"} << "unknown command frobnicate";
-        QTest::addRow("unknown option") << QStringList{"--loud", "list"} << "unknown option --loud";
-        QTest::addRow("option without value")
-            << QStringList{"--virtual"} << "--virtual needs a value";
-        QTest::addRow("empty option value")
-            << QStringList{"--trace", "", "list"} << "--trace needs a value";
-        QTest::addRow("list with an argument")
-            << QStringList{"list", "extra"} << "list takes no arguments";
+        // {row, arguments ("|" between), status, message}
+        // clang-format off
+        const struct { const char *row, *args; int status; const char *message; } rows[] = {
+            {"no command", "", 2, "no command given"},
+            {"unknown command", "frobnicate", 2, "unknown command frobnicate"},
+            {"unknown option", "--loud|list", 2, "unknown option --loud"},
+            {"option without value", "--virtual", 2, "--virtual needs a value"},
+            {"empty option value", "--trace||list", 2, "--trace needs a value"},
+            {"list with an argument", "list|extra", 2, "list takes no arguments"},
+            {"apply without a mouse", "apply", 1, "no supported mouse is connected"},
+            {"verify without a mouse", "verify", 1, "no supported mouse is connected"},
+            {"switch without a profile", "switch", 2, "switch needs a profile number 1-5"},
+            {"switch 6", "switch|6", 2, "switch needs a profile number 1-5"},
+            {"switch with --mouse", "switch|2|--mouse|1", 2, "switch: unexpected argument --mouse"},
+            {"dump --mouse without a row", "dump|--mouse", 2, "--mouse needs a catalogue row"},
+            {"apply --mouse past the catalogue", "apply|--mouse|59", 2,
+             "--mouse needs a catalogue row"},
+            {"verify with an extra argument", "verify|now", 2, "verify: unexpected argument now"},
+        };
+        // clang-format on
+        for (const auto &r : rows)
+            QTest::addRow("%s", r.row)
+                << (*r.args ? QString::fromLatin1(r.args).split('|') : QStringList()) << r.status
+                << QString::fromLatin1(r.message);
     }
 
-    void usageErrors()
+    void errors()
     {
         QFETCH(QStringList, args);
+        QFETCH(int, status);
         QFETCH(QString, message);
         const Run run = ctl(args);
-        QCOMPARE(run.status, 2);
+        QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
     }

@@ -96,11 +96,13 @@ private slots:
         return this->command(runApply);
     }
 
-    void codesWithoutMeaningAreRefused_data()
+    // A code the mouse has no meaning for, or a file that holds nothing:
+    // refused before the first report, and no file changes.
+    void refusedBeforeAnyReport_data()
     {
-        QTest::addColumn<int>("file"); // 0 Config.ini, n profile n
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("file");         // 0 Config.ini, n profile n
+        QTest::addColumn<QString>("key");      // empty: the whole file is `value`
+        QTest::addColumn<QByteArray>("value"); // null for the whole file: removed
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("command");
         // {row, file, key, value, values allowed (none: not checked), command}
@@ -133,79 +135,59 @@ private slots:
         // clang-format on
         for (const Row &r : rows) {
             const QString key = QLatin1String(r.file ? "PROFILE/" : "") + QLatin1String(r.key);
-            QString message = key + " = " + QLatin1String(r.value);
+            QString message = ": " + key + " = " + QLatin1String(r.value);
             if (r.allowed)
                 message += " is not a value the mouse knows; allowed: " + QLatin1String(r.allowed);
-            QTest::addRow("%s", r.name) << r.file << key << QString::fromLatin1(r.value) << message
+            QTest::addRow("%s", r.name) << r.file << key << QByteArray(r.value) << message
                                         << QString::fromLatin1(r.command);
         }
-    }
-
-    void codesWithoutMeaningAreRefused()
-    {
-        QFETCH(int, file);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QFETCH(QString, message);
-        QFETCH(QString, command);
-        seedWithoutSending();
-        const QString path = file == 0 ? configFile() : profileFile(file);
-        setKey(path, key, value);
-        const QMap<QString, QByteArray> before = fileSnapshot(m_home->path());
-
-        const CtlResult run = runNamed(command);
-        QCOMPARE(run.status, int(CtlUsage));
-        QVERIFY2(run.err.contains(path + ": " + message), qPrintable(run.err));
-        QVERIFY(run.err.contains(outcome(command) + " NX-19"));
-        expectNothingSent();
-        QCOMPARE(fileSnapshot(m_home->path()), before);
-        expectNothingOutsideTheDataFolder();
-    }
-
-    void filesHoldingNothingAreRefused_data()
-    {
-        QTest::addColumn<int>("file");
-        QTest::addColumn<bool>("remove");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("command");
         // Binary bytes, NULs included, as a file that is no text at all.
         static const char kElfGarbage[] = "\x7f"
                                           "ELF\x02\x01\x01\0\0\0 not = a profile\n[x]\ny=1\n";
         const QByteArray garbage = QByteArray::fromRawData(kElfGarbage, sizeof kElfGarbage - 1);
-        QTest::addRow("profile file missing") << 2 << true << QByteArray() << "apply";
-        QTest::addRow("profile file empty") << 1 << false << QByteArray() << "apply";
-        QTest::addRow("profile file garbage") << 5 << false << garbage << "apply";
-        QTest::addRow("Config.ini garbage")
-            << 0 << false << QByteArray("<html>404</html>\n") << "apply";
-        QTest::addRow("Config.ini empty") << 0 << false << QByteArray() << "apply";
-        QTest::addRow("verify: profile file garbage") << 3 << false << garbage << "verify";
+        const QByteArray empty("");
+        const auto nothing = [](const char *name, int file, const QByteArray &content,
+                                const QString &command) {
+            QTest::addRow("%s", name)
+                << file << QString() << content
+                << " is missing, empty, unreadable or holds none of its keys; " + outcome(command) +
+                       " NX-19"
+                << command;
+        };
+        nothing("profile file missing", 2, QByteArray(), "apply");
+        nothing("profile file empty", 1, empty, "apply");
+        nothing("profile file garbage", 5, garbage, "apply");
+        nothing("Config.ini garbage", 0, "<html>404</html>\n", "apply");
+        nothing("Config.ini empty", 0, empty, "apply");
+        nothing("verify: profile file garbage", 3, garbage, "verify");
         // A switch puts the pointer speed of its profile on the desktop.
-        QTest::addRow("switch to an empty profile") << 4 << false << QByteArray() << "switch 4";
-        QTest::addRow("switch with Config.ini garbage") << 0 << false << garbage << "switch 1";
+        nothing("switch to an empty profile", 4, empty, "switch 4");
+        nothing("switch with Config.ini garbage", 0, garbage, "switch 1");
     }
 
-    void filesHoldingNothingAreRefused()
+    void refusedBeforeAnyReport()
     {
         QFETCH(int, file);
-        QFETCH(bool, remove);
-        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, value);
+        QFETCH(QString, message);
         QFETCH(QString, command);
         seedWithoutSending();
         const QString path = file == 0 ? configFile() : profileFile(file);
-        if (remove)
+        if (!key.isEmpty())
+            setKey(path, key, QString::fromLatin1(value));
+        else if (value.isNull())
             QVERIFY(QFile::remove(path));
         else
-            QVERIFY(writeFileBytes(path, content));
+            QVERIFY(writeFileBytes(path, value));
+        const QMap<QString, QByteArray> before = fileSnapshot(m_home->path());
 
         const CtlResult run = runNamed(command);
         QCOMPARE(run.status, int(CtlUsage));
-        QVERIFY2(run.err.contains(path +
-                                  " is missing, empty, unreadable or holds none of its "
-                                  "keys; " +
-                                  outcome(command) + " NX-19"),
-                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(path + message), qPrintable(run.err));
+        QVERIFY(run.err.contains(outcome(command) + " NX-19"));
         expectNothingSent();
-        QCOMPARE(QFile::exists(path), !remove);
+        QCOMPARE(fileSnapshot(m_home->path()), before);
         expectNothingOutsideTheDataFolder();
     }
 

@@ -222,37 +222,6 @@ private slots:
         QCOMPARE(run.err.trimmed(), "korvalen-ctl: warning: pointer speed: the desktop's pointer "
                                     "speed could not be set");
     }
-
-    void errors_data()
-    {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("apply without a mouse") << "apply" << 1 << "no supported mouse is connected";
-        QTest::addRow("verify without a mouse")
-            << "verify" << 1 << "no supported mouse is connected";
-        QTest::addRow("switch without a profile")
-            << "switch" << 2 << "switch needs a profile number 1-5";
-        QTest::addRow("switch 6") << "switch 6" << 2 << "switch needs a profile number 1-5";
-        QTest::addRow("switch with --mouse")
-            << "switch 2 --mouse 1" << 2 << "switch: unexpected argument --mouse";
-        QTest::addRow("dump --mouse without a row")
-            << "dump --mouse" << 2 << "--mouse needs a catalogue row";
-        QTest::addRow("apply --mouse past the catalogue")
-            << "apply --mouse 59" << 2 << "--mouse needs a catalogue row";
-        QTest::addRow("verify with an extra argument")
-            << "verify now" << 2 << "verify: unexpected argument now";
-    }
-
-    void errors()
-    {
-        QFETCH(QString, args);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        const Run run = ctl(args);
-        QCOMPARE(run.status, status);
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCtlUpload)

@@ -12,15 +12,13 @@
 // korvalen-ctl when it is not the only writer, when the data folder cannot
 // be written, and when names are hostile: every update lands, every
 // failure is told with its own exit status, and nothing is written where
-// it should not be. Each matrix prints how many of its cases held.
+// it should not be.
 class TestCtlWriters : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<TestHome> m_home;
-    QMap<QString, int> m_held;
-    QMap<QString, int> m_total;
 
     QString profileFile(int mode) const
     {
@@ -33,32 +31,13 @@ private:
         return runCtl(*m_home, args, {{"KORVALEN_VIRTUAL_MOUSE", mice}});
     }
 
-    // Counts a case of `matrix` as held once it passed every check.
-    struct Case
-    {
-        TestCtlWriters *test;
-        QString matrix;
-        bool held = false;
-        ~Case()
-        {
-            ++test->m_total[matrix];
-            test->m_held[matrix] += held;
-        }
-    };
-
 private slots:
     void init() { m_home = std::make_unique<TestHome>(); }
     void cleanup() { m_home.reset(); }
-    void cleanupTestCase()
-    {
-        for (auto it = m_total.cbegin(); it != m_total.cend(); ++it)
-            qInfo("%s: held %d/%d", qPrintable(it.key()), m_held.value(it.key()), it.value());
-    }
 
     // Two runs at once change two settings of the same profile file.
     void concurrentSetsKeepBoth()
     {
-        Case c{this, "concurrent set pairs"};
         QCOMPARE(ctl({"get"}).status, 0);
         const int pairs = 20;
         int kept = 0;
@@ -80,7 +59,6 @@ private slots:
         }
         qInfo("updates kept: %d/%d", kept, 2 * pairs);
         QCOMPARE(kept, 2 * pairs);
-        c.held = true;
     }
 
     void refusalsChangeNothing_data()
@@ -110,7 +88,6 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, message);
-        Case c{this, "refusals"};
         QCOMPARE(ctl({"get"}).status, 0);
         if (setup == "remove" || setup == "dangle")
             QVERIFY(QFile::remove(profileFile(3)));
@@ -123,7 +100,6 @@ private slots:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         // Nothing written, the virtual mouse's memory file included.
         QCOMPARE(fileSnapshot(m_home->path()), before);
-        c.held = true;
     }
 
     // Texts a person gave print as given, "%2" and all.
@@ -173,7 +149,6 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(bool, sends);
-        Case c{this, "read-only and full-disk matrix"};
         QCOMPARE(ctl({"get"}).status, 0);
         QCOMPARE(ctl({"export", m_home->path() + "/fps.prof"}).status, 0);
         ScratchMount mount(m_home->dataFolder(), ScratchMount::Fault(fault));
@@ -191,7 +166,6 @@ private slots:
         }
         QCOMPARE(!tracedFeatureReports(trace).isEmpty(), sends);
         QCOMPARE(fileSnapshot(m_home->dataFolder()), before);
-        c.held = true;
     }
 
     void hostileProductNames_data()
@@ -223,7 +197,6 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, rule);
-        Case c{this, "hostile product names"};
         QCOMPARE(ctl({"list"}).status, 0);
         writeCatalogue({row(name, 0x77)});
         // "../../../ESCAPED" from the data folder is beside the test's home.
@@ -238,7 +211,6 @@ private slots:
         QCOMPARE(ctl({"apply", "--dry-run", "--mouse", name}, name).status, 2);
         QCOMPARE(fileSnapshot(m_home->path()), before);
         QVERIFY(!QFileInfo::exists(escaped));
-        c.held = true;
     }
 };
 

@@ -327,6 +327,13 @@ public:
     // of `from`.
     QStringList toolApply(const QString &model, const TestHome &from) const
     {
+        return toolRun(model, from, {QStringLiteral("apply")});
+    }
+    // What korvalen-ctl `command` sends to a virtual `model` on the data
+    // folder of `from`.
+    QStringList toolRun(const QString &model, const TestHome &from,
+                        const QStringList &command) const
+    {
         const QString trace = from.path() + QStringLiteral("/tool.txt");
         QProcessEnvironment env = environment(model);
         env.insert(QStringLiteral("XDG_DATA_HOME"), from.dataHome());
@@ -335,9 +342,10 @@ public:
         env.remove(QStringLiteral("KORVALEN_HID_TRACE"));
         QProcess ctl;
         ctl.setProcessEnvironment(env);
-        ctl.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
-                  {QStringLiteral("--virtual"), model, QStringLiteral("--trace"), trace,
-                   QStringLiteral("apply")});
+        ctl.start(
+            QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
+            QStringList{QStringLiteral("--virtual"), model, QStringLiteral("--trace"), trace} +
+                command);
         if (!ctl.waitForFinished(60000) || ctl.exitStatus() != QProcess::NormalExit ||
             ctl.exitCode() != 0)
             return {QStringLiteral("korvalen-ctl failed")};

@@ -15,11 +15,13 @@ struct ThreadWakeups
 };
 
 // Thread ID -> name and wake-ups so far, for the threads whose name starts
-// with prefix (every thread for an empty prefix).
-inline QMap<int, ThreadWakeups> threadWakeups(const QString &prefix = QString())
+// with prefix (every thread for an empty prefix), of this process or of
+// process `pid`.
+inline QMap<int, ThreadWakeups> threadWakeups(const QString &prefix = QString(), qint64 pid = 0)
 {
     QMap<int, ThreadWakeups> threads;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QDir tasks(pid ? QStringLiteral("/proc/%1/task").arg(pid)
+                         : QStringLiteral("/proc/self/task"));
     const QStringList ids = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &id : ids) {
         QFile comm(tasks.filePath(id + QStringLiteral("/comm")));

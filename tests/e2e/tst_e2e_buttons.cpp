@@ -37,12 +37,7 @@ private:
 
     static bool logHas(const AppUnderX &app, const QString &text)
     {
-        const QStringList lines = app.logLines();
-        for (const QString &line : lines) {
-            if (line.contains(text))
-                return true;
-        }
-        return false;
+        return !app.logLines().filter(text).isEmpty();
     }
 
 private slots:

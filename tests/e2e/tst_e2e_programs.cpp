@@ -1,5 +1,6 @@
 #include "common/AppUnderX.h"
 #include "common/TestHome.h"
+#include "common/ThreadWakeups.h"
 
 #include "store/ProgramRules.h"
 
@@ -44,10 +45,7 @@ private:
     // The window's debug lines that tell a program came to the front.
     static int frontLines(const AppUnderX &app)
     {
-        int count = 0;
-        for (const QString &line : app.logLines())
-            count += line.startsWith(QLatin1String("korvalen.ui: front program:")) ? 1 : 0;
-        return count;
+        return app.logLines().filter(QStringLiteral("korvalen.ui: front program:")).size();
     }
 
     // Puts `window` in front; true once the program has seen it.
@@ -59,29 +57,8 @@ private:
                         XInternAtom(m_display, "_NET_ACTIVE_WINDOW", False), XA_WINDOW, 32,
                         PropModeReplace, reinterpret_cast<const unsigned char *>(&id), 1);
         XFlush(m_display);
-        QElapsedTimer clock;
-        clock.start();
-        while (frontLines(app) == seen && clock.elapsed() < 10000)
-            QTest::qWait(50);
-        return frontLines(app) == seen + 1;
-    }
-
-    // The wake-ups of every thread of process `pid` so far (times a thread
-    // blocked and was woken again).
-    static qint64 wakeups(qint64 pid)
-    {
-        qint64 total = 0;
-        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-        for (const QString &id : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile status(tasks.filePath(id + QStringLiteral("/status")));
-            if (!status.open(QIODevice::ReadOnly))
-                continue;
-            for (const QByteArray &line : status.readAll().split('\n')) {
-                if (line.startsWith("voluntary_ctxt_switches:"))
-                    total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
-            }
-        }
-        return total;
+        return QTest::qWaitFor([&] { return frontLines(app) > seen; }, 10000) &&
+               frontLines(app) == seen + 1;
     }
 
     // Starts the window on NX-19 and gives it `rules`; true once it has
@@ -98,11 +75,7 @@ private:
         const QString line = QStringLiteral("korvalen.ui: program rules: %1 %2")
                                  .arg(rules.rules.size())
                                  .arg(rules.enabled ? QStringLiteral("on") : QStringLiteral("off"));
-        QElapsedTimer clock;
-        clock.start();
-        while (!app.logLines().contains(line) && clock.elapsed() < 10000)
-            QTest::qWait(50);
-        return app.logLines().contains(line);
+        return QTest::qWaitFor([&] { return app.logLines().contains(line); }, 10000);
     }
 
     QString profileId() const
@@ -114,23 +87,11 @@ private:
 
     // What korvalen-ctl sends to switch the mouse to `mode` (1-5): the
     // mode menu's switch.
-    QStringList toolSwitch(const AppUnderX &app, int mode) const
+    static QStringList toolSwitch(const AppUnderX &app, int mode)
     {
-        TestHome other;
-        const QString trace = other.path() + QStringLiteral("/switch.txt");
-        QProcessEnvironment env = app.environment(QStringLiteral("NX-19"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), other.dataHome());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), other.runtimeDir());
-        env.remove(QStringLiteral("KORVALEN_VIRTUAL_MOUSE_CONTROL"));
-        env.remove(QStringLiteral("KORVALEN_HID_TRACE"));
-        QProcess ctl;
-        ctl.setProcessEnvironment(env);
-        ctl.start(QStringLiteral(KORVALEN_APP_DIR "/korvalen-ctl"),
-                  {QStringLiteral("--virtual"), QStringLiteral("NX-19"), QStringLiteral("--trace"),
-                   trace, QStringLiteral("switch"), QString::number(mode)});
-        if (!ctl.waitForFinished(30000) || ctl.exitCode() != 0)
-            return {QStringLiteral("korvalen-ctl failed")};
-        return AppUnderX::reportsOf(trace);
+        const TestHome other;
+        return app.toolRun(QStringLiteral("NX-19"), other,
+                           {QStringLiteral("switch"), QString::number(mode)});
     }
 
 private slots:
@@ -207,9 +168,9 @@ private slots:
         rules.defaultMode = 2;
         rules.rules = {{QStringLiteral("KvAlpha"), 3}};
         QVERIFY(startWithRules(app, rules));
-        const qint64 before = wakeups(app.processId());
+        const auto before = threadWakeups(QString(), app.processId());
         QTest::qWait(10000); // the time measured
-        const qint64 woken = wakeups(app.processId()) - before;
+        const qint64 woken = wakeupsBetween(before, threadWakeups(QString(), app.processId()));
         qInfo("10 s idle with following on: %lld wake-ups of the program", woken);
         QVERIFY2(woken <= 20, "the program wakes while nothing changes");
     }

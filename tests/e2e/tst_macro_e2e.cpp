@@ -57,7 +57,7 @@ private slots:
         TestHome home;
         AppUnderX app(home);
         QVERIFY(app.start(mice));
-        QTest::qWait(800);
+        QVERIFY(!app.grabSettled().isNull()); // painted and idle
         const QPoint page(285, 74);
         const QString macroFile = home.dataFolder() + QStringLiteral("/MacroDB/name_1.MSMACRO");
         app.click(AppUnderX::tab(3));
@@ -103,8 +103,8 @@ private slots:
         TestHome home;
         AppUnderX app(home);
         QVERIFY(app.start(QStringLiteral("NX-19")));
-        QTest::qWait(800);
-        const QPoint page(285, 74); // the macro page's design place
+        QVERIFY(!app.grabSettled().isNull()); // painted and idle
+        const QPoint page(285, 74);           // the macro page's design place
         const QString macroFile = home.dataFolder() + QStringLiteral("/MacroDB/name_1.MSMACRO");
 
         // MACRO tab, a new macro, then record.

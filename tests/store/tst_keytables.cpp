@@ -1,81 +1,38 @@
-// Key names, key code / HID usage pairs and the hook rule.
+// Key code / HID usage pairs, their names, and the hook rule.
 
 #include "store/KeyTables.h"
 
 #include <QSet>
 #include <QtTest>
 
-#include <utility>
-
 class TestKeyTables : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void names_data()
+    // HID numbers the letters, the digits (1 to 9, then 0) and F1 to F12 in
+    // runs: each such key, found by its name, has its place in its run.
+    void usagesRunInHidOrder()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("name");
-        // clang-format off
-        const std::pair<int, const char *> names[] = {
-            {1, "Esc"}, {2, "1"}, {11, "0"}, {16, "Q"}, {25, "P"}, {30, "A"}, {38, "L"}, {44, "Z"},
-            {50, "M"}, {43, "\\"}, {41, "`"}, {29, "LCtr"}, {55, "Print Screen"}, {68, "F10"},
-            {87, "F11"}, {88, "F12"}, {76, "Num 5"}, {93, "App"}, {100, "F13"}, {110, "F23"},
-            {118, "F24"}, {224, "Num De"}, {228, "Num 9"}, {237, "Num 0"}, {239, "RAlt"},
-            {240, "Left Button"}, {242, "Middle Button"}};
-        // clang-format on
-        for (const auto &[code, name] : names)
-            QTest::addRow("%d %s", code, name) << code << QString::fromLatin1(name);
-    }
-
-    void names()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, name);
-        QCOMPARE(keyName(quint8(code)), name);
-    }
-
-    void unnamedCodes()
-    {
-        const QList<int> empty = {0,   84,  85,  86,  89,  90,  94,  95,  96,  97,  98,  99,
-                                  111, 112, 113, 114, 115, 116, 117, 119, 150, 223, 243, 255};
-        for (int code : empty)
-            QVERIFY2(keyName(quint8(code)).isEmpty(), qPrintable(QString::number(code)));
-        int named = 0;
-        for (int code = 0; code < 256; ++code)
-            named += keyName(quint8(code)).isEmpty() ? 0 : 1;
-        // 1-83, 87, 88, 91-93, 100-110, 118 and 224-242.
-        QCOMPARE(named, 83 + 2 + 3 + 11 + 1 + 19);
-    }
-
-    void usages_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("usage");
-        // A to Z, the digits, Enter, the gap at 0x32, F1 and F12, the keypad and
-        // the modifiers.
-        // clang-format off
-        const std::pair<int, int> pairs[] = {
-            {30, 0x04}, {44, 0x1D}, {2, 0x1E}, {11, 0x27}, {28, 0x28}, {43, 0x31}, {39, 0x33},
-            {58, 0x39}, {59, 0x3A}, {88, 0x45}, {69, 0x48}, {72, 0x52}, {225, 0x53}, {74, 0x56},
-            {229, 0x58}, {230, 0x59}, {76, 0x5D}, {228, 0x61}, {237, 0x62}, {224, 0x63}, {93, 0x65},
-            {29, 0xE0}, {42, 0xE1}, {56, 0xE2}, {91, 0xE3}, {238, 0xE4}, {54, 0xE5}, {239, 0xE6},
-            {92, 0xE7}};
-        // clang-format on
-        for (const auto &[code, usage] : pairs)
-            QTest::addRow("%d", code) << code << usage;
-    }
-
-    void usages()
-    {
-        QFETCH(int, code);
-        QFETCH(int, usage);
-        int u = -1;
-        QVERIFY(keyCodeToUsage(code, u));
-        QCOMPARE(u, usage);
-        int c = -1;
-        QVERIFY(usageToKeyCode(usage, c));
-        QCOMPARE(c, code);
+        const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        const QString digits = QStringLiteral("1234567890");
+        const QRegularExpression functionKey(QStringLiteral("^F([1-9]|1[0-2])$"));
+        int inRuns = 0;
+        for (const KeyUsagePair &pair : keyUsageTable()) {
+            const QString name = keyName(pair.code);
+            int usage = -1;
+            if (name.size() == 1 && letters.contains(name))
+                usage = 0x04 + letters.indexOf(name);
+            else if (name.size() == 1 && digits.contains(name))
+                usage = 0x1E + digits.indexOf(name);
+            else if (functionKey.match(name).hasMatch())
+                usage = 0x3A + name.mid(1).toInt() - 1;
+            if (usage < 0)
+                continue;
+            QVERIFY2(pair.usage == usage, qPrintable(name));
+            ++inRuns;
+        }
+        QCOMPARE(inRuns, 26 + 10 + 12);
     }
 
     void missesLeaveTheValue_data()
@@ -112,6 +69,11 @@ private slots:
             codes.insert(pair.code);
             usages.insert(pair.usage);
             QVERIFY2(!keyName(pair.code).isEmpty(), qPrintable(QString::number(pair.code)));
+            int usage = -1;
+            int code = -1;
+            QVERIFY(keyCodeToUsage(pair.code, usage) && usageToKeyCode(pair.usage, code));
+            QCOMPARE(usage, int(pair.usage));
+            QCOMPARE(code, int(pair.code));
         }
         QCOMPARE(codes.size(), 104);
         QCOMPARE(usages.size(), 104);

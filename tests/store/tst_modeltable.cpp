@@ -7,91 +7,21 @@
 
 #include <QtTest>
 
-namespace {
-
-void addModels(const char *models, int value)
-{
-    for (const QString &model : QString::fromLatin1(models).split(QLatin1Char(',')))
-        QTest::addRow("%s", qPrintable(model.trimmed())) << model.trimmed() << value;
-}
-
-} // namespace
-
 class TestModelTable : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sensor_data();
-    void sensor();
-    void lighting_data();
-    void lighting();
     void readsTheProductEachTime();
     void dpi_data();
     void dpi();
     void scaleEnds_data();
     void scaleEnds();
-    void defaultStagesAreRoundValues_data();
-    void defaultStagesAreRoundValues();
-    void decisions_data();
-    void decisions();
     void reportRates();
     void namesCoverEveryChoice();
     void unknownSensorTakesFallbackScale_data();
     void unknownSensorTakesFallbackScale();
 };
-
-void TestModelTable::sensor_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("sensor");
-    // One model or two of each sensor, and the names only a character apart.
-    addModels("NX-07, NX-44", 3104);
-    addModels("NX-29", 3212);
-    addModels("NX-04, TEST xx", 3325);
-    addModels("NX-03, NX-53", 3327);
-    addModels("NX-10", 3333);
-    addModels("NX-09", 3335);
-    addModels("NX-34", 3360);
-    addModels("NX-01, TEST", 3389);
-    addModels("NX-18", 3395);
-    addModels("NX-16, NX-19", 3399);
-    QTest::addRow("unlisted NX-26") << QStringLiteral("NX-26") << 3325;
-    QTest::addRow("unlisted NX-27") << QStringLiteral("NX-27") << 3325;
-    QTest::addRow("empty") << QString() << 3325;
-    QTest::addRow("case differs") << QStringLiteral("test") << 3325;
-}
-
-void TestModelTable::sensor()
-{
-    QFETCH(QString, product);
-    QFETCH(int, sensor);
-    QCOMPARE(int(sensorType(product)), sensor);
-}
-
-void TestModelTable::lighting_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("lightingClass");
-    addModels("NX-13, NX-49, TEST", 0);
-    addModels("NX-01", 1);
-    addModels("NX-04, NX-32", 2);
-    addModels("NX-19, NX-57, TEST xx", 3);
-    addModels("NX-23, NX-24", 4);
-    QTest::addRow("unlisted NX-26") << QStringLiteral("NX-26") << 0;
-    QTest::addRow("unlisted NX-27") << QStringLiteral("NX-27") << 0;
-    QTest::addRow("empty") << QString() << 0;
-}
-
-void TestModelTable::lighting()
-{
-    QFETCH(QString, product);
-    QFETCH(int, lightingClass);
-    QCOMPARE(int(::lightingClass(product)), lightingClass);
-    // Class 4 and NX-13 keep lighting in profile 1's record.
-    QCOMPARE(lightingInFirstProfile(product),
-             lightingClass == 4 || product == QLatin1String("NX-13"));
-}
 
 void TestModelTable::readsTheProductEachTime()
 {
@@ -111,10 +41,10 @@ void TestModelTable::dpi_data()
     QTest::addColumn<int>("sensor");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("dpi");
-    // {sensor, slider value, DPI}, worked out by hand. The step doubles above
-    // a sensor's native maximum; 3104 rounds to whole hundreds near them;
-    // 3212 has three formulas with fix-ups of their own; an unknown sensor
-    // gives 0.
+    // {sensor, slider value, DPI}, worked out by hand, the models' default
+    // stages among them (round values). The step doubles above a sensor's
+    // native maximum; 3104 rounds to whole hundreds near them; 3212 has three
+    // formulas with fix-ups of their own; an unknown sensor gives 0.
     // clang-format off
     const int rows[][3] = {
         {3325, 50, 5000}, {3325, 51, 5200}, {3327, 61, 6200}, {3327, 62, 6400}, {3327, 92, 12400},
@@ -127,7 +57,11 @@ void TestModelTable::dpi_data()
         {3104, 107, 4100}, {3104, 108, 4180}, {3104, 120, 5100}, {3104, 132, 6000},
         {3104, 159, 8000}, {3212, 16, 600}, {3212, 21, 800}, {3212, 22, 830}, {3212, 32, 1200},
         {3212, 43, 1600}, {3212, 63, 2400}, {3212, 64, 2430}, {3212, 94, 4710}, {3212, 95, 4860},
-        {3212, 111, 7200}, {3100, 50, 0}, {0, 10, 0}};
+        {3212, 111, 7200}, {3100, 50, 0}, {0, 10, 0}, {3327, 4, 500}, {3327, 9, 1000},
+        {3327, 19, 2000}, {3327, 29, 3000}, {3325, 5, 500}, {3325, 10, 1000}, {3325, 20, 2000},
+        {3325, 30, 3000}, {3389, 20, 1000}, {3389, 40, 2000}, {3389, 80, 4000},
+        {3389, 160, 8000}, {3395, 19, 1000}, {3395, 39, 2000}, {3395, 79, 4000},
+        {3395, 159, 8000}};
     // clang-format on
     for (const auto &row : rows)
         QTest::addRow("%d v%d", row[0], row[1]) << row[0] << row[1] << row[2];
@@ -141,122 +75,40 @@ void TestModelTable::dpi()
     QCOMPARE(dpiFromSlider(value, quint32(sensor)), dpi);
 }
 
-// The DPI at both ends of each scale, worked out by hand; a wrong end of
-// the slider range shows as a wrong DPI.
+// Each model's sensor, and the DPI at both ends of its scale, worked out
+// by hand; a wrong end of the slider range shows as a wrong DPI. Names only
+// a character apart, and unlisted ones, take the 3325.
 void TestModelTable::scaleEnds_data()
 {
     QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("sensor");
     QTest::addColumn<int>("minDpi");
     QTest::addColumn<int>("maxDpi");
-
-    QTest::addRow("3325 NX-04") << QStringLiteral("NX-04") << 100 << 10000;
-    QTest::addRow("3325 unknown") << QStringLiteral("NX-26") << 100 << 10000;
-    QTest::addRow("3327 NX-03") << QStringLiteral("NX-03") << 200 << 12400;
-    QTest::addRow("3327 NX-48") << QStringLiteral("NX-48") << 200 << 16400;
-    QTest::addRow("3333 NX-10") << QStringLiteral("NX-10") << 200 << 16000;
-    QTest::addRow("3335 NX-09") << QStringLiteral("NX-09") << 100 << 32000;
-    QTest::addRow("3360 NX-34") << QStringLiteral("NX-34") << 100 << 24000;
-    QTest::addRow("3389 NX-01") << QStringLiteral("NX-01") << 100 << 32000;
-    QTest::addRow("3395 NX-18") << QStringLiteral("NX-18") << 50 << 52000;
-    QTest::addRow("3399 NX-19") << QStringLiteral("NX-19") << 50 << 40000;
-    QTest::addRow("3104 NX-07") << QStringLiteral("NX-07") << 500 << 8000;
-    QTest::addRow("3212 NX-29") << QStringLiteral("NX-29") << 600 << 7200;
+    // clang-format off
+    const struct { const char *product; int sensor, minDpi, maxDpi; } rows[] = {
+        {"NX-04", 3325, 100, 10000}, {"TEST xx", 3325, 100, 10000}, {"NX-26", 3325, 100, 10000},
+        {"NX-27", 3325, 100, 10000}, {"", 3325, 100, 10000}, {"test", 3325, 100, 10000},
+        {"NX-03", 3327, 200, 12400}, {"NX-53", 3327, 200, 12400}, {"NX-48", 3327, 200, 16400},
+        {"NX-10", 3333, 200, 16000}, {"NX-09", 3335, 100, 32000}, {"NX-34", 3360, 100, 24000},
+        {"NX-01", 3389, 100, 32000}, {"TEST", 3389, 100, 32000}, {"NX-18", 3395, 50, 52000},
+        {"NX-16", 3399, 50, 40000}, {"NX-19", 3399, 50, 40000}, {"NX-07", 3104, 500, 8000},
+        {"NX-44", 3104, 500, 8000}, {"NX-29", 3212, 600, 7200}};
+    // clang-format on
+    for (const auto &r : rows)
+        QTest::addRow("%d %s", r.sensor, r.product)
+            << QString::fromLatin1(r.product) << r.sensor << r.minDpi << r.maxDpi;
 }
 
 void TestModelTable::scaleEnds()
 {
     QFETCH(QString, product);
+    QFETCH(int, sensor);
     QFETCH(int, minDpi);
     QFETCH(int, maxDpi);
-
-    const quint32 sensor = sensorType(product);
-    const DpiSliderRange range = dpiSliderRange(sensor, product);
-    QCOMPARE(dpiFromSlider(range.min, sensor), minDpi);
-    QCOMPARE(dpiFromSlider(range.max, sensor), maxDpi);
-}
-
-void TestModelTable::defaultStagesAreRoundValues_data()
-{
-    QTest::addColumn<int>("sensor");
-    QTest::addColumn<QString>("stages");
-    QTest::addColumn<QString>("dpis");
-    QTest::addRow("3327") << 3327 << "4 9 19 29 61"
-                          << "500 1000 2000 3000 6200";
-    QTest::addRow("3325") << 3325 << "5 10 20 30 50"
-                          << "500 1000 2000 3000 5000";
-    QTest::addRow("3389") << 3389 << "20 40 80 160 320"
-                          << "1000 2000 4000 8000 16000";
-    QTest::addRow("3395") << 3395 << "19 39 79 159 519"
-                          << "1000 2000 4000 8000 26000";
-    QTest::addRow("3104") << 3104 << "14 27 53 79 106"
-                          << "500 1000 2000 3000 4000";
-    QTest::addRow("3212") << 3212 << "21 32 43 63 111"
-                          << "800 1200 1600 2400 7200";
-}
-
-void TestModelTable::defaultStagesAreRoundValues()
-{
-    QFETCH(int, sensor);
-    QFETCH(QString, stages);
-    QFETCH(QString, dpis);
-    const QStringList values = stages.split(QLatin1Char(' '));
-    const QStringList expected = dpis.split(QLatin1Char(' '));
-    for (int i = 0; i < values.size(); ++i)
-        QCOMPARE(dpiFromSlider(values.at(i).toInt(), quint32(sensor)), expected.at(i).toInt());
-}
-
-void TestModelTable::decisions_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("macros");
-    QTest::addColumn<bool>("liftOff");
-    QTest::addColumn<int>("liftOffDistances");
-    QTest::addColumn<bool>("secondProfile");
-    QTest::addColumn<int>("profiles");
-    QTest::addColumn<bool>("modeSlots");
-    QTest::addColumn<bool>("presetColours");
-    QTest::addRow("NX-03") << QStringLiteral("NX-03") << 20 << false << 3 << false << 5 << false
-                           << true;
-    QTest::addRow("NX-04") << QStringLiteral("NX-04") << 7 << false << 3 << false << 3 << false
-                           << false;
-    QTest::addRow("NX-07") << QStringLiteral("NX-07") << 7 << true << 3 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-13") << QStringLiteral("NX-13") << 7 << false << 3 << false << 5 << true
-                           << false;
-    QTest::addRow("NX-14") << QStringLiteral("NX-14") << 20 << false << 3 << true << 5 << false
-                           << false;
-    QTest::addRow("NX-18") << QStringLiteral("NX-18") << 20 << true << 2 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-19") << QStringLiteral("NX-19") << 20 << true << 3 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-32") << QStringLiteral("NX-32") << 7 << false << 3 << false << 5 << false
-                           << false;
-    QTest::addRow("NX-57") << QStringLiteral("NX-57") << 20 << false << 3 << false << 5 << false
-                           << true;
-    QTest::addRow("TEST") << QStringLiteral("TEST") << 20 << false << 3 << false << 5 << false
-                          << false;
-    QTest::addRow("unlisted") << QStringLiteral("NX-26") << 20 << false << 3 << false << 5 << false
-                              << false;
-}
-
-void TestModelTable::decisions()
-{
-    QFETCH(QString, product);
-    QFETCH(int, macros);
-    QFETCH(bool, liftOff);
-    QFETCH(int, liftOffDistances);
-    QFETCH(bool, secondProfile);
-    QCOMPARE(macroLimit(product), macros);
-    QCOMPARE(sendsLiftOff(product), liftOff);
-    QCOMPARE(usesCompactDpiLayout(product), liftOff);
-    QCOMPARE(liftOffDistanceCount(product), liftOffDistances);
-    QCOMPARE(startsOnSecondProfile(product), secondProfile);
-    QFETCH(int, profiles);
-    QFETCH(bool, modeSlots);
-    QFETCH(bool, presetColours);
-    QCOMPARE(onBoardProfileCount(product), profiles);
-    QCOMPARE(usesModeSlotLighting(product), modeSlots);
-    QCOMPARE(takesPresetColoursOnly(product), presetColours);
+    QCOMPARE(int(sensorType(product)), sensor);
+    const DpiSliderRange range = dpiSliderRange(quint32(sensor), product);
+    QCOMPARE(dpiFromSlider(range.min, quint32(sensor)), minDpi);
+    QCOMPARE(dpiFromSlider(range.max, quint32(sensor)), maxDpi);
 }
 
 // A code is the report interval in milliseconds, and each finds its rate

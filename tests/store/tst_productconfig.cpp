@@ -127,7 +127,7 @@ private slots:
     }
 
     // Angle snapping and lift-off keep the saved values; no profile file
-    // is written.
+    // is written. Saving the profile index alone keeps the names too.
     void saveStoreNamesOnly()
     {
         QVERIFY(saveStore(randomStore(6)));
@@ -146,16 +146,14 @@ private slots:
         QCOMPARE(config("Config/LiftHigh").toInt(), 2);
         QVERIFY(!QFile::exists(profilePath("Renamed")));
         QCOMPARE(fileBytes(profilePath("Game 1")), before);
-    }
 
-    void saveProfileIdOnly()
-    {
-        QVERIFY(saveStore(randomStore(8)));
         QVERIFY(saveProfileId(4));
         ProfileStore store;
         QVERIFY(loadStore(store));
         QCOMPARE(int(store.curProfile), 4);
+        QCOMPARE(int(store.Count), 4);
         QCOMPARE(int(store.LiftHigh), 2);
+        QCOMPARE(store.profileNames[0], "Renamed");
         QCOMPARE(store.profileNames[2], "Game 3");
     }
 

@@ -219,21 +219,6 @@ private slots:
         QCOMPARE(int(rec.dpi), 3);
     }
 
-    void defaultProfileFile()
-    {
-        TestHome home;
-        writeProductName("NX-50");
-        QVERIFY(writeDefaultProfileFile());
-
-        const QString path = home.productFolder("NX-50") + "/Profile/DefaultProfile.prof";
-        QVERIFY(QFile::exists(path));
-        QSettings file(path, QSettings::IniFormat);
-        // Built for profile 1: stage 1, red lighting even on a per-profile model.
-        QCOMPARE(file.value("PROFILE/dpi").toInt(), 0);
-        QCOMPARE(file.value("PROFILE/LedMode/LED_MODE_3_RGB").value<QColor>(), QColor(255, 0, 0));
-        QCOMPARE(file.value("PROFILE/BUTTON_INFO_20_Res1").toInt(), 2);
-    }
-
     void defaultProfileFileRewrittenOnlyWhenStale_data()
     {
         // A key set (or removed, when the value is invalid) in the file a
@@ -255,10 +240,9 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(bool, rewritten);
         TestHome home;
-        writeProductName("NX-19");
+        writeProductName("NX-50");
         QVERIFY(writeDefaultProfileFile());
-        const QString path =
-            home.dataHome() + "/KORVALEN Gaming Mouse/NX-19/Profile/DefaultProfile.prof";
+        const QString path = home.productFolder("NX-50") + "/Profile/DefaultProfile.prof";
         // What this program writes reads back without QSettings' slow parser.
         QSettings written(path, QSettings::IniFormat);
         written.beginGroup("PROFILE");
@@ -282,9 +266,12 @@ private slots:
 
         QVERIFY(writeDefaultProfileFile());
         QCOMPARE(QFileInfo(path).lastModified() != past, rewritten);
+        // Built for profile 1: stage 1, red lighting even on a per-profile model.
         QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(file.value("PROFILE/dpi").toInt(), 0);
         QCOMPARE(file.value("PROFILE/pollrate").toInt(), 2);
         QCOMPARE(file.value("PROFILE/BUTTON_INFO_0_Fun").toInt(), 1);
+        QCOMPARE(file.value("PROFILE/BUTTON_INFO_20_Res1").toInt(), 2);
         QCOMPARE(file.value("PROFILE/LedMode/LED_MODE_8_RGB").value<QColor>(), QColor(255, 0, 0));
     }
 };

@@ -137,32 +137,6 @@ private slots:
         QVERIFY(back == second);
     }
 
-    // The lighting mode is a value and a group prefix at once; colours are
-    // QVariant-encoded so that QSettings gives them back as colours.
-    void lightingKeys()
-    {
-        TestHome home;
-        const QString path = home.path() + "/led.prof";
-        ProfileData rec;
-        rec.LedMode = 7;
-        rec.LED_MODE[8].breath = 9;
-        rec.LED_MODE[4].RGB = LedColour::fromRgb(0, 0, 255);
-        QVERIFY(writeProfile(rec, path));
-
-        const QByteArray text = fileBytes(path);
-        QVERIFY(text.contains("\nLedMode=7\n"));
-        QVERIFY(text.contains("\nLedMode\\LED_MODE_8_breath=9\n"));
-        QVERIFY(text.contains("LedMode\\LED_MODE_4_RGB=@Variant("));
-        QSettings file(path, QSettings::IniFormat);
-        const QVariant value = file.value("PROFILE/LedMode/LED_MODE_4_RGB");
-        QCOMPARE(value.userType(), int(QMetaType::QColor));
-        // A fresh record's invalid colour stays invalid.
-        QVERIFY(!file.value("PROFILE/LedMode/LED_MODE_0_RGB").value<QColor>().isValid());
-        ProfileData back;
-        readProfile(back, path);
-        QVERIFY(back == rec);
-    }
-
     // 8-bit fields keep the low byte of what the file says; 32-bit ones keep
     // the value.
     void bytesAreCutOnReading()
