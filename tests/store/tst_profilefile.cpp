@@ -31,11 +31,6 @@ ProfileData junkRecord()
     return RandomRecord::profile(rng);
 }
 
-ProfileStore sampleStore(quint32 seed)
-{
-    return RandomRecord::store(seed, "P%1");
-}
-
 // A value as the store reads it, for comparing with what QSettings reads.
 QVariant storeForm(const QVariant &value)
 {
@@ -489,7 +484,7 @@ private slots:
         const QString name = "../Config";
         TestHome home;
         writeProductName("NX-19");
-        const ProfileStore original = sampleStore(1);
+        const ProfileStore original = RandomRecord::store(1, "P%1");
         QVERIFY(saveStore(original));
         QVERIFY(writeSavedNames({"P1", "P2"}));
         const auto before = fileSnapshot(home.path());
@@ -511,7 +506,7 @@ private slots:
 
         // In a store, an unsafe name costs only its own file: Config.ini and
         // the other four are written, and read back.
-        ProfileStore bad = sampleStore(3);
+        ProfileStore bad = RandomRecord::store(3, "P%1");
         bad.profileNames[3] = name;
         QStringList refused;
         QVERIFY(!saveStore(bad, &refused));
@@ -526,7 +521,7 @@ private slots:
         QCOMPARE(changed, QStringList({"Config.ini", "Profile/P1.prof", "Profile/P2.prof",
                                        "Profile/P3.prof", "Profile/P5.prof"}));
 
-        ProfileStore store = sampleStore(4);
+        ProfileStore store = RandomRecord::store(4, "P%1");
         refused.clear();
         QVERIFY(!loadStore(store, &refused));
         QCOMPARE(refused, QStringList{name});
@@ -551,7 +546,7 @@ private slots:
         QFETCH(QString, name);
         TestHome home;
         writeProductName("NX-19");
-        ProfileStore store = sampleStore(5);
+        ProfileStore store = RandomRecord::store(5, "P%1");
         store.profileNames[0] = name;
         QVERIFY(saveStore(store));
         QVERIFY(QFile::exists(home.productFolder("NX-19") + "/Profile/" + name + ".prof"));
