@@ -9,17 +9,13 @@
 #include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 #include "store/ProgramRules.h"
+#include "store/StoreContext.h"
 
 #include <QtTest>
 
 namespace {
 
 const QString kProduct = "NX-14";
-
-ProfileStore randomStore(quint32 seed)
-{
-    return RandomRecord::store(seed, "Game %1");
-}
 
 } // namespace
 
@@ -72,7 +68,7 @@ private slots:
 
     void saveStoreWritesConfigKeysAndLoadsBack()
     {
-        const ProfileStore store = randomStore(1);
+        const ProfileStore store = RandomRecord::store(1, "Game %1");
         QVERIFY(saveStore(store));
         QStringList keys = QSettings(configPath(), QSettings::IniFormat).allKeys();
         keys.sort();
@@ -91,7 +87,7 @@ private slots:
             readProfile(rec, profilePath(QStringLiteral("Game %1").arg(i + 1)));
             QVERIFY(rec == store.profiles[i]);
         }
-        ProfileStore back = randomStore(3);
+        ProfileStore back = RandomRecord::store(3, "Game %1");
         QVERIFY(loadStore(back));
         QVERIFY(back == store);
     }
@@ -100,7 +96,7 @@ private slots:
     {
         // Profiles are written in order, profile 1 first, so the last one
         // sharing a name owns the file, and both load its record.
-        ProfileStore store = randomStore(4);
+        ProfileStore store = RandomRecord::store(4, "Game %1");
         store.profileNames[1] = store.profileNames[3] = "Shared";
         QVERIFY(saveStore(store));
         ProfileStore back;
@@ -126,7 +122,7 @@ private slots:
 
     void missingProductFileReadsZero()
     {
-        ProfileStore store = randomStore(5);
+        ProfileStore store = RandomRecord::store(5, "Game %1");
         QVERIFY(loadStore(store));
         QCOMPARE(int(store.LiftHigh), 0); // not the default 2
         QVERIFY(store == ProfileStore());
@@ -148,9 +144,9 @@ private slots:
     // is written. Saving the profile index alone keeps the names too.
     void saveStoreNamesOnly()
     {
-        QVERIFY(saveStore(randomStore(6)));
+        QVERIFY(saveStore(RandomRecord::store(6, "Game %1")));
         const QByteArray before = fileBytes(profilePath("Game 1"));
-        ProfileStore renamed = randomStore(7);
+        ProfileStore renamed = RandomRecord::store(7, "Game %1");
         renamed.curProfile = 2;
         renamed.AngleValue = 0;
         renamed.LiftHigh = 1;
@@ -226,7 +222,7 @@ private slots:
     {
         const QString product = "NX-19";
         writeProductName(product);
-        ProfileStore store = randomStore(9);
+        ProfileStore store = RandomRecord::store(9, "Game %1");
         QVERIFY(loadProductStore(store));
 
         ProfileData expected;
@@ -293,7 +289,7 @@ private slots:
 
     void firstContactLeavesExistingFiles()
     {
-        ProfileStore mine = randomStore(10);
+        ProfileStore mine = RandomRecord::store(10, "Game %1");
         mine.LiftHigh = 0;
         QVERIFY(saveStore(mine));
         ProfileStore store;
@@ -314,6 +310,14 @@ private slots:
         QVERIFY(loadProductStore(store));
         QVERIFY(store == ProfileStore());
         QVERIFY(!QFile::exists(global));
+    }
+
+    // Tests start from a clean store through this; the program never resets.
+    void storeContextResets()
+    {
+        StoreContext::store().curProfile = 3;
+        StoreContext::reset();
+        QVERIFY(StoreContext::store() == ProfileStore());
     }
 
     // The program-profile rules: what a hand-written or hostile section
