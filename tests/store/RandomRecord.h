@@ -68,45 +68,32 @@ inline LedColour colour(QRandomGenerator &rng)
 inline ProfileData profile(QRandomGenerator &rng)
 {
     ProfileData rec;
-    rec.pollrate = byte(rng);
-    rec.dpi = byte(rng);
-    rec.LedMode = byte(rng);
+    for (quint8 *field : {&rec.pollrate, &rec.dpi, &rec.LedMode})
+        *field = byte(rng);
     for (DpiInfo &stage : rec.DPI_INFO) {
         stage.used = byte(rng);
         stage.link = byte(rng);
-        stage.xy = level(rng);
-        stage.x = level(rng);
-        stage.y = level(rng);
+        for (quint32 *field : {&stage.xy, &stage.x, &stage.y})
+            *field = level(rng);
     }
-    rec.mousespeed = byte(rng);
-    rec.dbclickspeed = byte(rng);
-    rec.scrollispage = byte(rng);
-    rec.scrollspeed = byte(rng);
-    rec.accelenable = byte(rng);
-    rec.acee = byte(rng);
+    for (quint8 *field : {&rec.mousespeed, &rec.dbclickspeed, &rec.scrollispage, &rec.scrollspeed,
+                          &rec.accelenable, &rec.acee})
+        *field = byte(rng);
     for (ButtonInfo &button : rec.BUTTON_INFO) {
-        button.ID = number(rng);
-        button.Fun = number(rng);
-        button.LoopNumber = number(rng);
-        button.KeyNumber = number(rng);
+        for (qint32 *field : {&button.ID, &button.Fun, &button.LoopNumber, &button.KeyNumber})
+            *field = number(rng);
         for (KeyInfoEntry &entry : button.KeyInfo) {
-            entry.map = byte(rng);
-            entry.value = byte(rng);
-            entry.H = byte(rng);
+            for (quint8 *field : {&entry.map, &entry.value, &entry.H})
+                *field = byte(rng);
         }
-        button.Res1 = byte(rng);
-        button.Res2 = byte(rng);
-        button.Res3 = byte(rng);
-        button.Res4 = byte(rng);
+        for (quint8 *field : {&button.Res1, &button.Res2, &button.Res3, &button.Res4})
+            *field = byte(rng);
         button.macroname = text(rng);
     }
     for (LedModeInfo &mode : rec.LED_MODE) {
         mode.RGB = colour(rng);
-        mode.h = level(rng);
-        mode.s = level(rng);
-        mode.v = level(rng);
-        mode.bright = level(rng);
-        mode.breath = level(rng);
+        for (quint32 *field : {&mode.h, &mode.s, &mode.v, &mode.bright, &mode.breath})
+            *field = level(rng);
     }
     rec.ProfileName = text(rng);
     rec.ProfilePath = text(rng);

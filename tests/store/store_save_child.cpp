@@ -18,11 +18,6 @@ int main(int argc, char **argv)
 
     if (mode == QLatin1String("saveStore"))
         return saveStore(store) ? 0 : 1;
-    if (mode == QLatin1String("writeLedModeToFile"))
-        return writeLedModeToFile(QStringLiteral("P1"), 2, LedColour::fromRgb(1, 2, 3), 1, 2, 3, 4,
-                                  5)
-                   ? 0
-                   : 1;
     if (mode == QLatin1String("writeDpiStageToFile"))
         return writeDpiStageToFile(QStringLiteral("P1"), 3) ? 0 : 1;
     if (mode == QLatin1String("truncatingWrite")) {

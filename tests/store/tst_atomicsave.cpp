@@ -49,8 +49,8 @@ private slots:
 
         // Config.ini is small and written first: it is new, profile 1 is old.
         QTest::addRow("saveStore") << "saveStore" << true << true;
-        // The partial writers rewrite the whole file too.
-        QTest::addRow("writeLedModeToFile") << "writeLedModeToFile" << false << true;
+        // The partial writers rewrite the whole file too, all by one edit
+        // function.
         QTest::addRow("writeDpiStageToFile") << "writeDpiStageToFile" << false << true;
         // Control: a truncating writer under the same limit does leave a
         // broken file, so the limit really strikes mid-write.
@@ -115,30 +115,6 @@ private slots:
         QStringList profiles = QDir(profileFolder()).entryList({"*.prof"}, QDir::Files);
         profiles.sort();
         QCOMPARE(profiles, QStringList({"P1.prof", "P2.prof", "P3.prof", "P4.prof", "P5.prof"}));
-    }
-
-    void openReaderKeepsOldContent()
-    {
-        // A save replaces each file by renaming a finished new one over it: a
-        // reader that opened the old file still reads all of the old content.
-        TestHome home;
-        writeProductName(SaveScenario::productName());
-        QVERIFY(saveStore(SaveScenario::oldStore()));
-        const DiskState before = diskState();
-
-        QFile oldConfig(productConfigPath());
-        QFile oldProfile(profileFilePath("P1"));
-        QVERIFY(oldConfig.open(QIODevice::ReadOnly));
-        QVERIFY(oldProfile.open(QIODevice::ReadOnly));
-
-        QVERIFY(saveStore(SaveScenario::newStore()));
-        QVERIFY(writeDpiStageToFile("P1", 2));
-
-        QCOMPARE(oldConfig.readAll(), before.config);
-        QCOMPARE(oldProfile.readAll(), before.profiles[0]);
-        const DiskState after = diskState();
-        QVERIFY(after.config != before.config);
-        QVERIFY(after.profiles[0] != before.profiles[0]);
     }
 
     void failedWriteIsReported()

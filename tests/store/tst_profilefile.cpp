@@ -1,13 +1,17 @@
-// The .prof format: writer, reader, partial writers and the model tag.
+// The .prof format: writer, reader, partial writers, the model tag, and
+// the profile names that become the files' names.
 
 #include "RandomRecord.h"
 #include "common/FileBytes.h"
+#include "common/FileSnapshot.h"
 #include "common/QSettingsFormat.h"
 #include "common/QtColours.h"
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
+#include "store/DataFolder.h"
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
+#include "store/ProductConfig.h"
 #include "store/ProfileFile.h"
 
 #include <QtTest>
@@ -109,36 +113,8 @@ private slots:
         QCOMPARE(back, ours);
     }
 
-    void roundTrip_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed : {1u, 2u, 3u, 17u, 2024u})
-            QTest::addRow("seed %u", seed) << seed;
-    }
-
-    void roundTrip()
-    {
-        QFETCH(quint32, seed);
-        TestHome home;
-        QRandomGenerator rng(seed);
-        const ProfileData rec = RandomRecord::profile(rng);
-        const QString path = home.path() + "/round.prof";
-
-        QVERIFY(writeProfile(rec, path));
-        ProfileData back = junkRecord();
-        readProfile(back, path);
-        QVERIFY(back == rec);
-
-        // Writing over a file that holds another record replaces every value.
-        QRandomGenerator other(seed + 1000);
-        const ProfileData second = RandomRecord::profile(other);
-        QVERIFY(writeProfile(second, path));
-        readProfile(back, path);
-        QVERIFY(back == second);
-    }
-
-    // 8-bit fields keep the low byte of what the file says; 32-bit ones keep
-    // the value.
+    // 8-bit fields keep the low byte of what the file says (32-bit ones are
+    // tst_inifile::wideNumbersAreClamped's).
     void bytesAreCutOnReading()
     {
         ProfileData rec;
@@ -148,9 +124,6 @@ private slots:
         QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
         QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
         QCOMPARE(int(rec.LedMode), 9);
-        QCOMPARE(rec.BUTTON_INFO[2].Fun, 510);
-        QCOMPARE(rec.DPI_INFO[1].x, 700u);
-        QCOMPARE(rec.LED_MODE[6].breath, 300u);
     }
 
     // A missing file or key reads as zero, and reading creates nothing.
@@ -161,7 +134,6 @@ private slots:
         ProfileData rec = junkRecord();
         readProfile(rec, path);
         QVERIFY(rec == ProfileData());
-        QVERIFY(!rec.LED_MODE[0].RGB.isValid());
         QVERIFY(!QFile::exists(path));
         {
             QSettings file(path, QSettings::IniFormat);
@@ -461,16 +433,126 @@ private slots:
         QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8407);
     }
 
-    void modelTag()
+    // The tag's key is foreignFixture's, writing it partialWritersKeepTheRest's.
+    void untaggedFileHasNoModel()
     {
         TestHome home;
         const QString path = home.path() + "/tag.prof";
         QVERIFY(writeProfile(ProfileData(), path));
-        QCOMPARE(readMouseName(path), QString()); // no tag: refused by the import check
-        QVERIFY(writeMouseName("NX-49", path));
-        QCOMPARE(readMouseName(path), "NX-49");
-        QSettings file(path, QSettings::IniFormat);
-        QCOMPARE(file.value("MouseName/Name").toString(), "NX-49");
+        QCOMPARE(readMouseName(path), QString()); // refused by the import check
+    }
+    // Profile names become file names; names that would leave the Profile
+    // folder are refused without touching the disk, and in a store they
+    // cost only their own file.
+    void decision_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("safe");
+
+        QTest::addRow("plain") << "Profile 1" << true;
+        QTest::addRow("empty (the .prof file)") << QString() << true;
+        QTest::addRow("three dots") << "..." << true;
+        QTest::addRow("leading dot") << ".hidden" << true;
+        QTest::addRow("dots inside") << "a..b" << true;
+        QTest::addRow("punctuation") << "FPS: 800 <fast> | \"x\" ?*" << true;
+        QTest::addRow("non-Latin") << "设置 ü" << true;
+        QTest::addRow("slash") << "a/b" << false;
+        QTest::addRow("leading slash") << "/etc/passwd" << false;
+        QTest::addRow("backslash") << "a\\b" << false;
+        QTest::addRow("dot") << "." << false;
+        QTest::addRow("dot dot") << ".." << false;
+        QTest::addRow("parent path") << "../Config" << false;
+        QTest::addRow("newline") << "a\nb" << false;
+        QTest::addRow("tab") << "a\tb" << false;
+        QTest::addRow("NUL") << QString(QChar(0)) << false;
+        QTest::addRow("DEL") << "a\x7f" << false;
+        QTest::addRow("C1 control") << (QString("a") + QChar(0x85)) << false;
+    }
+
+    void decision()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, safe);
+        QCOMPARE(isSafeProfileName(name), safe);
+        QCOMPARE(profileFilePath(name).isEmpty(), !safe);
+    }
+
+    // Every file function goes through the decision above; one unsafe name
+    // proves that each of them asks it.
+    void unsafeNameTouchesNothing()
+    {
+        const QString name = "../Config";
+        TestHome home;
+        writeProductName("NX-19");
+        const ProfileStore original = RandomRecord::store(1, "P%1");
+        QVERIFY(saveStore(original));
+        QVERIFY(writeSavedNames({"P1", "P2"}));
+        const auto before = fileSnapshot(home.path());
+
+        ProfileData rec;
+        QRandomGenerator rng(2);
+        const ProfileData other = RandomRecord::profile(rng);
+
+        QVERIFY(!saveProfileFile(other, name));
+        rec = other;
+        QVERIFY(!loadProfileFile(rec, name));
+        QVERIFY(rec == other);
+        QVERIFY(!writeLedModeToFile(name, 1, LedColour::fromRgb(1, 2, 3), 1, 2, 3, 4, 5));
+        QVERIFY(!writeDpiStageToFile(name, 3));
+        QVERIFY(!isInSecondList(name));
+        QVERIFY(!writeSavedNames({"P1", name}));
+
+        QCOMPARE(fileSnapshot(home.path()), before);
+
+        // In a store, an unsafe name costs only its own file: Config.ini and
+        // the other four are written, and read back.
+        ProfileStore bad = RandomRecord::store(3, "P%1");
+        bad.profileNames[3] = name;
+        QStringList refused;
+        QVERIFY(!saveStore(bad, &refused));
+        QCOMPARE(refused, QStringList{name});
+        QStringList changed;
+        const auto after = fileSnapshot(home.path());
+        for (auto it = after.cbegin(); it != after.cend(); ++it) {
+            if (before.value(it.key()) != it.value())
+                changed << QDir(productFolder(readProductName())).relativeFilePath(it.key());
+        }
+        changed.sort();
+        QCOMPARE(changed, QStringList({"Config.ini", "Profile/P1.prof", "Profile/P2.prof",
+                                       "Profile/P3.prof", "Profile/P5.prof"}));
+
+        ProfileStore store = RandomRecord::store(4, "P%1");
+        refused.clear();
+        QVERIFY(!loadStore(store, &refused));
+        QCOMPARE(refused, QStringList{name});
+        QCOMPARE(store.profileNames[3], name);
+        QCOMPARE(int(store.LiftHigh), int(bad.LiftHigh));
+        QVERIFY(store.profiles[3] == ProfileData());
+        for (int i : {0, 1, 2, 4})
+            QVERIFY(store.profiles[i] == bad.profiles[i]);
+    }
+
+    void safeOddNamesWork_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("punctuation") << "FPS: 800 <fast> ?*";
+        QTest::addRow("ini syntax") << "[PROFILE] a=b; c#d,e";
+        QTest::addRow("non-Latin") << "设置 ü";
+        QTest::addRow("leading dot") << ".hidden";
+    }
+
+    void safeOddNamesWork()
+    {
+        QFETCH(QString, name);
+        TestHome home;
+        writeProductName("NX-19");
+        ProfileStore store = RandomRecord::store(5, "P%1");
+        store.profileNames[0] = name;
+        QVERIFY(saveStore(store));
+        QVERIFY(QFile::exists(home.productFolder("NX-19") + "/Profile/" + name + ".prof"));
+        ProfileStore back;
+        QVERIFY(loadStore(back));
+        QVERIFY(back == store);
     }
 };
 
