@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(countRuns(), runs ? 1 : 0);
     }
 
-    // The scale is tst_pointerspeedscale's, a whole answer tst_mainwindow's.
+    // The scale is tst_platformreadings', a whole answer tst_mainwindow's.
     void getPointerSpeed_data()
     {
         QTest::addColumn<QByteArray>("gsettings");
