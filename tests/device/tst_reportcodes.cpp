@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(w.at(0).write.data.toHex(), QByteArray("0000"));
     }
 
-    // 9 - breath; breath 0 and 9 are pinned in tst_featurecommands frames.
+    // 9 - breath; breath 0 and 9 are pinned in tst_applystore frames.
     void speedByte_data()
     {
         QTest::addColumn<uint>("breath");
@@ -153,7 +153,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
 
         // 3399: X switches to the upper range at 400 (400/400 and 599/19 are
-        // pinned in tst_featurecommands), Y only at 401.
+        // pinned in tst_applystore), Y only at 401.
         QTest::addRow("3399 399/399") << 3399u << 399u << 399u << QByteArray::fromHex("8f018f01");
         QTest::addRow("3399 401/401") << 3399u << 401u << 401u << QByteArray::fromHex("c980c980");
         // 3395: the same one-step offset at 520/521.
