@@ -8,10 +8,7 @@
 
 #include <QLocalSocket>
 #include <QRegularExpression>
-#include <QThread>
 #include <QtTest>
-
-#include <atomic>
 
 namespace {
 
@@ -256,36 +253,6 @@ private slots:
         QCOMPARE(readInput(m_if1, 30), QByteArray("0"));
         QCOMPARE(m_mice->setNonblocking(m_if1, 1), 0);
         QCOMPARE(readInput(m_if1, -1), QByteArray("0"));
-    }
-
-    void blockingRead_data()
-    {
-        QTest::addColumn<QString>("interruption");
-        QTest::addRow("report arrives") << "report";
-        QTest::addRow("handle closed") << "close";
-        QTest::addRow("mouse unplugged") << "unplug";
-    }
-
-    void blockingRead()
-    {
-        QFETCH(QString, interruption);
-        std::atomic<int> result{1000};
-        QThread *reader = QThread::create([&] {
-            unsigned char buffer[8];
-            result = m_mice->read(m_if1, buffer, sizeof(buffer), -1);
-        });
-        reader->start();
-        QTest::qWait(50);
-        QCOMPARE(result.load(), 1000); // still blocked
-        if (interruption == "report")
-            m_mice->switchProfile(kMouse, 1);
-        else if (interruption == "close")
-            m_mice->close(m_if1);
-        else
-            m_mice->unplug(kMouse);
-        QVERIFY(reader->wait(2000));
-        delete reader;
-        QCOMPARE(result.load(), interruption == "report" ? 8 : -1);
     }
 
     void unplugAndReplug()
