@@ -97,74 +97,62 @@ private slots:
         QVERIFY(!m_mice->plug("NX-77")); // no catalogue entry
     }
 
-    void reportLengths_data()
-    {
-        QTest::addColumn<int>("reportId");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("accepted");
-        QTest::addRow("2 of 16") << 2 << 16 << true;
-        QTest::addRow("2 of 64") << 2 << 64 << false;
-        QTest::addRow("2 of 15") << 2 << 15 << false;
-        QTest::addRow("3 of 64") << 3 << 64 << true;
-        QTest::addRow("3 of 16") << 3 << 16 << false;
-        QTest::addRow("4 of 1024") << 4 << 1024 << true;
-        QTest::addRow("4 of 64") << 4 << 64 << false;
-        QTest::addRow("5 of 16") << 5 << 16 << false;
-        QTest::addRow("1 of 16") << 1 << 16 << false;
-    }
-
-    void reportLengths()
-    {
-        QFETCH(int, reportId);
-        QFETCH(int, length);
-        QFETCH(bool, accepted);
-        const QByteArray frame = rawWrite(reportId, length, 0x100, QByteArray("\x05\x06", 2));
-        QCOMPARE(send(frame), accepted ? length : -1);
-        QCOMPARE(m_mice->memory(kMouse, 0x100, 2),
-                 accepted ? QByteArray("\x05\x06", 2) : QByteArray(2, '\0'));
-
-        QByteArray buffer(length, '\0');
-        buffer[0] = char(reportId);
-        QCOMPARE(m_mice->getFeatureReport(m_if1, reinterpret_cast<unsigned char *>(buffer.data()),
-                                          std::size_t(length)),
-                 accepted ? length : -1);
-    }
-
-    void writes_data()
+    // Each frame sent on an interface, then a fetch of the same report ID
+    // and length on it.
+    void reports_data()
     {
         QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<int>("interfaceIndex");
         QTest::addColumn<bool>("accepted");
-        QTest::addRow("16-byte write of 8 bytes")
-            << rawWrite(2, 16, 0x040, QByteArray(8, '\x11')) << true;
-        QTest::addRow("16-byte write of 9 bytes overruns the report")
-            << rawWrite(2, 16, 0x040, QByteArray(9, '\x11')) << false;
-        QTest::addRow("macro block of 200 bytes at the last macro")
-            << rawWrite(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')) << true;
-        QTest::addRow("last byte of the memory")
-            << rawWrite(2, 16, 0x1FFF, QByteArray(1, '\x33')) << true;
-        QTest::addRow("past the end of the memory")
-            << rawWrite(2, 16, 0x1FFE, QByteArray(3, '\x33')) << false;
-        QTest::addRow("read past the end of the memory")
-            << commandFrame(0xF2, 0xFF, 0x1F, 2) << false;
-        QTest::addRow("unknown command") << commandFrame(0xF4, 0, 0) << false;
+        QTest::addColumn<bool>("fetched");
+        auto add = [](const char *name, const QByteArray &frame, bool accepted, bool fetched,
+                      int interfaceIndex = 1) {
+            QTest::addRow("%s", name) << frame << interfaceIndex << accepted << fetched;
+        };
+        auto length = [](int reportId, int length) {
+            return rawWrite(reportId, length, 0x100, QByteArray("\x05\x06", 2));
+        };
+        add("2 of 16", length(2, 16), true, true);
+        add("2 of 64", length(2, 64), false, false);
+        add("2 of 15", length(2, 15), false, false);
+        add("3 of 64", length(3, 64), true, true);
+        add("3 of 16", length(3, 16), false, false);
+        add("4 of 1024", length(4, 1024), true, true);
+        add("4 of 64", length(4, 64), false, false);
+        add("5 of 16", length(5, 16), false, false);
+        add("1 of 16", length(1, 16), false, false);
+        add("2 of 16 on interface 0", length(2, 16), false, false, 0);
+        add("16-byte write of 8 bytes", rawWrite(2, 16, 0x040, QByteArray(8, '\x11')), true, true);
+        add("16-byte write of 9 bytes overruns the report",
+            rawWrite(2, 16, 0x040, QByteArray(9, '\x11')), false, false);
+        add("macro block of 200 bytes at the last macro",
+            rawWrite(4, 1024, 0x478 + 200 * 19, QByteArray(200, '\x22')), true, true);
+        add("last byte of the memory", rawWrite(2, 16, 0x1FFF, QByteArray(1, '\x33')), true, true);
+        add("past the end of the memory", rawWrite(2, 16, 0x1FFE, QByteArray(3, '\x33')), false,
+            true);
+        add("read past the end of the memory", commandFrame(0xF2, 0xFF, 0x1F, 2), false, true);
+        add("unknown command", commandFrame(0xF4, 0, 0), false, true);
     }
 
-    void writes()
+    void reports()
     {
         QFETCH(QByteArray, frame);
+        QFETCH(int, interfaceIndex);
         QFETCH(bool, accepted);
-        QCOMPARE(send(frame) > 0, accepted);
+        QFETCH(bool, fetched);
+        HidDevice *device = interfaceIndex ? m_if1 : m_if0;
+        QCOMPARE(send(frame, device), accepted ? frame.size() : -1);
         const int address = uchar(frame[2]) | (uchar(frame[3]) << 8);
         const int count = uchar(frame[4]);
         if (uchar(frame[1]) == 0xF3 && address + count <= VirtualMouseBackend::kMemorySize)
             QCOMPARE(m_mice->memory(kMouse, address, count),
                      accepted ? frame.mid(8, count) : QByteArray(count, '\0'));
-    }
 
-    void featureReportsOnInterface0Fail()
-    {
-        QCOMPARE(send(rawWrite(2, 16, 0x40, QByteArray(1, '\x01')), m_if0), -1);
-        QCOMPARE(m_mice->memory(kMouse, 0x40, 1), QByteArray(1, '\0'));
+        QByteArray buffer(frame.size(), '\0');
+        buffer[0] = frame[0];
+        QCOMPARE(m_mice->getFeatureReport(device, reinterpret_cast<unsigned char *>(buffer.data()),
+                                          std::size_t(buffer.size())),
+                 fetched ? frame.size() : -1);
     }
 
     void nullHandleFailsCleanly()
