@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(all[1].usagePage, quint16(0xFF61));
         QCOMPARE(m_mice->enumerate(0xFFFF, 0x0013).size(), 2);
         QCOMPARE(m_mice->enumerate(0xFFFF, 0x0005).size(), 0);
-        QVERIFY(!m_mice->plug("NX-77")); // no catalogue entry
+        QVERIFY(!m_mice->plug("NX-77"));             // no catalogue entry
+        QVERIFY(!m_mice->switchProfile("NX-05", 1)); // catalogued, not a virtual mouse
     }
 
     // Each frame sent on an interface, then a fetch of the same report ID
@@ -220,14 +221,6 @@ private slots:
             QCOMPARE(int(uchar(m_mice->memory(kMouse, address, 1).at(0))), value);
     }
 
-    void physicalActionsCheckTheirRanges()
-    {
-        QVERIFY(!m_mice->switchProfile(kMouse, 5));
-        QVERIFY(!m_mice->switchDpiStage(kMouse, -1));
-        QVERIFY(!m_mice->switchLighting(kMouse, 256, 0));
-        QVERIFY(!m_mice->switchProfile("NX-05", 1));
-    }
-
     void eachOpenHandleGetsItsOwnCopy()
     {
         HidDevice *second = m_mice->openPath(VirtualMouseBackend::pathOf(kMouse, 1));
@@ -286,7 +279,9 @@ private slots:
         add("jump NX-19", "error: unknown command jump");
         add("profile NX-19 x", "error: not a number: x");
         add("light NX-19 1", "error: missing arguments");
-        add("profile NX-19 9", "error: profile must be 0-4 on a plugged mouse");
+        add("profile NX-19 5", "error: profile must be 0-4 on a plugged mouse");
+        add("dpi NX-19 -1", "error: stage must be 0-4 on a plugged mouse");
+        add("light NX-19 256 0", "error: code and variant must be bytes on a plugged mouse");
         add("memory NX-19 8190 4", "error: range outside the memory");
         add("unplug NX-19", "ok");
     }
