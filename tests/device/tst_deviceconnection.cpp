@@ -8,6 +8,7 @@
 #include "device/DeviceNameParser.h"
 #include "device/HidNodeNotices.h"
 #include "device/VornHidReadThread.h"
+#include "device/hid/HidapiBackend.h"
 #include "device/hid/VirtualMouseBackend.h"
 #include "store/ConfigFile.h"
 
@@ -301,6 +302,39 @@ private slots:
         }
     }
 
+    void normalizePath_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("normalized");
+        QTest::addRow("linux node") << QByteArray("/dev/hidraw3") << QByteArray("/dev/hidraw3");
+        QTest::addRow("windows path")
+            << QByteArray("\\\\?\\hid#vid_1&pid_2") << QByteArray("\\\\?\\hid#vid_1&pid_2");
+        QTest::addRow("prefix put in front twice")
+            << QByteArray("\\\\?\\\\\\?\\hid#vid_1") << QByteArray("\\\\?\\hid#vid_1");
+    }
+
+    void normalizePath()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, normalized);
+        QCOMPARE(HidapiBackend::normalizePath(path), normalized);
+    }
+
+    // The real backend, on a machine that may have no HID devices at all.
+    void missingDevicesFailCleanly()
+    {
+        HidapiBackend hid;
+        QCOMPARE(hid.init(), 0);
+        QVERIFY(!hid.openPath("/nonexistent/hidraw99"));
+        QCOMPARE(hid.releaseNumber("/nonexistent/hidraw99"), quint16(0));
+        unsigned char buffer[16] = {2};
+        QCOMPARE(hid.sendFeatureReport(nullptr, buffer, 16), -1);
+        QCOMPARE(hid.getFeatureReport(nullptr, buffer, 16), -1);
+        QCOMPARE(hid.read(nullptr, buffer, 8, 0), -1);
+        QCOMPARE(hid.setNonblocking(nullptr, 1), -1);
+        hid.close(nullptr);
+        QCOMPARE(hid.exit(), 0);
+    }
     // On Linux both collections of a mouse sit on one hidraw node: one udev
     // event must bring the model in, and one must take it away.
     void oneHidrawNodeConnectsAndDisconnectsTheModel()
