@@ -19,7 +19,6 @@
 // find as Ctrl down, F down, F up, Ctrl up.
 namespace {
 
-using Action = bool (*)();
 using Keys = QVector<QPair<unsigned long, bool>>; // keysym, press
 
 Keys pulse(unsigned long keysym)
@@ -73,8 +72,6 @@ QVector<unsigned long> keymap()
 
 } // namespace
 
-Q_DECLARE_METATYPE(Action)
-
 class TestHostKeys : public QObject
 {
     Q_OBJECT
@@ -104,29 +101,6 @@ private slots:
         expectPulses(pulse(XF86XK_Mail));
     }
 
-    // A keysym the keymap lacks is bound for the pulse only: afterwards the
-    // desktop's keymap is as it was, and the next pulse binds it again.
-    void keymapLeftAsItWas_data()
-    {
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<unsigned long>("keysym");
-        QTest::addRow("stop") << Action(BrowserStop) << (unsigned long)XF86XK_Stop;
-        QTest::addRow("refresh") << Action(BrowserRefresh) << (unsigned long)XF86XK_Refresh;
-    }
-
-    void keymapLeftAsItWas()
-    {
-        QFETCH(Action, action);
-        QFETCH(unsigned long, keysym);
-
-        const QVector<unsigned long> before = keymap();
-        QVERIFY(!before.isEmpty());
-        QVERIFY2(!before.contains(keysym), "the keymap already has the keysym");
-        QVERIFY(action());
-        QCOMPARE(describe(m_recorder.take()), describe(pulse(keysym)));
-        QCOMPARE(keymap(), before);
-    }
-
     void table_data()
     {
         QTest::addColumn<int>("code");
@@ -151,8 +125,16 @@ private slots:
         QFETCH(bool, known);
         QFETCH(Keys, keys);
 
+        // A keysym the keymap lacks (stop and refresh under Xvfb) is bound
+        // for the pulse only: afterwards the desktop's keymap is as it was,
+        // and the next pulse binds it again.
+        const QVector<unsigned long> before = keymap();
+        QVERIFY(!before.isEmpty());
+        if (code == 0x22 || code == 0x23)
+            QVERIFY2(!before.contains(keys.first().first), "the keymap already has the keysym");
         QCOMPARE(performHostAction(quint8(code)), known);
         expectPulses(keys);
+        QCOMPARE(keymap(), before);
     }
 
     void noDisplay()
