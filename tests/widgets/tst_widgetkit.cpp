@@ -1,3 +1,4 @@
+#include "common/FileBytes.h"
 #include "common/Sanitizers.h"
 #include "common/UiHome.h"
 
@@ -146,14 +147,9 @@ private slots:
 
     void languageFontFollowsTheLanguageIndex()
     {
-        QDir().mkpath(dataFolder());
-        {
-            QSettings s(globalConfigPath(), QSettings::IniFormat);
-            s.setValue("FONT_LIST/FONT_0", "Arial");
-            s.setValue("FONT_LIST/FONT_SIZE_0", 12);
-            s.setValue("FONT_LIST/FONT_1", "Noto Sans CJK SC");
-            s.setValue("FONT_LIST/FONT_SIZE_1", 14);
-        }
+        const QByteArray fonts = "[FONT_LIST]\nFONT_0=Arial\nFONT_SIZE_0=12\n"
+                                 "FONT_1=Noto Sans CJK SC\nFONT_SIZE_1=14\n";
+        QVERIFY(writeFileBytes(globalConfigPath(), fonts));
         UiScale::setFactor(1.5);
         QCOMPARE(UiScale::languageFont().family(), QStringLiteral("Arial"));
         QCOMPARE(UiScale::languageFont().pixelSize(), 18);
@@ -162,10 +158,8 @@ private slots:
         QCOMPARE(UiScale::languageFont().pixelSize(), 21);
         // A list as the shipped file has it, for Windows and Linux at once:
         // where the first family is missing, the next one installed serves.
-        {
-            QSettings s(globalConfigPath(), QSettings::IniFormat);
-            s.setValue("FONT_LIST/FONT_2", QStringList{"No Such Family", "DejaVu Serif"});
-        }
+        QVERIFY(
+            writeFileBytes(globalConfigPath(), fonts + "FONT_2=No Such Family, DejaVu Serif\n"));
         UiScale::setLanguageIndex(2);
         QCOMPARE(UiScale::languageFont().family(), QStringLiteral("No Such Family"));
         QCOMPARE(QFontInfo(UiScale::languageFont()).family(), QStringLiteral("DejaVu Serif"));
