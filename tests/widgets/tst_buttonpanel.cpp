@@ -54,8 +54,8 @@ private:
 
     void select(int e) { m_panel->selectButton(e % 20, e / 20); }
 
-    // "Advance > SINGLE KEY": an entry of the selected button's own menu.
-    QAction *menuEntry(const QString &path) const
+    // Triggers "Advance > SINGLE KEY" in the selected button's own menu.
+    void choose(const QString &path)
     {
         QMenu *menu =
             m_panel->functionButton(m_panel->selectedIndex() + 20 * m_panel->selectedGroup())
@@ -63,22 +63,12 @@ private:
         QAction *found = nullptr;
         for (const QString &text : path.split(" > ")) {
             found = nullptr;
-            for (QAction *a : menu ? menu->actions() : QList<QAction *>()) {
-                if (a->text() == text)
-                    found = a;
-            }
-            if (!found)
-                return nullptr;
+            for (QAction *a : menu ? menu->actions() : QList<QAction *>())
+                found = a->text() == text ? a : found;
+            QVERIFY2(found, qPrintable(path));
             menu = found->menu();
         }
-        return found;
-    }
-
-    void choose(const QString &path)
-    {
-        QAction *action = menuEntry(path);
-        QVERIFY2(action, qPrintable(path));
-        action->trigger();
+        found->trigger();
     }
 
     // Keys as the keyboard capture hands them to the editor.
