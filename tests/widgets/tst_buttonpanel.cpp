@@ -54,8 +54,8 @@ private:
 
     void select(int e) { m_panel->selectButton(e % 20, e / 20); }
 
-    // "Advance > SINGLE KEY": an entry of the selected button's own menu.
-    QAction *menuEntry(const QString &path) const
+    // Triggers "Advance > SINGLE KEY" in the selected button's own menu.
+    void choose(const QString &path)
     {
         QMenu *menu =
             m_panel->functionButton(m_panel->selectedIndex() + 20 * m_panel->selectedGroup())
@@ -63,31 +63,23 @@ private:
         QAction *found = nullptr;
         for (const QString &text : path.split(" > ")) {
             found = nullptr;
-            for (QAction *a : menu ? menu->actions() : QList<QAction *>()) {
-                if (a->text() == text)
-                    found = a;
-            }
-            if (!found)
-                return nullptr;
+            for (QAction *a : menu ? menu->actions() : QList<QAction *>())
+                found = a->text() == text ? a : found;
+            QVERIFY2(found, qPrintable(path));
             menu = found->menu();
         }
-        return found;
+        found->trigger();
     }
 
-    void choose(const QString &path)
-    {
-        QAction *action = menuEntry(path);
-        QVERIFY2(action, qPrintable(path));
-        action->trigger();
-    }
-
-    // A key as the keyboard capture hands it to the editor.
-    static void typeKey(QWidget *editor, int scan, int flags)
+    // Keys as the keyboard capture hands them to the editor.
+    static void typeKeys(QWidget *editor, const QList<Key> &keys)
     {
         auto *capture = editor->findChild<KeyboardCapture *>();
-        QVERIFY(capture && capture->isActive());
-        KeyRecord record{0, quint32(scan), quint32(flags)};
-        emit capture->keyEvent(record);
+        for (const Key &k : keys) {
+            QVERIFY(capture && capture->isActive());
+            KeyRecord record{0, quint32(k.first), quint32(k.second)};
+            emit capture->keyEvent(record);
+        }
     }
 
     static void clickStop(QWidget *editor)
@@ -213,8 +205,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, fun);
         QFETCH(bool, refused);
-        for (ButtonInfo &b : store().profiles[0].BUTTON_INFO)
-            b.Fun = 2;
+        entry(0).Fun = 2; // the row places the left clicks
         for (int e : lefts)
             entry(e).Fun = 1;
         // Left clicks of the other modes do not count.
@@ -288,11 +279,8 @@ private slots:
         select(e);
         choose(QStringLiteral("Advance > SINGLE KEY").section(" > ", group == 2 ? 1 : 0));
         VornSingleKeyWindow *editor = m_panel->singleKeyEditor();
-        QVERIFY(editor->isVisibleTo(m_panel.get()));
-        typeKey(editor, 0x1E, 0); // A, then the key of the row
-        typeKey(editor, scan, flags);
-        // Released, Alt is no longer down.
-        typeKey(editor, scan, (flags & ~0x20) | 0x80);
+        // A, then the key of the row; released, Alt is no longer down.
+        typeKeys(editor, {{0x1E, 0}, {scan, flags}, {scan, (flags & ~0x20) | 0x80}});
         QCOMPARE(editor->displayedText(), name);
         QCOMPARE(int(entry(e).Res1), 0); // nothing stored before STOP
         clickStop(editor);
@@ -308,8 +296,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addRow("A then Ctrl")
             << QList<Key>{{0x1E, 0}, {0x1D, 0}} << Usages{0xE0, 0x04} << "LCtr + A";
-        QTest::addRow("Ctrl, Shift, A") << QList<Key>{{0x1D, 0}, {0x2A, 0}, {0x1E, 0}}
-                                        << Usages{0xE1, 0xE0, 0x04} << "LShift + LCtr + A";
         // Right modifiers are shown as such but stored as the left ones.
         QTest::addRow("right Windows, Shift and Ctrl, B")
             << QList<Key>{{0x5C, 1}, {0x36, 0}, {0x1D, 1}, {0x30, 0}}
@@ -340,11 +326,10 @@ private slots:
         select(4);
         choose("Advance > COMBO KEY");
         VornComboKeyWindow *editor = m_panel->comboKeyEditor();
-        for (const Key &k : presses)
-            typeKey(editor, k.first, k.second);
+        typeKeys(editor, presses);
         QCOMPARE(editor->displayedText(), shown);
         for (int i = presses.size() - 1; i >= 0; --i)
-            typeKey(editor, presses[i].first, presses[i].second | 0x80);
+            typeKeys(editor, {{presses[i].first, presses[i].second | 0x80}});
         clickStop(editor);
 
         KeyInfoEntry expected[kKeyInfoCount];
@@ -355,7 +340,6 @@ private slots:
         }
         for (int i = 0; i < kKeyInfoCount; ++i)
             QVERIFY2(entry(4).KeyInfo[i] == expected[i], qPrintable(QString::number(i)));
-        QCOMPARE(m_panel->functionButton(4)->text(), QStringLiteral("COMBO KEY"));
         QCOMPARE(editor->displayedText(), stored);
     }
 
@@ -388,8 +372,7 @@ private slots:
         VornComboKeyWindow *editor = m_panel->comboKeyEditor();
         if (!edit) { // the keys go to button 5
             select(5);
-            for (const Key &k : keys)
-                typeKey(editor, k.first, k.second);
+            typeKeys(editor, keys);
             if (!keys.isEmpty())
                 clickStop(editor);
         }
@@ -398,8 +381,7 @@ private slots:
         if (edit) {
             clickStop(editor);
             editor->findChild<VornPushButton *>("edit")->click();
-            for (const Key &k : keys)
-                typeKey(editor, k.first, k.second);
+            typeKeys(editor, keys);
         }
         editor->findChild<VornPushButton *>("stop")->click();
         QCOMPARE(editor->isCapturing(), capturing);
@@ -443,8 +425,7 @@ private slots:
             editor = m_panel->comboKeyEditor();
         else
             editor = m_panel->singleKeyEditor();
-        typeKey(editor, 0x30, 0);
-        typeKey(editor, 0x30, 0x80);
+        typeKeys(editor, {{0x30, 0}, {0x30, 0x80}});
         if (field.isEmpty()) {
             m_panel->hide();
             QVERIFY(!editor->captureActive());
@@ -494,8 +475,7 @@ private slots:
         editor->delayField()->clear();
         QTest::keyClicks(editor->delayField(), "120");
         editor->typeButton(type)->click();
-        for (const Key &k : keys)
-            typeKey(editor, k.first, k.second);
+        typeKeys(editor, keys);
         if (!keys.isEmpty())
             clickStop(editor);
         QCOMPARE(int(entry(21).Res1), res1);
@@ -576,25 +556,31 @@ private slots:
         QCOMPARE(m_panel->sniperEditor()->dpiText(), dpi);
     }
 
+    // The dialog sees the button's macro. The distinct macros of all five
+    // modes count against the model's limit; an accepted macro brings its
+    // events from its file; a cancelled dialog changes nothing.
     void macroLimit_data()
     {
         QTest::addColumn<QString>("product");
         QTest::addColumn<int>("assigned");
-        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("chosen"); // "": cancelled
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<bool>("unnamed"); // one more button holds a macro without a name
+        QTest::addColumn<bool>("held");    // the button holds m1, 4 times, loop mode 2
         QTest::addRow("NX-32: an eighth macro")
             << "NX-32" << 7 << "m8"
-            << "You can only assign 7 different macros." << false;
-        QTest::addRow("NX-32: one of the seven") << "NX-32" << 7 << "m3" << QString() << false;
+            << "You can only assign 7 different macros." << false << false;
+        QTest::addRow("NX-32: one of the seven")
+            << "NX-32" << 7 << "m3" << QString() << false << false;
         QTest::addRow("NX-32: six and an unnamed one, a seventh")
-            << "NX-32" << 6 << "m7" << QString() << true;
-        QTest::addRow("NX-19: a 21st macro") << "NX-19" << 20 << "m21"
-                                             << "You can only assign 20 different macros." << true;
+            << "NX-32" << 6 << "m7" << QString() << true << false;
+        QTest::addRow("NX-19: a 21st macro")
+            << "NX-19" << 20 << "m21"
+            << "You can only assign 20 different macros." << true << false;
+        QTest::addRow("NX-19: the button's own, cancelled")
+            << "NX-19" << 1 << QString() << QString() << false << true;
     }
 
-    // The distinct macros of all five modes count against the model's
-    // limit; an accepted macro brings its events from its file.
     void macroLimit()
     {
         QFETCH(QString, product);
@@ -602,6 +588,7 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, refusal);
         QFETCH(bool, unnamed);
+        QFETCH(bool, held);
         QStringList names;
         for (int i = 1; i <= assigned + 1; ++i)
             names << QStringLiteral("m%1").arg(i);
@@ -615,10 +602,17 @@ private slots:
         // Events of the button's earlier macro, longer than the new one.
         for (KeyInfoEntry &k : entry(3).KeyInfo)
             k = KeyInfoEntry{0x84, 0x05, 0x01};
+        if (held) {
+            entry(3).Fun = 200;
+            entry(3).macroname = "m1";
+            entry(3).LoopNumber = 4;
+            entry(3).Res1 = 2;
+        }
         writeRawMacro(chosen, {{0x84, 0x01, 0x04}, {0x06, 0x00, 0x0A}, {0x04, 0x01, 0x04}});
         makePanel(product);
         useMacros(names);
-        m_answer = MacroChoice{chosen, 7, 1};
+        if (!chosen.isEmpty())
+            m_answer = MacroChoice{chosen, 7, 1};
         const ProfileStore before = store();
         select(3);
         choose("Macro Manager");
@@ -626,9 +620,14 @@ private slots:
         QCOMPARE(m_chooserCalls, 1);
         QCOMPARE(m_lastTitle, QStringLiteral("MACRO SELECT"));
         QVERIFY(!m_lastGunFile);
-        if (!refusal.isEmpty()) {
-            QCOMPARE(m_boxes.texts, QStringList{refusal});
+        // A button without a macro offers an empty name, once, mode 0.
+        QCOMPARE(m_lastCurrent.name, QString(held ? "m1" : ""));
+        QCOMPARE(m_lastCurrent.loopCount, held ? 4 : 1);
+        QCOMPARE(m_lastCurrent.loopMode, held ? 2 : 0);
+        if (!refusal.isEmpty() || chosen.isEmpty()) {
+            QCOMPARE(m_boxes.texts, refusal.isEmpty() ? QStringList() : QStringList{refusal});
             QVERIFY(store() == before);
+            QCOMPARE(m_panel->functionButton(3)->text(), QString(held ? "m1" : "Right"));
             return;
         }
         QVERIFY(m_boxes.texts.isEmpty());
@@ -647,62 +646,51 @@ private slots:
     }
 
     // Without a macro in the library the MACRO tab opens instead of the
-    // dialog; the dialog sees the button's macro, and cancelling it
-    // changes nothing.
-    void macroDialogSeesTheButtonsMacroAndMayBeCancelled()
+    // dialog.
+    void noMacroOpensTheMacroTab()
     {
-        entry(3).Fun = 200;
-        entry(3).macroname = "m1";
-        entry(3).LoopNumber = 4;
-        entry(3).Res1 = 2;
         makePanel();
         useMacros({});
-        const ProfileStore before = store();
         QSignalSpy tabs(m_panel.get(), &VornBtnWindow::GotoMacroTab);
         select(3);
         choose("Macro Manager");
         QCOMPARE(tabs.count(), 1);
         QCOMPARE(tabs.at(0).at(0).value<quint8>(), quint8(3));
         QCOMPARE(m_chooserCalls, 0);
-
-        useMacros({"m1"});
-        choose("Macro Manager");
-        QCOMPARE(m_lastCurrent.name, QStringLiteral("m1"));
-        QCOMPARE(m_lastCurrent.loopCount, 4);
-        QCOMPARE(m_lastCurrent.loopMode, 2);
-        QVERIFY(store() == before);
-        QCOMPARE(m_panel->functionButton(3)->text(), QStringLiteral("m1"));
-
-        // A button without a macro offers an empty name, once, mode 0.
-        select(4);
-        choose("Macro Manager");
-        QCOMPARE(m_lastCurrent.name, QString());
-        QCOMPARE(m_lastCurrent.loopCount, 1);
-        QCOMPARE(m_lastCurrent.loopMode, 0);
-        QCOMPARE(tabs.count(), 1);
     }
 
+    // The entry is offered in Chinese only, right after the macros; the
+    // left button refuses it.
     void gunFile_data()
     {
+        QTest::addColumn<int>("language");
         QTest::addColumn<int>("selected");
-        QTest::addColumn<bool>("refused");
-        QTest::addRow("left button, record index 0") << 0 << true;
-        QTest::addRow("first side button, record index 20") << 20 << false;
+        QTest::addRow("English: not offered") << 0 << 20;
+        QTest::addRow("Simplified Chinese, left button, record index 0") << 1 << 0;
+        QTest::addRow("Traditional Chinese, first side button, record index 20") << 2 << 20;
     }
 
     void gunFile()
     {
+        QFETCH(int, language);
         QFETCH(int, selected);
-        QFETCH(bool, refused);
-        UiScale::setLanguageIndex(1);
         entry(40).Fun = 1; // the rule of the last left click does not interfere
         makePanel();
+        UiScale::setLanguageIndex(language);
+        m_panel->retranslate();
         useMacros({"recoil"});
         m_answer = MacroChoice{"recoil", 1, 0};
         const ProfileStore before = store();
         select(selected);
-        m_panel->action(510)->trigger();
-        if (refused) {
+        QStringList texts;
+        for (QAction *a : m_panel->functionMenu()->actions())
+            texts << a->text();
+        QCOMPARE(texts.indexOf("GunFile Manager"),
+                 language ? texts.indexOf("Macro Manager") + 1 : -1);
+        if (!language)
+            return;
+        choose("GunFile Manager");
+        if (selected == 0) {
             QCOMPARE(m_boxes.texts,
                      QStringList{QStringLiteral("Left Button Can not be Gun Function.")});
             QCOMPARE(m_chooserCalls, 0);
@@ -713,30 +701,6 @@ private slots:
         QVERIFY(m_lastGunFile);
         QCOMPARE(entry(selected).Fun, 510);
         QCOMPARE(entry(selected).macroname, QStringLiteral("recoil"));
-    }
-
-    void gunFileEntryFollowsTheLanguage_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<bool>("offered");
-        QTest::addRow("English") << 0 << false;
-        QTest::addRow("Simplified Chinese") << 1 << true;
-        QTest::addRow("Traditional Chinese") << 2 << true;
-    }
-
-    void gunFileEntryFollowsTheLanguage()
-    {
-        QFETCH(int, language);
-        QFETCH(bool, offered);
-        makePanel();
-        UiScale::setLanguageIndex(language);
-        m_panel->retranslate();
-        QStringList texts;
-        for (QAction *a : m_panel->functionMenu()->actions())
-            texts << a->text();
-        // Right after the macros.
-        QCOMPARE(texts.indexOf("GunFile Manager"),
-                 offered ? texts.indexOf("Macro Manager") + 1 : -1);
     }
 
     void markersFollowTheModel_data()
@@ -766,34 +730,6 @@ private slots:
             else
                 QCOMPARE(at, QRect(27 + 32 * columns[i], 20, 25, 25));
         }
-    }
-
-    void clickingAMarkerSelectsItsButton_data()
-    {
-        QTest::addColumn<int>("entryNo");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("group");
-        QTest::addRow("front 3") << 2 << 2 << 0;
-        QTest::addRow("side 4") << 23 << 3 << 1;
-        QTest::addRow("scroll down") << 41 << 1 << 2;
-    }
-
-    void clickingAMarkerSelectsItsButton()
-    {
-        QFETCH(int, entryNo);
-        QFETCH(int, index);
-        QFETCH(int, group);
-        makePanel("NX-14");
-        QSignalSpy selected(m_panel.get(), &VornBtnWindow::SelBtnControl);
-        m_panel->marker(entryNo)->click();
-        QCOMPARE(selected.count(), 1);
-        QCOMPARE(int(selected.at(0).at(0).value<quint8>()), index);
-        QCOMPARE(int(selected.at(0).at(1).value<quint8>()), group);
-        QVERIFY(m_panel->functionButton(entryNo)->isVisibleTo(m_panel.get()));
-        QVERIFY(!m_panel->functionButton(0)->isVisibleTo(m_panel.get()) || entryNo == 0);
-        // Only this marker is highlighted, also after one of another group.
-        for (int e = 0; e < 42; ++e)
-            QCOMPARE(m_panel->marker(e)->isSelected(), e == entryNo);
     }
 
     // NX-19 has no side buttons: its side view offers no drop-down and no
@@ -835,6 +771,12 @@ private slots:
         panel->marker(22)->click();
         QCOMPARE(window.selectedMarker(1), 2);
         QVERIFY(window.marker(1, 2)->isSelected());
+        // Only this marker is highlighted, and only its button offers a menu.
+        for (int e = 0; e < 42; ++e)
+            QCOMPARE(panel->marker(e)->isSelected(), e == 22);
+        QVERIFY(panel->functionButton(22)->isVisibleTo(panel));
+        panel->marker(41)->click();
+        QCOMPARE(window.selectedMarker(2), 1);
 
         QTest::mouseClick(window.frontButton(), Qt::LeftButton);
         QTest::mouseClick(window.marker(0, 0), Qt::LeftButton);

@@ -1,5 +1,6 @@
 #include "common/AnsweredBoxes.h"
 #include "common/CtlProcess.h"
+#include "common/FileBytes.h"
 #include "common/HostileValues.h"
 #include "common/UiHome.h"
 
@@ -56,16 +57,9 @@ private:
                         .arg(i)
                         .arg(4 + i % 26)
                         .toLatin1();
-        append(source("Long.MSMACRO"), text);
+        QVERIFY(writeFileBytes(source("Long.MSMACRO"), text));
         QVERIFY(addToMacroLibrary("kept"));
         QVERIFY(exportProfileFile(store.profileNames[1], m_model, source("Loaded.prof"), nullptr));
-    }
-
-    static void append(const QString &path, const QByteArray &text)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(text);
     }
 
     // The files of one kind that the paths read.
@@ -172,13 +166,12 @@ private slots:
         for (int i = 0; i < values.size(); ++i)
             lines += "hostile_" + QByteArray::number(i) + '=' + values[i].text + '\n';
         for (const QString &file : files(kind))
-            append(file, '[' + section.toLatin1() + "]\n" + lines);
+            QVERIFY(
+                writeFileBytes(file, fileBytes(file) + '[' + section.toLatin1() + "]\n" + lines));
 
         QCOMPARE(readEveryPath(), m_clean);
         for (const QString &file : files(kind)) {
-            QFile in(file);
-            QVERIFY(in.open(QIODevice::ReadOnly));
-            const QByteArray text = in.readAll();
+            const QByteArray text = fileBytes(file);
             for (const QByteArray &line : lines.split('\n'))
                 QVERIFY2(text.contains(line), qPrintable(file + ": " + line));
         }
