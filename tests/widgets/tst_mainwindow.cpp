@@ -2,6 +2,7 @@
 #include "common/FileBytes.h"
 #include "common/ReportLog.h"
 #include "common/UiHome.h"
+#include "common/WindowEvents.h"
 
 #include "app/MousecfgWidget.h"
 #include "app/ProgramProfilesDialog.h"
@@ -9,27 +10,43 @@
 #include "device/VornHidReadThread.h"
 #include "device/hid/VirtualMouseBackend.h"
 #include "macro/ui/MacroDialog.h"
+#include "panels/ColorAreas.h"
+#include "panels/VornColorArea.h"
+#include "panels/VornColorWindow.h"
 #include "panels/VornDPIWindow.h"
 #include "panels/VornLiftOffDistance.h"
+#include "panels/VornPointSpeed.h"
 #include "panels/VornReportRate.h"
+#include "panels/VornTwoBarSlider.h"
 #include "store/ConfigFile.h"
 #include "store/DataFolder.h"
 #include "store/ProductConfig.h"
+#include "store/ProfileDefaults.h"
 #include "store/ProfileFile.h"
 #include "store/ProgramRules.h"
 #include "store/StoreContext.h"
 #include "widgets/ShellState.h"
 #include "widgets/UiScale.h"
+#include "widgets/VornLabel.h"
 #include "widgets/VornLineEdit.h"
 #include "widgets/VornMenu.h"
 #include "widgets/VornPushButton.h"
+#include "widgets/VornSlider.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
-// The main window on the offscreen platform, over virtual mice.
+using namespace Frames;
+using namespace WindowEvents;
+
+// The main window and its DPI, lighting, report-rate, pointer-speed and
+// lift-off panels on the offscreen platform, over virtual mice.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -43,6 +60,16 @@ private:
         installVirtualMice(mice);
         return std::make_unique<MousecfgWidget>();
     }
+
+    static ProfileStore storeFor(const QString &model)
+    {
+        writeProductName(model);
+        ProfileStore store;
+        initProfileStore(store, model);
+        return store;
+    }
+
+    static QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 private slots:
     void init()
@@ -315,7 +342,7 @@ private slots:
         QCOMPARE(lift->liftButton()->text(), QStringLiteral("2 mm"));
         QCOMPARE(store.LiftHigh, quint8(1));
         // The lighting report: lightModeReportUsesTheModelsClass, and the
-        // panel's side tst_settingspanels'.
+        // panel's side effectControls'.
         QCOMPARE(log.size(), sent);
     }
 
@@ -521,6 +548,613 @@ private slots:
                  qPrintable(m_boxes.texts[0]));
         QCOMPARE(DeviceContext::virtualMice()->memory(nx19, 0, 0x800), before);
         QVERIFY(DeviceContext::virtualMice()->modes(nx19).isEmpty());
+    }
+
+    // Typing into the hexadecimal field: every length reads as a colour,
+    // finishing rewrites the text to six digits.
+    void hexField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QString>("finished");
+        QTest::addRow("empty: black") << "" << rgb(0, 0, 0) << "000000";
+        QTest::addRow("1: blue only") << "f" << rgb(0, 0, 15) << "00000f";
+        QTest::addRow("2: blue only") << "ff" << rgb(0, 0, 255) << "0000ff";
+        QTest::addRow("3: digits doubled") << "f80" << rgb(255, 136, 0) << "ff8800";
+        QTest::addRow("4: green and blue") << "1234" << rgb(0, 0x12, 0x34) << "001234";
+        QTest::addRow("5: one red digit") << "abcde" << rgb(0x0a, 0xbc, 0xde) << "0abcde";
+        QTest::addRow("6: pairs, upper case") << "12AB5F" << rgb(0x12, 0xab, 0x5f) << "12ab5f";
+        QTest::addRow("7: the field keeps six") << "1234567" << rgb(0x12, 0x34, 0x56) << "123456";
+    }
+
+    void hexField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QColor, color);
+        QFETCH(QString, finished);
+        VornColorArea area;
+        area.setColor(rgb(10, 20, 30));
+        area.show();
+        QSignalSpy changes(&area, &VornColorArea::VornChangeColor);
+        QSignalSpy applies(&area, &VornColorArea::ApplyColor);
+        QLineEdit *hex = area.hexField();
+        hex->setFocus();
+        hex->selectAll();
+        QTest::keyClick(hex, Qt::Key_Backspace);
+        QTest::keyClicks(hex, typed);
+        QCOMPARE(area.color(), color);
+        QCOMPARE(changes.last().at(0).value<QColor>(), color);
+        QCOMPARE(area.field(3)->value(), color.red());
+        QCOMPARE(area.field(4)->value(), color.green());
+        QCOMPARE(area.field(5)->value(), color.blue());
+        QCOMPARE(hex->text(), typed.left(6)); // the text is left as typed
+        QTest::keyClick(hex, Qt::Key_Return);
+        QCOMPARE(hex->text(), finished);
+        QCOMPARE(area.color(), color);
+        QCOMPARE(applies.count(), 0);
+    }
+
+    // The hue bar: 128 x scale pixels from 7 below the top; the top edge is
+    // hue 360, which shows as red.
+    void hueBar_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("hue");
+        QTest::addColumn<int>("shownHue");
+        QTest::addColumn<QColor>("preview");
+        QTest::addRow("top edge") << 1.0 << 7 << 360 << 0 << rgb(255, 0, 0);
+        QTest::addRow("above the strip") << 1.0 << 0 << 360 << 0 << rgb(255, 0, 0);
+        QTest::addRow("below the strip") << 1.0 << 135 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("bottom row") << 1.0 << 134 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("bottom row, scale 1.5") << 1.5 << 198 << 0 << 0 << rgb(255, 0, 0);
+        QTest::addRow("middle") << 1.0 << 71 << 180 << 180 << rgb(0, 255, 255);
+    }
+
+    void hueBar()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, y);
+        QFETCH(int, hue);
+        QFETCH(int, shownHue);
+        QFETCH(QColor, preview);
+        UiScale::setFactor(scale);
+        VornColorArea area;
+        area.show();
+        // Full saturation and value first: the square's top right corner.
+        QTest::mouseClick(area.square(), Qt::LeftButton, {}, QPoint(int(128 * scale), 0));
+        QSignalSpy hues(area.hueBar(), &HColorArea::hueChangedSignal);
+        QSignalSpy applies(&area, &VornColorArea::ApplyColor);
+        QTest::mousePress(area.hueBar(), Qt::LeftButton, {}, QPoint(8, y));
+        QCOMPARE(hues.count(), 1);
+        QCOMPARE(hues.at(0).at(0).toInt(), hue);
+        QCOMPARE(area.preview()->color(), preview);
+        QCOMPARE(area.field(0)->value(), shownHue);
+        QCOMPARE(applies.count(), 0);
+        QTest::mouseRelease(area.hueBar(), Qt::LeftButton, {}, QPoint(8, y));
+        QCOMPARE(applies.count(), 1);
+    }
+
+    // The square: the last column is saturation 255 and the last row value
+    // 0, by a click as by a drag past them; the pixels before are not. The
+    // same colour from outside places the marker at the inverse.
+    void squarePointer_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("saturation");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QPointF>("marker");
+        QTest::addRow("right edge, top")
+            << 1.0 << QPoint(128, 0) << 255 << 255 << QPointF(127.5, 0.5);
+        QTest::addRow("past the right edge")
+            << 1.0 << QPoint(400, -20) << 255 << 255 << QPointF(127.5, 0.5);
+        QTest::addRow("last column") << 1.0 << QPoint(127, 1) << 255 << 254 << QPointF(127.5, 1);
+        QTest::addRow("last row") << 1.0 << QPoint(64, 127) << 128 << 0 << QPointF(64, 128);
+        QTest::addRow("one pixel inside") << 1.0 << QPoint(126, 2) << 252 << 252 << QPointF(126, 2);
+        QTest::addRow("last row, scale 1.5") << 1.5 << QPoint(0, 191) << 0 << 0 << QPointF(0, 192);
+        QTest::addRow("left bottom") << 1.0 << QPoint(0, 128) << 0 << 0 << QPointF(0, 128);
+        QTest::addRow("right edge, scale 1.5")
+            << 1.5 << QPoint(191, 96) << 255 << 128 << QPointF(191.25, 96);
+        QTest::addRow("scale 2") << 2.0 << QPoint(100, 206) << 100 << 50 << QPointF(100, 206);
+    }
+
+    void squarePointer()
+    {
+        QFETCH(double, scale);
+        QFETCH(QPoint, at);
+        QFETCH(int, saturation);
+        QFETCH(int, value);
+        QFETCH(QPointF, marker);
+        UiScale::setFactor(scale);
+        VornColorArea area;
+        area.show();
+        QTest::mouseClick(area.square(), Qt::LeftButton, {}, at);
+        QCOMPARE(area.field(1)->value(), saturation);
+        QCOMPARE(area.field(2)->value(), value);
+        VornColorArea outside;
+        QSignalSpy changes(&outside, &VornColorArea::VornChangeColor);
+        outside.setColor(QColor::fromHsv(120, saturation, value));
+        QCOMPARE(outside.square()->markerCentre(), marker);
+        QCOMPARE(outside.field(1)->value(), saturation);
+        QCOMPARE(outside.field(2)->value(), value);
+        QCOMPARE(changes.count(), 0);
+    }
+
+    void swatchesAndFields()
+    {
+        VornColorArea area;
+        area.show();
+        QSignalSpy changes(&area, &VornColorArea::VornChangeColor);
+        QSignalSpy applies(&area, &VornColorArea::ApplyColor);
+        const QColor expected[] = {rgb(255, 0, 0),    rgb(0, 255, 0),   rgb(0, 0, 255),
+                                   rgb(0, 255, 255),  rgb(255, 255, 0), rgb(255, 0, 255),
+                                   rgb(255, 255, 255)};
+        for (int i = 0; i < VornColorArea::kSwatches; ++i) {
+            QTest::mouseClick(area.swatch(i), Qt::LeftButton);
+            QCOMPARE(area.color(), expected[i]);
+        }
+        QCOMPARE(changes.count(), 7);
+        QCOMPARE(applies.count(), 7);
+        QCOMPARE(area.hexField()->text(), QStringLiteral("ffffff"));
+        // An H field change: every field follows, nothing is applied.
+        area.field(1)->setValue(255);
+        area.field(0)->setValue(120);
+        QCOMPARE(area.color(), rgb(0, 255, 0));
+        QCOMPARE(area.hexField()->text(), QStringLiteral("00ff00"));
+        QCOMPARE(applies.count(), 7);
+        // An R field change is applied.
+        area.field(3)->setValue(255);
+        QCOMPARE(area.color(), rgb(255, 255, 0));
+        QCOMPARE(area.field(0)->value(), 60);
+        QCOMPARE(applies.count(), 8);
+        // Typed digits are one change, taken when the number is finished.
+        area.field(5)->setFocus();
+        area.field(5)->selectAll();
+        QTest::keyClicks(area.field(5), "128");
+        QCOMPARE(applies.count(), 8);
+        QTest::keyClick(area.field(5), Qt::Key_Return);
+        QCOMPARE(area.color(), rgb(255, 255, 128));
+        QCOMPARE(applies.count(), 9);
+        QTest::mouseClick(area.applyButton(), Qt::LeftButton);
+        QCOMPARE(applies.count(), 10);
+    }
+
+    // The effect menu by lighting class, in menu order.
+    void effectMenu_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("effects");
+        const QString breathing = "BREATHING", rainbow = "RAINBOW", full = "FULL LIGHTED",
+                      wave = "WAVE", trace = "GO WITHOUT TRACE", reactive = "REACTIVE",
+                      flash = "FLASH", off = "OFF", seven = "7 COLOR BREATHING";
+        QTest::addRow("class 0, NX-13")
+            << "NX-13" << QStringList{breathing, wave, seven, full, flash, off};
+        QTest::addRow("class 0, NX-48")
+            << "NX-48" << QStringList{breathing, rainbow, seven, full, flash, off};
+        QTest::addRow("class 1") << "NX-01" << QStringList{breathing, rainbow,  full,  wave,
+                                                           trace,     reactive, flash, off};
+        QTest::addRow("class 2") << "NX-04"
+                                 << QStringList{breathing, rainbow, full, wave, flash, off};
+        QTest::addRow("class 3") << "NX-19" << QStringList{breathing, rainbow,  full,  wave,
+                                                           trace,     reactive, flash, off};
+        QTest::addRow("class 4") << "NX-23" << QStringList{breathing, rainbow, full, flash, off};
+    }
+
+    void effectMenu()
+    {
+        QFETCH(QString, model);
+        QFETCH(QStringList, effects);
+        ProfileStore store = storeFor(model);
+        VornColorWindow panel;
+        panel.loadRecord(store);
+        QCOMPARE(visibleTexts(panel.effectMenu()), effects);
+    }
+
+    // What each effect shows; the swatch-only models keep only the preview,
+    // the hexadecimal field, the swatches and APPLY of the colour editor.
+    void effectControls_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("brightness");
+        QTest::addColumn<bool>("speed");
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<bool>("picker");
+        const QString nx19 = "NX-19";
+        QTest::addRow("breathing") << nx19 << 0 << "BREATHING" << true << true << true << true;
+        QTest::addRow("rainbow") << nx19 << 1 << "RAINBOW" << true << true << false << false;
+        QTest::addRow("full lighted")
+            << nx19 << 2 << "FULL LIGHTED" << true << false << true << true;
+        QTest::addRow("wave") << nx19 << 3 << "WAVE" << true << true << false << false;
+        QTest::addRow("go without trace")
+            << nx19 << 4 << "GO WITHOUT TRACE" << true << true << false << false;
+        QTest::addRow("reactive") << nx19 << 5 << "REACTIVE" << true << true << false << false;
+        QTest::addRow("flash") << nx19 << 6 << "FLASH" << true << true << true << true;
+        QTest::addRow("off") << nx19 << 7 << "OFF" << false << false << false << false;
+        QTest::addRow("7 colour breathing, not in the class-3 menu")
+            << nx19 << 8 << "7 COLOR BREATHING" << true << true << false << false;
+        QTest::addRow("swatch-only model")
+            << "NX-55" << 0 << "BREATHING" << true << true << true << false;
+        QTest::addRow("swatch-only model, full lighted")
+            << "NX-03" << 2 << "FULL LIGHTED" << true << false << true << false;
+    }
+
+    void effectControls()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, mode);
+        QFETCH(QString, name);
+        QFETCH(bool, brightness);
+        QFETCH(bool, speed);
+        QFETCH(bool, colour);
+        QFETCH(bool, picker);
+        ProfileStore store = storeFor(model);
+        store.profiles[0].LED_MODE[mode].RGB = LedColour::fromRgb(1, 2, 3);
+        VornColorWindow panel;
+        panel.loadRecord(store);
+        panel.show();
+        panel.slotRefreshLightMode(mode);
+        QCOMPARE(panel.effectButton()->text(), name);
+        QCOMPARE(store.profiles[0].LedMode, quint8(mode));
+        QCOMPARE(panel.brightnessSlider()->isVisible(), brightness);
+        QCOMPARE(panel.brightnessLabel()->isVisible(), brightness);
+        QCOMPARE(panel.speedSlider()->isVisible(), speed);
+        QCOMPARE(panel.speedLabel()->isVisible(), speed);
+        VornColorArea *area = panel.colorArea();
+        QCOMPARE(area->isVisible(), colour);
+        QCOMPARE(area->color(), rgb(1, 2, 3));
+        if (colour) {
+            QCOMPARE(area->hueBar()->isVisible(), picker);
+            QCOMPARE(area->square()->isVisible(), picker);
+            for (int i = 0; i < 6; ++i)
+                QCOMPARE(area->field(i)->isVisible(), picker);
+            QVERIFY(area->preview()->isVisible());
+            QVERIFY(area->hexField()->isVisible());
+            QVERIFY(area->swatch(6)->isVisible());
+            QVERIFY(area->applyButton()->isVisible());
+        }
+    }
+
+    // A model that keeps its lighting in profile 1's record (which ones is
+    // tst_modeltable's) edits that record in every mode.
+    void editedProfile_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("edited");
+        QTest::addRow("class 4, NX-23") << "NX-23" << 0;
+        QTest::addRow("class 3") << "NX-19" << 2;
+    }
+
+    void editedProfile()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, edited);
+        ProfileStore store = storeFor(model);
+        store.curProfile = 2;
+        store.profiles[0].LedMode = 0;
+        store.profiles[2].LedMode = 6;
+        const ProfileStore before = store;
+        VornColorWindow panel;
+        panel.loadRecord(store);
+        QCOMPARE(panel.effectButton()->text(),
+                 edited == 0 ? QStringLiteral("BREATHING") : QStringLiteral("FLASH"));
+        const int mode = store.profiles[edited].LedMode;
+        panel.brightnessSlider()->setValue(1);
+        panel.speedSlider()->setValue(7);
+        QCOMPARE(store.profiles[edited].LED_MODE[mode].bright, 1u);
+        QCOMPARE(store.profiles[edited].LED_MODE[mode].breath, 7u);
+        panel.slotRefreshLightMode(2);
+        QCOMPARE(store.profiles[edited].LedMode, quint8(2));
+        for (int p = 0; p < kProfileCount; ++p) {
+            if (p != edited)
+                QVERIFY(store.profiles[p] == before.profiles[p]);
+        }
+    }
+
+    // A drag from the first step past the last stores every step, and
+    // writes the file and previews on the mouse once, on release; a key or
+    // a wheel step is such a finished change too.
+    void sliderChanges_data()
+    {
+        QTest::addColumn<bool>("brightness");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::addColumn<QString>("profile1"); // the lighting report after a drag
+        // NX-19 defaults: red WAVE (class 3: code 2, variant 0) in every
+        // profile, brightness 2, speed level 5 (byte 9 - 5 = 4).
+        QTest::addRow("brightness 1 to 3, dragged")
+            << true << "drag" << QList<int>{2, 3} << "ff000002040003";
+        QTest::addRow("speed 1 to 8, dragged")
+            << false << "drag" << QList<int>{2, 3, 4, 5, 6, 7, 8} << "ff000002010002";
+        QTest::addRow("brightness, arrow key") << true << "key" << QList<int>{2} << QString();
+        QTest::addRow("speed, wheel") << false << "wheel" << QList<int>{2} << QString();
+    }
+
+    void sliderChanges()
+    {
+        QFETCH(bool, brightness);
+        QFETCH(QString, input);
+        QFETCH(QList<int>, steps);
+        QFETCH(QString, profile1);
+        LoggedMouse mouse("NX-19");
+        ProfileStore &store = StoreContext::store();
+        initProfileStore(store);
+        LedModeInfo &wave = store.profiles[0].LED_MODE[3];
+        (brightness ? wave.bright : wave.breath) = 1;
+        VornColorWindow panel;
+        panel.resize(664, 199);
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *slider = brightness ? panel.brightnessSlider() : panel.speedSlider();
+        QCOMPARE(slider->value(), 1);
+
+        QList<int> seen;
+        connect(slider, &QSlider::valueChanged, this, [&](int value) {
+            seen << value;
+            QCOMPARE(int(brightness ? wave.bright : wave.breath), value);
+        });
+        const QString file = profileFilePath(store.profileNames[0]);
+        mouse.log.clear();
+        if (input == QLatin1String("drag")) {
+            // In moves of 4 pixels, nothing saved or sent before the release.
+            dragSlider(slider, slider->width(), 4, [&] {
+                QCOMPARE(mouse.log.size(), 0);
+                QVERIFY(!QFile::exists(file));
+            });
+        } else if (input == QLatin1String("wheel")) {
+            QWheelEvent step(QPointF(5, 5), slider->mapToGlobal(QPoint(5, 5)), QPoint(),
+                             QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
+            QCoreApplication::sendEvent(slider, &step);
+        } else {
+            QTest::keyClick(slider, Qt::Key_Right);
+        }
+        QCOMPARE(seen, steps);
+        if (profile1.isEmpty()) {
+            QVERIFY(!mouse.log.isEmpty());
+        } else {
+            // Every profile's lighting, 8 bytes apart; the others unchanged.
+            QStringList expected{W(0x446, "0000"), S(10)};
+            for (int p = 0; p < kProfileCount; ++p)
+                expected << W(0x449 + 8 * p, p ? "ff000002040002" : qPrintable(profile1)) << S(10);
+            QCOMPARE(mouse.log, expected << R(4) << W(0x02C, "00") << S(100));
+        }
+        ProfileData written;
+        readProfile(written, file);
+        QCOMPARE(written.LedMode, quint8(3));
+        QCOMPARE(int(written.LED_MODE[3].bright), brightness ? steps.last() : 2);
+        QCOMPARE(int(written.LED_MODE[3].breath), brightness ? 5 : steps.last());
+    }
+
+    // Both ends of every bar and a stored value show the DPI worked out by
+    // hand; the scales of the other sensors are tst_modeltable's.
+    void dpiScale_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("ends");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("3399 NX-19") << "NX-19" << QStringList{"50", "40000"} << 400 << "20100";
+        QTest::addRow("3212 NX-29") << "NX-29" << QStringList{"600", "7200"} << 111 << "7200";
+    }
+
+    void dpiScale()
+    {
+        QFETCH(QString, model);
+        QFETCH(QStringList, ends);
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+        ProfileStore store = storeFor(model);
+        store.profiles[0].DPI_INFO[2] = DpiInfo{1, 0, 0, quint32(stored), quint32(stored)};
+        VornDPIWindow panel;
+        panel.loadRecord(store);
+        QCOMPARE(panel.slider(2)->xSlider()->value(), stored);
+        QCOMPARE(panel.xLabel(2)->text(), "X:" + shown);
+        QCOMPARE(panel.yLabel(2)->text(), "Y:" + shown);
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            QCOMPARE((QStringList{panel.lowLabel(s)->text(), panel.highLabel(s)->text()}), ends);
+            QSlider *x = panel.slider(s)->xSlider();
+            QCOMPARE(panel.slider(s)->ySlider()->maximum(), x->maximum());
+            x->setValue(x->minimum());
+            QCOMPARE(panel.xLabel(s)->text(), "X:" + ends[0]);
+            x->setValue(x->maximum());
+            QCOMPARE(panel.xLabel(s)->text(), "X:" + ends[1]);
+        }
+    }
+
+    void linkedStages()
+    {
+        ProfileStore store = storeFor("NX-03");
+        ProfileData &rec = store.profiles[0];
+        rec.DPI_INFO[1] = DpiInfo{1, 1, 77, 10, 30};
+        rec.DPI_INFO[2] = DpiInfo{1, 0, 55, 10, 30};
+        VornDPIWindow panel;
+        panel.loadRecord(store);
+        panel.show();
+        // Linking copies Y into X, then the later value wins.
+        QCOMPARE(panel.slider(1)->xSlider()->value(), 30);
+        QCOMPARE(panel.slider(1)->ySlider()->value(), 30);
+        QCOMPARE(panel.xLabel(1)->text(), QStringLiteral("X:3100"));
+        QCOMPARE(panel.slider(2)->xSlider()->value(), 10);
+        QCOMPARE(panel.slider(2)->ySlider()->value(), 30);
+
+        // Linked bars move together; free ones do not.
+        panel.slider(1)->xSlider()->setValue(40);
+        QCOMPARE(panel.slider(1)->ySlider()->value(), 40);
+        panel.slider(2)->xSlider()->setValue(40);
+        QCOMPARE(panel.slider(2)->ySlider()->value(), 30);
+        const DpiInfo &two = panel.profileData().DPI_INFO[2];
+        QCOMPARE(two.x, 40u);
+        QCOMPARE(two.y, 30u);
+        QCOMPARE(two.xy, 55u);
+        QCOMPARE(panel.profileData().DPI_INFO[3], rec.DPI_INFO[3]);
+
+        // Linking a free stage later: X takes Y.
+        QTest::mouseClick(panel.linkBox(2), Qt::LeftButton);
+        QCOMPARE(panel.profileData().DPI_INFO[2].link, quint8(1));
+        QCOMPARE(panel.slider(2)->xSlider()->value(), 30);
+        QCOMPARE(panel.profileData().DPI_INFO[2].x, 30u);
+        QTest::mouseClick(panel.linkBox(1), Qt::LeftButton);
+        panel.slider(1)->ySlider()->setValue(5);
+        QCOMPARE(panel.slider(1)->xSlider()->value(), 40);
+
+        // Enable and the active stage; Apply takes the copy back.
+        QTest::mouseClick(panel.enableBox(0), Qt::LeftButton);
+        QCOMPARE(panel.profileData().DPI_INFO[0].used, quint8(0));
+        QCOMPARE(panel.profileData().dpi, quint8(0));
+        QTest::mouseClick(panel.stageButton(3), Qt::LeftButton);
+        QCOMPARE(panel.profileData().dpi, quint8(3));
+        panel.rescale(); // as a language change or a late placement does
+        QCOMPARE(panel.xLabel(3)->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(panel.xLabel(0)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(rec.dpi, quint8(0));
+        panel.collectRecord(store);
+        QCOMPARE(rec.dpi, quint8(3));
+        QCOMPARE(rec.DPI_INFO[0].used, quint8(0));
+        QCOMPARE(rec.DPI_INFO[1], (DpiInfo{1, 0, 77, 40, 5}));
+        QCOMPARE(rec.DPI_INFO[2], (DpiInfo{1, 1, 55, 30, 30}));
+    }
+
+    // The value above a DPI bar's handle shows while the mouse holds it,
+    // though the bars sit in a box no higher than themselves; the release
+    // that ends it is a finished change (sliderChanges).
+    void dpiValueLabelShows()
+    {
+        ProfileStore store = storeFor("NX-19");
+        VornDPIWindow panel;
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *bar = panel.slider(2)->ySlider();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QLabel *label = bar->valueLabel();
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString::number(bar->value()));
+        QCOMPARE(label->size(), QSize(20, 20));
+        QCOMPARE(label->visibleRegion().boundingRect().size(), label->size());
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QVERIFY(!label->isVisible());
+    }
+
+    // The compact layout hides the enable column and lengthens the bars;
+    // a stage the model lacks is shown greyed and keeps what it stores.
+    void stageRows_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("enableColumn");
+        QTest::addColumn<int>("barWidth");
+        QTest::addColumn<int>("stages");
+        QTest::addRow("NX-19 compact") << "NX-19" << false << 331 << 5;
+        QTest::addRow("NX-03") << "NX-03" << true << 301 << 5;
+        QTest::addRow("NX-04 lacks stage 5") << "NX-04" << true << 301 << 4;
+    }
+
+    void stageRows()
+    {
+        QFETCH(QString, model);
+        QFETCH(bool, enableColumn);
+        QFETCH(int, barWidth);
+        QFETCH(int, stages);
+        ProfileStore store = storeFor(model);
+        const ProfileStore before = store;
+        VornDPIWindow panel;
+        panel.loadRecord(store);
+        panel.show();
+        QCOMPARE(panel.enableHeading()->isVisible(), enableColumn);
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            QCOMPARE(panel.enableBox(s)->isVisible(), enableColumn);
+            QCOMPARE(panel.slider(s)->width(), barWidth);
+            QCOMPARE(panel.stageButton(s)->isEnabled(), s < stages);
+            QCOMPARE(panel.slider(s)->isEnabled(), s < stages);
+        }
+        panel.collectRecord(store);
+        QVERIFY(store == before);
+    }
+
+    // Every size class: the rows stay inside the panel and apart, and the
+    // bars take the handle of their class.
+    void dpiRowsAtEverySize_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("sizeClass");
+        QTest::addColumn<QString>("handle");
+        QTest::addRow("NX-03, class 0") << "NX-03" << 0 << "width:  18px;height: 9px;";
+        QTest::addRow("NX-19, class 1") << "NX-19" << 1 << "width:  22px;height: 11px;";
+        QTest::addRow("NX-03, class 16") << "NX-03" << 16 << "width:  90px;height: 45px;";
+    }
+
+    void dpiRowsAtEverySize()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, sizeClass);
+        QFETCH(QString, handle);
+        const double scale = 1.0 + 0.25 * sizeClass;
+        UiScale::setFactor(scale);
+        ProfileStore store = storeFor(model);
+        VornDPIWindow panel;
+        panel.resize(int(456 * scale), int(386 * scale));
+        panel.loadRecord(store);
+        panel.show();
+        QVERIFY(panel.slider(0)->xSlider()->styleSheet().contains(handle));
+        QVERIFY(panel.slider(4)->ySlider()->styleSheet().contains(handle));
+        int previousBottom = -1;
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            QList<QWidget *> row{panel.stageButton(s), panel.xLabel(s),   panel.yLabel(s),
+                                 panel.linkBox(s),     panel.lowLabel(s), panel.slider(s),
+                                 panel.highLabel(s)};
+            if (panel.enableBox(s)->isVisible())
+                row << panel.enableBox(s);
+            QRect rowArea;
+            for (int i = 0; i < row.size(); ++i) {
+                const QRect g = row.at(i)->geometry();
+                QVERIFY2(panel.rect().contains(g), qPrintable(row.at(i)->objectName()));
+                for (int j = 0; j < i; ++j)
+                    QVERIFY(!g.intersects(row.at(j)->geometry()));
+                rowArea = rowArea.united(g);
+            }
+            QVERIFY(rowArea.top() > previousBottom);
+            previousBottom = rowArea.bottom();
+        }
+    }
+
+    // A code without a name is readerSlotsShowAndSendNothing's.
+    void smallPanels()
+    {
+        ProfileStore store = storeFor("NX-18");
+        store.LiftHigh = 0;
+        store.profiles[0].pollrate = 4;
+        VornReportRate rate;
+        VornPointSpeed speed;
+        VornLiftOffDistance lift;
+        rate.loadRecord(store);
+        speed.loadRecord(store);
+        lift.loadRecord(store);
+        QCOMPARE(rate.rateButton()->text(), QStringLiteral("250 HZ"));
+        QCOMPARE(visibleTexts(rate.rateMenu()),
+                 (QStringList{"125 HZ", "250 HZ", "500 HZ", "1000 HZ"}));
+        rate.rateMenu()->actions().at(3)->trigger();
+        QCOMPARE(rate.rateButton()->text(), QStringLiteral("1000 HZ"));
+        QCOMPARE(store.profiles[0].pollrate, quint8(4));
+        rate.collectRecord(store);
+        QCOMPARE(store.profiles[0].pollrate, quint8(1));
+        // The pointer speed goes into the record at once (its control is
+        // tst_everysetting's).
+        speed.pointerSlider()->setValue(17);
+        QCOMPARE(store.profiles[0].mousespeed, quint8(17));
+
+        // NX-18 offers two distances; a stored 3 mm still shows.
+        QCOMPARE(lift.liftButton()->text(), QStringLiteral("3 mm"));
+        QCOMPARE(visibleTexts(lift.liftMenu()), (QStringList{"2 mm", "1 mm"}));
+        lift.liftMenu()->actions().at(1)->trigger();
+        lift.collectRecord(store);
+        QCOMPARE(store.LiftHigh, quint8(2));
+        writeProductName("NX-19");
+        lift.setValue(1);
+        QCOMPARE(lift.liftButton()->text(), QStringLiteral("2 mm"));
+        QCOMPARE(visibleTexts(lift.liftMenu()), (QStringList{"3 mm", "2 mm", "1 mm"}));
     }
 };
 
