@@ -1106,51 +1106,26 @@ private slots:
         QVERIFY(!label->isVisible());
     }
 
-    // The compact layout hides the enable column and lengthens the bars;
-    // a stage the model lacks is shown greyed and keeps what it stores.
-    void stageRows_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<bool>("enableColumn");
-        QTest::addColumn<int>("barWidth");
-        QTest::addColumn<int>("stages");
-        QTest::addRow("NX-19 compact") << "NX-19" << false << 331 << 5;
-        QTest::addRow("NX-03") << "NX-03" << true << 301 << 5;
-        QTest::addRow("NX-04 lacks stage 5") << "NX-04" << true << 301 << 4;
-    }
-
-    void stageRows()
-    {
-        QFETCH(QString, model);
-        QFETCH(bool, enableColumn);
-        QFETCH(int, barWidth);
-        QFETCH(int, stages);
-        ProfileStore store = storeFor(model);
-        const ProfileStore before = store;
-        VornDPIWindow panel;
-        panel.loadRecord(store);
-        panel.show();
-        QCOMPARE(panel.enableHeading()->isVisible(), enableColumn);
-        for (int s = 0; s < kDpiStageCount; ++s) {
-            QCOMPARE(panel.enableBox(s)->isVisible(), enableColumn);
-            QCOMPARE(panel.slider(s)->width(), barWidth);
-            QCOMPARE(panel.stageButton(s)->isEnabled(), s < stages);
-            QCOMPARE(panel.slider(s)->isEnabled(), s < stages);
-        }
-        panel.collectRecord(store);
-        QVERIFY(store == before);
-    }
-
     // Every size class: the rows stay inside the panel and apart, and the
-    // bars take the handle of their class.
+    // bars take the handle and the length of their class. The compact
+    // layout hides the enable column and lengthens the bars; a stage the
+    // model lacks is shown greyed and keeps what it stores.
     void dpiRowsAtEverySize_data()
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("sizeClass");
         QTest::addColumn<QString>("handle");
-        QTest::addRow("NX-03, class 0") << "NX-03" << 0 << "width:  18px;height: 9px;";
-        QTest::addRow("NX-19, class 1") << "NX-19" << 1 << "width:  22px;height: 11px;";
-        QTest::addRow("NX-03, class 16") << "NX-03" << 16 << "width:  90px;height: 45px;";
+        QTest::addColumn<bool>("enableColumn");
+        QTest::addColumn<int>("barWidth"); // in class 0, to the pixel in the others
+        QTest::addColumn<int>("stages");
+        const QString class0 = "width:  18px;height: 9px;";
+        QTest::addRow("NX-19 compact, class 0") << "NX-19" << 0 << class0 << false << 331 << 5;
+        QTest::addRow("NX-03, class 0") << "NX-03" << 0 << class0 << true << 301 << 5;
+        QTest::addRow("NX-04 lacks stage 5") << "NX-04" << 0 << class0 << true << 301 << 4;
+        QTest::addRow("NX-19, class 1")
+            << "NX-19" << 1 << "width:  22px;height: 11px;" << false << 331 << 5;
+        QTest::addRow("NX-03, class 16")
+            << "NX-03" << 16 << "width:  90px;height: 45px;" << true << 301 << 5;
     }
 
     void dpiRowsAtEverySize()
@@ -1158,21 +1133,30 @@ private slots:
         QFETCH(QString, model);
         QFETCH(int, sizeClass);
         QFETCH(QString, handle);
+        QFETCH(bool, enableColumn);
+        QFETCH(int, barWidth);
+        QFETCH(int, stages);
         const double scale = 1.0 + 0.25 * sizeClass;
         UiScale::setFactor(scale);
         ProfileStore store = storeFor(model);
+        const ProfileStore before = store;
         VornDPIWindow panel;
         panel.resize(int(456 * scale), int(386 * scale));
         panel.loadRecord(store);
         panel.show();
         QVERIFY(panel.slider(0)->xSlider()->styleSheet().contains(handle));
         QVERIFY(panel.slider(4)->ySlider()->styleSheet().contains(handle));
+        QCOMPARE(panel.enableHeading()->isVisible(), enableColumn);
         int previousBottom = -1;
         for (int s = 0; s < kDpiStageCount; ++s) {
+            QCOMPARE(panel.enableBox(s)->isVisible(), enableColumn);
+            QVERIFY(qAbs(panel.slider(s)->width() - barWidth * scale) < 1);
+            QCOMPARE(panel.stageButton(s)->isEnabled(), s < stages);
+            QCOMPARE(panel.slider(s)->isEnabled(), s < stages);
             QList<QWidget *> row{panel.stageButton(s), panel.xLabel(s),   panel.yLabel(s),
                                  panel.linkBox(s),     panel.lowLabel(s), panel.slider(s),
                                  panel.highLabel(s)};
-            if (panel.enableBox(s)->isVisible())
+            if (enableColumn)
                 row << panel.enableBox(s);
             QRect rowArea;
             for (int i = 0; i < row.size(); ++i) {
@@ -1185,6 +1169,8 @@ private slots:
             QVERIFY(rowArea.top() > previousBottom);
             previousBottom = rowArea.bottom();
         }
+        panel.collectRecord(store);
+        QVERIFY(store == before);
     }
 
     // A code without a name is readerSlotsShowAndSendNothing's.
