@@ -66,6 +66,12 @@ QStringList savedList()
     return names;
 }
 
+// What the product's Config.ini holds under `key`.
+QString productValue(const char *key)
+{
+    return QSettings(productConfigPath(), QSettings::IniFormat).value(key).toString();
+}
+
 } // namespace
 
 // The main window and its DPI, lighting, report-rate, pointer-speed and
@@ -81,9 +87,16 @@ private:
     AnsweredBoxes m_boxes;
     std::unique_ptr<MousecfgWidget> m_window;
 
-    MousecfgWidget *openWindow(const QStringList &mice = {"NX-19"})
+    // The window over virtual mice; with a log, every report to them goes
+    // into it too.
+    MousecfgWidget *openWindow(const QStringList &mice = {"NX-19"}, QStringList *log = nullptr)
     {
-        installVirtualMice(mice);
+        auto backend = std::make_unique<VirtualMouseBackend>(mice);
+        VirtualMouseBackend *virtualMice = backend.get();
+        std::unique_ptr<HidApi> hid = std::move(backend);
+        if (log)
+            hid = std::make_unique<ReportLog>(std::move(hid), log);
+        DeviceContext::installHid(std::move(hid), virtualMice);
         m_window = std::make_unique<MousecfgWidget>();
         QCoreApplication::processEvents();
         return m_window.get();
@@ -304,8 +317,7 @@ private slots:
         QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 3"));
         QCOMPARE(window->nameEdit()->text(), store.profileNames[2]);
         QCOMPARE(store.profiles[2].ProfileName, store.profileNames[2]);
-        QSettings product(productConfigPath(), QSettings::IniFormat);
-        QCOMPARE(product.value(QStringLiteral("Config/ProfileID")).toInt(), 2);
+        QCOMPARE(productValue("Config/ProfileID"), QStringLiteral("2"));
     }
 
     void modeMenuSize_data()
@@ -383,30 +395,27 @@ private slots:
     void readerSlotsShowAndSendNothing()
     {
         QStringList log;
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{"NX-19"});
-        VirtualMouseBackend *mice = backend.get();
-        DeviceContext::installHid(std::make_unique<ReportLog>(std::move(backend), &log), mice);
-        MousecfgWidget window;
+        auto *window = openWindow({QStringLiteral("NX-19")}, &log);
         ProfileStore &store = StoreContext::store();
-        const PanelSet &panels = window.panelSet();
+        const PanelSet &panels = window->panelSet();
         auto *dpi = panels.find<VornDPIWindow>();
         auto *rate = panels.find<VornReportRate>();
         auto *lift = panels.find<VornLiftOffDistance>();
         QVERIFY(dpi && rate && lift);
         const int sent = log.size();
 
-        window.slotRefreshRate(8);
+        window->slotRefreshRate(8);
         QCOMPARE(rate->rateButton()->text(), QStringLiteral("125 HZ"));
-        window.slotRefreshRate(3); // a code without a name leaves the text
+        window->slotRefreshRate(3); // a code without a name leaves the text
         QCOMPARE(rate->rateButton()->text(), QStringLiteral("125 HZ"));
         QCOMPARE(rate->profileData().pollrate, quint8(3));
         QCOMPARE(store.profiles[store.curProfile].pollrate, quint8(3));
 
-        window.slotRefreshProfile(3);
+        window->slotRefreshProfile(3);
         QCOMPARE(store.curProfile, quint8(3));
-        QCOMPARE(window.modeButtonText(), QStringLiteral("Mode 4"));
+        QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 4"));
 
-        window.slotRefreshDPIStage(2);
+        window->slotRefreshDPIStage(2);
         QVERIFY(dpi->stageButton(2)->isChecked());
         QCOMPARE(dpi->profileData().dpi, quint8(2));
         QCOMPARE(dpi->yLabel(2)->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -414,7 +423,7 @@ private slots:
         QSettings file(profileFilePath(store.profileNames[3]), QSettings::IniFormat);
         QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 2);
 
-        window.slotRefreshLift(1);
+        window->slotRefreshLift(1);
         QCOMPARE(lift->liftButton()->text(), QStringLiteral("2 mm"));
         QCOMPARE(store.LiftHigh, quint8(1));
         // The lighting report: lightModeReportUsesTheModelsClass, and the
@@ -1425,9 +1434,7 @@ private slots:
         QCOMPARE(StoreContext::store().profiles[0].ProfileName, last);
         QCOMPARE(StoreContext::store().profiles[0].pollrate, quint8(8));
         // Nothing is saved before Apply.
-        QSettings product(productConfigPath(), QSettings::IniFormat);
-        QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
-                 QStringLiteral("Set 1"));
+        QCOMPARE(productValue("Config/Profile1"), QStringLiteral("Set 1"));
     }
 
     void copyAndRename()
@@ -1458,11 +1465,8 @@ private slots:
                                            "Profile 5", "Profile 1 copy", "Profile 1 copy copy",
                                            "Profile 2 copy", "Sniping & more"}));
         QCOMPARE(menuActions().last()->text(), QStringLiteral("Sniping && more"));
-        QSettings product(productConfigPath(), QSettings::IniFormat);
-        QCOMPARE(product.value(QStringLiteral("Config/Profile2")).toString(),
-                 QStringLiteral("Sniping & more"));
-        QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
-                 QStringLiteral("Profile 1 copy copy"));
+        QCOMPARE(productValue("Config/Profile2"), QStringLiteral("Sniping & more"));
+        QCOMPARE(productValue("Config/Profile1"), QStringLiteral("Profile 1 copy copy"));
         // The menu entry chooses the name, not its displayed text.
         m_window->selectMode(0, true);
         menuActions().last()->trigger();
@@ -1543,9 +1547,7 @@ private slots:
         QCOMPARE(savedList().last(), QStringLiteral("Match"));
         QCOMPARE(fileBytes(profileFilePath(QStringLiteral("Match"))), fileBytes(source));
         // Saved and sent at once: the mode's file names it in Config.ini.
-        QSettings product(productConfigPath(), QSettings::IniFormat);
-        QCOMPARE(product.value(QStringLiteral("Config/Profile1")).toString(),
-                 QStringLiteral("Match"));
+        QCOMPARE(productValue("Config/Profile1"), QStringLiteral("Match"));
         QVERIFY(!DeviceContext::virtualMice()->refreshes("NX-19").isEmpty());
 
         // Importing it again would overwrite the file now in the folder.
@@ -1704,18 +1706,14 @@ private slots:
         QFETCH(bool, readOnly);
         QFETCH(QString, text);
         QStringList log;
-        auto backend = std::make_unique<VirtualMouseBackend>(QStringList{QStringLiteral("NX-19")});
-        VirtualMouseBackend *mice = backend.get();
-        DeviceContext::installHid(std::make_unique<ReportLog>(std::move(backend), &log), mice);
-        m_window = std::make_unique<MousecfgWidget>();
-        QCoreApplication::processEvents();
+        openWindow({QStringLiteral("NX-19")}, &log);
         std::unique_ptr<ScratchMount> mount;
         if (readOnly) {
             mount = std::make_unique<ScratchMount>(m_home->dataFolder(), ScratchMount::ReadOnly);
             if (!mount->ok())
                 QSKIP("no tmpfs can be mounted here (needs root)");
         } else {
-            mice->failNthReport("NX-19", 3);
+            DeviceContext::virtualMice()->failNthReport("NX-19", 3);
         }
         const auto disk = fileSnapshot(m_home->dataFolder());
         const int sent = int(log.filter("set ").size());
