@@ -66,6 +66,19 @@ QStringList savedList()
     return names;
 }
 
+// A profile file dialog that checks what it is asked and answers `path`
+// as it stands then.
+auto fileDialog(const char *caption, const QString &path)
+{
+    return [caption, &path](const QString &asked, const QString &filter) {
+        [&] {
+            QCOMPARE(asked, QString::fromLatin1(caption));
+            QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
+        }();
+        return path;
+    };
+}
+
 // What the product's Config.ini holds under `key`.
 QString productValue(const char *key)
 {
@@ -1278,8 +1291,7 @@ private slots:
             action == QLatin1String("import")
                 ? exportedFile(model == QLatin1String("NX-06") ? "NX-05" : "NX-19", name + ".prof")
                 : QString();
-        commands()->setFileDialogs(nullptr,
-                                   [&](const QString &, const QString &) { return imported; });
+        commands()->setFileDialogs(nullptr, fileDialog("Load Profile File", imported));
         const ProfileStore storeBefore = StoreContext::store();
         const QStringList listBefore = savedList();
         const auto disk = fileSnapshot(m_home->path());
@@ -1480,15 +1492,7 @@ private slots:
         // A name typed without the suffix gets it.
         QString typed = m_home->path() + "/out";
         QString target = typed + ".prof";
-        commands()->setFileDialogs(
-            [&](const QString &caption, const QString &filter) {
-                [&] {
-                    QCOMPARE(caption, QStringLiteral("Save Profile File"));
-                    QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
-                }();
-                return typed;
-            },
-            nullptr);
+        commands()->setFileDialogs(fileDialog("Save Profile File", typed), nullptr);
         const QString own = profileFilePath("Profile 1");
         ProfileData before;
         readProfile(before, own);
@@ -1532,13 +1536,7 @@ private slots:
         openWindow();
         const QString source = exportedFile("NX-19", "Match.prof");
         QSettings(source, QSettings::IniFormat).setValue("PROFILE/pollrate", 4);
-        commands()->setFileDialogs(nullptr, [&](const QString &caption, const QString &filter) {
-            [&] {
-                QCOMPARE(caption, QStringLiteral("Load Profile File"));
-                QCOMPARE(filter, QStringLiteral("Profile File(*.prof)"));
-            }();
-            return source;
-        });
+        commands()->setFileDialogs(nullptr, fileDialog("Load Profile File", source));
         click("prof_load");
         QCOMPARE(m_boxes.boxes.size(), 0);
         QCOMPARE(nameEdit()->text(), QStringLiteral("Match"));
