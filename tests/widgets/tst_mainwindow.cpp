@@ -1220,12 +1220,10 @@ private slots:
         speed.pointerSlider()->setValue(17);
         QCOMPARE(store.profiles[0].mousespeed, quint8(17));
 
-        // NX-18 offers two distances; a stored 3 mm still shows.
+        // NX-18 offers two distances; a stored 3 mm still shows. A distance
+        // picked and committed is tst_everysetting's.
         QCOMPARE(lift.liftButton()->text(), QStringLiteral("3 mm"));
         QCOMPARE(visibleTexts(lift.liftMenu()), (QStringList{"2 mm", "1 mm"}));
-        lift.liftMenu()->actions().at(1)->trigger();
-        lift.collectRecord(store);
-        QCOMPARE(store.LiftHigh, quint8(2));
         writeProductName("NX-19");
         lift.setValue(1);
         QCOMPARE(lift.liftButton()->text(), QStringLiteral("2 mm"));
@@ -1295,7 +1293,6 @@ private slots:
         const ProfileStore storeBefore = StoreContext::store();
         const QStringList listBefore = savedList();
         const auto disk = fileSnapshot(m_home->path());
-        QCOMPARE(m_boxes.boxes.size(), 0);
         m_boxes.answers = {0};
 
         if (action == QLatin1String("choose")) {
