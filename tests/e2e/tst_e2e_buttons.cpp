@@ -94,7 +94,8 @@ private slots:
 
         // Apply also saved the mode's profile file: Res1 holds the key
         // code of Right (77), the combo its press and release events.
-        QSettings profile(app.productFile("NX-19", "Profile/Profile 1.prof"), QSettings::IniFormat);
+        QSettings profile(home.productFolder("NX-19") + "/Profile/Profile 1.prof",
+                          QSettings::IniFormat);
         QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Fun")).toInt(), 6);
         QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Res1")).toInt(), 77);
         QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_4_Fun")).toInt(), 7);
