@@ -231,33 +231,17 @@ private slots:
         QVERIFY(first.waitForWindow(2000));
     }
 
-    void firstStartSpeaksTheDesktopsLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("existing"); // -1: no Config.ini yet
-        QTest::addColumn<int>("langId");
-        // Which locale is which language is tst_datafolder's.
-        QTest::newRow("Taiwan") << "zh_TW.UTF-8" << -1 << 2;
-        QTest::newRow("a chosen language is kept") << "zh_TW.UTF-8" << 1 << 1;
-    }
-
+    // Which locale is which language is tst_datafolder's; that a language
+    // chosen before is kept, tst_datafolder's and tst_mainwindow's.
     void firstStartSpeaksTheDesktopsLanguage()
     {
-        QFETCH(QString, locale);
-        QFETCH(int, existing);
-        QFETCH(int, langId);
-        if (existing >= 0) {
-            QDir().mkpath(m_home->dataFolder());
-            QSettings s(configFile(), QSettings::IniFormat);
-            s.setValue("Config/LangID", existing);
-        }
         AppUnderX app(*m_home);
-        app.setEnvironment("LANG", locale);
-        app.setEnvironment("LC_ALL", locale);
+        app.setEnvironment("LANG", "zh_TW.UTF-8");
+        app.setEnvironment("LC_ALL", "zh_TW.UTF-8");
         app.setEnvironment("LANGUAGE", QString());
         QVERIFY(app.start("NX-19"));
         QSettings s(configFile(), QSettings::IniFormat);
-        QCOMPARE(s.value(QStringLiteral("Config/LangID")).toInt(), langId);
+        QCOMPARE(s.value(QStringLiteral("Config/LangID")).toInt(), 2);
     }
 
     void theModeFollowsTheProgramInFront()
