@@ -323,12 +323,6 @@ public:
         return reports(fromLine);
     }
 
-    // What korvalen-ctl sends to a virtual `model` to apply the data folder
-    // of `from`.
-    QStringList toolApply(const QString &model, const TestHome &from) const
-    {
-        return toolRun(model, from, {QStringLiteral("apply")});
-    }
     // What korvalen-ctl `command` sends to a virtual `model` on the data
     // folder of `from`.
     QStringList toolRun(const QString &model, const TestHome &from,
@@ -350,12 +344,6 @@ public:
             ctl.exitCode() != 0)
             return {QStringLiteral("korvalen-ctl failed")};
         return reportsOf(trace);
-    }
-
-    QString productFile(const QString &product, const QString &relative) const
-    {
-        return m_home.dataHome() + QStringLiteral("/KORVALEN Gaming Mouse/") + product +
-               QLatin1Char('/') + relative;
     }
 
 private:

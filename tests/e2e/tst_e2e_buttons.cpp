@@ -1,7 +1,6 @@
 #include "common/AppUnderX.h"
 #include "common/TestHome.h"
 
-#include <QSettings>
 #include <QtTest>
 
 // The CUSTOMIZE panel on the real window under X: keys typed for real
@@ -90,14 +89,6 @@ private slots:
         QVERIFY2(sent.contains("set_feature 1 02f38e000400000090004f0000000000"),
                  qPrintable(sent.join(QLatin1Char('\n'))));
         QVERIFY(sent.contains("set_feature 1 02f39200040000008f03040000000000"));
-        app.stop();
-
-        // Apply also saved the mode's profile file: Res1 holds the key
-        // code of Right (77), the combo its press and release events.
-        QSettings profile(app.productFile("NX-19", "Profile/Profile 1.prof"), QSettings::IniFormat);
-        QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Fun")).toInt(), 6);
-        QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_3_Res1")).toInt(), 77);
-        QCOMPARE(profile.value(QStringLiteral("PROFILE/BUTTON_INFO_4_Fun")).toInt(), 7);
     }
 
     void aMenuButtonLooksNormalAfterItsMenuCloses()
