@@ -41,7 +41,8 @@ private:
     static ProfileStore &store() { return StoreContext::store(); }
     static ButtonInfo &entry(int e) { return store().profiles[0].BUTTON_INFO[e]; }
 
-    void makePanel(const QString &product = "NX-19")
+    // The panel on screen, with entry `selected` chosen (-1: none).
+    void makePanel(const QString &product = "NX-19", int selected = -1)
     {
         writeProductName(product);
         m_panel = std::make_unique<VornBtnWindow>();
@@ -50,6 +51,8 @@ private:
         m_panel->show();
         QApplication::setActiveWindow(m_panel.get());
         QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
+        if (selected >= 0)
+            select(selected);
     }
 
     void select(int e) { m_panel->selectButton(e % 20, e / 20); }
@@ -146,9 +149,8 @@ private slots:
     {
         QFETCH(int, group);
         QFETCH(QStringList, pinned);
-        makePanel();
         const int e = 1 + 20 * group;
-        select(e);
+        makePanel("NX-19", e);
         QStringList paths;
         const std::function<void(QMenu *, const QString &)> walk = [&](QMenu *menu,
                                                                        const QString &prefix) {
@@ -247,8 +249,7 @@ private slots:
         b.LoopNumber = 4;
         b.KeyNumber = 7;
         b.KeyInfo[0] = KeyInfoEntry{0x04, 5, 0x80};
-        makePanel();
-        select(2);
+        makePanel("NX-19", 2);
         choose(path);
         QCOMPARE((QList<int>{b.Res1, b.LoopNumber, b.KeyNumber}), kept);
         QVERIFY(b.KeyInfo[0] == (KeyInfoEntry{0x04, 5, 0x80}));
@@ -274,9 +275,8 @@ private slots:
         QFETCH(int, flags);
         QFETCH(int, keyIndex);
         QFETCH(QString, name);
-        makePanel();
         const int e = 1 + 20 * group;
-        select(e);
+        makePanel("NX-19", e);
         choose(QStringLiteral("Advance > SINGLE KEY").section(" > ", group == 2 ? 1 : 0));
         VornSingleKeyWindow *editor = m_panel->singleKeyEditor();
         // A, then the key of the row; released, Alt is no longer down.
@@ -322,8 +322,7 @@ private slots:
             QString(shown).replace(QRegularExpression("\\bR(?=Shift|Ctr|Windows|Alt)"), "L");
         for (KeyInfoEntry &k : entry(4).KeyInfo)
             k = KeyInfoEntry{0x33, 1, 1};
-        makePanel();
-        select(4);
+        makePanel("NX-19", 4);
         choose("Advance > COMBO KEY");
         VornComboKeyWindow *editor = m_panel->comboKeyEditor();
         typeKeys(editor, presses);
@@ -460,8 +459,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(QList<Key>, keys);
         QFETCH(int, res1);
-        makePanel();
-        select(21);
+        makePanel("NX-19", 21);
         choose("Advance > FIRE KEY");
         VornFireKeyWindow *editor = m_panel->fireKeyEditor();
         // A new fire key shows the left button, 3 times, 10 ms apart (which
@@ -512,8 +510,7 @@ private slots:
         entry(2).Fun = 12;
         entry(2).LoopNumber = 4;
         entry(2).KeyNumber = 4;
-        makePanel();
-        select(2);
+        makePanel("NX-19", 2);
         VornFireKeyWindow *editor = m_panel->fireKeyEditor();
         for (VornLineEdit *field : {editor->timesField(), editor->delayField()}) {
             field->setFocus();
@@ -549,8 +546,7 @@ private slots:
         QFETCH(QString, dpi);
         entry(1).Fun = 55;
         entry(1).Res1 = quint8(stored);
-        makePanel(product);
-        select(1);
+        makePanel(product, 1);
         QCOMPARE(int(m_panel->sniperEditor()->value()), step);
         QCOMPARE(int(entry(1).Res1), step);
         QCOMPARE(m_panel->sniperEditor()->dpiText(), dpi);
@@ -637,11 +633,10 @@ private slots:
         QCOMPARE(b.LoopNumber, 7);
         QCOMPARE(int(b.Res1), 1);
         QCOMPARE(b.KeyNumber, 3);
-        QVERIFY(b.KeyInfo[0] == (KeyInfoEntry{0x84, 0x04, 0x01}));
-        QVERIFY(b.KeyInfo[1] == (KeyInfoEntry{0x06, 0x0A, 0x00}));
-        QVERIFY(b.KeyInfo[2] == (KeyInfoEntry{0x04, 0x04, 0x01}));
-        for (int i = 3; i < kKeyInfoCount; ++i)
-            QVERIFY2(b.KeyInfo[i] == KeyInfoEntry{}, qPrintable(QString::number(i)));
+        const KeyInfoEntry events[] = {{0x84, 0x04, 0x01}, {0x06, 0x0A, 0x00}, {0x04, 0x04, 0x01}};
+        for (int i = 0; i < kKeyInfoCount; ++i)
+            QVERIFY2(b.KeyInfo[i] == (i < 3 ? events[i] : KeyInfoEntry{}),
+                     qPrintable(QString::number(i)));
         QCOMPARE(m_panel->functionButton(3)->text(), chosen);
     }
 
