@@ -190,9 +190,8 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("fun");
         QTest::addColumn<bool>("refused");
-        QTest::addRow("the only left click cannot become Right")
-            << QList<int>{0} << 0 << "Right" << 1 << true;
-        QTest::addRow("nor a macro") << QList<int>{0} << 0 << "Macro Manager" << 1 << true;
+        QTest::addRow("the only left click cannot become a macro")
+            << QList<int>{0} << 0 << "Macro Manager" << 1 << true;
         QTest::addRow("it can be given Left again") << QList<int>{0} << 0 << "Left" << 1 << false;
         QTest::addRow("a second left click on scroll up frees it")
             << QList<int>{0, 40} << 0 << "Right" << 2 << false;
