@@ -304,8 +304,6 @@ private slots:
             << QList<Key>{{0x38, 0}, {0x5B, 1}, {0x1D, 0}, {0x2A, 0}, {0x2C, 0}}
             << Usages{0xE1, 0xE0, 0xE3, 0xE2, 0x1D} << "LShift + LCtr + LWindows + LAlt + Z";
         // While Alt is held every event carries the Alt-down flag 0x20.
-        QTest::addRow("left Alt, A")
-            << QList<Key>{{0x38, 0x20}, {0x1E, 0x20}} << Usages{0xE2, 0x04} << "LAlt + A";
         QTest::addRow("right Alt, Shift, S") << QList<Key>{{0x38, 0x21}, {0x2A, 0x20}, {0x1F, 0x20}}
                                              << Usages{0xE1, 0xE2, 0x16} << "LShift + RAlt + S";
     }
