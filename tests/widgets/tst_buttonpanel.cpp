@@ -264,7 +264,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addRow("right Ctrl") << 0 << 0x1D << 1 << 0xEE << "RCtr";
         QTest::addRow("keypad 1") << 2 << 0x4F << 0 << 0xE6 << "Num 1";
-        QTest::addRow("injected Delete") << 1 << 0x53 << 0x10 << 0x53 << "Delete";
         QTest::addRow("left Alt with its Alt-down flag") << 2 << 0x38 << 0x20 << 0x38 << "LAlt";
     }
 
