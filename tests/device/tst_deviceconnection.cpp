@@ -385,10 +385,17 @@ private slots:
         // A row beyond the count is still read into its slot.
         QSettings(globalConfigPath(), QSettings::IniFormat)
             .setValue("Mouse_List/PRODUCT_NAME_199", "LAST");
+        // Loading forgets what the last scan found.
+        DeviceCatalogue &c = DeviceContext::catalogue();
+        c.entries[0].found0 = 1;
+        std::strcpy(c.entries[0].path0, "/dev/hidraw3");
+        c.entries[5].found1 = 1;
 
         loadDeviceCatalogue();
-        const DeviceCatalogue &c = DeviceContext::catalogue();
         QCOMPARE(c.count, 1u);
+        QCOMPARE(c.entries[0].found0, 0);
+        QCOMPARE(c.entries[0].path0[0], '\0');
+        QCOMPARE(c.entries[5].found1, 0);
         const MouseListEntry &e = c.entries[0];
         QCOMPARE(e.vendorId, 0x2345u);
         QCOMPARE(e.productId, 0x1234u);
@@ -402,39 +409,20 @@ private slots:
         QCOMPARE(QByteArray(c.entries[199].productName), QByteArray("LAST"));
     }
 
-    void loadingClearsFoundFlagsAndPaths()
-    {
-        writeCatalogue({row("NX-19", 1)});
-        DeviceCatalogue &c = DeviceContext::catalogue();
-        c.entries[0].found0 = 1;
-        std::strcpy(c.entries[0].path0, "/dev/hidraw3");
-        c.entries[5].found1 = 1;
-        loadDeviceCatalogue();
-        QCOMPARE(c.entries[0].found0, 0);
-        QCOMPARE(c.entries[0].path0[0], '\0');
-        QCOMPARE(c.entries[5].found1, 0);
-    }
-
     // A count above the table is cut to it; a number Qt would not read
-    // reads as zero.
-    void countAndNumbersOutOfRange()
+    // reads as zero; a name of 200 two-byte characters, too long for a
+    // folder, leaves its row empty, and the next row is read as usual.
+    void valuesOutOfRange()
     {
-        writeCatalogue({row("NX-19", 1)}, 250);
-        QSettings(globalConfigPath(), QSettings::IniFormat).setValue("Mouse_List/VID_0", "0xFFFF");
+        writeCatalogue({row(QString(200, QChar(0x00E9)), 1), row("NX-19", 2)}, 250);
+        QSettings(globalConfigPath(), QSettings::IniFormat).setValue("Mouse_List/VID_1", "0xFFFF");
         loadDeviceCatalogue();
-        QCOMPARE(DeviceContext::catalogue().count, 200u);
-        QCOMPARE(DeviceContext::catalogue().entries[0].vendorId, 0u);
-    }
-
-    void nameThatCannotBeAFolderIsSkipped()
-    {
-        // 200 two-byte characters: too long for a folder name; the row
-        // matches nothing, the next row is read as usual.
-        writeCatalogue({row(QString(200, QChar(0x00E9)), 1), row("NX-19", 2)});
-        loadDeviceCatalogue();
-        QCOMPARE(QByteArray(DeviceContext::catalogue().entries[0].productName), QByteArray());
-        QCOMPARE(DeviceContext::catalogue().entries[0].productId, 0u);
-        QCOMPARE(DeviceContext::catalogue().indexOfName("NX-19"), 1);
+        const DeviceCatalogue &c = DeviceContext::catalogue();
+        QCOMPARE(c.count, 200u);
+        QCOMPARE(c.entries[1].vendorId, 0u);
+        QCOMPARE(QByteArray(c.entries[0].productName), QByteArray());
+        QCOMPARE(c.entries[0].productId, 0u);
+        QCOMPARE(c.indexOfName("NX-19"), 1);
     }
 
     // One entry, one device of one interface: is it found, and where?
@@ -542,14 +530,10 @@ private slots:
         QCOMPARE(fake->closed, QList<QByteArray>({"/c0", "/c1"}));
         QVERIFY(!DeviceContext::interface0Handle());
         QVERIFY(!DeviceContext::interface1Handle());
-    }
 
-    void openingAHalfPresentOrUnknownModelKeepsTheHandles()
-    {
-        FakeHid *fake = catalogueOver({row("NX-19", 7), row("NX-05", 8)});
-        DeviceCatalogue &c = DeviceContext::catalogue();
-        c.entries[0].storePath(0, "/a0");
-        c.entries[0].found0 = 1;
+        // A model present with one interface only, or not at all, opens nothing.
+        c.entries[0].found1 = c.entries[2].found1 = 0;
+        fake->opened.clear();
         openDeviceByName("NX-19");
         openDeviceByName("NX-99");
         QVERIFY(fake->opened.isEmpty());
