@@ -594,24 +594,18 @@ private slots:
         QVERIFY(clock.elapsed() < 30);
     }
 
-    void withoutAMouseTheThreadsEndAtOnceAndSayNothing()
+    void closingTheDeviceEndsAStoppedReader()
     {
-        installVirtualMice({"NX-19"});
         VornHidReadThread first;
         VornHidReadThread2 second;
         const auto join = joinAtExit({&first, &second});
+        // Without an open mouse both end at once.
+        m_mice = installVirtualMice({"NX-19"});
         first.start();
         second.start();
         QVERIFY(first.wait(1000));
         QVERIFY(second.wait(1000));
-    }
-
-    void closingTheDeviceEndsAStoppedReader()
-    {
         open();
-        VornHidReadThread first;
-        VornHidReadThread2 second;
-        const auto join = joinAtExit({&first, &second});
         first.start();
         second.start();
         QTest::qWait(400); // both are blocked in their read now
