@@ -1022,10 +1022,6 @@ private slots:
             lightingWrites(storeWithMode(mode), model, lightClass, false);
         QCOMPARE(w.at(0).write.address, quint16(0x446));
         QCOMPARE(int(quint8(w.at(0).write.data.at(0))), bit);
-        // The preview always sends a zero header.
-        const QVector<LightingSlotWrite> preview =
-            lightingWrites(storeWithMode(mode), model, lightClass, true);
-        QCOMPARE(int(quint8(preview.at(0).write.data.at(0))), 0);
     }
 
     // What a status report of the mouse's own lighting button means.
