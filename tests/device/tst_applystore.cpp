@@ -428,21 +428,16 @@ private slots:
         QVERIFY(!verifyUpload(store, "NX-19", &differences));
     }
 
+    // With the hook every pause is a line of the frames' logs.
     void protocolSleepWaitsWithoutHook()
     {
+        DeviceContext::setProtocolDelayHook([](int) {});
         DeviceContext::reset();
+        QVERIFY(!DeviceContext::protocolDelayHook());
         QElapsedTimer timer;
         timer.start();
         protocolSleep(30);
         QVERIFY(timer.elapsed() >= 29);
-        QList<int> asked;
-        DeviceContext::setProtocolDelayHook([&asked](int ms) { asked << ms; });
-        timer.restart();
-        protocolSleep(1000);
-        QVERIFY(timer.elapsed() < 500);
-        QCOMPARE(asked, QList<int>{1000});
-        DeviceContext::reset();
-        QVERIFY(!DeviceContext::protocolDelayHook());
     }
 
     void frames_data()
