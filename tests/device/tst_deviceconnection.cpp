@@ -132,6 +132,9 @@ private slots:
         QCOMPARE(refreshed.at(0).at(0).toStringList(), names);
     }
 
+    // Notices are queued like a system's; the first arrival and the last
+    // removal are told, and a removed active mouse hands over to one still
+    // connected.
     void pluggingRaisesNoticesThroughTheEventLoop()
     {
         VirtualMouseBackend *mice = installVirtualMice({});
@@ -139,6 +142,7 @@ private slots:
         DeviceConnection connection;
         connection.refreshDeviceList();
         QSignalSpy arrived(&connection, &DeviceConnection::firstMouseArrived);
+        QSignalSpy replaced(&connection, &DeviceConnection::activeMouseRemoved);
         QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
 
         QVERIFY(mice->plug("NX-05"));
@@ -146,52 +150,29 @@ private slots:
         QTRY_COMPARE(arrived.count(), 1);
         QCOMPARE(readProductName(), "NX-05");
 
-        // A second model while one is connected only refreshes the list.
+        // More models while one is connected only refresh the list.
         QVERIFY(mice->plug("NX-19"));
-        QTRY_COMPARE(connection.connectedCount(), 2);
+        QVERIFY(mice->plug("NX-33"));
+        QTRY_COMPARE(connection.connectedCount(), 3);
         QCOMPARE(arrived.count(), 1);
         QCOMPARE(readProductName(), "NX-05");
 
         QVERIFY(mice->unplug("NX-19"));
+        QTRY_COMPARE(connection.connectedCount(), 2);
+        QCOMPARE(replaced.count(), 0);
+        QCOMPARE(readProductName(), "NX-05");
         QVERIFY(mice->unplug("NX-05"));
+        QTRY_COMPARE(replaced.count(), 1);
+        QCOMPARE(replaced.at(0).at(0).toString(), "NX-33");
+        QCOMPARE(readProductName(), "NX-33");
+        QCOMPARE(connection.connectedNames(), QStringList{"NX-33"});
+        QCOMPARE(gone.count(), 0);
+
+        QVERIFY(mice->unplug("NX-33"));
         QTRY_COMPARE(gone.count(), 1);
         QCOMPARE(connection.connectedCount(), 0);
         // Only recounted: the name stays for the mouse to come back.
-        QCOMPARE(readProductName(), "NX-05");
-    }
-
-    void removal_data()
-    {
-        QTest::addColumn<QString>("removed");
-        QTest::addColumn<int>("switched");
-        QTest::addColumn<QString>("active");
-        QTest::addRow("the active mouse") << "NX-19" << 1 << "NX-05";
-        QTest::addRow("the inactive mouse") << "NX-05" << 0 << "NX-19";
-    }
-
-    void removal()
-    {
-        QFETCH(QString, removed);
-        QFETCH(int, switched);
-        QFETCH(QString, active);
-
-        VirtualMouseBackend *mice = installVirtualMice({"NX-19", "NX-05"});
-        writeProductName("NX-19");
-        QCOMPARE(enumerateDevices(), 0);
-        DeviceConnection connection;
-        connection.refreshDeviceList();
-        QSignalSpy replaced(&connection, &DeviceConnection::activeMouseRemoved);
-        QSignalSpy refreshed(&connection, &DeviceConnection::deviceListRefreshed);
-        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
-
-        QVERIFY(mice->unplug(removed));
-        QTRY_COMPARE(refreshed.count(), 1);
-        QCOMPARE(replaced.count(), switched);
-        if (switched)
-            QCOMPARE(replaced.at(0).at(0).toString(), active);
-        QCOMPARE(readProductName(), active);
-        QCOMPARE(connection.connectedNames(), QStringList{active});
-        QCOMPARE(gone.count(), 0);
+        QCOMPARE(readProductName(), "NX-33");
     }
 
     void windowsNotices_data()
@@ -223,6 +204,11 @@ private slots:
         QCOMPARE(e.found0 + e.found1, 1);
         QCOMPARE(connection.connectedCount(), 0);
         QCOMPARE(arrived.count(), 0);
+        // A half-present model going with none connected goes quietly.
+        connection.handleNotice(parseDeviceInterfaceName(first, false));
+        QCOMPARE(e.found0 + e.found1, 0);
+        QCOMPARE(gone.count(), 0);
+        connection.handleNotice(parseDeviceInterfaceName(first, true));
         connection.handleNotice(parseDeviceInterfaceName(second, true));
         QVERIFY(e.isConnected());
         QCOMPARE(arrived.count(), 1);
@@ -251,22 +237,6 @@ private slots:
         DeviceConnection connection;
         connection.handleNotice(parseDeviceInterfaceName(name, true));
         QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
-    }
-
-    void removingAHalfPresentModelWithNoneConnectedIsQuiet()
-    {
-        VirtualMouseBackend *mice = installVirtualMice({});
-        QCOMPARE(enumerateDevices(), 0);
-        QSignalSpy notices(mice, &VirtualMouseBackend::deviceNotice);
-        QVERIFY(mice->plug("NX-19"));
-        DeviceConnection connection;
-        connection.refreshDeviceList();
-        QSignalSpy gone(&connection, &DeviceConnection::lastMouseRemoved);
-        connection.handleNotice(notices.at(0).at(0).value<DeviceNotice>());
-        QVERIFY(mice->unplug("NX-19"));
-        connection.handleNotice(notices.at(2).at(0).value<DeviceNotice>());
-        QCOMPARE(DeviceContext::catalogue().entries[0].found0, 0);
-        QCOMPARE(gone.count(), 0);
     }
 
     // Well-formed names of both collections, in any case, are windowsNotices'.
@@ -385,10 +355,17 @@ private slots:
         // A row beyond the count is still read into its slot.
         QSettings(globalConfigPath(), QSettings::IniFormat)
             .setValue("Mouse_List/PRODUCT_NAME_199", "LAST");
+        // Loading forgets what the last scan found.
+        DeviceCatalogue &c = DeviceContext::catalogue();
+        c.entries[0].found0 = 1;
+        std::strcpy(c.entries[0].path0, "/dev/hidraw3");
+        c.entries[5].found1 = 1;
 
         loadDeviceCatalogue();
-        const DeviceCatalogue &c = DeviceContext::catalogue();
         QCOMPARE(c.count, 1u);
+        QCOMPARE(c.entries[0].found0, 0);
+        QCOMPARE(c.entries[0].path0[0], '\0');
+        QCOMPARE(c.entries[5].found1, 0);
         const MouseListEntry &e = c.entries[0];
         QCOMPARE(e.vendorId, 0x2345u);
         QCOMPARE(e.productId, 0x1234u);
@@ -402,39 +379,20 @@ private slots:
         QCOMPARE(QByteArray(c.entries[199].productName), QByteArray("LAST"));
     }
 
-    void loadingClearsFoundFlagsAndPaths()
-    {
-        writeCatalogue({row("NX-19", 1)});
-        DeviceCatalogue &c = DeviceContext::catalogue();
-        c.entries[0].found0 = 1;
-        std::strcpy(c.entries[0].path0, "/dev/hidraw3");
-        c.entries[5].found1 = 1;
-        loadDeviceCatalogue();
-        QCOMPARE(c.entries[0].found0, 0);
-        QCOMPARE(c.entries[0].path0[0], '\0');
-        QCOMPARE(c.entries[5].found1, 0);
-    }
-
     // A count above the table is cut to it; a number Qt would not read
-    // reads as zero.
-    void countAndNumbersOutOfRange()
+    // reads as zero; a name of 200 two-byte characters, too long for a
+    // folder, leaves its row empty, and the next row is read as usual.
+    void valuesOutOfRange()
     {
-        writeCatalogue({row("NX-19", 1)}, 250);
-        QSettings(globalConfigPath(), QSettings::IniFormat).setValue("Mouse_List/VID_0", "0xFFFF");
+        writeCatalogue({row(QString(200, QChar(0x00E9)), 1), row("NX-19", 2)}, 250);
+        QSettings(globalConfigPath(), QSettings::IniFormat).setValue("Mouse_List/VID_1", "0xFFFF");
         loadDeviceCatalogue();
-        QCOMPARE(DeviceContext::catalogue().count, 200u);
-        QCOMPARE(DeviceContext::catalogue().entries[0].vendorId, 0u);
-    }
-
-    void nameThatCannotBeAFolderIsSkipped()
-    {
-        // 200 two-byte characters: too long for a folder name; the row
-        // matches nothing, the next row is read as usual.
-        writeCatalogue({row(QString(200, QChar(0x00E9)), 1), row("NX-19", 2)});
-        loadDeviceCatalogue();
-        QCOMPARE(QByteArray(DeviceContext::catalogue().entries[0].productName), QByteArray());
-        QCOMPARE(DeviceContext::catalogue().entries[0].productId, 0u);
-        QCOMPARE(DeviceContext::catalogue().indexOfName("NX-19"), 1);
+        const DeviceCatalogue &c = DeviceContext::catalogue();
+        QCOMPARE(c.count, 200u);
+        QCOMPARE(c.entries[1].vendorId, 0u);
+        QCOMPARE(QByteArray(c.entries[0].productName), QByteArray());
+        QCOMPARE(c.entries[0].productId, 0u);
+        QCOMPARE(c.indexOfName("NX-19"), 1);
     }
 
     // One entry, one device of one interface: is it found, and where?
@@ -542,14 +500,10 @@ private slots:
         QCOMPARE(fake->closed, QList<QByteArray>({"/c0", "/c1"}));
         QVERIFY(!DeviceContext::interface0Handle());
         QVERIFY(!DeviceContext::interface1Handle());
-    }
 
-    void openingAHalfPresentOrUnknownModelKeepsTheHandles()
-    {
-        FakeHid *fake = catalogueOver({row("NX-19", 7), row("NX-05", 8)});
-        DeviceCatalogue &c = DeviceContext::catalogue();
-        c.entries[0].storePath(0, "/a0");
-        c.entries[0].found0 = 1;
+        // A model present with one interface only, or not at all, opens nothing.
+        c.entries[0].found1 = c.entries[2].found1 = 0;
+        fake->opened.clear();
         openDeviceByName("NX-19");
         openDeviceByName("NX-99");
         QVERIFY(fake->opened.isEmpty());
@@ -629,24 +583,18 @@ private slots:
         QVERIFY(clock.elapsed() < 30);
     }
 
-    void withoutAMouseTheThreadsEndAtOnceAndSayNothing()
+    void closingTheDeviceEndsAStoppedReader()
     {
-        installVirtualMice({"NX-19"});
         VornHidReadThread first;
         VornHidReadThread2 second;
         const auto join = joinAtExit({&first, &second});
+        // Without an open mouse both end at once.
+        m_mice = installVirtualMice({"NX-19"});
         first.start();
         second.start();
         QVERIFY(first.wait(1000));
         QVERIFY(second.wait(1000));
-    }
-
-    void closingTheDeviceEndsAStoppedReader()
-    {
         open();
-        VornHidReadThread first;
-        VornHidReadThread2 second;
-        const auto join = joinAtExit({&first, &second});
         first.start();
         second.start();
         QTest::qWait(400); // both are blocked in their read now

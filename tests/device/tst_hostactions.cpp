@@ -370,24 +370,19 @@ private:
     {
         const QString started = record("started");
         const QString apps = m_home->dataHome() + "/applications";
-        const QString program = m_home->path() + "/opt/My Browser/browser";
+        const QString home = m_home->path();
+        const QString program = home + "/opt/My Browser/browser";
         QVERIFY(writeRecorder(program, "browser", started));
-        QVERIFY(writeRecorder(m_home->path() + "/opt/other", "other", started));
-        QVERIFY(writeFileBytes(apps + "/browser.desktop",
-                               "[Desktop Entry]\nType=Application\nName=Browser\nExec=\"" +
-                                   QFile::encodeName(program) + "\" --new-window %u\n"));
-        QVERIFY(writeFileBytes(apps + "/other.desktop",
-                               "[Desktop Entry]\nExec=" + QFile::encodeName(m_home->path()) +
-                                   "/opt/other %U\n"));
-        QVERIFY(writeFileBytes(apps + "/broken.desktop",
-                               "[Desktop Entry]\nExec=" + QFile::encodeName(m_home->path()) +
-                                   "/opt/gone %U\n"));
+        QVERIFY(writeRecorder(home + "/opt/other", "other", started));
+        write(apps + "/browser.desktop",
+              "[Desktop Entry]\nType=Application\nName=Browser\nExec=\"" + program +
+                  "\" --new-window %u\n");
+        write(apps + "/other.desktop", "[Desktop Entry]\nExec=" + home + "/opt/other %U\n");
+        write(apps + "/broken.desktop", "[Desktop Entry]\nExec=" + home + "/opt/gone %U\n");
         if (!xdgSettings.isEmpty())
             QVERIFY(writeScript(m_bin + "/xdg-settings", xdgSettings));
         if (!mimeapps.isEmpty())
-            QVERIFY(writeFileBytes(
-                m_home->path() + "/config/mimeapps.list",
-                "[Default Applications]\nx-scheme-handler/http=" + mimeapps.toUtf8() + "\n"));
+            write(home + "/config/mimeapps.list", listing(mimeapps));
         if (wwwBrowser)
             QVERIFY(writeRecorder(m_bin + "/x-www-browser", "x-www-browser", started));
     }

@@ -41,14 +41,6 @@ QStringList describe(const Keys &keys)
     return list;
 }
 
-QStringList describe(const QVector<RecordedKey> &recorded)
-{
-    QStringList list;
-    for (const RecordedKey &key : recorded)
-        list << XKeyRecorder::describe(key.keysym, key.press);
-    return list;
-}
-
 // The server's core keymap, every keysym of every key code.
 QVector<unsigned long> keymap()
 {
@@ -82,7 +74,10 @@ private:
     void expectPulses(const Keys &keys)
     {
         const QVector<RecordedKey> recorded = m_recorder.take();
-        QCOMPARE(describe(recorded), describe(keys));
+        Keys seen;
+        for (const RecordedKey &key : recorded)
+            seen.append({key.keysym, key.press});
+        QCOMPARE(describe(seen), describe(keys));
         for (int i = 1; i < recorded.size(); ++i) {
             const unsigned long gap = recorded[i].time - recorded[i - 1].time;
             QVERIFY2(gap >= kMinGapMs && gap <= kMaxGapMs,
@@ -146,7 +141,7 @@ private slots:
             QTest::ignoreMessage(QtDebugMsg, "no X display; the key events are not sent");
             QVERIFY(!FindKeys());
         }
-        QCOMPARE(describe(m_recorder.take()), QStringList());
+        expectPulses({});
     }
 
     // Without xdg-email the mail program is reached through a mailto: URL,
@@ -168,7 +163,7 @@ private slots:
         QCOMPARE(FakePrograms::readRecord(started),
                  (QStringList{QStringLiteral("xdg-open"), QStringLiteral("1"),
                               QStringLiteral("mailto:")}));
-        QCOMPARE(describe(m_recorder.take()), QStringList());
+        expectPulses({});
     }
 };
 
