@@ -78,6 +78,16 @@ private slots:
         writeProductName(QStringLiteral("NX-18"));
         QCOMPARE(int(sensorType()), 3395);
         QCOMPARE(int(lightingClass()), 3);
+        writeProductName("NX-49");
+        ProfileStore store;
+        initProfileStore(store);
+        QCOMPARE(store.profiles[1].DPI_INFO[0].xy, 10u);
+        QCOMPARE(store.profiles[1].LED_MODE[0].RGB, LedColour::fromRgb(0, 0, 255));
+        writeProductName("NX-14");
+        ProfileData rec;
+        makeDefaultProfile(rec, 3);
+        QCOMPARE(rec.BUTTON_INFO[35].Res1, quint8(226));
+        QCOMPARE(int(rec.dpi), 3);
     }
 
     void dpi_data()
@@ -150,9 +160,14 @@ private slots:
         QFETCH(int, minDpi);
         QFETCH(int, maxDpi);
         QCOMPARE(int(sensorType(product)), sensor);
-        const DpiSliderRange range = dpiSliderRange(quint32(sensor), product);
-        QCOMPARE(dpiFromSlider(range.min, quint32(sensor)), minDpi);
-        QCOMPARE(dpiFromSlider(range.max, quint32(sensor)), maxDpi);
+        const DpiScale scale = dpiScale(quint32(sensor), product);
+        QCOMPARE(int(scale.sensor), sensor);
+        QCOMPARE(dpiFromSlider(scale.range.min, scale.sensor), minDpi);
+        QCOMPARE(dpiFromSlider(scale.range.max, scale.sensor), maxDpi);
+        // A sensor no row knows, as a mouse may report one, takes the 3325's.
+        const DpiScale unknown = dpiScale(9999, product);
+        QCOMPARE(int(unknown.sensor), 3325);
+        QCOMPARE(dpiFromSlider(unknown.range.max, unknown.sensor), 10000);
     }
 
     // A code is the report interval in milliseconds, and each finds its rate
@@ -192,27 +207,6 @@ private slots:
         for (const char *distance : liftOffDistances())
             distances.insert(QString::fromLatin1(distance));
         QCOMPARE(size_t(distances.size()), liftOffDistances().size());
-    }
-
-    void unknownSensorTakesFallbackScale_data()
-    {
-        QTest::addColumn<int>("sensor");
-        QTest::addColumn<int>("scaleSensor");
-        QTest::addColumn<int>("maxDpi");
-        QTest::addRow("3399 keeps its own") << 3399 << 3399 << 40000;
-        QTest::addRow("3104 keeps its own") << 3104 << 3104 << 8000;
-        QTest::addRow("unknown 9999") << 9999 << 3325 << 10000;
-        QTest::addRow("none") << 0 << 3325 << 10000;
-    }
-
-    void unknownSensorTakesFallbackScale()
-    {
-        QFETCH(int, sensor);
-        QFETCH(int, scaleSensor);
-        QFETCH(int, maxDpi);
-        const DpiScale scale = dpiScale(quint32(sensor), QStringLiteral("NX-19"));
-        QCOMPARE(int(scale.sensor), scaleSensor);
-        QCOMPARE(dpiFromSlider(scale.range.max, scale.sensor), maxDpi);
     }
 
     // HID numbers the letters, the digits (1 to 9, then 0) and F1 to F12 in
@@ -457,23 +451,6 @@ private slots:
             QCOMPARE(store.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
             QCOMPARE(int(store.profiles[i].dpi), i);
         }
-    }
-
-    void readsProductFromConfig()
-    {
-        TestHome home;
-        writeProductName("NX-49");
-        ProfileStore store;
-        initProfileStore(store);
-        QCOMPARE(store.profiles[1].DPI_INFO[0].xy, 10u);
-        QCOMPARE(store.profiles[1].LED_MODE[0].RGB, LedColour::fromRgb(0, 0, 255));
-
-        // Every call reads the name afresh.
-        writeProductName("NX-14");
-        ProfileData rec;
-        makeDefaultProfile(rec, 3);
-        QCOMPARE(rec.BUTTON_INFO[35].Res1, quint8(226));
-        QCOMPARE(int(rec.dpi), 3);
     }
 
     void defaultProfileFileRewrittenOnlyWhenStale_data()
