@@ -390,6 +390,7 @@ private slots:
         QCOMPARE(int(rec.BUTTON_INFO[1].Fun), 0);
         QCOMPARE(readMouseName(QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof")),
                  "NX-19");
+        QCOMPARE(readMouseName(kEveryField), QString()); // untagged: refused by the import check
     }
 
     void partialWritersKeepTheRest()
@@ -433,14 +434,6 @@ private slots:
         QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8407);
     }
 
-    // The tag's key is foreignFixture's, writing it partialWritersKeepTheRest's.
-    void untaggedFileHasNoModel()
-    {
-        TestHome home;
-        const QString path = home.path() + "/tag.prof";
-        QVERIFY(writeProfile(ProfileData(), path));
-        QCOMPARE(readMouseName(path), QString()); // refused by the import check
-    }
     // Profile names become file names; names that would leave the Profile
     // folder are refused without touching the disk, and in a store they
     // cost only their own file.
@@ -452,17 +445,10 @@ private slots:
         QTest::addRow("plain") << "Profile 1" << true;
         QTest::addRow("empty (the .prof file)") << QString() << true;
         QTest::addRow("three dots") << "..." << true;
-        QTest::addRow("leading dot") << ".hidden" << true;
-        QTest::addRow("dots inside") << "a..b" << true;
-        QTest::addRow("punctuation") << "FPS: 800 <fast> | \"x\" ?*" << true;
-        QTest::addRow("non-Latin") << "设置 ü" << true;
         QTest::addRow("slash") << "a/b" << false;
-        QTest::addRow("leading slash") << "/etc/passwd" << false;
         QTest::addRow("backslash") << "a\\b" << false;
         QTest::addRow("dot") << "." << false;
         QTest::addRow("dot dot") << ".." << false;
-        QTest::addRow("parent path") << "../Config" << false;
-        QTest::addRow("newline") << "a\nb" << false;
         QTest::addRow("tab") << "a\tb" << false;
         QTest::addRow("NUL") << QString(QChar(0)) << false;
         QTest::addRow("DEL") << "a\x7f" << false;
@@ -532,24 +518,20 @@ private slots:
             QVERIFY(store.profiles[i] == bad.profiles[i]);
     }
 
-    void safeOddNamesWork_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addRow("punctuation") << "FPS: 800 <fast> ?*";
-        QTest::addRow("ini syntax") << "[PROFILE] a=b; c#d,e";
-        QTest::addRow("non-Latin") << "设置 ü";
-        QTest::addRow("leading dot") << ".hidden";
-    }
-
+    // Safe names that are odd as file names or as INI text (the safe rows
+    // of the decision above) save and load, each in a profile of its own.
     void safeOddNamesWork()
     {
-        QFETCH(QString, name);
         TestHome home;
         writeProductName("NX-19");
         ProfileStore store = RandomRecord::store(5, "P%1");
-        store.profileNames[0] = name;
+        const QStringList names = {"FPS: 800 <fast> | \"x\" ?*", "[PROFILE] a=b; c#d,e", "设置 ü",
+                                   ".hidden"};
+        for (int i = 0; i < names.size(); ++i)
+            store.profileNames[i] = names[i];
         QVERIFY(saveStore(store));
-        QVERIFY(QFile::exists(home.productFolder("NX-19") + "/Profile/" + name + ".prof"));
+        for (const QString &name : names)
+            QVERIFY(QFile::exists(home.productFolder("NX-19") + "/Profile/" + name + ".prof"));
         ProfileStore back;
         QVERIFY(loadStore(back));
         QVERIFY(back == store);
