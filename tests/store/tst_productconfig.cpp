@@ -126,7 +126,7 @@ private slots:
         QVERIFY(loadStore(store));
         QCOMPARE(int(store.LiftHigh), 0); // not the default 2
         QVERIFY(store == ProfileStore());
-        QVERIFY(!QFile::exists(configPath()));
+        QVERIFY(!QFileInfo::exists(m_home->productFolder(kProduct))); // reading creates nothing
     }
 
     void emptyNameReadsDotProf()

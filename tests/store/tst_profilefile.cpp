@@ -113,41 +113,6 @@ private slots:
         QCOMPARE(back, ours);
     }
 
-    // 8-bit fields keep the low byte of what the file says (32-bit ones are
-    // tst_inifile::wideNumbersAreClamped's).
-    void bytesAreCutOnReading()
-    {
-        ProfileData rec;
-        readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/out-of-range.prof"));
-        QCOMPARE(int(rec.pollrate), 2);
-        QCOMPARE(int(rec.DPI_INFO[3].used), 255);
-        QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
-        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
-        QCOMPARE(int(rec.LedMode), 9);
-    }
-
-    // A missing file or key reads as zero, and reading creates nothing.
-    void missingFileAndKeysReadAsZero()
-    {
-        TestHome home;
-        const QString path = home.path() + "/partial.prof";
-        ProfileData rec = junkRecord();
-        readProfile(rec, path);
-        QVERIFY(rec == ProfileData());
-        QVERIFY(!QFile::exists(path));
-        {
-            QSettings file(path, QSettings::IniFormat);
-            file.setValue("PROFILE/dpi", 3);
-            file.setValue("PROFILE/BUTTON_INFO_7_macroname", "m");
-        }
-        rec = junkRecord();
-        readProfile(rec, path);
-        ProfileData expected;
-        expected.dpi = 3;
-        expected.BUTTON_INFO[7].macroname = "m";
-        QVERIFY(rec == expected);
-    }
-
     // Each key of the format holds its own field, as QSettings reads it: one key
     // of every field, at the last index of each list.
     void everyKeyHoldsItsField()
@@ -367,6 +332,8 @@ private slots:
         QCOMPARE(fileBytes(existing), fileBytes(reference));
     }
 
+    // A missing key reads as zero (a missing file is
+    // tst_productconfig::missingProductFileReadsZero's).
     void foreignFixture()
     {
         // Hand-written: a colour as "#rrggbb" text, one as @Variant, loose
@@ -391,6 +358,15 @@ private slots:
         QCOMPARE(readMouseName(QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof")),
                  "NX-19");
         QCOMPARE(readMouseName(kEveryField), QString()); // untagged: refused by the import check
+
+        // 8-bit fields keep the low byte of what the file says (32-bit ones
+        // are tst_inifile::wideNumbersAreClamped's).
+        readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/out-of-range.prof"));
+        QCOMPARE(int(rec.pollrate), 2);
+        QCOMPARE(int(rec.DPI_INFO[3].used), 255);
+        QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
+        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
+        QCOMPARE(int(rec.LedMode), 9);
     }
 
     void partialWritersKeepTheRest()
