@@ -5,7 +5,6 @@
 #include "common/TestHome.h"
 #include "store/ConfigFile.h"
 #include "store/FunctionCodes.h"
-#include "store/IniFile.h"
 #include "store/KeyTables.h"
 #include "store/ModelTable.h"
 #include "store/ProfileData.h"
@@ -477,13 +476,6 @@ private slots:
         writeProductName("NX-50");
         QVERIFY(writeDefaultProfileFile());
         const QString path = home.productFolder("NX-50") + "/Profile/DefaultProfile.prof";
-        // What this program writes reads back without QSettings' slow parser.
-        QSettings written(path, QSettings::IniFormat);
-        written.beginGroup("PROFILE");
-        const QStringList keys = written.allKeys();
-        QCOMPARE(keys.size(), 8406);
-        std::vector<QVariant> plain;
-        QVERIFY(readPlainIniSection(path, "PROFILE", PlainIniKeys(keys), plain));
         if (!key.isEmpty()) {
             QSettings file(path, QSettings::IniFormat);
             if (value.isValid())
