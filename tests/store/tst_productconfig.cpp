@@ -290,15 +290,11 @@ private slots:
         QStringList saved;
         readSavedNames(saved);
         QVERIFY(saved.isEmpty());
-    }
 
-    void noProductNoDefaults()
-    {
         // Without a product name the "product file" would be the global one.
         writeProductName(QString());
         const QString global = m_home->dataFolder() + "/Config.ini";
         QFile::remove(global);
-        ProfileStore store;
         QVERIFY(loadProductStore(store));
         QVERIFY(store == ProfileStore());
         QVERIFY(!QFile::exists(global));
