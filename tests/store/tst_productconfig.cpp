@@ -68,7 +68,7 @@ private slots:
 
     void saveStoreWritesConfigKeysAndLoadsBack()
     {
-        const ProfileStore store = RandomRecord::store(1, "Game %1");
+        ProfileStore store = RandomRecord::store(1, "Game %1");
         QVERIFY(saveStore(store));
         QStringList keys = QSettings(configPath(), QSettings::IniFormat).allKeys();
         keys.sort();
@@ -90,16 +90,11 @@ private slots:
         ProfileStore back = RandomRecord::store(3, "Game %1");
         QVERIFY(loadStore(back));
         QVERIFY(back == store);
-    }
 
-    void laterProfileWinsASharedFile()
-    {
         // Profiles are written in order, profile 1 first, so the last one
         // sharing a name owns the file, and both load its record.
-        ProfileStore store = RandomRecord::store(4, "Game %1");
         store.profileNames[1] = store.profileNames[3] = "Shared";
         QVERIFY(saveStore(store));
-        ProfileStore back;
         QVERIFY(loadStore(back));
         QVERIFY(back.profiles[1] == store.profiles[3]);
         QVERIFY(back.profiles[3] == store.profiles[3]);
@@ -126,15 +121,12 @@ private slots:
         QVERIFY(loadStore(store));
         QCOMPARE(int(store.LiftHigh), 0); // not the default 2
         QVERIFY(store == ProfileStore());
-        QVERIFY(!QFile::exists(configPath()));
-    }
+        QVERIFY(!QFileInfo::exists(m_home->productFolder(kProduct))); // reading creates nothing
 
-    void emptyNameReadsDotProf()
-    {
+        // Without names every profile reads the file named by the empty name.
         ProfileData rec;
         rec.pollrate = 4;
         QVERIFY(writeProfile(rec, profilePath(QString())));
-        ProfileStore store;
         QVERIFY(loadStore(store));
         for (const ProfileData &profile : store.profiles)
             QCOMPARE(int(profile.pollrate), 4);
@@ -298,15 +290,11 @@ private slots:
         QStringList saved;
         readSavedNames(saved);
         QVERIFY(saved.isEmpty());
-    }
 
-    void noProductNoDefaults()
-    {
         // Without a product name the "product file" would be the global one.
         writeProductName(QString());
         const QString global = m_home->dataFolder() + "/Config.ini";
         QFile::remove(global);
-        ProfileStore store;
         QVERIFY(loadProductStore(store));
         QVERIFY(store == ProfileStore());
         QVERIFY(!QFile::exists(global));

@@ -113,41 +113,6 @@ private slots:
         QCOMPARE(back, ours);
     }
 
-    // 8-bit fields keep the low byte of what the file says (32-bit ones are
-    // tst_inifile::wideNumbersAreClamped's).
-    void bytesAreCutOnReading()
-    {
-        ProfileData rec;
-        readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/out-of-range.prof"));
-        QCOMPARE(int(rec.pollrate), 2);
-        QCOMPARE(int(rec.DPI_INFO[3].used), 255);
-        QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
-        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
-        QCOMPARE(int(rec.LedMode), 9);
-    }
-
-    // A missing file or key reads as zero, and reading creates nothing.
-    void missingFileAndKeysReadAsZero()
-    {
-        TestHome home;
-        const QString path = home.path() + "/partial.prof";
-        ProfileData rec = junkRecord();
-        readProfile(rec, path);
-        QVERIFY(rec == ProfileData());
-        QVERIFY(!QFile::exists(path));
-        {
-            QSettings file(path, QSettings::IniFormat);
-            file.setValue("PROFILE/dpi", 3);
-            file.setValue("PROFILE/BUTTON_INFO_7_macroname", "m");
-        }
-        rec = junkRecord();
-        readProfile(rec, path);
-        ProfileData expected;
-        expected.dpi = 3;
-        expected.BUTTON_INFO[7].macroname = "m";
-        QVERIFY(rec == expected);
-    }
-
     // Each key of the format holds its own field, as QSettings reads it: one key
     // of every field, at the last index of each list.
     void everyKeyHoldsItsField()
@@ -367,6 +332,8 @@ private slots:
         QCOMPARE(fileBytes(existing), fileBytes(reference));
     }
 
+    // A missing key reads as zero (a missing file is
+    // tst_productconfig::missingProductFileReadsZero's).
     void foreignFixture()
     {
         // Hand-written: a colour as "#rrggbb" text, one as @Variant, loose
@@ -390,6 +357,16 @@ private slots:
         QCOMPARE(int(rec.BUTTON_INFO[1].Fun), 0);
         QCOMPARE(readMouseName(QStringLiteral(KORVALEN_TEST_DATA "/store/handwritten.prof")),
                  "NX-19");
+        QCOMPARE(readMouseName(kEveryField), QString()); // untagged: refused by the import check
+
+        // 8-bit fields keep the low byte of what the file says (32-bit ones
+        // are tst_inifile::wideNumbersAreClamped's).
+        readProfile(rec, QStringLiteral(KORVALEN_TEST_DATA "/store/out-of-range.prof"));
+        QCOMPARE(int(rec.pollrate), 2);
+        QCOMPARE(int(rec.DPI_INFO[3].used), 255);
+        QCOMPARE(int(rec.BUTTON_INFO[5].Res2), 255);
+        QCOMPARE(int(rec.BUTTON_INFO[0].KeyInfo[1].value), 0);
+        QCOMPARE(int(rec.LedMode), 9);
     }
 
     void partialWritersKeepTheRest()
@@ -433,14 +410,6 @@ private slots:
         QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 8407);
     }
 
-    // The tag's key is foreignFixture's, writing it partialWritersKeepTheRest's.
-    void untaggedFileHasNoModel()
-    {
-        TestHome home;
-        const QString path = home.path() + "/tag.prof";
-        QVERIFY(writeProfile(ProfileData(), path));
-        QCOMPARE(readMouseName(path), QString()); // refused by the import check
-    }
     // Profile names become file names; names that would leave the Profile
     // folder are refused without touching the disk, and in a store they
     // cost only their own file.
@@ -452,17 +421,10 @@ private slots:
         QTest::addRow("plain") << "Profile 1" << true;
         QTest::addRow("empty (the .prof file)") << QString() << true;
         QTest::addRow("three dots") << "..." << true;
-        QTest::addRow("leading dot") << ".hidden" << true;
-        QTest::addRow("dots inside") << "a..b" << true;
-        QTest::addRow("punctuation") << "FPS: 800 <fast> | \"x\" ?*" << true;
-        QTest::addRow("non-Latin") << "设置 ü" << true;
         QTest::addRow("slash") << "a/b" << false;
-        QTest::addRow("leading slash") << "/etc/passwd" << false;
         QTest::addRow("backslash") << "a\\b" << false;
         QTest::addRow("dot") << "." << false;
         QTest::addRow("dot dot") << ".." << false;
-        QTest::addRow("parent path") << "../Config" << false;
-        QTest::addRow("newline") << "a\nb" << false;
         QTest::addRow("tab") << "a\tb" << false;
         QTest::addRow("NUL") << QString(QChar(0)) << false;
         QTest::addRow("DEL") << "a\x7f" << false;
@@ -532,24 +494,20 @@ private slots:
             QVERIFY(store.profiles[i] == bad.profiles[i]);
     }
 
-    void safeOddNamesWork_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addRow("punctuation") << "FPS: 800 <fast> ?*";
-        QTest::addRow("ini syntax") << "[PROFILE] a=b; c#d,e";
-        QTest::addRow("non-Latin") << "设置 ü";
-        QTest::addRow("leading dot") << ".hidden";
-    }
-
+    // Safe names that are odd as file names or as INI text (the safe rows
+    // of the decision above) save and load, each in a profile of its own.
     void safeOddNamesWork()
     {
-        QFETCH(QString, name);
         TestHome home;
         writeProductName("NX-19");
         ProfileStore store = RandomRecord::store(5, "P%1");
-        store.profileNames[0] = name;
+        const QStringList names = {"FPS: 800 <fast> | \"x\" ?*", "[PROFILE] a=b; c#d,e", "设置 ü",
+                                   ".hidden"};
+        for (int i = 0; i < names.size(); ++i)
+            store.profileNames[i] = names[i];
         QVERIFY(saveStore(store));
-        QVERIFY(QFile::exists(home.productFolder("NX-19") + "/Profile/" + name + ".prof"));
+        for (const QString &name : names)
+            QVERIFY(QFile::exists(home.productFolder("NX-19") + "/Profile/" + name + ".prof"));
         ProfileStore back;
         QVERIFY(loadStore(back));
         QVERIFY(back == store);
