@@ -214,10 +214,8 @@ private:
             const int stage = dpi.captured(1).toInt() - 1;
             const QString box = dpi.captured(2);
             if (!box.isEmpty()) {
-                auto *check =
-                    child<QCheckBox>((box == QLatin1String("-link") ? QStringLiteral("dpiLink%1")
-                                                                    : QStringLiteral("dpiEnable%1"))
-                                         .arg(stage));
+                const char *kind = box == QLatin1String("-link") ? "Link" : "Enable";
+                auto *check = child<QCheckBox>(QStringLiteral("dpi%1%2").arg(kind).arg(stage));
                 if (!check->isVisible())
                     return QString();
                 const bool was = check->isChecked();
@@ -244,11 +242,8 @@ private:
             // Another effect, one with a colour, brightness and speed to
             // change next if the model has one.
             // By text: picking an entry may rebuild the menu.
-            QStringList offered;
-            for (QAction *a : button->menu()->actions()) {
-                if (a->isVisible() && a->text() != was)
-                    offered << a->text();
-            }
+            QStringList offered = visibleTexts(button->menu());
+            offered.removeAll(was);
             QString picked;
             for (const QString &text : offered) {
                 if (!pickFromMenu(button, {text}))
