@@ -149,14 +149,13 @@ private:
         m_window = std::make_unique<MousecfgWidget>();
         QCOMPARE(readProductName(), model);
         // A profile file no mode uses, to switch to and back from.
-        ProfileStore &store = StoreContext::store();
         QVERIFY(QFile::copy(defaultProfilePath(), profileFilePath("Spare")));
         QStringList list;
         readSavedNames(list);
         QVERIFY(writeSavedNames(list << "Spare"));
         m_window->profileFiles()->reloadList();
         m_window->profileFiles()->rebuildMenu();
-        QCOMPARE(store.curProfile, quint8(0));
+        QCOMPARE(StoreContext::store().curProfile, quint8(0));
         m_model = model;
     }
 
@@ -167,22 +166,19 @@ private:
     {
         static const QRegularExpression dpiRow("^dpi(\\d)(-enabled|-link)?$");
         const QRegularExpressionMatch dpi = dpiRow.match(setting);
-        if (setting == QLatin1String("report-rate")) {
-            click("tab2");
-            auto *button = child<QPushButton>(QStringLiteral("reportRateButton"));
-            const QString hz = button->text() == QLatin1String("125 HZ") ? "250" : "125";
-            return pickFromMenu(button, {hz + " HZ"}) ? hz : "no entry";
-        }
-        if (setting == QLatin1String("lift-off")) {
-            click("tab2");
-            auto *button = child<QPushButton>(QStringLiteral("liftOffButton"));
-            const QString mm = button->text() == QLatin1String("1 mm") ? "2" : "1";
-            return pickFromMenu(button, {mm + " mm"}) ? mm + "mm" : "no entry";
+        const bool lighting =
+            QStringList{"effect", "colour", "brightness", "effect-speed"}.contains(setting);
+        click(buttonEntry(setting) >= 0 ? "tab1" : lighting ? "tab0" : "tab2");
+        if (setting == QLatin1String("report-rate") || setting == QLatin1String("lift-off")) {
+            const bool rate = setting == QLatin1String("report-rate");
+            auto *button = child<QPushButton>(rate ? "reportRateButton" : "liftOffButton");
+            const QString unit = rate ? " HZ" : " mm";
+            const QString low = rate ? "125" : "1";
+            const QString v = button->text() == low + unit ? (rate ? "250" : "2") : low;
+            return pickFromMenu(button, {v + unit}) ? v + (rate ? "" : "mm") : "no entry";
         }
         if (setting == QLatin1String("pointer-speed") || setting == QLatin1String("brightness") ||
             setting == QLatin1String("effect-speed")) {
-            const bool lighting = setting != QLatin1String("pointer-speed");
-            click(lighting ? "tab0" : "tab2");
             auto *slider =
                 child<QSlider>(setting == QLatin1String("brightness") ? "brightnessSlider"
                                : lighting                             ? "speedSlider"
@@ -194,7 +190,6 @@ private:
             return QString::number(was < slider->maximum() ? was + 1 : was - 1);
         }
         if (setting == QLatin1String("scroll-speed")) {
-            click("tab2");
             auto *field = child<QSpinBox>(QStringLiteral("scrollSpeedField"));
             const int was = field->value();
             QTest::mouseClick(field, Qt::LeftButton);
@@ -202,7 +197,6 @@ private:
             return QString::number(was < field->maximum() ? was + 1 : was - 1);
         }
         if (setting == QLatin1String("dpi-stage")) {
-            click("tab2");
             int stages = 0;
             int checked = 0;
             for (; stages < kDpiStageCount; ++stages) {
@@ -217,14 +211,11 @@ private:
             return QString::number(stage + 1);
         }
         if (dpi.hasMatch()) {
-            click("tab2");
             const int stage = dpi.captured(1).toInt() - 1;
             const QString box = dpi.captured(2);
             if (!box.isEmpty()) {
-                auto *check =
-                    child<QCheckBox>((box == QLatin1String("-link") ? QStringLiteral("dpiLink%1")
-                                                                    : QStringLiteral("dpiEnable%1"))
-                                         .arg(stage));
+                const char *kind = box == QLatin1String("-link") ? "Link" : "Enable";
+                auto *check = child<QCheckBox>(QStringLiteral("dpi%1%2").arg(kind).arg(stage));
                 if (!check->isVisible())
                     return QString();
                 const bool was = check->isChecked();
@@ -246,17 +237,13 @@ private:
             return shownX == shownY ? shownX : shownX + QLatin1Char('x') + shownY;
         }
         if (setting == QLatin1String("effect")) {
-            click("tab0");
             auto *button = child<QPushButton>(QStringLiteral("effectButton"));
             const QString was = button->text();
             // Another effect, one with a colour, brightness and speed to
             // change next if the model has one.
             // By text: picking an entry may rebuild the menu.
-            QStringList offered;
-            for (QAction *a : button->menu()->actions()) {
-                if (a->isVisible() && a->text() != was)
-                    offered << a->text();
-            }
+            QStringList offered = visibleTexts(button->menu());
+            offered.removeAll(was);
             QString picked;
             for (const QString &text : offered) {
                 if (!pickFromMenu(button, {text}))
@@ -270,7 +257,6 @@ private:
             return picked.toLower().replace(QLatin1Char(' '), '-');
         }
         if (setting == QLatin1String("colour")) {
-            click("tab0");
             auto *hex = child<QLineEdit>(QStringLiteral("colorHex"));
             if (!hex->isVisible())
                 return QString();
@@ -281,7 +267,6 @@ private:
             return QLatin1Char('#') + hex->text();
         }
         if (const int entry = buttonEntry(setting); entry >= 0) {
-            click("tab1");
             auto *function = child<QPushButton>(QStringLiteral("function%1").arg(entry));
             // The button is chosen by its marker on the picture; side
             // buttons by the panel's own markers on the side view.
@@ -319,12 +304,17 @@ private:
     void commit(Commit how)
     {
         const ProfileStore &store = StoreContext::store();
-        if (how == ModeAndBack) {
-            QVERIFY(pickFromMenu(child<QPushButton>("modeButton"), {"Mode 2"}));
-            QCOMPARE(store.curProfile, quint8(1));
-            QVERIFY(pickFromMenu(child<QPushButton>("modeButton"), {"Mode 1"}));
-            QCOMPARE(store.curProfile, quint8(0));
-        }
+        // Away through `button`'s menu and back; `now` tells where it is.
+        const auto awayAndBack = [&](const char *button, const QString &away, QString home,
+                                     const std::function<QString()> &now) {
+            for (const QString &entry : {away, home}) {
+                QVERIFY(pickFromMenu(child<QPushButton>(button), {entry}));
+                QCOMPARE(now(), entry);
+            }
+        };
+        if (how == ModeAndBack)
+            awayAndBack("modeButton", "Mode 2", "Mode 1",
+                        [&] { return QStringLiteral("Mode %1").arg(store.curProfile + 1); });
         if (how == MouseModeAndBack) {
             // As the reader reports the mouse's own profile button.
             m_window->slotRefreshProfile(1);
@@ -332,21 +322,12 @@ private:
             m_window->slotRefreshProfile(0);
             QCOMPARE(store.curProfile, quint8(0));
         }
-        if (how == FileAndBack) {
-            const QString own = store.profileNames[0];
-            QVERIFY(pickFromMenu(child<QPushButton>("profileButton"), {"Spare"}));
-            QCOMPARE(store.profileNames[0], QStringLiteral("Spare"));
-            QVERIFY(pickFromMenu(child<QPushButton>("profileButton"), {own}));
-            QCOMPARE(store.profileNames[0], own);
-        }
-        if (how == MouseAndBack) {
-            const QString model = readProductName();
-            auto *mice = child<QPushButton>(QStringLiteral("mouseSelector"));
-            QVERIFY(pickFromMenu(mice, {otherMouse(model)}));
-            QCOMPARE(readProductName(), otherMouse(model));
-            QVERIFY(pickFromMenu(mice, {model}));
-            QCOMPARE(readProductName(), model);
-        }
+        if (how == FileAndBack)
+            awayAndBack("profileButton", "Spare", store.profileNames[0],
+                        [&] { return store.profileNames[0]; });
+        if (how == MouseAndBack)
+            awayAndBack("mouseSelector", otherMouse(readProductName()), readProductName(),
+                        readProductName);
         m_log.clear(); // the upload only
         click(how == PressOk ? "okButton" : "applyButton");
         // OK puts the window away (minimized where there is no tray).

@@ -58,6 +58,7 @@ const QString kAlreadyUsed = "Profile is Already Used!";
 const QString kDefaultName = "The default Profile cannot be deleted or renamed.";
 const QString kExist = "Profile Exist!";
 const QString kAskDelete = "Are you sure you want delete this profile?";
+const QStringList kFive = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
 
 QStringList savedList()
 {
@@ -319,20 +320,6 @@ private slots:
         QCOMPARE(window->selectedMarker(2), 1);
     }
 
-    // Whether the record is read again from its file is tst_everysetting's
-    // (kept through a mode switch, dropped on Cancel).
-    void selectMode()
-    {
-        auto *window = openWindow();
-        ProfileStore &store = StoreContext::store();
-        window->selectMode(2, true);
-        QCOMPARE(store.curProfile, quint8(2));
-        QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 3"));
-        QCOMPARE(window->nameEdit()->text(), store.profileNames[2]);
-        QCOMPARE(store.profiles[2].ProfileName, store.profileNames[2]);
-        QCOMPARE(productValue("Config/ProfileID"), QStringLiteral("2"));
-    }
-
     void modeMenuSize_data()
     {
         QTest::addColumn<QString>("model");
@@ -376,6 +363,8 @@ private slots:
         QCOMPARE(written.rules[1].mode, 1);
     }
 
+    // Whether the record is read again from its file is tst_everysetting's
+    // (kept through a mode switch, dropped on Cancel).
     void modeMenuSize()
     {
         QFETCH(QString, model);
@@ -384,10 +373,16 @@ private slots:
         QCOMPARE(window->modeActionCount(), modes);
         // The modes, a separator and the program profiles' entry.
         QCOMPARE(window->modeMenu()->actions().size(), modes + 2);
+        ProfileStore &store = StoreContext::store();
+        window->selectMode(2, true);
+        QCOMPARE(store.curProfile, quint8(2));
+        QCOMPARE(window->modeButtonText(), QStringLiteral("Mode 3"));
+        QCOMPARE(window->nameEdit()->text(), store.profileNames[2]);
+        QCOMPARE(store.profiles[2].ProfileName, store.profileNames[2]);
+        QCOMPARE(productValue("Config/ProfileID"), QStringLiteral("2"));
         // A report of a mode the model lacks is ignored.
-        const quint8 before = StoreContext::store().curProfile;
         window->slotRefreshProfile(quint8(modes));
-        QCOMPARE(StoreContext::store().curProfile, before);
+        QCOMPARE(store.curProfile, quint8(2));
     }
 
     void lightModeReportUsesTheModelsClass()
@@ -1045,6 +1040,20 @@ private slots:
         QCOMPARE(panel.slider(2)->xSlider()->value(), stored);
         QCOMPARE(panel.xLabel(2)->text(), "X:" + shown);
         QCOMPARE(panel.yLabel(2)->text(), "Y:" + shown);
+        // The value above a bar's handle shows while the mouse holds it,
+        // though the bars sit in a box no higher than themselves; the
+        // release that ends it is a finished change (sliderChanges).
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        VornSlider *bar = panel.slider(2)->ySlider();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QLabel *label = bar->valueLabel();
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString::number(bar->value()));
+        QCOMPARE(label->size(), QSize(20, 20));
+        QCOMPARE(label->visibleRegion().boundingRect().size(), label->size());
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        QVERIFY(!label->isVisible());
         for (int s = 0; s < kDpiStageCount; ++s) {
             QCOMPARE((QStringList{panel.lowLabel(s)->text(), panel.highLabel(s)->text()}), ends);
             QSlider *x = panel.slider(s)->xSlider();
@@ -1107,27 +1116,6 @@ private slots:
         QCOMPARE(rec.DPI_INFO[0].used, quint8(0));
         QCOMPARE(rec.DPI_INFO[1], (DpiInfo{1, 0, 77, 40, 5}));
         QCOMPARE(rec.DPI_INFO[2], (DpiInfo{1, 1, 55, 30, 30}));
-    }
-
-    // The value above a DPI bar's handle shows while the mouse holds it,
-    // though the bars sit in a box no higher than themselves; the release
-    // that ends it is a finished change (sliderChanges).
-    void dpiValueLabelShows()
-    {
-        ProfileStore store = storeFor("NX-19");
-        VornDPIWindow panel;
-        panel.loadRecord(store);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        VornSlider *bar = panel.slider(2)->ySlider();
-        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
-        QLabel *label = bar->valueLabel();
-        QVERIFY(label->isVisible());
-        QCOMPARE(label->text(), QString::number(bar->value()));
-        QCOMPARE(label->size(), QSize(20, 20));
-        QCOMPARE(label->visibleRegion().boundingRect().size(), label->size());
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
-        QVERIFY(!label->isVisible());
     }
 
     // Every size class: the rows stay inside the panel and apart, and the
@@ -1335,16 +1323,16 @@ private slots:
         QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QString>("added");
         QTest::addColumn<QStringList>("list");
-        const QStringList five = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
         const QStringList three = {"Profile 1", "Profile 2", "Profile 3", "X", "Y"};
         QTest::addRow("Profile 1 to 3 present")
             << three << QStringList{"Profile 4", "Profile 5"} << "Profile 4"
             << (three + QStringList{"Profile 4"});
         QTest::addRow("all five present")
-            << five << QStringList() << "Profile 6" << (five + QStringList{"Profile 6"});
+            << kFive << QStringList() << "Profile 6" << (kFive + QStringList{"Profile 6"});
         // Mode 4 still names the file it lost: a new profile must not share it.
         QTest::addRow("mode 4's file is missing")
-            << five << QStringList{"Profile 4"} << "Profile 6" << (five + QStringList{"Profile 6"});
+            << kFive << QStringList{"Profile 4"} << "Profile 6"
+            << (kFive + QStringList{"Profile 6"});
     }
 
     void addTakesTheFirstFreeNumber()
@@ -1376,17 +1364,16 @@ private slots:
         QTest::addColumn<QStringList>("modes"); // mode 1 holds the deleted name
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QStringList>("after");
-        const QStringList five = {"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
-        const QStringList abc = five + QStringList{"A", "B", "C"};
+        const QStringList abc = kFive + QStringList{"A", "B", "C"};
         QTest::addRow("the next entry")
-            << abc << QStringList{"B"} << "C" << (five + QStringList{"A", "C"});
+            << abc << QStringList{"B"} << "C" << (kFive + QStringList{"A", "C"});
         QTest::addRow("the previous entry when the last is deleted")
-            << abc << QStringList{"C"} << "B" << (five + QStringList{"A", "B"});
+            << abc << QStringList{"C"} << "B" << (kFive + QStringList{"A", "B"});
         QTest::addRow("the next belongs to mode 2: back past the deleted one")
-            << abc << QStringList{"B", "C"} << "A" << (five + QStringList{"A", "C"});
+            << abc << QStringList{"B", "C"} << "A" << (kFive + QStringList{"A", "C"});
         QTest::addRow("back over the entries of modes 2 and 3")
             << abc << QStringList{"B", "C", "A", "Profile 4", "Profile 3"} << "Profile 5"
-            << (five + QStringList{"A", "C"});
+            << (kFive + QStringList{"A", "C"});
         QTest::addRow("past the first entry: round to the last")
             << QStringList{"B", "A", "C"} << QStringList{"B", "A"} << "C" << QStringList{"A", "C"};
         QTest::addRow("every remaining entry belongs to another mode: the mode's default name")
@@ -1472,9 +1459,8 @@ private slots:
                               "Profile 2.prof", "Profile 3.prof", "Profile 4.prof",
                               "Profile 5.prof", "Sniping & more.prof"}));
         // The list keeps its order, the renamed entry in its place.
-        QCOMPARE(savedList(), QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4",
-                                           "Profile 5", "Profile 1 copy", "Profile 1 copy copy",
-                                           "Profile 2 copy", "Sniping & more"}));
+        QCOMPARE(savedList(), kFive + QStringList({"Profile 1 copy", "Profile 1 copy copy",
+                                                   "Profile 2 copy", "Sniping & more"}));
         QCOMPARE(menuActions().last()->text(), QStringLiteral("Sniping && more"));
         QCOMPARE(productValue("Config/Profile2"), QStringLiteral("Sniping & more"));
         QCOMPARE(productValue("Config/Profile1"), QStringLiteral("Profile 1 copy copy"));
@@ -1606,18 +1592,14 @@ private slots:
         QCOMPARE(StoreContext::store().profiles[3].dpi, quint8(3));
         QCOMPARE(nameEdit()->text(), QStringLiteral("Profile 1"));
         QVERIFY(QFile::exists(productConfigPath()));
-        QCOMPARE(savedList(),
-                 QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
+        QCOMPARE(savedList(), kFive);
         for (auto it = written.cbegin(); it != written.cend(); ++it)
             QCOMPARE(fileBytes(it.key()), it.value());
     }
 
     void unsafeNameInConfigIsReported()
     {
-        writeProductName("NX-19");
-        ProfileStore store;
-        initProfileStore(store);
-        QVERIFY(saveStore(store));
+        QVERIFY(saveStore(storeFor("NX-19")));
         QSettings(productConfigPath(), QSettings::IniFormat)
             .setValue("Config/Profile3", "../escape");
         openWindow();
